@@ -1,0 +1,24 @@
+/* Error library: turns an error code -(N * 1000 + L) into its German or
+   English message and shows it in a popup titled with the error number. */
+#ifndef ZEM_ERRORV3_H
+#define ZEM_ERRORV3_H
+
+enum {
+    ZEM_SPRACHE_DEUTSCH = 1,
+    ZEM_SPRACHE_ENGLISCH = 2,
+    ZEM_MELDUNG_GROESSE = 500,    /* message area, NUL included */
+    ZEM_USERSTRING_GROESSE = 300  /* user string area, NUL included */
+};
+
+/* The message of a code, in the message area; valid until the next lookup. */
+char *ZEM_Fehlermeldung(int iFehlercode);
+/* Popup "Fehler #<number>" (English: "Error #<number>") with the message. */
+void ZEM_Fehlerpopup(int iFehlercode);
+/* Popup titled "<prefix> #<number>" with the message. */
+void ZEM_Fehlerpopup2(int iFehlercode, const char *szTitelPrefix);
+/* 2 selects English, every other value German. */
+void ZEM_Fehlersprache(int iSprache);
+/* A text appended once to the next message; the empty text cancels it. */
+void ZEM_Fehleruserstring(const char *szText);
+
+#endif

@@ -1,0 +1,9 @@
+/* The program's steps from start to end, and the callbacks that end it. */
+#ifndef WLR7SINUS_MAIN_H
+#define WLR7SINUS_MAIN_H
+
+/* Runs the tool: 0 after a normal end, -1 when the toolkit cannot start or
+   the panel cannot be loaded. */
+int WLR7_Main(int argc, char *argv[]);
+
+#endif

@@ -1,0 +1,82 @@
+/* The sine curve: input and curve records, time base, generation and
+   plotting, the input callback with its value coupling, and the export. */
+#ifndef SINUSERZEUGUNG_MAIN_H
+#define SINUSERZEUGUNG_MAIN_H
+
+#include <cstddef>
+#include <cstdint>
+
+/* The last accepted values of the nine input controls, in the user's units. */
+struct Eingabewerte {
+    double dUmax;           /* V */
+    double dAmplitudeDach;  /* V, peak */
+    double dAmplitudeEff;   /* V, RMS */
+    double dOffset;         /* V */
+    double dFrequenz;       /* Hz */
+    double dPeriodendauer;  /* ms */
+    double dAnzahlPerioden; /* periods, may be fractional */
+    int32_t iZeitbasisIndex;
+    char szZeitbasis[20];   /* label of the selected time base, e.g. "10ms" */
+    int32_t iKurvennummer;  /* 1 to 4 */
+};
+
+/* What follows from the inputs, in percent of the maximum voltage. */
+struct Sinuskurve {
+    double dFaktor;            /* % per V */
+    double dAmplitude;         /* % */
+    double dOffset;            /* % */
+    double dPeriodendauer;     /* ms */
+    int32_t iPunkteProPeriode; /* >= 1 */
+    double dPerioden;
+    int32_t iAnzahlPunkte;     /* values in pdWerte */
+    double *pdWerte;           /* N + 2 samples in % */
+};
+
+extern Eingabewerte gEingabe;
+extern Sinuskurve gSinus;
+
+/* Largest accepted product of samples per period and number of periods. */
+const double MAX_KURVENPUNKTE = 16358.0;
+
+/* Error codes raised here. */
+enum {
+    SINUS_FEHLER_SPEICHER = -600201,
+    SINUS_FEHLER_OEFFNEN = -308202,
+    SINUS_FEHLER_KOPF = -301203,
+    SINUS_FEHLER_DATEN = -301204,
+    SINUS_FEHLER_SCHLUSS = -301205
+};
+
+/* Shown when an input set has too many points. */
+extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
+
+/* Time base table. */
+double Zeitbasis_Ermitteln(const char *szZeitbasis);
+int Zeitbasis_Suchen(const char *szZeitbasis, double *pdMillisekunden); /* 1 found, 0 not */
+int Zeitbasis_Anzahl(void);
+const char *Zeitbasis_Label(int iIndex);
+
+/* Pure computations on the records, without a panel. */
+int Sinus_Runden(double dWert); /* half up, truncated, at least 1 */
+void Sinus_Ableiten(const Eingabewerte *pEingabe, double dZeitbasisMs, Sinuskurve *pSinus);
+int Sinus_PunkteZulaessig(const Sinuskurve *pSinus);
+int Sinus_AnzahlWerte(const Sinuskurve *pSinus);
+void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl);
+int Sinus_Generieren(void);
+double Sinus_EffAusDach(double dDach);
+double Sinus_DachAusEff(double dEff);
+double Sinus_PeriodeAusFrequenz(double dFrequenz);
+double Sinus_FrequenzAusPeriode(double dPeriodeMs);
+int Sinus_ExportZeile(char *szZeile, size_t iGroesse, double dZeit, double dWert,
+                      const char *szZeitbasis, int iKurvennummer);
+int Sinus_ExportSchreiben(const char *szPfad);
+
+/* Panel-facing steps. */
+void Sinus_EingabenLesen(void);
+void Sinus_EingabenSetzen(void);
+int Sinus_Initialisieren(void);
+int Sinus_Berechnen(void);
+void Sinus_Freigeben(void);
+int Sinus_Exportieren(void);
+
+#endif

@@ -1,0 +1,143 @@
+// Control values, rings and the graph's operations.
+#include "graph.h"
+#include "intern.h"
+#include "numeric.h"
+
+#include <QComboBox>
+
+namespace {
+
+QComboBox *ring(int panel, int control) { return qobject_cast<QComboBox *>(tk::control(panel, control)); }
+
+int fehlendesControl(int panel)
+{
+    return tk::panel(panel) ? TK_FEHLER_CONTROL : TK_FEHLER_HANDLE;
+}
+
+}  // namespace
+
+int GetCtrlVal(int panel, int control, double *value)
+{
+    tk::NumericCtrl *n = tk::numerisch(panel, control);
+    if (!n)
+        return fehlendesControl(panel);
+    if (!value)
+        return TK_FEHLER_ARGUMENT;
+    *value = n->wert();
+    return 0;
+}
+
+int GetCtrlVal(int panel, int control, int *value)
+{
+    QComboBox *r = ring(panel, control);
+    if (!r)
+        return fehlendesControl(panel);
+    if (!value || r->currentIndex() < 0)
+        return TK_FEHLER_ARGUMENT;
+    *value = r->currentData().toInt();
+    return 0;
+}
+
+int SetCtrlVal(int panel, int control, double value)
+{
+    tk::NumericCtrl *n = tk::numerisch(panel, control);
+    if (!n)
+        return fehlendesControl(panel);
+    n->setzeWert(value);
+    return 0;
+}
+
+int SetCtrlVal(int panel, int control, int value)
+{
+    QComboBox *r = ring(panel, control);
+    if (!r)
+        return fehlendesControl(panel);
+    int i = r->findData(value);
+    if (i < 0)
+        return TK_FEHLER_ARGUMENT;
+    r->setCurrentIndex(i);
+    return 0;
+}
+
+int GetCtrlIndex(int panel, int control, int *index)
+{
+    QComboBox *r = ring(panel, control);
+    if (!r)
+        return fehlendesControl(panel);
+    if (!index)
+        return TK_FEHLER_ARGUMENT;
+    *index = r->currentIndex();
+    return 0;
+}
+
+int SetCtrlIndex(int panel, int control, int index)
+{
+    QComboBox *r = ring(panel, control);
+    if (!r)
+        return fehlendesControl(panel);
+    if (index < 0 || index >= r->count())
+        return TK_FEHLER_ARGUMENT;
+    r->setCurrentIndex(index);
+    return 0;
+}
+
+int GetLabelFromIndex(int panel, int control, int index, char *label, std::size_t size)
+{
+    QComboBox *r = ring(panel, control);
+    if (!r)
+        return fehlendesControl(panel);
+    if (!label || size == 0 || index < 0 || index >= r->count())
+        return TK_FEHLER_ARGUMENT;
+    TK_TextKopieren(label, size, r->itemText(index).toUtf8().constData());
+    return 0;
+}
+
+int SetCtrlAttribute(int panel, int control, int attribute, double value)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    if (attribute != ATTR_XAXIS_GAIN && attribute != ATTR_YAXIS_GAIN)
+        return TK_FEHLER_ATTRIBUT;
+    g->setzeGain(attribute == ATTR_XAXIS_GAIN, value);
+    return 0;
+}
+
+int GetCtrlAttribute(int panel, int control, int attribute, double *value)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    if (attribute != ATTR_XAXIS_GAIN && attribute != ATTR_YAXIS_GAIN)
+        return TK_FEHLER_ATTRIBUT;
+    if (!value)
+        return TK_FEHLER_ARGUMENT;
+    *value = g->gain(attribute == ATTR_XAXIS_GAIN);
+    return 0;
+}
+
+int MakeColor(int red, int green, int blue)
+{
+    auto kanal = [](int v) { return v < 0 ? 0 : v > 255 ? 255 : v; };
+    return (kanal(red) << 16) | (kanal(green) << 8) | kanal(blue);
+}
+
+int DeleteGraphPlot(int panel, int control, int plot, int)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    return g->plotLoeschen(plot) || plot == -1 ? 0 : TK_FEHLER_ARGUMENT;
+}
+
+int PlotY(int panel, int control, const void *data, int count, int dataType, int, int, int, int, int color)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    const int doubles = 4;  // the only data type the program plots
+    if (dataType != doubles || count < 0 || (count > 0 && !data))
+        return TK_FEHLER_ARGUMENT;
+    return g->plotHinzufuegen(static_cast<const double *>(data), count,
+                              QColor((color >> 16) & 0xff, (color >> 8) & 0xff, color & 0xff));
+}

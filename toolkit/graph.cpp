@@ -1,0 +1,234 @@
+#include "graph.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QtCharts/QChart>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace tk {
+
+GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(parent)
+{
+    auto *c = new QChart();
+    c->legend()->hide();
+    c->setMargins(QMargins(4, 4, 8, 4));
+    c->setBackgroundRoundness(0);
+    c->setBackgroundVisible(false);
+    c->setPlotAreaBackgroundBrush(Qt::white);
+    c->setPlotAreaBackgroundVisible(true);
+    m_x = new QValueAxis(c);
+    m_y = new QValueAxis(c);
+    for (QValueAxis *a : {m_x, m_y}) {
+        a->setLabelFormat(QStringLiteral("%.4g"));
+        a->setTickCount(6);
+        QFont f = a->labelsFont();
+        f.setPointSizeF(8);
+        a->setLabelsFont(f);
+        a->setTitleFont(f);
+    }
+    c->addAxis(m_x, Qt::AlignBottom);
+    c->addAxis(m_y, Qt::AlignLeft);
+    setChart(c);
+    setRenderHint(QPainter::Antialiasing, false);
+    setRubberBand(QChartView::HorizontalRubberBand);
+    viewport()->setMouseTracking(true);
+    setToolTip(tr("Ziehen: Ausschnitt vergrößern \u2013 Rechtsklick oder Doppelklick: ganze Kurve"));
+
+    m_anzeige = new QLabel(this);
+    m_anzeige->setStyleSheet(QStringLiteral("background: rgba(255,255,255,220); padding: 1px 4px;"));
+    m_anzeige->hide();
+
+    connect(m_x, &QValueAxis::rangeChanged, this, &GraphCtrl::xBereichGeaendert);
+    achsenSetzen();
+}
+
+QString GraphCtrl::xTitel() const { return m_x->titleText(); }
+QString GraphCtrl::yTitel() const { return m_y->titleText(); }
+void GraphCtrl::setzeXTitel(const QString &t) { m_x->setTitleText(t); }
+void GraphCtrl::setzeYTitel(const QString &t) { m_y->setTitleText(t); }
+
+int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe)
+{
+    auto *serie = new QLineSeries();
+    QPen stift(farbe);
+    stift.setWidth(1);
+    stift.setCosmetic(true);
+    serie->setPen(stift);
+    chart()->addSeries(serie);
+    serie->attachAxis(m_x);
+    serie->attachAxis(m_y);
+    m_plots.push_back({m_naechsterHandle, std::vector<double>(werte, werte + anzahl), serie});
+    m_gezoomt = false;
+    achsenSetzen();
+    return m_naechsterHandle++;
+}
+
+bool GraphCtrl::plotLoeschen(int plot)
+{
+    auto weg = std::remove_if(m_plots.begin(), m_plots.end(), [&](const Plot &p) {
+        if (plot != -1 && p.handle != plot)
+            return false;
+        chart()->removeSeries(p.serie);
+        delete p.serie;
+        return true;
+    });
+    bool gefunden = weg != m_plots.end();
+    m_plots.erase(weg, m_plots.end());
+    return gefunden;
+}
+
+void GraphCtrl::setzeGain(bool xAchse, double gain)
+{
+    (xAchse ? m_xGain : m_yGain) = gain;
+    achsenSetzen();
+}
+
+const std::vector<double> *GraphCtrl::werte(int i) const
+{
+    if (i < 0 || i >= anzahlPlots())
+        return nullptr;
+    return &m_plots[static_cast<size_t>(i)].werte;
+}
+
+long GraphCtrl::letzterIndex() const
+{
+    long n = 0;
+    for (const Plot &p : m_plots)
+        n = std::max(n, static_cast<long>(p.werte.size()) - 1);
+    return n;
+}
+
+void GraphCtrl::ganzZeigen()
+{
+    m_gezoomt = false;
+    achsenSetzen();
+}
+
+// Sets both axes (x: the plotted index range or the zoomed stretch, y: 0 to
+// 100, each read through its gain) and refills the series to match.
+void GraphCtrl::achsenSetzen()
+{
+    if (!m_gezoomt) {
+        m_von = 0.0;
+        m_bis = m_plots.empty() ? 100.0 : std::max(1.0, static_cast<double>(letzterIndex()));
+    }
+    auto setzen = [](QValueAxis *a, double von, double bis) {
+        if (!(von < bis) && !(von > bis))
+            bis = von + 1.0;
+        a->setRange(std::min(von, bis), std::max(von, bis));
+    };
+    m_setzt = true;
+    setzen(m_x, m_von * m_xGain, m_bis * m_xGain);
+    setzen(m_y, 0.0, 100.0 * m_yGain);
+    m_setzt = false;
+    serienFuellen();
+}
+
+void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
+{
+    if (m_setzt || m_xGain == 0.0)
+        return;
+    // A zoom by the rubber band: draw the stretch at full detail.
+    m_von = std::min(von, bis) / std::fabs(m_xGain);
+    m_bis = std::max(von, bis) / std::fabs(m_xGain);
+    m_gezoomt = true;
+    serienFuellen();
+}
+
+// Builds the drawn points: a step line through every sample of the shown
+// stretch, or, where there are more samples than pixel columns, the minimum
+// and maximum of each column, so the cost follows the width, not the count.
+void GraphCtrl::serienFuellen()
+{
+    const long spalten = std::max(50L, static_cast<long>(chart()->plotArea().width()));
+    for (Plot &p : m_plots) {
+        const long n = static_cast<long>(p.werte.size());
+        QList<QPointF> punkte;
+        if (n > 0) {
+            long i0 = std::clamp(static_cast<long>(std::floor(m_von)), 0L, n - 1);
+            long i1 = std::clamp(static_cast<long>(std::ceil(m_bis)), i0, n - 1);
+            long anzahl = i1 - i0 + 1;
+            const double *w = p.werte.data();
+            if (anzahl <= 2 * spalten) {
+                punkte.reserve(2 * anzahl);
+                for (long i = i0; i <= i1; ++i) {
+                    punkte.append(QPointF(i * m_xGain, w[i] * m_yGain));
+                    if (i < i1)
+                        punkte.append(QPointF((i + 1) * m_xGain, w[i] * m_yGain));
+                }
+            } else {
+                punkte.reserve(2 * spalten);
+                for (long c = 0; c < spalten; ++c) {
+                    long s = i0 + c * anzahl / spalten;
+                    long e = i0 + (c + 1) * anzahl / spalten;
+                    long iMin = s, iMax = s;
+                    for (long i = s + 1; i < e; ++i) {
+                        if (w[i] < w[iMin])
+                            iMin = i;
+                        if (w[i] > w[iMax])
+                            iMax = i;
+                    }
+                    double x = s * m_xGain;
+                    long a = std::min(iMin, iMax), b = std::max(iMin, iMax);
+                    punkte.append(QPointF(x, w[a] * m_yGain));
+                    punkte.append(QPointF(x, w[b] * m_yGain));
+                }
+            }
+        }
+        p.serie->replace(punkte);
+    }
+}
+
+void GraphCtrl::resizeEvent(QResizeEvent *e)
+{
+    QChartView::resizeEvent(e);
+    serienFuellen();
+}
+
+void GraphCtrl::mouseMoveEvent(QMouseEvent *e)
+{
+    QChartView::mouseMoveEvent(e);
+    const std::vector<double> *w = werte(0);
+    if (!w || w->empty() || m_xGain == 0.0 || !chart()->plotArea().contains(e->position())) {
+        m_anzeige->hide();
+        return;
+    }
+    QPointF wert = chart()->mapToValue(e->position());
+    long i = std::lround(wert.x() / m_xGain);
+    i = std::clamp(i, 0L, static_cast<long>(w->size()) - 1);
+    m_anzeige->setText(QStringLiteral("%1: %2    %3: %4")
+                           .arg(xTitel(), QString::number(i * m_xGain, 'g', 6), yTitel(),
+                                QString::number((*w)[static_cast<size_t>(i)] * m_yGain, 'g', 6)));
+    m_anzeige->adjustSize();
+    QRectF flaeche = chart()->plotArea();
+    m_anzeige->move(static_cast<int>(flaeche.right()) - m_anzeige->width() - 4,
+                    static_cast<int>(flaeche.top()) + 4);
+    m_anzeige->show();
+}
+
+void GraphCtrl::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::RightButton) {
+        ganzZeigen();
+        e->accept();
+        return;
+    }
+    QChartView::mouseReleaseEvent(e);
+}
+
+void GraphCtrl::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    ganzZeigen();
+    e->accept();
+}
+
+void GraphCtrl::leaveEvent(QEvent *e)
+{
+    m_anzeige->hide();
+    QChartView::leaveEvent(e);
+}
+
+}  // namespace tk

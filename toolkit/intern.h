@@ -1,0 +1,37 @@
+// Shared internals of the toolkit: the panel registry and the hooks that the
+// popups and the seam share. Qt types stay inside toolkit/.
+#ifndef TOOLKIT_INTERN_H
+#define TOOLKIT_INTERN_H
+
+#include "toolkit.h"
+#include "toolkit_seam.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+namespace tk {
+
+class GraphCtrl;
+class NumericCtrl;
+
+struct Panel {
+    int handle = 0;
+    QPointer<QWidget> fenster;
+    PanelCallbackPtr rueckruf = nullptr;
+    std::map<int, QPointer<QWidget>> controls;
+    std::map<int, int> attribute;  // accepted attributes without a matching setting
+};
+
+bool gestartet();
+Panel *panel(int handle);
+QWidget *control(int handle, int id);
+NumericCtrl *numerisch(int handle, int id);
+GraphCtrl *graph(int handle, int id);
+
+extern TK_MeldungsAntwort meldungsAntwort;
+extern TK_DateiAntwort dateiAntwort;
+
+}  // namespace tk
+
+#endif

@@ -1,0 +1,153 @@
+#include "numeric.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tk {
+
+namespace {
+
+// Accepts a point or a comma as decimal separator; only finite numbers.
+bool zahlLesen(QString text, double *wert)
+{
+    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    *wert = v;
+    return true;
+}
+
+}  // namespace
+
+NumericCtrl::NumericCtrl(QWidget *parent)
+    : QAbstractSpinBox(parent),
+      m_min(-std::numeric_limits<double>::infinity()),
+      m_max(std::numeric_limits<double>::infinity())
+{
+    setKeyboardTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_bearbeitet = true; });
+    anzeigen();
+}
+
+void NumericCtrl::setzeWert(double v)
+{
+    if (std::isnan(v))
+        return;
+    m_wert = std::clamp(v, m_min, m_max);
+    m_bearbeitet = false;
+    anzeigen();
+}
+
+void NumericCtrl::setzeMinimum(double v)
+{
+    m_min = v;
+    m_max = std::max(m_max, v);
+    setzeWert(m_wert);
+}
+
+void NumericCtrl::setzeMaximum(double v)
+{
+    m_max = v;
+    m_min = std::min(m_min, v);
+    setzeWert(m_wert);
+}
+
+void NumericCtrl::setzeStellen(int n)
+{
+    m_stellen = std::clamp(n, 0, 15);
+    anzeigen();
+}
+
+void NumericCtrl::setzeSchritt(double s)
+{
+    m_schritt = s;
+}
+
+void NumericCtrl::anzeigen()
+{
+    lineEdit()->setText(QString::number(m_wert, 'f', m_stellen));
+}
+
+// Takes the typed text as the new value. Text that is no number puts the
+// held value back on display and is not a commit.
+bool NumericCtrl::textUebernehmen()
+{
+    m_bearbeitet = false;
+    double v;
+    if (!zahlLesen(lineEdit()->text(), &v)) {
+        anzeigen();
+        return false;
+    }
+    setzeWert(v);
+    return true;
+}
+
+void NumericCtrl::stepBy(int steps)
+{
+    if (m_bearbeitet)
+        textUebernehmen();
+    double alt = m_wert;
+    setzeWert(m_wert + steps * m_schritt);
+    selectAll();
+    if (m_wert != alt)
+        emit festgelegt();
+}
+
+QAbstractSpinBox::StepEnabled NumericCtrl::stepEnabled() const
+{
+    StepEnabled e = StepNone;
+    if (m_wert < m_max)
+        e |= StepUpEnabled;
+    if (m_wert > m_min)
+        e |= StepDownEnabled;
+    return e;
+}
+
+QValidator::State NumericCtrl::validate(QString &text, int &) const
+{
+    for (QChar c : text) {
+        if (!(c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char('-') ||
+              c == QLatin1Char('+') || c == QLatin1Char('e') || c == QLatin1Char('E') || c.isSpace()))
+            return QValidator::Invalid;
+    }
+    double v;
+    return zahlLesen(text, &v) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void NumericCtrl::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // Enter on an untouched field commits the held value as it is: the
+        // shown text is rounded and must not replace it.
+        bool gueltig = !m_bearbeitet || textUebernehmen();
+        selectAll();
+        e->accept();
+        if (gueltig)
+            emit festgelegt();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && m_bearbeitet) {
+        m_bearbeitet = false;
+        anzeigen();
+        e->accept();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(e);
+}
+
+void NumericCtrl::focusOutEvent(QFocusEvent *e)
+{
+    bool commit = m_bearbeitet && textUebernehmen();
+    QAbstractSpinBox::focusOutEvent(e);
+    anzeigen();
+    if (commit)
+        emit festgelegt();
+}
+
+}  // namespace tk

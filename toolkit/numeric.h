@@ -1,0 +1,62 @@
+// Numeric control: holds the full double and only shows it rounded to its
+// precision (QDoubleSpinBox would round the value itself).
+#ifndef TOOLKIT_NUMERIC_H
+#define TOOLKIT_NUMERIC_H
+
+#include <QAbstractSpinBox>
+
+namespace tk {
+
+class NumericCtrl : public QAbstractSpinBox {
+    Q_OBJECT
+    // Named as QDoubleSpinBox's, so a Designer form sets them directly.
+    Q_PROPERTY(double value READ wert WRITE setzeWert)
+    Q_PROPERTY(double minimum READ minimum WRITE setzeMinimum)
+    Q_PROPERTY(double maximum READ maximum WRITE setzeMaximum)
+    Q_PROPERTY(int decimals READ stellen WRITE setzeStellen)
+    Q_PROPERTY(double singleStep READ schritt WRITE setzeSchritt)
+
+public:
+    explicit NumericCtrl(QWidget *parent = nullptr);
+
+    double wert() const { return m_wert; }
+    double minimum() const { return m_min; }
+    double maximum() const { return m_max; }
+    int stellen() const { return m_stellen; }
+    double schritt() const { return m_schritt; }
+
+    /// Stores the value clamped into the range; raises no commit.
+    void setzeWert(double v);
+    void setzeMinimum(double v);
+    void setzeMaximum(double v);
+    void setzeStellen(int n);
+    void setzeSchritt(double s);
+
+    void stepBy(int steps) override;
+
+signals:
+    /// The user committed a value (Enter, leaving an edited field, a step).
+    void festgelegt();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    QValidator::State validate(QString &text, int &pos) const override;
+    void fixup(QString &) const override {}
+    void keyPressEvent(QKeyEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+
+private:
+    bool textUebernehmen();
+    void anzeigen();
+
+    double m_wert = 0.0;
+    double m_min;
+    double m_max;
+    double m_schritt = 1.0;
+    int m_stellen = 2;
+    bool m_bearbeitet = false;
+};
+
+}  // namespace tk
+
+#endif

@@ -1,0 +1,263 @@
+// Panels: loading a Designer form from the program's resources, binding its
+// callbacks by name, showing, discarding and their attributes.
+#include "graph.h"
+#include "intern.h"
+#include "numeric.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QtUiTools/QUiLoader>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::vector<CallbackEntry> s_tabelle;
+std::map<int, tk::Panel> s_panels;
+int s_naechsterHandle = 1;
+
+// Creates the toolkit's own numeric control and graph where the form names
+// QDoubleSpinBox and TK_Graph; everything else as Designer made it.
+class Lader : public QUiLoader {
+public:
+    QWidget *createWidget(const QString &klasse, QWidget *eltern, const QString &name) override
+    {
+        QWidget *w = nullptr;
+        if (klasse == QLatin1String("QDoubleSpinBox"))
+            w = new tk::NumericCtrl(eltern);
+        else if (klasse == QLatin1String("TK_Graph"))
+            w = new tk::GraphCtrl(eltern);
+        else
+            return QUiLoader::createWidget(klasse, eltern, name);
+        w->setObjectName(name);
+        return w;
+    }
+};
+
+const CallbackEntry *eintrag(const QByteArray &name)
+{
+    for (const CallbackEntry &e : s_tabelle)
+        if (e.name && name == e.name)
+            return &e;
+    return nullptr;
+}
+
+// Turns the window's close box and activation into panel events; the window
+// itself never closes on its own.
+class PanelFilter : public QObject {
+public:
+    explicit PanelFilter(int handle, QObject *eltern) : QObject(eltern), m_handle(handle) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        int ereignis = 0;
+        if (e->type() == QEvent::Close) {
+            e->ignore();
+            ereignis = EVENT_CLOSE;
+        } else if (e->type() == QEvent::WindowActivate) {
+            ereignis = EVENT_GOT_FOCUS;
+        } else if (e->type() == QEvent::WindowDeactivate) {
+            ereignis = EVENT_LOST_FOCUS;
+        }
+        tk::Panel *p = tk::panel(m_handle);
+        if (ereignis && p && p->rueckruf)
+            p->rueckruf(m_handle, ereignis, nullptr, 0, 0);
+        return e->type() == QEvent::Close;
+    }
+
+private:
+    int m_handle;
+};
+
+void commit(int handle, int id, CtrlCallbackPtr rueckruf)
+{
+    if (tk::panel(handle))
+        rueckruf(handle, id, EVENT_COMMIT, nullptr, 0, 0);
+}
+
+// Binds one control's callback to its user-commit signal. False if the
+// control names a callback that no function of the table answers to.
+bool controlBinden(int handle, int id, QWidget *w)
+{
+    QByteArray name = w->property("cviCallback").toByteArray();
+    if (name.isEmpty())
+        return true;
+    const CallbackEntry *e = eintrag(name);
+    if (!e || !e->ctrl)
+        return false;
+    CtrlCallbackPtr f = e->ctrl;
+    if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+        QObject::connect(n, &tk::NumericCtrl::festgelegt, n, [=] { commit(handle, id, f); });
+    else if (auto *r = qobject_cast<QComboBox *>(w))
+        QObject::connect(r, &QComboBox::activated, r, [=] { commit(handle, id, f); });
+    else if (auto *b = qobject_cast<QAbstractButton *>(w))
+        QObject::connect(b, &QAbstractButton::clicked, b, [=] { commit(handle, id, f); });
+    return true;
+}
+
+// Ring item values come from the form as "1,2,3"; items without one take
+// their index + 1.
+void ringWerte(QComboBox *r)
+{
+    QStringList werte = r->property("cviWerte").toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (int i = 0; i < r->count(); ++i)
+        r->setItemData(i, i < werte.size() ? werte[i].trimmed().toInt() : i + 1);
+}
+
+}  // namespace
+
+namespace tk {
+
+Panel *panel(int handle)
+{
+    auto it = s_panels.find(handle);
+    return it == s_panels.end() || !it->second.fenster ? nullptr : &it->second;
+}
+
+QWidget *control(int handle, int id)
+{
+    Panel *p = panel(handle);
+    if (!p)
+        return nullptr;
+    auto it = p->controls.find(id);
+    return it == p->controls.end() ? nullptr : it->second.data();
+}
+
+NumericCtrl *numerisch(int handle, int id) { return qobject_cast<NumericCtrl *>(control(handle, id)); }
+GraphCtrl *graph(int handle, int id) { return qobject_cast<GraphCtrl *>(control(handle, id)); }
+
+}  // namespace tk
+
+void SetCallbackTable(const CallbackEntry *table, int count)
+{
+    s_tabelle.assign(table, table + (table && count > 0 ? count : 0));
+}
+
+int LoadPanel(int, const char *fileName, int panelNumber)
+{
+    if (!tk::gestartet())
+        return TK_FEHLER_NICHT_GESTARTET;
+    if (!fileName || !*fileName)
+        return TK_FEHLER_DATEI;
+    QFile datei(QStringLiteral(":/") + QString::fromUtf8(fileName));
+    if (!datei.open(QIODevice::ReadOnly))
+        return TK_FEHLER_DATEI;
+    Lader lader;
+    QWidget *fenster = lader.load(&datei);
+    if (!fenster)
+        return TK_FEHLER_DATEI;
+    if (fenster->property("cviPanel").toInt() != panelNumber) {
+        delete fenster;
+        return TK_FEHLER_PANELNUMMER;
+    }
+
+    const int handle = s_naechsterHandle;
+    tk::Panel p;
+    p.handle = handle;
+    p.fenster = fenster;
+    bool gebunden = true;
+    QByteArray panelRueckruf = fenster->property("cviCallback").toByteArray();
+    if (!panelRueckruf.isEmpty()) {
+        const CallbackEntry *e = eintrag(panelRueckruf);
+        gebunden = e && e->panel;
+        p.rueckruf = gebunden ? e->panel : nullptr;
+    }
+    for (QWidget *w : fenster->findChildren<QWidget *>()) {
+        QVariant id = w->property("cviId");
+        if (!id.isValid())
+            continue;
+        if (auto *r = qobject_cast<QComboBox *>(w))
+            ringWerte(r);
+        p.controls[id.toInt()] = w;
+        gebunden = gebunden && controlBinden(handle, id.toInt(), w);
+    }
+    for (QAction *a : fenster->findChildren<QAction *>()) {
+        QByteArray name = a->property("cviCallback").toByteArray();
+        if (name.isEmpty())
+            continue;
+        const CallbackEntry *e = eintrag(name);
+        if (!e || !e->menu) {
+            gebunden = false;
+            continue;
+        }
+        MenuCallbackPtr f = e->menu;
+        int item = a->property("cviId").toInt();
+        QObject::connect(a, &QAction::triggered, a, [=] {
+            if (tk::panel(handle))
+                f(handle, item, nullptr, handle);
+        });
+    }
+    if (!gebunden) {
+        delete fenster;
+        return TK_FEHLER_RUECKRUF;
+    }
+    fenster->installEventFilter(new PanelFilter(handle, fenster));
+    s_panels[handle] = p;
+    ++s_naechsterHandle;
+    return handle;
+}
+
+int DisplayPanel(int handle)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    p->fenster->show();
+    p->fenster->raise();
+    p->fenster->activateWindow();
+    // Start on the first input, the control with the lowest id that takes focus.
+    for (auto &c : p->controls)
+        if (c.second && c.second->focusPolicy() != Qt::NoFocus) {
+            c.second->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    return 0;
+}
+
+int DiscardPanel(int handle)
+{
+    auto it = s_panels.find(handle);
+    if (it == s_panels.end())
+        return TK_FEHLER_HANDLE;
+    QWidget *fenster = it->second.fenster;
+    s_panels.erase(it);
+    delete fenster;  // controls go with it; no callback reaches a discarded panel
+    return 0;
+}
+
+int SetPanelAttribute(int handle, int attribute, const char *value)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    if (attribute != ATTR_TITLE || !value)
+        return TK_FEHLER_ATTRIBUT;
+    p->fenster->setWindowTitle(QString::fromUtf8(value));
+    return 0;
+}
+
+int SetPanelAttribute(int handle, int attribute, int value)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    if (attribute == ATTR_TITLE)
+        return TK_FEHLER_ATTRIBUT;
+    p->attribute[attribute] = value;
+    return 0;
+}
+
+int GetPanelAttribute(int handle, int attribute, char *value, std::size_t size)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    if (attribute != ATTR_TITLE || !value || size == 0)
+        return TK_FEHLER_ATTRIBUT;
+    TK_TextKopieren(value, size, p->fenster->windowTitle().toUtf8().constData());
+    return 0;
+}

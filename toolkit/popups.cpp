@@ -1,0 +1,73 @@
+// Message and file-selection popups.
+#include "intern.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tk {
+TK_MeldungsAntwort meldungsAntwort = nullptr;
+TK_DateiAntwort dateiAntwort = nullptr;
+}  // namespace tk
+
+void TK_MeldungenAbfangen(TK_MeldungsAntwort answer) { tk::meldungsAntwort = answer; }
+void TK_DateiauswahlAbfangen(TK_DateiAntwort answer) { tk::dateiAntwort = answer; }
+
+int MessagePopup(const char *title, const char *message)
+{
+    if (!title)
+        title = "";
+    if (!message)
+        message = "";
+    if (tk::meldungsAntwort) {
+        tk::meldungsAntwort(title, message);
+        return 0;
+    }
+    if (!tk::gestartet())
+        return TK_FEHLER_NICHT_GESTARTET;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(message),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+    return 0;
+}
+
+int FileSelectPopup(const char *defaultDirectory, const char *, const char *fileTypeList, const char *title,
+                    int, int, int, int allowCancel, int allowMakeDirectory, char *path, std::size_t pathSize)
+{
+    if (!path || pathSize == 0)
+        return TK_FEHLER_ARGUMENT;
+    path[0] = '\0';
+    if (tk::dateiAntwort)
+        return tk::dateiAntwort(title ? title : "", path, pathSize);
+    if (!tk::gestartet())
+        return TK_FEHLER_NICHT_GESTARTET;
+
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title ? title : ""),
+                       QString::fromUtf8(defaultDirectory ? defaultDirectory : ""));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt's own dialog on every desktop: the same look, German texts, and
+    // it asks before an existing file is overwritten.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ReadOnly, !allowMakeDirectory);
+    QStringList filter;
+    if (fileTypeList && *fileTypeList)
+        filter << QString::fromUtf8(fileTypeList);
+    filter << QStringLiteral("*");
+    dialog.setNameFilters(filter);
+    int antwort;
+    do
+        antwort = dialog.exec();
+    while (antwort != QDialog::Accepted && !allowCancel);
+    if (antwort != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return 0;
+
+    QString gewaehlt = dialog.selectedFiles().constFirst();
+    QByteArray bytes = QFile::encodeName(gewaehlt);
+    if (static_cast<std::size_t>(bytes.size()) + 1 > pathSize)
+        return TK_FEHLER_PFAD_ZU_LANG;  // never a shortened, different name
+    bool vorhanden = QFile::exists(gewaehlt);
+    TK_TextKopieren(path, pathSize, bytes.constData());
+    return vorhanden ? 1 : 2;
+}

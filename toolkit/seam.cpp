@@ -1,0 +1,136 @@
+// Plays the user on real widgets for tests: the same events a keyboard or a
+// mouse would send, so every signal path of the program is taken.
+#include "graph.h"
+#include "intern.h"
+#include "numeric.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+void taste(QWidget *w, int key, const QString &text = QString())
+{
+    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &druck);
+    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &los);
+}
+
+}  // namespace
+
+int TK_Tippen(int panel, int control, const char *text)
+{
+    tk::NumericCtrl *n = tk::numerisch(panel, control);
+    if (!n || !text)
+        return TK_FEHLER_CONTROL;
+    n->setFocus();
+    n->selectAll();
+    for (QChar c : QString::fromUtf8(text))
+        taste(n, c.toUpper().unicode(), QString(c));
+    taste(n, Qt::Key_Return);
+    return 0;
+}
+
+int TK_Pfeil(int panel, int control, int steps)
+{
+    tk::NumericCtrl *n = tk::numerisch(panel, control);
+    if (!n)
+        return TK_FEHLER_CONTROL;
+    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
+        taste(n, steps < 0 ? Qt::Key_Down : Qt::Key_Up);
+    return 0;
+}
+
+int TK_RingWaehlen(int panel, int control, int index)
+{
+    auto *r = qobject_cast<QComboBox *>(tk::control(panel, control));
+    if (!r || index < 0 || index >= r->count())
+        return TK_FEHLER_CONTROL;
+    while (r->currentIndex() != index)
+        taste(r, r->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    return 0;
+}
+
+int TK_Klicken(int panel, int control)
+{
+    auto *b = qobject_cast<QAbstractButton *>(tk::control(panel, control));
+    if (!b)
+        return TK_FEHLER_CONTROL;
+    b->click();
+    return 0;
+}
+
+int TK_Schliessen(int panel)
+{
+    tk::Panel *p = tk::panel(panel);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    p->fenster->close();
+    return 0;
+}
+
+int TK_MenuWaehlen(int panel, int menuItem)
+{
+    tk::Panel *p = tk::panel(panel);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (QAction *a : p->fenster->findChildren<QAction *>())
+        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
+            a->trigger();
+            return 0;
+        }
+    return TK_FEHLER_CONTROL;
+}
+
+int TK_Anzeige(int panel, int control, char *text, std::size_t size)
+{
+    QWidget *w = tk::control(panel, control);
+    QString s;
+    if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+        s = n->text();
+    else if (auto *r = qobject_cast<QComboBox *>(w))
+        s = r->currentText();
+    else if (auto *b = qobject_cast<QAbstractButton *>(w))
+        s = b->text();
+    else
+        return TK_FEHLER_CONTROL;
+    TK_TextKopieren(text, size, s.toUtf8().constData());
+    return 0;
+}
+
+int TK_AnzahlPlots(int panel, int control)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    return g ? g->anzahlPlots() : TK_FEHLER_CONTROL;
+}
+
+int TK_PlotWerte(int panel, int control, double *values, int size)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    const std::vector<double> *w = g ? g->werte(0) : nullptr;
+    if (!w)
+        return TK_FEHLER_CONTROL;
+    for (int i = 0; i < size && i < static_cast<int>(w->size()); ++i)
+        values[i] = (*w)[static_cast<size_t>(i)];
+    return static_cast<int>(w->size());
+}
+
+void TK_Spaeter(void (*function)(void *), void *data)
+{
+    QTimer::singleShot(0, qApp, [=] { function(data); });
+}
+
+int TK_Zeichnen(int panel)
+{
+    tk::Panel *p = tk::panel(panel);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    p->fenster->grab();
+    return 0;
+}

@@ -1,0 +1,31 @@
+// Bounded copies into fixed text areas, never splitting a UTF-8 character.
+#include "toolkit.h"
+
+#include <cstring>
+
+std::size_t TK_TextKopieren(char *dst, std::size_t size, const char *src)
+{
+    if (!dst || size == 0)
+        return 0;
+    dst[0] = '\0';
+    return TK_TextAnhaengen(dst, size, src);
+}
+
+std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src)
+{
+    if (!dst || size == 0)
+        return 0;
+    std::size_t da = strnlen(dst, size - 1);
+    if (!src)
+        return 0;
+    std::size_t n = std::strlen(src);
+    if (n > size - 1 - da) {
+        n = size - 1 - da;
+        // Step back over continuation bytes to the start of the cut character.
+        while (n > 0 && (static_cast<unsigned char>(src[n]) & 0xC0) == 0x80)
+            --n;
+    }
+    std::memcpy(dst + da, src, n);
+    dst[da + n] = '\0';
+    return n;
+}

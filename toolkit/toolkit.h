@@ -1,0 +1,197 @@
+/**
+ * @file toolkit.h
+ * @brief The platform layer: panels, controls, graph, popups, event loop,
+ *        export-file I/O and the sine generator, in the vocabulary of the
+ *        instrumentation run-time the tool was first written for.
+ *
+ * Everything here runs on one thread, inside RunUserInterface(). No Qt type
+ * appears in this header; callers see plain C types and integer status codes
+ * (0 or positive for success, negative for failure).
+ */
+#ifndef TOOLKIT_H
+#define TOOLKIT_H
+
+#include <cstddef>
+
+/** @name Events handed to callbacks */
+///@{
+enum {
+    EVENT_COMMIT = 1,      ///< a value committed by the user, a button pressed
+    EVENT_GOT_FOCUS = 8,   ///< the panel became the active window
+    EVENT_LOST_FOCUS = 9,  ///< the panel stopped being the active window
+    EVENT_CLOSE = 11       ///< the user asked to close the panel (close box)
+};
+///@}
+
+/** @name Attributes */
+///@{
+enum {
+    ATTR_TITLE = 573,       ///< panel: title bar text (char*)
+    ATTR_XAXIS_GAIN = 1124, ///< graph: x-axis labels show plotted x times this
+    ATTR_YAXIS_GAIN = 1125  ///< graph: y-axis labels show plotted y times this
+};
+///@}
+
+/** @name Status codes of the toolkit's own calls */
+///@{
+enum {
+    TK_FEHLER_NICHT_GESTARTET = -1, ///< InitCVIRTEEx has not succeeded
+    TK_FEHLER_DATEI = -2,           ///< no panel file of that name
+    TK_FEHLER_PANELNUMMER = -3,     ///< the file holds no panel of that number
+    TK_FEHLER_RUECKRUF = -4,        ///< a callback name that no function answers to
+    TK_FEHLER_HANDLE = -5,          ///< unknown panel handle
+    TK_FEHLER_CONTROL = -6,         ///< unknown control id or wrong kind of control
+    TK_FEHLER_ATTRIBUT = -7,        ///< attribute not supported
+    TK_FEHLER_ARGUMENT = -8,        ///< bad argument (null pointer, bad index, ...)
+    TK_FEHLER_PFAD_ZU_LANG = -9     ///< a chosen path does not fit the caller's area
+};
+///@}
+
+/** Control callback: panel, control id, event, callback data, two event data. */
+typedef int (*CtrlCallbackPtr)(int panel, int control, int event, void *callbackData,
+                               int eventData1, int eventData2);
+/** Panel callback: panel, event, callback data, two event data. */
+typedef int (*PanelCallbackPtr)(int panel, int event, void *callbackData,
+                                int eventData1, int eventData2);
+/** Menu callback: menu bar, menu item id, callback data, panel. */
+typedef void (*MenuCallbackPtr)(int menuBar, int menuItem, void *callbackData, int panel);
+
+/**
+ * One entry of the program's callback table. Exactly one of the three
+ * function pointers is set; LoadPanel() binds the callback names of a panel
+ * file to the entry of that name and kind.
+ */
+struct CallbackEntry {
+    const char *name;
+    CtrlCallbackPtr ctrl;
+    PanelCallbackPtr panel;
+    MenuCallbackPtr menu;
+};
+
+/** @name Start-up, event loop */
+///@{
+/**
+ * Creates the application object once. Returns 1 on success and 0 when no
+ * display can be opened (checked before the GUI library would abort).
+ * The numeric locale stays "C", so printf-style formatting keeps its point.
+ */
+int InitCVIRTEEx(void *instance, char *argv[], void *reserved);
+/** Hands the toolkit the table that LoadPanel() resolves callback names in. */
+void SetCallbackTable(const CallbackEntry *table, int count);
+/** Runs the event loop until QuitUserInterface(); returns its code. */
+int RunUserInterface(void);
+/** Ends the running loop once the current callback has returned. */
+int QuitUserInterface(int code);
+/** Accepts system attributes; they have no matching setting here. */
+int SetSystemAttribute(int attribute, int value);
+///@}
+
+/** @name Panels */
+///@{
+/**
+ * Loads panel @p panelNumber of the panel file @p fileName from the
+ * program's resources, hidden. Returns a handle > 0, or TK_FEHLER_DATEI,
+ * TK_FEHLER_PANELNUMMER or TK_FEHLER_RUECKRUF.
+ */
+int LoadPanel(int parent, const char *fileName, int panelNumber);
+/** Shows the panel; the focus goes to the control with the lowest id. */
+int DisplayPanel(int panel);
+/** Destroys the panel and its controls. */
+int DiscardPanel(int panel);
+/** ATTR_TITLE sets the title bar text; other attributes are accepted and kept. */
+int SetPanelAttribute(int panel, int attribute, const char *value);
+/** @copydoc SetPanelAttribute */
+int SetPanelAttribute(int panel, int attribute, int value);
+/** ATTR_TITLE: copies the title into @p value (at most @p size bytes). */
+int GetPanelAttribute(int panel, int attribute, char *value, std::size_t size);
+///@}
+
+/** @name Controls */
+///@{
+/** Numeric control: the full double, never rounded by its display. */
+int GetCtrlVal(int panel, int control, double *value);
+/** Ring: the value of the selected item. */
+int GetCtrlVal(int panel, int control, int *value);
+/** Numeric control: stores @p value (clamped to the range); raises no event. */
+int SetCtrlVal(int panel, int control, double value);
+/** Ring: selects the item of that value; raises no event. */
+int SetCtrlVal(int panel, int control, int value);
+/** Ring: index of the selected item. */
+int GetCtrlIndex(int panel, int control, int *index);
+/** Ring: selects the item at @p index; raises no event. */
+int SetCtrlIndex(int panel, int control, int index);
+/** Ring: copies the label of item @p index into @p label (at most @p size bytes). */
+int GetLabelFromIndex(int panel, int control, int index, char *label, std::size_t size);
+/** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN. */
+int SetCtrlAttribute(int panel, int control, int attribute, double value);
+/** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN. */
+int GetCtrlAttribute(int panel, int control, int attribute, double *value);
+///@}
+
+/** @name Graph */
+///@{
+/** Packs red, green and blue (0 to 255) into a colour. */
+int MakeColor(int red, int green, int blue);
+/** Removes plot @p plot, or every plot for -1. */
+int DeleteGraphPlot(int panel, int control, int plot, int refresh);
+/**
+ * Plots @p count doubles (@p dataType 4) over the index 0 to count - 1 as a
+ * thin step line in @p color. The graph keeps its own copy. Returns a plot
+ * handle > 0.
+ */
+int PlotY(int panel, int control, const void *data, int count, int dataType,
+          int plotStyle, int pointStyle, int lineStyle, int pointFrequency, int color);
+///@}
+
+/** @name Popups */
+///@{
+/** Modal message box; returns when the user has closed it. */
+int MessagePopup(const char *title, const char *message);
+/**
+ * Save dialog that asks before overwriting. Returns 0 when nothing was
+ * chosen, 1 for an existing file, 2 for a new one, TK_FEHLER_PFAD_ZU_LANG
+ * when the path's bytes do not fit @p pathSize (the path is then empty).
+ */
+int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
+                    const char *fileTypeList, const char *title, int buttonLabel,
+                    int restrictDirectory, int restrictExtension, int allowCancel,
+                    int allowMakeDirectory, char *path, std::size_t pathSize);
+///@}
+
+/** @name Export-file I/O (unbuffered: every line is one write) */
+///@{
+/** Opens @p path; mode 2 is write only, action 0 truncates. Returns -1 on failure. */
+int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
+/**
+ * Writes @p count bytes of @p text and a line end in one write. Returns
+ * @p count when all was written, -1 otherwise.
+ */
+int WriteLine(int handle, const char *text, int count);
+/** Closes the file; 0 or -1. */
+int CVI_CloseFile(int handle);
+///@}
+
+/** @name Analysis */
+///@{
+/**
+ * Writes @p n samples amplitude * sin(theta + 2 pi f k), k = 0 .. n - 1, where
+ * theta is the angle that @p phase stands for (0.0: the start of a period),
+ * and advances @p phase to the sample after the last one. Returns 0, or
+ * TK_FEHLER_ARGUMENT for n < 0 or null pointers.
+ */
+int SineWave(int n, double amplitude, double frequency, double *phase, double out[]);
+///@}
+
+/** @name Text */
+///@{
+/**
+ * Copies @p src into @p dst of @p size bytes, cutting it short at a UTF-8
+ * character boundary so that it always ends in a NUL. A null @p src copies
+ * the empty text. Returns the number of bytes copied.
+ */
+std::size_t TK_TextKopieren(char *dst, std::size_t size, const char *src);
+/** Appends @p src to the text in @p dst in the same bounded way. */
+std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src);
+///@}
+
+#endif

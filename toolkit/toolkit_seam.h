@@ -1,0 +1,50 @@
+/**
+ * @file toolkit_seam.h
+ * @brief Hooks through which tests answer popups and play the user on real
+ *        widgets, so that nothing blocks. Program code never includes this.
+ */
+#ifndef TOOLKIT_SEAM_H
+#define TOOLKIT_SEAM_H
+
+#include <cstddef>
+
+/** Answers a message popup instead of showing it. */
+typedef void (*TK_MeldungsAntwort)(const char *title, const char *message);
+/**
+ * Answers a file dialog instead of showing it: fills @p path (at most
+ * @p size bytes) and returns what FileSelectPopup() would.
+ */
+typedef int (*TK_DateiAntwort)(const char *title, char *path, std::size_t size);
+
+/** Routes MessagePopup() to @p answer; null shows real popups again. */
+void TK_MeldungenAbfangen(TK_MeldungsAntwort answer);
+/** Routes FileSelectPopup() to @p answer; null shows real dialogs again. */
+void TK_DateiauswahlAbfangen(TK_DateiAntwort answer);
+
+/**
+ * Plays the user on a numeric control: focuses it, selects its text, types
+ * @p text key by key and presses Enter.
+ */
+int TK_Tippen(int panel, int control, const char *text);
+/** Plays the user on a numeric control: arrow-key steps (+ up, - down). */
+int TK_Pfeil(int panel, int control, int steps);
+/** Plays the user on a ring: picks item @p index with the keyboard. */
+int TK_RingWaehlen(int panel, int control, int index);
+/** Plays the user on a command button: clicks it. */
+int TK_Klicken(int panel, int control);
+/** Plays the user on the panel: clicks its close box. */
+int TK_Schliessen(int panel);
+/** Plays the user on the menu bar: chooses the item of @p menuItem. */
+int TK_MenuWaehlen(int panel, int menuItem);
+/** Copies the text a control shows into @p text. */
+int TK_Anzeige(int panel, int control, char *text, std::size_t size);
+/** Number of plots on a graph. */
+int TK_AnzahlPlots(int panel, int control);
+/** Copies up to @p size values of the graph's first plot; returns its count. */
+int TK_PlotWerte(int panel, int control, double *values, int size);
+/** Paints the whole panel at once, as the next frame would. */
+int TK_Zeichnen(int panel);
+/** Runs @p function on the event loop as soon as it is idle. */
+void TK_Spaeter(void (*function)(void *), void *data);
+
+#endif

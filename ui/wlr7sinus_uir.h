@@ -1,0 +1,32 @@
+/* Identifiers of the panel form wlr7sinus_uir.uir and the callbacks it names. */
+#ifndef WLR7SINUS_UIR_H
+#define WLR7SINUS_UIR_H
+
+enum { PNLMAIN = 1 }; /* panel number in the form */
+
+enum {
+    WLR7UMAX = 2,       /* numeric: maximum output voltage [V] */
+    AMPLITUDEDACH = 3,  /* numeric: peak amplitude [V] */
+    AMPLITUDEEFF = 4,   /* numeric: RMS amplitude [V] */
+    OFFSET = 5,         /* numeric: offset [V] */
+    FREQUENZ = 6,       /* numeric: frequency [Hz] */
+    PERIODENDAUER = 7,  /* numeric: period duration [ms] */
+    ANZAHLPERIODEN = 8, /* numeric: number of periods */
+    ZEITBASIS = 9,      /* ring: time base */
+    KURVENNUMMER = 10,  /* ring: curve number 1 to 4 */
+    SPEICHERN = 11,     /* command button: export */
+    GRAPH = 12          /* graph */
+};
+
+enum { MENUMAIN = 1, DATEI = 2, BEENDEN = 3 }; /* menu bar, menu, item */
+
+/* Handle of the main panel PNLMAIN; 0 until main has loaded it. */
+extern int gPanelMain;
+
+/* Callbacks the form names; the program hands them to the toolkit by name. */
+int Callback_Panel(int panel, int event, void *callbackData, int eventData1, int eventData2);
+int Eingabe(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+int Speichern(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+void Menu_Main(int menuBar, int menuItem, void *callbackData, int panel);
+
+#endif
