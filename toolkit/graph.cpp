@@ -10,6 +10,24 @@
 
 namespace tk {
 
+namespace {
+
+// Ticks on round numbers (1, 2 or 5 times a power of ten), about five of
+// them. Set before a range grows: the old interval over the new range could
+// make thousands of tick labels.
+void ticksSetzen(QValueAxis *a, double spanne)
+{
+    if (!(spanne > 0.0) || !std::isfinite(spanne))
+        return;
+    double roh = spanne / 5.0;
+    double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    double schritt = zehner * (roh / zehner < 1.5 ? 1.0 : roh / zehner < 3.5 ? 2.0 : roh / zehner < 7.5 ? 5.0 : 10.0);
+    a->setTickAnchor(0.0);
+    a->setTickInterval(schritt);
+}
+
+}  // namespace
+
 GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(parent)
 {
     auto *c = new QChart();
@@ -23,7 +41,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(parent)
     m_y = new QValueAxis(c);
     for (QValueAxis *a : {m_x, m_y}) {
         a->setLabelFormat(QStringLiteral("%.4g"));
-        a->setTickCount(6);
+        a->setTickType(QValueAxis::TicksDynamic);
         QFont f = a->labelsFont();
         f.setPointSizeF(8);
         a->setLabelsFont(f);
@@ -118,6 +136,7 @@ void GraphCtrl::achsenSetzen()
     auto setzen = [](QValueAxis *a, double von, double bis) {
         if (!(von < bis) && !(von > bis))
             bis = von + 1.0;
+        ticksSetzen(a, std::fabs(bis - von));
         a->setRange(std::min(von, bis), std::max(von, bis));
     };
     m_setzt = true;
@@ -135,6 +154,7 @@ void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
     m_von = std::min(von, bis) / std::fabs(m_xGain);
     m_bis = std::max(von, bis) / std::fabs(m_xGain);
     m_gezoomt = true;
+    ticksSetzen(m_x, std::fabs(bis - von));
     serienFuellen();
 }
 

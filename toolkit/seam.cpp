@@ -88,6 +88,27 @@ int TK_MenuWaehlen(int panel, int menuItem)
     return TK_FEHLER_CONTROL;
 }
 
+int TK_Tabulator(int panel)
+{
+    tk::Panel *p = tk::panel(panel);
+    QWidget *w = p ? QApplication::focusWidget() : nullptr;
+    if (!w || w->window() != p->fenster)
+        return TK_FEHLER_HANDLE;
+    taste(w, Qt::Key_Tab);
+    return 0;
+}
+
+int TK_FokusControl(int panel)
+{
+    tk::Panel *p = tk::panel(panel);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (auto &c : p->controls)
+        if (c.second && c.second->hasFocus())
+            return c.first;
+    return 0;
+}
+
 int TK_Anzeige(int panel, int control, char *text, std::size_t size)
 {
     QWidget *w = tk::control(panel, control);

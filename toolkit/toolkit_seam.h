@@ -36,6 +36,10 @@ int TK_Klicken(int panel, int control);
 int TK_Schliessen(int panel);
 /** Plays the user on the menu bar: chooses the item of @p menuItem. */
 int TK_MenuWaehlen(int panel, int menuItem);
+/** Plays the user on the panel: presses Tab. */
+int TK_Tabulator(int panel);
+/** Id of the control that has the keyboard focus, 0 for none. */
+int TK_FokusControl(int panel);
 /** Copies the text a control shows into @p text. */
 int TK_Anzeige(int panel, int control, char *text, std::size_t size);
 /** Number of plots on a graph. */

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need and
+# that this machine lacks. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+pakete=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-translations-l10n libxcb1-dev libgl-dev
+  fonts-dejavu-core
+  googletest libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool openbox x11-utils imagemagick
+  clang libclang-rt-14-dev
+)
+
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+[ ${#fehlend[@]} -eq 0 ] && exit 0
+
+als_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Fehlende Pakete: ${fehlend[*]} (bitte als root installieren)" >&2; exit 1; }
+  als_root=(sudo)
+fi
+echo "Installiere: ${fehlend[*]}"
+"${als_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends "${fehlend[@]}"

@@ -1,0 +1,153 @@
+#include "panel_fixture.h"
+#include "toolkit_seam.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+std::string Anzeige(int h, int c)
+{
+    char t[64];
+    TK_Anzeige(h, c, t, sizeof t);
+    return t;
+}
+}  // namespace
+
+TEST_F(PanelTest, NumerischHaeltDenVollenDoubleUndZeigtIhnGerundet)
+{
+    const double v = 5.0 / std::sqrt(2.0);
+    SetCtrlVal(h, 4, v);
+    double gelesen = 0.0;
+    GetCtrlVal(h, 4, &gelesen);
+    EXPECT_EQ(gelesen, v);
+    EXPECT_EQ(Anzeige(h, 4), "3.536");
+    // Enter on the untouched field commits the held value, not the shown one.
+    TK_Tippen(h, 4, "");
+    GetCtrlVal(h, 4, &gelesen);
+    EXPECT_EQ(gelesen, v);
+    EXPECT_EQ(Anzahl(EVENT_COMMIT), 1);
+}
+
+TEST_F(PanelTest, CodeSchreibtOhneEreignisGetipptesGibtGenauEines)
+{
+    SetCtrlVal(h, 2, 7.0);
+    SetCtrlVal(h, 10, 3);
+    SetCtrlIndex(h, 9, 4);
+    EXPECT_TRUE(gEreignisse.empty());
+
+    TK_Tippen(h, 6, "12.5");
+    ASSERT_EQ(gEreignisse.size(), 1u);
+    EXPECT_EQ(gEreignisse[0].control, 6);
+    EXPECT_EQ(gEreignisse[0].event, EVENT_COMMIT);
+    double f;
+    GetCtrlVal(h, 6, &f);
+    EXPECT_EQ(f, 12.5);
+
+    TK_Tippen(h, 3, "1,25");  // a comma is read as the decimal separator
+    double a;
+    GetCtrlVal(h, 3, &a);
+    EXPECT_EQ(a, 1.25);
+    EXPECT_EQ(Anzahl(EVENT_COMMIT), 2);
+}
+
+TEST_F(PanelTest, TextOhneZahlIstKeinCommit)
+{
+    TK_Tippen(h, 5, "-");
+    TK_Tippen(h, 5, "1e999");
+    double v;
+    GetCtrlVal(h, 5, &v);
+    EXPECT_EQ(v, 5.0);
+    EXPECT_EQ(Anzeige(h, 5), "5.000");
+    EXPECT_TRUE(gEreignisse.empty());
+}
+
+TEST_F(PanelTest, BereicheHaltenBeimTippenUndSchreiben)
+{
+    struct Fall {
+        int control;
+        const char *zuGross;
+        double max;
+        const char *zuKlein;
+        double min;
+    };
+    const Fall faelle[] = {{2, "20000", 10000.0, "0", 0.001},
+                           {6, "1e6", 20000.0, "0.001", 0.02},
+                           {7, "99999", 50000.0, "-3", 0.05},
+                           {8, "101", 100.0, "0.001", 0.01}};
+    for (const Fall &f : faelle) {
+        double v;
+        TK_Tippen(h, f.control, f.zuGross);
+        GetCtrlVal(h, f.control, &v);
+        EXPECT_EQ(v, f.max) << f.control;
+        TK_Tippen(h, f.control, f.zuKlein);
+        GetCtrlVal(h, f.control, &v);
+        EXPECT_EQ(v, f.min) << f.control;
+        SetCtrlVal(h, f.control, 1e9);
+        GetCtrlVal(h, f.control, &v);
+        EXPECT_EQ(v, f.max) << f.control;
+    }
+    // Peak, RMS and offset are unlimited, negative values included.
+    for (int c : {3, 4, 5}) {
+        double v;
+        TK_Tippen(h, c, "-1e300");
+        GetCtrlVal(h, c, &v);
+        EXPECT_EQ(v, -1e300) << c;
+    }
+}
+
+TEST_F(PanelTest, PfeiltastenSchrittenUmEinsUndCommitten)
+{
+    TK_Pfeil(h, 8, 2);
+    double v;
+    GetCtrlVal(h, 8, &v);
+    EXPECT_EQ(v, 3.0);
+    EXPECT_EQ(Anzahl(EVENT_COMMIT), 2);
+    TK_Pfeil(h, 8, -5);  // 3, 2, 1, then the lower limit; beyond it nothing
+    GetCtrlVal(h, 8, &v);
+    EXPECT_EQ(v, 0.01);
+    EXPECT_EQ(Anzahl(EVENT_COMMIT), 5);
+}
+
+TEST_F(PanelTest, RingIndexLabelUndWert)
+{
+    int i = -1, w = -1;
+    char label[20];
+    GetCtrlIndex(h, 9, &i);
+    EXPECT_EQ(i, 9);
+    GetLabelFromIndex(h, 9, 16, label, sizeof label);
+    EXPECT_STREQ(label, "1std");
+    GetCtrlVal(h, 9, &w);
+    EXPECT_EQ(w, 10);
+
+    EXPECT_EQ(SetCtrlVal(h, 10, 3), 0);
+    GetCtrlIndex(h, 10, &i);
+    EXPECT_EQ(i, 2);
+    EXPECT_EQ(SetCtrlVal(h, 10, 9), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(SetCtrlIndex(h, 9, 17), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(GetLabelFromIndex(h, 9, -1, label, sizeof label), TK_FEHLER_ARGUMENT);
+    EXPECT_TRUE(gEreignisse.empty());
+
+    TK_RingWaehlen(h, 10, 3);  // one key press from "Kurve 3" to "Kurve 4"
+    GetCtrlVal(h, 10, &w);
+    EXPECT_EQ(w, 4);
+    EXPECT_EQ(Anzahl(EVENT_COMMIT), 1);
+}
+
+TEST_F(PanelTest, FalscheControlsUndArtenGebenFehler)
+{
+    double d;
+    int i;
+    EXPECT_EQ(GetCtrlVal(h, 99, &d), TK_FEHLER_CONTROL);
+    EXPECT_EQ(GetCtrlVal(h, 9, &d), TK_FEHLER_CONTROL);
+    EXPECT_EQ(GetCtrlVal(h, 2, &i), TK_FEHLER_CONTROL);
+    EXPECT_EQ(GetCtrlVal(999, 2, &d), TK_FEHLER_HANDLE);
+    EXPECT_EQ(SetCtrlAttribute(h, 2, ATTR_XAXIS_GAIN, 1.0), TK_FEHLER_CONTROL);
+}
+
+TEST_F(PanelTest, KnopfMeldetCommit)
+{
+    TK_Klicken(h, 11);
+    ASSERT_EQ(gEreignisse.size(), 1u);
+    EXPECT_EQ(gEreignisse[0].control, 11);
+}

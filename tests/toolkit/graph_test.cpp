@@ -1,0 +1,113 @@
+#include "graph.h"
+#include "intern.h"
+#include "panel_fixture.h"
+#include "toolkit_seam.h"
+
+#include <QApplication>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <vector>
+
+namespace {
+
+QValueAxis *Achse(tk::GraphCtrl *g, Qt::Orientation o)
+{
+    return static_cast<QValueAxis *>(g->chart()->axes(o).constFirst());
+}
+
+QLineSeries *Serie(tk::GraphCtrl *g)
+{
+    return static_cast<QLineSeries *>(g->chart()->series().constFirst());
+}
+
+}  // namespace
+
+TEST_F(PanelTest, PlotBehaeltSeineKopie)
+{
+    std::vector<double> werte = {10, 20, 30, 40};
+    int plot = PlotY(h, 12, werte.data(), 4, 4, 6, 24, 0, 1, MakeColor(0, 153, 255));
+    EXPECT_GT(plot, 0);
+    werte.assign(4, -1.0);
+    double kopie[4] = {};
+    ASSERT_EQ(TK_PlotWerte(h, 12, kopie, 4), 4);
+    EXPECT_EQ(kopie[0], 10.0);
+    EXPECT_EQ(kopie[3], 40.0);
+    EXPECT_EQ(Serie(tk::graph(h, 12))->pen().color(), QColor(0, 153, 255));
+}
+
+TEST_F(PanelTest, LoeschenAllerPlotsLaesstKeinen)
+{
+    double w[3] = {1, 2, 3};
+    int a = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
+    PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
+    EXPECT_EQ(TK_AnzahlPlots(h, 12), 2);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, a, 1), 0);
+    EXPECT_EQ(TK_AnzahlPlots(h, 12), 1);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
+    EXPECT_EQ(TK_AnzahlPlots(h, 12), 0);
+    EXPECT_EQ(tk::graph(h, 12)->chart()->series().size(), 0);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
+    EXPECT_EQ(PlotY(h, 12, w, 3, 2, 6, 24, 0, 1, 0), TK_FEHLER_ARGUMENT) << "only doubles";
+}
+
+TEST_F(PanelTest, AchsenLesenDurchDieGains)
+{
+    std::vector<double> werte(22, 50.0);
+    SetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, 0.1);
+    SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
+    PlotY(h, 12, werte.data(), 22, 4, 6, 24, 0, 1, 0);
+    tk::GraphCtrl *g = tk::graph(h, 12);
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->min(), 0.0);
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 0.21);
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Vertical)->min(), 0.0);
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Vertical)->max(), 10.0);
+    double gain = 0.0;
+    GetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, &gain);
+    EXPECT_EQ(gain, 0.01);
+    // Drawn in volts, stored in percent.
+    EXPECT_DOUBLE_EQ(Serie(g)->at(0).y(), 5.0);
+    double kopie[1];
+    TK_PlotWerte(h, 12, kopie, 1);
+    EXPECT_EQ(kopie[0], 50.0);
+}
+
+TEST_F(PanelTest, GrosseKurvenWerdenAufDiePixelReduziertUndZoombar)
+{
+    DisplayPanel(h);
+    QApplication::processEvents();
+    std::vector<double> werte(16360);
+    for (size_t i = 0; i < werte.size(); ++i)
+        werte[i] = static_cast<double>(i % 100);
+    PlotY(h, 12, werte.data(), 16360, 4, 6, 24, 0, 1, 0);
+    tk::GraphCtrl *g = tk::graph(h, 12);
+    const int breite = static_cast<int>(g->chart()->plotArea().width());
+    EXPECT_LE(Serie(g)->count(), 2 * std::max(50, breite));
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 16359.0);
+    // Every column still shows its lowest and highest value.
+    double lo = 1e9, hi = -1e9;
+    for (const QPointF &p : Serie(g)->points()) {
+        lo = std::min(lo, p.y());
+        hi = std::max(hi, p.y());
+    }
+    EXPECT_EQ(lo, 0.0);
+    EXPECT_EQ(hi, 99.0);
+
+    // Zooming into a stretch draws it at full detail; the whole comes back.
+    Achse(g, Qt::Horizontal)->setRange(100.0, 110.0);
+    EXPECT_EQ(Serie(g)->count(), 2 * 11 - 1);
+    EXPECT_EQ(Serie(g)->at(0).y(), 0.0);
+    g->ganzZeigen();
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 16359.0);
+    EXPECT_EQ(TK_PlotWerte(h, 12, nullptr, 0), 16360);
+}
+
+TEST_F(PanelTest, StufenlinieHaeltJedenWertBisZumNaechsten)
+{
+    double w[3] = {10, 30, 20};
+    PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
+    QList<QPointF> p = Serie(tk::graph(h, 12))->points();
+    ASSERT_EQ(p.size(), 5);
+    EXPECT_EQ(p[1], QPointF(1, 10));
+    EXPECT_EQ(p[2], QPointF(1, 30));
+    EXPECT_EQ(p[4], QPointF(2, 20));
+}

@@ -1,0 +1,60 @@
+#include "toolkit.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+TEST(SineWave, FortsetzungUeberDiePhaseGleichtEinemAufruf)
+{
+    const double f = 1.0 / 7.0, amp = 3.0;
+    std::vector<double> ganz(50), teile(50);
+    double phase = 0.0;
+    SineWave(50, amp, f, &phase, ganz.data());
+    phase = 0.0;
+    SineWave(13, amp, f, &phase, teile.data());
+    SineWave(30, amp, f, &phase, teile.data() + 13);
+    SineWave(7, amp, f, &phase, teile.data() + 43);
+    for (int k = 0; k < 50; ++k) {
+        EXPECT_NEAR(teile[k], ganz[k], 1e-12) << k;
+        EXPECT_NEAR(ganz[k], amp * std::sin(2 * M_PI * f * k), 1e-12) << k;
+    }
+}
+
+TEST(SineWave, ViertelperiodenSindExakt)
+{
+    double w[21];
+    double phase = 0.0;
+    SineWave(21, 50.0, 1.0 / 20.0, &phase, w);
+    EXPECT_EQ(w[0], 0.0);
+    EXPECT_EQ(w[5], 50.0);
+    EXPECT_EQ(w[15], -50.0);
+    EXPECT_EQ(w[20], 0.0);
+    EXPECT_GT(w[1], 0.0) << "a positive amplitude rises first";
+}
+
+TEST(SineWave, FalscheArgumente)
+{
+    double phase = 0.25, w = 7.0;
+    EXPECT_EQ(SineWave(0, 1.0, 0.1, &phase, &w), 0);
+    EXPECT_EQ(w, 7.0);
+    EXPECT_EQ(SineWave(-1, 1.0, 0.1, &phase, &w), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(SineWave(1, 1.0, 0.1, nullptr, &w), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(SineWave(1, 1.0, 0.1, &phase, nullptr), TK_FEHLER_ARGUMENT);
+}
+
+TEST(Text, KopienBleibenInIhrerFlaecheUndTeilenKeinZeichen)
+{
+    char z[6];
+    EXPECT_EQ(TK_TextKopieren(z, sizeof z, "abcdefgh"), 5u);
+    EXPECT_STREQ(z, "abcde");
+    TK_TextKopieren(z, sizeof z, "abcdö");  // ö is two bytes: it does not fit whole
+    EXPECT_STREQ(z, "abcd");
+    TK_TextKopieren(z, sizeof z, nullptr);
+    EXPECT_STREQ(z, "");
+    TK_TextKopieren(z, sizeof z, "ab");
+    TK_TextAnhaengen(z, sizeof z, "€x");  // three bytes fit exactly
+    EXPECT_STREQ(z, "ab€");
+    TK_TextAnhaengen(z, sizeof z, "y");
+    EXPECT_STREQ(z, "ab€");
+    EXPECT_EQ(TK_TextKopieren(z, 0, "a"), 0u);
+}
