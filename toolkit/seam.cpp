@@ -91,8 +91,8 @@ int TK_MenuWaehlen(int panel, int menuItem)
 int TK_Tabulator(int panel)
 {
     tk::Panel *p = tk::panel(panel);
-    QWidget *w = p ? QApplication::focusWidget() : nullptr;
-    if (!w || w->window() != p->fenster)
+    QWidget *w = p ? p->fenster->focusWidget() : nullptr;
+    if (!w)
         return TK_FEHLER_HANDLE;
     taste(w, Qt::Key_Tab);
     return 0;
@@ -103,8 +103,11 @@ int TK_FokusControl(int panel)
     tk::Panel *p = tk::panel(panel);
     if (!p)
         return TK_FEHLER_HANDLE;
+    // The window's focus widget: the one that has the keyboard whenever the
+    // window is active.
+    QWidget *w = p->fenster->focusWidget();
     for (auto &c : p->controls)
-        if (c.second && c.second->hasFocus())
+        if (c.second && w && (c.second == w || c.second->isAncestorOf(w)))
             return c.first;
     return 0;
 }
