@@ -1,0 +1,101 @@
+// The input callback on the real widgets: coupling, refusal and redraw.
+#include "sinus_fixture.h"
+
+#include <cstring>
+
+TEST_F(SinusPanel, ScheitelwertUndEffektivwertFolgenEinander)
+{
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "5");
+    EXPECT_EQ(Wert(AMPLITUDEEFF), 3.5355339059327373);
+    EXPECT_EQ(gEingabe.dAmplitudeEff, 3.5355339059327373);
+
+    TK_Tippen(gPanelMain, AMPLITUDEEFF, "2");
+    EXPECT_EQ(Wert(AMPLITUDEDACH), std::sqrt(2.0) * 2.0);
+    EXPECT_EQ(gSinus.dAmplitude, std::sqrt(2.0) * 2.0 * 10.0);
+
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "-4");  // negative peaks are accepted
+    EXPECT_EQ(Wert(AMPLITUDEEFF), -4.0 / std::sqrt(2.0));
+    EXPECT_EQ(Anzeige(AMPLITUDEEFF), "-2.828");
+    EXPECT_TRUE(gMeldungen.empty());
+}
+
+TEST_F(SinusPanel, FrequenzUndPeriodendauerFolgenEinander)
+{
+    TK_Tippen(gPanelMain, FREQUENZ, "5");
+    EXPECT_EQ(Wert(PERIODENDAUER), 200.0);
+    TK_Tippen(gPanelMain, PERIODENDAUER, "0.05");
+    EXPECT_EQ(Wert(FREQUENZ), 20000.0);
+    EXPECT_EQ(Anzeige(FREQUENZ), "20000.00");
+    TK_Tippen(gPanelMain, FREQUENZ, "8");
+    EXPECT_EQ(Wert(PERIODENDAUER), 125.0);
+    EXPECT_EQ(gSinus.iPunkteProPeriode, 13);  // 12.5 rounds up
+}
+
+TEST_F(SinusPanel, AbgelehnteEingabeStelltAllesByteFuerByteWiederHer)
+{
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "3");
+    Eingabewerte eingabe;
+    Sinuskurve sinus;
+    std::memcpy(&eingabe, &gEingabe, sizeof eingabe);
+    std::memcpy(&sinus, &gSinus, sizeof sinus);
+    MeldungenLeeren();
+
+    TK_RingWaehlen(gPanelMain, ZEITBASIS, 0);  // 50us: 4000 per period, accepted
+    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "4.0895");  // 16358: accepted
+    EXPECT_TRUE(gMeldungen.empty());
+    EXPECT_EQ(gSinus.iAnzahlPunkte, 16360);
+    std::memcpy(&eingabe, &gEingabe, sizeof eingabe);
+    std::memcpy(&sinus, &gSinus, sizeof sinus);
+
+    TK_Tippen(gPanelMain, FREQUENZ, "4");  // 250 ms: 5000 per period, too many
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_EQ(gMeldungen[0].titel, "Fehler");
+    EXPECT_EQ(gMeldungen[0].text,
+              "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
+              "Periodendauer oder erhöhen Sie\ndie Zeitbasis.");
+    EXPECT_EQ(std::memcmp(&eingabe, &gEingabe, sizeof eingabe), 0);
+    // The regeneration after the refusal rebuilds the same curve in the same block.
+    EXPECT_EQ(std::memcmp(&sinus, &gSinus, sizeof sinus), 0);
+    EXPECT_EQ(Wert(FREQUENZ), 5.0);
+    EXPECT_EQ(Wert(PERIODENDAUER), 200.0) << "the coupled partner is restored too";
+    EXPECT_EQ(Anzeige(ANZAHLPERIODEN), "4.09");
+    EXPECT_EQ(Anzeige(ZEITBASIS), "50us");
+    EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 1);
+    EXPECT_EQ(TK_PlotWerte(gPanelMain, GRAPH, nullptr, 0), 16360);
+
+    TK_Tippen(gPanelMain, AMPLITUDEEFF, "100");  // accepted: amplitude is not a count
+    EXPECT_EQ(gMeldungen.size(), 1u);
+    TK_RingWaehlen(gPanelMain, ZEITBASIS, 1);  // accepted: 100us halves the count
+    TK_RingWaehlen(gPanelMain, KURVENNUMMER, 2);
+    EXPECT_EQ(gEingabe.iKurvennummer, 3);
+    EXPECT_STREQ(gEingabe.szZeitbasis, "100us");
+    EXPECT_EQ(gEingabe.iZeitbasisIndex, 1);
+}
+
+TEST_F(SinusPanel, AnderesEreignisAendertNichts)
+{
+    Eingabewerte eingabe;
+    std::memcpy(&eingabe, &gEingabe, sizeof eingabe);
+    SetCtrlVal(gPanelMain, FREQUENZ, 7.0);
+    for (int ereignis : {0, 2, 8, 9, 11})
+        EXPECT_EQ(Eingabe(gPanelMain, FREQUENZ, ereignis, nullptr, 0, 0), 0);
+    EXPECT_EQ(Wert(PERIODENDAUER), 200.0);
+    EXPECT_EQ(std::memcmp(&eingabe, &gEingabe, sizeof eingabe), 0);
+    EXPECT_EQ(Speichern(gPanelMain, SPEICHERN, 2, nullptr, 0, 0), 0);
+    EXPECT_TRUE(gDateiauswahlTitel.empty());
+}
+
+TEST_F(SinusPanel, JederCommitLaesstGenauEinenPlot)
+{
+    TK_Tippen(gPanelMain, WLR7UMAX, "20");
+    EXPECT_EQ(gSinus.dFaktor, 5.0);
+    EXPECT_DOUBLE_EQ(Gain(ATTR_YAXIS_GAIN), 0.2);
+    TK_Tippen(gPanelMain, OFFSET, "2");
+    EXPECT_EQ(gSinus.dOffset, 10.0);
+    TK_Pfeil(gPanelMain, ANZAHLPERIODEN, 1);
+    EXPECT_EQ(gSinus.dPerioden, 2.0);
+    TK_RingWaehlen(gPanelMain, ZEITBASIS, 16);
+    TK_RingWaehlen(gPanelMain, KURVENNUMMER, 3);
+    EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 1);
+    EXPECT_EQ(TK_PlotWerte(gPanelMain, GRAPH, nullptr, 0), gSinus.iAnzahlPunkte);
+}

@@ -1,0 +1,1 @@
+#include "sinus_fixture.h"
