@@ -28,7 +28,7 @@ void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl)
     pdWerte[iN + 1] = dWeiter;
     for (int i = 0; i < iAnzahl; ++i) {
         double d = pdWerte[i] + pSinus->dOffset;
-        if (d < 0.0)
+        if (d < 0.0 || d == 0.0)  // -0.0 too, which would print as "-0.00"
             d = 0.0;
         if (!(d <= 100.0))  // also turns a value that is not a number into 100
             d = 100.0;

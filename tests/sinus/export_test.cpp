@@ -199,6 +199,33 @@ TEST(ExportZeile, GekuerzteZeileIstKeineZeile)
     char zeile[100];
     EXPECT_TRUE(Sinus_ExportZeile(zeile, sizeof zeile, 58892400.0, 100.0, "1std", 4));
     EXPECT_STREQ(zeile, "58892400.00000\t100.00\t1std\t4");
-    char kurz[10];
-    EXPECT_FALSE(Sinus_ExportZeile(kurz, sizeof kurz, 0.0, 50.0, "10ms", 1));
+    // Too small an area gives no line at all, at every place it could run out.
+    const std::string ganz = "0.00000\t50.00\t10ms\t1";
+    for (size_t groesse = 0; groesse <= ganz.size(); ++groesse) {
+        char kurz[32] = "x";
+        EXPECT_FALSE(Sinus_ExportZeile(kurz, groesse, 0.0, 50.0, "10ms", 1)) << groesse;
+        if (groesse > 0) {
+            EXPECT_STREQ(kurz, "") << groesse;
+        }
+    }
+    char passt[32];
+    EXPECT_TRUE(Sinus_ExportZeile(passt, ganz.size() + 1, 0.0, 50.0, "10ms", 1));
+    EXPECT_EQ(passt, ganz);
+}
+
+TEST(ExportZeile, GleichtPrintfAufDasByte)
+{
+    std::vector<double> werte = {0.0, 0.125, 0.375, 2.675, 0.005, 0.015, 99.995, 100.0, 65.45084971874737,
+                                 1e-7, 0.000005, 0.000015, 3599.999995, 58892400.0, 1.0 / 3.0};
+    unsigned zustand = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        zustand = zustand * 1103515245u + 12345u;
+        werte.push_back((zustand % 10000000u) / 100000.0);
+    }
+    char eigene[100], erwartet[100];
+    for (double w : werte) {
+        ASSERT_TRUE(Sinus_ExportZeile(eigene, sizeof eigene, w, w, "100us", 2));
+        std::snprintf(erwartet, sizeof erwartet, "%.5f\t%.2f\t%s\t%d", w, w, "100us", 2);
+        ASSERT_STREQ(eigene, erwartet) << w;
+    }
 }

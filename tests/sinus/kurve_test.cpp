@@ -77,6 +77,10 @@ TEST(Kurve, BegrenzungAufNullBisHundert)
     EXPECT_NEAR(w[6], 0.0, 1e-9);
     EXPECT_NEAR(w[16], 100.0, 1e-9);
 
+    w = Fuellen(50, -0.0, 20, 1);  // the half period is -0.0 + -0.0
+    for (double v : w)
+        EXPECT_FALSE(std::signbit(v)) << "no -0.00 in the export";
+
     w = Fuellen(INFINITY, 50, 20, 1);  // values that are not numbers become 100
     EXPECT_EQ(w[1], 100.0);
 }

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X window (Xvfb, openbox) from the
+# keyboard, as a person would: inputs with coupling, both rings, the export
+# dialog, then Datei > Beenden; a second run ends through the close box.
+# Arguments: the program, the batch exporter, a folder for screenshots.
+set -euo pipefail
+programm=$(realpath "$1")
+batch=$(realpath "$2")
+bilder=${3:-}
+
+arbeit=$(mktemp -d /tmp/wlr7-e2e-XXXXXX)
+pids=()
+aufraeumen() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$arbeit"; }
+trap aufraeumen EXIT
+
+fehler() { echo "FEHLER: $*" >&2; cat "$arbeit/programm.log" >&2 2>/dev/null || true; [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null; exit 1; }
+
+# Polls until a command succeeds, at most $1 seconds.
+warten() {
+  local frist=$(( $(date +%s) + $1 )); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$(date +%s)" -lt "$frist" ] || return 1
+    sleep 0.1
+  done
+}
+
+exec 3>"$arbeit/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
+pids+=($!)
+warten 20 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
+export DISPLAY=":$(head -n1 "$arbeit/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
+openbox >"$arbeit/openbox.log" 2>&1 &
+pids+=($!)
+warten 20 xprop -root _NET_SUPPORTING_WM_CHECK || fehler "openbox startet nicht"
+
+fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
+
+starten() {
+  (cd "$arbeit" && "$programm" >"$arbeit/programm.log" 2>&1; echo $? >"$arbeit/exit") &
+  pids+=($!)
+  rm -f "$arbeit/exit"
+  warten 30 fenster "WLR7-Dovarizuz V 1.0" || fehler "kein Fenster"
+  win=$(fenster "WLR7-Dovarizuz V 1.0")
+  xdotool windowactivate --sync "$win"
+  [ "$(xdotool getwindowname "$win")" = "WLR7-Dovarizuz V 1.0" ] || fehler "Titel"
+}
+
+beendet_mit_null() {
+  warten 20 test -s "$arbeit/exit" || fehler "Programm endet nicht"
+  [ "$(cat "$arbeit/exit")" = 0 ] || fehler "Exit-Code $(cat "$arbeit/exit")"
+}
+
+tippen() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
+
+# Run 1: inputs, rings, export, Datei > Beenden.
+starten
+# The focus starts on the maximum voltage; Tab follows the controls.
+xdotool key Tab Tab                # RMS amplitude
+tippen "2"; xdotool key Tab        # leaving the edited field commits it
+xdotool key Tab                    # frequency
+tippen "4"; xdotool key Return
+xdotool key Tab Tab                # number of periods
+tippen "1,5"; xdotool key Return   # a comma works as decimal separator
+xdotool key Tab Up                 # time base: 10ms -> 5ms
+xdotool key Tab Down Down          # curve: Kurve 1 -> Kurve 3
+[ -n "$bilder" ] && import -window root "$bilder/e2e-eingaben.png"
+xdotool key Tab space              # Exportieren
+warten 20 fenster "Kurve exportieren" || fehler "kein Dateidialog"
+dialog=$(fenster "Kurve exportieren")
+xdotool windowactivate --sync "$dialog"
+tippen "$arbeit/kurve.txt"; xdotool key Return
+warten 20 test -s "$arbeit/kurve.txt" || fehler "keine Exportdatei"
+warten 10 sh -c "! xdotool search --onlyvisible --name '^Kurve exportieren$'"
+
+"$batch" --rms 2 --frequency 4 --periods 1.5 --timebase 5ms --curve 3 --output "$arbeit/batch.txt"
+warten 10 cmp -s "$arbeit/kurve.txt" "$arbeit/batch.txt" || {
+  diff "$arbeit/kurve.txt" "$arbeit/batch.txt" | head -n 20 >&2; fehler "Exportdatei weicht ab"; }
+[ "$(wc -l <"$arbeit/kurve.txt")" = $((6 + 75 + 1 + 1)) ] || fehler "Zeilenzahl"
+
+xdotool windowactivate --sync "$win"
+xdotool key alt+d
+xdotool key b
+beendet_mit_null
+
+# Run 2: the close box (the window manager's close, alt+F4).
+starten
+[ -n "$bilder" ] && import -window root "$bilder/e2e-start.png"
+xdotool key alt+F4
+beendet_mit_null
+echo "1 passed, 0 failed"
