@@ -13,7 +13,12 @@ pids=()
 aufraeumen() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$arbeit"; }
 trap aufraeumen EXIT
 
-fehler() { echo "FEHLER: $*" >&2; cat "$arbeit/programm.log" >&2 2>/dev/null || true; [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null; exit 1; }
+fehler() {
+  echo "FEHLER: $*" >&2
+  cat "$arbeit/openbox.log" "$arbeit/programm.log" >&2 2>/dev/null || true
+  [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null
+  exit 1
+}
 
 # Polls until a command succeeds, at most $1 seconds.
 warten() {
@@ -31,9 +36,11 @@ warten 20 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
 export DISPLAY=":$(head -n1 "$arbeit/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
+warten 20 xdpyinfo || fehler "Xvfb nimmt keine Verbindung an"
 openbox >"$arbeit/openbox.log" 2>&1 &
 pids+=($!)
-warten 20 xprop -root _NET_SUPPORTING_WM_CHECK || fehler "openbox startet nicht"
+wm_bereit() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+warten 20 wm_bereit || fehler "openbox startet nicht"
 
 fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 
