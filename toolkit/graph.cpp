@@ -28,9 +28,11 @@ void ticksSetzen(QValueAxis *a, double spanne)
 
 }  // namespace
 
-GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(parent)
+// The view owns the chart it is constructed with; a chart handed over later
+// by setChart() would leave the first one without an owner.
+GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
 {
-    auto *c = new QChart();
+    QChart *c = chart();
     c->legend()->hide();
     c->setMargins(QMargins(4, 4, 8, 4));
     c->setBackgroundRoundness(0);
@@ -49,7 +51,6 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(parent)
     }
     c->addAxis(m_x, Qt::AlignBottom);
     c->addAxis(m_y, Qt::AlignLeft);
-    setChart(c);
     setRenderHint(QPainter::Antialiasing, false);
     setRubberBand(QChartView::HorizontalRubberBand);
     viewport()->setMouseTracking(true);

@@ -16,6 +16,7 @@ trap aufraeumen EXIT
 fehler() {
   echo "FEHLER: $*" >&2
   cat "$arbeit/openbox.log" "$arbeit/programm.log" >&2 2>/dev/null || true
+  echo "Lauf: ${lauf:-?}" >&2
   [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null
   exit 1
 }
@@ -45,23 +46,24 @@ warten 20 wm_bereit || fehler "openbox startet nicht"
 fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 
 starten() {
-  (cd "$arbeit" && "$programm" >"$arbeit/programm.log" 2>&1; echo $? >"$arbeit/exit") &
-  pids+=($!)
   rm -f "$arbeit/exit"
-  warten 30 fenster "WLR7-Dovarizuz V 1.0" || fehler "kein Fenster"
+  (cd "$arbeit" && "$programm" >"$arbeit/programm.log" 2>&1 && echo 0 >"$arbeit/exit" || echo $? >"$arbeit/exit") &
+  pids+=($!)
+  warten 60 fenster "WLR7-Dovarizuz V 1.0" || fehler "kein Fenster"
   win=$(fenster "WLR7-Dovarizuz V 1.0")
   xdotool windowactivate --sync "$win"
   [ "$(xdotool getwindowname "$win")" = "WLR7-Dovarizuz V 1.0" ] || fehler "Titel"
 }
 
 beendet_mit_null() {
-  warten 20 test -s "$arbeit/exit" || fehler "Programm endet nicht"
+  warten 60 test -s "$arbeit/exit" || fehler "Programm endet nicht"
   [ "$(cat "$arbeit/exit")" = 0 ] || fehler "Exit-Code $(cat "$arbeit/exit")"
 }
 
 tippen() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
 
 # Run 1: inputs, rings, export, Datei > Beenden.
+lauf=1
 starten
 # The focus starts on the maximum voltage; Tab follows the controls.
 xdotool key Tab Tab                # RMS amplitude
@@ -92,6 +94,7 @@ xdotool key b
 beendet_mit_null
 
 # Run 2: the close box (the window manager's close, alt+F4).
+lauf=2
 starten
 [ -n "$bilder" ] && import -window root "$bilder/e2e-start.png"
 xdotool key alt+F4

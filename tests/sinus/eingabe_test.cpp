@@ -2,6 +2,7 @@
 #include "sinus_fixture.h"
 
 #include <cstring>
+#include <vector>
 
 TEST_F(SinusPanel, ScheitelwertUndEffektivwertFolgenEinander)
 {
@@ -31,42 +32,53 @@ TEST_F(SinusPanel, FrequenzUndPeriodendauerFolgenEinander)
     EXPECT_EQ(gSinus.iPunkteProPeriode, 13);  // 12.5 rounds up
 }
 
-TEST_F(SinusPanel, AbgelehnteEingabeStelltAllesByteFuerByteWiederHer)
+TEST_F(SinusPanel, AbgelehnteLesungStelltBeideRecordsByteFuerByteWiederHer)
 {
-    TK_Tippen(gPanelMain, AMPLITUDEDACH, "3");
+    TK_RingWaehlen(gPanelMain, ZEITBASIS, 0);         // 50us: 4000 per period
+    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "4.0895");  // 16358: accepted
+    ASSERT_TRUE(gMeldungen.empty());
+    ASSERT_EQ(gSinus.iAnzahlPunkte, 16360);
     Eingabewerte eingabe;
     Sinuskurve sinus;
     std::memcpy(&eingabe, &gEingabe, sizeof eingabe);
     std::memcpy(&sinus, &gSinus, sizeof sinus);
-    MeldungenLeeren();
 
-    TK_RingWaehlen(gPanelMain, ZEITBASIS, 0);  // 50us: 4000 per period, accepted
-    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "4.0895");  // 16358: accepted
-    EXPECT_TRUE(gMeldungen.empty());
-    EXPECT_EQ(gSinus.iAnzahlPunkte, 16360);
-    std::memcpy(&eingabe, &gEingabe, sizeof eingabe);
-    std::memcpy(&sinus, &gSinus, sizeof sinus);
-
-    TK_Tippen(gPanelMain, FREQUENZ, "4");  // 250 ms: 5000 per period, too many
+    SetCtrlVal(gPanelMain, PERIODENDAUER, 250.0);  // 5000 per period: too many
+    SetCtrlVal(gPanelMain, FREQUENZ, 4.0);
+    SetCtrlVal(gPanelMain, OFFSET, 1.0);
+    Sinus_EingabenLesen();
     ASSERT_EQ(gMeldungen.size(), 1u);
     EXPECT_EQ(gMeldungen[0].titel, "Fehler");
     EXPECT_EQ(gMeldungen[0].text,
               "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
               "Periodendauer oder erhöhen Sie\ndie Zeitbasis.");
     EXPECT_EQ(std::memcmp(&eingabe, &gEingabe, sizeof eingabe), 0);
-    // The regeneration after the refusal rebuilds the same curve in the same block.
     EXPECT_EQ(std::memcmp(&sinus, &gSinus, sizeof sinus), 0);
+    EXPECT_EQ(Wert(PERIODENDAUER), 200.0);
+    EXPECT_EQ(Wert(FREQUENZ), 5.0);
+    EXPECT_EQ(Wert(OFFSET), 5.0);
+}
+
+TEST_F(SinusPanel, AbgelehnterCommitStelltPanelPartnerUndKurveWiederHer)
+{
+    TK_RingWaehlen(gPanelMain, ZEITBASIS, 0);
+    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "4.0895");
+    const std::vector<double> kurve(gSinus.pdWerte, gSinus.pdWerte + gSinus.iAnzahlPunkte);
+
+    TK_Tippen(gPanelMain, FREQUENZ, "4");  // coupled to 250 ms: too many points
+    ASSERT_EQ(gMeldungen.size(), 1u);
     EXPECT_EQ(Wert(FREQUENZ), 5.0);
     EXPECT_EQ(Wert(PERIODENDAUER), 200.0) << "the coupled partner is restored too";
     EXPECT_EQ(Anzeige(ANZAHLPERIODEN), "4.09");
     EXPECT_EQ(Anzeige(ZEITBASIS), "50us");
+    EXPECT_EQ(std::vector<double>(gSinus.pdWerte, gSinus.pdWerte + gSinus.iAnzahlPunkte), kurve);
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 1);
     EXPECT_EQ(TK_PlotWerte(gPanelMain, GRAPH, nullptr, 0), 16360);
 
-    TK_Tippen(gPanelMain, AMPLITUDEEFF, "100");  // accepted: amplitude is not a count
-    EXPECT_EQ(gMeldungen.size(), 1u);
-    TK_RingWaehlen(gPanelMain, ZEITBASIS, 1);  // accepted: 100us halves the count
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "1e6");  // refused for points only, not for size
+    TK_RingWaehlen(gPanelMain, ZEITBASIS, 1);       // 100us halves the count
     TK_RingWaehlen(gPanelMain, KURVENNUMMER, 2);
+    EXPECT_EQ(gMeldungen.size(), 1u);
     EXPECT_EQ(gEingabe.iKurvennummer, 3);
     EXPECT_STREQ(gEingabe.szZeitbasis, "100us");
     EXPECT_EQ(gEingabe.iZeitbasisIndex, 1);
