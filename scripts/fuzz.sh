@@ -8,4 +8,11 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DWLR7_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fehler_fuzz
 korpus=$(mktemp -d)
 trap 'rm -rf "$korpus"' EXIT
-build-fuzz/tests/fehler/fehler_fuzz -max_total_time="${1:-60}" -max_len=2048 -print_final_stats=1 "$korpus"
+# The fuzzer's progress goes to a log; on a finding, its end is shown.
+if ! build-fuzz/tests/fehler/fehler_fuzz -max_total_time="${1:-60}" -max_len=2048 "$korpus" >"$korpus.log" 2>&1; then
+  tail -n 60 "$korpus.log"
+  echo "Fuzzing: Fehler gefunden" >&2
+  exit 1
+fi
+grep -E '^Done' "$korpus.log"
+rm -f "$korpus.log"

@@ -24,6 +24,9 @@ void ticksSetzen(QValueAxis *a, double spanne)
     double schritt = zehner * (roh / zehner < 1.5 ? 1.0 : roh / zehner < 3.5 ? 2.0 : roh / zehner < 7.5 ? 5.0 : 10.0);
     a->setTickAnchor(0.0);
     a->setTickInterval(schritt);
+    // As many decimals as the step needs: 0.05, 2.5e-05 as 0.000025, 3600 as 3600.
+    int stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(schritt) - 1e-9)), 0, 9);
+    a->setLabelFormat(QStringLiteral("%.") + QString::number(stellen) + QStringLiteral("f"));
 }
 
 }  // namespace
@@ -42,7 +45,6 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     m_x = new QValueAxis(c);
     m_y = new QValueAxis(c);
     for (QValueAxis *a : {m_x, m_y}) {
-        a->setLabelFormat(QStringLiteral("%.4g"));
         a->setTickType(QValueAxis::TicksDynamic);
         QFont f = a->labelsFont();
         f.setPointSizeF(8);
@@ -75,11 +77,13 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe)
     QPen stift(farbe);
     stift.setWidth(1);
     stift.setCosmetic(true);
+    stift.setCapStyle(Qt::FlatCap);
     serie->setPen(stift);
     chart()->addSeries(serie);
     serie->attachAxis(m_x);
     serie->attachAxis(m_y);
     m_plots.push_back({m_naechsterHandle, std::vector<double>(werte, werte + anzahl), serie});
+    m_anzeige->hide();  // it spoke of the previous curve
     m_gezoomt = false;
     achsenSetzen();
     return m_naechsterHandle++;

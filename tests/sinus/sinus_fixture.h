@@ -49,12 +49,7 @@ protected:
         GetCtrlVal(gPanelMain, c, &v);
         return v;
     }
-    static std::string Anzeige(int c)
-    {
-        char t[64];
-        TK_Anzeige(gPanelMain, c, t, sizeof t);
-        return t;
-    }
+    static std::string Anzeige(int c) { return ::Anzeige(gPanelMain, c); }
     static double Gain(int attribut)
     {
         double g = 0.0;

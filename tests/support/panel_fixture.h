@@ -3,8 +3,10 @@
 #define TEST_PANEL_FIXTURE_H
 
 #include "toolkit.h"
+#include "toolkit_seam.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 struct Ereignis {
@@ -33,6 +35,14 @@ inline const CallbackEntry gTestRueckrufe[] = {
     {"Callback_Panel", nullptr, PanelAufzeichnen, nullptr},
     {"Menu_Main", nullptr, nullptr, MenuAufzeichnen},
 };
+
+/// The text a control shows.
+inline std::string Anzeige(int panel, int control)
+{
+    char text[64];
+    TK_Anzeige(panel, control, text, sizeof text);
+    return text;
+}
 
 class PanelTest : public ::testing::Test {
 protected:

@@ -5,15 +5,6 @@
 #include <limits>
 #include <string>
 
-namespace {
-std::string Anzeige(int h, int c)
-{
-    char t[64];
-    TK_Anzeige(h, c, t, sizeof t);
-    return t;
-}
-}  // namespace
-
 TEST_F(PanelTest, NumerischHaeltDenVollenDoubleUndZeigtIhnGerundet)
 {
     const double v = 5.0 / std::sqrt(2.0);

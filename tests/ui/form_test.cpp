@@ -6,15 +6,6 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-std::string Anzeige(int h, int c)
-{
-    char t[64];
-    TK_Anzeige(h, c, t, sizeof t);
-    return t;
-}
-}  // namespace
-
 TEST_F(PanelTest, FrischesPanelZeigtDieVorgaben)
 {
     const char *erwartet[] = {"10.000", "5.000", "3.536", "5.000", "5.00", "200.00", "1.00", "10ms", "Kurve 1"};
