@@ -63,7 +63,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     m_anzeige->hide();
 
     connect(m_x, &QValueAxis::rangeChanged, this, &GraphCtrl::xBereichGeaendert);
-    achsenSetzen();
+    achsenSetzen(true);
 }
 
 QString GraphCtrl::xTitel() const { return m_x->titleText(); }
@@ -85,7 +85,7 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe)
     m_plots.push_back({m_naechsterHandle, std::vector<double>(werte, werte + anzahl), serie});
     m_anzeige->hide();  // it spoke of the previous curve
     m_gezoomt = false;
-    achsenSetzen();
+    achsenSetzen(true);
     return m_naechsterHandle++;
 }
 
@@ -103,10 +103,17 @@ bool GraphCtrl::plotLoeschen(int plot)
     return gefunden;
 }
 
+// The axes follow at once; the drawn points are refilled once the caller is
+// done, since a new plot usually follows the gains and refills them anyway.
 void GraphCtrl::setzeGain(bool xAchse, double gain)
 {
     (xAchse ? m_xGain : m_yGain) = gain;
-    achsenSetzen();
+    m_punkteVeraltet = true;
+    achsenSetzen(false);
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_punkteVeraltet)
+            serienFuellen();
+    }, Qt::QueuedConnection);
 }
 
 const std::vector<double> *GraphCtrl::werte(int i) const
@@ -127,12 +134,12 @@ long GraphCtrl::letzterIndex() const
 void GraphCtrl::ganzZeigen()
 {
     m_gezoomt = false;
-    achsenSetzen();
+    achsenSetzen(true);
 }
 
 // Sets both axes (x: the plotted index range or the zoomed stretch, y: 0 to
 // 100, each read through its gain) and refills the series to match.
-void GraphCtrl::achsenSetzen()
+void GraphCtrl::achsenSetzen(bool fuellen)
 {
     if (!m_gezoomt) {
         m_von = 0.0;
@@ -148,7 +155,8 @@ void GraphCtrl::achsenSetzen()
     setzen(m_x, m_von * m_xGain, m_bis * m_xGain);
     setzen(m_y, 0.0, 100.0 * m_yGain);
     m_setzt = false;
-    serienFuellen();
+    if (fuellen)
+        serienFuellen();
 }
 
 void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
@@ -168,6 +176,7 @@ void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
 // and maximum of each column, so the cost follows the width, not the count.
 void GraphCtrl::serienFuellen()
 {
+    m_punkteVeraltet = false;
     const long spalten = std::max(50L, static_cast<long>(chart()->plotArea().width()));
     for (Plot &p : m_plots) {
         const long n = static_cast<long>(p.werte.size());

@@ -54,7 +54,7 @@ private:
         QLineSeries *serie;
     };
 
-    void achsenSetzen();
+    void achsenSetzen(bool fuellen);
     void serienFuellen();
     void xBereichGeaendert(qreal von, qreal bis);
     long letzterIndex() const;
@@ -69,6 +69,7 @@ private:
     double m_bis = 1.0;
     bool m_gezoomt = false;
     bool m_setzt = false;  // the graph itself is moving the axes
+    bool m_punkteVeraltet = false;
     int m_naechsterHandle = 1;
 };
 
