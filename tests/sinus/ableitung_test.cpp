@@ -74,11 +74,3 @@ TEST(Ableitung, BruchteilePerioden)
     EXPECT_EQ(Sinus_AnzahlWerte(&s), 27);
 }
 
-TEST(Ableitung, KopplungDerPartnerwerte)
-{
-    EXPECT_EQ(Sinus_EffAusDach(5.0), 3.5355339059327373);
-    EXPECT_DOUBLE_EQ(Sinus_DachAusEff(Sinus_EffAusDach(-2.0)), -2.0);
-    EXPECT_EQ(Sinus_PeriodeAusFrequenz(5.0), 200.0);
-    EXPECT_EQ(Sinus_FrequenzAusPeriode(0.05), 20000.0);
-    EXPECT_EQ(Sinus_PeriodeAusFrequenz(0.02), 50000.0);
-}

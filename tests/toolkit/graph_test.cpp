@@ -101,13 +101,3 @@ TEST_F(PanelTest, GrosseKurvenWerdenAufDiePixelReduziertUndZoombar)
     EXPECT_EQ(TK_PlotWerte(h, 12, nullptr, 0), 16360);
 }
 
-TEST_F(PanelTest, StufenlinieHaeltJedenWertBisZumNaechsten)
-{
-    double w[3] = {10, 30, 20};
-    PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
-    QList<QPointF> p = Serie(tk::graph(h, 12))->points();
-    ASSERT_EQ(p.size(), 5);
-    EXPECT_EQ(p[1], QPointF(1, 10));
-    EXPECT_EQ(p[2], QPointF(1, 30));
-    EXPECT_EQ(p[4], QPointF(2, 20));
-}

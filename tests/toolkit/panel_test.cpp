@@ -68,17 +68,6 @@ TEST_F(PanelTest, AktivierungMeldetFokusereignisse)
     EXPECT_GE(Anzahl(EVENT_LOST_FOCUS), 1);
 }
 
-TEST_F(PanelTest, VerworfenesPanelIstWeg)
-{
-    int zweites = LoadPanel(0, "wlr7sinus_uir.uir", 1);
-    ASSERT_GT(zweites, h);
-    EXPECT_EQ(DiscardPanel(zweites), 0);
-    double v;
-    EXPECT_EQ(GetCtrlVal(zweites, 2, &v), TK_FEHLER_HANDLE);
-    EXPECT_EQ(DiscardPanel(zweites), TK_FEHLER_HANDLE);
-    EXPECT_EQ(GetCtrlVal(h, 2, &v), 0);
-}
-
 TEST(Start, ZahlenformatBleibtBeimPunkt)
 {
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");

@@ -32,16 +32,6 @@ TEST(SineWave, ViertelperiodenSindExakt)
     EXPECT_GT(w[1], 0.0) << "a positive amplitude rises first";
 }
 
-TEST(SineWave, FalscheArgumente)
-{
-    double phase = 0.25, w = 7.0;
-    EXPECT_EQ(SineWave(0, 1.0, 0.1, &phase, &w), 0);
-    EXPECT_EQ(w, 7.0);
-    EXPECT_EQ(SineWave(-1, 1.0, 0.1, &phase, &w), TK_FEHLER_ARGUMENT);
-    EXPECT_EQ(SineWave(1, 1.0, 0.1, nullptr, &w), TK_FEHLER_ARGUMENT);
-    EXPECT_EQ(SineWave(1, 1.0, 0.1, &phase, nullptr), TK_FEHLER_ARGUMENT);
-}
-
 TEST(Text, KopienBleibenInIhrerFlaecheUndTeilenKeinZeichen)
 {
     char z[6];

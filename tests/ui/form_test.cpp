@@ -63,8 +63,3 @@ TEST_F(PanelTest, FokusBeginntBeiUmaxUndFolgtDenIds)
     }
 }
 
-TEST_F(PanelTest, MenuDateiBeendenHatDieId3)
-{
-    EXPECT_EQ(TK_MenuWaehlen(h, BEENDEN), 0);
-    EXPECT_EQ(TK_MenuWaehlen(h, 4), TK_FEHLER_CONTROL);
-}
