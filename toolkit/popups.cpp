@@ -52,8 +52,12 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, !allowMakeDirectory);
     QStringList filter;
-    if (fileTypeList && *fileTypeList)
+    if (fileTypeList && *fileTypeList) {
         filter << QString::fromUtf8(fileTypeList);
+        // A name typed without an extension gets the one of the file type.
+        if (filter[0].startsWith(QLatin1String("*.")))
+            dialog.setDefaultSuffix(filter[0].mid(2));
+    }
     filter << QStringLiteral("*");
     dialog.setNameFilters(filter);
     int antwort;

@@ -4,6 +4,7 @@
 #include "toolkit_seam.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -27,12 +28,20 @@ int Antworten(const char *titel, char *pfad, std::size_t groesse)
     return gErgebnis;
 }
 
+// Answers popups from the start and removes the test folders at the end.
 struct Einrichtung {
     Einrichtung()
     {
         TK_MeldungenAbfangen(Aufzeichnen);
         TK_DateiauswahlAbfangen(Antworten);
     }
+    ~Einrichtung()
+    {
+        std::error_code fehler;
+        for (const std::string &o : ordner)
+            std::filesystem::remove_all(o, fehler);
+    }
+    std::vector<std::string> ordner;
 } gEinrichtung;
 
 }  // namespace
@@ -49,7 +58,10 @@ std::string TestOrdner()
 {
     char muster[] = "/tmp/wlr7test-XXXXXX";
     const char *ordner = mkdtemp(muster);
-    return ordner ? ordner : "/tmp";
+    if (!ordner)
+        return "/tmp";
+    gEinrichtung.ordner.push_back(ordner);
+    return ordner;
 }
 
 std::string DateiLesen(const std::string &pfad)
