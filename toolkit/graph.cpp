@@ -24,7 +24,7 @@ void ticksSetzen(QValueAxis *a, double spanne)
     double schritt = zehner * (roh / zehner < 1.5 ? 1.0 : roh / zehner < 3.5 ? 2.0 : roh / zehner < 7.5 ? 5.0 : 10.0);
     a->setTickAnchor(0.0);
     a->setTickInterval(schritt);
-    // As many decimals as the step needs: 0.05, 2.5e-05 as 0.000025, 3600 as 3600.
+    // As many decimals as the step needs: 0.05, 2e-05 as 0.00002, 3600 as 3600.
     int stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(schritt) - 1e-9)), 0, 9);
     a->setLabelFormat(QStringLiteral("%.") + QString::number(stellen) + QStringLiteral("f"));
 }
