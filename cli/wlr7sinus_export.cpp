@@ -108,12 +108,12 @@ int main(int argc, char *argv[])
         else if (std::strcmp(o, "--periods") == 0)
             ok = ZahlLesen(o, w, 0.01, 100.0, &e.dAnzahlPerioden);
         else if (std::strcmp(o, "--timebase") == 0) {
-            double dMs;
-            if (!w || !Zeitbasis_Suchen(w, &dMs))
+            int k = 0;
+            while (w && k < Zeitbasis_Anzahl() && std::strcmp(Zeitbasis_Label(k), w) != 0)
+                ++k;
+            if (!w || k == Zeitbasis_Anzahl())
                 return Falsch("--timebase erwartet eine Zeitbasis wie 10ms (Liste: --help).");
-            for (int k = 0; k < Zeitbasis_Anzahl(); ++k)
-                if (std::strcmp(Zeitbasis_Label(k), w) == 0)
-                    e.iZeitbasisIndex = k;
+            e.iZeitbasisIndex = k;
             TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, w);
         } else if (std::strcmp(o, "--curve") == 0) {
             if (!w || std::strlen(w) != 1 || w[0] < '1' || w[0] > '4')

@@ -108,8 +108,10 @@ bool GraphCtrl::plotLoeschen(int plot)
 void GraphCtrl::setzeGain(bool xAchse, double gain)
 {
     (xAchse ? m_xGain : m_yGain) = gain;
-    m_punkteVeraltet = true;
     achsenSetzen(false);
+    if (m_punkteVeraltet)
+        return;  // a refill is already on its way
+    m_punkteVeraltet = true;
     QMetaObject::invokeMethod(this, [this] {
         if (m_punkteVeraltet)
             serienFuellen();
@@ -138,7 +140,7 @@ void GraphCtrl::ganzZeigen()
 }
 
 // Sets both axes (x: the plotted index range or the zoomed stretch, y: 0 to
-// 100, each read through its gain) and refills the series to match.
+// 100, each read through its gain) and, if asked, refills the series to match.
 void GraphCtrl::achsenSetzen(bool fuellen)
 {
     if (!m_gezoomt) {
