@@ -1,6 +1,6 @@
 // Starts the toolkit offscreen (unless a display is named) and runs the
 // benchmarks.
-#include "toolkit.h"
+#include "toolkit_gui.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

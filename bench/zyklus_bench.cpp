@@ -1,9 +1,9 @@
 // The commit cycle a user waits for (coupling, reading, generation, redraw
 // of the whole panel) and the graph's redraw alone, at the default 22
 // values and at the largest curve, 16360.
-#include "Sinuserzeugung_Main.h"
-#include "toolkit.h"
-#include "toolkit_seam.h"
+#include "Sinuserzeugung_gui.h"
+#include "toolkit_gui.h"
+#include "seam_gui.h"
 #include "wlr7sinus_uir.h"
 
 #include <benchmark/benchmark.h>

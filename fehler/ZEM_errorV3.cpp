@@ -1,7 +1,7 @@
 #include "ZEM_errorV3.h"
 
 #include "katalog.h"
-#include "toolkit.h"
+#include "toolkit_kern.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need and
-# that this machine lacks. Runs apt-get as root, or through sudo.
+# Installs the Debian packages that building, running, testing, fuzzing,
+# benchmarking and packaging need and that this machine lacks, on Debian 12
+# "bookworm". Runs apt-get as root, or through sudo. CI proves the list on a
+# fresh root (scripts/frisch.sh).
 set -euo pipefail
 
 pakete=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-translations-l10n libxcb1-dev libgl-dev
+  # building
+  cmake ninja-build g++ pkg-config binutils
+  qt6-base-dev qt6-charts-dev qt6-tools-dev libqt6opengl6-dev qt6-translations-l10n libxcb1-dev libgl-dev
+  # running
   fonts-dejavu-core
+  # testing, the real window included, and benchmarks
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool openbox x11-utils imagemagick
+  # fuzzing
   clang libclang-rt-14-dev
+  # the Debian package and its checks
+  dpkg-dev file desktop-file-utils appstream man-db lintian
 )
 
 fehlend=()

@@ -1,7 +1,7 @@
 #include "Funktionen.h"
 
-#include "Sinuserzeugung_Main.h"
-#include "toolkit.h"
+#include "Sinuserzeugung_gui.h"
+#include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
 namespace {

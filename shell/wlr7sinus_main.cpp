@@ -2,7 +2,7 @@
 
 #include "Funktionen.h"
 #include "ZEM_errorV3.h"
-#include "toolkit.h"
+#include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
 #include <iterator>

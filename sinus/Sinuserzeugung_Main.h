@@ -1,5 +1,6 @@
-/* The sine curve: input and curve records, time base, generation and
-   plotting, the input callback with its value coupling, and the export. */
+/* The sine curve's core: input and curve records, time base, derivation,
+   generation, coupling and the export writer, without any panel. The
+   panel-facing steps are in Sinuserzeugung_gui.h. */
 #ifndef SINUSERZEUGUNG_MAIN_H
 #define SINUSERZEUGUNG_MAIN_H
 
@@ -44,7 +45,8 @@ enum {
     SINUS_FEHLER_OEFFNEN = -308202,
     SINUS_FEHLER_KOPF = -301203,
     SINUS_FEHLER_DATEN = -301204,
-    SINUS_FEHLER_SCHLUSS = -301205
+    SINUS_FEHLER_SCHLUSS = -301205,
+    SINUS_FEHLER_ABSCHLUSS = -301206 /* sync, close or rename of a written file */
 };
 
 /* Shown when an input set has too many points. */
@@ -69,14 +71,10 @@ double Sinus_PeriodeAusFrequenz(double dFrequenz);
 double Sinus_FrequenzAusPeriode(double dPeriodeMs);
 int Sinus_ExportZeile(char *szZeile, size_t iGroesse, double dZeit, double dWert,
                       const char *szZeitbasis, int iKurvennummer);
+/* Writes the export file of gSinus and gEingabe to szPfad ("-": standard
+   output). On failure the error library's user string names the reason
+   and the path. */
 int Sinus_ExportSchreiben(const char *szPfad);
-
-/* Panel-facing steps. */
-void Sinus_EingabenLesen(void);
-void Sinus_EingabenSetzen(void);
-int Sinus_Initialisieren(void);
-int Sinus_Berechnen(void);
 void Sinus_Freigeben(void);
-int Sinus_Exportieren(void);
 
 #endif

@@ -4,8 +4,7 @@
 #include "Sinuserzeugung_Main.h"
 
 #include "ZEM_errorV3.h"
-#include "toolkit.h"
-#include "wlr7sinus_uir.h"
+#include "toolkit_kern.h"
 
 #include <charconv>
 #include <cstring>
@@ -13,7 +12,6 @@
 namespace {
 
 const int ZEILE_GROESSE = 100;
-const int PFAD_GROESSE = 260;
 
 const char *const gKopf[] = {
     "# Kurven exportiert aus WLR7-Dovarizuz",
@@ -29,6 +27,17 @@ bool ZeileSchreiben(int iDatei, const char *szZeile)
 {
     const int iLaenge = static_cast<int>(std::strlen(szZeile));
     return WriteLine(iDatei, szZeile, iLaenge) == iLaenge;
+}
+
+// Hands the reason and the path of a failure to the next error message.
+int Fehlschlag(int iCode, const char *szPfad, const char *szGrund = nullptr)
+{
+    char szText[ZEM_USERSTRING_GROESSE];
+    TK_TextKopieren(szText, sizeof szText, szGrund ? szGrund : TK_FehlerGrund(TK_DateiFehler()));
+    TK_TextAnhaengen(szText, sizeof szText, ": ");
+    TK_TextAnhaengen(szText, sizeof szText, std::strcmp(szPfad, "-") == 0 ? "Standardausgabe" : szPfad);
+    ZEM_Fehleruserstring(szText);
+    return iCode;
 }
 
 }  // namespace
@@ -73,55 +82,39 @@ int Sinus_ExportSchreiben(const char *szPfad)
 {
     const int iDatei = CVI_OpenFile(szPfad, 2, 0, 1);
     if (iDatei == -1)
-        return SINUS_FEHLER_OEFFNEN;
+        return Fehlschlag(SINUS_FEHLER_OEFFNEN, szPfad);
 
+    // On a failure the toolkit discards what was written: the old file
+    // stays, or none is left where there was none.
     char szZeile[ZEILE_GROESSE];
     for (const char *szKopf : gKopf) {
         TK_TextKopieren(szZeile, sizeof szZeile, szKopf);
         if (!ZeileSchreiben(iDatei, szZeile)) {
             CVI_CloseFile(iDatei);
-            return SINUS_FEHLER_KOPF;
+            return Fehlschlag(SINUS_FEHLER_KOPF, szPfad);
         }
     }
 
     double dZeit = 0.0;
     for (int i = 1; i <= gSinus.iAnzahlPunkte - 1; ++i) {
         if (!Sinus_ExportZeile(szZeile, sizeof szZeile, dZeit, gSinus.pdWerte[i], gEingabe.szZeitbasis,
-                               gEingabe.iKurvennummer) ||
-            !ZeileSchreiben(iDatei, szZeile)) {
+                               gEingabe.iKurvennummer)) {
+            TK_DateiVerwerfen(iDatei);
+            return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, "Zeile zu lang");
+        }
+        if (!ZeileSchreiben(iDatei, szZeile)) {
             CVI_CloseFile(iDatei);
-            return SINUS_FEHLER_DATEN;
+            return Fehlschlag(SINUS_FEHLER_DATEN, szPfad);
         }
         dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
     }
 
     if (WriteLine(iDatei, "", 0) != 0) {
         CVI_CloseFile(iDatei);
-        return SINUS_FEHLER_SCHLUSS;
+        return Fehlschlag(SINUS_FEHLER_SCHLUSS, szPfad);
     }
-    CVI_CloseFile(iDatei);
-    return 0;
-}
-
-int Sinus_Exportieren(void)
-{
-    char szPfad[PFAD_GROESSE];
-    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, szPfad,
-                                         sizeof szPfad);
-    if (iAuswahl == 0)
-        return 0;
-    // The dialog failed or the path does not fit: there is no file to open.
-    if (iAuswahl < 0)
-        return SINUS_FEHLER_OEFFNEN;
-    return Sinus_ExportSchreiben(szPfad);
-}
-
-int Speichern(int, int, int iEreignis, void *, int, int)
-{
-    if (iEreignis != EVENT_COMMIT)
-        return 0;
-    const int iCode = Sinus_Exportieren();
-    if (iCode != 0)
-        ZEM_Fehlerpopup(iCode);
+    // Only a file that reached the disk whole counts as written.
+    if (CVI_CloseFile(iDatei) != 0)
+        return Fehlschlag(SINUS_FEHLER_ABSCHLUSS, szPfad);
     return 0;
 }

@@ -1,10 +1,7 @@
-// Curve generation and plotting: the sample array in percent, its life, and
-// the graph with axes read in seconds and volts.
+// Curve generation: the sample array in percent and its life.
 #include "Sinuserzeugung_Main.h"
 
-#include "ZEM_errorV3.h"
-#include "toolkit.h"
-#include "wlr7sinus_uir.h"
+#include "toolkit_kern.h"
 
 #include <cstdlib>
 
@@ -46,31 +43,6 @@ int Sinus_Generieren(void)
     }
     gSinus.pdWerte = static_cast<double *>(pNeu);
     Sinus_WerteFuellen(&gSinus, gSinus.pdWerte, gSinus.iAnzahlPunkte);
-    return 0;
-}
-
-int Sinus_Berechnen(void)
-{
-    const int iCode = Sinus_Generieren();
-    if (iCode != 0)
-        return iCode;  // the graph keeps the previous curve
-    SetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, 1.0 / gSinus.dFaktor);
-    SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN,
-                     gSinus.dPeriodendauer / gSinus.iPunkteProPeriode / 1000.0);
-    DeleteGraphPlot(gPanelMain, GRAPH, -1, 1);
-    const int iFarbe = MakeColor(0, 153, 255);
-    PlotY(gPanelMain, GRAPH, gSinus.pdWerte, gSinus.iAnzahlPunkte, 4, 6, 24, 0, 1, iFarbe);
-    return 0;
-}
-
-int Sinus_Initialisieren(void)
-{
-    gSinus.iAnzahlPunkte = 0;
-    gSinus.pdWerte = static_cast<double *>(malloc(0));
-    Sinus_EingabenLesen();
-    const int iCode = Sinus_Berechnen();
-    if (iCode != 0)
-        ZEM_Fehlerpopup(iCode);
     return 0;
 }
 

@@ -1,11 +1,9 @@
-// The input and curve records: reading the panel, deriving the curve
-// parameters and refusing input sets with too many points.
+// The input and curve records, the derivation of the curve parameters, the
+// point limit and the coupling of the quantities given twice.
 #include "Sinuserzeugung_Main.h"
 
-#include "toolkit.h"
-#include "wlr7sinus_uir.h"
-
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 Eingabewerte gEingabe;
@@ -42,45 +40,8 @@ int Sinus_PunkteZulaessig(const Sinuskurve *pSinus)
     return MAX_KURVENPUNKTE >= dPunkte;  // false for a product that is not a number
 }
 
-void Sinus_EingabenLesen(void)
-{
-    // Whole copies, padding included: a refusal restores both byte for byte.
-    Eingabewerte sicherungEingabe;
-    Sinuskurve sicherungSinus;
-    std::memcpy(&sicherungEingabe, &gEingabe, sizeof gEingabe);
-    std::memcpy(&sicherungSinus, &gSinus, sizeof gSinus);
-
-    GetCtrlVal(gPanelMain, WLR7UMAX, &gEingabe.dUmax);
-    GetCtrlVal(gPanelMain, AMPLITUDEDACH, &gEingabe.dAmplitudeDach);
-    GetCtrlVal(gPanelMain, AMPLITUDEEFF, &gEingabe.dAmplitudeEff);
-    GetCtrlVal(gPanelMain, OFFSET, &gEingabe.dOffset);
-    GetCtrlVal(gPanelMain, FREQUENZ, &gEingabe.dFrequenz);
-    GetCtrlVal(gPanelMain, PERIODENDAUER, &gEingabe.dPeriodendauer);
-    GetCtrlVal(gPanelMain, ANZAHLPERIODEN, &gEingabe.dAnzahlPerioden);
-    GetCtrlIndex(gPanelMain, ZEITBASIS, &gEingabe.iZeitbasisIndex);
-    GetLabelFromIndex(gPanelMain, ZEITBASIS, gEingabe.iZeitbasisIndex, gEingabe.szZeitbasis,
-                      sizeof gEingabe.szZeitbasis);
-    GetCtrlVal(gPanelMain, KURVENNUMMER, &gEingabe.iKurvennummer);
-
-    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
-
-    if (!Sinus_PunkteZulaessig(&gSinus)) {
-        MessagePopup("Fehler", SINUS_TEXT_ZU_VIELE_PUNKTE);
-        std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
-        std::memcpy(&gEingabe, &sicherungEingabe, sizeof gEingabe);
-        Sinus_EingabenSetzen();
-    }
-}
-
-void Sinus_EingabenSetzen(void)
-{
-    SetCtrlVal(gPanelMain, WLR7UMAX, gEingabe.dUmax);
-    SetCtrlVal(gPanelMain, AMPLITUDEDACH, gEingabe.dAmplitudeDach);
-    SetCtrlVal(gPanelMain, AMPLITUDEEFF, gEingabe.dAmplitudeEff);
-    SetCtrlVal(gPanelMain, OFFSET, gEingabe.dOffset);
-    SetCtrlVal(gPanelMain, FREQUENZ, gEingabe.dFrequenz);
-    SetCtrlVal(gPanelMain, PERIODENDAUER, gEingabe.dPeriodendauer);
-    SetCtrlVal(gPanelMain, ANZAHLPERIODEN, gEingabe.dAnzahlPerioden);
-    SetCtrlIndex(gPanelMain, ZEITBASIS, gEingabe.iZeitbasisIndex);
-    SetCtrlVal(gPanelMain, KURVENNUMMER, static_cast<int>(gEingabe.iKurvennummer));
-}
+// The coupled quantities: peak and RMS amplitude, frequency and period.
+double Sinus_EffAusDach(double dDach) { return dDach / std::sqrt(2.0); }
+double Sinus_DachAusEff(double dEff) { return std::sqrt(2.0) * dEff; }
+double Sinus_PeriodeAusFrequenz(double dFrequenz) { return 1000.0 * (1.0 / dFrequenz); }
+double Sinus_FrequenzAusPeriode(double dPeriodeMs) { return 1.0 / (dPeriodeMs / 1000.0); }

@@ -1,7 +1,7 @@
 // The time-base table: ring label to sampling interval in milliseconds.
 #include "Sinuserzeugung_Main.h"
 
-#include "toolkit.h"
+#include "toolkit_kern.h"
 
 #include <cstring>
 #include <iterator>

@@ -1,7 +1,7 @@
 // The sine generator. The phase is carried in cycles (0 <= phase < 1); each
 // angle is reduced to a quarter period first, so that zero crossings, crests
 // and troughs on whole fractions of a period come out exact.
-#include "toolkit.h"
+#include "toolkit_kern.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Bounded copies into fixed text areas, never splitting a UTF-8 character.
-#include "toolkit.h"
+#include "toolkit_kern.h"
 
 #include <cstring>
 

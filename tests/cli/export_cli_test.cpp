@@ -1,36 +1,15 @@
-// The batch exporter as a user runs it, and its files against the window's.
+// The batch exporter as a user runs it: options, messages, exit codes, and
+// where its file goes.
 #include "Sinuserzeugung_Main.h"
-#include "aufzeichnung.h"
-#include "panel_fixture.h"
-#include "toolkit_seam.h"
-#include "wlr7sinus_uir.h"
+#include "lauf.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
-#include <vector>
-
-namespace {
-
-struct Lauf {
-    int code;
-    std::string aus, fehler;
-};
-
-Lauf Ausfuehren(const std::vector<std::string> &argumente)
-{
-    const std::string ordner = TestOrdner();
-    std::string befehl = "'" WLR7_EXPORT "'";
-    for (const std::string &a : argumente)
-        befehl += " '" + a + "'";
-    befehl += " >'" + ordner + "/aus' 2>'" + ordner + "/fehler' </dev/null";
-    int status = std::system(befehl.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, DateiLesen(ordner + "/aus"),
-            DateiLesen(ordner + "/fehler")};
-}
-
-}  // namespace
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 
 TEST(Batch, VorgabenUndStandardausgabe)
 {
@@ -75,28 +54,71 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         std::fputs("alt", f);
         std::fclose(f);
     }
-    const std::vector<std::vector<std::string>> faelle = {
-        {"--umax", "0"},         {"--umax", "10001"},       {"--umax", "zehn"},
-        {"--peak", "1e999"},     {"--offset", "nan"},       {"--rms", ""},
-        {"--frequency", "0.01"}, {"--period", "50001"},     {"--periods", "0"},
-        {"--periods", "101"},    {"--timebase", "10MS"},    {"--timebase", "10 ms"},
-        {"--curve", "5"},        {"--curve", "1.0"},        {"--peak", "1", "--rms", "1"},
-        {"--frequency", "5", "--period", "200"},             {"--gibtsnicht", "1"},
-        {"--umax"},              {"--periods", "3,5"},
+    // Each case: the arguments and what the message must name.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> faelle = {
+        {{"--umax", "0"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
+        {{"--umax=10001"}, "von 0.001 bis 10000, nicht \"10001\""},
+        {{"--umax", "zehn"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"zehn\"."},
+        {{"--umax", "0x10"}, "nicht \"0x10\""},
+        {{"--peak", "1e999"}, "--peak erwartet eine Zahl (ohne Grenzen), nicht \"1e999\"."},
+        {{"--offset", "nan"}, "--offset erwartet eine Zahl"},
+        {{"--rms", ""}, "--rms erwartet eine Zahl (ohne Grenzen), nicht \"\"."},
+        {{"--frequency", "0.01"}, "von 0.02 bis 20000"},
+        {{"--period", "50001"}, "von 0.05 bis 50000"},
+        {{"--periods", "0"}, "von 0.01 bis 100"},
+        {{"--periods", "101"}, "von 0.01 bis 100"},
+        {{"--timebase", "2s"}, "--timebase erwartet eine Zeitbasis (50us 100us 200us 500us 1ms 2ms 3ms 4ms "
+                               "5ms 10ms 20ms 50ms 100ms 1s 10s 1min 1std), nicht \"2s\"."},
+        {{"--timebase", "10 ms"}, "nicht \"10 ms\""},
+        {{"--curve", "5"}, "--curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
+        {{"--curve", "1.0"}, "nicht \"1.0\""},
+        {{"--peak", "1", "--rms", "1"}, "--peak und --rms"},
+        {{"--frequency", "5", "--period", "200"}, "--frequency und --period"},
+        {{"--umax", "5", "--umax=6"}, "--umax ist mehrfach angegeben"},
+        {{"--gibtsnicht", "1"}, "unbekannte Option \"--gibtsnicht\"."},
+        {{"--", "--umax", "5"}, "unerwartetes Argument \"--umax\""},
+        {{"--output=" + datei, "--umax"}, "--umax erwartet eine Zahl von 0.001 bis 10000, es fehlt aber der Wert."},
+        {{"--output", ""}, "--output erwartet einen Dateinamen oder \"-\", nicht \"\"."},
+        {{"--umax", "5"}, "--output fehlt"},
     };
-    for (std::vector<std::string> argumente : faelle) {
-        argumente.push_back("--output");
-        argumente.push_back(datei);
-        Lauf l = Ausfuehren(argumente);
-        EXPECT_EQ(l.code, 2) << argumente[0];
-        EXPECT_NE(l.fehler.find(argumente[0] == "--peak" && argumente.size() > 4 ? "--rms" : argumente[0]),
-                  std::string::npos)
-            << l.fehler;
-        EXPECT_EQ(DateiLesen(datei), "alt") << argumente[0];
+    for (std::pair<std::vector<std::string>, std::string> fall : faelle) {
+        if (fall.first[0].rfind("--output", 0) != 0 && fall.second != "--output fehlt") {
+            fall.first.insert(fall.first.begin(), datei);
+            fall.first.insert(fall.first.begin(), "--output");
+        }
+        Lauf l = Ausfuehren(fall.first);
+        EXPECT_EQ(l.code, 2) << fall.second;
+        EXPECT_EQ(l.fehler.rfind("wlr7sinus-export: ", 0), 0u) << l.fehler;
+        EXPECT_NE(l.fehler.find(fall.second), std::string::npos) << l.fehler;
+        EXPECT_EQ(DateiLesen(datei), "alt") << fall.second;
     }
-    Lauf l = Ausfuehren({"--umax", "5"});
-    EXPECT_EQ(l.code, 2);
-    EXPECT_NE(l.fehler.find("--output"), std::string::npos);
+    // A long value is repeated cut short, never inside a character.
+    std::string lang;
+    for (int i = 0; i < 150; ++i)
+        lang += "ä";
+    Lauf l = Ausfuehren({"--output", datei, "--timebase", lang});
+    EXPECT_NE(l.fehler.find("nicht \"" + lang.substr(0, 200) + "…\"."), std::string::npos) << l.fehler;
+}
+
+TEST(Batch, ZahlenWieImFensterUndDieKonventionen)
+{
+    // --option=value, blanks on either side, the comma, subnormal numbers.
+    Lauf a = Ausfuehren({"--offset=5", "--umax", " 10", "--periods", "1 ", "--output", "-"});
+    Lauf b = Ausfuehren({"--offset", "5,0", "--peak", "5e0", "--output=-"});
+    ASSERT_EQ(a.code, 0) << a.fehler;
+    EXPECT_EQ(a.aus, Ausfuehren({"--output", "-"}).aus);
+    EXPECT_EQ(b.aus, a.aus);
+    Lauf c = Ausfuehren({"--offset", "1e-310", "--output", "-"});
+    EXPECT_EQ(c.code, 0) << c.fehler;
+    EXPECT_NE(c.aus.find("\n0.00000\t0.00\t10ms\t1\n"), std::string::npos) << "an offset of 1e-310 V";
+
+    Lauf v = Ausfuehren({"--version"});
+    EXPECT_EQ(v.code, 0);
+    EXPECT_EQ(v.aus, "wlr7sinus-export 1.0\n");
+    Lauf h = Ausfuehren({"--help"});
+    EXPECT_EQ(h.code, 0);
+    EXPECT_NE(h.aus.find("1std"), std::string::npos) << "the time bases are listed";
+    EXPECT_NE(h.aus.find("--option=WERT"), std::string::npos);
 }
 
 TEST(Batch, ZuVielePunkteGibtEinsUndDenTextDesFensters)
@@ -104,72 +126,79 @@ TEST(Batch, ZuVielePunkteGibtEinsUndDenTextDesFensters)
     const std::string datei = TestOrdner() + "/nie.txt";
     Lauf l = Ausfuehren({"--timebase", "1ms", "--period", "16359", "--output", datei});
     EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.fehler, std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + "\n");
+    std::string text = SINUS_TEXT_ZU_VIELE_PUNKTE;
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    EXPECT_EQ(l.fehler, "wlr7sinus-export: " + text + "\n");
     EXPECT_FALSE(std::ifstream(datei).good());
     EXPECT_EQ(Ausfuehren({"--timebase", "1ms", "--period", "16358", "--output", datei}).code, 0);
 }
 
-TEST(Batch, SchreibfehlerGibtEinsMitNummer)
+TEST(Batch, SchreibfehlerGibtEinsMitNummerGrundUndPfad)
 {
-    Lauf l = Ausfuehren({"--output", "/dev/full"});
+    const std::string ordner = TestOrdner();
+    const std::string fifo = ordner + "/fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto beginn = std::chrono::steady_clock::now();
+    Lauf l = Ausfuehren({"--output", fifo});
+    EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
     EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.fehler, "Fehler #301203: Fehler beim Schreiben auf Datei\n");
-    l = Ausfuehren({"--output", "/proc/wlr7-nie.txt"});
+    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #308202: Fehler beim Öffnen der Datei – Kein Leser an der Pipe: " +
+                            fifo + "\n");
+    l = Ausfuehren({"--output", "/dev/full"});
     EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.fehler, "Fehler #308202: Fehler beim Öffnen der Datei\n");
+    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #301203: Fehler beim Schreiben auf Datei – Kein Speicherplatz "
+                        "mehr auf dem Datenträger: /dev/full\n");
+
+    // A pipe whose reader is gone: exit 1 and a message, not death by signal.
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    close(rohr[0]);
+    l = Ausfuehren({"--output", "-"}, rohr[1]);
+    close(rohr[1]);
+    EXPECT_EQ(l.code, 1);
+    EXPECT_NE(l.fehler.find("Kein Leser an der Pipe: Standardausgabe"), std::string::npos) << l.fehler;
 }
 
-// The window's export after the same inputs are typed, for comparison.
-class Fenster : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const CallbackEntry rueckrufe[] = {
-            {"Eingabe", Eingabe, nullptr, nullptr},
-            {"Speichern", Speichern, nullptr, nullptr},
-            {"Callback_Panel", nullptr, PanelAufzeichnen, nullptr},
-            {"Menu_Main", nullptr, nullptr, MenuAufzeichnen},
-        };
-        SetCallbackTable(rueckrufe, 4);
-        gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN);
-        ASSERT_GT(gPanelMain, 0);
-        Sinus_Initialisieren();
-    }
-    void TearDown() override
-    {
-        Sinus_Freigeben();
-        DiscardPanel(gPanelMain);
-    }
-    std::string Exportieren()
-    {
-        const std::string datei = TestOrdner() + "/fenster.txt";
-        DateiauswahlAntwort(datei, 2);
-        TK_Klicken(gPanelMain, SPEICHERN);
-        return DateiLesen(datei);
-    }
-};
-
-TEST_F(Fenster, BatchdateiGleichtDerDesFensters)
+TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
 {
-    EXPECT_EQ(Ausfuehren({"--output", "-"}).aus, Exportieren());
+    const std::string ordner = TestOrdner();
+    const std::string datei = Ausfuehren({"--output", "-"}).aus;
+    const std::string zwei = Ausfuehren({"--curve", "2", "--output", "-"}).aus;
 
-    TK_Tippen(gPanelMain, WLR7UMAX, "7.5");
-    TK_Tippen(gPanelMain, AMPLITUDEEFF, "3.3");
-    TK_Tippen(gPanelMain, FREQUENZ, "3");
-    TK_RingWaehlen(gPanelMain, ZEITBASIS, 3);
-    TK_RingWaehlen(gPanelMain, KURVENNUMMER, 2);
-    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "2.7");
-    EXPECT_EQ(Ausfuehren({"--umax", "7.5", "--rms", "3.3", "--frequency", "3", "--timebase", "500us", "--curve",
-                          "3", "--periods", "2.7", "--output", "-"})
-                  .aus,
-              Exportieren());
+    // "> log; exporter >> log" and "{ a; b; } > log": everything stays.
+    const std::string log = ordner + "/log.txt";
+    FILE *f = std::fopen(log.c_str(), "w");
+    std::fputs("L1\nL2\n", f);
+    std::fclose(f);
+    int fd = open(log.c_str(), O_WRONLY | O_APPEND);
+    EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
+    close(fd);
+    EXPECT_EQ(DateiLesen(log), "L1\nL2\n" + datei);
+    fd = open((ordner + "/zwei.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
+    EXPECT_EQ(Ausfuehren({"--curve", "2", "--output", "-"}, fd).code, 0);
+    close(fd);
+    EXPECT_EQ(DateiLesen(ordner + "/zwei.txt"), datei + zwei);
 
-    TK_Tippen(gPanelMain, AMPLITUDEDACH, "-12");
-    TK_Tippen(gPanelMain, OFFSET, "2.25");
-    TK_Tippen(gPanelMain, PERIODENDAUER, "0.3");
-    TK_RingWaehlen(gPanelMain, ZEITBASIS, 2);
-    EXPECT_EQ(Ausfuehren({"--umax", "7.5", "--peak", "-12", "--offset", "2.25", "--period", "0.3", "--timebase",
-                          "200us", "--curve", "3", "--periods", "2.7", "--output", "-"})
-                  .aus,
-              Exportieren());
+    // A socket, as under a service manager, and /dev/null.
+    int paar[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, paar), 0);
+    EXPECT_EQ(Ausfuehren({"--output", "-"}, paar[0]).code, 0);
+    close(paar[0]);
+    std::string gelesen;
+    char puffer[4096];
+    for (ssize_t n; (n = read(paar[1], puffer, sizeof puffer)) > 0;)
+        gelesen.append(puffer, static_cast<size_t>(n));
+    close(paar[1]);
+    EXPECT_EQ(gelesen, datei);
+    EXPECT_EQ(Ausfuehren({"--output", "/dev/null"}).code, 0);
+}
+
+TEST(Batch, BrauchtKeineQtBibliothek)
+{
+    const std::string aus = TestOrdner() + "/dynamisch";
+    ASSERT_EQ(std::system(("readelf -d '" WLR7_EXPORT "' > '" + aus + "'").c_str()), 0);
+    const std::string dynamisch = DateiLesen(aus);
+    EXPECT_NE(dynamisch.find("(NEEDED)"), std::string::npos);
+    EXPECT_EQ(dynamisch.find("Qt"), std::string::npos) << dynamisch;
 }

@@ -1,8 +1,8 @@
 // The whole program in this process: start-up, the first curve, and both
 // ways out.
 #include "Sinuserzeugung_Main.h"
-#include "toolkit.h"
-#include "toolkit_seam.h"
+#include "toolkit_gui.h"
+#include "seam_gui.h"
 #include "wlr7sinus_main.h"
 #include "wlr7sinus_uir.h"
 

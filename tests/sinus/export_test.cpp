@@ -1,8 +1,15 @@
-// The export file: content, overwrite and cancel, and every failure code
-// provoked for real.
-#include "sinus_fixture.h"
+// The export file written from the records: content, replacement of an old
+// file, and every failure code provoked for real, with its reason.
+#include "Sinuserzeugung_Main.h"
+#include "ZEM_errorV3.h"
+#include "aufzeichnung.h"
+#include "toolkit_kern.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <vector>
@@ -39,16 +46,31 @@ struct Groessengrenze {
     struct rlimit alt;
 };
 
-class Export : public SinusPanel {
+// The panel's defaults in the records, with the curve generated from them.
+class Export : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SinusPanel::SetUp();
+        Kurve("10ms", 1, 1.0);
         ordner = TestOrdner();
         pfad = ordner + "/kurve.txt";
-        DateiauswahlAntwort(pfad, 2);
-        gDateiauswahlTitel.clear();
     }
+    void TearDown() override { Sinus_Freigeben(); }
+
+    static void Kurve(const char *zeitbasis, int kurve, double perioden)
+    {
+        Eingabewerte e = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, perioden, 0, "", kurve};
+        TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, zeitbasis);
+        gEingabe = e;
+        Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(zeitbasis), &gSinus);
+        ASSERT_EQ(Sinus_Generieren(), 0);
+    }
+    size_t Dateien() const
+    {
+        auto it = std::filesystem::directory_iterator(ordner);
+        return static_cast<size_t>(std::distance(it, std::filesystem::directory_iterator()));
+    }
+
     std::string ordner, pfad;
 };
 
@@ -56,11 +78,7 @@ protected:
 
 TEST_F(Export, VorgabekurveWieImBeispiel)
 {
-    TK_Klicken(gPanelMain, SPEICHERN);
-    EXPECT_TRUE(gMeldungen.empty());
-    ASSERT_EQ(gDateiauswahlTitel.size(), 1u);
-    EXPECT_EQ(gDateiauswahlTitel[0], "Kurve exportieren");
-
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
     const std::string inhalt = DateiLesen(pfad);
     ASSERT_EQ(inhalt.compare(0, std::strlen(KOPF), KOPF), 0);
     std::vector<std::string> z = Zeilen(inhalt);
@@ -77,121 +95,76 @@ TEST_F(Export, VorgabekurveWieImBeispiel)
         std::snprintf(erwartet, sizeof erwartet, "%.5f\t%.2f\t10ms\t1", zeit,
                       50.0 + 50.0 * std::sin(2.0 * M_PI * k / 20.0));
         EXPECT_EQ(z[static_cast<size_t>(6 + k)], erwartet) << k;
-        EXPECT_EQ(std::count(z[6 + k].begin(), z[6 + k].end(), '\t'), 3);
         zeit += 0.01;
     }
     EXPECT_EQ(inhalt.back(), '\n');
-}
 
-TEST_F(Export, StundenZeitbasisUndKurvennummer)
-{
-    TK_RingWaehlen(gPanelMain, ZEITBASIS, 16);  // 1std: 1 sample per period
-    TK_RingWaehlen(gPanelMain, KURVENNUMMER, 3);
-    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "3");
-    TK_Klicken(gPanelMain, SPEICHERN);
-    std::vector<std::string> z = Zeilen(DateiLesen(pfad));
+    // One sample per period an hour apart, curve 4; then no samples at all.
+    Kurve("1std", 4, 3.0);
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    z = Zeilen(DateiLesen(pfad));
     ASSERT_EQ(z.size(), 6u + 4 + 1);
-    EXPECT_EQ(z[6], "0.00000\t50.00\t1std\t4");
     EXPECT_EQ(z[7], "3600.00000\t50.00\t1std\t4");
     EXPECT_EQ(z[9], "10800.00000\t50.00\t1std\t4");
-}
-
-TEST_F(Export, GleicheEingabenGleicheDateiUndUeberschreibenErsetztAlles)
-{
-    {
-        FILE *f = std::fopen(pfad.c_str(), "w");
-        std::fputs(std::string(5000, 'Q').c_str(), f);
-        std::fclose(f);
-    }
-    DateiauswahlAntwort(pfad, 1);
-    EXPECT_EQ(Sinus_Exportieren(), 0);
-    const std::string erste = DateiLesen(pfad);
-    EXPECT_EQ(erste.find('Q'), std::string::npos);
-    EXPECT_EQ(Zeilen(erste).size(), 28u);
-    EXPECT_EQ(Sinus_Exportieren(), 0);
-    EXPECT_EQ(DateiLesen(pfad), erste);
-}
-
-TEST_F(Export, AbbrechenRuehrtNichtsAn)
-{
-    {
-        FILE *f = std::fopen(pfad.c_str(), "w");
-        std::fputs("bleibt", f);
-        std::fclose(f);
-    }
-    DateiauswahlAntwort("", 0);
-    TK_Klicken(gPanelMain, SPEICHERN);
-    EXPECT_EQ(DateiLesen(pfad), "bleibt");
-    EXPECT_TRUE(gMeldungen.empty());
-    EXPECT_EQ(gDateiauswahlTitel.size(), 1u);
-}
-
-TEST_F(Export, NachFehlgeschlagenerSpeicheranforderungNurKopfUndSchluss)
-{
-    gReallocVersagt = true;
-    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "2");
-    gReallocVersagt = false;
-    ASSERT_EQ(gSinus.iAnzahlPunkte, 0);
-    EXPECT_EQ(Sinus_Exportieren(), 0);
+    gSinus.iAnzahlPunkte = 0;  // as after a failed allocation
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
     EXPECT_EQ(DateiLesen(pfad), std::string(KOPF) + "\n");
 }
 
-TEST_F(Export, NichtAnlegbareDateiGibt308202)
+TEST_F(Export, UeberschreibenErsetztAllesUndGleicheEingabenGebenGleicheDateien)
 {
-    DateiauswahlAntwort("/proc/wlr7-kurve.txt", 2);
-    TK_Klicken(gPanelMain, SPEICHERN);
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Fehler #308202");
-    EXPECT_EQ(gMeldungen[0].text, "Fehler beim Öffnen der Datei");
-
-    DateiauswahlAntwort(ordner + "/fehlt/kurve.txt", 2);
-    EXPECT_EQ(Sinus_Exportieren(), -308202);
-
-    // A path too long for the path area is refused whole, never shortened.
-    const std::string lang = ordner + "/" + std::string(300, 'a');
-    DateiauswahlAntwort(lang, 2);
-    EXPECT_EQ(Sinus_Exportieren(), -308202);
-    EXPECT_EQ(DateiLesen(lang.substr(0, 259)), "");
+    const std::string alt(5000, 'Q');
+    FILE *f = std::fopen(pfad.c_str(), "w");
+    std::fputs(alt.c_str(), f);
+    std::fclose(f);
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    const std::string erste = DateiLesen(pfad);
+    EXPECT_EQ(erste.find('Q'), std::string::npos);
+    EXPECT_EQ(Zeilen(erste).size(), 28u);
+    EXPECT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    EXPECT_EQ(DateiLesen(pfad), erste);
+    EXPECT_EQ(Dateien(), 1u);
 }
 
-TEST_F(Export, VolleDiskGibt301203)
+TEST_F(Export, JedeScheiterndeStufeLaesstDieAlteDateiByteFuerByte)
 {
-    DateiauswahlAntwort("/dev/full", 1);
-    TK_Klicken(gPanelMain, SPEICHERN);
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Fehler #301203");
-    EXPECT_EQ(gMeldungen[0].text, "Fehler beim Schreiben auf Datei");
-}
-
-TEST_F(Export, GrenzeMittenInDenDatenGibt301204)
-{
-    ASSERT_EQ(Sinus_Exportieren(), 0);
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
     const std::string ganz = DateiLesen(pfad);
     size_t kopfUndZehn = std::strlen(KOPF);
     for (int i = 0; i < 10; ++i)
         kopfUndZehn = ganz.find('\n', kopfUndZehn) + 1;
-    {
-        Groessengrenze grenze(kopfUndZehn);
-        TK_Klicken(gPanelMain, SPEICHERN);
-    }
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Fehler #301204");
-    const std::string inhalt = DateiLesen(pfad);
-    EXPECT_EQ(inhalt, ganz.substr(0, kopfUndZehn)) << "the header and the ten lines before the limit";
-    EXPECT_EQ(Zeilen(inhalt).back(), "0.09000\t65.45\t10ms\t1");
-}
+    const struct {
+        size_t grenze;
+        int code;
+    } stufen[] = {{10, -301203}, {kopfUndZehn, -301204}, {ganz.size() - 1, -301205}};
 
-TEST_F(Export, NurDieSchlusszeileScheitertGibt301205)
-{
-    ASSERT_EQ(Sinus_Exportieren(), 0);
-    const std::string ganz = DateiLesen(pfad);
-    {
-        Groessengrenze grenze(ganz.size() - 1);
-        TK_Klicken(gPanelMain, SPEICHERN);
+    const std::string alt = "# eine alte Kurve\n0.00000\t74.09\t10ms\t1\n";
+    for (bool vorhanden : {true, false}) {
+        for (const auto &s : stufen) {
+            std::filesystem::remove(pfad);
+            if (vorhanden) {
+                FILE *f = std::fopen(pfad.c_str(), "w");
+                std::fputs(alt.c_str(), f);
+                std::fclose(f);
+            }
+            int code;
+            {
+                Groessengrenze grenze(s.grenze);
+                code = Sinus_ExportSchreiben(pfad.c_str());
+            }
+            EXPECT_EQ(code, s.code);
+            EXPECT_EQ(std::string(ZEM_Fehlermeldung(code)),
+                      "Fehler beim Schreiben auf Datei\nDatei zu groß: " + pfad);
+            EXPECT_EQ(std::filesystem::exists(pfad), vorhanden);
+            if (vorhanden) {
+                EXPECT_EQ(DateiLesen(pfad), alt) << s.code;
+            }
+            EXPECT_EQ(Dateien(), vorhanden ? 1u : 0u) << "no temporary file is left";
+        }
     }
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Fehler #301205");
-    EXPECT_EQ(DateiLesen(pfad), ganz.substr(0, ganz.size() - 1)) << "every line but the closing one";
+    EXPECT_EQ(Sinus_ExportSchreiben((ordner + "/fehlt/k.txt").c_str()), -308202);
+    EXPECT_EQ(std::string(ZEM_Fehlermeldung(-308202)),
+              "Fehler beim Öffnen der Datei\nOrdner nicht gefunden: " + ordner + "/fehlt/k.txt");
 }
 
 TEST(ExportZeile, GekuerzteZeileIstKeineZeile)

@@ -3,10 +3,11 @@
 #ifndef TEST_SINUS_FIXTURE_H
 #define TEST_SINUS_FIXTURE_H
 
-#include "Sinuserzeugung_Main.h"
+#include "Sinuserzeugung_gui.h"
 #include "aufzeichnung.h"
+#include "dateiauswahl_gui.h"
 #include "panel_fixture.h"
-#include "toolkit_seam.h"
+#include "seam_gui.h"
 #include "wlr7sinus_uir.h"
 
 #include <cmath>

@@ -1,7 +1,6 @@
 #include "aufzeichnung.h"
 
-#include "toolkit.h"
-#include "toolkit_seam.h"
+#include "seam.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,31 +9,14 @@
 #include <unistd.h>
 
 std::vector<Meldung> gMeldungen;
-std::vector<std::string> gDateiauswahlTitel;
 
 namespace {
 
-std::string gPfad;
-int gErgebnis = 0;
-
 void Aufzeichnen(const char *titel, const char *text) { gMeldungen.push_back({titel, text}); }
-
-int Antworten(const char *titel, char *pfad, std::size_t groesse)
-{
-    gDateiauswahlTitel.push_back(titel);
-    if (gErgebnis > 0 && gPfad.size() + 1 > groesse)
-        return TK_FEHLER_PFAD_ZU_LANG;
-    TK_TextKopieren(pfad, groesse, gErgebnis > 0 ? gPfad.c_str() : "");
-    return gErgebnis;
-}
 
 // Answers popups from the start and removes the test folders at the end.
 struct Einrichtung {
-    Einrichtung()
-    {
-        TK_MeldungenAbfangen(Aufzeichnen);
-        TK_DateiauswahlAbfangen(Antworten);
-    }
+    Einrichtung() { TK_MeldungenAbfangen(Aufzeichnen); }
     ~Einrichtung()
     {
         std::error_code fehler;
@@ -47,12 +29,6 @@ struct Einrichtung {
 }  // namespace
 
 void MeldungenLeeren() { gMeldungen.clear(); }
-
-void DateiauswahlAntwort(const std::string &pfad, int ergebnis)
-{
-    gPfad = pfad;
-    gErgebnis = ergebnis;
-}
 
 std::string TestOrdner()
 {

@@ -1,4 +1,4 @@
-// Records the popups the code under test shows and answers file dialogs.
+// Records the popups the code under test shows; test folders and files.
 #ifndef TEST_AUFZEICHNUNG_H
 #define TEST_AUFZEICHNUNG_H
 
@@ -13,11 +13,6 @@ struct Meldung {
 /// Every message popup since the last Leeren(), oldest first.
 extern std::vector<Meldung> gMeldungen;
 void MeldungenLeeren();
-
-/// What the next file dialogs answer: a path and the dialog's result.
-void DateiauswahlAntwort(const std::string &pfad, int ergebnis);
-/// Titles of the file dialogs shown so far.
-extern std::vector<std::string> gDateiauswahlTitel;
 
 /// A fresh, empty folder for one test's files.
 std::string TestOrdner();

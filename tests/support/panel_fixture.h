@@ -2,8 +2,8 @@
 #ifndef TEST_PANEL_FIXTURE_H
 #define TEST_PANEL_FIXTURE_H
 
-#include "toolkit.h"
-#include "toolkit_seam.h"
+#include "toolkit_gui.h"
+#include "seam_gui.h"
 
 #include <gtest/gtest.h>
 #include <string>

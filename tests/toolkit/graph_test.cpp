@@ -1,7 +1,7 @@
-#include "graph.h"
-#include "intern.h"
+#include "graph_gui.h"
+#include "intern_gui.h"
 #include "panel_fixture.h"
-#include "toolkit_seam.h"
+#include "seam_gui.h"
 
 #include <QApplication>
 #include <QtCharts/QLineSeries>

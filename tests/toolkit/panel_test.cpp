@@ -1,5 +1,5 @@
 #include "panel_fixture.h"
-#include "toolkit_seam.h"
+#include "seam_gui.h"
 
 #include <QApplication>
 #include <QWidget>

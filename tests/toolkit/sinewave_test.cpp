@@ -1,4 +1,4 @@
-#include "toolkit.h"
+#include "toolkit_kern.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // libFuzzer target: drives the five error-library calls with arbitrary
 // codes, languages and texts. Popups are answered by the test seam.
 #include "ZEM_errorV3.h"
-#include "toolkit_seam.h"
+#include "seam.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,23 +1,22 @@
 /**
- * @file toolkit_seam.h
- * @brief Hooks through which tests answer popups and play the user on real
- *        widgets, so that nothing blocks. Program code never includes this.
+ * @file seam_gui.h
+ * @brief Hooks through which tests answer file dialogs and play the user on
+ *        real widgets, so that nothing blocks. Program code never includes
+ *        this.
  */
-#ifndef TOOLKIT_SEAM_H
-#define TOOLKIT_SEAM_H
+#ifndef TOOLKIT_SEAM_GUI_H
+#define TOOLKIT_SEAM_GUI_H
+
+#include "seam.h"
 
 #include <cstddef>
 
-/** Answers a message popup instead of showing it. */
-typedef void (*TK_MeldungsAntwort)(const char *title, const char *message);
 /**
  * Answers a file dialog instead of showing it: fills @p path (at most
  * @p size bytes) and returns what FileSelectPopup() would.
  */
 typedef int (*TK_DateiAntwort)(const char *title, char *path, std::size_t size);
 
-/** Routes MessagePopup() to @p answer; null shows real popups again. */
-void TK_MeldungenAbfangen(TK_MeldungsAntwort answer);
 /** Routes FileSelectPopup() to @p answer; null shows real dialogs again. */
 void TK_DateiauswahlAbfangen(TK_DateiAntwort answer);
 

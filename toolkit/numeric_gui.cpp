@@ -1,4 +1,6 @@
-#include "numeric.h"
+#include "numeric_gui.h"
+
+#include "toolkit_kern.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,16 +12,10 @@ namespace tk {
 
 namespace {
 
-// Accepts a point or a comma as decimal separator; only finite numbers.
-bool zahlLesen(QString text, double *wert)
+// The number syntax that the batch exporter reads too.
+bool zahlLesen(const QString &text, double *wert)
 {
-    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    double v = text.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return false;
-    *wert = v;
-    return true;
+    return TK_ZahlLesen(text.toUtf8().constData(), wert) != 0;
 }
 
 }  // namespace

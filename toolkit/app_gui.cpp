@@ -1,5 +1,5 @@
 // Start-up and the event loop.
-#include "intern.h"
+#include "intern_gui.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -61,6 +61,7 @@ int InitCVIRTEEx(void *, char *argv[], void *)
         ++s_argc;
     auto *app = new QApplication(s_argc, argv);
     app->setQuitOnLastWindowClosed(false);
+    TK_MeldungsanzeigeSetzen(tk::meldungZeigen);
     // Qt sets the locale from the environment; printf-style formatting of the
     // export lines must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");

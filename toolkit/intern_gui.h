@@ -3,8 +3,8 @@
 #ifndef TOOLKIT_INTERN_H
 #define TOOLKIT_INTERN_H
 
-#include "toolkit.h"
-#include "toolkit_seam.h"
+#include "toolkit_gui.h"
+#include "seam_gui.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,8 +29,8 @@ QWidget *control(int handle, int id);
 NumericCtrl *numerisch(int handle, int id);
 GraphCtrl *graph(int handle, int id);
 
-extern TK_MeldungsAntwort meldungsAntwort;
 extern TK_DateiAntwort dateiAntwort;
+void meldungZeigen(const char *title, const char *message);
 
 }  // namespace tk
 

@@ -1,4 +1,4 @@
-#include "graph.h"
+#include "graph_gui.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
 // Message and file-selection popups.
-#include "intern.h"
+#include "intern_gui.h"
 
 #include <QApplication>
 #include <QFile>
@@ -7,30 +7,22 @@
 #include <QMessageBox>
 
 namespace tk {
-TK_MeldungsAntwort meldungsAntwort = nullptr;
+
 TK_DateiAntwort dateiAntwort = nullptr;
-}  // namespace tk
 
-void TK_MeldungenAbfangen(TK_MeldungsAntwort answer) { tk::meldungsAntwort = answer; }
-void TK_DateiauswahlAbfangen(TK_DateiAntwort answer) { tk::dateiAntwort = answer; }
-
-int MessagePopup(const char *title, const char *message)
+// The window's display of MessagePopup(): a modal box in plain text, so that
+// a message is shown as it stands, never read as markup.
+void meldungZeigen(const char *title, const char *message)
 {
-    if (!title)
-        title = "";
-    if (!message)
-        message = "";
-    if (tk::meldungsAntwort) {
-        tk::meldungsAntwort(title, message);
-        return 0;
-    }
-    if (!tk::gestartet())
-        return TK_FEHLER_NICHT_GESTARTET;
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(message),
                     QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
-    return 0;
 }
+
+}  // namespace tk
+
+void TK_DateiauswahlAbfangen(TK_DateiAntwort answer) { tk::dateiAntwort = answer; }
 
 int FileSelectPopup(const char *defaultDirectory, const char *, const char *fileTypeList, const char *title,
                     int, int, int, int allowCancel, int allowMakeDirectory, char *path, std::size_t pathSize)

@@ -1,8 +1,8 @@
 // Plays the user on real widgets for tests: the same events a keyboard or a
 // mouse would send, so every signal path of the program is taken.
-#include "graph.h"
-#include "intern.h"
-#include "numeric.h"
+#include "graph_gui.h"
+#include "intern_gui.h"
+#include "numeric_gui.h"
 
 #include <QAbstractButton>
 #include <QAction>

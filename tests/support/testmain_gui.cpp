@@ -1,6 +1,6 @@
 // Starts the toolkit (on the platform CTest names, offscreen) before the
 // tests run; listing the tests needs no display.
-#include "toolkit.h"
+#include "toolkit_gui.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Control values, rings and the graph's operations.
-#include "graph.h"
-#include "intern.h"
-#include "numeric.h"
+#include "graph_gui.h"
+#include "intern_gui.h"
+#include "numeric_gui.h"
 
 #include <QComboBox>
 

@@ -1,8 +1,8 @@
 // Panels: loading a Designer form from the program's resources, binding its
 // callbacks by name, showing, discarding and their attributes.
-#include "graph.h"
-#include "intern.h"
-#include "numeric.h"
+#include "graph_gui.h"
+#include "intern_gui.h"
+#include "numeric_gui.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,17 +1,17 @@
 /**
- * @file toolkit.h
- * @brief The platform layer: panels, controls, graph, popups, event loop,
- *        export-file I/O and the sine generator, in the vocabulary of the
- *        instrumentation run-time the tool was first written for.
+ * @file toolkit_gui.h
+ * @brief The platform layer's GUI part: panels, controls, graph, popups and
+ *        the event loop, in the vocabulary of the instrumentation run-time
+ *        the tool was first written for.
  *
  * Everything here runs on one thread, inside RunUserInterface(). No Qt type
  * appears in this header; callers see plain C types and integer status codes
  * (0 or positive for success, negative for failure).
  */
-#ifndef TOOLKIT_H
-#define TOOLKIT_H
+#ifndef TOOLKIT_GUI_H
+#define TOOLKIT_GUI_H
 
-#include <cstddef>
+#include "toolkit_kern.h"
 
 /** @name Events handed to callbacks */
 ///@{
@@ -29,21 +29,6 @@ enum {
     ATTR_TITLE = 573,       ///< panel: title bar text (char*)
     ATTR_XAXIS_GAIN = 1124, ///< graph: x-axis labels show plotted x times this
     ATTR_YAXIS_GAIN = 1125  ///< graph: y-axis labels show plotted y times this
-};
-///@}
-
-/** @name Status codes of the toolkit's own calls */
-///@{
-enum {
-    TK_FEHLER_NICHT_GESTARTET = -1, ///< InitCVIRTEEx has not succeeded
-    TK_FEHLER_DATEI = -2,           ///< no panel file of that name
-    TK_FEHLER_PANELNUMMER = -3,     ///< the file holds no panel of that number
-    TK_FEHLER_RUECKRUF = -4,        ///< a callback name that no function answers to
-    TK_FEHLER_HANDLE = -5,          ///< unknown panel handle
-    TK_FEHLER_CONTROL = -6,         ///< unknown control id or wrong kind of control
-    TK_FEHLER_ATTRIBUT = -7,        ///< attribute not supported
-    TK_FEHLER_ARGUMENT = -8,        ///< bad argument (null pointer, bad index, ...)
-    TK_FEHLER_PFAD_ZU_LANG = -9     ///< a chosen path does not fit the caller's area
 };
 ///@}
 
@@ -145,8 +130,6 @@ int PlotY(int panel, int control, const void *data, int count, int dataType,
 
 /** @name Popups */
 ///@{
-/** Modal message box; returns when the user has closed it. */
-int MessagePopup(const char *title, const char *message);
 /**
  * Save dialog that asks before overwriting. Returns 0 when nothing was
  * chosen, 1 for an existing file, 2 for a new one, TK_FEHLER_PFAD_ZU_LANG
@@ -156,42 +139,6 @@ int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
                     const char *fileTypeList, const char *title, int buttonLabel,
                     int restrictDirectory, int restrictExtension, int allowCancel,
                     int allowMakeDirectory, char *path, std::size_t pathSize);
-///@}
-
-/** @name Export-file I/O (unbuffered: every line is one write) */
-///@{
-/** Opens @p path; mode 2 is write only, action 0 truncates. Returns -1 on failure. */
-int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
-/**
- * Writes @p count bytes of @p text and a line end in one write. Returns
- * @p count when all was written, -1 otherwise.
- */
-int WriteLine(int handle, const char *text, int count);
-/** Closes the file; 0 or -1. */
-int CVI_CloseFile(int handle);
-///@}
-
-/** @name Analysis */
-///@{
-/**
- * Writes @p n samples amplitude * sin(theta + 2 pi f k), k = 0 .. n - 1, where
- * theta is the angle that @p phase stands for (0.0: the start of a period),
- * and advances @p phase to the sample after the last one. Returns 0, or
- * TK_FEHLER_ARGUMENT for n < 0 or null pointers.
- */
-int SineWave(int n, double amplitude, double frequency, double *phase, double out[]);
-///@}
-
-/** @name Text */
-///@{
-/**
- * Copies @p src into @p dst of @p size bytes, cutting it short at a UTF-8
- * character boundary so that it always ends in a NUL. A null @p src copies
- * the empty text. Returns the number of bytes copied.
- */
-std::size_t TK_TextKopieren(char *dst, std::size_t size, const char *src);
-/** Appends @p src to the text in @p dst in the same bounded way. */
-std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src);
 ///@}
 
 #endif

@@ -1,0 +1,86 @@
+// The panel's inputs: reading them into the records (refusing input sets
+// with too many points), writing them back, and the input callback that
+// couples peak with RMS amplitude and frequency with period duration.
+#include "Sinuserzeugung_gui.h"
+
+#include "ZEM_errorV3.h"
+#include "toolkit_gui.h"
+#include "wlr7sinus_uir.h"
+
+#include <cstring>
+
+int Eingabe(int, int iControl, int iEreignis, void *, int, int)
+{
+    if (iEreignis != EVENT_COMMIT)
+        return 0;
+
+    // The partner control is written from code, which raises no event, so
+    // its own coupling does not run in turn.
+    double dWert = 0.0;
+    GetCtrlVal(gPanelMain, iControl, &dWert);
+    switch (iControl) {
+    case AMPLITUDEDACH:
+        SetCtrlVal(gPanelMain, AMPLITUDEEFF, Sinus_EffAusDach(dWert));
+        break;
+    case AMPLITUDEEFF:
+        SetCtrlVal(gPanelMain, AMPLITUDEDACH, Sinus_DachAusEff(dWert));
+        break;
+    case FREQUENZ:
+        SetCtrlVal(gPanelMain, PERIODENDAUER, Sinus_PeriodeAusFrequenz(dWert));
+        break;
+    case PERIODENDAUER:
+        SetCtrlVal(gPanelMain, FREQUENZ, Sinus_FrequenzAusPeriode(dWert));
+        break;
+    default:
+        break;
+    }
+
+    Sinus_EingabenLesen();
+    const int iCode = Sinus_Berechnen();
+    if (iCode != 0)
+        ZEM_Fehlerpopup(iCode);
+    return 0;
+}
+
+void Sinus_EingabenLesen(void)
+{
+    // Whole copies, padding included: a refusal restores both byte for byte.
+    Eingabewerte sicherungEingabe;
+    Sinuskurve sicherungSinus;
+    std::memcpy(&sicherungEingabe, &gEingabe, sizeof gEingabe);
+    std::memcpy(&sicherungSinus, &gSinus, sizeof gSinus);
+
+    GetCtrlVal(gPanelMain, WLR7UMAX, &gEingabe.dUmax);
+    GetCtrlVal(gPanelMain, AMPLITUDEDACH, &gEingabe.dAmplitudeDach);
+    GetCtrlVal(gPanelMain, AMPLITUDEEFF, &gEingabe.dAmplitudeEff);
+    GetCtrlVal(gPanelMain, OFFSET, &gEingabe.dOffset);
+    GetCtrlVal(gPanelMain, FREQUENZ, &gEingabe.dFrequenz);
+    GetCtrlVal(gPanelMain, PERIODENDAUER, &gEingabe.dPeriodendauer);
+    GetCtrlVal(gPanelMain, ANZAHLPERIODEN, &gEingabe.dAnzahlPerioden);
+    GetCtrlIndex(gPanelMain, ZEITBASIS, &gEingabe.iZeitbasisIndex);
+    GetLabelFromIndex(gPanelMain, ZEITBASIS, gEingabe.iZeitbasisIndex, gEingabe.szZeitbasis,
+                      sizeof gEingabe.szZeitbasis);
+    GetCtrlVal(gPanelMain, KURVENNUMMER, &gEingabe.iKurvennummer);
+
+    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
+
+    if (!Sinus_PunkteZulaessig(&gSinus)) {
+        MessagePopup("Fehler", SINUS_TEXT_ZU_VIELE_PUNKTE);
+        std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
+        std::memcpy(&gEingabe, &sicherungEingabe, sizeof gEingabe);
+        Sinus_EingabenSetzen();
+    }
+}
+
+void Sinus_EingabenSetzen(void)
+{
+    SetCtrlVal(gPanelMain, WLR7UMAX, gEingabe.dUmax);
+    SetCtrlVal(gPanelMain, AMPLITUDEDACH, gEingabe.dAmplitudeDach);
+    SetCtrlVal(gPanelMain, AMPLITUDEEFF, gEingabe.dAmplitudeEff);
+    SetCtrlVal(gPanelMain, OFFSET, gEingabe.dOffset);
+    SetCtrlVal(gPanelMain, FREQUENZ, gEingabe.dFrequenz);
+    SetCtrlVal(gPanelMain, PERIODENDAUER, gEingabe.dPeriodendauer);
+    SetCtrlVal(gPanelMain, ANZAHLPERIODEN, gEingabe.dAnzahlPerioden);
+    SetCtrlIndex(gPanelMain, ZEITBASIS, gEingabe.iZeitbasisIndex);
+    SetCtrlVal(gPanelMain, KURVENNUMMER, static_cast<int>(gEingabe.iKurvennummer));
+}

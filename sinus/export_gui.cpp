@@ -1,0 +1,38 @@
+// The export button: asks for a file and writes the curve to it.
+#include "Sinuserzeugung_gui.h"
+
+#include "ZEM_errorV3.h"
+#include "toolkit_gui.h"
+#include "wlr7sinus_uir.h"
+
+namespace {
+
+const int PFAD_GROESSE = 260;
+
+}  // namespace
+
+int Sinus_Exportieren(void)
+{
+    char szPfad[PFAD_GROESSE];
+    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, szPfad,
+                                         sizeof szPfad);
+    if (iAuswahl == 0)
+        return 0;
+    // The dialog failed or the path does not fit: there is no file to open.
+    if (iAuswahl < 0) {
+        if (iAuswahl == TK_FEHLER_PFAD_ZU_LANG)
+            ZEM_Fehleruserstring("Pfad zu lang");
+        return SINUS_FEHLER_OEFFNEN;
+    }
+    return Sinus_ExportSchreiben(szPfad);
+}
+
+int Speichern(int, int, int iEreignis, void *, int, int)
+{
+    if (iEreignis != EVENT_COMMIT)
+        return 0;
+    const int iCode = Sinus_Exportieren();
+    if (iCode != 0)
+        ZEM_Fehlerpopup(iCode);
+    return 0;
+}

@@ -1,0 +1,44 @@
+// Runs the batch exporter as a user would and keeps what it printed.
+#ifndef TEST_CLI_LAUF_H
+#define TEST_CLI_LAUF_H
+
+#include "aufzeichnung.h"
+
+#include <fcntl.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+struct Lauf {
+    int code;  // exit code, -1 when killed by a signal
+    std::string aus, fehler;
+};
+
+/// Runs wlr7sinus-export with @p argumente; its standard output goes to
+/// @p ausgabe when that is a descriptor, else into Lauf::aus.
+inline Lauf Ausfuehren(const std::vector<std::string> &argumente, int ausgabe = -1)
+{
+    const std::string ordner = TestOrdner();
+    const std::string aus = ordner + "/aus", fehler = ordner + "/fehler";
+    pid_t kind = fork();
+    if (kind == 0) {
+        int a = ausgabe >= 0 ? ausgabe : open(aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int f = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int n = open("/dev/null", O_RDONLY);
+        dup2(a, 1);
+        dup2(f, 2);
+        dup2(n, 0);
+        std::vector<char *> argv = {const_cast<char *>(WLR7_EXPORT)};
+        for (const std::string &s : argumente)
+            argv.push_back(const_cast<char *>(s.c_str()));
+        argv.push_back(nullptr);
+        execv(WLR7_EXPORT, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(kind, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, DateiLesen(aus), DateiLesen(fehler)};
+}
+
+#endif

@@ -1,0 +1,115 @@
+/**
+ * @file toolkit_kern.h
+ * @brief The platform layer's core, without any GUI library: the sine
+ *        generator, bounded text, number syntax, export-file I/O and the
+ *        routing of message popups.
+ *
+ * The batch exporter and the pure tests link only this part; the window
+ * adds toolkit_gui.h on top. Callers see plain C types and integer status
+ * codes (0 or positive for success, negative for failure).
+ */
+#ifndef TOOLKIT_KERN_H
+#define TOOLKIT_KERN_H
+
+#include <cstddef>
+
+/** @name Status codes of the toolkit's own calls */
+///@{
+enum {
+    TK_FEHLER_NICHT_GESTARTET = -1, ///< InitCVIRTEEx has not succeeded
+    TK_FEHLER_DATEI = -2,           ///< no panel file of that name
+    TK_FEHLER_PANELNUMMER = -3,     ///< the file holds no panel of that number
+    TK_FEHLER_RUECKRUF = -4,        ///< a callback name that no function answers to
+    TK_FEHLER_HANDLE = -5,          ///< unknown panel handle
+    TK_FEHLER_CONTROL = -6,         ///< unknown control id or wrong kind of control
+    TK_FEHLER_ATTRIBUT = -7,        ///< attribute not supported
+    TK_FEHLER_ARGUMENT = -8,        ///< bad argument (null pointer, bad index, ...)
+    TK_FEHLER_PFAD_ZU_LANG = -9     ///< a chosen path does not fit the caller's area
+};
+///@}
+
+/** @name Message popups */
+///@{
+/** Shows a message: a title and a text. */
+typedef void (*TK_Meldungsausgabe)(const char *title, const char *message);
+/**
+ * Shows a message modally and returns when the user has closed it. Where no
+ * display has been installed (a program without a window), the message goes
+ * to standard error as one line "title: message".
+ */
+int MessagePopup(const char *title, const char *message);
+/** Installs the display of MessagePopup(); the window's start-up does this. */
+void TK_MeldungsanzeigeSetzen(TK_Meldungsausgabe anzeige);
+///@}
+
+/** @name Export-file I/O */
+///@{
+/**
+ * Opens @p path for writing (@p readWrite 2, @p action 0: the file's old
+ * content is replaced). Never blocks and never truncates what is not a
+ * regular file:
+ * - a regular file, or a new one, is written into a temporary file beside
+ *   it, which CVI_CloseFile() renames over it once every line, the sync and
+ *   the close succeeded (permission bits kept; a symbolic link stays and the
+ *   file it points to is replaced). Where the folder takes no temporary
+ *   file, the file is written in place and, on failure, cut back to its
+ *   last whole line;
+ * - "-" is the process's standard output, written where it stands;
+ * - pipes and devices are written as they are; a FIFO without a reader
+ *   fails at once.
+ * Returns a handle, or -1 (TK_DateiFehler() tells why).
+ */
+int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
+/**
+ * Writes @p count bytes of @p text and a line end (LF) in one write. Returns
+ * @p count when all was written, -1 otherwise; after a failure the file is
+ * discarded at CVI_CloseFile().
+ */
+int WriteLine(int handle, const char *text, int count);
+/**
+ * Finishes the file: syncs, closes and, for a replaced file, renames it into
+ * place. After a failed WriteLine() it discards the temporary file instead
+ * (the old file stays byte for byte) and returns -1. Returns 0 when the file
+ * is complete on disk, -1 otherwise.
+ */
+int CVI_CloseFile(int handle);
+/** Closes the file and discards what was written, as after a failed line. */
+int TK_DateiVerwerfen(int handle);
+/** The errno of the last failed export-file call (0 before any). */
+int TK_DateiFehler(void);
+/** A German text for an errno, such as "Keine Berechtigung". */
+const char *TK_FehlerGrund(int errnum);
+///@}
+
+/** @name Analysis */
+///@{
+/**
+ * Writes @p n samples amplitude * sin(theta + 2 pi f k), k = 0 .. n - 1, where
+ * theta is the angle that @p phase stands for (0.0: the start of a period),
+ * and advances @p phase to the sample after the last one. Returns 0, or
+ * TK_FEHLER_ARGUMENT for n < 0 or null pointers.
+ */
+int SineWave(int n, double amplitude, double frequency, double *phase, double out[]);
+///@}
+
+/** @name Text */
+///@{
+/**
+ * Copies @p src into @p dst of @p size bytes, cutting it short at a UTF-8
+ * character boundary so that it always ends in a NUL. A null @p src copies
+ * the empty text. Returns the number of bytes copied.
+ */
+std::size_t TK_TextKopieren(char *dst, std::size_t size, const char *src);
+/** Appends @p src to the text in @p dst in the same bounded way. */
+std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src);
+/**
+ * Reads a number as the user types it: blanks around it, an optional sign,
+ * digits with a decimal point or comma, an optional exponent (e or E). No
+ * hexadecimal form, no inf or nan; the value must be a finite double
+ * (subnormal ones included; a value too small for any double reads as 0).
+ * Returns 1 and stores the value, or 0 and leaves @p value alone.
+ */
+int TK_ZahlLesen(const char *text, double *value);
+///@}
+
+#endif
