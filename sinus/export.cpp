@@ -12,6 +12,7 @@
 namespace {
 
 const int ZEILE_GROESSE = 100;
+const size_t BLOCK_GROESSE = 65536;
 
 const char *const gKopf[] = {
     "# Kurven exportiert aus WLR7-Dovarizuz",
@@ -21,6 +22,12 @@ const char *const gKopf[] = {
     "# Spalte 4 = Kuvennummer",
     "",
 };
+
+// Writes a block of whole lines; true when all of it was written.
+bool BlockSchreiben(int iDatei, const char *szBlock, size_t iLaenge)
+{
+    return TK_ZeilenSchreiben(iDatei, szBlock, static_cast<int>(iLaenge)) == static_cast<int>(iLaenge);
+}
 
 // Writes one line; true when all of it was written.
 bool ZeileSchreiben(int iDatei, const char *szZeile)
@@ -95,6 +102,10 @@ int Sinus_ExportSchreiben(const char *szPfad)
         }
     }
 
+    // The data lines go out in blocks of whole lines: one write for many
+    // lines, and a failure still lands in this step.
+    static char szBlock[BLOCK_GROESSE];
+    size_t iBlock = 0;
     double dZeit = 0.0;
     for (int i = 1; i <= gSinus.iAnzahlPunkte - 1; ++i) {
         if (!Sinus_ExportZeile(szZeile, sizeof szZeile, dZeit, gSinus.pdWerte[i], gEingabe.szZeitbasis,
@@ -102,11 +113,22 @@ int Sinus_ExportSchreiben(const char *szPfad)
             TK_DateiVerwerfen(iDatei);
             return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, "Zeile zu lang");
         }
-        if (!ZeileSchreiben(iDatei, szZeile)) {
-            CVI_CloseFile(iDatei);
-            return Fehlschlag(SINUS_FEHLER_DATEN, szPfad);
+        const size_t iLaenge = std::strlen(szZeile);
+        if (iBlock + iLaenge + 1 > sizeof szBlock) {
+            if (!BlockSchreiben(iDatei, szBlock, iBlock)) {
+                CVI_CloseFile(iDatei);
+                return Fehlschlag(SINUS_FEHLER_DATEN, szPfad);
+            }
+            iBlock = 0;
         }
+        std::memcpy(szBlock + iBlock, szZeile, iLaenge);
+        szBlock[iBlock + iLaenge] = '\n';
+        iBlock += iLaenge + 1;
         dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
+    }
+    if (iBlock > 0 && !BlockSchreiben(iDatei, szBlock, iBlock)) {
+        CVI_CloseFile(iDatei);
+        return Fehlschlag(SINUS_FEHLER_DATEN, szPfad);
     }
 
     if (WriteLine(iDatei, "", 0) != 0) {

@@ -191,6 +191,39 @@ int CVI_OpenFile(const char *path, int readWrite, int action, int)
     return eintragen(d);
 }
 
+namespace {
+
+// Writes n bytes of whole lines; on failure only the whole lines that made it
+// count as written.
+int schreiben(Datei *d, const char *puffer, size_t n)
+{
+    size_t geschrieben = 0;
+    while (geschrieben < n) {
+        ssize_t r = ::write(d->fd, puffer + geschrieben, n - geschrieben);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p = {d->fd, POLLOUT, 0};
+            ::poll(&p, 1, -1);
+            continue;
+        }
+        if (r <= 0) {
+            const int e = r < 0 ? errno : EIO;
+            size_t ganz = geschrieben;
+            while (ganz > 0 && puffer[ganz - 1] != '\n')
+                --ganz;
+            d->ganzeZeilen += static_cast<off_t>(ganz);
+            d->fehlgeschlagen = true;
+            return fehler(e);
+        }
+        geschrieben += static_cast<size_t>(r);
+    }
+    d->ganzeZeilen += static_cast<off_t>(n);
+    return 0;
+}
+
+}  // namespace
+
 int WriteLine(int handle, const char *text, int count)
 {
     Datei *d = datei(handle);
@@ -212,24 +245,17 @@ int WriteLine(int handle, const char *text, int count)
     if (count > 0)
         std::memcpy(puffer, text, static_cast<size_t>(count));
     puffer[count] = '\n';
-    size_t geschrieben = 0;
-    while (geschrieben < n) {
-        ssize_t r = ::write(d->fd, puffer + geschrieben, n - geschrieben);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd p = {d->fd, POLLOUT, 0};
-            ::poll(&p, 1, -1);
-            continue;
-        }
-        if (r <= 0) {
-            d->fehlgeschlagen = true;
-            return fehler(r < 0 ? errno : EIO);
-        }
-        geschrieben += static_cast<size_t>(r);
-    }
-    d->ganzeZeilen += static_cast<off_t>(n);
-    return count;
+    return schreiben(d, puffer, n) == 0 ? count : -1;
+}
+
+int TK_ZeilenSchreiben(int handle, const char *lines, int count)
+{
+    Datei *d = datei(handle);
+    if (!d || count < 0 || (!lines && count != 0))
+        return -1;
+    if (d->fehlgeschlagen)
+        return fehler(EIO);
+    return schreiben(d, lines, static_cast<size_t>(count)) == 0 ? count : -1;
 }
 
 int CVI_CloseFile(int handle)

@@ -67,6 +67,12 @@ int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
  */
 int WriteLine(int handle, const char *text, int count);
 /**
+ * Writes @p count bytes of whole lines, each ending in a line end, in as
+ * few writes as it takes. Returns @p count, or -1; after a failure only the
+ * whole lines before it count as written, as after a failed WriteLine().
+ */
+int TK_ZeilenSchreiben(int handle, const char *lines, int count);
+/**
  * Finishes the file: syncs, closes and, for a replaced file, renames it into
  * place. After a failed WriteLine() it discards the temporary file instead
  * (the old file stays byte for byte) and returns -1. Returns 0 when the file

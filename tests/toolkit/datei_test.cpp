@@ -38,8 +38,8 @@ void Schreiben(const std::string &pfad, const std::string &text)
 }
 
 // Writes lines with a file size limit in a child; its exit code is 0 when
-// the first line went out whole and the second failed.
-int MitGrenze(const std::string &pfad, rlim_t bytes, bool temp)
+// the first line went out whole and the second (or a block of lines) failed.
+int MitGrenze(const std::string &pfad, rlim_t bytes, bool temp, bool block = false)
 {
     pid_t kind = fork();
     if (kind == 0) {
@@ -47,8 +47,8 @@ int MitGrenze(const std::string &pfad, rlim_t bytes, bool temp)
         struct rlimit grenze = {bytes, bytes};
         setrlimit(RLIMIT_FSIZE, &grenze);
         int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
-        int a = WriteLine(f, "1234", 4);    // 5 bytes
-        int b = WriteLine(f, "123456", 6);  // would end at 12
+        int a = WriteLine(f, "1234", 4);  // 5 bytes
+        int b = block ? TK_ZeilenSchreiben(f, "ab\ncd\nef\n", 9) : WriteLine(f, "123456", 6);
         int c = CVI_CloseFile(f);
         _exit(a == 4 && b == -1 && c == -1 && TK_DateiFehler() == EFBIG ? 0 : 1);
     }
@@ -125,6 +125,8 @@ TEST(Exportdatei, ImOrdnerOhneSchreibrechtAnOrtUndAufGanzeZeilenGekuerzt)
     Schreiben(pfad, std::string(100, 'x'));
     EXPECT_EQ(MitGrenze(pfad, 10, false), 0);
     EXPECT_EQ(DateiLesen(pfad), "1234\n") << "no cut line stays behind";
+    EXPECT_EQ(MitGrenze(pfad, 12, false, true), 0);
+    EXPECT_EQ(DateiLesen(pfad), "1234\nab\ncd\n") << "a block keeps its whole lines";
 
     gTempVersagt = true;
     int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
