@@ -8,7 +8,7 @@ set -euo pipefail
 pakete=(
   # building
   cmake ninja-build g++ pkg-config binutils
-  qt6-base-dev qt6-charts-dev qt6-tools-dev libqt6opengl6-dev qt6-translations-l10n libxcb1-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-svg-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   # running
   fonts-dejavu-core
   # testing, the real window included, and benchmarks
@@ -32,5 +32,12 @@ if [ "$(id -u)" -ne 0 ]; then
   als_root=(sudo)
 fi
 echo "Installiere: ${fehlend[*]}"
-"${als_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+protokoll=$(mktemp)
+trap 'rm -f "$protokoll"' EXIT
+if ! { "${als_root[@]}" apt-get update -qq &&
+       "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+         apt-get install -y -qq --no-install-recommends "${fehlend[@]}"; } >"$protokoll" 2>&1; then
+  tail -n 40 "$protokoll" >&2
+  echo "Die Pakete konnten nicht installiert werden." >&2
+  exit 1
+fi

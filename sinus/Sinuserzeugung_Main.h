@@ -71,6 +71,17 @@ double Sinus_PeriodeAusFrequenz(double dFrequenz);
 double Sinus_FrequenzAusPeriode(double dPeriodeMs);
 int Sinus_ExportZeile(char *szZeile, size_t iGroesse, double dZeit, double dWert,
                       const char *szZeitbasis, int iKurvennummer);
+/* The limits 0 and 100 %: whether the curve reaches past the upper and the
+   lower one, and the stretches [von, bis] of consecutive values held at a
+   limit (iOben 1 at 100 %, 0 at 0 %); returns their number, filling at
+   most iMax. */
+int Sinus_GrenzeOben(const Sinuskurve *pSinus);
+int Sinus_GrenzeUnten(const Sinuskurve *pSinus);
+int Sinus_BegrenzteStrecken(const Sinuskurve *pSinus, int *piVon, int *piBis, int *piOben, int iMax);
+/* The status line: points against the limit, points per period, time step
+   and duration, and the values held at a limit. */
+void Sinus_StatusText(const Sinuskurve *pSinus, double dZeitbasisMs, char *szText, size_t iGroesse);
+
 /* Writes the export file of gSinus and gEingabe to szPfad ("-": standard
    output). On failure the error library's user string names the reason
    and the path. */

@@ -9,6 +9,8 @@ void Sinus_EingabenLesen(void);
 void Sinus_EingabenSetzen(void);
 int Sinus_Initialisieren(void);
 int Sinus_Berechnen(void);
+/* Status line and marks of the limited stretches, from gSinus. */
+void Sinus_Anzeigen(void);
 int Sinus_Exportieren(void);
 
 #endif

@@ -7,6 +7,7 @@
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
+#include <cmath>
 #include <cstring>
 
 int Eingabe(int, int iControl, int iEreignis, void *, int, int)
@@ -18,21 +19,39 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
     // its own coupling does not run in turn.
     double dWert = 0.0;
     GetCtrlVal(gPanelMain, iControl, &dWert);
+    int iPartner = 0;
+    double dPartner = 0.0;
     switch (iControl) {
     case AMPLITUDEDACH:
-        SetCtrlVal(gPanelMain, AMPLITUDEEFF, Sinus_EffAusDach(dWert));
+        iPartner = AMPLITUDEEFF;
+        dPartner = Sinus_EffAusDach(dWert);
         break;
     case AMPLITUDEEFF:
-        SetCtrlVal(gPanelMain, AMPLITUDEDACH, Sinus_DachAusEff(dWert));
+        iPartner = AMPLITUDEDACH;
+        dPartner = Sinus_DachAusEff(dWert);
         break;
     case FREQUENZ:
-        SetCtrlVal(gPanelMain, PERIODENDAUER, Sinus_PeriodeAusFrequenz(dWert));
+        iPartner = PERIODENDAUER;
+        dPartner = Sinus_PeriodeAusFrequenz(dWert);
         break;
     case PERIODENDAUER:
-        SetCtrlVal(gPanelMain, FREQUENZ, Sinus_FrequenzAusPeriode(dWert));
+        iPartner = FREQUENZ;
+        dPartner = Sinus_FrequenzAusPeriode(dWert);
         break;
     default:
         break;
+    }
+    if (iPartner != 0) {
+        // A value whose partner is no finite number is refused like text
+        // that is no number: the control takes its last accepted value back.
+        if (!std::isfinite(dPartner)) {
+            double *const pdFelder[] = {&gEingabe.dUmax,     &gEingabe.dAmplitudeDach, &gEingabe.dAmplitudeEff,
+                                        &gEingabe.dOffset,   &gEingabe.dFrequenz,      &gEingabe.dPeriodendauer,
+                                        &gEingabe.dAnzahlPerioden};
+            SetCtrlVal(gPanelMain, iControl, *pdFelder[iControl - WLR7UMAX]);
+            return 0;
+        }
+        SetCtrlVal(gPanelMain, iPartner, dPartner);
     }
 
     Sinus_EingabenLesen();

@@ -4,11 +4,12 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -16,31 +17,20 @@ int s_argc = 0;
 char s_name[] = "wlr7sinus";
 char *s_ersatz[] = {s_name, nullptr};
 QEventLoop *s_schleife = nullptr;
+const char *s_programm = s_name;
+QtMessageHandler s_vorher = nullptr;
 
-// The platform plugin Qt will use: "-platform X" on the command line, else
-// QT_QPA_PLATFORM, else the X11 one.
-QByteArray plattform(char *argv[])
+// While the application object is made, Qt picks its platform the way it
+// always does (-platform, QT_QPA_PLATFORM with its fallback list, -display,
+// the session type). Where it finds no display it can use, Qt would abort;
+// instead the program ends here with -1 and one German line, no window.
+void beimStart(QtMsgType typ, const QMessageLogContext &, const QString &)
 {
-    for (int i = 0; argv[i]; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 && argv[i + 1])
-            return argv[i + 1];
-    QByteArray env = qgetenv("QT_QPA_PLATFORM");
-    return env.isEmpty() ? QByteArray("xcb") : env;
-}
-
-// Qt aborts the process when its display cannot be opened; find that out
-// first, so that start-up can fail with a result instead.
-bool anzeigeErreichbar(const QByteArray &name)
-{
-    if (name.startsWith("xcb")) {
-        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
-        bool ok = xcb_connection_has_error(c) == 0;
-        xcb_disconnect(c);
-        return ok;
-    }
-    if (name.startsWith("wayland"))
-        return !qgetenv("WAYLAND_DISPLAY").isEmpty();
-    return true;
+    if (typ != QtFatalMsg)
+        return;  // Qt's English notes on the way there stay unsaid
+    std::fprintf(stderr, "%s: Keine grafische Anzeige gefunden; das Fenster kann nicht geöffnet werden.\n",
+                 s_programm);
+    std::_Exit(255);
 }
 
 }  // namespace
@@ -55,17 +45,21 @@ int InitCVIRTEEx(void *, char *argv[], void *)
         return 1;
     if (!argv || !argv[0])
         argv = s_ersatz;
-    if (!anzeigeErreichbar(plattform(argv)))
-        return 0;
     while (argv[s_argc])
         ++s_argc;
+    const char *schnitt = std::strrchr(argv[0], '/');
+    s_programm = schnitt ? schnitt + 1 : argv[0];
+
+    // German whatever the environment says: dates, sizes and Qt's own texts.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    s_vorher = qInstallMessageHandler(beimStart);
     auto *app = new QApplication(s_argc, argv);
+    qInstallMessageHandler(s_vorher);
     app->setQuitOnLastWindowClosed(false);
     TK_MeldungsanzeigeSetzen(tk::meldungZeigen);
     // Qt sets the locale from the environment; printf-style formatting of the
     // export lines must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
-    // Qt's own dialogs (file selection, overwrite question) speak German.
     auto *uebersetzung = new QTranslator(app);
     if (uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app->installTranslator(uebersetzung);

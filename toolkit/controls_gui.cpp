@@ -4,6 +4,7 @@
 #include "numeric_gui.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace {
 
@@ -56,6 +57,16 @@ int SetCtrlVal(int panel, int control, int value)
     if (i < 0)
         return TK_FEHLER_ARGUMENT;
     r->setCurrentIndex(i);
+    return 0;
+}
+
+int SetCtrlVal(int panel, int control, const char *value)
+{
+    auto *l = qobject_cast<QLabel *>(tk::control(panel, control));
+    if (!l)
+        return fehlendesControl(panel);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(QString::fromUtf8(value ? value : ""));
     return 0;
 }
 
@@ -140,4 +151,18 @@ int PlotY(int panel, int control, const void *data, int count, int dataType, int
         return TK_FEHLER_ARGUMENT;
     return g->plotHinzufuegen(static_cast<const double *>(data), count,
                               QColor((color >> 16) & 0xff, (color >> 8) & 0xff, color & 0xff));
+}
+
+int TK_GraphMarkieren(int panel, int control, const int *von, const int *bis, const int *oben, int count)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    if (count < 0 || (count > 0 && (!von || !bis || !oben)))
+        return TK_FEHLER_ARGUMENT;
+    std::vector<tk::GraphCtrl::Marke> marken;
+    for (int i = 0; i < count; ++i)
+        marken.push_back({von[i], bis[i], oben[i] != 0});
+    g->setzeMarken(std::move(marken));
+    return 0;
 }

@@ -1,7 +1,14 @@
 #include "graph_gui.h"
 
+#include "toolkit_gui.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
@@ -29,6 +36,17 @@ void ticksSetzen(QValueAxis *a, double spanne)
     a->setLabelFormat(QStringLiteral("%.") + QString::number(stellen) + QStringLiteral("f"));
 }
 
+// Appends a point unless it repeats the last one: a zero-length segment
+// would leave a stray pixel below the line.
+void anhaengen(QList<QPointF> &punkte, QPointF p)
+{
+    if (punkte.isEmpty() || punkte.constLast() != p)
+        punkte.append(p);
+}
+
+// Above the plot area, room for the readout, so that it never covers the curve.
+const int RAND_OBEN = 18;
+
 }  // namespace
 
 // The view owns the chart it is constructed with; a chart handed over later
@@ -37,7 +55,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
 {
     QChart *c = chart();
     c->legend()->hide();
-    c->setMargins(QMargins(4, 4, 8, 4));
+    c->setMargins(QMargins(4, RAND_OBEN, 8, 4));
     c->setBackgroundRoundness(0);
     c->setBackgroundVisible(false);
     c->setPlotAreaBackgroundBrush(Qt::white);
@@ -56,7 +74,10 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     setRenderHint(QPainter::Antialiasing, false);
     setRubberBand(QChartView::HorizontalRubberBand);
     viewport()->setMouseTracking(true);
-    setToolTip(tr("Ziehen: Ausschnitt vergrößern \u2013 Rechtsklick oder Doppelklick: ganze Kurve"));
+    // Mouse only: zoom, readout and menu have no keyboard part, so the
+    // graph is no Tab stop.
+    setFocusPolicy(Qt::NoFocus);
+    setToolTip(tr("Ziehen: Ausschnitt vergrößern \u2013 Doppelklick: ganze Kurve \u2013 Rechtsklick: Menü"));
 
     m_anzeige = new QLabel(this);
     m_anzeige->setStyleSheet(QStringLiteral("background: rgba(255,255,255,220); padding: 1px 4px;"));
@@ -100,6 +121,10 @@ bool GraphCtrl::plotLoeschen(int plot)
     });
     bool gefunden = weg != m_plots.end();
     m_plots.erase(weg, m_plots.end());
+    if (plot == -1 && !m_marken.empty()) {
+        m_marken.clear();
+        viewport()->update();
+    }
     return gefunden;
 }
 
@@ -133,10 +158,37 @@ long GraphCtrl::letzterIndex() const
     return n;
 }
 
+void GraphCtrl::setzeMarken(std::vector<Marke> marken)
+{
+    m_marken = std::move(marken);
+    viewport()->update();
+}
+
 void GraphCtrl::ganzZeigen()
 {
     m_gezoomt = false;
+    m_anzeige->hide();  // it spoke of the old view
     achsenSetzen(true);
+}
+
+void GraphCtrl::zoomen(double von, double bis)
+{
+    const double n = static_cast<double>(letzterIndex());
+    double spanne = std::max(std::fabs(bis - von), MIN_SPANNE);
+    if (n > 0.0)
+        spanne = std::min(spanne, n);
+    double anfang = (von + bis) / 2.0 - spanne / 2.0;
+    anfang = std::clamp(anfang, 0.0, std::max(0.0, n - spanne));
+    m_von = anfang;
+    m_bis = anfang + spanne;
+    m_gezoomt = true;
+    m_anzeige->hide();
+    achsenSetzen(true);
+}
+
+QList<QPointF> GraphCtrl::gezeichnet() const
+{
+    return m_plots.empty() ? QList<QPointF>() : m_plots.front().serie->points();
 }
 
 // Sets both axes (x: the plotted index range or the zoomed stretch, y: 0 to
@@ -165,12 +217,9 @@ void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
 {
     if (m_setzt || m_xGain == 0.0)
         return;
-    // A zoom by the rubber band: draw the stretch at full detail.
-    m_von = std::min(von, bis) / std::fabs(m_xGain);
-    m_bis = std::max(von, bis) / std::fabs(m_xGain);
-    m_gezoomt = true;
-    ticksSetzen(m_x, std::fabs(bis - von));
-    serienFuellen();
+    // A zoom by the rubber band: draw the stretch at full detail, never
+    // narrower than a few samples.
+    zoomen(std::min(von, bis) / std::fabs(m_xGain), std::max(von, bis) / std::fabs(m_xGain));
 }
 
 // Builds the drawn points: a step line through every sample of the shown
@@ -191,9 +240,9 @@ void GraphCtrl::serienFuellen()
             if (anzahl <= 2 * spalten) {
                 punkte.reserve(2 * anzahl);
                 for (long i = i0; i <= i1; ++i) {
-                    punkte.append(QPointF(i * m_xGain, w[i] * m_yGain));
+                    anhaengen(punkte, QPointF(i * m_xGain, w[i] * m_yGain));
                     if (i < i1)
-                        punkte.append(QPointF((i + 1) * m_xGain, w[i] * m_yGain));
+                        anhaengen(punkte, QPointF((i + 1) * m_xGain, w[i] * m_yGain));
                 }
             } else {
                 punkte.reserve(2 * spalten);
@@ -209,8 +258,8 @@ void GraphCtrl::serienFuellen()
                     }
                     double x = s * m_xGain;
                     long a = std::min(iMin, iMax), b = std::max(iMin, iMax);
-                    punkte.append(QPointF(x, w[a] * m_yGain));
-                    punkte.append(QPointF(x, w[b] * m_yGain));
+                    anhaengen(punkte, QPointF(x, w[a] * m_yGain));
+                    anhaengen(punkte, QPointF(x, w[b] * m_yGain));
                 }
             }
         }
@@ -240,15 +289,15 @@ void GraphCtrl::mouseMoveEvent(QMouseEvent *e)
                                 QString::number((*w)[static_cast<size_t>(i)] * m_yGain, 'g', 6)));
     m_anzeige->adjustSize();
     QRectF flaeche = chart()->plotArea();
-    m_anzeige->move(static_cast<int>(flaeche.right()) - m_anzeige->width() - 4,
-                    static_cast<int>(flaeche.top()) + 4);
+    m_anzeige->move(static_cast<int>(flaeche.right()) - m_anzeige->width(),
+                    std::max(0, static_cast<int>(flaeche.top()) - m_anzeige->height() - 1));
     m_anzeige->show();
 }
 
 void GraphCtrl::mouseReleaseEvent(QMouseEvent *e)
 {
+    // The right button opens the menu; Qt Charts would zoom out on it.
     if (e->button() == Qt::RightButton) {
-        ganzZeigen();
         e->accept();
         return;
     }
@@ -259,6 +308,73 @@ void GraphCtrl::mouseDoubleClickEvent(QMouseEvent *e)
 {
     ganzZeigen();
     e->accept();
+}
+
+void GraphCtrl::contextMenuEvent(QContextMenuEvent *e)
+{
+    QMenu menue(this);
+    QAction *ganz = menue.addAction(tr("Ganze Kurve"), this, &GraphCtrl::ganzZeigen);
+    ganz->setEnabled(m_gezoomt);
+    menue.addAction(tr("Grafik speichern \u2026"), this, &GraphCtrl::speichernFragen);
+    menue.exec(e->globalPos());
+}
+
+bool GraphCtrl::speichern(const QString &pfad)
+{
+    m_anzeige->hide();
+    if (pfad.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(pfad);
+        svg.setSize(size());
+        svg.setViewBox(rect());
+        svg.setTitle(QStringLiteral("WLR7-Dovarizuz"));
+        QPainter maler;
+        if (!maler.begin(&svg))
+            return false;
+        render(&maler);
+        return maler.end() && QFile(pfad).size() > 0;
+    }
+    return grab().save(pfad, "PNG");
+}
+
+void GraphCtrl::speichernFragen()
+{
+    char pfad[4096];
+    if (FileSelectPopup("", "*.png", "*.png;*.svg", "Grafik speichern", 1, 0, 0, 1, 1, pfad, sizeof pfad) <= 0)
+        return;
+    if (!speichern(QFile::decodeName(pfad))) {
+        char text[4200];
+        TK_TextKopieren(text, sizeof text, "Die Grafik konnte nicht gespeichert werden:\n");
+        TK_TextAnhaengen(text, sizeof text, pfad);
+        MessagePopup("Fehler", text);
+    }
+}
+
+// Marks run along the edge they belong to, inside the plot area, under
+// the line at 100 % or above the line at 0 %, in a translucent band.
+void GraphCtrl::drawForeground(QPainter *maler, const QRectF &rect)
+{
+    QChartView::drawForeground(maler, rect);
+    if (m_marken.empty())
+        return;
+    const QRectF flaeche = chart()->plotArea();
+    const double band = 5.0;
+    maler->save();
+    maler->setPen(Qt::NoPen);
+    maler->setBrush(QColor(217, 76, 26, 110));
+    QAbstractSeries *serie = m_plots.empty() ? nullptr : m_plots[0].serie;
+    for (const Marke &m : m_marken) {
+        // Sample i of the step line spans [i, i + 1).
+        const double a = chart()->mapToPosition(QPointF(m.von * m_xGain, 0.0), serie).x();
+        const double b = chart()->mapToPosition(QPointF((m.bis + 1) * m_xGain, 0.0), serie).x();
+        const double x0 = std::clamp(std::min(a, b), flaeche.left(), flaeche.right());
+        const double x1 = std::clamp(std::max(a, b), flaeche.left(), flaeche.right());
+        if (x1 <= x0)
+            continue;
+        const double y = m.oben ? flaeche.top() + 1.0 : flaeche.bottom() - 1.0 - band;
+        maler->drawRect(QRectF(x0, y, x1 - x0, band));
+    }
+    maler->restore();
 }
 
 void GraphCtrl::leaveEvent(QEvent *e)

@@ -65,9 +65,15 @@ void NumericCtrl::setzeSchritt(double s)
     m_schritt = s;
 }
 
+// The fixed form with the control's decimals; a number too long for the
+// field shows in the exponent form instead. Leaving the field unedited
+// commits the held value, not the text.
 void NumericCtrl::anzeigen()
 {
-    lineEdit()->setText(QString::number(m_wert, 'f', m_stellen));
+    QString text = QString::number(m_wert, 'f', m_stellen);
+    if (text.size() > MAX_FESTE_STELLEN)
+        text = QString::number(m_wert, 'e', m_stellen);
+    lineEdit()->setText(text);
 }
 
 // Takes the typed text as the new value. Text that is no number puts the
@@ -135,6 +141,25 @@ void NumericCtrl::keyPressEvent(QKeyEvent *e)
         return;
     }
     QAbstractSpinBox::keyPressEvent(e);
+}
+
+// Focus from the keyboard or the program selects the text, so that typing
+// replaces the value; a click places the cursor.
+void NumericCtrl::focusInEvent(QFocusEvent *e)
+{
+    QAbstractSpinBox::focusInEvent(e);
+    if (e->reason() != Qt::MouseFocusReason && !m_bearbeitet)
+        selectAll();
+}
+
+// The wheel steps only the field that has the focus; elsewhere it passes on.
+void NumericCtrl::wheelEvent(QWheelEvent *e)
+{
+    if (!hasFocus()) {
+        e->ignore();
+        return;
+    }
+    QAbstractSpinBox::wheelEvent(e);
 }
 
 void NumericCtrl::focusOutEvent(QFocusEvent *e)

@@ -43,12 +43,15 @@ protected:
     QValidator::State validate(QString &text, int &pos) const override;
     void fixup(QString &) const override {}
     void keyPressEvent(QKeyEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     bool textUebernehmen();
     void anzeigen();
 
+    static const int MAX_FESTE_STELLEN = 14;  // what the field shows in fixed form
     double m_wert = 0.0;
     double m_min;
     double m_max;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QtUiTools/QUiLoader>
 #include <cstring>
@@ -71,6 +72,30 @@ protected:
 
 private:
     int m_handle;
+};
+
+// What a person expects of rings and buttons: the wheel changes a ring only
+// when it has the focus, and Enter presses a focused button as Space does.
+class Bedienung : public QObject {
+public:
+    explicit Bedienung(QObject *eltern) : QObject(eltern) {}
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        auto *w = static_cast<QWidget *>(o);
+        if (e->type() == QEvent::Wheel && qobject_cast<QComboBox *>(w) && !w->hasFocus())
+            return true;
+        if (e->type() == QEvent::KeyPress) {
+            auto *b = qobject_cast<QAbstractButton *>(w);
+            const int taste = static_cast<QKeyEvent *>(e)->key();
+            if (b && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
+                b->click();
+                return true;
+            }
+        }
+        return false;
+    }
 };
 
 void commit(int handle, int id, CtrlCallbackPtr rueckruf)
@@ -166,12 +191,17 @@ int LoadPanel(int, const char *fileName, int panelNumber)
         gebunden = e && e->panel;
         p.rueckruf = gebunden ? e->panel : nullptr;
     }
+    auto *bedienung = new Bedienung(fenster);
     for (QWidget *w : fenster->findChildren<QWidget *>()) {
         QVariant id = w->property("cviId");
         if (!id.isValid())
             continue;
-        if (auto *r = qobject_cast<QComboBox *>(w))
+        if (auto *r = qobject_cast<QComboBox *>(w)) {
             ringWerte(r);
+            r->setFocusPolicy(Qt::StrongFocus);
+        }
+        if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractButton *>(w))
+            w->installEventFilter(bedienung);
         p.controls[id.toInt()] = w;
         gebunden = gebunden && controlBinden(handle, id.toInt(), w);
     }
@@ -209,10 +239,11 @@ int DisplayPanel(int handle)
     p->fenster->show();
     p->fenster->raise();
     p->fenster->activateWindow();
-    // Start on the first input, the control with the lowest id that takes focus.
+    // Start on the first input, the control with the lowest id that takes
+    // focus, as Tab would reach it: its text selected.
     for (auto &c : p->controls)
         if (c.second && c.second->focusPolicy() != Qt::NoFocus) {
-            c.second->setFocus(Qt::OtherFocusReason);
+            c.second->setFocus(Qt::TabFocusReason);
             break;
         }
     return 0;

@@ -4,7 +4,36 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTreeView>
+
+namespace {
+
+// The file dialog's sizes and dates in German, whatever the environment's
+// locale: Qt's file model formats them in the system's.
+class DeutscheAngaben : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        auto *dateien = qobject_cast<QFileSystemModel *>(sourceModel());
+        const QModelIndex quelle = mapToSource(index);
+        if (role != Qt::DisplayRole || !dateien || (index.column() != 1 && index.column() != 3))
+            return QIdentityProxyModel::data(index, role);
+        if (index.column() == 3)
+            return QLocale().toString(dateien->lastModified(quelle), QLocale::ShortFormat);
+        if (dateien->isDir(quelle))
+            return QString();
+        return QLocale().formattedDataSize(dateien->size(quelle), 1, QLocale::DataSizeTraditionalFormat);
+    }
+};
+
+}  // namespace
 
 namespace tk {
 
@@ -43,12 +72,21 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     // it asks before an existing file is overwritten.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, !allowMakeDirectory);
+    dialog.setProxyModel(new DeutscheAngaben(&dialog));
+    // Large enough for every column, the type included: the name takes the
+    // room the others leave.
+    dialog.resize(860, 520);
+    if (auto *liste = dialog.findChild<QTreeView *>()) {
+        liste->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        liste->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     QStringList filter;
     if (fileTypeList && *fileTypeList) {
-        filter << QString::fromUtf8(fileTypeList);
-        // A name typed without an extension gets the one of the file type.
-        if (filter[0].startsWith(QLatin1String("*.")))
-            dialog.setDefaultSuffix(filter[0].mid(2));
+        const QStringList muster = QString::fromUtf8(fileTypeList).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        filter << muster.join(QLatin1Char(' '));
+        // A name typed without an extension gets the one of the first type.
+        if (!muster.isEmpty() && muster[0].startsWith(QLatin1String("*.")))
+            dialog.setDefaultSuffix(muster[0].mid(2));
     }
     filter << QStringLiteral("*");
     dialog.setNameFilters(filter);

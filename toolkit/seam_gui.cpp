@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -52,8 +54,37 @@ int TK_RingWaehlen(int panel, int control, int index)
     auto *r = qobject_cast<QComboBox *>(tk::control(panel, control));
     if (!r || index < 0 || index >= r->count())
         return TK_FEHLER_CONTROL;
-    while (r->currentIndex() != index)
-        taste(r, r->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    // Ends where the ring does not move on (an item it refuses).
+    while (r->currentIndex() != index) {
+        const int vorher = r->currentIndex();
+        taste(r, vorher < index ? Qt::Key_Down : Qt::Key_Up);
+        if (r->currentIndex() == vorher)
+            return TK_FEHLER_ARGUMENT;
+    }
+    return 0;
+}
+
+int TK_Rad(int panel, int control, int notches)
+{
+    QWidget *w = tk::control(panel, control);
+    if (!w)
+        return TK_FEHLER_CONTROL;
+    const QPointF mitte(w->width() / 2.0, w->height() / 2.0);
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
+        QWheelEvent rad(mitte, w->mapToGlobal(mitte), QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &rad);
+    }
+    return 0;
+}
+
+int TK_Eingabetaste(int panel, int control)
+{
+    QWidget *w = tk::control(panel, control);
+    if (!w)
+        return TK_FEHLER_CONTROL;
+    w->setFocus(Qt::TabFocusReason);
+    taste(w, Qt::Key_Return);
     return 0;
 }
 
@@ -122,6 +153,8 @@ int TK_Anzeige(int panel, int control, char *text, std::size_t size)
         s = r->currentText();
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
         s = b->text();
+    else if (auto *l = qobject_cast<QLabel *>(w))
+        s = l->text();
     else
         return TK_FEHLER_CONTROL;
     TK_TextKopieren(text, size, s.toUtf8().constData());

@@ -27,8 +27,15 @@ void TK_DateiauswahlAbfangen(TK_DateiAntwort answer);
 int TK_Tippen(int panel, int control, const char *text);
 /** Plays the user on a numeric control: arrow-key steps (+ up, - down). */
 int TK_Pfeil(int panel, int control, int steps);
-/** Plays the user on a ring: picks item @p index with the keyboard. */
+/**
+ * Plays the user on a ring: picks item @p index with the keyboard.
+ * TK_FEHLER_ARGUMENT when the ring does not move on towards it.
+ */
 int TK_RingWaehlen(int panel, int control, int index);
+/** Plays the user on any control: wheel notches over it (+ up, - down), without focusing it. */
+int TK_Rad(int panel, int control, int notches);
+/** Plays the user on any control: focuses it and presses Enter. */
+int TK_Eingabetaste(int panel, int control);
 /** Plays the user on a command button: clicks it. */
 int TK_Klicken(int panel, int control);
 /** Plays the user on the panel: clicks its close box. */

@@ -56,9 +56,13 @@ struct CallbackEntry {
 /** @name Start-up, event loop */
 ///@{
 /**
- * Creates the application object once. Returns 1 on success and 0 when no
- * display can be opened (checked before the GUI library would abort).
- * The numeric locale stays "C", so printf-style formatting keeps its point.
+ * Creates the application object once, on the platform Qt chooses
+ * (-platform, QT_QPA_PLATFORM with its fallback list, -display, the session
+ * type). Returns 1. Where Qt finds no display it can use, one German line
+ * goes to standard error and the process ends with -1 (exit status 255),
+ * before any window; Qt would abort there. Texts and formats are German
+ * whatever the environment's locale; the numeric locale of the C library
+ * stays "C", so printf-style formatting keeps its point.
  */
 int InitCVIRTEEx(void *instance, char *argv[], void *reserved);
 /** Hands the toolkit the table that LoadPanel() resolves callback names in. */
@@ -101,6 +105,8 @@ int GetCtrlVal(int panel, int control, int *value);
 int SetCtrlVal(int panel, int control, double value);
 /** Ring: selects the item of that value; raises no event. */
 int SetCtrlVal(int panel, int control, int value);
+/** Text control: shows @p value as plain text; raises no event. */
+int SetCtrlVal(int panel, int control, const char *value);
 /** Ring: index of the selected item. */
 int GetCtrlIndex(int panel, int control, int *index);
 /** Ring: selects the item at @p index; raises no event. */
@@ -126,6 +132,12 @@ int DeleteGraphPlot(int panel, int control, int plot, int refresh);
  */
 int PlotY(int panel, int control, const void *data, int count, int dataType,
           int plotStyle, int pointStyle, int lineStyle, int pointFrequency, int color);
+/**
+ * Marks @p count stretches of plotted indices [von[i], bis[i]] with a band
+ * along the top (oben[i] != 0) or the bottom edge of the plot area,
+ * replacing earlier marks. DeleteGraphPlot() with -1 removes them too.
+ */
+int TK_GraphMarkieren(int panel, int control, const int *von, const int *bis, const int *oben, int count);
 ///@}
 
 /** @name Popups */

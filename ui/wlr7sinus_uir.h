@@ -15,7 +15,8 @@ enum {
     ZEITBASIS = 9,      /* ring: time base */
     KURVENNUMMER = 10,  /* ring: curve number 1 to 4 */
     SPEICHERN = 11,     /* command button: export */
-    GRAPH = 12          /* graph */
+    GRAPH = 12,         /* graph */
+    STATUSZEILE = 13    /* text: points, time step, duration, limits of the curve */
 };
 
 enum { MENUMAIN = 1, DATEI = 2, BEENDEN = 3 }; /* menu bar, menu, item */
