@@ -54,11 +54,12 @@ int TK_RingWaehlen(int panel, int control, int index)
     auto *r = qobject_cast<QComboBox *>(tk::control(panel, control));
     if (!r || index < 0 || index >= r->count())
         return TK_FEHLER_CONTROL;
-    // Ends where the ring does not move on (an item it refuses).
+    // Ends where the ring refuses the item: it stays or skips past it.
     while (r->currentIndex() != index) {
         const int vorher = r->currentIndex();
         taste(r, vorher < index ? Qt::Key_Down : Qt::Key_Up);
-        if (r->currentIndex() == vorher)
+        const int jetzt = r->currentIndex();
+        if (jetzt == vorher || (jetzt < index) != (vorher < index))
             return TK_FEHLER_ARGUMENT;
     }
     return 0;

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window (Xvfb, openbox) from the
-# keyboard, as a person would: inputs with coupling, both rings, the export
-# dialog, then Datei > Beenden; a second run ends through the close box.
+# keyboard and the mouse, as a person would, under LANG=C.UTF-8: typing
+# right after start, the wheel over a field without focus, inputs with
+# coupling, both rings, Enter on the export button, the dialog with its
+# overwrite question, then Datei > Beenden. A second run starts on the
+# platform list "wayland;xcb" and ends through the close box.
 # Arguments: the program, the batch exporter, a folder for screenshots.
 set -euo pipefail
 programm=$(realpath "$1")
@@ -35,8 +38,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
 pids+=($!)
 warten 20 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
 export DISPLAY=":$(head -n1 "$arbeit/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_TIME LC_MESSAGES
+export LANG=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
 warten 20 xdpyinfo || fehler "Xvfb nimmt keine Verbindung an"
 openbox >"$arbeit/openbox.log" 2>&1 &
 pids+=($!)
@@ -47,7 +50,8 @@ fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 
 starten() {
   rm -f "$arbeit/exit"
-  (cd "$arbeit" && "$programm" >"$arbeit/programm.log" 2>&1 && echo 0 >"$arbeit/exit" || echo $? >"$arbeit/exit") &
+  (cd "$arbeit" && env "$@" "$programm" >"$arbeit/programm.log" 2>&1 && echo 0 >"$arbeit/exit" ||
+    echo $? >"$arbeit/exit") &
   pids+=($!)
   warten 60 fenster "WLR7-Dovarizuz V 1.0" || fehler "kein Fenster"
   win=$(fenster "WLR7-Dovarizuz V 1.0")
@@ -62,10 +66,14 @@ beendet_mit_null() {
 
 tippen() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
 
-# Run 1: inputs, rings, export, Datei > Beenden.
+# Run 1: inputs, wheel, rings, export over an old file, Datei > Beenden.
 lauf=1
 starten
-# The focus starts on the maximum voltage; Tab follows the controls.
+# The focus starts on the maximum voltage with its text selected: typing
+# replaces it.
+xdotool type --delay 20 "20"; xdotool key Return
+# Two wheel notches over the offset field, which has no focus: nothing.
+xdotool mousemove --window "$win" 60 190 click 4 click 4
 xdotool key Tab Tab                # RMS amplitude
 tippen "2"; xdotool key Tab        # leaving the edited field commits it
 xdotool key Tab                    # frequency
@@ -75,27 +83,34 @@ tippen "1,5"; xdotool key Return   # a comma works as decimal separator
 xdotool key Tab Up                 # time base: 10ms -> 5ms
 xdotool key Tab Down Down          # curve: Kurve 1 -> Kurve 3
 [ -n "$bilder" ] && import -window root "$bilder/e2e-eingaben.png"
-xdotool key Tab space              # Exportieren
+printf 'alt\n' >"$arbeit/kurve.txt"
+xdotool key Tab Return             # Enter on Exportieren
 warten 20 fenster "Kurve exportieren" || fehler "kein Dateidialog"
 dialog=$(fenster "Kurve exportieren")
 xdotool windowactivate --sync "$dialog"
 tippen "$arbeit/kurve.txt"; xdotool key Return
-warten 20 test -s "$arbeit/kurve.txt" || fehler "keine Exportdatei"
+zwei_fenster() { [ "$(xdotool search --onlyvisible --name '^Kurve exportieren$' | wc -l)" -ge 2 ]; }
+warten 20 zwei_fenster || fehler "keine Frage vor dem Überschreiben"
+[ -n "$bilder" ] && import -window root "$bilder/e2e-ueberschreiben.png"
+xdotool key alt+j                  # "Ja": replace it
+warten 20 sh -c "! grep -qx alt '$arbeit/kurve.txt'" || fehler "alte Datei nicht ersetzt"
 warten 10 sh -c "! xdotool search --onlyvisible --name '^Kurve exportieren$'"
 
-"$batch" --rms 2 --frequency 4 --periods 1.5 --timebase 5ms --curve 3 --output "$arbeit/batch.txt"
+"$batch" --umax 20 --rms 2 --frequency 4 --periods 1.5 --timebase 5ms --curve 3 --output "$arbeit/batch.txt"
 warten 10 cmp -s "$arbeit/kurve.txt" "$arbeit/batch.txt" || {
   diff "$arbeit/kurve.txt" "$arbeit/batch.txt" | head -n 20 >&2; fehler "Exportdatei weicht ab"; }
 [ "$(wc -l <"$arbeit/kurve.txt")" = $((6 + 75 + 1 + 1)) ] || fehler "Zeilenzahl"
+[ "$(ls -A "$arbeit" | grep -c '^\.kurve')" = 0 ] || fehler "temporäre Datei übrig"
 
 xdotool windowactivate --sync "$win"
 xdotool key alt+d
 xdotool key b
 beendet_mit_null
 
-# Run 2: the close box (the window manager's close, alt+F4).
+# Run 2: Qt's platform list (no Wayland here, so X11), the close box (the
+# window manager's close, alt+F4).
 lauf=2
-starten
+starten QT_QPA_PLATFORM="wayland;xcb"
 [ -n "$bilder" ] && import -window root "$bilder/e2e-start.png"
 xdotool key alt+F4
 beendet_mit_null

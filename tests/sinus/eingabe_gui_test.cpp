@@ -1,4 +1,6 @@
 // The input callback on the real widgets: coupling, refusal and redraw.
+#include "graph_gui.h"
+#include "intern_gui.h"
 #include "sinus_fixture.h"
 
 #include <cstring>
@@ -18,6 +20,36 @@ TEST_F(SinusPanel, ScheitelwertUndEffektivwertFolgenEinander)
     EXPECT_EQ(Wert(AMPLITUDEEFF), -4.0 / std::sqrt(2.0));
     EXPECT_EQ(Anzeige(AMPLITUDEEFF), "-2.828");
     EXPECT_TRUE(gMeldungen.empty());
+}
+
+TEST_F(SinusPanel, PartnerOhneEndlichenWertWirdAbgelehnt)
+{
+    std::vector<double> vorher(22);
+    TK_PlotWerte(gPanelMain, GRAPH, vorher.data(), 22);
+    TK_Tippen(gPanelMain, AMPLITUDEEFF, "1.7e308");  // sqrt(2) times it is no double
+    EXPECT_EQ(Wert(AMPLITUDEEFF), 3.536) << "the old value stays, as after text that is no number";
+    EXPECT_EQ(Wert(AMPLITUDEDACH), 5.0);
+    EXPECT_EQ(gEingabe.dAmplitudeEff, 3.536);
+    std::vector<double> nachher(22);
+    EXPECT_EQ(TK_PlotWerte(gPanelMain, GRAPH, nachher.data(), 22), 22);
+    EXPECT_EQ(nachher, vorher);
+    TK_Tippen(gPanelMain, AMPLITUDEEFF, "1e307");  // a finite partner: accepted
+    EXPECT_EQ(Wert(AMPLITUDEDACH), std::sqrt(2.0) * 1e307);
+    EXPECT_EQ(Anzeige(AMPLITUDEDACH), "1.414e+307");
+}
+
+TEST_F(SinusPanel, StatuszeileUndMarkenFolgenJedemCommit)
+{
+    EXPECT_EQ(Anzeige(STATUSZEILE), "20 von 16358 Punkten · 20 Punkte je Periode · Schritt 10 ms · Dauer 200 ms");
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "8");
+    const std::string text = Anzeige(STATUSZEILE);
+    EXPECT_NE(text.find("\nBegrenzt: 5 von 20 Punkten bei 100 % und 5 bei 0 %"), std::string::npos) << text;
+    const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
+    ASSERT_EQ(marken.size(), 2u);
+    EXPECT_EQ(marken[0].von, 4);
+    EXPECT_TRUE(marken[0].oben);
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "5");
+    EXPECT_TRUE(tk::graph(gPanelMain, GRAPH)->marken().empty());
 }
 
 TEST_F(SinusPanel, FrequenzUndPeriodendauerFolgenEinander)

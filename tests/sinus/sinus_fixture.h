@@ -50,7 +50,12 @@ protected:
         GetCtrlVal(gPanelMain, c, &v);
         return v;
     }
-    static std::string Anzeige(int c) { return ::Anzeige(gPanelMain, c); }
+    static std::string Anzeige(int c)
+    {
+        char text[300];
+        TK_Anzeige(gPanelMain, c, text, sizeof text);
+        return text;
+    }
     static double Gain(int attribut)
     {
         double g = 0.0;

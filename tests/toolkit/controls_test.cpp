@@ -1,5 +1,12 @@
+#include "intern_gui.h"
+#include "numeric_gui.h"
 #include "panel_fixture.h"
 #include "seam_gui.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStandardItemModel>
 
 #include <cmath>
 #include <limits>
@@ -114,4 +121,67 @@ TEST_F(PanelTest, RingeWerdenVomCodeOhneEreignisGesetztVomBenutzerMitEinem)
     GetCtrlVal(h, 10, &w);
     EXPECT_EQ(w, 4);
     EXPECT_EQ(Anzahl(EVENT_COMMIT), 1);
+}
+
+TEST_F(PanelTest, WieEinMenschEsErwartet)
+{
+    // The focus at start selects the text: typing replaces the value.
+    DisplayPanel(h);
+    QApplication::processEvents();
+    gEreignisse.clear();  // the window's activation
+    EXPECT_EQ(TK_FokusControl(h), 2);
+    auto *feld = tk::numerisch(h, 2);
+    EXPECT_EQ(feld->findChild<QLineEdit *>()->selectedText(), QStringLiteral("10.000"));
+
+    // The wheel changes no control that lacks the focus, and commits nothing.
+    TK_Rad(h, 5, 2);
+    TK_Rad(h, 9, 1);
+    double v;
+    int i;
+    GetCtrlVal(h, 5, &v);
+    GetCtrlIndex(h, 9, &i);
+    EXPECT_EQ(v, 5.0);
+    EXPECT_EQ(i, 9);
+    EXPECT_TRUE(gEreignisse.empty());
+    // On the focused field it steps and commits.
+    tk::numerisch(h, 5)->setFocus();
+    TK_Rad(h, 5, 1);
+    GetCtrlVal(h, 5, &v);
+    EXPECT_EQ(v, 6.0);
+    EXPECT_EQ(Anzahl(EVENT_COMMIT), 1);
+
+    // Enter on the focused button presses it.
+    TK_Eingabetaste(h, 11);
+    ASSERT_EQ(gEreignisse.size(), 2u);
+    EXPECT_EQ(gEreignisse[1].control, 11);
+}
+
+TEST_F(PanelTest, GrosseZahlenPassenInsFeldUndBleibenBeimVerlassen)
+{
+    SetCtrlVal(h, 3, 1e308);
+    EXPECT_EQ(Anzeige(h, 3), "1.000e+308");
+    SetCtrlVal(h, 3, -1234567.0);
+    EXPECT_EQ(Anzeige(h, 3), "-1234567.000") << "fixed while it fits";
+    SetCtrlVal(h, 3, 123456789.0);
+    EXPECT_EQ(Anzeige(h, 3), "1.235e+08");
+    SetCtrlVal(h, 4, 1.7e308);
+    double v;
+    TK_Tippen(h, 4, "");  // Enter on the untouched field: the held value
+    GetCtrlVal(h, 4, &v);
+    EXPECT_EQ(v, 1.7e308);
+    TK_Tippen(h, 4, "2,5e+300");  // the shown form can be typed back
+    GetCtrlVal(h, 4, &v);
+    EXPECT_EQ(v, 2.5e300);
+}
+
+TEST_F(PanelTest, RingHelferEndetAnEinemGesperrtenEintrag)
+{
+    auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
+    auto *modell = qobject_cast<QStandardItemModel *>(ring->model());
+    ASSERT_NE(modell, nullptr);
+    modell->item(2)->setEnabled(false);
+    EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT);
+    int w;
+    GetCtrlVal(h, 10, &w);
+    EXPECT_NE(w, 3);
 }
