@@ -20,9 +20,7 @@ void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl)
     double dPhase = 0.0;
     SineWave(iN, pSinus->dAmplitude, dFrequenz, &dPhase, pdWerte + 1);
     pdWerte[0] = pdWerte[1];
-    double dWeiter;
-    SineWave(1, pSinus->dAmplitude, dFrequenz, &dPhase, &dWeiter);
-    pdWerte[iN + 1] = dWeiter;
+    SineWave(1, pSinus->dAmplitude, dFrequenz, &dPhase, pdWerte + iN + 1);  // continues the wave
     for (int i = 0; i < iAnzahl; ++i) {
         double d = pdWerte[i] + pSinus->dOffset;
         if (d < 0.0 || d == 0.0)  // -0.0 too, which would print as "-0.00"

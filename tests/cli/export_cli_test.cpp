@@ -11,49 +11,43 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 
-TEST(Batch, VorgabenUndStandardausgabe)
+TEST(Batch, JedeOptionWirktWieImFenster)
 {
-    Lauf l = Ausfuehren({"--output", "-"});
-    EXPECT_EQ(l.code, 0);
-    EXPECT_EQ(l.fehler, "");
-    EXPECT_EQ(std::count(l.aus.begin(), l.aus.end(), '\n'), 28);
-    EXPECT_NE(l.aus.find("\n0.01000\t65.45\t10ms\t1\n"), std::string::npos);
+    const Lauf vorgaben = Ausfuehren({"--output", "-"});
+    EXPECT_EQ(vorgaben.code, 0);
+    EXPECT_EQ(vorgaben.fehler, "");
+    EXPECT_EQ(std::count(vorgaben.aus.begin(), vorgaben.aus.end(), '\n'), 28);
+    EXPECT_NE(vorgaben.aus.find("\n0.01000\t65.45\t10ms\t1\n"), std::string::npos);
+    // --option=value, blanks on either side, the comma, exponents: the same file.
+    for (const std::vector<std::string> &gleich : {std::vector<std::string>{"--offset=5", "--umax", " 10", "--output=-"},
+                                                   {"--periods", "1 ", "--peak", "5e0", "--output", "-"},
+                                                   {"--offset", "5,0", "--output", "-", "--"}})
+        EXPECT_EQ(Ausfuehren(gleich).aus, vorgaben.aus) << gleich[0];
 
-    const std::string datei = TestOrdner() + "/k.txt";
-    EXPECT_EQ(Ausfuehren({"--output", datei}).code, 0);
-    EXPECT_EQ(DateiLesen(datei), l.aus);
-}
-
-TEST(Batch, JedeOptionWirkt)
-{
     Lauf l = Ausfuehren({"--umax", "20", "--rms", "2", "--offset", "-1", "--frequency", "4", "--periods", "0.5",
                          "--timebase", "5ms", "--curve", "2", "--output", "-"});
     ASSERT_EQ(l.code, 0) << l.fehler;
     // 250 ms on 5 ms: 50 per period, 25 samples + 1; peak 2.83 V is 14.14 % of 20 V, offset -5 %.
     EXPECT_EQ(std::count(l.aus.begin(), l.aus.end(), '\n'), 6 + 26 + 1);
-    EXPECT_NE(l.aus.find("\n0.00000\t0.00\t5ms\t2\n"), std::string::npos);
     // 14.142 * sin(2 pi 12 / 50) - 5 = 9.11: the crest at k = 12.5 falls between two samples.
     EXPECT_NE(l.aus.find("\n0.06000\t9.11\t5ms\t2\n0.06500\t9.11\t5ms\t2\n"), std::string::npos);
     EXPECT_NE(l.aus.find("\n0.12500\t0.00\t5ms\t2\n"), std::string::npos);
-
     l = Ausfuehren({"--peak", "-3", "--period", "100", "--output", "-"});
-    ASSERT_EQ(l.code, 0);
-    // 50 - 30 * sin(36 degrees) = 32.37: a negative peak falls first.
-    EXPECT_NE(l.aus.find("\n0.01000\t32.37\t10ms\t1\n"), std::string::npos);
+    EXPECT_NE(l.aus.find("\n0.01000\t32.37\t10ms\t1\n"), std::string::npos) << "50 - 30 sin 36°: falls first";
 
+    EXPECT_EQ(Ausfuehren({"--version"}).aus, "wlr7sinus-export 1.0\n");
     l = Ausfuehren({"--help"});
     EXPECT_EQ(l.code, 0);
     EXPECT_NE(l.aus.find("1std"), std::string::npos) << "the time bases are listed";
+    EXPECT_NE(l.aus.find("--option=WERT"), std::string::npos);
 }
 
 TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
 {
     const std::string datei = TestOrdner() + "/bleibt.txt";
-    {
-        FILE *f = std::fopen(datei.c_str(), "w");
-        std::fputs("alt", f);
-        std::fclose(f);
-    }
+    FILE *f = std::fopen(datei.c_str(), "w");
+    std::fputs("alt", f);
+    std::fclose(f);
     // Each case: the arguments and what the message must name.
     const std::vector<std::pair<std::vector<std::string>, std::string>> faelle = {
         {{"--umax", "0"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
@@ -100,27 +94,6 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
     EXPECT_NE(l.fehler.find("nicht \"" + lang.substr(0, 200) + "…\"."), std::string::npos) << l.fehler;
 }
 
-TEST(Batch, ZahlenWieImFensterUndDieKonventionen)
-{
-    // --option=value, blanks on either side, the comma, subnormal numbers.
-    Lauf a = Ausfuehren({"--offset=5", "--umax", " 10", "--periods", "1 ", "--output", "-"});
-    Lauf b = Ausfuehren({"--offset", "5,0", "--peak", "5e0", "--output=-"});
-    ASSERT_EQ(a.code, 0) << a.fehler;
-    EXPECT_EQ(a.aus, Ausfuehren({"--output", "-"}).aus);
-    EXPECT_EQ(b.aus, a.aus);
-    Lauf c = Ausfuehren({"--offset", "1e-310", "--output", "-"});
-    EXPECT_EQ(c.code, 0) << c.fehler;
-    EXPECT_NE(c.aus.find("\n0.00000\t0.00\t10ms\t1\n"), std::string::npos) << "an offset of 1e-310 V";
-
-    Lauf v = Ausfuehren({"--version"});
-    EXPECT_EQ(v.code, 0);
-    EXPECT_EQ(v.aus, "wlr7sinus-export 1.0\n");
-    Lauf h = Ausfuehren({"--help"});
-    EXPECT_EQ(h.code, 0);
-    EXPECT_NE(h.aus.find("1std"), std::string::npos) << "the time bases are listed";
-    EXPECT_NE(h.aus.find("--option=WERT"), std::string::npos);
-}
-
 TEST(Batch, ZuVielePunkteGibtEinsUndDenTextDesFensters)
 {
     const std::string datei = TestOrdner() + "/nie.txt";
@@ -144,10 +117,6 @@ TEST(Batch, SchreibfehlerGibtEinsMitNummerGrundUndPfad)
     EXPECT_EQ(l.code, 1);
     EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #308202: Fehler beim Öffnen der Datei – Kein Leser an der Pipe: " +
                             fifo + "\n");
-    l = Ausfuehren({"--output", "/dev/full"});
-    EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #301203: Fehler beim Schreiben auf Datei – Kein Speicherplatz "
-                        "mehr auf dem Datenträger: /dev/full\n");
 
     // A pipe whose reader is gone: exit 1 and a message, not death by signal.
     int rohr[2];

@@ -36,15 +36,15 @@ warten() {
 exec 3>"$arbeit/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
 pids+=($!)
-warten 20 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
+warten 60 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
 export DISPLAY=":$(head -n1 "$arbeit/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_TIME LC_MESSAGES
 export LANG=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
-warten 20 xdpyinfo || fehler "Xvfb nimmt keine Verbindung an"
+warten 60 xdpyinfo || fehler "Xvfb nimmt keine Verbindung an"
 openbox >"$arbeit/openbox.log" 2>&1 &
 pids+=($!)
 wm_bereit() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-warten 20 wm_bereit || fehler "openbox startet nicht"
+warten 60 wm_bereit || fehler "openbox startet nicht"
 
 fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 

@@ -1,69 +1,154 @@
-// The generated samples, checked against sin() worked out here.
+// The curve on the records alone: time base, derivation and point limit,
+// generation, and what the status line says of it; values worked out here.
 #include "Sinuserzeugung_Main.h"
+#include "aufzeichnung.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
 
+struct Kurve {
+    Sinuskurve s = {};
+    std::vector<double> w;
+
+    Kurve(double umax, double dach, double offset, double periodeMs, double perioden, double tbMs)
+    {
+        Eingabewerte e = {};
+        e.dUmax = umax;
+        e.dAmplitudeDach = dach;
+        e.dOffset = offset;
+        e.dPeriodendauer = periodeMs;
+        e.dAnzahlPerioden = perioden;
+        s.iAnzahlPunkte = 77;  // the array fields are not the derivation's
+        Sinus_Ableiten(&e, tbMs, &s);
+        EXPECT_EQ(s.iAnzahlPunkte, 77);
+        w.assign(static_cast<size_t>(Sinus_AnzahlWerte(&s)) + 1, -7.0);
+        s.iAnzahlPunkte = static_cast<int>(w.size()) - 1;
+        s.pdWerte = w.data();
+        Sinus_WerteFuellen(&s, s.pdWerte, s.iAnzahlPunkte);
+        EXPECT_EQ(w.back(), -7.0) << "not one value past the array";
+        w.pop_back();
+    }
+    std::string Status(double tbMs) const
+    {
+        char text[300];
+        Sinus_StatusText(&s, tbMs, text, sizeof text);
+        return text;
+    }
+};
+
 double Erwartet(double amp, double offset, int proPeriode, int k)
 {
-    double v = offset + amp * std::sin(2.0 * M_PI * k / proPeriode);
+    const double v = offset + amp * std::sin(2.0 * M_PI * k / proPeriode);
     return v < 0.0 ? 0.0 : v > 100.0 ? 100.0 : v;
-}
-
-std::vector<double> Fuellen(double amp, double offset, int proPeriode, double perioden)
-{
-    Sinuskurve s = {};
-    s.dAmplitude = amp;
-    s.dOffset = offset;
-    s.iPunkteProPeriode = proPeriode;
-    s.dPerioden = perioden;
-    std::vector<double> w(static_cast<size_t>(Sinus_AnzahlWerte(&s)));
-    Sinus_WerteFuellen(&s, w.data(), static_cast<int>(w.size()));
-    return w;
 }
 
 }  // namespace
 
-TEST(Kurve, LetzterWertSetztDieWelleFort)
+TEST(Kurve, ZeitbasisNurMitGenauemLabel)
 {
-    std::vector<double> w = Fuellen(50, 50, 20, 1.25);
-    ASSERT_EQ(w.size(), 27u);
-    EXPECT_NEAR(w[26], 100.0, 1e-9) << "k = 25 is a crest, not a repeat of the first value";
-    w = Fuellen(50, 50, 2, 1.25);
-    ASSERT_EQ(w.size(), 5u);
-    w = Fuellen(50, 50, 1, 0.3);
-    ASSERT_EQ(w.size(), 3u);
-    EXPECT_EQ(w, std::vector<double>(3, 50.0));
+    MeldungenLeeren();
+    const double ms[] = {0.05, 0.1, 0.2, 0.5, 1, 2, 3, 4, 5, 10, 20, 50, 100, 1000, 10000, 60000, 3600000};
+    ASSERT_EQ(Zeitbasis_Anzahl(), 17);
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(Zeitbasis_Ermitteln(Zeitbasis_Label(i)), ms[i]) << Zeitbasis_Label(i);
+    EXPECT_STREQ(Zeitbasis_Label(9), "10ms");
+    EXPECT_EQ(Zeitbasis_Label(17), nullptr);
+    EXPECT_TRUE(gMeldungen.empty());
+    for (const char *label : {"10MS", "10 ms", "10ms ", "2s", ""})
+        EXPECT_EQ(Zeitbasis_Ermitteln(label), 1.0) << '"' << label << '"';
+    ASSERT_EQ(gMeldungen.size(), 5u) << "every call warns again";
+    EXPECT_EQ(gMeldungen[0].titel, "Warnung");
+    EXPECT_EQ(gMeldungen[0].text, "Zeitbasis nicht gefunden");
 }
 
-TEST(Kurve, BegrenzungAufNullBisHundert)
+TEST(Kurve, AbleitungRundungUndPunktgrenze)
 {
-    std::vector<double> w = Fuellen(80, 50, 20, 1);  // 8 V peak, 5 V offset on 10 V
-    int oben = 0, unten = 0;
-    for (size_t i = 1; i < w.size(); ++i) {
-        EXPECT_NEAR(w[i], Erwartet(80, 50, 20, static_cast<int>(i) - 1), 1e-9) << i;
-        oben += w[i] == 100.0;
-        unten += w[i] == 0.0;
-    }
-    EXPECT_EQ(oben, 5);
-    EXPECT_EQ(unten, 5);
+    Kurve k(10.0, 5.0, 5.0, 200.0, 1.0, 10.0);  // the panel's defaults
+    EXPECT_EQ(k.s.dFaktor, 10.0);
+    EXPECT_EQ(k.s.dAmplitude, 50.0);
+    EXPECT_EQ(k.s.dOffset, 50.0);
+    EXPECT_EQ(k.s.dPeriodendauer, 200.0);
+    EXPECT_EQ(k.s.iPunkteProPeriode, 20);
+    EXPECT_EQ(k.w.size(), 22u);
+    // Samples per period: ratio rounded half up, at least 1.
+    const struct {
+        double periode, tb;
+        int pro;
+    } faelle[] = {{3.0, 2.0, 2}, {0.05, 0.1, 1}, {0.05, 0.2, 1}, {0.3, 0.2, 1}, {50000, 0.05, 1000000}};
+    for (const auto &f : faelle)
+        EXPECT_EQ(Kurve(10, 5, 5, f.periode, 0.01, f.tb).s.iPunkteProPeriode, f.pro) << f.periode / f.tb;
+    EXPECT_EQ(Sinus_Runden(NAN), 1);
+    EXPECT_EQ(Sinus_Runden(1e300), INT32_MAX);
+    // N rounds half up (2 x 1.25 = 2.5 gives 3), at least 1; two values more.
+    EXPECT_EQ(Kurve(10, 5, 5, 4.0, 1.25, 2.0).w.size(), 5u);
+    EXPECT_EQ(Kurve(10, 5, 5, 1.0, 0.3, 1.0).w.size(), 3u);
+    // The limit holds for the unrounded product.
+    Sinuskurve s = Kurve(10, 5, 5, 16358.0, 1, 1.0).s;
+    EXPECT_TRUE(Sinus_PunkteZulaessig(&s));
+    EXPECT_EQ(Sinus_AnzahlWerte(&s), 16360);
+    s = Kurve(10, 5, 5, 16359.0, 0.01, 1.0).s;
+    s.dPerioden = 1.0;
+    EXPECT_FALSE(Sinus_PunkteZulaessig(&s));
+    s = Kurve(10, 5, 5, 32716.5, 0.01, 0.5).s;
+    s.dPerioden = 0.25;
+    EXPECT_FALSE(Sinus_PunkteZulaessig(&s)) << "16358.25 would round to 16358";
+    s.dPerioden = NAN;
+    EXPECT_FALSE(Sinus_PunkteZulaessig(&s));
+}
 
-    w = Fuellen(50, -200, 20, 1);
-    EXPECT_EQ(w, std::vector<double>(22, 0.0));
-
-    w = Fuellen(-50, 50, 20, 1);  // mirrored: falls first
-    EXPECT_LT(w[2], 50.0);
-    EXPECT_NEAR(w[6], 0.0, 1e-9);
-    EXPECT_NEAR(w[16], 100.0, 1e-9);
-
-    w = Fuellen(50, -0.0, 20, 1);  // the half period is -0.0 + -0.0
-    for (double v : w)
+TEST(Kurve, WerteFortsetzungUndBegrenzung)
+{
+    Kurve k(10, 5, 5, 200, 1.25, 10);
+    ASSERT_EQ(k.w.size(), 27u);
+    EXPECT_EQ(k.w[0], k.w[1]) << "index 0 repeats the first sample";
+    for (int i = 1; i < 27; ++i)
+        EXPECT_NEAR(k.w[i], Erwartet(50, 50, 20, i - 1), 1e-9) << i;
+    EXPECT_EQ(k.w[26], 100.0) << "k = 25 continues the wave: a crest, not the first value again";
+    Kurve cut(10, 8, 5, 200, 1, 10);  // 8 V peak on 5 V offset: cut flat at both ends
+    EXPECT_EQ(std::count(cut.w.begin(), cut.w.end(), 100.0), 5);
+    EXPECT_EQ(std::count(cut.w.begin(), cut.w.end(), 0.0), 5);
+    EXPECT_EQ(Kurve(10, 5, -20, 200, 1, 10).w, std::vector<double>(22, 0.0));
+    Kurve fallend(10, -5, 5, 200, 1, 10);  // a negative amplitude falls first
+    EXPECT_NEAR(fallend.w[6], 0.0, 1e-9);
+    EXPECT_NEAR(fallend.w[16], 100.0, 1e-9);
+    for (double v : Kurve(10, 5, -0.0, 200, 1, 10).w)
         EXPECT_FALSE(std::signbit(v)) << "no -0.00 in the export";
+    EXPECT_EQ(Kurve(10, INFINITY, 5, 200, 1, 10).w[1], 100.0) << "not a number becomes 100";
+}
 
-    w = Fuellen(INFINITY, 50, 20, 1);  // values that are not numbers become 100
-    EXPECT_EQ(w[1], 100.0);
+TEST(Kurve, StatuszeileUndBegrenzteStrecken)
+{
+    const std::string kopf = "20 von 16358 Punkten · 20 Punkte je Periode · Schritt 10 ms · Dauer 200 ms";
+    EXPECT_EQ(Kurve(10, 5, 5, 200, 1, 10).Status(10), kopf) << "touching 0 and 100 % is no limit";
+    EXPECT_EQ(Kurve(10, 8, 5, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 5 von 20 Punkten bei 100 % und 5 bei 0 %");
+    EXPECT_EQ(Kurve(10, 5, 7, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 5 von 20 Punkten bei 100 %");
+    EXPECT_EQ(Kurve(10, 5, 2, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 7 von 20 Punkten bei 0 %");
+    EXPECT_EQ(Kurve(10, 5, 5, 16358, 1, 1).Status(1),
+              "16358 von 16358 Punkten · 16358 Punkte je Periode · Schritt 1 ms · Dauer 16,36 s");
+    EXPECT_EQ(Kurve(10, 5, 5, 50000, 3, 3600000).Status(3600000),
+              "3 von 16358 Punkten · 1 Punkt je Periode · Schritt 1 h · Dauer 3 h");
+    EXPECT_EQ(Kurve(10, 5, 5, 0.3, 2, 0.05).Status(0.05),
+              "12 von 16358 Punkten · 6 Punkte je Periode · Schritt 50 µs · Dauer 600 µs");
+    Sinuskurve leer = {};
+    char text[40];
+    Sinus_StatusText(&leer, 10, text, sizeof text);  // after a failed allocation
+    EXPECT_STREQ(text, "Keine Kurve");
+
+    Kurve k(10, 8, 5, 200, 1, 10);
+    int von[2], bis[2], oben[2];
+    ASSERT_EQ(Sinus_BegrenzteStrecken(&k.s, von, bis, oben, 1), 2) << "counts past the room it fills";
+    EXPECT_EQ(von[0], 4);  // samples k = 3 to 7 at 100 %
+    EXPECT_EQ(bis[0], 8);
+    EXPECT_EQ(oben[0], 1);
+    Sinus_BegrenzteStrecken(&k.s, von, bis, oben, 2);
+    EXPECT_EQ(von[1], 14);
+    EXPECT_EQ(oben[1], 0);
+    const Kurve ungeschnitten(10, 5, 5, 200, 2, 10), voll(10, 1, 20, 200, 1, 10);
+    EXPECT_EQ(Sinus_BegrenzteStrecken(&ungeschnitten.s, von, bis, oben, 2), 0);
+    ASSERT_EQ(Sinus_BegrenzteStrecken(&voll.s, von, bis, oben, 2), 1);
+    EXPECT_EQ(bis[0], 21) << "held at 100 % from the first value to the last";
 }

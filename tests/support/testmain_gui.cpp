@@ -1,16 +1,36 @@
-// Starts the toolkit (on the platform CTest names, offscreen) before the
-// tests run; listing the tests needs no display.
-#include "toolkit_gui.h"
+// GUI test programs: the toolkit starts once (on the platform CTest names,
+// offscreen) before the tests run, and file dialogs are answered.
+#include "panel_fixture.h"
 
-#include <cstdio>
-#include <gtest/gtest.h>
+std::vector<std::string> gDateiauswahlTitel;
+
+namespace {
+
+std::string gPfad;
+int gErgebnis = 0;
+
+int Antworten(const char *titel, char *pfad, std::size_t groesse)
+{
+    gDateiauswahlTitel.push_back(titel);
+    if (gErgebnis > 0 && gPfad.size() + 1 > groesse)
+        return TK_FEHLER_PFAD_ZU_LANG;
+    TK_TextKopieren(pfad, groesse, gErgebnis > 0 ? gPfad.c_str() : "");
+    return gErgebnis;
+}
+
+}  // namespace
+
+void DateiauswahlAntwort(const std::string &pfad, int ergebnis)
+{
+    gPfad = pfad;
+    gErgebnis = ergebnis;
+}
 
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (!::testing::GTEST_FLAG(list_tests) && InitCVIRTEEx(nullptr, argv, nullptr) == 0) {
-        std::fprintf(stderr, "Keine Anzeige: QT_QPA_PLATFORM=offscreen setzen.\n");
-        return 1;
-    }
+    TK_DateiauswahlAbfangen(Antworten);
+    if (!::testing::GTEST_FLAG(list_tests))
+        InitCVIRTEEx(nullptr, argv, nullptr);  // without a display it ends the program with -1
     return RUN_ALL_TESTS();
 }

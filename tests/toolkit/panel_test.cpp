@@ -1,77 +1,133 @@
+// Panels and controls on the real widgets: loading, events, values, ranges,
+// and what a person expects of focus, wheel and keys.
+#include "intern_gui.h"
+#include "numeric_gui.h"
 #include "panel_fixture.h"
-#include "seam_gui.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStandardItemModel>
 #include <clocale>
-#include <cstring>
+#include <cmath>
 
 TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
 {
     SetCallbackTable(gTestRueckrufe, 4);
     EXPECT_EQ(LoadPanel(0, "gibtsnicht.uir", 1), TK_FEHLER_DATEI);
-    EXPECT_EQ(LoadPanel(0, "", 1), TK_FEHLER_DATEI);
     EXPECT_EQ(LoadPanel(0, "wlr7sinus_uir.uir", 2), TK_FEHLER_PANELNUMMER);
-
-    // Without "Speichern" the button's callback answers to no function.
-    SetCallbackTable(gTestRueckrufe, 1);
+    SetCallbackTable(gTestRueckrufe, 1);  // "Speichern" answers to no function
     EXPECT_EQ(LoadPanel(0, "wlr7sinus_uir.uir", 1), TK_FEHLER_RUECKRUF);
-    // A name bound to a function of the wrong kind does not answer either.
     const CallbackEntry falsch[] = {gTestRueckrufe[0], gTestRueckrufe[1], gTestRueckrufe[2],
                                     {"Menu_Main", ControlAufzeichnen, nullptr, nullptr}};
-    SetCallbackTable(falsch, 4);
+    SetCallbackTable(falsch, 4);  // a name bound to a function of the wrong kind
     EXPECT_EQ(LoadPanel(0, "wlr7sinus_uir.uir", 1), TK_FEHLER_RUECKRUF);
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C") << "printf keeps its point after start-up";
 }
 
-TEST_F(PanelTest, TitelAttributSetztDieTitelzeile)
+TEST_F(PanelTest, TitelSchliessfeldMenuUndFokusereignisse)
 {
-    char titel[64];
-    ASSERT_EQ(GetPanelAttribute(h, ATTR_TITLE, titel, sizeof titel), 0);
-    EXPECT_STREQ(titel, "WLR7-Dovarizuz");
+    char titel[5];
     SetPanelAttribute(h, ATTR_TITLE, "WLR7-Dovarizuz V 1.0");
     GetPanelAttribute(h, ATTR_TITLE, titel, sizeof titel);
-    EXPECT_STREQ(titel, "WLR7-Dovarizuz V 1.0");
-    char kurz[5];
-    GetPanelAttribute(h, ATTR_TITLE, kurz, sizeof kurz);
-    EXPECT_STREQ(kurz, "WLR7");
-    EXPECT_EQ(SetPanelAttribute(h, 618, 1), 0);
-    EXPECT_EQ(SetSystemAttribute(1420, 0), 0);
-}
-
-TEST_F(PanelTest, SchliessfeldMeldetEreignis11UndDasFensterBleibt)
-{
-    DisplayPanel(h);
-    TK_Schliessen(h);
-    ASSERT_EQ(Anzahl(EVENT_CLOSE), 1);
-    EXPECT_EQ(gEreignisse.back().panel, h);
-    double v;
-    EXPECT_EQ(GetCtrlVal(h, 2, &v), 0) << "the panel stays until it is discarded";
-}
-
-TEST_F(PanelTest, MenuBeendenRuftDenMenuRueckrufMitItem3)
-{
-    ASSERT_EQ(TK_MenuWaehlen(h, 3), 0);
-    ASSERT_EQ(gEreignisse.size(), 1u);
-    EXPECT_EQ(gEreignisse[0].control, 3);
-    EXPECT_EQ(gEreignisse[0].panel, h);
-}
-
-TEST_F(PanelTest, AktivierungMeldetFokusereignisse)
-{
+    EXPECT_STREQ(titel, "WLR7");
     QWidget anderes;
-    DisplayPanel(h);
-    QApplication::processEvents();
+    Zeigen();
     anderes.show();
     anderes.activateWindow();
     QApplication::processEvents();
-    EXPECT_GE(Anzahl(EVENT_GOT_FOCUS), 1);
     EXPECT_GE(Anzahl(EVENT_LOST_FOCUS), 1);
+    TK_Schliessen(h);
+    TK_MenuWaehlen(h, 3);
+    ASSERT_EQ(Anzahl(EVENT_CLOSE), 1);
+    EXPECT_EQ(gEreignisse.back().control, 3) << "Datei > Beenden: menu item 3";
+    EXPECT_EQ(gEreignisse.back().panel, h);
+    EXPECT_EQ(Wert(h, 2), 10.0) << "the panel stays after event 11";
 }
 
-TEST(Start, ZahlenformatBleibtBeimPunkt)
+TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
 {
-    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", 1.5);
-    EXPECT_STREQ(text, "1.50");
+    const double v = 5.0 / std::sqrt(2.0);
+    SetCtrlVal(h, 4, v);
+    SetCtrlVal(h, 10, 3);
+    SetCtrlIndex(h, 9, 4);
+    EXPECT_EQ(Wert(h, 4), v) << "the full double";
+    EXPECT_EQ(Anzeige(h, 4), "3.536") << "shown rounded";
+    EXPECT_TRUE(gEreignisse.empty());
+    EXPECT_EQ(SetCtrlVal(h, 10, 9), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(SetCtrlIndex(h, 9, 17), TK_FEHLER_ARGUMENT);
+
+    TK_Tippen(h, 4, "");  // Enter on the untouched field commits the held value
+    TK_Tippen(h, 3, "1,25");
+    TK_Tippen(h, 5, "-");  // no number: no commit, the old value stays
+    TK_Tippen(h, 5, "1e999");
+    TK_RingWaehlen(h, 10, 3);
+    TK_Pfeil(h, 8, -5);  // 1 is the lower limit's next step: one commit
+    int w;
+    GetCtrlVal(h, 10, &w);
+    EXPECT_EQ(Wert(h, 4), v);
+    EXPECT_EQ(Wert(h, 3), 1.25);
+    EXPECT_EQ(Anzeige(h, 5), "5.000");
+    EXPECT_EQ(w, 4);
+    EXPECT_EQ(Wert(h, 8), 0.01);
+    ASSERT_EQ(gEreignisse.size(), 4u);
+    EXPECT_EQ(gEreignisse[2].control, 10);
+    EXPECT_EQ(gEreignisse[3].event, EVENT_COMMIT);
+}
+
+TEST_F(PanelTest, BereicheHaltenUndGrosseZahlenPassen)
+{
+    const struct {
+        int control;
+        const char *zuGross;
+        double max;
+        const char *zuKlein;
+        double min;
+    } faelle[] = {{2, "20000", 10000.0, "0", 0.001}, {6, "1e6", 20000.0, "0.001", 0.02},
+                  {7, "99999", 50000.0, "-3", 0.05}, {8, "101", 100.0, "0.001", 0.01}};
+    for (const auto &f : faelle) {
+        TK_Tippen(h, f.control, f.zuGross);
+        EXPECT_EQ(Wert(h, f.control), f.max) << f.control;
+        TK_Tippen(h, f.control, f.zuKlein);
+        EXPECT_EQ(Wert(h, f.control), f.min) << f.control;
+    }
+    auto *umax = tk::numerisch(h, 2);
+    umax->setzeMinimum(500.0);  // a raised limit pulls the value along
+    EXPECT_EQ(Wert(h, 2), 500.0);
+    TK_Tippen(h, 3, "-1e300");  // peak, RMS, offset: unlimited
+    EXPECT_EQ(Wert(h, 3), -1e300);
+    EXPECT_EQ(Anzeige(h, 3), "-1.000e+300") << "too long for the fixed form";
+    SetCtrlVal(h, 4, -1234567.0);
+    EXPECT_EQ(Anzeige(h, 4), "-1234567.000");
+    SetCtrlVal(h, 4, 1.7e308);
+    TK_Tippen(h, 4, "");
+    EXPECT_EQ(Wert(h, 4), 1.7e308) << "left unedited, the value stays whole";
+}
+
+TEST_F(PanelTest, WieEinMenschEsErwartet)
+{
+    Zeigen();
+    EXPECT_EQ(TK_FokusControl(h), 2);
+    EXPECT_EQ(tk::numerisch(h, 2)->findChild<QLineEdit *>()->selectedText(), QStringLiteral("10.000"))
+        << "typing at start replaces the value";
+    for (int c = 3; c <= 11; ++c) {
+        TK_Tabulator(h);
+        EXPECT_EQ(TK_FokusControl(h), c) << "Tab follows the ids";
+    }
+    EXPECT_EQ(tk::control(h, 9)->focusPolicy(), Qt::StrongFocus) << "a wheel takes no focus";
+    TK_Rad(h, 5, 2);  // the wheel over controls without focus: nothing
+    TK_Rad(h, 9, 1);
+    EXPECT_EQ(Wert(h, 5), 5.0);
+    EXPECT_EQ(Anzeige(h, 9), "10ms");
+    EXPECT_TRUE(gEreignisse.empty());
+    TK_Eingabetaste(h, 11);  // Enter on the button presses it
+    tk::numerisch(h, 5)->setFocus();
+    TK_Rad(h, 5, 1);  // on the focused field it steps and commits
+    EXPECT_EQ(Wert(h, 5), 6.0);
+    ASSERT_EQ(gEreignisse.size(), 2u);
+    EXPECT_EQ(gEreignisse[0].control, 11);
+    EXPECT_EQ(gEreignisse[1].control, 5);
+
+    auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
+    qobject_cast<QStandardItemModel *>(ring->model())->item(2)->setEnabled(false);
+    EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the helper ends where the ring refuses";
 }
