@@ -19,9 +19,10 @@ TEST(Batch, JedeOptionWirktWieImFenster)
     EXPECT_EQ(std::count(vorgaben.aus.begin(), vorgaben.aus.end(), '\n'), 28);
     EXPECT_NE(vorgaben.aus.find("\n0.01000\t65.45\t10ms\t1\n"), std::string::npos);
     // --option=value, blanks on either side, the comma, exponents: the same file.
-    for (const std::vector<std::string> &gleich : {std::vector<std::string>{"--offset=5", "--umax", " 10", "--output=-"},
-                                                   {"--periods", "1 ", "--peak", "5e0", "--output", "-"},
-                                                   {"--offset", "5,0", "--output", "-", "--"}})
+    using Argumente = std::vector<std::string>;
+    for (const Argumente &gleich : {Argumente{"--offset=5", "--umax", " 10", "--output=-"},
+                                    Argumente{"--periods", "1 ", "--peak", "5e0", "--output", "-"},
+                                    Argumente{"--offset", "5,0", "--output", "-", "--"}})
         EXPECT_EQ(Ausfuehren(gleich).aus, vorgaben.aus) << gleich[0];
 
     Lauf l = Ausfuehren({"--umax", "20", "--rms", "2", "--offset", "-1", "--frequency", "4", "--periods", "0.5",
@@ -45,9 +46,7 @@ TEST(Batch, JedeOptionWirktWieImFenster)
 TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
 {
     const std::string datei = TestOrdner() + "/bleibt.txt";
-    FILE *f = std::fopen(datei.c_str(), "w");
-    std::fputs("alt", f);
-    std::fclose(f);
+    DateiSchreiben(datei, "alt");
     // Each case: the arguments and what the message must name.
     const std::vector<std::pair<std::vector<std::string>, std::string>> faelle = {
         {{"--umax", "0"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
@@ -136,9 +135,7 @@ TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
 
     // "> log; exporter >> log" and "{ a; b; } > log": everything stays.
     const std::string log = ordner + "/log.txt";
-    FILE *f = std::fopen(log.c_str(), "w");
-    std::fputs("L1\nL2\n", f);
-    std::fclose(f);
+    DateiSchreiben(log, "L1\nL2\n");
     int fd = open(log.c_str(), O_WRONLY | O_APPEND);
     EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
     close(fd);

@@ -32,10 +32,7 @@ long Zeilen(const std::string &s) { return std::count(s.begin(), s.end(), '\n');
 
 TEST_F(Fehler, KatalogStichprobenUndJederSchluessel)
 {
-    const struct {
-        int code;
-        const char *deutsch, *englisch;
-    } zeilen[] = {
+    const struct { int code; const char *deutsch, *englisch; } zeilen[] = {
         {0, "Es ist kein Fehler aufgetreten", "No error"},
         {-2999, "Ein Fehler ist aufgetreten", "A error occured"},
         {-6000, "", ""},
@@ -108,10 +105,7 @@ TEST_F(Fehler, UserstringEinmalAngehaengtSpracheNurMitZwei)
 
 TEST_F(Fehler, PopupsTragenDieNummer)
 {
-    const struct {
-        int sprache, code;
-        const char *prefix, *titel, *text;
-    } faelle[] = {
+    const struct { int sprache, code; const char *prefix, *titel, *text; } faelle[] = {
         {1, -600201, nullptr, "Fehler #600201", "Speicherreservierung fehlgeschlagen"},
         {1, 5, nullptr, "Fehler #-5", "Es ist kein Fehler aufgetreten"},
         {1, -9001, nullptr, "Fehler #9001", ""},

@@ -29,8 +29,9 @@ TEST(Start, OhneAnzeigeEndetMitMinusEins)
     }
     // Started by its name alone, as from PATH: the message names it the same.
     const std::string programm = WLR7_PROGRAMM, ordner = programm.substr(0, programm.rfind('/'));
-    EXPECT_EQ(std::system(("cd '" + ordner + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH=. wlr7sinus 2>'" +
-                           gAus + "'").c_str()) >> 8, 255);
+    const std::string befehl = "cd '" + ordner + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH=. "
+                               "wlr7sinus 2>'" + gAus + "'";
+    EXPECT_EQ(std::system(befehl.c_str()) >> 8, 255);
     EXPECT_EQ(DateiLesen(gAus).substr(0, 11), "wlr7sinus: ");
     EXPECT_EQ(Starten("", "--version"), 0);
     EXPECT_EQ(DateiLesen(gAus), "wlr7sinus 1.0\n");

@@ -60,7 +60,8 @@ TEST_F(Export, VorgabekurveWieImBeispiel)
     double zeit = 0.0;
     for (int k = 0; k <= 20; ++k, zeit += 0.01) {
         char zeile[64];
-        std::snprintf(zeile, sizeof zeile, "%.5f\t%.2f\t10ms\t1\n", zeit, 50.0 + 50.0 * std::sin(2.0 * M_PI * k / 20.0));
+        const double wert = 50.0 + 50.0 * std::sin(2.0 * M_PI * k / 20.0);
+        std::snprintf(zeile, sizeof zeile, "%.5f\t%.2f\t10ms\t1\n", zeit, wert);
         erwartet += zeile;
     }
     const std::string inhalt = DateiLesen(pfad);
@@ -81,9 +82,7 @@ TEST_F(Export, VorgabekurveWieImBeispiel)
 
 TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDatei)
 {
-    FILE *f = std::fopen(pfad.c_str(), "w");
-    std::fputs(std::string(5000, 'Q').c_str(), f);
-    std::fclose(f);
+    DateiSchreiben(pfad, std::string(5000, 'Q'));
     ASSERT_EQ(Schreiben(), 0);
     const std::string ganz = DateiLesen(pfad);
     EXPECT_EQ(ganz.find('Q'), std::string::npos);
@@ -93,19 +92,14 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
     size_t kopfUndZehn = KOPF.size();
     for (int i = 0; i < 10; ++i)
         kopfUndZehn = ganz.find('\n', kopfUndZehn) + 1;
-    const struct {
-        size_t grenze;
-        int code;
-    } stufen[] = {{10, -301203}, {kopfUndZehn, -301204}, {ganz.size() - 1, -301205}};
+    const struct { size_t grenze; int code; } stufen[] = {
+        {10, -301203}, {kopfUndZehn, -301204}, {ganz.size() - 1, -301205}};
     const std::string alt = "# eine alte Kurve\n0.00000\t74.09\t10ms\t1\n";
     for (bool vorhanden : {true, false})
         for (const auto &s : stufen) {
             std::filesystem::remove(pfad);
-            if (vorhanden) {
-                f = std::fopen(pfad.c_str(), "w");
-                std::fputs(alt.c_str(), f);
-                std::fclose(f);
-            }
+            if (vorhanden)
+                DateiSchreiben(pfad, alt);
             EXPECT_EQ(Schreiben(s.grenze), s.code);
             EXPECT_EQ(std::string(ZEM_Fehlermeldung(s.code)), "Fehler beim Schreiben auf Datei\nDatei zu groß: " + pfad);
             EXPECT_EQ(DateiLesen(pfad), vorhanden ? alt : "") << s.code;

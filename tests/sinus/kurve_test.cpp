@@ -75,10 +75,8 @@ TEST(Kurve, AbleitungRundungUndPunktgrenze)
     EXPECT_EQ(k.s.iPunkteProPeriode, 20);
     EXPECT_EQ(k.w.size(), 22u);
     // Samples per period: ratio rounded half up, at least 1.
-    const struct {
-        double periode, tb;
-        int pro;
-    } faelle[] = {{3.0, 2.0, 2}, {0.05, 0.1, 1}, {0.05, 0.2, 1}, {0.3, 0.2, 1}, {50000, 0.05, 1000000}};
+    const struct { double periode, tb; int pro; } faelle[] = {
+        {3.0, 2.0, 2}, {0.05, 0.1, 1}, {0.05, 0.2, 1}, {0.3, 0.2, 1}, {50000, 0.05, 1000000}};
     for (const auto &f : faelle)
         EXPECT_EQ(Kurve(10, 5, 5, f.periode, 0.01, f.tb).s.iPunkteProPeriode, f.pro) << f.periode / f.tb;
     EXPECT_EQ(Sinus_Runden(NAN), 1);

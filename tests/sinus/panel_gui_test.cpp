@@ -164,9 +164,7 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
     EXPECT_TRUE(gMeldungen.empty());
 
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const struct {
-        std::string pfad, titel, text;
-    } faelle[] = {
+    const struct { std::string pfad, titel, text; } faelle[] = {
         {fifo, "Fehler #308202", "Fehler beim Öffnen der Datei\nKein Leser an der Pipe: " + fifo},
         // Too long for the path area: refused whole, never shortened.
         {ordner + "/" + std::string(300, 'a'), "Fehler #308202", "Fehler beim Öffnen der Datei\nPfad zu lang"},

@@ -40,6 +40,11 @@ std::string TestOrdner()
     return ordner;
 }
 
+void DateiSchreiben(const std::string &pfad, const std::string &text)
+{
+    std::ofstream(pfad, std::ios::binary) << text;
+}
+
 std::string DateiLesen(const std::string &pfad)
 {
     std::ifstream f(pfad, std::ios::binary);

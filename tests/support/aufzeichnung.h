@@ -16,6 +16,8 @@ void MeldungenLeeren();
 
 /// A fresh, empty folder for one test's files.
 std::string TestOrdner();
+/// Writes @p text as the whole content of a file.
+void DateiSchreiben(const std::string &pfad, const std::string &text);
 /// The whole content of a file ("" if there is none).
 std::string DateiLesen(const std::string &pfad);
 

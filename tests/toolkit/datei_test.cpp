@@ -22,12 +22,6 @@ size_t Dateien(const std::string &ordner)
     return static_cast<size_t>(std::distance(it, std::filesystem::directory_iterator()));
 }
 
-void Schreiben(const std::string &pfad, const std::string &text)
-{
-    FILE *f = std::fopen(pfad.c_str(), "w");
-    std::fputs(text.c_str(), f), std::fclose(f);
-}
-
 // In a child with a file size limit of @p bytes: a first line of 5 bytes,
 // then a line (or a block of lines) that crosses the limit. 0 when the
 // first went out, the second failed with EFBIG and the close reported it.
@@ -53,7 +47,7 @@ int MitGrenze(const std::string &pfad, rlim_t bytes, bool temp, bool block = fal
 TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
 {
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
-    Schreiben(pfad, "alt\n");
+    DateiSchreiben(pfad, "alt\n");
     chmod(pfad.c_str(), 0640);
     symlink("a.txt", (ordner + "/verweis").c_str());
     int f = CVI_OpenFile((ordner + "/verweis").c_str(), 2, 0, 1);
@@ -82,13 +76,11 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
 TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
 {
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
-    Schreiben(pfad, "alt\n");
+    DateiSchreiben(pfad, "alt\n");
     EXPECT_EQ(MitGrenze(pfad, 10, true), 0);
     EXPECT_EQ(MitGrenze(ordner + "/nie.txt", 10, true), 0);
-    const struct {
-        bool *versagt;
-        const char *grund;
-    } faelle[] = {{&gSyncVersagt, "Ein-/Ausgabefehler"}, {&gCloseVersagt, "Speicherkontingent überschritten"}};
+    const struct { bool *versagt; const char *grund; } faelle[] = {
+        {&gSyncVersagt, "Ein-/Ausgabefehler"}, {&gCloseVersagt, "Speicherkontingent überschritten"}};
     for (const auto &v : faelle) {
         int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
         EXPECT_EQ(WriteLine(f, "neu", 3), 3);
@@ -102,7 +94,7 @@ TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
 
     // Where the folder takes no temporary file: in place, cut back to the
     // last whole line on failure.
-    Schreiben(pfad, std::string(100, 'x'));
+    DateiSchreiben(pfad, std::string(100, 'x'));
     EXPECT_EQ(MitGrenze(pfad, 10, false), 0);
     EXPECT_EQ(DateiLesen(pfad), "1234\n");
     EXPECT_EQ(MitGrenze(pfad, 12, false, true), 0);
@@ -119,10 +111,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
 {
     const std::string ordner = TestOrdner(), fifo = ordner + "/fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const struct {
-        std::string pfad;
-        const char *grund;
-    } faelle[] = {
+    const struct { std::string pfad; const char *grund; } faelle[] = {
         {ordner + "/fehlt/a.txt", "Ordner nicht gefunden"}, {ordner, "Ist ein Ordner"},
         {"", "Ordner nicht gefunden"}, {ordner + "/" + std::string(300, 'n'), "Pfad zu lang"},
         {fifo, "Kein Leser an der Pipe"},
@@ -147,6 +136,15 @@ TEST(Exportdatei, GeraeteUndPipesWerdenBeschriebenWieSieSind)
     EXPECT_EQ(WriteLine(f, "", 0), -1) << "nothing more after a failure";
     EXPECT_EQ(CVI_CloseFile(f), -1);
     EXPECT_EQ(WriteLine(f, "abc", 3), -1) << "a closed handle";
+
+    int offen[9];  // eight files at once, no more
+    for (int &o : offen)
+        o = CVI_OpenFile("/dev/null", 2, 0, 1);
+    EXPECT_GT(offen[7], 0);
+    EXPECT_EQ(offen[8], -1);
+    EXPECT_STREQ(TK_FehlerGrund(TK_DateiFehler()), "Zu viele offene Dateien");
+    for (int o : offen)
+        CVI_CloseFile(o);
 
     const std::string fifo = TestOrdner() + "/fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);

@@ -76,13 +76,8 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
 
 TEST_F(PanelTest, BereicheHaltenUndGrosseZahlenPassen)
 {
-    const struct {
-        int control;
-        const char *zuGross;
-        double max;
-        const char *zuKlein;
-        double min;
-    } faelle[] = {{2, "20000", 10000.0, "0", 0.001}, {6, "1e6", 20000.0, "0.001", 0.02},
+    const struct { int control; const char *zuGross; double max; const char *zuKlein; double min; } faelle[] = {
+        {2, "20000", 10000.0, "0", 0.001}, {6, "1e6", 20000.0, "0.001", 0.02},
                   {7, "99999", 50000.0, "-3", 0.05}, {8, "101", 100.0, "0.001", 0.01}};
     for (const auto &f : faelle) {
         TK_Tippen(h, f.control, f.zuGross);
@@ -119,6 +114,8 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     EXPECT_EQ(Wert(h, 5), 5.0);
     EXPECT_EQ(Anzeige(h, 9), "10ms");
     EXPECT_TRUE(gEreignisse.empty());
+    tk::numerisch(h, 3)->setFocus(Qt::MouseFocusReason);  // a click places the cursor
+    EXPECT_TRUE(tk::numerisch(h, 3)->findChild<QLineEdit *>()->selectedText().isEmpty());
     TK_Eingabetaste(h, 11);  // Enter on the button presses it
     tk::numerisch(h, 5)->setFocus();
     TK_Rad(h, 5, 1);  // on the focused field it steps and commits

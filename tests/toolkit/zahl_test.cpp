@@ -6,10 +6,7 @@
 
 TEST(Zahl, GueltigeFormen)
 {
-    const struct {
-        const char *text;
-        double wert;
-    } faelle[] = {
+    const struct { const char *text; double wert; } faelle[] = {
         {"5", 5.0},          {"-2.5", -2.5},      {"+3", 3.0},          {"2,5", 2.5},
         {" 5", 5.0},         {"5 ", 5.0},         {"\t5\n", 5.0},       {".5", 0.5},
         {"5.", 5.0},         {",25", 0.25},       {"1e3", 1000.0},      {"2,5E-3", 0.0025},
