@@ -123,6 +123,7 @@ TEST(Kurve, StatuszeileUndBegrenzteStrecken)
     const std::string kopf = "20 von 16358 Punkten · 20 Punkte je Periode · Schritt 10 ms · Dauer 200 ms";
     EXPECT_EQ(Kurve(10, 5, 5, 200, 1, 10).Status(10), kopf) << "touching 0 and 100 % is no limit";
     EXPECT_EQ(Kurve(10, 8, 5, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 5 von 20 Punkten bei 100 % und 5 bei 0 %");
+    EXPECT_EQ(Kurve(10, 5.1, 5, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 1 von 20 Punkten bei 100 % und 1 bei 0 %");
     EXPECT_EQ(Kurve(10, 5, 7, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 5 von 20 Punkten bei 100 %");
     EXPECT_EQ(Kurve(10, 5, 2, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 7 von 20 Punkten bei 0 %");
     EXPECT_EQ(Kurve(10, 5, 5, 16358, 1, 1).Status(1),
