@@ -8,7 +8,8 @@
 set -euo pipefail
 projekt=$(cd "$(dirname "$0")/.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "frisch.sh: braucht root (mmdebstrap, chroot)" >&2; exit 1; }
-command -v mmdebstrap >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq mmdebstrap >/dev/null
+command -v mmdebstrap >/dev/null ||
+  { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq mmdebstrap >/dev/null; }
 
 arbeit=$(mktemp -d /var/tmp/wlr7-frisch-XXXXXX)
 wurzeln=()
@@ -50,6 +51,8 @@ wurzel bau
 git clone -q "$projekt" "$arbeit/bau/root/wlr7"
 echo "== README: scripts/test.sh in der frischen Wurzel"
 drin bau "cd /root/wlr7 && scripts/test.sh"
+echo "== README: scripts/run.sh baut und startet (virtuelle Anzeige)"
+drin bau "cd /root/wlr7 && xvfb-run -a scripts/run.sh --version"
 echo "== Paket bauen und prüfen"
 drin bau "cd /root/wlr7 && scripts/paket.sh"
 paket=$(ls "$arbeit"/bau/root/wlr7/build-paket/wlr7sinus_*_amd64.deb)
