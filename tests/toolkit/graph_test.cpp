@@ -67,6 +67,11 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 1.0);
     Achse(g, Qt::Horizontal)->setRange(500.0, 500.5);  // half a sample
     EXPECT_DOUBLE_EQ(g->bis() - g->von(), tk::GraphCtrl::MIN_SPANNE);
+    g->zoomen(5000.0, 15000.0);  // a wide stretch: reduced, and only that stretch
+    p = g->gezeichnet();
+    EXPECT_LE(p.size(), 2 * std::max(50, static_cast<int>(g->chart()->plotArea().width())));
+    EXPECT_GE(p.front().x(), 5000.0);
+    EXPECT_LE(p.back().x(), 15000.0);
     g->zoomen(16350.0, 16362.0);  // past the end: shifted inside
     EXPECT_DOUBLE_EQ(g->bis(), 16359.0);
     g->ganzZeigen();
