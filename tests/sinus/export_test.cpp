@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+extern bool gSyncVersagt;
+
 namespace {
 
 const std::string KOPF = "# Kurven exportiert aus WLR7-Dovarizuz\n# Spalte 1 = Zeit in Sekunden\n"
@@ -105,6 +107,11 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
             EXPECT_EQ(DateiLesen(pfad), vorhanden ? alt : "") << s.code;
             EXPECT_EQ(Dateien(), vorhanden ? 1u : 0u) << "no temporary file is left";
         }
+    gSyncVersagt = true;  // the finished file does not reach the disk: reported, nothing replaced
+    EXPECT_EQ(Schreiben(), -301206);
+    gSyncVersagt = false;
+    EXPECT_EQ(std::string(ZEM_Fehlermeldung(-301206)), "Fehler beim Schreiben auf Datei\nEin-/Ausgabefehler: " + pfad);
+    EXPECT_EQ(Dateien(), 0u);
     pfad = ordner + "/fehlt/k.txt";
     EXPECT_EQ(Schreiben(), -308202);
     EXPECT_EQ(std::string(ZEM_Fehlermeldung(-308202)), "Fehler beim Öffnen der Datei\nOrdner nicht gefunden: " + pfad);
