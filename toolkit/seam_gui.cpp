@@ -59,7 +59,7 @@ int TK_RingWaehlen(int panel, int control, int index)
         const int vorher = r->currentIndex();
         taste(r, vorher < index ? Qt::Key_Down : Qt::Key_Up);
         const int jetzt = r->currentIndex();
-        if (jetzt == vorher || (jetzt < index) != (vorher < index))
+        if (jetzt == vorher || (jetzt != index && (jetzt < index) != (vorher < index)))
             return TK_FEHLER_ARGUMENT;
     }
     return 0;

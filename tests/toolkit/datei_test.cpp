@@ -56,7 +56,7 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_EQ(WriteLine(f, "abc", 3), 3);
     EXPECT_EQ(WriteLine(f, "xyz", 2), 2);
     EXPECT_EQ(WriteLine(f, lang.c_str(), 1000), 1000);
-    EXPECT_EQ(TK_ZeilenSchreiben(f, "1\n2\n", 4), 4);
+    EXPECT_EQ(TK_ZeilenSchreiben(f, "1\n2\n", 4) + TK_ZeilenSchreiben(f, nullptr, 0), 4);
     EXPECT_EQ(DateiLesen(pfad), "alt\n") << "the old file stands until the new one is whole";
     EXPECT_EQ(CVI_CloseFile(f), 0);
     EXPECT_EQ(DateiLesen(pfad), "abc\nxy\n" + lang + "\n1\n2\n");

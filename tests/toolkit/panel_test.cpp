@@ -60,8 +60,11 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
     TK_Tippen(h, 3, "1,25");
     TK_Tippen(h, 5, "-");  // no number: no commit, the old value stays
     TK_Tippen(h, 5, "1e999");
-    TK_RingWaehlen(h, 10, 3);
-    TK_Pfeil(h, 8, -5);  // 1 is the lower limit's next step: one commit
+    EXPECT_EQ(TK_RingWaehlen(h, 10, 3), 0);
+    SetCtrlVal(h, 8, 4.0);
+    TK_Pfeil(h, 8, -2);
+    EXPECT_EQ(Wert(h, 8), 2.0) << "arrows step by 1";
+    TK_Pfeil(h, 8, -5);  // 1, then the lower limit; beyond it nothing
     int w;
     GetCtrlVal(h, 10, &w);
     EXPECT_EQ(Wert(h, 4), v);
@@ -69,7 +72,7 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
     EXPECT_EQ(Anzeige(h, 5), "5.000");
     EXPECT_EQ(w, 4);
     EXPECT_EQ(Wert(h, 8), 0.01);
-    ASSERT_EQ(gEreignisse.size(), 4u);
+    ASSERT_EQ(gEreignisse.size(), 7u);
     EXPECT_EQ(gEreignisse[2].control, 10);
     EXPECT_EQ(gEreignisse[3].event, EVENT_COMMIT);
 }
