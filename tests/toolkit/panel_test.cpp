@@ -15,7 +15,8 @@ TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
     SetCallbackTable(gTestRueckrufe, 4);
     EXPECT_EQ(LoadPanel(0, "gibtsnicht.uir", 1), TK_FEHLER_DATEI);
     EXPECT_EQ(LoadPanel(0, "wlr7sinus_uir.uir", 2), TK_FEHLER_PANELNUMMER);
-    SetCallbackTable(gTestRueckrufe, 1);  // "Speichern" answers to no function
+    const CallbackEntry ohneSpeichern[] = {gTestRueckrufe[0], gTestRueckrufe[2], gTestRueckrufe[3]};
+    SetCallbackTable(ohneSpeichern, 3);  // the button's callback answers to no function
     EXPECT_EQ(LoadPanel(0, "wlr7sinus_uir.uir", 1), TK_FEHLER_RUECKRUF);
     const CallbackEntry falsch[] = {gTestRueckrufe[0], gTestRueckrufe[1], gTestRueckrufe[2],
                                     {"Menu_Main", ControlAufzeichnen, nullptr, nullptr}};
