@@ -36,6 +36,8 @@ TEST(Batch, JedeOptionWirktWieImFenster)
     l = Ausfuehren({"--peak", "-3", "--period", "100", "--output", "-"});
     EXPECT_NE(l.aus.find("\n0.01000\t32.37\t10ms\t1\n"), std::string::npos) << "50 - 30 sin 36°: falls first";
 
+    for (const char *grenze : {"--umax=0.001", "--umax=10000", "--frequency=0.02", "--period=50000", "--periods=100"})
+        EXPECT_EQ(Ausfuehren({grenze, "--output", "/dev/null"}).code, 0) << grenze << ": the limits belong to the range";
     EXPECT_EQ(Ausfuehren({"--version"}).aus, "wlr7sinus-export 1.0\n");
     l = Ausfuehren({"--help"});
     EXPECT_EQ(l.code, 0);

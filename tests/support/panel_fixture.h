@@ -14,6 +14,8 @@
 
 /// What the next file dialogs answer: a path and the dialog's result.
 void DateiauswahlAntwort(const std::string &pfad, int ergebnis);
+/// The answer itself, as the seam takes it.
+int DateiauswahlAntworten(const char *titel, char *pfad, std::size_t groesse);
 /// Titles of the file dialogs shown so far.
 extern std::vector<std::string> gDateiauswahlTitel;
 

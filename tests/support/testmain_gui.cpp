@@ -9,7 +9,9 @@ namespace {
 std::string gPfad;
 int gErgebnis = 0;
 
-int Antworten(const char *titel, char *pfad, std::size_t groesse)
+}  // namespace
+
+int DateiauswahlAntworten(const char *titel, char *pfad, std::size_t groesse)
 {
     gDateiauswahlTitel.push_back(titel);
     if (gErgebnis > 0 && gPfad.size() + 1 > groesse)
@@ -17,8 +19,6 @@ int Antworten(const char *titel, char *pfad, std::size_t groesse)
     TK_TextKopieren(pfad, groesse, gErgebnis > 0 ? gPfad.c_str() : "");
     return gErgebnis;
 }
-
-}  // namespace
 
 void DateiauswahlAntwort(const std::string &pfad, int ergebnis)
 {
@@ -29,7 +29,7 @@ void DateiauswahlAntwort(const std::string &pfad, int ergebnis)
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    TK_DateiauswahlAbfangen(Antworten);
+    TK_DateiauswahlAbfangen(DateiauswahlAntworten);
     if (!::testing::GTEST_FLAG(list_tests))
         InitCVIRTEEx(nullptr, argv, nullptr);  // without a display it ends the program with -1
     return RUN_ALL_TESTS();

@@ -103,8 +103,10 @@ TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
     int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
     EXPECT_EQ(WriteLine(f, "ganz", 4), 4);
     EXPECT_EQ(CVI_CloseFile(f), 0);
-    gTempVersagt = false;
     EXPECT_EQ(DateiLesen(pfad), "ganz\n");
+    gCloseVersagt = true;  // in place too, a failed close is reported
+    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile(pfad.c_str(), 2, 0, 1)), -1);
+    gCloseVersagt = gTempVersagt = false;
 }
 
 TEST(Exportdatei, OeffnenScheitertSofortMitGrund)

@@ -34,6 +34,10 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     tk::GraphCtrl *g = tk::graph(h, 12);
     EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 0.21);
     EXPECT_DOUBLE_EQ(Achse(g, Qt::Vertical)->max(), 10.0);
+    EXPECT_EQ(Achse(g, Qt::Horizontal)->tickType(), QValueAxis::TicksDynamic) << "ticks on round numbers";
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->tickInterval(), 0.05);
+    EXPECT_EQ(Achse(g, Qt::Horizontal)->labelFormat(), QStringLiteral("%.2f"));
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Vertical)->tickInterval(), 2.0);
     EXPECT_DOUBLE_EQ(g->gezeichnet()[0].y(), 5.0) << "drawn in volts, kept in percent";
     auto *serie = static_cast<QLineSeries *>(g->chart()->series().constFirst());
     EXPECT_EQ(serie->pen().color(), QColor(0, 153, 255));
@@ -63,6 +67,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
     Achse(g, Qt::Horizontal)->setRange(1.0, 1.1);  // a drag, read in seconds: full detail
     EXPECT_DOUBLE_EQ(g->von(), 100.0);
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->tickInterval(), 0.02) << "ticks of the shown stretch";
     EXPECT_EQ(g->gezeichnet().size(), 2 * 11 - 1);
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 1.0);
     Achse(g, Qt::Horizontal)->setRange(500.0, 500.5);  // half a sample

@@ -5,9 +5,15 @@
 #include "panel_fixture.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QTimer>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <clocale>
+#include <ctime>
+#include <utime.h>
 #include <cmath>
 
 TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
@@ -131,4 +137,35 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
     qobject_cast<QStandardItemModel *>(ring->model())->item(2)->setEnabled(false);
     EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the helper ends where the ring refuses";
+}
+
+TEST(Dateiauswahl, DeutschWasAuchDieUmgebungSagtUndGrossGenug)
+{
+    const std::string ordner = TestOrdner(), datei = ordner + "/alt.txt";
+    DateiSchreiben(datei, "x");
+    const struct utimbuf zeit = {1700000000, 1700000000};
+    utime(datei.c_str(), &zeit);
+    char erwartet[32];
+    const time_t t = zeit.modtime;
+    std::strftime(erwartet, sizeof erwartet, "%d.%m.%y %H:%M", std::localtime(&t));
+    QString datum;
+    QSize groesse;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        groesse = dialog->size();
+        auto *liste = dialog->findChild<QTreeView *>();
+        QElapsedTimer uhr;
+        for (uhr.start(); datum.isEmpty() && uhr.elapsed() < 5000;) {  // the folder is read in the background
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            datum = liste->model()->index(0, 3, liste->rootIndex()).data().toString();
+        }
+        dialog->reject();
+    });
+    TK_DateiauswahlAbfangen(nullptr);
+    char pfad[300];
+    EXPECT_EQ(FileSelectPopup(ordner.c_str(), "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, pfad, sizeof pfad), 0);
+    TK_DateiauswahlAbfangen(DateiauswahlAntworten);
+    EXPECT_EQ(datum.toStdString(), erwartet) << "under LC_ALL=C.UTF-8 too";
+    EXPECT_GE(groesse.width(), 860);
 }
