@@ -92,17 +92,28 @@ mode_t neueRechte()
     return 0666 & ~maske;
 }
 
-// The regular file to replace: a symbolic link is followed, so that the
-// link stays and the file it points to gets the new content.
-std::string zielDatei(const char *pfad)
+// The folder a path lies in ("." for a bare name, "/" for the root).
+std::string ordnerVon(const std::string &pfad)
 {
-    struct stat l;
-    if (::lstat(pfad, &l) == 0 && S_ISLNK(l.st_mode)) {
-        if (char *echt = ::realpath(pfad, nullptr)) {
-            std::string s = echt;
-            std::free(echt);
-            return s;
-        }
+    const size_t schnitt = pfad.rfind('/');
+    return schnitt == std::string::npos ? "." : pfad.substr(0, schnitt ? schnitt : 1);
+}
+
+// The regular file to replace: a symbolic link is followed, so that the
+// link stays and the file it points to gets the new content; a link that
+// points nowhere yet names the file to create.
+std::string zielDatei(std::string pfad)
+{
+    for (int tiefe = 0; tiefe < 40; ++tiefe) {
+        struct stat l;
+        if (::lstat(pfad.c_str(), &l) != 0 || !S_ISLNK(l.st_mode))
+            return pfad;
+        char ziel[4096];
+        const ssize_t n = ::readlink(pfad.c_str(), ziel, sizeof ziel - 1);
+        if (n <= 0)
+            return pfad;
+        ziel[n] = '\0';
+        pfad = ziel[0] == '/' ? std::string(ziel) : ordnerVon(pfad) + "/" + ziel;
     }
     return pfad;
 }
@@ -112,9 +123,8 @@ int ersetzen(const char *pfad, const struct stat *alt)
     Datei d;
     d.art = ERSETZEN;
     d.ziel = zielDatei(pfad);
-    const size_t schnitt = d.ziel.rfind('/');
-    const std::string ordner = schnitt == std::string::npos ? "." : d.ziel.substr(0, schnitt ? schnitt : 1);
-    const std::string name = schnitt == std::string::npos ? d.ziel : d.ziel.substr(schnitt + 1);
+    const std::string ordner = ordnerVon(d.ziel);
+    const std::string name = d.ziel.substr(d.ziel.rfind('/') + 1);
     // An existing file that may not be written is not replaced either.
     if (alt && ::access(d.ziel.c_str(), W_OK) != 0)
         return fehler(errno);
@@ -279,9 +289,7 @@ int CVI_CloseFile(int handle)
             ::unlink(f.temp.c_str());  // the old file stays as it was
         } else {
             // The rename itself reaches the disk with its folder.
-            const size_t schnitt = f.ziel.rfind('/');
-            const std::string ordner = schnitt == std::string::npos ? "." : f.ziel.substr(0, schnitt ? schnitt : 1);
-            int od = oeffnen(ordner.c_str(), O_RDONLY | O_DIRECTORY);
+            int od = oeffnen(ordnerVon(f.ziel).c_str(), O_RDONLY | O_DIRECTORY);
             if (od >= 0) {
                 ::fsync(od);
                 ::close(od);

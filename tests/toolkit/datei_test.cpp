@@ -66,6 +66,12 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(Dateien(ordner), 2u) << "no temporary file is left";
 
+    symlink("neu/../b.txt", (ordner + "/haengt").c_str());  // a link to no file yet names it
+    mkdir((ordner + "/neu").c_str(), 0755);
+    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/haengt").c_str(), 2, 0, 1)), 0);
+    EXPECT_TRUE(std::filesystem::exists(ordner + "/b.txt")) << "followed and created";
+    ASSERT_EQ(lstat((ordner + "/haengt").c_str(), &verweis), 0);
+    EXPECT_TRUE(S_ISLNK(verweis.st_mode));
     const mode_t maske = umask(022);  // a new file: 0666 less the umask
     EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu.txt").c_str(), 2, 0, 1)), 0);
     umask(maske);
