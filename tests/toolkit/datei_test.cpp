@@ -95,6 +95,8 @@ TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
         *v.versagt = false;
         EXPECT_STREQ(TK_FehlerGrund(TK_DateiFehler()), v.grund);
     }
+    int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);  // discarded on purpose
+    EXPECT_EQ(WriteLine(f, "neu", 3) + TK_DateiVerwerfen(f), 3);
     EXPECT_EQ(DateiLesen(pfad), "alt\n");
     EXPECT_EQ(Dateien(ordner), 1u) << "no temporary file, no new file";
 
@@ -106,7 +108,7 @@ TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
     EXPECT_EQ(MitGrenze(pfad, 12, false, true), 0);
     EXPECT_EQ(DateiLesen(pfad), "1234\nab\ncd\n") << "a block keeps its whole lines";
     gTempVersagt = true;
-    int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
+    f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
     EXPECT_EQ(WriteLine(f, "ganz", 4), 4);
     EXPECT_EQ(CVI_CloseFile(f), 0);
     EXPECT_EQ(DateiLesen(pfad), "ganz\n");

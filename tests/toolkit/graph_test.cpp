@@ -100,9 +100,10 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     const QPoint oben = g->chart()->plotArea().topRight().toPoint() + QPoint(-3, 3);
     QMouseEvent bewegung(QEvent::MouseMove, oben, g->viewport()->mapToGlobal(oben), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-    QApplication::sendEvent(g->viewport(), &bewegung);
     QLabel *anzeige = g->findChild<QLabel *>();
-    ASSERT_TRUE(anzeige && anzeige->isVisible());
+    ASSERT_TRUE(anzeige && !anzeige->isVisible()) << "nothing to read before the mouse comes";
+    QApplication::sendEvent(g->viewport(), &bewegung);
+    ASSERT_TRUE(anzeige->isVisible());
     EXPECT_LT(anzeige->geometry().bottom(), g->chart()->plotArea().top()) << "never over the curve";
     g->ganzZeigen();
     EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the old view";

@@ -59,6 +59,9 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
     SetCtrlIndex(h, 9, 4);
     EXPECT_EQ(Wert(h, 4), v) << "the full double";
     EXPECT_EQ(Anzeige(h, 4), "3.536") << "shown rounded";
+    tk::numerisch(h, 4)->setzeStellen(5);
+    EXPECT_EQ(Anzeige(h, 4), "3.53553");
+    tk::numerisch(h, 4)->setzeStellen(3);
     EXPECT_TRUE(gEreignisse.empty());
     EXPECT_EQ(SetCtrlVal(h, 10, 9), TK_FEHLER_ARGUMENT);
     EXPECT_EQ(SetCtrlIndex(h, 9, 17), TK_FEHLER_ARGUMENT);
