@@ -20,6 +20,7 @@ aufraeumen() {
   rm -rf --one-file-system "$arbeit"
 }
 trap aufraeumen EXIT
+trap 'exit 1' INT TERM HUP  # a stop by signal cleans up as well
 
 quellen=()
 for q in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
