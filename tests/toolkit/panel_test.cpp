@@ -34,9 +34,10 @@ TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
 TEST_F(PanelTest, TitelSchliessfeldMenuUndFokusereignisse)
 {
     char titel[5];
-    SetPanelAttribute(h, ATTR_TITLE, "WLR7-Dovarizuz V 1.0");
-    GetPanelAttribute(h, ATTR_TITLE, titel, sizeof titel);
+    EXPECT_EQ(SetPanelAttribute(h, ATTR_TITLE, "WLR7-Dovarizuz V 1.0") + SetPanelAttribute(h, 618, 1), 0);
+    EXPECT_EQ(GetPanelAttribute(h, ATTR_TITLE, titel, sizeof titel), 0);
     EXPECT_STREQ(titel, "WLR7");
+    EXPECT_EQ(DisplayPanel(h), 0);
     QWidget anderes;
     Zeigen();
     anderes.show();
