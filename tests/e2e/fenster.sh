@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window (Xvfb, openbox) from the
-# keyboard and the mouse, as a person would, under LANG=C.UTF-8: typing
-# right after start, the wheel over a field without focus, inputs with
-# coupling, both rings, Enter on the export button, the dialog with its
-# overwrite question, then Datei > Beenden. A second run starts on the
-# platform list "wayland;xcb" and ends through the close box.
+# keyboard and the mouse, as a person would, under LANG=C.UTF-8; a second
+# run starts on the platform list "wayland;xcb" and ends by the close box.
 # Arguments: the program, the batch exporter, a folder for screenshots.
 set -euo pipefail
 programm=$(realpath "$1")
@@ -17,12 +14,12 @@ aufraeumen() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm
 trap aufraeumen EXIT
 
 fehler() {
-  echo "FEHLER: $*" >&2
+  echo "FEHLER in Lauf ${lauf:-?}: $*" >&2
   cat "$arbeit/openbox.log" "$arbeit/programm.log" >&2 2>/dev/null || true
-  echo "Lauf: ${lauf:-?}" >&2
   [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null
   exit 1
 }
+bild() { [ -z "$bilder" ] || import -window root "$bilder/e2e-$1.png"; }
 
 # Polls until a command succeeds, at most $1 seconds.
 warten() {
@@ -34,15 +31,13 @@ warten() {
 }
 
 exec 3>"$arbeit/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
-pids+=($!)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 & pids+=($!)
 warten 60 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
 export DISPLAY=":$(head -n1 "$arbeit/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_TIME LC_MESSAGES
 export LANG=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
 warten 60 xdpyinfo || fehler "Xvfb nimmt keine Verbindung an"
-openbox >"$arbeit/openbox.log" 2>&1 &
-pids+=($!)
+openbox >"$arbeit/openbox.log" 2>&1 & pids+=($!)
 wm_bereit() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 warten 60 wm_bereit || fehler "openbox startet nicht"
 
@@ -50,13 +45,10 @@ fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 
 starten() {
   rm -f "$arbeit/exit"
-  (cd "$arbeit" && env "$@" "$programm" >"$arbeit/programm.log" 2>&1 && echo 0 >"$arbeit/exit" ||
-    echo $? >"$arbeit/exit") &
-  pids+=($!)
-  warten 60 fenster "WLR7-Dovarizuz V 1.0" || fehler "kein Fenster"
+  (cd "$arbeit"; c=0; env "$@" "$programm" >"$arbeit/programm.log" 2>&1 || c=$?; echo $c >"$arbeit/exit") & pids+=($!)
+  warten 60 fenster "WLR7-Dovarizuz V 1.0" || fehler "kein Fenster mit dem Titel"
   win=$(fenster "WLR7-Dovarizuz V 1.0")
   xdotool windowactivate --sync "$win"
-  [ "$(xdotool getwindowname "$win")" = "WLR7-Dovarizuz V 1.0" ] || fehler "Titel"
 }
 
 beendet_mit_null() {
@@ -82,7 +74,7 @@ xdotool key Tab Tab                # number of periods
 tippen "1,5"; xdotool key Return   # a comma works as decimal separator
 xdotool key Tab Up                 # time base: 10ms -> 5ms
 xdotool key Tab Down Down          # curve: Kurve 1 -> Kurve 3
-[ -n "$bilder" ] && import -window root "$bilder/e2e-eingaben.png"
+bild eingaben
 printf 'alt\n' >"$arbeit/kurve.txt"
 xdotool key Tab Return             # Enter on Exportieren
 warten 20 fenster "Kurve exportieren" || fehler "kein Dateidialog"
@@ -91,7 +83,7 @@ xdotool windowactivate --sync "$dialog"
 tippen "$arbeit/kurve.txt"; xdotool key Return
 zwei_fenster() { [ "$(xdotool search --onlyvisible --name '^Kurve exportieren$' | wc -l)" -ge 2 ]; }
 warten 20 zwei_fenster || fehler "keine Frage vor dem Überschreiben"
-[ -n "$bilder" ] && import -window root "$bilder/e2e-ueberschreiben.png"
+bild ueberschreiben
 xdotool key alt+j                  # "Ja": replace it
 warten 20 sh -c "! grep -qx alt '$arbeit/kurve.txt'" || fehler "alte Datei nicht ersetzt"
 warten 10 sh -c "! xdotool search --onlyvisible --name '^Kurve exportieren$'"
@@ -103,15 +95,13 @@ warten 10 cmp -s "$arbeit/kurve.txt" "$arbeit/batch.txt" || {
 [ "$(ls -A "$arbeit" | grep -c '^\.kurve')" = 0 ] || fehler "temporäre Datei übrig"
 
 xdotool windowactivate --sync "$win"
-xdotool key alt+d
-xdotool key b
+xdotool key alt+d b                # Datei > Beenden
 beendet_mit_null
 
-# Run 2: Qt's platform list (no Wayland here, so X11), the close box (the
-# window manager's close, alt+F4).
+# Run 2: Qt's platform list (no Wayland here, so X11); alt+F4 is the close box.
 lauf=2
 starten QT_QPA_PLATFORM="wayland;xcb"
-[ -n "$bilder" ] && import -window root "$bilder/e2e-start.png"
+bild start
 xdotool key alt+F4
 beendet_mit_null
 echo "1 passed, 0 failed"

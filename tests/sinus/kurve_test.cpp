@@ -16,12 +16,7 @@ struct Kurve {
 
     Kurve(double umax, double dach, double offset, double periodeMs, double perioden, double tbMs)
     {
-        Eingabewerte e = {};
-        e.dUmax = umax;
-        e.dAmplitudeDach = dach;
-        e.dOffset = offset;
-        e.dPeriodendauer = periodeMs;
-        e.dAnzahlPerioden = perioden;
+        const Eingabewerte e = {umax, dach, 0.0, offset, 0.0, periodeMs, perioden, 0, "", 1};
         s.iAnzahlPunkte = 77;  // the array fields are not the derivation's
         Sinus_Ableiten(&e, tbMs, &s);
         EXPECT_EQ(s.iAnzahlPunkte, 77);
@@ -51,36 +46,32 @@ double Erwartet(double amp, double offset, int proPeriode, int k)
 TEST(Kurve, ZeitbasisNurMitGenauemLabel)
 {
     MeldungenLeeren();
-    const double ms[] = {0.05, 0.1, 0.2, 0.5, 1, 2, 3, 4, 5, 10, 20, 50, 100, 1000, 10000, 60000, 3600000};
     ASSERT_EQ(Zeitbasis_Anzahl(), 17);
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(Zeitbasis_Ermitteln(Zeitbasis_Label(i)), ms[i]) << Zeitbasis_Label(i);
-    EXPECT_STREQ(Zeitbasis_Label(9), "10ms");
     EXPECT_EQ(Zeitbasis_Label(17), nullptr);
+    for (int i = 1; i < 17; ++i)  // from 50 us to an hour, each step longer
+        EXPECT_GT(Zeitbasis_Ermitteln(Zeitbasis_Label(i)), Zeitbasis_Ermitteln(Zeitbasis_Label(i - 1))) << i;
+    for (const auto &[label, ms] : {std::pair{"50us", 0.05}, {"3ms", 3.0}, {"10ms", 10.0}, {"1s", 1000.0},
+                                    {"10s", 10000.0}, {"1min", 60000.0}, {"1std", 3600000.0}})
+        EXPECT_EQ(Zeitbasis_Ermitteln(label), ms) << label;
     EXPECT_TRUE(gMeldungen.empty());
     for (const char *label : {"10MS", "10 ms", "10ms ", "2s", ""})
         EXPECT_EQ(Zeitbasis_Ermitteln(label), 1.0) << '"' << label << '"';
     ASSERT_EQ(gMeldungen.size(), 5u) << "every call warns again";
-    EXPECT_EQ(gMeldungen[0].titel, "Warnung");
-    EXPECT_EQ(gMeldungen[0].text, "Zeitbasis nicht gefunden");
+    EXPECT_EQ(gMeldungen[0].titel + ": " + gMeldungen[0].text, "Warnung: Zeitbasis nicht gefunden");
 }
 
 TEST(Kurve, AbleitungRundungUndPunktgrenze)
 {
-    Kurve k(10.0, 5.0, 5.0, 200.0, 1.0, 10.0);  // the panel's defaults
-    EXPECT_EQ(k.s.dFaktor, 10.0);
-    EXPECT_EQ(k.s.dAmplitude, 50.0);
-    EXPECT_EQ(k.s.dOffset, 50.0);
-    EXPECT_EQ(k.s.dPeriodendauer, 200.0);
-    EXPECT_EQ(k.s.iPunkteProPeriode, 20);
+    const Kurve k(10.0, 5.0, 5.0, 200.0, 1.0, 10.0);  // the panel's defaults
+    EXPECT_EQ(std::make_tuple(k.s.dFaktor, k.s.dAmplitude, k.s.dOffset, k.s.dPeriodendauer, k.s.iPunkteProPeriode),
+              std::make_tuple(10.0, 50.0, 50.0, 200.0, 20));
     EXPECT_EQ(k.w.size(), 22u);
     // Samples per period: ratio rounded half up, at least 1.
     const struct { double periode, tb; int pro; } faelle[] = {
         {3.0, 2.0, 2}, {0.05, 0.1, 1}, {0.05, 0.2, 1}, {0.3, 0.2, 1}, {50000, 0.05, 1000000}};
     for (const auto &f : faelle)
         EXPECT_EQ(Kurve(10, 5, 5, f.periode, 0.01, f.tb).s.iPunkteProPeriode, f.pro) << f.periode / f.tb;
-    EXPECT_EQ(Sinus_Runden(NAN), 1);
-    EXPECT_EQ(Sinus_Runden(1e300), INT32_MAX);
+    EXPECT_EQ(std::make_pair(Sinus_Runden(NAN), Sinus_Runden(1e300)), std::make_pair(1, INT32_MAX));
     // N rounds half up (2 x 1.25 = 2.5 gives 3), at least 1; two values more.
     EXPECT_EQ(Kurve(10, 5, 5, 4.0, 1.25, 2.0).w.size(), 5u);
     EXPECT_EQ(Kurve(10, 5, 5, 1.0, 0.3, 1.0).w.size(), 3u);
@@ -110,9 +101,8 @@ TEST(Kurve, WerteFortsetzungUndBegrenzung)
     EXPECT_EQ(std::count(cut.w.begin(), cut.w.end(), 100.0), 5);
     EXPECT_EQ(std::count(cut.w.begin(), cut.w.end(), 0.0), 5);
     EXPECT_EQ(Kurve(10, 5, -20, 200, 1, 10).w, std::vector<double>(22, 0.0));
-    Kurve fallend(10, -5, 5, 200, 1, 10);  // a negative amplitude falls first
-    EXPECT_NEAR(fallend.w[6], 0.0, 1e-9);
-    EXPECT_NEAR(fallend.w[16], 100.0, 1e-9);
+    const Kurve fallend(10, -5, 5, 200, 1, 10);  // a negative amplitude falls first
+    EXPECT_EQ(std::make_pair(fallend.w[6], fallend.w[16]), std::make_pair(0.0, 100.0));
     for (double v : Kurve(10, 5, -0.0, 200, 1, 10).w)
         EXPECT_FALSE(std::signbit(v)) << "no -0.00 in the export";
     EXPECT_EQ(Kurve(10, INFINITY, 5, 200, 1, 10).w[1], 100.0) << "not a number becomes 100";
@@ -132,20 +122,16 @@ TEST(Kurve, StatuszeileUndBegrenzteStrecken)
               "3 von 16358 Punkten · 1 Punkt je Periode · Schritt 1 h · Dauer 3 h");
     EXPECT_EQ(Kurve(10, 5, 5, 0.3, 2, 0.05).Status(0.05),
               "12 von 16358 Punkten · 6 Punkte je Periode · Schritt 50 µs · Dauer 600 µs");
-    Sinuskurve leer = {};
-    char text[40];
-    Sinus_StatusText(&leer, 10, text, sizeof text);  // after a failed allocation
-    EXPECT_STREQ(text, "Keine Kurve");
+    Kurve leer(10, 5, 5, 200, 1, 10);
+    leer.s.iAnzahlPunkte = 0;  // as after a failed allocation
+    EXPECT_EQ(leer.Status(10), "Keine Kurve");
 
     Kurve k(10, 8, 5, 200, 1, 10);
     int von[2], bis[2], oben[2];
     ASSERT_EQ(Sinus_BegrenzteStrecken(&k.s, von, bis, oben, 1), 2) << "counts past the room it fills";
-    EXPECT_EQ(von[0], 4);  // samples k = 3 to 7 at 100 %
-    EXPECT_EQ(bis[0], 8);
-    EXPECT_EQ(oben[0], 1);
+    EXPECT_EQ(std::make_tuple(von[0], bis[0], oben[0]), std::make_tuple(4, 8, 1)) << "k = 3 to 7 at 100 %";
     Sinus_BegrenzteStrecken(&k.s, von, bis, oben, 2);
-    EXPECT_EQ(von[1], 14);
-    EXPECT_EQ(oben[1], 0);
+    EXPECT_EQ(std::make_pair(von[1], oben[1]), std::make_pair(14, 0));
     const Kurve ungeschnitten(10, 5, 5, 200, 2, 10), voll(10, 1, 20, 200, 1, 10);
     EXPECT_EQ(Sinus_BegrenzteStrecken(&ungeschnitten.s, von, bis, oben, 2), 0);
     ASSERT_EQ(Sinus_BegrenzteStrecken(&voll.s, von, bis, oben, 2), 1);

@@ -30,6 +30,14 @@ struct Einrichtung {
 
 void MeldungenLeeren() { gMeldungen.clear(); }
 
+std::string MeldungenText()
+{
+    std::string text;
+    for (const Meldung &m : gMeldungen)
+        text += m.titel + ": " + m.text + "\n";
+    return text;
+}
+
 std::string TestOrdner()
 {
     char muster[] = "/tmp/wlr7test-XXXXXX";
@@ -47,8 +55,13 @@ void DateiSchreiben(const std::string &pfad, const std::string &text)
 
 std::string DateiLesen(const std::string &pfad)
 {
-    std::ifstream f(pfad, std::ios::binary);
     std::stringstream s;
-    s << f.rdbuf();
+    s << std::ifstream(pfad, std::ios::binary).rdbuf();
     return s.str();
+}
+
+std::size_t Eintraege(const std::string &ordner)
+{
+    auto it = std::filesystem::directory_iterator(ordner);
+    return static_cast<std::size_t>(std::distance(it, std::filesystem::directory_iterator()));
 }

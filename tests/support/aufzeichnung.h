@@ -13,6 +13,8 @@ struct Meldung {
 /// Every message popup since the last Leeren(), oldest first.
 extern std::vector<Meldung> gMeldungen;
 void MeldungenLeeren();
+/// Every popup since then as "title: text" lines.
+std::string MeldungenText();
 
 /// A fresh, empty folder for one test's files.
 std::string TestOrdner();
@@ -20,5 +22,7 @@ std::string TestOrdner();
 void DateiSchreiben(const std::string &pfad, const std::string &text);
 /// The whole content of a file ("" if there is none).
 std::string DateiLesen(const std::string &pfad);
+/// How many entries a folder holds (a left temporary file counts).
+std::size_t Eintraege(const std::string &ordner);
 
 #endif

@@ -2,28 +2,14 @@
 // offscreen) before the tests run, and file dialogs are answered.
 #include "panel_fixture.h"
 
-std::vector<std::string> gDateiauswahlTitel;
-
-namespace {
-
-std::string gPfad;
-int gErgebnis = 0;
-
-}  // namespace
-
 int DateiauswahlAntworten(const char *titel, char *pfad, std::size_t groesse)
 {
-    gDateiauswahlTitel.push_back(titel);
-    if (gErgebnis > 0 && gPfad.size() + 1 > groesse)
+    Dateiauswahl &a = gDateiauswahl;
+    a.titel.push_back(titel);
+    if (a.ergebnis > 0 && a.pfad.size() + 1 > groesse)
         return TK_FEHLER_PFAD_ZU_LANG;
-    TK_TextKopieren(pfad, groesse, gErgebnis > 0 ? gPfad.c_str() : "");
-    return gErgebnis;
-}
-
-void DateiauswahlAntwort(const std::string &pfad, int ergebnis)
-{
-    gPfad = pfad;
-    gErgebnis = ergebnis;
+    TK_TextKopieren(pfad, groesse, a.ergebnis > 0 ? a.pfad.c_str() : "");
+    return a.ergebnis;
 }
 
 int main(int argc, char **argv)

@@ -23,8 +23,7 @@ QValueAxis *Achse(tk::GraphCtrl *g, Qt::Orientation o)
 TEST_F(PanelTest, PlotsAchsenUndLoeschen)
 {
     std::vector<double> werte(22, 50.0);
-    SetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, 0.1);
-    SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
+    EXPECT_EQ(SetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, 0.1) + SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01), 0);
     const int plot = PlotY(h, 12, werte.data(), 22, 4, 6, 24, 0, 1, MakeColor(0, 153, 255));
     EXPECT_GT(plot, 0);
     werte.assign(22, -1.0);  // the graph keeps its own copy
@@ -32,12 +31,12 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     ASSERT_EQ(TK_PlotWerte(h, 12, kopie, 22), 22);
     EXPECT_EQ(kopie[21], 50.0);
     tk::GraphCtrl *g = tk::graph(h, 12);
-    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 0.21);
-    EXPECT_DOUBLE_EQ(Achse(g, Qt::Vertical)->max(), 10.0);
-    EXPECT_EQ(Achse(g, Qt::Horizontal)->tickType(), QValueAxis::TicksDynamic) << "ticks on round numbers";
-    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->tickInterval(), 0.05);
-    EXPECT_EQ(Achse(g, Qt::Horizontal)->labelFormat(), QStringLiteral("%.2f"));
-    EXPECT_DOUBLE_EQ(Achse(g, Qt::Vertical)->tickInterval(), 2.0);
+    QValueAxis *x = Achse(g, Qt::Horizontal), *y = Achse(g, Qt::Vertical);
+    EXPECT_DOUBLE_EQ(x->max(), 0.21);
+    EXPECT_DOUBLE_EQ(y->max(), 10.0);
+    EXPECT_EQ(x->tickType(), QValueAxis::TicksDynamic) << "ticks on round numbers";
+    EXPECT_EQ(std::make_tuple(x->tickInterval(), x->labelFormat(), y->tickInterval()),
+              std::make_tuple(0.05, QStringLiteral("%.2f"), 2.0));
     EXPECT_DOUBLE_EQ(g->gezeichnet()[0].y(), 5.0) << "drawn in volts, kept in percent";
     auto *serie = static_cast<QLineSeries *>(g->chart()->series().constFirst());
     EXPECT_EQ(serie->pen().color(), QColor(0, 153, 255));
@@ -46,8 +45,7 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     EXPECT_EQ(PlotY(h, 12, kopie, 3, 2, 6, 24, 0, 1, 0), TK_FEHLER_ARGUMENT) << "only doubles";
     EXPECT_EQ(DeleteGraphPlot(h, 12, plot, 1), 0);
     EXPECT_EQ(TK_AnzahlPlots(h, 12), 1);
-    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
-    EXPECT_EQ(g->chart()->series().size(), 0);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1) + g->chart()->series().size(), 0);
 }
 
 TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
@@ -58,11 +56,11 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
         werte[i] = static_cast<double>(i % 100);
     PlotY(h, 12, werte.data(), 16360, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
+    auto spalten = [g] { return std::max(50, static_cast<int>(g->chart()->plotArea().width())); };
     QList<QPointF> p = g->gezeichnet();
-    EXPECT_LE(p.size(), 2 * std::max(50, static_cast<int>(g->chart()->plotArea().width())));
+    EXPECT_LE(p.size(), 2 * spalten());
     auto [lo, hi] = std::minmax_element(p.begin(), p.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
-    EXPECT_EQ(lo->y(), 0.0) << "every column shows its lowest and highest value";
-    EXPECT_EQ(hi->y(), 99.0);
+    EXPECT_EQ(std::make_pair(lo->y(), hi->y()), std::make_pair(0.0, 99.0)) << "each column's lowest and highest";
 
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
     Achse(g, Qt::Horizontal)->setRange(1.0, 1.1);  // a drag, read in seconds: full detail
@@ -74,9 +72,8 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
     EXPECT_DOUBLE_EQ(g->bis() - g->von(), tk::GraphCtrl::MIN_SPANNE);
     g->zoomen(5000.0, 15000.0);  // a wide stretch: reduced, and only that stretch
     p = g->gezeichnet();
-    EXPECT_LE(p.size(), 2 * std::max(50, static_cast<int>(g->chart()->plotArea().width())));
-    EXPECT_GE(p.front().x(), 5000.0);
-    EXPECT_LE(p.back().x(), 15000.0);
+    EXPECT_LE(p.size(), 2 * spalten());
+    EXPECT_TRUE(p.front().x() >= 5000.0 && p.back().x() <= 15000.0);
     g->zoomen(16350.0, 16362.0);  // past the end: shifted inside
     EXPECT_DOUBLE_EQ(g->bis(), 16359.0);
     g->ganzZeigen();
@@ -111,8 +108,7 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     const int von[] = {0, 3}, bis[] = {1, 3}, obenAn[] = {1, 0};
     EXPECT_EQ(TK_GraphMarkieren(h, 12, von, bis, obenAn, 2), 0);
     ASSERT_EQ(g->marken().size(), 2u);
-    EXPECT_TRUE(g->marken()[0].oben);
-    EXPECT_EQ(g->marken()[1].von, 3);
+    EXPECT_TRUE(g->marken()[0].oben && g->marken()[1].von == 3);
     EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, bis, obenAn, 1), TK_FEHLER_ARGUMENT);
     DeleteGraphPlot(h, 12, -1, 1);
     EXPECT_TRUE(g->marken().empty()) << "the marks belong to the curve";
@@ -125,16 +121,15 @@ TEST_F(PanelTest, GrafikAlsBildUndMeldungenAlsKlartext)
     PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     const std::string ordner = TestOrdner();
-    DateiauswahlAntwort(ordner + "/g.png", 2);
+    gDateiauswahl = {ordner + "/g.png", 2, {}};
     g->speichernFragen();
     EXPECT_EQ(DateiLesen(ordner + "/g.png").substr(1, 3), "PNG");
-    DateiauswahlAntwort(ordner + "/g.svg", 2);  // by its ending
+    gDateiauswahl.pfad = ordner + "/g.svg";  // by its ending
     g->speichernFragen();
     EXPECT_NE(DateiLesen(ordner + "/g.svg").find("Spannung [V]"), std::string::npos) << "the axes as shown";
-    DateiauswahlAntwort(ordner + "/fehlt/g.png", 2);
+    gDateiauswahl.pfad = ordner + "/fehlt/g.png";
     g->speichernFragen();
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].text, "Die Grafik konnte nicht gespeichert werden:\n" + ordner + "/fehlt/g.png");
+    EXPECT_EQ(MeldungenText(), "Fehler: Die Grafik konnte nicht gespeichert werden:\n" + ordner + "/fehlt/g.png\n");
 
     bool klartext = false;
     QTimer::singleShot(0, [&] {

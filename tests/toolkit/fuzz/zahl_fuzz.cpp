@@ -10,29 +10,19 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-bool leer(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    std::string text(reinterpret_cast<const char *>(daten), groesse);
-    text = text.c_str();  // up to the first NUL, as a C text
-    std::string kern = text;
-    while (!kern.empty() && leer(kern.back()))
-        kern.pop_back();
+    const std::string text = std::string(reinterpret_cast<const char *>(daten), groesse).c_str();  // up to a NUL
+    const char *const leer = " \t\n\r\v\f";
+    std::string kern = text.substr(0, text.find_last_not_of(leer) + 1);
     bool nurZahlzeichen = true;
     for (char &c : kern) {
-        if (c == ',')
-            c = '.';
-        else if (std::strchr("0123456789+-.eE", c) == nullptr && !leer(c))
-            nurZahlzeichen = false;
+        c = c == ',' ? '.' : c;
+        nurZahlzeichen &= std::strchr("0123456789+-.eE \t\n\r\v\f", c) != nullptr;
     }
     char *ende = nullptr;
     const double erwartet = std::strtod(kern.c_str(), &ende);
-    const bool strtodGanz = !kern.empty() && *ende == '\0' && ende != kern.c_str();
+    const bool strtodGanz = !kern.empty() && *ende == '\0';
 
     double wert = 0.0;
     if (TK_ZahlLesen(text.c_str(), &wert)) {
