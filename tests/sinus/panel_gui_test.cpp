@@ -1,6 +1,5 @@
 // The sine curve on the real panel: the first curve, coupling, refusal, the
-// status line and marks, a failed allocation, the export button, and the
-// window's file against the batch exporter's.
+// status line and marks, a failed allocation, and the export button.
 #include "../cli/lauf.h"
 #include "Sinuserzeugung_gui.h"
 #include "graph_gui.h"
@@ -38,8 +37,7 @@ protected:
     {
         double x = 0.0, y = 0.0;
         GetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, &x);
-        GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y);
-        return {x, y};
+        return GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y), std::pair(x, y);
     }
     static void Exportieren(const std::string &datei, int ergebnis = 2)
     {
@@ -161,28 +159,4 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
         EXPECT_EQ(MeldungenText(), "Fehler #308202: Fehler beim Öffnen der Datei\n" + grund + "\n");
     }
-}
-
-TEST_F(SinusPanel, DateiGleichtDerDesBatchexporters)
-{
-    Tippen(WLR7UMAX, "7.5");
-    Tippen(AMPLITUDEEFF, "3,3");
-    Tippen(FREQUENZ, "3");
-    TK_RingWaehlen(gPanelMain, ZEITBASIS, 3);
-    TK_RingWaehlen(gPanelMain, KURVENNUMMER, 2);
-    Tippen(ANZAHLPERIODEN, "2.7");
-    Tippen(OFFSET, "-1e-310");
-    const std::string datei = TestOrdner() + "/fenster.txt";
-    auto batch = [](std::vector<std::string> a) {
-        for (const char *s : {"--umax", "7.5", "--timebase", "500us", "--curve", "3", "--periods", " 2.7", "--offset",
-                              "-1e-310", "--output", "-"})
-            a.push_back(s);
-        return Ausfuehren(a).aus;
-    };
-    Exportieren(datei);
-    EXPECT_EQ(batch({"--rms", "3,3", "--frequency=3"}), DateiLesen(datei));
-    Tippen(AMPLITUDEDACH, "-12");
-    Tippen(PERIODENDAUER, "0.3");
-    Exportieren(datei);
-    EXPECT_EQ(batch({"--peak", "-12", "--period", "0.3"}), DateiLesen(datei));
 }

@@ -1,8 +1,0 @@
-// Test programs of the core: no toolkit start, no display.
-#include <gtest/gtest.h>
-
-int main(int argc, char **argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
