@@ -13,8 +13,7 @@ int gWerte = -1;
 int Starten(void (*waehrend)(void *))
 {
     TK_Spaeter(waehrend, nullptr);
-    char name[] = "wlr7sinus";
-    char *argv[] = {name, nullptr};
+    char name[] = "wlr7sinus", *argv[] = {name, nullptr};
     return WLR7_Main(1, argv);
 }
 

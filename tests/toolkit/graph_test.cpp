@@ -91,7 +91,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
 TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
 {
     Zeigen();
-    double w[4] = {100, 100, 50, 0};
+    double w[4] = {100, 100, 50, 100.0 / 3.0};
     PlotY(h, 12, w, 4, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     const QPoint oben = g->chart()->plotArea().topRight().toPoint() + QPoint(-3, 3);
@@ -101,6 +101,7 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     ASSERT_TRUE(anzeige && !anzeige->isVisible()) << "nothing to read before the mouse comes";
     QApplication::sendEvent(g->viewport(), &bewegung);
     ASSERT_TRUE(anzeige->isVisible());
+    EXPECT_TRUE(anzeige->text().endsWith(QStringLiteral(": 33.3333"))) << anzeige->text().toStdString();
     EXPECT_LT(anzeige->geometry().bottom(), g->chart()->plotArea().top()) << "never over the curve";
     g->ganzZeigen();
     EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the old view";

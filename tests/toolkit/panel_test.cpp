@@ -1,19 +1,14 @@
 // Panels and controls on the real widgets: loading, events, values, ranges,
-// what a person expects of focus, wheel and keys, and the file dialog.
+// and what a person expects of focus, wheel and keys.
 #include "intern_gui.h"
 #include "numeric_gui.h"
 #include "panel_fixture.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardItemModel>
-#include <QTimer>
-#include <QTreeView>
 #include <clocale>
 #include <cmath>
-#include <utime.h>
 
 TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
 {
@@ -132,31 +127,4 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
     qobject_cast<QStandardItemModel *>(ring->model())->item(2)->setEnabled(false);
     EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the helper ends where the ring refuses";
-}
-
-TEST(Dateiauswahl, DeutscheDatenWasAuchDieUmgebungSagt)
-{
-    const std::string ordner = TestOrdner(), datei = ordner + "/alt.txt";
-    DateiSchreiben(datei, "x");
-    const struct utimbuf zeit = {1700000000, 1700000000};
-    utime(datei.c_str(), &zeit);
-    char erwartet[32];
-    std::strftime(erwartet, sizeof erwartet, "%d.%m.%y %H:%M", std::localtime(&zeit.modtime));
-    QString datum;
-    QTimer::singleShot(0, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        auto *liste = dialog ? dialog->findChild<QTreeView *>() : nullptr;
-        QElapsedTimer uhr;
-        for (uhr.start(); liste && datum.isEmpty() && uhr.elapsed() < 5000;) {  // the folder is read meanwhile
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-            datum = liste->model()->index(0, 3, liste->rootIndex()).data().toString();
-        }
-        if (dialog)
-            dialog->reject();
-    });
-    TK_DateiauswahlAbfangen(nullptr);
-    char pfad[300];
-    EXPECT_EQ(FileSelectPopup(ordner.c_str(), "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, pfad, sizeof pfad), 0);
-    TK_DateiauswahlAbfangen(DateiauswahlAntworten);
-    EXPECT_EQ(datum.toStdString(), erwartet) << "under LC_ALL=C.UTF-8 too";
 }

@@ -28,6 +28,8 @@ TEST(SineWave, FortsetzungUeberDiePhaseUndExakteViertel)
     EXPECT_EQ(w[10], 0.0);
     EXPECT_EQ(w[15], -50.0);
     EXPECT_EQ(SineWave(-1, 1.0, f, &phase, w), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(SineWave(1, 1.0, f, &phase, nullptr), TK_FEHLER_ARGUMENT) << "no room for one value";
+    EXPECT_EQ(SineWave(0, 1.0, f, &phase, nullptr), 0);
 }
 
 TEST(Text, KopienBleibenInIhrerFlaecheUndTeilenKeinZeichen)
