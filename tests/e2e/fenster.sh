@@ -10,12 +10,14 @@ bilder=${3:-}
 
 arbeit=$(mktemp -d /tmp/wlr7-e2e-XXXXXX)
 pids=()
-aufraeumen() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$arbeit"; }
+# Waits for each to end, so that no server of this run is still going away
+# when the next run starts.
+aufraeumen() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null || true; done; rm -rf "$arbeit"; }
 trap aufraeumen EXIT
 
 fehler() {
   echo "FEHLER in Lauf ${lauf:-?}: $*" >&2
-  cat "$arbeit/openbox.log" "$arbeit/programm.log" >&2 2>/dev/null || true
+  cat "$arbeit/xvfb.log" "$arbeit/openbox.log" "$arbeit/programm.log" >&2 2>/dev/null || true
   [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null
   exit 1
 }
@@ -30,8 +32,10 @@ warten() {
   done
 }
 
+# Only the abstract socket: it goes with its server, so a server still going
+# away cannot take a file of the same name from a new one.
 exec 3>"$arbeit/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 & pids+=($!)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten unix >"$arbeit/xvfb.log" 2>&1 & pids+=($!)
 warten 60 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
 export DISPLAY=":$(head -n1 "$arbeit/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_TIME LC_MESSAGES
