@@ -12,7 +12,8 @@ arbeit=$(mktemp -d /tmp/wlr7-e2e-XXXXXX)
 pids=()
 # Waits for each to end, so that no server of this run is still going away
 # when the next run starts.
-aufraeumen() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null || true; done; rm -rf "$arbeit"; }
+aufraeumen_prozesse() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null && wait "$p" 2>/dev/null || true; done; pids=(); }
+aufraeumen() { aufraeumen_prozesse; rm -rf "$arbeit"; }
 trap aufraeumen EXIT
 
 fehler() {
@@ -32,18 +33,27 @@ warten() {
   done
 }
 
-# Only the abstract socket: it goes with its server, so a server still going
-# away cannot take a file of the same name from a new one.
-exec 3>"$arbeit/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten unix >"$arbeit/xvfb.log" 2>&1 & pids+=($!)
-warten 60 test -s "$arbeit/display" || fehler "Xvfb startet nicht"
-export DISPLAY=":$(head -n1 "$arbeit/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_TIME LC_MESSAGES
 export LANG=C.UTF-8 XDG_RUNTIME_DIR="$arbeit"
-warten 60 xdpyinfo || fehler "Xvfb nimmt keine Verbindung an"
-openbox >"$arbeit/openbox.log" 2>&1 & pids+=($!)
 wm_bereit() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-warten 60 wm_bereit || fehler "openbox startet nicht"
+# Xvfb on a free display, then openbox on it. A server of another run that
+# is still going away can take the new one's display from under it; then
+# both are stopped and started again.
+x_starten() {
+  : >"$arbeit/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$arbeit/display" >"$arbeit/xvfb.log" 2>&1 & pids=($!)
+  warten 30 test -s "$arbeit/display" || return 1
+  export DISPLAY=":$(head -n1 "$arbeit/display")"
+  warten 30 xdpyinfo || return 1
+  openbox >"$arbeit/openbox.log" 2>&1 & pids+=($!)
+  warten 20 wm_bereit && kill -0 "${pids[0]}"
+}
+for versuch in 1 2 3; do
+  x_starten && break
+  echo "X-Server und openbox: Versuch $versuch gescheitert" >&2
+  aufraeumen_prozesse
+  [ "$versuch" -lt 3 ] || fehler "X-Server und openbox starten nicht"
+done
 
 fenster() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
 
