@@ -105,6 +105,18 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
     EXPECT_EQ(std::string(ZEM_Fehlermeldung(-308202)), "Fehler beim Öffnen der Datei\nOrdner nicht gefunden: " + pfad);
 }
 
+TEST_F(Export, GroessteKurveZeileFuerZeileUeberAlleBloecke)
+{
+    Kurve("50us", 2, 4.0895);  // 16360 values: the data lines go out in many blocks
+    ASSERT_EQ(Schreiben(), 0);
+    std::string erwartet = KOPF;
+    char zeile[64];
+    double zeit = 0.0;
+    for (int k = 1; k < gSinus.iAnzahlPunkte; ++k, zeit += 0.05 / 1000.0)
+        erwartet += (std::snprintf(zeile, sizeof zeile, "%.5f\t%.2f\t50us\t2\n", zeit, gSinus.pdWerte[k]), zeile);
+    EXPECT_EQ(DateiLesen(pfad), erwartet + "\n");
+}
+
 TEST(ExportZeile, GleichtPrintfAufDasByteUndWirdNieGekuerzt)
 {
     std::vector<double> werte = {0.0, 0.125, 0.375, 2.675, 0.005, 0.015, 99.995, 100.0, 65.45084971874737,

@@ -35,9 +35,9 @@ protected:
     static std::vector<double> Plot() { return Plotwerte(gPanelMain, GRAPH); }
     static std::pair<double, double> Gains()
     {
-        double x = 0.0, y = 0.0;
-        GetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, &x);
-        return GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y), std::pair(x, y);
+        double x = 0.0, y = 0.0;  // NAN when a read reports no success
+        const int a = GetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, &x);
+        return a | GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y) ? std::pair(double(NAN), double(NAN)) : std::pair(x, y);
     }
     static void Exportieren(const std::string &datei, int ergebnis = 2)
     {

@@ -61,6 +61,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
     EXPECT_LE(p.size(), 2 * spalten());
     auto [lo, hi] = std::minmax_element(p.begin(), p.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
     EXPECT_EQ(std::make_pair(lo->y(), hi->y()), std::make_pair(0.0, 99.0)) << "each column's lowest and highest";
+    EXPECT_EQ(p.front().x(), 0.0) << "from the first column on";
 
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
     Achse(g, Qt::Horizontal)->setRange(1.0, 1.1);  // a drag, read in seconds: full detail

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStandardItemModel>
+#include <QTimer>
 #include <clocale>
 #include <cmath>
 
@@ -127,4 +128,15 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
     qobject_cast<QStandardItemModel *>(ring->model())->item(2)->setEnabled(false);
     EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the helper ends where the ring refuses";
+}
+
+TEST(Dateiauswahl, AbbrechenIstKeinFehler)
+{
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    TK_DateiauswahlAbfangen(nullptr);  // the real dialog
+    char pfad[300];
+    EXPECT_EQ(FileSelectPopup(TestOrdner().c_str(), "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, pfad,
+                              sizeof pfad),
+              0) << "cancelled: no file, and no error either";
+    TK_DateiauswahlAbfangen(DateiauswahlAntworten);
 }
