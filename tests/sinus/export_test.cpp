@@ -4,15 +4,12 @@
 #include "Sinuserzeugung_Main.h"
 #include "ZEM_errorV3.h"
 #include "aufzeichnung.h"
+#include "seams.h"
 #include "toolkit_kern.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-extern bool gSyncVersagt;
 
 namespace {
 
@@ -35,14 +32,8 @@ protected:
     // Exports with a file size limit of @p bytes (none for 0).
     int Schreiben(rlim_t bytes = 0)
     {
-        struct rlimit alt, neu;
-        getrlimit(RLIMIT_FSIZE, &alt);
-        neu = alt;
-        neu.rlim_cur = bytes ? bytes : alt.rlim_max;
-        setrlimit(RLIMIT_FSIZE, &neu);
-        const int code = Sinus_ExportSchreiben(pfad.c_str());
-        setrlimit(RLIMIT_FSIZE, &alt);
-        return code;
+        const Dateigrenze grenze(bytes);
+        return Sinus_ExportSchreiben(pfad.c_str());
     }
 
     std::string ordner = TestOrdner(), pfad = ordner + "/kurve.txt";

@@ -1,18 +1,17 @@
 // The sine curve on the real panel: the first curve, coupling, refusal, the
 // status line and marks, a failed allocation, and the export button.
-#include "../cli/lauf.h"
+#include "lauf.h"
 #include "Sinuserzeugung_gui.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
 #include "panel_fixture.h"
+#include "seams.h"
 #include "wlr7sinus_uir.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <sys/stat.h>
-
-extern bool gReallocVersagt;  // makes the next resizes of the sample array fail
 
 namespace {
 

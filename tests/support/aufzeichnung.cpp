@@ -60,6 +60,15 @@ std::string DateiLesen(const std::string &pfad)
     return s.str();
 }
 
+Dateigrenze::Dateigrenze(rlim_t bytes)
+{
+    getrlimit(RLIMIT_FSIZE, &m_alt);
+    const struct rlimit neu = {bytes ? bytes : m_alt.rlim_max, m_alt.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &neu);
+}
+
+Dateigrenze::~Dateigrenze() { setrlimit(RLIMIT_FSIZE, &m_alt); }
+
 std::size_t Eintraege(const std::string &ordner)
 {
     auto it = std::filesystem::directory_iterator(ordner);

@@ -3,6 +3,7 @@
 #define TEST_AUFZEICHNUNG_H
 
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 struct Meldung {
@@ -24,5 +25,16 @@ void DateiSchreiben(const std::string &pfad, const std::string &text);
 std::string DateiLesen(const std::string &pfad);
 /// How many entries a folder holds (a left temporary file counts).
 std::size_t Eintraege(const std::string &ordner);
+
+/// While it lives, a file may grow to @p bytes at most (RLIMIT_FSIZE);
+/// 0 lifts the limit as far as allowed.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t bytes);
+    ~Dateigrenze();
+
+private:
+    struct rlimit m_alt;
+};
 
 #endif

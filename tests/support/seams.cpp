@@ -1,6 +1,8 @@
 // Linked with --wrap: a test makes the sync, the close, the creation of the
 // temporary file or the resize of the sample array fail, as a full quota, a
 // read-only folder or a full memory would.
+#include "seams.h"
+
 #include <cerrno>
 #include <cstddef>
 

@@ -1,16 +1,14 @@
 // Export-file I/O, provoked for real: replaced whole or not at all, written
 // in place where it must be, never blocking, every failure with its reason.
 #include "aufzeichnung.h"
+#include "seams.h"
 #include "toolkit_kern.h"
 
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-extern bool gSyncVersagt, gCloseVersagt, gTempVersagt;
 
 namespace {
 
@@ -19,13 +17,9 @@ namespace {
 // the first went out, the second failed with EFBIG and the close reported it.
 bool MitGrenze(const std::string &pfad, rlim_t bytes, const char *block = nullptr)
 {
-    struct rlimit alt, neu;
-    getrlimit(RLIMIT_FSIZE, &alt);
-    neu = {bytes, alt.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &neu);
+    const Dateigrenze grenze(bytes);
     const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1), a = WriteLine(f, "1234", 4),
               b = block ? TK_ZeilenSchreiben(f, block, 9) : WriteLine(f, "123456", 6), c = CVI_CloseFile(f);
-    setrlimit(RLIMIT_FSIZE, &alt);
     return a == 4 && b == -1 && c == -1 && TK_DateiFehler() == EFBIG;
 }
 

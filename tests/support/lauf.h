@@ -1,6 +1,6 @@
 // Runs the batch exporter as a user would and keeps what it printed.
-#ifndef TEST_CLI_LAUF_H
-#define TEST_CLI_LAUF_H
+#ifndef TEST_LAUF_H
+#define TEST_LAUF_H
 
 #include "aufzeichnung.h"
 
@@ -15,7 +15,8 @@ struct Lauf {
     std::string aus, fehler;
 };
 
-/// Runs wlr7sinus-export with @p argumente; its standard output goes to
+/// Runs wlr7sinus-export (WLR7_EXPORT, set by the test program's build) with
+/// @p argumente; its standard output goes to
 /// @p ausgabe when that is a descriptor, else into Lauf::aus.
 inline Lauf Ausfuehren(const std::vector<std::string> &argumente, int ausgabe = -1)
 {
