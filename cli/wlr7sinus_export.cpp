@@ -1,51 +1,47 @@
 // wlr7sinus-export: writes, without a window, the curve file that the panel
-// exports after the same inputs are committed.
+// exports after the same inputs are committed. Its curve options, their
+// ranges, defaults and help lines come from the panel's input table.
+#include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "ZEM_errorV3.h"
+#include "cli_texte.h"
 #include "toolkit_kern.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <getopt.h>
-#include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
-const char *const PROGRAMM = "wlr7sinus-export";
-const int EXIT_EINGABE = 2;
 const int EXIT_FEHLER = 1;
-const double UNBEGRENZT = std::numeric_limits<double>::infinity();
+const int EXIT_EINGABE = 2;
 const std::size_t ECHO_GROESSE = 201;  // what a message repeats of a value
+const int HILFE_SPALTE = 20;
+const std::size_t HILFE_BREITE = 80;   // columns of a terminal          // where the help's descriptions begin
 
-enum Option { UMAX, PEAK, RMS, OFFSET, FREQUENZ, PERIODE, PERIODEN, ZEITBASIS, KURVE, AUSGABE, ANZAHL,
-              HILFE = 'h', VERSION = 'V' };
+// Options after the inputs of the table; the inputs are 0 .. Eingaben_Anzahl() - 1.
+enum { AUSGABE = 100, HILFE = 'h', VERSION = 'V' };
 
-// The numeric options with the range of their field in the window.
-struct Bereich {
-    double dMin, dMax;
-};
-const Bereich gBereiche[] = {
-    {0.001, 10000.0}, {-UNBEGRENZT, UNBEGRENZT}, {-UNBEGRENZT, UNBEGRENZT}, {-UNBEGRENZT, UNBEGRENZT},
-    {0.02, 20000.0},  {0.05, 50000.0},           {0.01, 100.0},
+struct Aufruf {
+    Eingabewerte e;
+    const char *szAusgabe = nullptr;
+    std::vector<bool> gegeben;
 };
 
-const option gOptionen[] = {
-    {"umax", required_argument, nullptr, UMAX},
-    {"peak", required_argument, nullptr, PEAK},
-    {"rms", required_argument, nullptr, RMS},
-    {"offset", required_argument, nullptr, OFFSET},
-    {"frequency", required_argument, nullptr, FREQUENZ},
-    {"period", required_argument, nullptr, PERIODE},
-    {"periods", required_argument, nullptr, PERIODEN},
-    {"timebase", required_argument, nullptr, ZEITBASIS},
-    {"curve", required_argument, nullptr, KURVE},
-    {"output", required_argument, nullptr, AUSGABE},
-    {"help", no_argument, nullptr, HILFE},
-    {"version", no_argument, nullptr, VERSION},
-    {nullptr, 0, nullptr, 0},
-};
+// The long options: one per input of the table, then the program's own.
+std::vector<option> Optionen()
+{
+    std::vector<option> o;
+    for (int i = 0; i < Eingaben_Anzahl(); ++i)
+        o.push_back({Eingaben_Feld(i)->szOption, required_argument, nullptr, i});
+    o.push_back({"output", required_argument, nullptr, AUSGABE});
+    o.push_back({"help", no_argument, nullptr, HILFE});
+    o.push_back({"version", no_argument, nullptr, VERSION});
+    o.push_back({nullptr, 0, nullptr, 0});
+    return o;
+}
 
 std::string Zeitbasen()
 {
@@ -55,45 +51,67 @@ std::string Zeitbasen()
     return s;
 }
 
-void Hilfe()
+std::string Zahl(double d)
 {
-    std::printf(
-        "Aufruf: wlr7sinus-export [OPTION]... --output DATEI|-\n"
-        "\n"
-        "Schreibt die Sinuskurve als Exportdatei, genau wie WLR7-Dovarizuz sie nach\n"
-        "denselben Eingaben exportiert. Ohne Option gelten die Vorgaben des Fensters\n"
-        "(in Klammern). Optionen gehen als --option WERT oder --option=WERT; \"--\"\n"
-        "beendet die Optionen; jede Option gilt nur einmal.\n"
-        "\n"
-        "  --umax V          max. Ausgangsspannung des WLR-7 in V, 0.001 bis 10000 (10)\n"
-        "  --peak V          Amplitude, Scheitelwert in V (5)\n"
-        "  --rms V           Amplitude, Effektivwert in V; Scheitelwert = sqrt(2) * V\n"
-        "  --offset V        Offset in V (5)\n"
-        "  --frequency HZ    Frequenz in Hz, 0.02 bis 20000; Periodendauer = 1000 / HZ\n"
-        "  --period MS       Periodendauer in ms, 0.05 bis 50000 (200)\n"
-        "  --periods N       Anzahl der Perioden, 0.01 bis 100 (1)\n"
-        "  --timebase LABEL  Zeitbasis, eine von:\n"
-        "                      %s (10ms)\n"
-        "  --curve N         Kurvennummer 1 bis 4 (1)\n"
-        "  --output DATEI    Zieldatei; \"-\" schreibt auf die Standardausgabe\n"
-        "  --help            diese Hilfe\n"
-        "  --version         Name und Version\n"
-        "\n"
-        "Zahlen wie im Fenster: Dezimalpunkt oder -komma, Exponent erlaubt (2,5e-3).\n"
-        "--peak und --rms sowie --frequency und --period schließen einander aus.\n"
-        "Eine vorhandene Datei wird ganz ersetzt oder bleibt, wie sie war.\n"
-        "\n"
-        "Exit-Code: 0 geschrieben; 1 zu viele Punkte oder Schreibfehler;\n"
-        "2 ungültige Eingabe. Bei 1 und 2 bleibt die Zieldatei unberührt.\n",
-        Zeitbasen().c_str());
+    char sz[32];
+    std::snprintf(sz, sizeof sz, "%g", d);
+    return sz;
+}
+
+// What an input takes, for its help line and for a message.
+std::string Bereich(const Eingabefeld *f)
+{
+    if (f->iArt == EINGABEN_ZEITBASIS)
+        return "eine Zeitbasis (" + Zeitbasen() + ")";
+    if (f->iArt == EINGABEN_KURVE)
+        return "eine Kurvennummer von " + Zahl(f->dMin) + " bis " + Zahl(f->dMax);
+    char sz[80];
+    Eingaben_Bereich(f, sz, sizeof sz);
+    return std::string("eine Zahl ") + (Eingaben_Begrenzt(f) ? "von " : "(") + sz + (Eingaben_Begrenzt(f) ? "" : ")");
+}
+
+std::string Vorgabe(const Eingabefeld *f)
+{
+    if (f->iArt == EINGABEN_ZEITBASIS)
+        return Zeitbasis_Label(static_cast<int>(f->dVorgabe) - 1);
+    return Zahl(f->dVorgabe);
+}
+
+bool Hilfe()
+{
+    const std::string einzug(HILFE_SPALTE, ' ');
+    std::string s = CLI_TEXT_HILFE_KOPF;
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        std::string links = std::string("  --") + f->szOption + " " + f->szWertname;
+        links.resize(HILFE_SPALTE, ' ');
+        // The range on its own lines, broken between words before the margin.
+        s += links + f->szBeschreibung + "\n";
+        std::string zeile = einzug;
+        for (std::string rest = Bereich(f) + "; Vorgabe " + Vorgabe(f); !rest.empty();) {
+            const std::size_t ende = rest.find(' ');
+            const std::string wort = rest.substr(0, ende);
+            rest.erase(0, ende == std::string::npos ? rest.size() : ende + 1);
+            if (zeile.size() + 1 + wort.size() > HILFE_BREITE && zeile.size() > einzug.size()) {
+                s += zeile + "\n";
+                zeile = einzug;
+            }
+            zeile += (zeile.size() > einzug.size() ? " " : "") + wort;
+        }
+        s += zeile + "\n";
+        if (*f->szHinweis)
+            s += einzug + f->szHinweis + "\n";
+    }
+    s += CLI_TEXT_HILFE_FUSS;
+    return std::fputs(s.c_str(), stdout) >= 0;
 }
 
 // A message on standard error, always starting with the program's name.
 int Melden(int iExit, const std::string &text)
 {
-    std::fprintf(stderr, "%s: %s\n", PROGRAMM, text.c_str());
+    std::fprintf(stderr, "%s: %s\n", CLI_PROGRAMM, text.c_str());
     if (iExit == EXIT_EINGABE)
-        std::fprintf(stderr, "Hilfe: %s --help\n", PROGRAMM);
+        std::fprintf(stderr, "%s%s --help\n", CLI_TEXT_HILFE_VERWEIS, CLI_PROGRAMM);
     return iExit;
 }
 
@@ -108,109 +126,110 @@ std::string Echo(const char *szWert)
 
 std::string Erwartet(int iOption)
 {
-    const char *szName = gOptionen[iOption].name;
-    std::string s = std::string("--") + szName + " erwartet ";
-    if (iOption <= PERIODEN) {
-        const Bereich &b = gBereiche[iOption];
-        if (std::isinf(b.dMin))
-            return s + "eine Zahl (ohne Grenzen)";
-        char szBereich[80];
-        std::snprintf(szBereich, sizeof szBereich, "eine Zahl von %g bis %g", b.dMin, b.dMax);
-        return s + szBereich;
-    }
-    if (iOption == ZEITBASIS)
-        return s + "eine Zeitbasis (" + Zeitbasen() + ")";
-    if (iOption == KURVE)
-        return s + "eine Kurvennummer von 1 bis 4";
-    return s + "einen Dateinamen oder \"-\"";
+    if (iOption == AUSGABE)
+        return "--output erwartet einen Dateinamen oder \"-\"";
+    const Eingabefeld *f = Eingaben_Feld(iOption);
+    return std::string("--") + f->szOption + " erwartet " + Bereich(f);
 }
 
-// Takes one option's value into the input record. False for a value the
-// window would not take either.
-bool Uebernehmen(int iOption, const char *szWert, Eingabewerte *e, const char **pszAusgabe)
+// An option that getopt_long did not take: unknown, or the start of several.
+std::string Unbekannt(const char *szArgument, const std::vector<option> &optionen)
 {
-    if (iOption <= PERIODEN) {
-        double d;
-        if (!TK_ZahlLesen(szWert, &d) || d < gBereiche[iOption].dMin || d > gBereiche[iOption].dMax)
-            return false;
-        double *felder[] = {&e->dUmax,     &e->dAmplitudeDach, &e->dAmplitudeEff,  &e->dOffset,
-                            &e->dFrequenz, &e->dPeriodendauer, &e->dAnzahlPerioden};
-        *felder[iOption] = d;
-        return true;
-    }
-    if (iOption == ZEITBASIS) {
-        for (int k = 0; k < Zeitbasis_Anzahl(); ++k)
-            if (std::strcmp(Zeitbasis_Label(k), szWert) == 0) {
-                e->iZeitbasisIndex = k;
-                TK_TextKopieren(e->szZeitbasis, sizeof e->szZeitbasis, szWert);
-                return true;
+    std::string name = szArgument;
+    if (name.rfind("--", 0) == 0) {
+        name = name.substr(2, name.find('=') == std::string::npos ? std::string::npos : name.find('=') - 2);
+        std::string passend;
+        int iPassend = 0;
+        for (const option &o : optionen)
+            if (o.name && std::strncmp(o.name, name.c_str(), name.size()) == 0) {
+                passend += std::string(iPassend++ ? ", --" : "--") + o.name;
             }
-        return false;
+        if (!name.empty() && iPassend > 1)
+            return "mehrdeutige Option " + Echo(szArgument) + ": gemeint ist eine von " + passend + ".";
     }
-    if (iOption == KURVE) {
-        if (std::strlen(szWert) != 1 || szWert[0] < '1' || szWert[0] > '4')
-            return false;
-        e->iKurvennummer = szWert[0] - '0';
-        return true;
+    return "unbekannte Option " + Echo(szArgument) + ".";
+}
+
+// Reads the options into @p a; returns -1 to go on, or the exit code.
+int Lesen(int argc, char *argv[], Aufruf &a)
+{
+    const std::vector<option> optionen = Optionen();
+    a.gegeben.assign(static_cast<std::size_t>(Eingaben_Anzahl()) + 1, false);
+    opterr = 0;  // the messages below say it in German
+    int c;
+    while ((c = getopt_long(argc, argv, ":hV", optionen.data(), nullptr)) != -1) {
+        if (c == HILFE)
+            return Hilfe() && std::fflush(stdout) == 0 ? 0 : Melden(EXIT_FEHLER, CLI_TEXT_AUSGABE_FEHLT);
+        if (c == VERSION)
+            return std::printf("%s %s\n", CLI_PROGRAMM, WLR7_VERSION) > 0 && std::fflush(stdout) == 0
+                       ? 0
+                       : Melden(EXIT_FEHLER, CLI_TEXT_AUSGABE_FEHLT);
+        if (c == ':')
+            return Melden(EXIT_EINGABE, Erwartet(optopt) + ", es fehlt aber der Wert.");
+        if (c == '?')
+            return Melden(EXIT_EINGABE, Unbekannt(argv[optind - 1], optionen));
+        const std::size_t k = c == AUSGABE ? a.gegeben.size() - 1 : static_cast<std::size_t>(c);
+        if (a.gegeben[k])
+            return Melden(EXIT_EINGABE, std::string("--") + (c == AUSGABE ? "output" : Eingaben_Feld(c)->szOption) +
+                                            " ist mehrfach angegeben; jede Option gilt nur einmal.");
+        a.gegeben[k] = true;
+        const bool ok = c == AUSGABE ? *optarg != '\0' : Eingaben_Uebernehmen(&a.e, Eingaben_Feld(c), optarg);
+        if (!ok)
+            return Melden(EXIT_EINGABE, Erwartet(c) + ", nicht " + Echo(optarg) + ".");
+        if (c == AUSGABE)
+            a.szAusgabe = optarg;
     }
-    if (!*szWert)
-        return false;
-    *pszAusgabe = szWert;
-    return true;
+    if (optind < argc)
+        return Melden(EXIT_EINGABE, "unerwartetes Argument " + Echo(argv[optind]) + "; alle Eingaben sind Optionen.");
+    return -1;
+}
+
+bool Gegeben(const Aufruf &a, int iControl)
+{
+    for (int i = 0; i < Eingaben_Anzahl(); ++i)
+        if (Eingaben_Feld(i)->iControl == iControl)
+            return a.gegeben[static_cast<std::size_t>(i)];
+    return false;
+}
+
+// Both forms of one quantity are refused; the one given sets its partner
+// as the panel's coupling does, and a partner that is no finite number is
+// refused as the window refuses it.
+int Koppeln(Aufruf &a)
+{
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (!a.gegeben[static_cast<std::size_t>(i)])
+            continue;
+        Eingabewerte vorher = a.e;
+        const int iPartner = Eingaben_Koppeln(&a.e, f->iControl);
+        if (iPartner == 0)
+            continue;
+        if (iPartner < 0)
+            return Melden(EXIT_EINGABE, std::string("--") + f->szOption + " " +
+                                            Zahl(*Eingaben_Zahl(&vorher, f)) + CLI_TEXT_PARTNER_UNENDLICH);
+        if (Gegeben(a, iPartner))
+            return Melden(EXIT_EINGABE, std::string("--") + f->szOption + " und --" +
+                                            Eingaben_ZuControl(iPartner)->szOption + CLI_TEXT_DOPPELT);
+    }
+    return -1;
 }
 
 }  // namespace
 
 int main(int argc, char *argv[])
 {
-    // The panel's defaults.
-    Eingabewerte e = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, 1.0, 9, "10ms", 1};
-    const char *szAusgabe = nullptr;
-    bool bGegeben[ANZAHL] = {};
+    Aufruf a;
+    Eingaben_Vorgaben(&a.e);
+    int iExit = Lesen(argc, argv, a);
+    if (iExit < 0)
+        iExit = Koppeln(a);
+    if (iExit >= 0)
+        return iExit;
+    if (!a.szAusgabe)
+        return Melden(EXIT_EINGABE, CLI_TEXT_OHNE_AUSGABE);
 
-    opterr = 0;  // the messages below say it in German
-    int c;
-    while ((c = getopt_long(argc, argv, ":hV", gOptionen, nullptr)) != -1) {
-        if (c == HILFE) {
-            Hilfe();
-            return 0;
-        }
-        if (c == VERSION) {
-            std::printf("%s %s\n", PROGRAMM, WLR7_VERSION);
-            return 0;
-        }
-        if (c == ':')
-            return Melden(EXIT_EINGABE, Erwartet(optopt) + ", es fehlt aber der Wert.");
-        if (c == '?')
-            return Melden(EXIT_EINGABE, "unbekannte Option " + Echo(argv[optind - 1]) + ".");
-        if (bGegeben[c])
-            return Melden(EXIT_EINGABE, std::string("--") + gOptionen[c].name +
-                                            " ist mehrfach angegeben; jede Option gilt nur einmal.");
-        bGegeben[c] = true;
-        if (!Uebernehmen(c, optarg, &e, &szAusgabe))
-            return Melden(EXIT_EINGABE, Erwartet(c) + ", nicht " + Echo(optarg) + ".");
-    }
-    if (optind < argc)
-        return Melden(EXIT_EINGABE, "unerwartetes Argument " + Echo(argv[optind]) +
-                                        "; alle Eingaben sind Optionen.");
-    if (bGegeben[PEAK] && bGegeben[RMS])
-        return Melden(EXIT_EINGABE, "--peak und --rms geben dieselbe Amplitude an; bitte nur eine davon.");
-    if (bGegeben[FREQUENZ] && bGegeben[PERIODE])
-        return Melden(EXIT_EINGABE, "--frequency und --period geben dieselbe Periode an; bitte nur eine davon.");
-    if (!szAusgabe)
-        return Melden(EXIT_EINGABE, "--output fehlt: wohin soll die Kurve geschrieben werden?");
-
-    // The coupling the panel applies when these values are committed.
-    if (bGegeben[PEAK])
-        e.dAmplitudeEff = Sinus_EffAusDach(e.dAmplitudeDach);
-    if (bGegeben[RMS])
-        e.dAmplitudeDach = Sinus_DachAusEff(e.dAmplitudeEff);
-    if (bGegeben[FREQUENZ])
-        e.dPeriodendauer = Sinus_PeriodeAusFrequenz(e.dFrequenz);
-    if (bGegeben[PERIODE])
-        e.dFrequenz = Sinus_FrequenzAusPeriode(e.dPeriodendauer);
-
-    gEingabe = e;
+    gEingabe = a.e;
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
     if (!Sinus_PunkteZulaessig(&gSinus)) {
         std::string text = SINUS_TEXT_ZU_VIELE_PUNKTE;
@@ -221,7 +240,7 @@ int main(int argc, char *argv[])
     }
     int iCode = Sinus_Generieren();
     if (iCode == 0)
-        iCode = Sinus_ExportSchreiben(szAusgabe);
+        iCode = Sinus_ExportSchreiben(a.szAusgabe);
     Sinus_Freigeben();
     if (iCode != 0) {
         // The catalogue's text first, then the reason and the path.

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Sinustexte.h"
+
 /* The last accepted values of the nine input controls, in the user's units. */
 struct Eingabewerte {
     double dUmax;           /* V */
@@ -49,8 +51,6 @@ enum {
     SINUS_FEHLER_ABSCHLUSS = -301206 /* sync, close or rename of a written file */
 };
 
-/* Shown when an input set has too many points. */
-extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 
 /* Time base table. */
 double Zeitbasis_Ermitteln(const char *szZeitbasis);

@@ -9,10 +9,6 @@
 Eingabewerte gEingabe;
 Sinuskurve gSinus;
 
-const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
-    "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
-    "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
-
 int Sinus_Runden(double dWert)
 {
     double d = dWert + 0.5;

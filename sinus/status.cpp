@@ -71,7 +71,7 @@ void Sinus_StatusText(const Sinuskurve *pSinus, double dZeitbasisMs, char *szTex
 {
     const int iN = pSinus->iAnzahlPunkte - 2;
     if (iN < 1) {
-        TK_TextKopieren(szText, iGroesse, "Keine Kurve");
+        TK_TextKopieren(szText, iGroesse, SINUS_TEXT_KEINE_KURVE);
         return;
     }
     char szSchritt[32], szDauer[32], szTeil[160];

@@ -40,7 +40,7 @@ double Zeitbasis_Ermitteln(const char *szZeitbasis)
     double dMs;
     if (Zeitbasis_Suchen(szZeitbasis, &dMs))
         return dMs;
-    MessagePopup("Warnung", "Zeitbasis nicht gefunden");
+    MessagePopup(SINUS_TEXT_WARNUNG, SINUS_TEXT_ZEITBASIS_FEHLT);
     return 1.0;
 }
 

@@ -1,0 +1,26 @@
+/**
+ * @file Sinustexte.h
+ * @brief The German texts the sine curve shows: messages, the status line's
+ *        words and the titles of its dialogs, gathered so that a wording is
+ *        changed in one place.
+ */
+#ifndef SINUSTEXTE_H
+#define SINUSTEXTE_H
+
+/** Shown when an input set has too many points. */
+extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
+/** Title of the too-many-points message. */
+extern const char *const SINUS_TEXT_FEHLER;
+/** Title and text of the warning for a time-base label missing from the table. */
+extern const char *const SINUS_TEXT_WARNUNG;
+extern const char *const SINUS_TEXT_ZEITBASIS_FEHLT;
+/** The range of a numeric input that takes any finite number. */
+extern const char *const SINUS_TEXT_OHNE_GRENZEN;
+/** The status line when there is no curve. */
+extern const char *const SINUS_TEXT_KEINE_KURVE;
+/** Title of the export's file dialog. */
+extern const char *const SINUS_TEXT_EXPORT_TITEL;
+/** Reason given when the chosen path does not fit. */
+extern const char *const SINUS_TEXT_PFAD_ZU_LANG;
+
+#endif
