@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace {
 
@@ -116,14 +117,44 @@ int SetCtrlAttribute(int panel, int control, int attribute, double value)
 
 int GetCtrlAttribute(int panel, int control, int attribute, double *value)
 {
+    if (!value)
+        return TK_FEHLER_ARGUMENT;
+    if (tk::NumericCtrl *n = tk::numerisch(panel, control)) {
+        switch (attribute) {
+        case ATTR_MIN_VALUE: *value = n->minimum(); return 0;
+        case ATTR_MAX_VALUE: *value = n->maximum(); return 0;
+        case ATTR_PRECISION: *value = n->stellen(); return 0;
+        default: return TK_FEHLER_ATTRIBUT;
+        }
+    }
     tk::GraphCtrl *g = tk::graph(panel, control);
     if (!g)
         return fehlendesControl(panel);
     if (attribute != ATTR_XAXIS_GAIN && attribute != ATTR_YAXIS_GAIN)
         return TK_FEHLER_ATTRIBUT;
-    if (!value)
-        return TK_FEHLER_ARGUMENT;
     *value = g->gain(attribute == ATTR_XAXIS_GAIN);
+    return 0;
+}
+
+int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::size_t size)
+{
+    QWidget *w = tk::control(panel, control);
+    if (!w)
+        return fehlendesControl(panel);
+    if (!value || size == 0)
+        return TK_FEHLER_ARGUMENT;
+    QString text;
+    if (attribute == ATTR_LABEL_TEXT) {
+        // The label whose buddy the control is, its mnemonic and line breaks as a reader sees them.
+        for (QLabel *l : w->window()->findChildren<QLabel *>())
+            if (l->buddy() == w)
+                text = l->text().remove(QRegularExpression(QStringLiteral("&(?!&)"))).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    } else if (attribute == ATTR_TOOLTIP_TEXT) {
+        text = w->toolTip();
+    } else {
+        return TK_FEHLER_ATTRIBUT;
+    }
+    TK_TextKopieren(value, size, text.toUtf8().constData());
     return 0;
 }
 

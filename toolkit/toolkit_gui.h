@@ -27,6 +27,11 @@ enum {
 ///@{
 enum {
     ATTR_TITLE = 573,       ///< panel: title bar text (char*)
+    ATTR_MIN_VALUE = 300,   ///< numeric: lowest value it takes (double)
+    ATTR_MAX_VALUE = 301,   ///< numeric: highest value it takes (double)
+    ATTR_PRECISION = 302,   ///< numeric: decimals it shows (double)
+    ATTR_LABEL_TEXT = 303,  ///< control: text of the label that names it (char*)
+    ATTR_TOOLTIP_TEXT = 304, ///< control: its tooltip (char*)
     ATTR_XAXIS_GAIN = 1124, ///< graph: x-axis labels show plotted x times this
     ATTR_YAXIS_GAIN = 1125  ///< graph: y-axis labels show plotted y times this
 };
@@ -115,8 +120,10 @@ int SetCtrlIndex(int panel, int control, int index);
 int GetLabelFromIndex(int panel, int control, int index, char *label, std::size_t size);
 /** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN. */
 int SetCtrlAttribute(int panel, int control, int attribute, double value);
-/** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN. */
+/** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN; numeric: ATTR_MIN_VALUE, ATTR_MAX_VALUE, ATTR_PRECISION. */
 int GetCtrlAttribute(int panel, int control, int attribute, double *value);
+/** Any control: ATTR_LABEL_TEXT, ATTR_TOOLTIP_TEXT, copied into @p value (at most @p size bytes). */
+int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::size_t size);
 ///@}
 
 /** @name Graph */

@@ -1,29 +1,92 @@
-// The panel form: defaults as a fresh start shows them, ring items and values.
-#include "Sinuserzeugung_Main.h"
+// The panel form against the input table: every control's label, tooltip,
+// range, default and precision, ring items and values.
+#include "Sinuseingaben.h"
 #include "panel_fixture.h"
 #include "wlr7sinus_uir.h"
 
 #include <cmath>
+#include <cstring>
 
-TEST_F(PanelTest, VorgabenUndRinge)
+TEST_F(PanelTest, FormUndEingabetabelleStimmenUeberein)
 {
-    const char *erwartet[] = {"10.000", "5.000", "3.536", "5.000", "5.00", "200.00", "1.00", "10ms", "Kurve 1",
-                              "Exportieren"};
-    for (int c = WLR7UMAX; c <= SPEICHERN; ++c)
-        EXPECT_EQ(Anzeige(h, c), erwartet[c - WLR7UMAX]) << "control " << c;
-    EXPECT_NEAR(Wert(h, AMPLITUDEDACH) / std::sqrt(2.0), Wert(h, AMPLITUDEEFF), 0.0005) << "the defaults agree";
-    EXPECT_EQ(1000.0 / Wert(h, FREQUENZ), Wert(h, PERIODENDAUER));
-
-    // Every time base the curve knows, in its order; each item's value is its position + 1.
-    char label[20];
-    for (int ring : {ZEITBASIS, KURVENNUMMER})
-        for (int i = 0; i < (ring == ZEITBASIS ? Zeitbasis_Anzahl() : 4); ++i) {
-            ASSERT_EQ(GetLabelFromIndex(h, ring, i, label, sizeof label), 0);
-            EXPECT_EQ(std::string(label), ring == ZEITBASIS ? Zeitbasis_Label(i) : "Kurve " + std::to_string(i + 1));
+    Eingabewerte vorgaben;
+    Eingaben_Vorgaben(&vorgaben);
+    char text[200];
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        SCOPED_TRACE(f->szOption);
+        EXPECT_EQ(f->iControl, WLR7UMAX + i) << "panel order";
+        ASSERT_EQ(GetCtrlAttribute(h, f->iControl, ATTR_LABEL_TEXT, text, sizeof text), 0);
+        EXPECT_STREQ(text, f->szLabel);
+        ASSERT_EQ(GetCtrlAttribute(h, f->iControl, ATTR_TOOLTIP_TEXT, text, sizeof text), 0);
+        EXPECT_STREQ(text, f->szBeschreibung);
+        if (f->iArt != EINGABEN_ZAHL) {
             int wert = 0;
-            SetCtrlIndex(h, ring, i);
-            GetCtrlVal(h, ring, &wert);
-            EXPECT_EQ(wert, i + 1) << label;
+            GetCtrlVal(h, f->iControl, &wert);
+            EXPECT_EQ(wert, f->dVorgabe);
+            // Each item's value is its position + 1, up to the table's last.
+            for (int k = 0; k < f->dMax; ++k) {
+                SetCtrlIndex(h, f->iControl, k);
+                GetCtrlVal(h, f->iControl, &wert);
+                EXPECT_EQ(wert, k + 1);
+            }
+            EXPECT_EQ(GetLabelFromIndex(h, f->iControl, static_cast<int>(f->dMax), text, sizeof text),
+                      TK_FEHLER_ARGUMENT);
+            continue;
         }
-    EXPECT_EQ(GetLabelFromIndex(h, ZEITBASIS, Zeitbasis_Anzahl(), label, sizeof label), TK_FEHLER_ARGUMENT);
+        double d = 0.0;
+        GetCtrlVal(h, f->iControl, &d);
+        EXPECT_EQ(d, f->dVorgabe);
+        EXPECT_EQ(d, *Eingaben_Zahl(&vorgaben, f));
+        for (std::pair<int, double> a : {std::pair<int, double>{ATTR_MIN_VALUE, f->dMin}, {ATTR_MAX_VALUE, f->dMax},
+                                         {ATTR_PRECISION, f->iStellen}}) {
+            ASSERT_EQ(GetCtrlAttribute(h, f->iControl, a.first, &d), 0);
+            EXPECT_EQ(d, a.second) << a.first;
+        }
+    }
+    EXPECT_NEAR(vorgaben.dAmplitudeDach / std::sqrt(2.0), vorgaben.dAmplitudeEff, 0.0005) << "the defaults agree";
+    EXPECT_EQ(Sinus_PeriodeAusFrequenz(vorgaben.dFrequenz), vorgaben.dPeriodendauer);
+
+    // The time-base ring holds the curve's labels in their order, the curve ring "Kurve N".
+    const Eingabefeld *zeitbasis = Eingaben_ZuControl(ZEITBASIS);
+    EXPECT_EQ(zeitbasis->dMax, Zeitbasis_Anzahl());
+    EXPECT_STREQ(vorgaben.szZeitbasis, Zeitbasis_Label(static_cast<int>(zeitbasis->dVorgabe) - 1));
+    for (int ring : {ZEITBASIS, KURVENNUMMER})
+        for (int k = 0; k < Eingaben_ZuControl(ring)->dMax; ++k) {
+            ASSERT_EQ(GetLabelFromIndex(h, ring, k, text, sizeof text), 0);
+            EXPECT_EQ(std::string(text), ring == ZEITBASIS ? Zeitbasis_Label(k) : "Kurve " + std::to_string(k + 1));
+        }
+    EXPECT_EQ(Anzeige(h, WLR7UMAX), "10.000") << "the precision shows";
+}
+
+TEST(Eingabetabelle, TextUndKopplungWieImFenster)
+{
+    Eingabewerte e;
+    Eingaben_Vorgaben(&e);
+    const Eingabefeld *umax = Eingaben_ZuControl(WLR7UMAX), *kurve = Eingaben_ZuControl(KURVENNUMMER),
+                      *zeitbasis = Eingaben_ZuControl(ZEITBASIS);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, umax, "2,5e1") + Eingaben_Uebernehmen(&e, kurve, "4") +
+                  Eingaben_Uebernehmen(&e, zeitbasis, "1std"), 3);
+    EXPECT_EQ(e.dUmax, 25.0);
+    EXPECT_EQ(e.iKurvennummer + e.iZeitbasisIndex, 4 + Zeitbasis_Anzahl() - 1);
+    const Eingabewerte vorher = e;
+    for (auto [feld, wert] : {std::pair{umax, "10001"}, {umax, "0.0009"}, {kurve, "5"}, {kurve, "0"},
+                              {zeitbasis, "2s"}, {umax, "5x"}})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, feld, wert), 0) << wert;
+    EXPECT_EQ(std::memcmp(&e, &vorher, sizeof e), 0) << "a refused value changes nothing";
+
+    char bereich[40];
+    Eingaben_Bereich(Eingaben_ZuControl(FREQUENZ), bereich, sizeof bereich);
+    EXPECT_STREQ(bereich, "0.02 bis 20000");
+    e.dAmplitudeEff = 2.0;
+    EXPECT_EQ(Eingaben_Koppeln(&e, AMPLITUDEEFF), AMPLITUDEDACH);
+    EXPECT_EQ(e.dAmplitudeDach, Sinus_DachAusEff(2.0));
+    e.dFrequenz = 5.0;
+    EXPECT_EQ(Eingaben_Koppeln(&e, FREQUENZ), PERIODENDAUER);
+    EXPECT_EQ(e.dPeriodendauer, 200.0);
+    EXPECT_EQ(Eingaben_Koppeln(&e, OFFSET), 0);
+    e.dAmplitudeEff = 1.3e308;
+    const Eingabewerte endlich = e;
+    EXPECT_EQ(Eingaben_Koppeln(&e, AMPLITUDEEFF), -1) << "the partner would be infinite";
+    EXPECT_EQ(std::memcmp(&e, &endlich, sizeof e), 0);
 }
