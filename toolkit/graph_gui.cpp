@@ -19,33 +19,28 @@ namespace tk {
 
 namespace {
 
-// Ticks on round numbers (1, 2 or 5 times a power of ten), about five of
-// them. Set before a range grows: the old interval over the new range could
-// make thousands of tick labels.
+// Ticks from the core's round numbers. Set before a range grows: the old
+// interval over the new range could make thousands of tick labels.
 void ticksSetzen(QValueAxis *a, double spanne)
 {
-    if (!(spanne > 0.0) || !std::isfinite(spanne))
+    double schritt;
+    int stellen;
+    if (TK_GraphTicks(spanne, &schritt, &stellen) != 0)
         return;
-    double roh = spanne / 5.0;
-    double zehner = std::pow(10.0, std::floor(std::log10(roh)));
-    double schritt = zehner * (roh / zehner < 1.5 ? 1.0 : roh / zehner < 3.5 ? 2.0 : roh / zehner < 7.5 ? 5.0 : 10.0);
     a->setTickAnchor(0.0);
     a->setTickInterval(schritt);
-    // As many decimals as the step needs: 0.05, 2e-05 as 0.00002, 3600 as 3600.
-    int stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(schritt) - 1e-9)), 0, 9);
     a->setLabelFormat(QStringLiteral("%.") + QString::number(stellen) + QStringLiteral("f"));
-}
-
-// Appends a point unless it repeats the last one: a zero-length segment
-// would leave a stray pixel below the line.
-void anhaengen(QList<QPointF> &punkte, QPointF p)
-{
-    if (punkte.isEmpty() || punkte.constLast() != p)
-        punkte.append(p);
 }
 
 // Above the plot area, room for the readout, so that it never covers the curve.
 const int RAND_OBEN = 18;
+const int RAND_LINKS = 4, RAND_RECHTS = 8, RAND_UNTEN = 4;
+const double SCHRIFT_PUNKTE = 8.0;       // axis labels and titles
+const long MIN_SPALTEN = 50;             // columns the reduction assumes at the least
+const double BAND_HOEHE = 5.0;           // marks of limited stretches
+const QColor BAND_FARBE(217, 76, 26, 110);  // translucent orange, over white and the curve
+const std::size_t PFAD_GROESSE = 4096;   // a picture's path
+const std::size_t TEXT_RESERVE = 104;    // the words of a message around a path
 
 }  // namespace
 
@@ -55,7 +50,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
 {
     QChart *c = chart();
     c->legend()->hide();
-    c->setMargins(QMargins(4, RAND_OBEN, 8, 4));
+    c->setMargins(QMargins(RAND_LINKS, RAND_OBEN, RAND_RECHTS, RAND_UNTEN));
     c->setBackgroundRoundness(0);
     c->setBackgroundVisible(false);
     c->setPlotAreaBackgroundBrush(Qt::white);
@@ -65,7 +60,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     for (QValueAxis *a : {m_x, m_y}) {
         a->setTickType(QValueAxis::TicksDynamic);
         QFont f = a->labelsFont();
-        f.setPointSizeF(8);
+        f.setPointSizeF(SCHRIFT_PUNKTE);
         a->setLabelsFont(f);
         a->setTitleFont(f);
     }
@@ -222,48 +217,24 @@ void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
     zoomen(std::min(von, bis) / std::fabs(m_xGain), std::max(von, bis) / std::fabs(m_xGain));
 }
 
-// Builds the drawn points: a step line through every sample of the shown
-// stretch, or, where there are more samples than pixel columns, the minimum
-// and maximum of each column, so the cost follows the width, not the count.
+// Refills the drawn points from the core's reduction of the shown stretch,
+// read through the gains.
 void GraphCtrl::serienFuellen()
 {
     m_punkteVeraltet = false;
-    const long spalten = std::max(50L, static_cast<long>(chart()->plotArea().width()));
+    const long spalten = std::max(MIN_SPALTEN, static_cast<long>(chart()->plotArea().width()));
+    static std::vector<TK_Punkt> punkte;
     for (Plot &p : m_plots) {
         const long n = static_cast<long>(p.werte.size());
-        QList<QPointF> punkte;
-        if (n > 0) {
-            long i0 = std::clamp(static_cast<long>(std::floor(m_von)), 0L, n - 1);
-            long i1 = std::clamp(static_cast<long>(std::ceil(m_bis)), i0, n - 1);
-            long anzahl = i1 - i0 + 1;
-            const double *w = p.werte.data();
-            if (anzahl <= 2 * spalten) {
-                punkte.reserve(2 * anzahl);
-                for (long i = i0; i <= i1; ++i) {
-                    anhaengen(punkte, QPointF(i * m_xGain, w[i] * m_yGain));
-                    if (i < i1)
-                        anhaengen(punkte, QPointF((i + 1) * m_xGain, w[i] * m_yGain));
-                }
-            } else {
-                punkte.reserve(2 * spalten);
-                for (long c = 0; c < spalten; ++c) {
-                    long s = i0 + c * anzahl / spalten;
-                    long e = i0 + (c + 1) * anzahl / spalten;
-                    long iMin = s, iMax = s;
-                    for (long i = s + 1; i < e; ++i) {
-                        if (w[i] < w[iMin])
-                            iMin = i;
-                        if (w[i] > w[iMax])
-                            iMax = i;
-                    }
-                    double x = s * m_xGain;
-                    long a = std::min(iMin, iMax), b = std::max(iMin, iMax);
-                    anhaengen(punkte, QPointF(x, w[a] * m_yGain));
-                    anhaengen(punkte, QPointF(x, w[b] * m_yGain));
-                }
-            }
-        }
-        p.serie->replace(punkte);
+        punkte.resize(static_cast<std::size_t>(2 * spalten + 4));
+        const long anzahl = TK_GraphPunkte(p.werte.data(), n, m_von, m_bis, spalten, punkte.data(),
+                                           static_cast<long>(punkte.size()));
+        QList<QPointF> liste;
+        liste.reserve(anzahl);
+        for (long i = 0; i < anzahl; ++i)
+            liste.append(QPointF(punkte[static_cast<std::size_t>(i)].x * m_xGain,
+                                 punkte[static_cast<std::size_t>(i)].y * m_yGain));
+        p.serie->replace(liste);
     }
 }
 
@@ -339,11 +310,11 @@ bool GraphCtrl::speichern(const QString &pfad)
 
 void GraphCtrl::speichernFragen()
 {
-    char pfad[4096];
+    char pfad[PFAD_GROESSE];
     if (FileSelectPopup("", "*.png", "*.png;*.svg", "Grafik speichern", 1, 0, 0, 1, 1, pfad, sizeof pfad) <= 0)
         return;
     if (!speichern(QFile::decodeName(pfad))) {
-        char text[4200];
+        char text[PFAD_GROESSE + TEXT_RESERVE];
         TK_TextKopieren(text, sizeof text, "Die Grafik konnte nicht gespeichert werden:\n");
         TK_TextAnhaengen(text, sizeof text, pfad);
         MessagePopup("Fehler", text);
@@ -358,10 +329,9 @@ void GraphCtrl::drawForeground(QPainter *maler, const QRectF &rect)
     if (m_marken.empty())
         return;
     const QRectF flaeche = chart()->plotArea();
-    const double band = 5.0;
     maler->save();
     maler->setPen(Qt::NoPen);
-    maler->setBrush(QColor(217, 76, 26, 110));
+    maler->setBrush(BAND_FARBE);
     QAbstractSeries *serie = m_plots.empty() ? nullptr : m_plots[0].serie;
     for (const Marke &m : m_marken) {
         // Sample i of the step line spans [i, i + 1).
@@ -371,8 +341,8 @@ void GraphCtrl::drawForeground(QPainter *maler, const QRectF &rect)
         const double x1 = std::clamp(std::max(a, b), flaeche.left(), flaeche.right());
         if (x1 <= x0)
             continue;
-        const double y = m.oben ? flaeche.top() + 1.0 : flaeche.bottom() - 1.0 - band;
-        maler->drawRect(QRectF(x0, y, x1 - x0, band));
+        const double y = m.oben ? flaeche.top() + 1.0 : flaeche.bottom() - 1.0 - BAND_HOEHE;
+        maler->drawRect(QRectF(x0, y, x1 - x0, BAND_HOEHE));
     }
     maler->restore();
 }

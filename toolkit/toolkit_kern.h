@@ -98,6 +98,30 @@ const char *TK_FehlerGrund(int errnum);
 int SineWave(int n, double amplitude, double frequency, double *phase, double out[]);
 ///@}
 
+/** @name What a graph draws */
+///@{
+/** A point of a drawn line: x in sample indices, y as the sample's value. */
+struct TK_Punkt {
+    double x, y;
+};
+/**
+ * The points of the step line through samples [@p von, @p bis] (indices,
+ * widened to whole samples) of @p werte (@p n values), as @p spalten pixel
+ * columns can show it: every sample held up to the next one where there are
+ * at most two samples per column, else each column's minimum and maximum in
+ * the order they come. Repeated points are left out. Writes at most @p max
+ * points and returns how many there are (call with @p max 0 to size the
+ * area; never more than 2 * (@p bis - @p von + 2) and 2 * @p spalten).
+ */
+long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, TK_Punkt *punkte, long max);
+/**
+ * Ticks on round numbers (1, 2 or 5 times a power of ten), about five over
+ * @p spanne, and the decimals their labels need (0 to 9). Returns 0, or
+ * TK_FEHLER_ARGUMENT for a span that is not positive and finite.
+ */
+int TK_GraphTicks(double spanne, double *schritt, int *stellen);
+///@}
+
 /** @name Text */
 ///@{
 /**

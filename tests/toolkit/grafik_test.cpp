@@ -1,0 +1,85 @@
+// What a graph draws: the reduced step line and the axis ticks.
+#include "toolkit_kern.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+std::vector<TK_Punkt> Punkte(const std::vector<double> &w, double von, double bis, long spalten)
+{
+    std::vector<TK_Punkt> p(static_cast<size_t>(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis,
+                                                               spalten, nullptr, 0)));
+    EXPECT_EQ(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis, spalten, p.data(),
+                             static_cast<long>(p.size())),
+              static_cast<long>(p.size()));
+    return p;
+}
+
+}  // namespace
+
+TEST(Grafik, StufenlinieUndReduktion)
+{
+    // Few samples: each holds its value up to the next; repeats are left out.
+    const struct {
+        std::vector<double> werte;
+        double von, bis;
+        std::vector<TK_Punkt> erwartet;
+    } faelle[] = {
+        {{1, 2, 3}, 0, 2, {{0, 1}, {1, 1}, {1, 2}, {2, 2}, {2, 3}}},
+        {{5, 5, 5}, 0, 2, {{0, 5}, {1, 5}, {2, 5}}},
+        {{0, 1, 2, 3, 4, 5}, 1.5, 3.2, {{1, 1}, {2, 1}, {2, 2}, {3, 2}, {3, 3}, {4, 3}, {4, 4}}},
+        {{7}, -3, 9, {{0, 7}}},
+    };
+    for (const auto &f : faelle) {
+        const std::vector<TK_Punkt> p = Punkte(f.werte, f.von, f.bis, 50);
+        ASSERT_EQ(p.size(), f.erwartet.size()) << f.von;
+        for (size_t i = 0; i < p.size(); ++i)
+            EXPECT_TRUE(p[i].x == f.erwartet[i].x && p[i].y == f.erwartet[i].y) << f.von << " point " << i;
+    }
+
+    // Many samples: two points a column at most, and a single spike survives,
+    // at the first sample of its column.
+    std::vector<double> w(16360, 50.0);
+    w[12345] = 100.0;
+    w[777] = 0.0;
+    const std::vector<TK_Punkt> p = Punkte(w, 0, 16359, 400);
+    EXPECT_LE(p.size(), 800u);
+    int spitzen = 0;
+    for (size_t i = 0; i < p.size(); ++i) {
+        spitzen += p[i].y == 100.0 || p[i].y == 0.0;
+        if (p[i].y == 100.0) {
+            EXPECT_EQ(p[i].x, 12310) << "column 301 starts at 301 * 16360 / 400";
+        }
+        EXPECT_TRUE(i == 0 || p[i].x >= p[i - 1].x) << "in order";
+    }
+    EXPECT_EQ(spitzen, 2);
+    // A zoomed stretch is reduced to its own samples only.
+    for (const TK_Punkt &q : Punkte(w, 4000, 12000, 100))
+        EXPECT_TRUE(q.x >= 4000 && q.x <= 12000 && q.y == 50.0);
+    // The area is never written past its end.
+    TK_Punkt klein[3] = {{-1, -1}, {-1, -1}, {-1, -1}};
+    EXPECT_EQ(TK_GraphPunkte(w.data(), 10, 0, 9, 50, klein, 2), 2);
+    EXPECT_EQ(klein[2].x, -1);
+    EXPECT_EQ(TK_GraphPunkte(nullptr, 10, 0, 9, 50, klein, 2) + TK_GraphPunkte(w.data(), 0, 0, 9, 50, klein, 2), 0);
+}
+
+TEST(Grafik, TicksAufRundenZahlen)
+{
+    const struct {
+        double spanne, schritt;
+        int stellen;
+    } faelle[] = {{1.0, 0.2, 1}, {0.11, 0.02, 2}, {10.0, 2.0, 0}, {0.00011, 2e-5, 5},
+                  {3600.0 * 16359, 1e7, 0}, {35.0, 5.0, 0}, {7.4, 1.0, 0}, {1e-12, 2e-13, 9}};
+    for (const auto &f : faelle) {
+        double schritt = 0.0;
+        int stellen = -1;
+        ASSERT_EQ(TK_GraphTicks(f.spanne, &schritt, &stellen), 0) << f.spanne;
+        EXPECT_DOUBLE_EQ(schritt, f.schritt) << f.spanne;
+        EXPECT_EQ(stellen, f.stellen) << f.spanne;
+    }
+    double schritt;
+    int stellen;
+    for (double falsch : {0.0, -1.0, 1.0 / 0.0, 0.0 / 0.0})
+        EXPECT_EQ(TK_GraphTicks(falsch, &schritt, &stellen), TK_FEHLER_ARGUMENT) << falsch;
+}

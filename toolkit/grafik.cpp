@@ -1,0 +1,72 @@
+// What a graph draws, without any GUI library: the points of a step line
+// reduced to what the pixel columns can show, and round axis ticks.
+#include "toolkit_kern.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const double TICKS_ETWA = 5.0;  // ticks an axis aims for
+const int TICK_STELLEN_MAX = 9;
+
+// Appends a point unless it repeats the last one: a zero-length segment
+// would leave a stray pixel below the line.
+void anhaengen(TK_Punkt *punkte, long max, long &anzahl, double x, double y)
+{
+    if (anzahl > 0 && punkte[anzahl - 1].x == x && punkte[anzahl - 1].y == y)
+        return;
+    if (anzahl < max)
+        punkte[anzahl] = {x, y};
+    ++anzahl;
+}
+
+}  // namespace
+
+long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, TK_Punkt *punkte, long max)
+{
+    long anzahl = 0;
+    if (!werte || n <= 0 || spalten < 1 || (!punkte && max > 0))
+        return 0;
+    const long i0 = std::clamp(static_cast<long>(std::floor(von)), 0L, n - 1);
+    const long i1 = std::clamp(static_cast<long>(std::ceil(bis)), i0, n - 1);
+    const long stretch = i1 - i0 + 1;
+    if (stretch <= 2 * spalten) {
+        // Every sample holds its value up to the next one.
+        for (long i = i0; i <= i1; ++i) {
+            anhaengen(punkte, max, anzahl, static_cast<double>(i), werte[i]);
+            if (i < i1)
+                anhaengen(punkte, max, anzahl, static_cast<double>(i + 1), werte[i]);
+        }
+        return anzahl;
+    }
+    // More samples than columns: each column's minimum and maximum, in the
+    // order they come, so the cost follows the width, not the count.
+    for (long c = 0; c < spalten; ++c) {
+        const long s = i0 + c * stretch / spalten;
+        const long e = i0 + (c + 1) * stretch / spalten;
+        long iMin = s, iMax = s;
+        for (long i = s + 1; i < e; ++i) {
+            if (werte[i] < werte[iMin])
+                iMin = i;
+            if (werte[i] > werte[iMax])
+                iMax = i;
+        }
+        anhaengen(punkte, max, anzahl, static_cast<double>(s), werte[std::min(iMin, iMax)]);
+        anhaengen(punkte, max, anzahl, static_cast<double>(s), werte[std::max(iMin, iMax)]);
+    }
+    return anzahl;
+}
+
+int TK_GraphTicks(double spanne, double *schritt, int *stellen)
+{
+    if (!(spanne > 0.0) || !std::isfinite(spanne) || !schritt || !stellen)
+        return TK_FEHLER_ARGUMENT;
+    const double roh = spanne / TICKS_ETWA;
+    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    const double q = roh / zehner;
+    *schritt = zehner * (q < 1.5 ? 1.0 : q < 3.5 ? 2.0 : q < 7.5 ? 5.0 : 10.0);
+    // As many decimals as the step needs: 0.05, 2e-05 as 0.00002, 3600 as 3600.
+    *stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(*schritt) - 1e-9)), 0, TICK_STELLEN_MAX);
+    return 0;
+}
