@@ -3,7 +3,7 @@
 // values and at the largest curve, 16360.
 #include "Sinuserzeugung_gui.h"
 #include "toolkit_gui.h"
-#include "seam_gui.h"
+#include "treiber.h"
 #include "wlr7sinus_uir.h"
 
 #include <benchmark/benchmark.h>

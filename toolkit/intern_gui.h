@@ -1,10 +1,9 @@
-// Shared internals of the toolkit: the panel registry and the hooks that the
-// popups and the seam share. Qt types stay inside toolkit/.
+// Shared internals of the toolkit: the panel registry and the popups' display.
+// Qt types stay inside toolkit/.
 #ifndef TOOLKIT_INTERN_H
 #define TOOLKIT_INTERN_H
 
 #include "toolkit_gui.h"
-#include "seam_gui.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -29,7 +28,6 @@ QWidget *control(int handle, int id);
 NumericCtrl *numerisch(int handle, int id);
 GraphCtrl *graph(int handle, int id);
 
-extern TK_DateiAntwort dateiAntwort;
 void meldungZeigen(const char *title, const char *message);
 
 }  // namespace tk

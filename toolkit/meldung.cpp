@@ -1,18 +1,19 @@
 // Message popups: the window installs its modal box at start-up; a program
-// without a window writes the message to standard error; tests answer them.
-#include "seam.h"
+// without a window writes the message to standard error; a handler that
+// automation installs answers them in its place.
+#include "toolkit_kern.h"
 
 #include <cstdio>
 
 namespace {
 
 TK_Meldungsausgabe s_anzeige = nullptr;
-TK_MeldungsAntwort s_antwort = nullptr;
+TK_Meldungsausgabe s_antwort = nullptr;
 
 }  // namespace
 
 void TK_MeldungsanzeigeSetzen(TK_Meldungsausgabe anzeige) { s_anzeige = anzeige; }
-void TK_MeldungenAbfangen(TK_MeldungsAntwort answer) { s_antwort = answer; }
+void TK_MeldungenAbfangen(TK_Meldungsausgabe handler) { s_antwort = handler; }
 
 int MessagePopup(const char *title, const char *message)
 {

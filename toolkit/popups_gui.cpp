@@ -33,11 +33,12 @@ public:
     }
 };
 
+// Set by TK_DateiauswahlAbfangen(): answers file dialogs in the user's place.
+TK_DateiAntwort s_dateiAntwort = nullptr;
+
 }  // namespace
 
 namespace tk {
-
-TK_DateiAntwort dateiAntwort = nullptr;
 
 // The window's display of MessagePopup(): a modal box in plain text, so that
 // a message is shown as it stands, never read as markup.
@@ -51,7 +52,7 @@ void meldungZeigen(const char *title, const char *message)
 
 }  // namespace tk
 
-void TK_DateiauswahlAbfangen(TK_DateiAntwort answer) { tk::dateiAntwort = answer; }
+void TK_DateiauswahlAbfangen(TK_DateiAntwort handler) { s_dateiAntwort = handler; }
 
 int FileSelectPopup(const char *defaultDirectory, const char *, const char *fileTypeList, const char *title,
                     int, int, int, int allowCancel, int allowMakeDirectory, char *path, std::size_t pathSize)
@@ -59,8 +60,8 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     if (!path || pathSize == 0)
         return TK_FEHLER_ARGUMENT;
     path[0] = '\0';
-    if (tk::dateiAntwort)
-        return tk::dateiAntwort(title ? title : "", path, pathSize);
+    if (s_dateiAntwort)
+        return s_dateiAntwort(title ? title : "", path, pathSize);
     if (!tk::gestartet())
         return TK_FEHLER_NICHT_GESTARTET;
 

@@ -158,6 +158,18 @@ int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
                     const char *fileTypeList, const char *title, int buttonLabel,
                     int restrictDirectory, int restrictExtension, int allowCancel,
                     int allowMakeDirectory, char *path, std::size_t pathSize);
+/**
+ * Answers a file dialog in place of the user: fills @p path (at most
+ * @p size bytes, always NUL-terminated) and returns what FileSelectPopup()
+ * would.
+ */
+typedef int (*TK_DateiAntwort)(const char *title, char *path, std::size_t size);
+/**
+ * Routes every FileSelectPopup() to @p handler instead of showing a dialog,
+ * so that automation chooses the path without anything blocking; null shows
+ * the real dialog again.
+ */
+void TK_DateiauswahlAbfangen(TK_DateiAntwort handler);
 ///@}
 
 #endif

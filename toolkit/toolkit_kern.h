@@ -40,6 +40,12 @@ typedef void (*TK_Meldungsausgabe)(const char *title, const char *message);
 int MessagePopup(const char *title, const char *message);
 /** Installs the display of MessagePopup(); the window's start-up does this. */
 void TK_MeldungsanzeigeSetzen(TK_Meldungsausgabe anzeige);
+/**
+ * Routes every MessagePopup() to @p handler instead of showing it, ahead of
+ * the installed display, so that automation can read and answer messages
+ * without anything blocking; null shows them again.
+ */
+void TK_MeldungenAbfangen(TK_Meldungsausgabe handler);
 ///@}
 
 /** @name Export-file I/O */

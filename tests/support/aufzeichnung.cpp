@@ -1,6 +1,6 @@
 #include "aufzeichnung.h"
 
-#include "seam.h"
+#include "toolkit_kern.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -4,7 +4,7 @@
 #define TEST_PANEL_FIXTURE_H
 
 #include "aufzeichnung.h"
-#include "seam_gui.h"
+#include "treiber.h"
 #include "toolkit_gui.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ struct Dateiauswahl {
     std::vector<std::string> titel;
 };
 inline Dateiauswahl gDateiauswahl;
-/// The answer itself, as the seam takes it.
+/// The answer itself, as TK_DateiauswahlAbfangen() takes it.
 int DateiauswahlAntworten(const char *titel, char *pfad, std::size_t groesse);
 
 struct Ereignis {

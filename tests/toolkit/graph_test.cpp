@@ -6,8 +6,8 @@
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
@@ -96,11 +96,10 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     PlotY(h, 12, w, 4, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     const QPoint oben = g->chart()->plotArea().topRight().toPoint() + QPoint(-3, 3);
-    QMouseEvent bewegung(QEvent::MouseMove, oben, g->viewport()->mapToGlobal(oben), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
     QLabel *anzeige = g->findChild<QLabel *>();
     ASSERT_TRUE(anzeige && !anzeige->isVisible()) << "nothing to read before the mouse comes";
-    QApplication::sendEvent(g->viewport(), &bewegung);
+    QTest::mouseMove(g->viewport(), QPoint(1, 1));  // from outside: a move to where it stands is no move
+    QTest::mouseMove(g->viewport(), oben);
     ASSERT_TRUE(anzeige->isVisible());
     EXPECT_TRUE(anzeige->text().endsWith(QStringLiteral(": 33.3333"))) << anzeige->text().toStdString();
     EXPECT_LT(anzeige->geometry().bottom(), g->chart()->plotArea().top()) << "never over the curve";

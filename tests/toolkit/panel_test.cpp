@@ -127,7 +127,7 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
 
     auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
     qobject_cast<QStandardItemModel *>(ring->model())->item(2)->setEnabled(false);
-    EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the helper ends where the ring refuses";
+    EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the driver ends where the ring refuses";
 }
 
 TEST(Dateiauswahl, AbbrechenIstKeinFehler)

@@ -1,8 +1,8 @@
 // libFuzzer target: drives the five error-library calls with arbitrary
-// codes, languages and texts. Popups are answered by the test seam, which
+// codes, languages and texts. Popups are answered by a handler, which
 // reads every byte, so that the sanitizers see an overrun.
 #include "ZEM_errorV3.h"
-#include "seam.h"
+#include "toolkit_kern.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,7 @@
-// Plays the user on real widgets for tests: the same events a keyboard or a
-// mouse would send, so every signal path of the program is taken.
+// The user's keys and clicks through Qt Test; the wheel, which Qt Test has
+// no call for, as the event a mouse would send.
+#include "treiber.h"
+
 #include "graph_gui.h"
 #include "intern_gui.h"
 #include "numeric_gui.h"
@@ -8,21 +10,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QWheelEvent>
-#include <QLineEdit>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+#include <cstdlib>
 
 namespace {
 
-void taste(QWidget *w, int key, const QString &text = QString())
-{
-    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &los);
-}
+constexpr int RAST = 120;  // one wheel notch in eighths of a degree
 
 }  // namespace
 
@@ -33,9 +29,8 @@ int TK_Tippen(int panel, int control, const char *text)
         return TK_FEHLER_CONTROL;
     n->setFocus();
     n->selectAll();
-    for (QChar c : QString::fromUtf8(text))
-        taste(n, c.toUpper().unicode(), QString(c));
-    taste(n, Qt::Key_Return);
+    QTest::keyClicks(n, QString::fromUtf8(text));
+    QTest::keyClick(n, Qt::Key_Return);
     return 0;
 }
 
@@ -44,8 +39,8 @@ int TK_Pfeil(int panel, int control, int steps)
     tk::NumericCtrl *n = tk::numerisch(panel, control);
     if (!n)
         return TK_FEHLER_CONTROL;
-    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
-        taste(n, steps < 0 ? Qt::Key_Down : Qt::Key_Up);
+    for (int i = 0; i < std::abs(steps); ++i)
+        QTest::keyClick(n, steps < 0 ? Qt::Key_Down : Qt::Key_Up);
     return 0;
 }
 
@@ -57,7 +52,7 @@ int TK_RingWaehlen(int panel, int control, int index)
     // Ends where the ring refuses the item: it stays or skips past it.
     while (r->currentIndex() != index) {
         const int vorher = r->currentIndex();
-        taste(r, vorher < index ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(r, vorher < index ? Qt::Key_Down : Qt::Key_Up);
         const int jetzt = r->currentIndex();
         if (jetzt == vorher || (jetzt != index && (jetzt < index) != (vorher < index)))
             return TK_FEHLER_ARGUMENT;
@@ -70,9 +65,9 @@ int TK_Rad(int panel, int control, int notches)
     QWidget *w = tk::control(panel, control);
     if (!w)
         return TK_FEHLER_CONTROL;
-    const QPointF mitte(w->width() / 2.0, w->height() / 2.0);
-    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
-        QWheelEvent rad(mitte, w->mapToGlobal(mitte), QPoint(), QPoint(0, notches < 0 ? -120 : 120), Qt::NoButton,
+    const QPointF mitte = QRectF(w->rect()).center();
+    for (int i = 0; i < std::abs(notches); ++i) {
+        QWheelEvent rad(mitte, w->mapToGlobal(mitte), QPoint(), QPoint(0, notches < 0 ? -RAST : RAST), Qt::NoButton,
                         Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(w, &rad);
     }
@@ -85,7 +80,7 @@ int TK_Eingabetaste(int panel, int control)
     if (!w)
         return TK_FEHLER_CONTROL;
     w->setFocus(Qt::TabFocusReason);
-    taste(w, Qt::Key_Return);
+    QTest::keyClick(w, Qt::Key_Return);
     return 0;
 }
 
@@ -94,7 +89,7 @@ int TK_Klicken(int panel, int control)
     auto *b = qobject_cast<QAbstractButton *>(tk::control(panel, control));
     if (!b)
         return TK_FEHLER_CONTROL;
-    b->click();
+    QTest::mouseClick(b, Qt::LeftButton);
     return 0;
 }
 
@@ -103,7 +98,7 @@ int TK_Schliessen(int panel)
     tk::Panel *p = tk::panel(panel);
     if (!p)
         return TK_FEHLER_HANDLE;
-    p->fenster->close();
+    p->fenster->close();  // what the close box asks the window
     return 0;
 }
 
@@ -126,7 +121,7 @@ int TK_Tabulator(int panel)
     QWidget *w = p ? p->fenster->focusWidget() : nullptr;
     if (!w)
         return TK_FEHLER_HANDLE;
-    taste(w, Qt::Key_Tab);
+    QTest::keyClick(w, Qt::Key_Tab);
     return 0;
 }
 
@@ -179,11 +174,6 @@ int TK_PlotWerte(int panel, int control, double *values, int size)
     return static_cast<int>(w->size());
 }
 
-void TK_Spaeter(void (*function)(void *), void *data)
-{
-    QTimer::singleShot(0, qApp, [=] { function(data); });
-}
-
 int TK_Zeichnen(int panel)
 {
     tk::Panel *p = tk::panel(panel);
@@ -191,4 +181,9 @@ int TK_Zeichnen(int panel)
         return TK_FEHLER_HANDLE;
     p->fenster->grab();
     return 0;
+}
+
+void TK_Spaeter(void (*function)(void *), void *data)
+{
+    QTimer::singleShot(0, qApp, [=] { function(data); });
 }
