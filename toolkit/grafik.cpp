@@ -10,22 +10,32 @@ namespace {
 const double TICKS_ETWA = 5.0;  // ticks an axis aims for
 const int TICK_STELLEN_MAX = 9;
 
-// Appends a point unless it repeats the last one: a zero-length segment
-// would leave a stray pixel below the line.
-void anhaengen(TK_Punkt *punkte, long max, long &anzahl, double x, double y)
-{
-    if (anzahl > 0 && punkte[anzahl - 1].x == x && punkte[anzahl - 1].y == y)
-        return;
-    if (anzahl < max)
-        punkte[anzahl] = {x, y};
-    ++anzahl;
-}
+// The points written so far, and the last one, which is compared even when
+// the area has no room left for it.
+struct Linie {
+    TK_Punkt *punkte;
+    long max;
+    long anzahl = 0;
+    TK_Punkt letzter = {0.0, 0.0};
+
+    // Appends a point unless it repeats the last one: a zero-length segment
+    // would leave a stray pixel below the line.
+    void anhaengen(double x, double y)
+    {
+        if (anzahl > 0 && letzter.x == x && letzter.y == y)
+            return;
+        letzter = {x, y};
+        if (anzahl < max)
+            punkte[anzahl] = letzter;
+        ++anzahl;
+    }
+};
 
 }  // namespace
 
 long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, TK_Punkt *punkte, long max)
 {
-    long anzahl = 0;
+    Linie linie{punkte, max};
     if (!werte || n <= 0 || spalten < 1 || (!punkte && max > 0))
         return 0;
     const long i0 = std::clamp(static_cast<long>(std::floor(von)), 0L, n - 1);
@@ -34,11 +44,11 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
     if (stretch <= 2 * spalten) {
         // Every sample holds its value up to the next one.
         for (long i = i0; i <= i1; ++i) {
-            anhaengen(punkte, max, anzahl, static_cast<double>(i), werte[i]);
+            linie.anhaengen(static_cast<double>(i), werte[i]);
             if (i < i1)
-                anhaengen(punkte, max, anzahl, static_cast<double>(i + 1), werte[i]);
+                linie.anhaengen(static_cast<double>(i + 1), werte[i]);
         }
-        return anzahl;
+        return linie.anzahl;
     }
     // More samples than columns: each column's minimum and maximum, in the
     // order they come, so the cost follows the width, not the count.
@@ -52,10 +62,10 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
             if (werte[i] > werte[iMax])
                 iMax = i;
         }
-        anhaengen(punkte, max, anzahl, static_cast<double>(s), werte[std::min(iMin, iMax)]);
-        anhaengen(punkte, max, anzahl, static_cast<double>(s), werte[std::max(iMin, iMax)]);
+        linie.anhaengen(static_cast<double>(s), werte[std::min(iMin, iMax)]);
+        linie.anhaengen(static_cast<double>(s), werte[std::max(iMin, iMax)]);
     }
-    return anzahl;
+    return linie.anzahl;
 }
 
 int TK_GraphTicks(double spanne, double *schritt, int *stellen)
