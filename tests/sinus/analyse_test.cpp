@@ -131,6 +131,10 @@ TEST(Analyse, WarnungenDerBeispiele)
         {10, 5, 5, 8, "10ms", "Frequenz 7.692~Hz statt 8~Hz (-3.8~%); genau mit Zeitbasis 5ms (25~Punkte je Periode)"},
         {10, 5, 5, 3, "50ms", "Frequenz 2.857~Hz statt 3~Hz (-4.8~%)\ngrobe Stufen: nur 7~Punkte je Periode"},
         {10, 5, 5, 7, "20ms", "Frequenz 7.143~Hz statt 7~Hz (+2.0~%)\ngrobe Stufen: nur 7~Punkte je Periode"},
+        {10, 5, 5, 10, "3ms", "Frequenz 10.1~Hz statt 10~Hz (+1.0~%); genau mit Zeitbasis 10ms (10~Punkte je Periode)"},
+        {10, 5, 5, 1000 / 0.35, "100us",
+         "Frequenz 3333~Hz statt 2857~Hz (+17~%); genau mit Zeitbasis 50us (7~Punkte je Periode)\n"
+         "grobe Stufen: nur 3~Punkte je Periode"},  // 3.4999999999999996 rounds down
         {10, 5, 5, 200, "10ms", "kein Sinus: nur 1~Punkt je Periode"},
         {10, 5, 5, 10, "50ms", "kein Sinus: nur 2~Punkte je Periode"},
         {1000, 0.01, 500, 5, "10ms", "kein Sinus: Amplitude 0.01~V unter der Auflösung der Datei von 0.1~V (0.01~% von 1000~V)"},
@@ -154,6 +158,7 @@ TEST(Analyse, WarnungenDerBeispiele)
     EXPECT_EQ(std::string(Zeitbasis_Label(acht.a.piAltZeitbasis[0])) + "/" + std::to_string(acht.a.piAltPunkte[0]),
               "100us/1250");
     EXPECT_EQ(acht.a.piAltPunkte[4], 25);
+    EXPECT_EQ(Datei(10, 5, 5, 10, 1, "3ms").a.iAlternativen, 10) << "50ms and 100ms hold no sine";
     char klein[12];
     EXPECT_EQ(Analyse_Warnungen(&acht.a, klein, sizeof klein), 1);
     EXPECT_STREQ(klein, "Frequenz 7.") << "cut short, never past the area";
@@ -182,4 +187,15 @@ TEST(Analyse, BegrenzungAusDenWertenEinerDatei)
     Analyse_Werte(kurz, 3, 10, 0, &a);
     EXPECT_EQ(std::make_tuple(a.bSinus, a.iPunkteProPeriode, a.dFrequenz), std::make_tuple(1, 0, 0.0)) << "unknown";
     EXPECT_EQ(Analyse_AnzahlWarnungen(&a), 0);
+    // A stretch at either end of the file is judged by the side it has.
+    const std::vector<double> enden[] = {{100, 100, 100, 80, 60}, {0.5, 0, 0}, {99.97, 100, 100}};
+    const int cut[][2] = {{3, 0}, {0, 2}, {0, 0}};
+    for (int i = 0; i < 3; ++i)
+        for (bool rueckwaerts : {false, true}) {
+            std::vector<double> w = enden[i];
+            if (rueckwaerts)
+                std::reverse(w.begin(), w.end());
+            Analyse_Werte(w.data(), static_cast<int>(w.size()), 10, 10, &a);
+            EXPECT_EQ(std::make_pair(a.iBegrenztOben, a.iBegrenztUnten), std::make_pair(cut[i][0], cut[i][1])) << i;
+        }
 }
