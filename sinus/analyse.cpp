@@ -51,8 +51,7 @@ bool LiestAls(double dWert, const char *szGrenze, bool bOben)
 }
 
 // What both ways of analysis share: lines, step, extremes, period and frequency.
-void Grundwerte(const double *pdWerte, int iZeilen, double dZeitbasisMs, double dUmax, double dVoltJeProzent,
-                Kurvenanalyse *pAnalyse)
+void Grundwerte(const double *pdWerte, int iZeilen, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
     *pAnalyse = {};
     pAnalyse->iZeilen = iZeilen > 0 ? iZeilen : 0;
@@ -64,8 +63,8 @@ void Grundwerte(const double *pdWerte, int iZeilen, double dZeitbasisMs, double 
         if (i == 0 || pdWerte[i] > pAnalyse->dMaxProzent)
             pAnalyse->dMaxProzent = pdWerte[i];
     }
-    pAnalyse->dMinV = pAnalyse->dMinProzent * dVoltJeProzent;
-    pAnalyse->dMaxV = pAnalyse->dMaxProzent * dVoltJeProzent;
+    pAnalyse->dMinV = pAnalyse->dMinProzent * dUmax / 100.0;
+    pAnalyse->dMaxV = pAnalyse->dMaxProzent * dUmax / 100.0;
 }
 
 void Periode(Kurvenanalyse *pAnalyse, int iPunkteProPeriode)
@@ -243,11 +242,13 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
         dMs = 1.0;  // what the export steps by for a label missing from the table
     const int iZeilen = pSinus->iAnzahlPunkte - 1;
     const double *pdZeilen = iZeilen > 0 ? pSinus->pdWerte + 1 : nullptr;  // index 0 is not written
-    Grundwerte(pdZeilen, iZeilen, dMs, pEingabe->dUmax, 1.0 / pSinus->dFaktor, pAnalyse);
+    Grundwerte(pdZeilen, iZeilen, dMs, pEingabe->dUmax, pAnalyse);
     Periode(pAnalyse, pSinus->iPunkteProPeriode);
-    pAnalyse->dPeriodeSollMs = pSinus->dPeriodendauer;
-    pAnalyse->dFrequenzSoll = Sinus_FrequenzAusPeriode(pSinus->dPeriodendauer);
-    pAnalyse->dAbweichung = (pAnalyse->dPeriodeSollMs / pAnalyse->dPeriodeMs - 1.0) * 100.0;
+    if (pSinus->dPeriodendauer > 0.0 && pAnalyse->dPeriodeMs > 0.0) {  // not so in a record never derived
+        pAnalyse->dPeriodeSollMs = pSinus->dPeriodendauer;
+        pAnalyse->dFrequenzSoll = Sinus_FrequenzAusPeriode(pSinus->dPeriodendauer);
+        pAnalyse->dAbweichung = (pAnalyse->dPeriodeSollMs / pAnalyse->dPeriodeMs - 1.0) * 100.0;
+    }
     pAnalyse->dAmplitude = pSinus->dAmplitude;
 
     char szMin[ZEILE_GROESSE], szMax[ZEILE_GROESSE];
@@ -266,14 +267,14 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
         pAnalyse->iBegrenztOben += bOben && LiestAls(pdZeilen[i], "100.00", true);
         pAnalyse->iBegrenztUnten += bUnten && LiestAls(pdZeilen[i], "0.00", false);
     }
-    if (!Ganzzahlig(pSinus->dPeriodendauer / dMs))
+    if (pAnalyse->dPeriodeSollMs > 0.0 && !Ganzzahlig(pSinus->dPeriodendauer / dMs))
         Alternativen(pSinus, pAnalyse);
     return 0;
 }
 
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
-    Grundwerte(pdWerte, iAnzahl, dZeitbasisMs, dUmax, dUmax / 100.0, pAnalyse);
+    Grundwerte(pdWerte, iAnzahl, dZeitbasisMs, dUmax, pAnalyse);
     std::vector<long long> h(static_cast<size_t>(pAnalyse->iZeilen));
     for (int i = 0; i < pAnalyse->iZeilen; ++i)
         h[static_cast<size_t>(i)] = Hundertstel(pdWerte[i]);

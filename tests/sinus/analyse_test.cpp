@@ -152,6 +152,10 @@ TEST(Analyse, WarnungenDerBeispiele)
     leer.s.iAnzahlPunkte = 0;  // as after a failed allocation
     Analyse_Kurve(&leer.e, &leer.s, &leer.a);
     EXPECT_EQ(leer.Warnungen(), "kein Sinus: die Datei enthält keine Werte");
+    const Eingabewerte e0 = {};
+    const Sinuskurve s0 = {};  // records never derived: nothing to divide by
+    Analyse_Kurve(&e0, &s0, &leer.a);
+    EXPECT_EQ(leer.Warnungen(), "kein Sinus: die Datei enthält keine Werte");
     // 125 ms: exact on 50us to 5ms; for 10 periods 50us passes the point limit.
     const Datei acht(10, 5, 5, 8, 10, "10ms");
     ASSERT_EQ(acht.a.iAlternativen, 5);
