@@ -278,7 +278,8 @@ int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, doubl
     std::vector<long long> h(static_cast<size_t>(pAnalyse->iZeilen));
     for (int i = 0; i < pAnalyse->iZeilen; ++i)
         h[static_cast<size_t>(i)] = Hundertstel(pdWerte[i]);
-    const bool bGleich = pAnalyse->iZeilen > 0 && Hundertstel(pAnalyse->dMinProzent) == Hundertstel(pAnalyse->dMaxProzent);
+    const bool bGleich =
+        pAnalyse->iZeilen > 0 && Hundertstel(pAnalyse->dMinProzent) == Hundertstel(pAnalyse->dMaxProzent);
     Periode(pAnalyse, bGleich ? 0 : Wiederholung(h));
     pAnalyse->iKeinSinus = pAnalyse->iZeilen == 0 ? ANALYSE_KEINE_WERTE
                            : bGleich              ? ANALYSE_ALLE_GLEICH

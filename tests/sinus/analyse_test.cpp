@@ -137,7 +137,8 @@ TEST(Analyse, WarnungenDerBeispiele)
          "grobe Stufen: nur 3~Punkte je Periode"},  // 3.4999999999999996 rounds down
         {10, 5, 5, 200, "10ms", "kein Sinus: nur 1~Punkt je Periode"},
         {10, 5, 5, 10, "50ms", "kein Sinus: nur 2~Punkte je Periode"},
-        {1000, 0.01, 500, 5, "10ms", "kein Sinus: Amplitude 0.01~V unter der Auflösung der Datei von 0.1~V (0.01~% von 1000~V)"},
+        {1000, 0.01, 500, 5, "10ms",
+         "kein Sinus: Amplitude 0.01~V unter der Auflösung der Datei von 0.1~V (0.01~% von 1000~V)"},
         {10, 0, 5, 5, "10ms", "kein Sinus: alle Werte 50.00~%"},
         {10, 8, 5, 5, "10ms", "begrenzt: 5 von 21 Werten bei 100~% und 5 bei 0~%"},
         {10, 5, 7, 5, "10ms", "begrenzt: 5 von 21 Werten bei 100~%"},
