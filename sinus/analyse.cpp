@@ -50,7 +50,7 @@ bool LiestAls(double dWert, const char *szGrenze, bool bOben)
     return std::strcmp(sz, szGrenze) == 0;
 }
 
-// What both ways of analysis share: lines, step, extremes, period and frequency.
+// What both ways of analysis share: lines, step, maximum voltage, extremes.
 void Grundwerte(const double *pdWerte, int iZeilen, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
     *pAnalyse = {};
@@ -121,8 +121,8 @@ int Wiederholung(const std::vector<long long> &h)
 
 // Lines at the limit @p iGrenze (in hundredths) when a stretch of two or
 // more of them has neighbours that fall off faster than an uncut crest can.
-// An uncut crest reads 100.00 on L lines when its values there lie within
-// half a hundredth of it; being flatter than its parabola, the sine then
+// An uncut crest reads 100.00 (a trough 0.00) on L lines when its values
+// there lie within half a hundredth of the limit; being flatter than its parabola, the sine then
 // falls by at most 0.5 ((h + m) / h)^2 hundredths, h = (L - 1) / 2, on the
 // m-th line past the stretch, plus half a hundredth of rounding.
 int BegrenztAusWerten(const std::vector<long long> &h, long long iGrenze)
@@ -200,7 +200,7 @@ void FrequenzText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
 
 void KeinSinusText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
 {
-    char szA[32], szAufl[32], szUmax[32], szWert[ZEILE_GROESSE];
+    char szA[32], szAufl[32], szProzent[32], szUmax[32], szWert[ZEILE_GROESSE];
     switch (p->iKeinSinus) {
     case ANALYSE_KEINE_WERTE: TK_TextKopieren(sz, iGroesse, "kein Sinus: die Datei enthält keine Werte"); return;
     case ANALYSE_ZU_WENIG_PUNKTE:
@@ -210,16 +210,22 @@ void KeinSinusText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
     case ANALYSE_UNTER_AUFLOESUNG:
         Zahl(p->dAmplitude * p->dUmax / 100.0, szA, sizeof szA);
         Zahl(ANALYSE_AUFLOESUNG * p->dUmax / 100.0, szAufl, sizeof szAufl);
+        Zahl(ANALYSE_AUFLOESUNG, szProzent, sizeof szProzent);
         Zahl(p->dUmax, szUmax, sizeof szUmax);
         std::snprintf(sz, iGroesse,
                       "kein Sinus: Amplitude %s" ANALYSE_NBSP "V unter der Auflösung der Datei von %s" ANALYSE_NBSP
-                      "V (0.01" ANALYSE_NBSP "%% von %s" ANALYSE_NBSP "V)",
-                      szA, szAufl, szUmax);
+                      "V (%s" ANALYSE_NBSP "%% von %s" ANALYSE_NBSP "V)",
+                      szA, szAufl, szProzent, szUmax);
         return;
     default:
         Feld(p->dMinProzent, szWert, sizeof szWert);
         std::snprintf(sz, iGroesse, "kein Sinus: alle Werte %s" ANALYSE_NBSP "%%", szWert);
     }
+}
+
+void GrobText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
+{
+    std::snprintf(sz, iGroesse, "grobe Stufen: nur %d" ANALYSE_NBSP "Punkte je Periode", p->iPunkteProPeriode);
 }
 
 void BegrenztText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
@@ -303,11 +309,7 @@ int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse)
 int Analyse_Warnungen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
     void (*const texte[W_ANZAHL])(const Kurvenanalyse *, char *, size_t) = {
-        FrequenzText, KeinSinusText,
-        [](const Kurvenanalyse *p, char *sz, size_t n) {
-            std::snprintf(sz, n, "grobe Stufen: nur %d" ANALYSE_NBSP "Punkte je Periode", p->iPunkteProPeriode);
-        },
-        BegrenztText};
+        FrequenzText, KeinSinusText, GrobText, BegrenztText};
     TK_TextKopieren(szText, iGroesse, "");
     int iAnzahl = 0;
     char szWarnung[WARNUNG_GROESSE];
