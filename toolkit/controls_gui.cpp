@@ -184,6 +184,31 @@ int PlotY(int panel, int control, const void *data, int count, int dataType, int
                               QColor((color >> 16) & 0xff, (color >> 8) & 0xff, color & 0xff));
 }
 
+int PlotWaveform(int panel, int control, const void *data, int count, int dataType, double yGain, double yOffset,
+                 double initialX, double xIncrement, int, int, int, int, int color)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    const int doubles = 4;
+    if (dataType != doubles || count < 0 || (count > 0 && !data) || !(xIncrement > 0.0))
+        return TK_FEHLER_ARGUMENT;
+    std::vector<double> werte(static_cast<const double *>(data), static_cast<const double *>(data) + count);
+    for (double &w : werte)
+        w = w * yGain + yOffset;
+    return g->plotHinzufuegen(werte.data(), count, QColor((color >> 16) & 0xff, (color >> 8) & 0xff, color & 0xff),
+                              false, initialX, xIncrement);
+}
+
+int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    g->setzeAblesung(ablesung);
+    return 0;
+}
+
 int TK_GraphMarkieren(int panel, int control, const int *von, const int *bis, const int *oben, int count)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);

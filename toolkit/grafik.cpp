@@ -33,7 +33,8 @@ struct Linie {
 
 }  // namespace
 
-long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, TK_Punkt *punkte, long max)
+long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, int stufen, TK_Punkt *punkte,
+                    long max)
 {
     Linie linie{punkte, max};
     if (!werte || n <= 0 || spalten < 1 || (!punkte && max > 0))
@@ -42,10 +43,11 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
     const long i1 = std::clamp(static_cast<long>(std::ceil(bis)), i0, n - 1);
     const long stretch = i1 - i0 + 1;
     if (stretch <= 2 * spalten) {
-        // Every sample holds its value up to the next one.
+        // Every sample holds its value up to the next one, or the line runs
+        // straight from sample to sample.
         for (long i = i0; i <= i1; ++i) {
             linie.anhaengen(static_cast<double>(i), werte[i]);
-            if (i < i1)
+            if (stufen && i < i1)
                 linie.anhaengen(static_cast<double>(i + 1), werte[i]);
         }
         return linie.anzahl;

@@ -2,6 +2,7 @@
 
 #include "toolkit_gui.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
@@ -41,6 +42,7 @@ const double BAND_HOEHE = 5.0;           // marks of limited stretches
 const QColor BAND_FARBE(217, 76, 26, 110);  // translucent orange, over white and the curve
 const std::size_t PFAD_GROESSE = 4096;   // a picture's path
 const std::size_t TEXT_RESERVE = 104;    // the words of a message around a path
+const std::size_t ABLESUNG_GROESSE = 200; // the readout's text
 
 }  // namespace
 
@@ -67,7 +69,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     c->addAxis(m_x, Qt::AlignBottom);
     c->addAxis(m_y, Qt::AlignLeft);
     setRenderHint(QPainter::Antialiasing, false);
-    setRubberBand(QChartView::HorizontalRubberBand);
+    setRubberBand(QChartView::RectangleRubberBand);
     viewport()->setMouseTracking(true);
     // Mouse only: zoom, readout and menu have no keyboard part, so the
     // graph is no Tab stop.
@@ -79,6 +81,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     m_anzeige->hide();
 
     connect(m_x, &QValueAxis::rangeChanged, this, &GraphCtrl::xBereichGeaendert);
+    connect(m_y, &QValueAxis::rangeChanged, this, &GraphCtrl::yBereichGeaendert);
     achsenSetzen(true);
 }
 
@@ -87,7 +90,7 @@ QString GraphCtrl::yTitel() const { return m_y->titleText(); }
 void GraphCtrl::setzeXTitel(const QString &t) { m_x->setTitleText(t); }
 void GraphCtrl::setzeYTitel(const QString &t) { m_y->setTitleText(t); }
 
-int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe)
+int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen, double x0, double dx)
 {
     auto *serie = new QLineSeries();
     QPen stift(farbe);
@@ -98,7 +101,17 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe)
     chart()->addSeries(serie);
     serie->attachAxis(m_x);
     serie->attachAxis(m_y);
-    m_plots.push_back({m_naechsterHandle, std::vector<double>(werte, werte + anzahl), serie});
+    m_plots.push_back({m_naechsterHandle, std::vector<double>(werte, werte + anzahl), serie, stufen, x0, dx});
+    // The chart draws its series in the order they came: plain lines go
+    // behind the step lines by moving those to the end.
+    if (!stufen)
+        for (Plot &p : m_plots)
+            if (p.stufen) {
+                chart()->removeSeries(p.serie);
+                chart()->addSeries(p.serie);
+                p.serie->attachAxis(m_x);
+                p.serie->attachAxis(m_y);
+            }
     m_anzeige->hide();  // it spoke of the previous curve
     m_gezoomt = false;
     achsenSetzen(true);
@@ -145,18 +158,37 @@ const std::vector<double> *GraphCtrl::werte(int i) const
     return &m_plots[static_cast<size_t>(i)].werte;
 }
 
-long GraphCtrl::letzterIndex() const
+double GraphCtrl::letztesX() const
 {
-    long n = 0;
+    double x = 0.0;
     for (const Plot &p : m_plots)
-        n = std::max(n, static_cast<long>(p.werte.size()) - 1);
-    return n;
+        if (!p.werte.empty())
+            x = std::max(x, p.x0 + static_cast<double>(p.werte.size() - 1) * p.dx);
+    return x;
+}
+
+const GraphCtrl::Plot *GraphCtrl::hauptPlot() const
+{
+    for (const Plot &p : m_plots)
+        if (p.stufen)
+            return &p;
+    return nullptr;
 }
 
 void GraphCtrl::setzeMarken(std::vector<Marke> marken)
 {
     m_marken = std::move(marken);
     viewport()->update();
+}
+
+void GraphCtrl::zoomenY(double von, double bis)
+{
+    const double mitte = (von + bis) / 2.0, spanne = std::max(std::fabs(bis - von), MIN_Y_SPANNE);
+    m_yVon = mitte - spanne / 2.0;
+    m_yBis = mitte + spanne / 2.0;
+    m_gezoomt = true;
+    m_anzeige->hide();
+    achsenSetzen(true);
 }
 
 void GraphCtrl::ganzZeigen()
@@ -168,7 +200,7 @@ void GraphCtrl::ganzZeigen()
 
 void GraphCtrl::zoomen(double von, double bis)
 {
-    const double n = static_cast<double>(letzterIndex());
+    const double n = letztesX();
     double spanne = std::max(std::fabs(bis - von), MIN_SPANNE);
     if (n > 0.0)
         spanne = std::min(spanne, n);
@@ -183,16 +215,20 @@ void GraphCtrl::zoomen(double von, double bis)
 
 QList<QPointF> GraphCtrl::gezeichnet() const
 {
-    return m_plots.empty() ? QList<QPointF>() : m_plots.front().serie->points();
+    const Plot *p = hauptPlot();
+    return p ? p->serie->points() : QList<QPointF>();
 }
 
 // Sets both axes (x: the plotted index range or the zoomed stretch, y: 0 to
-// 100, each read through its gain) and, if asked, refills the series to match.
+// 100 or the zoomed values, each read through its gain) and, if asked,
+// refills the series to match.
 void GraphCtrl::achsenSetzen(bool fuellen)
 {
     if (!m_gezoomt) {
         m_von = 0.0;
-        m_bis = m_plots.empty() ? 100.0 : std::max(1.0, static_cast<double>(letzterIndex()));
+        m_bis = m_plots.empty() ? 100.0 : std::max(1.0, letztesX());
+        m_yVon = 0.0;
+        m_yBis = 100.0;
     }
     auto setzen = [](QValueAxis *a, double von, double bis) {
         if (!(von < bis) && !(von > bis))
@@ -202,8 +238,9 @@ void GraphCtrl::achsenSetzen(bool fuellen)
     };
     m_setzt = true;
     setzen(m_x, m_von * m_xGain, m_bis * m_xGain);
-    setzen(m_y, 0.0, 100.0 * m_yGain);
+    setzen(m_y, m_yVon * m_yGain, m_yBis * m_yGain);
     m_setzt = false;
+    beschreibungSetzen();
     if (fuellen)
         serienFuellen();
 }
@@ -217,6 +254,35 @@ void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
     zoomen(std::min(von, bis) / std::fabs(m_xGain), std::max(von, bis) / std::fabs(m_xGain));
 }
 
+void GraphCtrl::yBereichGeaendert(qreal von, qreal bis)
+{
+    if (m_setzt || m_yGain == 0.0)
+        return;
+    zoomenY(std::min(von, bis) / std::fabs(m_yGain), std::max(von, bis) / std::fabs(m_yGain));
+}
+
+// A reader hears the span the axes show, in their numbers: "Zeit 0 bis
+// 0.21 s, Spannung 0 bis 10 V" from the titles "Zeit [s]" and "Spannung [V]".
+void GraphCtrl::beschreibungSetzen()
+{
+    auto spanne = [](const QValueAxis *a) {
+        QString titel = a->titleText(), einheit;
+        const qsizetype klammer = titel.indexOf(QLatin1String(" ["));
+        if (klammer >= 0 && titel.endsWith(QLatin1Char(']'))) {
+            einheit = QLatin1Char(' ') + titel.mid(klammer + 2, titel.size() - klammer - 3);
+            titel.truncate(klammer);
+        }
+        return tr("%1 %2 bis %3%4").arg(titel, QString::number(a->min(), 'g', 6), QString::number(a->max(), 'g', 6),
+                                        einheit);
+    };
+    const QString text = spanne(m_x) + QStringLiteral(", ") + spanne(m_y);
+    if (text == accessibleDescription())
+        return;
+    setAccessibleDescription(text);
+    QAccessibleEvent e(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&e);
+}
+
 // Refills the drawn points from the core's reduction of the shown stretch,
 // read through the gains.
 void GraphCtrl::serienFuellen()
@@ -226,14 +292,14 @@ void GraphCtrl::serienFuellen()
     static std::vector<TK_Punkt> punkte;
     for (Plot &p : m_plots) {
         const long n = static_cast<long>(p.werte.size());
-        punkte.resize(static_cast<std::size_t>(2 * spalten + 4));
-        const long anzahl = TK_GraphPunkte(p.werte.data(), n, m_von, m_bis, spalten, punkte.data(),
-                                           static_cast<long>(punkte.size()));
+        const double von = (m_von - p.x0) / p.dx, bis = (m_bis - p.x0) / p.dx;
+        long anzahl = TK_GraphPunkte(p.werte.data(), n, von, bis, spalten, p.stufen, nullptr, 0);
+        punkte.resize(static_cast<std::size_t>(anzahl));
+        anzahl = TK_GraphPunkte(p.werte.data(), n, von, bis, spalten, p.stufen, punkte.data(), anzahl);
         QList<QPointF> liste;
         liste.reserve(anzahl);
-        for (long i = 0; i < anzahl; ++i)
-            liste.append(QPointF(punkte[static_cast<std::size_t>(i)].x * m_xGain,
-                                 punkte[static_cast<std::size_t>(i)].y * m_yGain));
+        for (const TK_Punkt &q : punkte)
+            liste.append(QPointF((p.x0 + q.x * p.dx) * m_xGain, q.y * m_yGain));
         p.serie->replace(liste);
     }
 }
@@ -247,17 +313,22 @@ void GraphCtrl::resizeEvent(QResizeEvent *e)
 void GraphCtrl::mouseMoveEvent(QMouseEvent *e)
 {
     QChartView::mouseMoveEvent(e);
-    const std::vector<double> *w = werte(0);
-    if (!w || w->empty() || m_xGain == 0.0 || !chart()->plotArea().contains(e->position())) {
+    const Plot *p = hauptPlot();
+    if (!p || p->werte.empty() || m_xGain == 0.0 || !chart()->plotArea().contains(e->position())) {
         m_anzeige->hide();
         return;
     }
-    QPointF wert = chart()->mapToValue(e->position());
-    long i = std::lround(wert.x() / m_xGain);
-    i = std::clamp(i, 0L, static_cast<long>(w->size()) - 1);
-    m_anzeige->setText(QStringLiteral("%1: %2    %3: %4")
-                           .arg(xTitel(), QString::number(i * m_xGain, 'g', 6), yTitel(),
-                                QString::number((*w)[static_cast<size_t>(i)] * m_yGain, 'g', 6)));
+    // The sample whose step the cursor is over.
+    const QPointF wert = chart()->mapToValue(e->position());
+    long i = static_cast<long>(std::floor((wert.x() / m_xGain - p->x0) / p->dx));
+    i = std::clamp(i, 0L, static_cast<long>(p->werte.size()) - 1);
+    char text[ABLESUNG_GROESSE] = "";
+    if (m_ablesung)
+        m_ablesung(static_cast<int>(i), text, sizeof text);
+    m_anzeige->setText(m_ablesung ? QString::fromUtf8(text)
+                                  : QStringLiteral("%1: %2    %3: %4")
+                                        .arg(xTitel(), QString::number((p->x0 + i * p->dx) * m_xGain, 'g', 6), yTitel(),
+                                             QString::number(p->werte[static_cast<size_t>(i)] * m_yGain, 'g', 6)));
     m_anzeige->adjustSize();
     QRectF flaeche = chart()->plotArea();
     m_anzeige->move(static_cast<int>(flaeche.right()) - m_anzeige->width(),
@@ -332,7 +403,7 @@ void GraphCtrl::drawForeground(QPainter *maler, const QRectF &rect)
     maler->save();
     maler->setPen(Qt::NoPen);
     maler->setBrush(BAND_FARBE);
-    QAbstractSeries *serie = m_plots.empty() ? nullptr : m_plots[0].serie;
+    QAbstractSeries *serie = hauptPlot() ? hauptPlot()->serie : nullptr;
     for (const Marke &m : m_marken) {
         // Sample i of the step line spans [i, i + 1).
         const double a = chart()->mapToPosition(QPointF(m.von * m_xGain, 0.0), serie).x();

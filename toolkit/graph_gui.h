@@ -6,6 +6,8 @@
 #ifndef TOOLKIT_GRAPH_GUI_H
 #define TOOLKIT_GRAPH_GUI_H
 
+#include "toolkit_gui.h"
+
 #include <QtCharts/QChartView>
 #include <vector>
 
@@ -32,7 +34,10 @@ public:
 
     explicit GraphCtrl(QWidget *parent = nullptr);
 
-    int plotHinzufuegen(const double *werte, int anzahl, QColor farbe);
+    /// Adds a plot: a step line over x = x0, x0 + dx, ... (@p stufen), or a
+    /// plain line through the points, which is drawn behind the step lines.
+    int plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen = true, double x0 = 0.0,
+                        double dx = 1.0);
     /// Removes one plot by handle, or every plot (and every mark) for -1;
     /// false if none matched.
     bool plotLoeschen(int plot);
@@ -41,6 +46,8 @@ public:
     int anzahlPlots() const { return static_cast<int>(m_plots.size()); }
     const std::vector<double> *werte(int i) const;
     void setzeMarken(std::vector<Marke> marken);
+    /// What the readout says of a sample of the first step line; null: x and y.
+    void setzeAblesung(TK_Ablesung ablesung) { m_ablesung = ablesung; }
     const std::vector<Marke> &marken() const { return m_marken; }
 
     QString xTitel() const;
@@ -52,8 +59,12 @@ public:
     void ganzZeigen();
     /// Shows the stretch of indices [von, bis], at least MIN_SPANNE wide.
     void zoomen(double von, double bis);
+    /// Shows the values [von, bis] (before the y gain), at least MIN_Y_SPANNE wide.
+    void zoomenY(double von, double bis);
     double von() const { return m_von; }
     double bis() const { return m_bis; }
+    double yVon() const { return m_yVon; }
+    double yBis() const { return m_yBis; }
     /// The drawn points of the first plot (what the pixels show).
     QList<QPointF> gezeichnet() const;
     /// Writes the graph as shown to a PNG or (by the ending .svg) SVG file.
@@ -62,6 +73,7 @@ public:
     void speichernFragen();
 
     static constexpr double MIN_SPANNE = 4.0;  // fewest samples a zoom shows
+    static constexpr double MIN_Y_SPANNE = 0.04;  // four steps of the two decimals plotted values keep
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
@@ -77,12 +89,17 @@ private:
         int handle;
         std::vector<double> werte;
         QLineSeries *serie;
+        bool stufen;
+        double x0, dx;
     };
 
     void achsenSetzen(bool fuellen);
     void serienFuellen();
     void xBereichGeaendert(qreal von, qreal bis);
-    long letzterIndex() const;
+    void yBereichGeaendert(qreal von, qreal bis);
+    void beschreibungSetzen();
+    const Plot *hauptPlot() const;
+    double letztesX() const;
 
     std::vector<Plot> m_plots;
     std::vector<Marke> m_marken;
@@ -93,6 +110,9 @@ private:
     double m_yGain = 1.0;
     double m_von = 0.0;  // shown index range
     double m_bis = 1.0;
+    double m_yVon = 0.0;  // shown values, before the y gain
+    double m_yBis = 100.0;
+    TK_Ablesung m_ablesung = nullptr;
     bool m_gezoomt = false;
     bool m_setzt = false;  // the graph itself is moving the axes
     bool m_punkteVeraltet = false;

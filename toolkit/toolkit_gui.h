@@ -145,6 +145,21 @@ int PlotY(int panel, int control, const void *data, int count, int dataType,
  * replacing earlier marks. DeleteGraphPlot() with -1 removes them too.
  */
 int TK_GraphMarkieren(int panel, int control, const int *von, const int *bis, const int *oben, int count);
+
+/**
+ * Plots @p count doubles (@p dataType 4), each times @p yGain plus
+ * @p yOffset, over x = @p initialX + k * @p xIncrement (in the units PlotY
+ * plots over, before the x gain) as a thin plain line in @p color, drawn
+ * behind the step lines. The graph keeps its own copy. Returns a plot
+ * handle > 0.
+ */
+int PlotWaveform(int panel, int control, const void *data, int count, int dataType, double yGain, double yOffset,
+                 double initialX, double xIncrement, int plotStyle, int pointStyle, int lineStyle,
+                 int pointFrequency, int color);
+/** What the hover readout says of sample @p index of the graph's first step line. */
+typedef void (*TK_Ablesung)(int index, char *text, std::size_t size);
+/** Sets the readout's text source; null shows the axes' values. */
+int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
 ///@}
 
 /** @name Popups */

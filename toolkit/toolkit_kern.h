@@ -111,15 +111,16 @@ struct TK_Punkt {
     double x, y;
 };
 /**
- * The points of the step line through samples [@p von, @p bis] (indices,
- * widened to whole samples) of @p werte (@p n values), as @p spalten pixel
- * columns can show it: every sample held up to the next one where there are
- * at most two samples per column, else each column's minimum and maximum in
- * the order they come. Repeated points are left out. Writes at most @p max
+ * The points of the line through samples [@p von, @p bis] (indices, widened
+ * to whole samples) of @p werte (@p n values), as @p spalten pixel columns
+ * can show it: where there are at most two samples per column, every sample,
+ * held up to the next one for a step line (@p stufen 1); else each column's
+ * minimum and maximum in the order they come. Repeated points are left out. Writes at most @p max
  * points and returns how many there are (call with @p max 0 to size the
  * area; never more than 2 * (@p bis - @p von + 2) and 2 * @p spalten).
  */
-long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, TK_Punkt *punkte, long max);
+long TK_GraphPunkte(const double *werte, long n, double von, double bis, long spalten, int stufen, TK_Punkt *punkte,
+                    long max);
 /**
  * Ticks on round numbers (1, 2 or 5 times a power of ten), about five over
  * @p spanne, and the decimals their labels need (0 to 9). Returns 0, or

@@ -9,8 +9,8 @@ namespace {
 std::vector<TK_Punkt> Punkte(const std::vector<double> &w, double von, double bis, long spalten)
 {
     std::vector<TK_Punkt> p(static_cast<size_t>(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis,
-                                                               spalten, nullptr, 0)));
-    EXPECT_EQ(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis, spalten, p.data(),
+                                                               spalten, 1, nullptr, 0)));
+    EXPECT_EQ(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis, spalten, 1, p.data(),
                              static_cast<long>(p.size())),
               static_cast<long>(p.size()));
     return p;
@@ -38,6 +38,12 @@ TEST(Grafik, StufenlinieUndReduktion)
             EXPECT_TRUE(p[i].x == f.erwartet[i].x && p[i].y == f.erwartet[i].y) << f.von << " point " << i;
     }
 
+    // A plain line runs straight from sample to sample.
+    const std::vector<double> drei = {1, 2, 3};
+    TK_Punkt gerade[3];
+    ASSERT_EQ(TK_GraphPunkte(drei.data(), 3, 0, 2, 50, 0, gerade, 3), 3);
+    EXPECT_TRUE(gerade[1].x == 1 && gerade[1].y == 2 && gerade[2].y == 3);
+
     // Many samples: two points a column at most, and a single spike survives,
     // at the first sample of its column.
     std::vector<double> w(16360, 50.0);
@@ -59,9 +65,9 @@ TEST(Grafik, StufenlinieUndReduktion)
         EXPECT_TRUE(q.x >= 4000 && q.x <= 12000 && q.y == 50.0);
     // The area is never written past its end.
     TK_Punkt klein[3] = {{-1, -1}, {-1, -1}, {-1, -1}};
-    EXPECT_EQ(TK_GraphPunkte(w.data(), 10, 0, 9, 50, klein, 2), 10) << "the count it needs";
+    EXPECT_EQ(TK_GraphPunkte(w.data(), 10, 0, 9, 50, 1, klein, 2), 10) << "the count it needs";
     EXPECT_EQ(klein[2].x, -1);
-    EXPECT_EQ(TK_GraphPunkte(nullptr, 10, 0, 9, 50, klein, 2) + TK_GraphPunkte(w.data(), 0, 0, 9, 50, klein, 2), 0);
+    EXPECT_EQ(TK_GraphPunkte(nullptr, 10, 0, 9, 50, 1, klein, 2) + TK_GraphPunkte(w.data(), 0, 0, 9, 50, 1, klein, 2), 0);
 }
 
 TEST(Grafik, TicksAufRundenZahlen)

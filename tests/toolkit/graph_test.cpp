@@ -92,8 +92,8 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
 TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
 {
     Zeigen();
-    double w[4] = {100, 100, 50, 100.0 / 3.0};
-    PlotY(h, 12, w, 4, 4, 6, 24, 0, 1, 0);
+    double w[5] = {100, 100, 50, 100.0 / 3.0, 0};
+    PlotY(h, 12, w, 5, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     const QPoint oben = g->chart()->plotArea().topRight().toPoint() + QPoint(-3, 3);
     QLabel *anzeige = g->findChild<QLabel *>();
