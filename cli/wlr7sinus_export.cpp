@@ -2,6 +2,7 @@
 // exports after the same inputs are committed.
 #include "Sinuserzeugung_Main.h"
 #include "ZEM_errorV3.h"
+#include "pruefen.h"
 #include "toolkit_kern.h"
 
 #include <cmath>
@@ -19,7 +20,7 @@ const int EXIT_FEHLER = 1;
 const double UNBEGRENZT = std::numeric_limits<double>::infinity();
 const std::size_t ECHO_GROESSE = 201;  // what a message repeats of a value
 
-enum Option { UMAX, PEAK, RMS, OFFSET, FREQUENZ, PERIODE, PERIODEN, ZEITBASIS, KURVE, AUSGABE, ANZAHL,
+enum Option { UMAX, PEAK, RMS, OFFSET, FREQUENZ, PERIODE, PERIODEN, ZEITBASIS, KURVE, AUSGABE, PRUEFEN, ANZAHL,
               HILFE = 'h', VERSION = 'V' };
 
 // The numeric options with the range of their field in the window.
@@ -42,6 +43,7 @@ const option gOptionen[] = {
     {"timebase", required_argument, nullptr, ZEITBASIS},
     {"curve", required_argument, nullptr, KURVE},
     {"output", required_argument, nullptr, AUSGABE},
+    {"check", no_argument, nullptr, PRUEFEN},
     {"help", no_argument, nullptr, HILFE},
     {"version", no_argument, nullptr, VERSION},
     {nullptr, 0, nullptr, 0},
@@ -59,6 +61,7 @@ void Hilfe()
 {
     std::printf(
         "Aufruf: wlr7sinus-export [OPTION]... --output DATEI|-\n"
+        "        wlr7sinus-export --check DATEI...\n"
         "\n"
         "Schreibt die Sinuskurve als Exportdatei, genau wie WLR7-Dovarizuz sie nach\n"
         "denselben Eingaben exportiert. Ohne Option gelten die Vorgaben des Fensters\n"
@@ -76,6 +79,9 @@ void Hilfe()
         "                      %s (10ms)\n"
         "  --curve N         Kurvennummer 1 bis 4 (1)\n"
         "  --output DATEI    Zieldatei; \"-\" schreibt auf die Standardausgabe\n"
+        "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
+        "                    Abweichung als DATEI:ZEILE: Text; Exit-Code 0 ohne Befund,\n"
+        "                    1 mit Befunden, 2 wenn eine Datei nicht lesbar ist\n"
         "  --help            diese Hilfe\n"
         "  --version         Name und Version\n"
         "\n"
@@ -187,8 +193,17 @@ int main(int argc, char *argv[])
             return Melden(EXIT_EINGABE, std::string("--") + gOptionen[c].name +
                                             " ist mehrfach angegeben; jede Option gilt nur einmal.");
         bGegeben[c] = true;
+        if (c == PRUEFEN)
+            continue;
         if (!Uebernehmen(c, optarg, &e, &szAusgabe))
             return Melden(EXIT_EINGABE, Erwartet(c) + ", nicht " + Echo(optarg) + ".");
+    }
+    if (bGegeben[PRUEFEN]) {
+        for (int i = 0; i < PRUEFEN; ++i)
+            if (bGegeben[i])
+                return Melden(EXIT_EINGABE, std::string("--check prüft nur Dateien; --") + gOptionen[i].name +
+                                                " gehört nicht dazu.");
+        return Pruefen_Ausfuehren(argc - optind, argv + optind);
     }
     if (optind < argc)
         return Melden(EXIT_EINGABE, "unerwartetes Argument " + Echo(argv[optind]) +

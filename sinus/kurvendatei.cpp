@@ -63,6 +63,12 @@ struct Echo {
     }
 };
 
+// A spreadsheet set to German writes a decimal comma: the finding says so.
+const char *Komma(const Feld &f)
+{
+    return std::memchr(f.p, ',', f.n) ? ": Komma statt Punkt" : "";
+}
+
 bool Ziffer(char c)
 {
     return c >= '0' && c <= '9';
@@ -109,8 +115,8 @@ void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     const long long iSchritt = std::llround(pDatei->dZeitbasisMs * EINHEITEN_JE_MS);
     long long iZeit;
     if (!FestkommaLesen(f, ZEIT_NACHKOMMA, ZEIT_STELLEN_MAX, &iZeit)) {
-        Melden(pDatei, iZeile, "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)",
-               Echo(f).sz);
+        Melden(pDatei, iZeile, "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)%s",
+               Echo(f).sz, Komma(f));
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
         return;
     }
@@ -132,8 +138,8 @@ void WertPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     const Feld betrag = {f.p + bMinus, f.n - bMinus};
     long long iHundertstel;
     if (!FestkommaLesen(betrag, WERT_NACHKOMMA, WERT_STELLEN_MAX, &iHundertstel)) {
-        Melden(pDatei, iZeile, "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)",
-               Echo(f).sz);
+        Melden(pDatei, iZeile, "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)%s",
+               Echo(f).sz, Komma(f));
         return;
     }
     if (bMinus || iHundertstel > WERT_HUNDERT)
@@ -204,7 +210,8 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
     }
     if (iFelder != FELDER) {
         if (bLesbar)
-            Melden(pDatei, iZeile, "Datenzeile hat %d Felder statt 4 (durch Tabulator getrennt)", iFelder);
+            Melden(pDatei, iZeile, "Datenzeile hat %d %s statt 4 (durch Tabulator getrennt)", iFelder,
+                   iFelder == 1 ? "Feld" : "Felder");
         const long long iSchritt = std::llround(pDatei->dZeitbasisMs * EINHEITEN_JE_MS);
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
         return;

@@ -1,0 +1,76 @@
+// wlr7sinus-export --check: each file read in blocks by the curve-file
+// reader, its findings in the form compilers use, so that editors and
+// scripts can jump to the line.
+#include "pruefen.h"
+
+#include "kurvendatei.h"
+#include "toolkit_kern.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const PROGRAMM = "wlr7sinus-export";
+const char *const STANDARDEINGABE = "-";
+const int EXIT_SAUBER = 0;
+const int EXIT_BEFUNDE = 1;
+const int EXIT_UNLESBAR = 2;
+const size_t ZUSAMMENFASSUNG_GROESSE = 512;
+
+Kurvendatei gDatei;  // one record for every file: its samples are the largest part
+
+int Unlesbar(const char *szName, int iErrno)
+{
+    // The toolkit's reasons speak of writing, where a missing name means a missing folder.
+    const char *szGrund = iErrno == ENOENT ? "Datei nicht gefunden" : TK_FehlerGrund(iErrno);
+    std::fprintf(stderr, "%s: %s: %s\n", PROGRAMM, szName, szGrund);
+    return EXIT_UNLESBAR;
+}
+
+// One file: its findings, its summary line; the exit code it calls for.
+int DateiPruefen(const char *szName)
+{
+    const bool bEingabe = std::strcmp(szName, STANDARDEINGABE) == 0;
+    const int iDatei = bEingabe ? STDIN_FILENO : open(szName, O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    if (iDatei < 0)
+        return Unlesbar(szName, errno);
+    const int iGelesen = Kurvendatei_Lesen(iDatei, &gDatei);
+    if (!bEingabe)
+        close(iDatei);
+    if (iGelesen < 0)
+        return Unlesbar(szName, -iGelesen);
+
+    const int iGenannt = gDatei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? gDatei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
+    for (int i = 0; i < iGenannt; ++i)
+        std::printf("%s:%d: %s\n", szName, gDatei.aBefunde[i].iZeile, gDatei.aBefunde[i].szText);
+    char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE];
+    // The notes of the signal analysis (frequency, cut values, ...) take the place of nullptr.
+    Kurvendatei_Zusammenfassung(&gDatei, nullptr, szZusammenfassung, sizeof szZusammenfassung);
+    std::printf("%s: %s\n", szName, szZusammenfassung);
+    return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;
+}
+
+}  // namespace
+
+int Pruefen_Ausfuehren(int iAnzahl, char *const pszDateien[])
+{
+    if (iAnzahl < 1) {
+        std::fprintf(stderr, "%s: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n", PROGRAMM);
+        return EXIT_UNLESBAR;
+    }
+    int iExit = EXIT_SAUBER;
+    for (int i = 0; i < iAnzahl; ++i) {
+        const int iDatei = DateiPruefen(pszDateien[i]);
+        if (iDatei > iExit)
+            iExit = iDatei;
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: Standardausgabe: %s\n", PROGRAMM, TK_FehlerGrund(errno));
+        return EXIT_UNLESBAR;
+    }
+    return iExit;
+}
