@@ -230,21 +230,21 @@ void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLae
     Kurvendateistand &s = pDatei->stand;
     const char *szSoll = Sinus_Kopfzeile(s.iKopfzeile);
     const bool bLeerzeile = s.iKopfzeile == Sinus_KopfzeilenAnzahl() - 1;
-    if (bLesbar && iLaenge == std::strlen(szSoll) && std::memcmp(szZeile, szSoll, iLaenge) == 0) {
+    const bool bGleich = bLesbar && iLaenge == std::strlen(szSoll) && std::memcmp(szZeile, szSoll, iLaenge) == 0;
+    // The expected line, or a comment or a line too long (reported already) in its place.
+    if (bGleich || (!bLeerzeile && (!bLesbar || (iLaenge > 0 && szZeile[0] == '#')))) {
+        if (!bGleich && bLesbar)
+            Melden(pDatei, iZeile, "Kopfzeile %d weicht ab, erwartet \"%s\"", s.iKopfzeile + 1, szSoll);
         if (bLeerzeile)
             s.iAbschnitt = DATEN;
         ++s.iKopfzeile;
         return;
     }
-    if (bLeerzeile) {
+    // The header falls short: an empty line closes it, anything else starts the data.
+    if (bLesbar && bLeerzeile)
         Melden(pDatei, iZeile, "Leerzeile nach dem Kopf fehlt");
-    } else if (!bLesbar || (iLaenge > 0 && szZeile[0] == '#')) {
-        Melden(pDatei, iZeile, "Kopfzeile %d weicht ab, erwartet \"%s\"", s.iKopfzeile + 1, szSoll);
-        ++s.iKopfzeile;
-        return;
-    } else {
+    else if (bLesbar)
         Melden(pDatei, iZeile, "Kopfzeile fehlt, erwartet \"%s\"", szSoll);
-    }
     s.iAbschnitt = DATEN;
     if (iLaenge > 0)  // the data have begun; an empty line just closed the short header
         Datenzeile(pDatei, iZeile, szZeile, iLaenge, bLesbar);
