@@ -11,7 +11,7 @@
 #include <cstddef>
 
 /** Most data lines a file can hold: the samples of the largest curve and the one closing it. */
-const int KURVENDATEI_MAX_DATENZEILEN = static_cast<int>(MAX_KURVENPUNKTE) + 1;
+constexpr int KURVENDATEI_MAX_DATENZEILEN = static_cast<int>(MAX_KURVENPUNKTE) + 1;
 /** Findings listed per file; the ones after it are only counted. */
 const int KURVENDATEI_MAX_BEFUNDE = 100;
 /** Longest line, without its line end: the export's line area of 100 characters less the NUL. */
