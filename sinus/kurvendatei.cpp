@@ -264,6 +264,8 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
         return;
     }
     if (!bLf) {
+        if (iLaenge > static_cast<size_t>(KURVENDATEI_ZEILE_MAX))
+            Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENDATEI_ZEILE_MAX);
         Melden(pDatei, iZeile, "letzte Zeile ohne Zeilenende: Datei abgeschnitten");
         return;
     }
