@@ -223,16 +223,16 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
     KurvennummerPruefen(pDatei, iZeile, felder[3]);
 }
 
-// A line in the header: the expected one, a differing comment, or the
-// start of the data where the header falls short.
+// A line in the header: the expected one, a differing one, or the start
+// of the data (a digit first) where the header falls short.
 void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLaenge, bool bLesbar)
 {
     Kurvendateistand &s = pDatei->stand;
     const char *szSoll = Sinus_Kopfzeile(s.iKopfzeile);
     const bool bLeerzeile = s.iKopfzeile == Sinus_KopfzeilenAnzahl() - 1;
     const bool bGleich = bLesbar && iLaenge == std::strlen(szSoll) && std::memcmp(szZeile, szSoll, iLaenge) == 0;
-    // The expected line, or a comment or a line too long (reported already) in its place.
-    if (bGleich || (!bLeerzeile && (!bLesbar || (iLaenge > 0 && szZeile[0] == '#')))) {
+    // The expected line, or other text or a line too long (reported already) in its place.
+    if (bGleich || (!bLeerzeile && (!bLesbar || (iLaenge > 0 && !Ziffer(szZeile[0]))))) {
         if (!bGleich && bLesbar)
             Melden(pDatei, iZeile, "Kopfzeile %d weicht ab, erwartet \"%s\"", s.iKopfzeile + 1, szSoll);
         if (bLeerzeile)

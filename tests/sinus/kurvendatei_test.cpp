@@ -111,6 +111,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         const char *befund;
     } faelle[] = {
         {"Spalte 2", "Spalte 3", 3, 1, "Kopfzeile 3 weicht ab, erwartet \"# Spalte 2 = Y-Wert in Prozent\""},
+        {"# Spalte 4", "Spalte 4", 5, 1, "Kopfzeile 5 weicht ab, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"Kuvennummer\n\n", "Kuvennummer\n", 6, 1, "Leerzeile nach dem Kopf fehlt"},
         {"# Spalte 4 = Kuvennummer\n\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"65.45\t10ms", "65.45 10ms", 8, 1, "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)"},
