@@ -37,13 +37,10 @@ std::string Befunde()
 }
 
 // Exports the curve of these inputs and reads the file back from its descriptor.
-void ExportierenUndLesen(double umax, double peak, double offset, double periode, double perioden,
-                         const char *zeitbasis, int kurve)
+void ExportierenUndLesen(const Eingabewerte &e)
 {
-    gEingabe = {umax, peak, 0.0, offset, 0.0, periode, perioden, 0, "", kurve};
-    TK_TextKopieren(gEingabe.szZeitbasis, sizeof gEingabe.szZeitbasis, zeitbasis);
-    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(zeitbasis), &gSinus);
-    ASSERT_TRUE(Sinus_PunkteZulaessig(&gSinus));
+    gEingabe = e;
+    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(e.szZeitbasis), &gSinus);
     ASSERT_EQ(Sinus_Generieren(), 0);
     const std::string pfad = TestOrdner() + "/k.txt";
     ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
@@ -57,36 +54,33 @@ void ExportierenUndLesen(double umax, double peak, double offset, double periode
 
 TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
 {
-    struct Satz {
-        double umax, peak, offset, periode, perioden;
-        const char *zeitbasis;
-        int kurve;
-    };
     // The largest curve, fractional periods, curves cut at both limits, then random sets.
-    std::vector<Satz> saetze = {{10, 5, 5, 200, 4.0895, "50us", 2}, {10, 5, 5, 200, 2.37, "3ms", 3},
-                                {10, 30, 5, 200, 1, "1ms", 4},      {1, -3, 0.2, 50000, 100, "1std", 1}};
+    std::vector<Eingabewerte> saetze = {{10, 5, 0, 5, 0, 200, 4.0895, 0, "50us", 2},
+                                        {10, 5, 0, 5, 0, 200, 2.37, 0, "3ms", 3},
+                                        {10, 30, 0, 5, 0, 200, 1, 0, "1ms", 4},
+                                        {1, -3, 0, 0.2, 0, 50000, 100, 0, "1std", 1}};
     unsigned zustand = 4711;
     auto zufall = [&zustand](double von, double bis) {
         zustand = zustand * 1103515245u + 12345u;
         return von + (bis - von) * ((zustand >> 8) % 100000u) / 100000.0;
     };
     for (int i = 0; saetze.size() < 120; ++i) {
-        const Satz s = {zufall(0.001, 100), zufall(-100, 100), zufall(-50, 150), zufall(0.05, 50000),
-                        zufall(0.01, 100), Zeitbasis_Label(i % Zeitbasis_Anzahl()), 1 + i % 4};
-        Eingabewerte e = {s.umax, s.peak, 0.0, s.offset, 0.0, s.periode, s.perioden, 0, "", s.kurve};
+        Eingabewerte e = {zufall(0.001, 100), zufall(-100, 100), 0, zufall(-50, 150), 0, zufall(0.05, 50000),
+                          zufall(0.01, 100), 0, "", 1 + i % 4};
+        TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(i % Zeitbasis_Anzahl()));
         Sinuskurve k;
-        Sinus_Ableiten(&e, Zeitbasis_Ermitteln(s.zeitbasis), &k);
+        Sinus_Ableiten(&e, Zeitbasis_Ermitteln(e.szZeitbasis), &k);
         if (Sinus_AnzahlWerte(&k) <= 2000)  // every time base, none too slow
-            saetze.push_back(s);
+            saetze.push_back(e);
     }
-    for (const Satz &s : saetze) {
-        ExportierenUndLesen(s.umax, s.peak, s.offset, s.periode, s.perioden, s.zeitbasis, s.kurve);
-        const std::string fall = std::string(s.zeitbasis) + " " + std::to_string(s.periode) + " ms x " +
-                                 std::to_string(s.perioden);
+    for (const Eingabewerte &e : saetze) {
+        ExportierenUndLesen(e);
+        const std::string fall = std::string(e.szZeitbasis) + " " + std::to_string(e.dPeriodendauer) + " ms x " +
+                                 std::to_string(e.dAnzahlPerioden);
         ASSERT_EQ(Befunde(), "") << fall;
         ASSERT_EQ(gDatei.iDatenzeilen, gSinus.iAnzahlPunkte - 1) << fall;
-        EXPECT_STREQ(gDatei.szZeitbasis, s.zeitbasis);
-        EXPECT_EQ(gDatei.iKurvennummer, s.kurve);
+        EXPECT_STREQ(gDatei.szZeitbasis, e.szZeitbasis);
+        EXPECT_EQ(gDatei.iKurvennummer, e.iKurvennummer);
         ASSERT_EQ(gDatei.iWerte, gDatei.iDatenzeilen);
         for (int k = 0; k < gDatei.iWerte; ++k)
             ASSERT_NEAR(gDatei.pdWerte[k], gSinus.pdWerte[k + 1], 0.005 + 1e-9) << fall << " sample " << k;
@@ -101,7 +95,7 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
 
 TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
 {
-    ExportierenUndLesen(10, 5, 5, 200, 1, "10ms", 1);
+    ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
     Sinus_Freigeben();
     const std::string vorlage = gText;
     // Each defect: a piece of the good file and what replaces it (nullptr: the file ends before it).
