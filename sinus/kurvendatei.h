@@ -43,7 +43,7 @@ struct Kurvendatei {
     int iBefunde;                                     /* all findings, listed or only counted */
     Kurvendateibefund aBefunde[KURVENDATEI_MAX_BEFUNDE]; /* the first of them, in file order */
     int iDatenzeilen;                                 /* data lines read */
-    char szZeitbasis[20];                             /* label of the first data line, "" when unknown */
+    char szZeitbasis[sizeof Eingabewerte::szZeitbasis]; /* label of the first data line, "" when unknown */
     double dZeitbasisMs;                              /* its interval, 0 when unknown */
     int iKurvennummer;                                /* of the first data line, 0 when unknown */
     int iWerte;                                       /* samples in pdWerte */
