@@ -1,10 +1,12 @@
 // wlr7sinus-export: writes, without a window, the curve file that the panel
 // exports after the same inputs are committed. Its curve options, their
 // ranges, defaults and help lines come from the panel's input table.
+#include "Sinusanalyse.h"
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "ZEM_errorV3.h"
 #include "cli_texte.h"
+#include "pruefen.h"
 #include "toolkit_kern.h"
 
 #include <cstdio>
@@ -17,16 +19,19 @@ namespace {
 
 const int EXIT_FEHLER = 1;
 const int EXIT_EINGABE = 2;
+const int EXIT_WARNUNG = 3;
+const std::size_t WARNUNGEN_GROESSE = 1024;
 const std::size_t ECHO_GROESSE = 201;  // what a message repeats of a value
 const int HILFE_SPALTE = 20;
 const std::size_t HILFE_BREITE = 80;   // columns of a terminal          // where the help's descriptions begin
 
 // Options after the inputs of the table; the inputs are 0 .. Eingaben_Anzahl() - 1.
-enum { AUSGABE = 100, HILFE = 'h', VERSION = 'V' };
+enum { AUSGABE = 100, PRUEFEN, STRENG, HILFE = 'h', VERSION = 'V' };
 
 struct Aufruf {
     Eingabewerte e;
     const char *szAusgabe = nullptr;
+    bool bPruefen = false, bStreng = false;
     std::vector<bool> gegeben;
 };
 
@@ -37,6 +42,8 @@ std::vector<option> Optionen()
     for (int i = 0; i < Eingaben_Anzahl(); ++i)
         o.push_back({Eingaben_Feld(i)->szOption, required_argument, nullptr, i});
     o.push_back({"output", required_argument, nullptr, AUSGABE});
+    o.push_back({"strict", no_argument, nullptr, STRENG});
+    o.push_back({"check", no_argument, nullptr, PRUEFEN});
     o.push_back({"help", no_argument, nullptr, HILFE});
     o.push_back({"version", no_argument, nullptr, VERSION});
     o.push_back({nullptr, 0, nullptr, 0});
@@ -164,6 +171,10 @@ int Lesen(int argc, char *argv[], Aufruf &a)
             return std::printf("%s %s\n", CLI_PROGRAMM, WLR7_VERSION) > 0 && std::fflush(stdout) == 0
                        ? 0
                        : Melden(EXIT_FEHLER, CLI_TEXT_AUSGABE_FEHLT);
+        if (c == PRUEFEN || c == STRENG) {
+            (c == PRUEFEN ? a.bPruefen : a.bStreng) = true;
+            continue;
+        }
         if (c == ':')
             return Melden(EXIT_EINGABE, Erwartet(optopt) + ", es fehlt aber der Wert.");
         if (c == '?')
@@ -178,6 +189,17 @@ int Lesen(int argc, char *argv[], Aufruf &a)
             return Melden(EXIT_EINGABE, Erwartet(c) + ", nicht " + Echo(optarg) + ".");
         if (c == AUSGABE)
             a.szAusgabe = optarg;
+    }
+    if (a.bPruefen) {
+        for (std::size_t k = 0; k < a.gegeben.size(); ++k)
+            if (a.gegeben[k] || a.bStreng)
+                return Melden(EXIT_EINGABE, std::string("--check prüft nur Dateien; --") +
+                                                (a.bStreng ? "strict"
+                                                 : k + 1 == a.gegeben.size()
+                                                     ? "output"
+                                                     : Eingaben_Feld(static_cast<int>(k))->szOption) +
+                                                " gehört nicht dazu.");
+        return Pruefen_Ausfuehren(argc - optind, argv + optind);
     }
     if (optind < argc)
         return Melden(EXIT_EINGABE, "unerwartetes Argument " + Echo(argv[optind]) + "; alle Eingaben sind Optionen.");
@@ -239,8 +261,21 @@ int main(int argc, char *argv[])
         return Melden(EXIT_FEHLER, text);
     }
     int iCode = Sinus_Generieren();
-    if (iCode == 0)
+    if (iCode == 0) {
+        // What the rig will play where it differs from what was asked:
+        // said on standard error; under --strict nothing is written.
+        static Kurvenanalyse analyse;
+        Analyse_Kurve(&gEingabe, &gSinus, &analyse);
+        char szWarnungen[WARNUNGEN_GROESSE];
+        const int iWarnungen = Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen);
+        for (char *p = std::strtok(szWarnungen, "\n"); p && iWarnungen > 0; p = std::strtok(nullptr, "\n"))
+            std::fprintf(stderr, "%s: %s%s\n", CLI_PROGRAMM, CLI_TEXT_WARNUNG, p);
+        if (iWarnungen > 0 && a.bStreng) {
+            Sinus_Freigeben();
+            return EXIT_WARNUNG;
+        }
         iCode = Sinus_ExportSchreiben(a.szAusgabe);
+    }
     Sinus_Freigeben();
     if (iCode != 0) {
         // The catalogue's text first, then the reason and the path.

@@ -39,7 +39,7 @@ extern Eingabewerte gEingabe;
 extern Sinuskurve gSinus;
 
 /* Largest accepted product of samples per period and number of periods. */
-const double MAX_KURVENPUNKTE = 16358.0;
+constexpr double MAX_KURVENPUNKTE = 16358.0;
 
 /* Error codes raised here. */
 enum {

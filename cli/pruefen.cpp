@@ -1,0 +1,99 @@
+// wlr7sinus-export --check: each file read in blocks by the curve-file
+// reader, its findings in the form compilers use, so that editors and
+// scripts can jump to the line.
+#include "pruefen.h"
+
+#include "Sinusanalyse.h"
+#include "cli_texte.h"
+#include "kurvendatei.h"
+#include "toolkit_kern.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const STANDARDEINGABE = "-";
+const int EXIT_SAUBER = 0;
+const int EXIT_BEFUNDE = 1;
+const int EXIT_UNLESBAR = 2;
+const size_t ZUSAMMENFASSUNG_GROESSE = 512;
+
+Kurvendatei gDatei;  // one record for every file: its samples are the largest part
+
+int Unlesbar(const char *szName, int iErrno)
+{
+    // The toolkit's reasons speak of writing, where a missing name means a missing folder.
+    const char *szGrund = iErrno == ENOENT ? "Datei nicht gefunden" : TK_FehlerGrund(iErrno);
+    std::fprintf(stderr, "%s: %s: %s\n", CLI_PROGRAMM, szName, szGrund);
+    return EXIT_UNLESBAR;
+}
+
+// What the signal analysis says of the samples read: the frequency, where
+// the samples repeat, and its warnings, on one line.
+void Notizen(char *szNotizen, size_t iGroesse)
+{
+    szNotizen[0] = '\0';
+    if (gDatei.iWerte == 0 || !(gDatei.dZeitbasisMs > 0.0))
+        return;
+    static Kurvenanalyse analyse;
+    Analyse_Werte(gDatei.pdWerte, gDatei.iWerte, gDatei.dZeitbasisMs, 0.0, &analyse);
+    if (analyse.dFrequenz > 0.0)
+        std::snprintf(szNotizen, iGroesse, "Frequenz %.4g\xc2\xa0Hz (%d\xc2\xa0Punkte je Periode)", analyse.dFrequenz,
+                      static_cast<int>(analyse.iPunkteProPeriode));
+    char szWarnungen[ZUSAMMENFASSUNG_GROESSE];
+    if (Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen) == 0)
+        return;
+    for (char *p = std::strtok(szWarnungen, "\n"); p; p = std::strtok(nullptr, "\n")) {
+        if (szNotizen[0])
+            TK_TextAnhaengen(szNotizen, iGroesse, "; ");
+        TK_TextAnhaengen(szNotizen, iGroesse, p);
+    }
+}
+
+// One file: its findings, its summary line; the exit code it calls for.
+int DateiPruefen(const char *szName)
+{
+    const bool bEingabe = std::strcmp(szName, STANDARDEINGABE) == 0;
+    const int iDatei = bEingabe ? STDIN_FILENO : open(szName, O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    if (iDatei < 0)
+        return Unlesbar(szName, errno);
+    const int iGelesen = Kurvendatei_Lesen(iDatei, &gDatei);
+    if (!bEingabe)
+        close(iDatei);
+    if (iGelesen < 0)
+        return Unlesbar(szName, -iGelesen);
+
+    const int iGenannt = gDatei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? gDatei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
+    for (int i = 0; i < iGenannt; ++i)
+        std::printf("%s:%d: %s\n", szName, gDatei.aBefunde[i].iZeile, gDatei.aBefunde[i].szText);
+    char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE], szNotizen[ZUSAMMENFASSUNG_GROESSE];
+    Notizen(szNotizen, sizeof szNotizen);
+    Kurvendatei_Zusammenfassung(&gDatei, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
+    std::printf("%s: %s\n", szName, szZusammenfassung);
+    return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;
+}
+
+}  // namespace
+
+int Pruefen_Ausfuehren(int iAnzahl, char *const pszDateien[])
+{
+    if (iAnzahl < 1) {
+        std::fprintf(stderr, "%s: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n", CLI_PROGRAMM);
+        return EXIT_UNLESBAR;
+    }
+    int iExit = EXIT_SAUBER;
+    for (int i = 0; i < iAnzahl; ++i) {
+        const int iDatei = DateiPruefen(pszDateien[i]);
+        if (iDatei > iExit)
+            iExit = iDatei;
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: Standardausgabe: %s\n", CLI_PROGRAMM, TK_FehlerGrund(errno));
+        return EXIT_UNLESBAR;
+    }
+    return iExit;
+}

@@ -1,0 +1,400 @@
+// Reads curve files back and says where they differ from what the export
+// writes. Lines are taken from blocks as they come; only a line's first
+// bytes are kept, so a file of any size or shape costs the same memory.
+#include "kurvendatei.h"
+
+#include "kopf.h"
+#include "toolkit_kern.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+enum Abschnitt { KOPF, DATEN, SCHLUSS, GESTOPPT };
+
+const int FELDER = 4;
+const int ZEIT_NACHKOMMA = 5;      // the time column counts in 10 µs units
+const int ZEIT_STELLEN_MAX = 12;   // seconds before the point; the largest curve needs 8
+const int WERT_NACHKOMMA = 2;
+const int WERT_STELLEN_MAX = 9;
+const long long WERT_HUNDERT = 10000;  // 100.00 % in hundredths
+const long long EINHEITEN_JE_MS = 100;
+const long long ZEIT_TOLERANZ = 1;     // the writer's running sum may land one unit off
+const size_t ECHO_MAX = 24;            // bytes of a field a finding repeats
+const char BOM[] = "\xEF\xBB\xBF";
+const size_t BOM_LAENGE = sizeof BOM - 1;
+
+struct Feld {
+    const char *p;
+    size_t n;
+};
+
+__attribute__((format(printf, 3, 4))) void Melden(Kurvendatei *pDatei, int iZeile, const char *szFormat, ...)
+{
+    if (pDatei->iBefunde < KURVENDATEI_MAX_BEFUNDE) {
+        Kurvendateibefund &b = pDatei->aBefunde[pDatei->iBefunde];
+        b.iZeile = iZeile;
+        va_list args;
+        va_start(args, szFormat);
+        std::vsnprintf(b.szText, sizeof b.szText, szFormat, args);
+        va_end(args);
+    }
+    ++pDatei->iBefunde;
+}
+
+// A field as a finding repeats it: its first bytes, anything but printable
+// ASCII shown as '?' (the byte itself gets its own finding).
+struct Echo {
+    char sz[ECHO_MAX + sizeof "…"];
+    explicit Echo(const Feld &f)
+    {
+        const size_t n = f.n < ECHO_MAX ? f.n : ECHO_MAX;
+        for (size_t i = 0; i < n; ++i)
+            sz[i] = f.p[i] >= 0x20 && f.p[i] < 0x7F ? f.p[i] : '?';
+        sz[n] = '\0';
+        if (f.n > n)
+            TK_TextAnhaengen(sz, sizeof sz, "…");
+    }
+};
+
+// A spreadsheet set to German writes a decimal comma: the finding says so.
+const char *Komma(const Feld &f)
+{
+    return std::memchr(f.p, ',', f.n) ? ": Komma statt Punkt" : "";
+}
+
+bool Ziffer(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// "digits.decimals" with exactly iNachkomma decimals and 1 to iStellen
+// digits before the point, as a count of the last decimal's units.
+bool FestkommaLesen(const Feld &f, int iNachkomma, int iStellen, long long *piWert)
+{
+    const char *p = f.p, *const ende = f.p + f.n;
+    long long iWert = 0;
+    int iVor = 0;
+    for (; p < ende && Ziffer(*p); ++p, ++iVor) {
+        if (iVor == iStellen)
+            return false;
+        iWert = iWert * 10 + (*p - '0');
+    }
+    if (iVor == 0 || p == ende || *p != '.' || ende - ++p != iNachkomma)
+        return false;
+    for (; p < ende; ++p) {
+        if (!Ziffer(*p))
+            return false;
+        iWert = iWert * 10 + (*p - '0');
+    }
+    *piWert = iWert;
+    return true;
+}
+
+// A time in 10 µs units as the file writes it.
+struct Zeit {
+    char sz[32];
+    explicit Zeit(long long iEinheiten)
+    {
+        const long long iJeSekunde = EINHEITEN_JE_MS * 1000;
+        std::snprintf(sz, sizeof sz, "%lld.%05lld", iEinheiten / iJeSekunde, iEinheiten % iJeSekunde);
+    }
+};
+
+// Field 1: starts at 0 and grows by the file's time base. A line off the
+// step is reported once; the lines after it are measured from it.
+void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
+{
+    Kurvendateistand &s = pDatei->stand;
+    const long long iSchritt = std::llround(pDatei->dZeitbasisMs * EINHEITEN_JE_MS);
+    long long iZeit;
+    if (!FestkommaLesen(f, ZEIT_NACHKOMMA, ZEIT_STELLEN_MAX, &iZeit)) {
+        Melden(pDatei, iZeile, "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)%s",
+               Echo(f).sz, Komma(f));
+        s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
+        return;
+    }
+    if (pDatei->iDatenzeilen == 1 && iZeit != 0)
+        Melden(pDatei, iZeile, "erste Zeit ist %s statt 0.00000", Zeit(iZeit).sz);
+    else if (pDatei->iDatenzeilen > 1 && s.iZeitErwartet >= 0 && iSchritt > 0 &&
+             std::abs(iZeit - s.iZeitErwartet) > ZEIT_TOLERANZ)
+        Melden(pDatei, iZeile, "Zeit %s statt %s: wächst nicht um die Zeitbasis %s", Zeit(iZeit).sz,
+               Zeit(s.iZeitErwartet).sz, pDatei->szZeitbasis);
+    else if (s.iZeitErwartet >= 0)
+        iZeit = s.iZeitErwartet;  // within the rounding: the exact sum goes on
+    s.iZeitErwartet = iSchritt > 0 ? iZeit + iSchritt : -1;
+}
+
+// Field 2: a value in percent, 0.00 to 100.00; kept as a sample.
+void WertPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
+{
+    const bool bMinus = f.n > 0 && f.p[0] == '-';
+    const Feld betrag = {f.p + bMinus, f.n - bMinus};
+    long long iHundertstel;
+    if (!FestkommaLesen(betrag, WERT_NACHKOMMA, WERT_STELLEN_MAX, &iHundertstel)) {
+        Melden(pDatei, iZeile, "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)%s",
+               Echo(f).sz, Komma(f));
+        return;
+    }
+    if (bMinus || iHundertstel > WERT_HUNDERT)
+        Melden(pDatei, iZeile, "Wert %s außerhalb von 0 bis 100", Echo(f).sz);
+    const double dWert = static_cast<double>(bMinus ? -iHundertstel : iHundertstel) / 100.0;
+    pDatei->pdWerte[pDatei->iWerte++] = dWert;
+}
+
+// Field 3: a label of the time-base table, the same on every line.
+void ZeitbasisPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
+{
+    char szLabel[sizeof pDatei->szZeitbasis];
+    double dMs = 0.0;
+    bool bBekannt = f.n < sizeof szLabel && !std::memchr(f.p, '\0', f.n);
+    if (bBekannt) {
+        std::memcpy(szLabel, f.p, f.n);
+        szLabel[f.n] = '\0';
+        bBekannt = Zeitbasis_Suchen(szLabel, &dMs);
+    }
+    if (!bBekannt) {
+        Melden(pDatei, iZeile, "unbekannte Zeitbasis \"%s\"", Echo(f).sz);
+        return;
+    }
+    if (!pDatei->szZeitbasis[0]) {
+        TK_TextKopieren(pDatei->szZeitbasis, sizeof pDatei->szZeitbasis, szLabel);
+        pDatei->dZeitbasisMs = dMs;
+    } else if (std::strcmp(szLabel, pDatei->szZeitbasis) != 0) {
+        Melden(pDatei, iZeile, "Zeitbasis wechselt von %s zu %s", pDatei->szZeitbasis, szLabel);
+    }
+}
+
+// Field 4: the curve number 1 to 4, the same on every line.
+void KurvennummerPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
+{
+    const int iKurve = f.n == 1 && f.p[0] >= '1' && f.p[0] <= '4' ? f.p[0] - '0' : 0;
+    if (iKurve == 0) {
+        Melden(pDatei, iZeile, "Kurvennummer \"%s\" ist keine Zahl von 1 bis 4", Echo(f).sz);
+    } else if (pDatei->iKurvennummer == 0) {
+        pDatei->iKurvennummer = iKurve;
+    } else if (iKurve != pDatei->iKurvennummer) {
+        Melden(pDatei, iZeile, "Kurvennummer wechselt von %d zu %d", pDatei->iKurvennummer, iKurve);
+    }
+}
+
+// One data line; a line that could not be kept whole (bLesbar false)
+// counts but is not looked into.
+void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLaenge, bool bLesbar)
+{
+    Kurvendateistand &s = pDatei->stand;
+    if (pDatei->iDatenzeilen == KURVENDATEI_MAX_DATENZEILEN) {
+        Melden(pDatei, iZeile, "mehr als %d Datenzeilen (Punktgrenze): hier endet die Prüfung",
+               KURVENDATEI_MAX_DATENZEILEN);
+        s.iAbschnitt = GESTOPPT;
+        return;
+    }
+    ++pDatei->iDatenzeilen;
+    Feld felder[FELDER];
+    int iFelder = 0;
+    for (const char *p = szZeile, *const ende = szZeile + iLaenge; bLesbar; ++iFelder) {
+        const char *tab = static_cast<const char *>(std::memchr(p, '\t', static_cast<size_t>(ende - p)));
+        if (iFelder < FELDER)
+            felder[iFelder] = {p, static_cast<size_t>((tab ? tab : ende) - p)};
+        if (!tab) {
+            ++iFelder;
+            break;
+        }
+        p = tab + 1;
+    }
+    if (iFelder != FELDER) {
+        if (bLesbar)
+            Melden(pDatei, iZeile, "Datenzeile hat %d %s statt 4 (durch Tabulator getrennt)", iFelder,
+                   iFelder == 1 ? "Feld" : "Felder");
+        const long long iSchritt = std::llround(pDatei->dZeitbasisMs * EINHEITEN_JE_MS);
+        s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
+        return;
+    }
+    // The label first: the time is measured in its steps.
+    ZeitbasisPruefen(pDatei, iZeile, felder[2]);
+    ZeitPruefen(pDatei, iZeile, felder[0]);
+    WertPruefen(pDatei, iZeile, felder[1]);
+    KurvennummerPruefen(pDatei, iZeile, felder[3]);
+}
+
+// A line in the header: the expected one, a differing one, or the start
+// of the data (a digit first) where the header falls short.
+void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLaenge, bool bLesbar)
+{
+    Kurvendateistand &s = pDatei->stand;
+    const char *szSoll = Sinus_Kopfzeile(s.iKopfzeile);
+    const bool bLeerzeile = s.iKopfzeile == Sinus_KopfzeilenAnzahl() - 1;
+    const bool bGleich = bLesbar && iLaenge == std::strlen(szSoll) && std::memcmp(szZeile, szSoll, iLaenge) == 0;
+    // The expected line, or other text or a line too long (reported already) in its place.
+    if (bGleich || (!bLeerzeile && (!bLesbar || (iLaenge > 0 && !Ziffer(szZeile[0]))))) {
+        if (!bGleich && bLesbar)
+            Melden(pDatei, iZeile, "Kopfzeile %d weicht ab, erwartet \"%s\"", s.iKopfzeile + 1, szSoll);
+        if (bLeerzeile)
+            s.iAbschnitt = DATEN;
+        ++s.iKopfzeile;
+        return;
+    }
+    // The header falls short: an empty line closes it, anything else starts the data.
+    if (bLesbar && bLeerzeile)
+        Melden(pDatei, iZeile, "Leerzeile nach dem Kopf fehlt");
+    else if (bLesbar)
+        Melden(pDatei, iZeile, "Kopfzeile fehlt, erwartet \"%s\"", szSoll);
+    s.iAbschnitt = DATEN;
+    if (iLaenge > 0)  // the data have begun; an empty line just closed the short header
+        Datenzeile(pDatei, iZeile, szZeile, iLaenge, bLesbar);
+}
+
+// A whole line has been read (bLf: ended by a line feed, else by the end of the file).
+void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
+{
+    Kurvendateistand &s = pDatei->stand;
+    const int iZeile = ++s.iZeile;
+    const char *szZeile = s.szZeile;
+    size_t iLaenge = s.iLaenge;
+    s.iLaenge = 0;
+    if (s.iAbschnitt == SCHLUSS) {
+        Melden(pDatei, iZeile, "Text nach der abschließenden Leerzeile: hier endet die Prüfung");
+        s.iAbschnitt = GESTOPPT;
+        return;
+    }
+    if (!bLf) {
+        if (iLaenge > static_cast<size_t>(KURVENDATEI_ZEILE_MAX))
+            Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENDATEI_ZEILE_MAX);
+        Melden(pDatei, iZeile, "letzte Zeile ohne Zeilenende: Datei abgeschnitten");
+        return;
+    }
+    if (iZeile == 1 && iLaenge >= BOM_LAENGE && std::memcmp(szZeile, BOM, BOM_LAENGE) == 0) {
+        Melden(pDatei, iZeile, "Datei beginnt mit einer Byte-Order-Mark (BOM)");
+        szZeile += BOM_LAENGE;
+        iLaenge -= BOM_LAENGE;
+    }
+    const size_t iGehalten = static_cast<size_t>(s.szZeile + sizeof s.szZeile - szZeile);
+    if (iLaenge > 0 && iLaenge <= iGehalten && szZeile[iLaenge - 1] == '\r') {
+        if (!s.bCrlfGemeldet)
+            Melden(pDatei, iZeile, "Zeilenende CR LF (Windows) statt LF");
+        s.bCrlfGemeldet = true;
+        --iLaenge;
+    }
+    const bool bLesbar = iLaenge <= static_cast<size_t>(KURVENDATEI_ZEILE_MAX) && iLaenge <= iGehalten;
+    if (!bLesbar)
+        Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENDATEI_ZEILE_MAX);
+    const size_t iPruefen = iLaenge < iGehalten ? iLaenge : iGehalten;
+    for (size_t i = 0; i < iPruefen; ++i) {
+        const unsigned char c = static_cast<unsigned char>(szZeile[i]);
+        if ((c < 0x20 && c != '\t') || c >= 0x7F) {
+            Melden(pDatei, iZeile, "Zeichen 0x%02X in Spalte %zu ist kein einfacher Text", c, i + 1);
+            break;
+        }
+    }
+    if (s.iAbschnitt == KOPF)
+        Kopfzeile(pDatei, iZeile, szZeile, iLaenge, bLesbar);
+    else if (bLesbar && iLaenge == 0)
+        s.iAbschnitt = SCHLUSS;
+    else
+        Datenzeile(pDatei, iZeile, szZeile, iLaenge, bLesbar);
+}
+
+}  // namespace
+
+void Kurvendatei_Beginnen(Kurvendatei *pDatei)
+{
+    pDatei->iBefunde = 0;
+    pDatei->iDatenzeilen = 0;
+    pDatei->szZeitbasis[0] = '\0';
+    pDatei->dZeitbasisMs = 0.0;
+    pDatei->iKurvennummer = 0;
+    pDatei->iWerte = 0;
+    pDatei->stand = {};
+    pDatei->stand.iAbschnitt = KOPF;
+    pDatei->stand.iZeitErwartet = -1;
+}
+
+int Kurvendatei_Weiter(Kurvendatei *pDatei, const char *pBlock, size_t iLaenge)
+{
+    Kurvendateistand &s = pDatei->stand;
+    const char *p = pBlock, *const ende = pBlock + iLaenge;
+    while (p < ende && s.iAbschnitt != GESTOPPT) {
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', static_cast<size_t>(ende - p)));
+        const size_t iStueck = static_cast<size_t>((lf ? lf : ende) - p);
+        // Only the line's first bytes are kept; the rest is only counted.
+        if (s.iLaenge < sizeof s.szZeile) {
+            const size_t iFrei = sizeof s.szZeile - s.iLaenge;
+            std::memcpy(s.szZeile + s.iLaenge, p, iStueck < iFrei ? iStueck : iFrei);
+        }
+        s.iLaenge += iStueck;
+        if (!lf)
+            break;
+        ZeileAbschliessen(pDatei, true);
+        p = lf + 1;
+    }
+    return s.iAbschnitt != GESTOPPT;
+}
+
+void Kurvendatei_Beenden(Kurvendatei *pDatei)
+{
+    Kurvendateistand &s = pDatei->stand;
+    if (s.iAbschnitt == GESTOPPT)
+        return;
+    if (s.iLaenge > 0)
+        ZeileAbschliessen(pDatei, false);
+    else if (s.iAbschnitt == KOPF)
+        Melden(pDatei, s.iZeile + 1, s.iZeile == 0 ? "Datei ist leer" : "Datei endet im Kopf: Datei abgeschnitten?");
+    else if (s.iAbschnitt == DATEN)
+        Melden(pDatei, s.iZeile + 1, "abschließende Leerzeile fehlt: Datei abgeschnitten?");
+    s.iAbschnitt = GESTOPPT;
+}
+
+int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
+{
+    static char block[KURVENDATEI_BLOCK];
+    Kurvendatei_Beginnen(pDatei);
+    for (;;) {
+        const ssize_t n = read(iDatei, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -errno;
+        if (n == 0)
+            break;
+        if (!Kurvendatei_Weiter(pDatei, block, static_cast<size_t>(n)))
+            return 0;
+    }
+    Kurvendatei_Beenden(pDatei);
+    return 0;
+}
+
+double Kurvendatei_Dauer(const Kurvendatei *pDatei)
+{
+    return pDatei->iDatenzeilen > 1 ? (pDatei->iDatenzeilen - 1) * pDatei->dZeitbasisMs / 1000.0 : 0.0;
+}
+
+void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotizen, char *szText, size_t iGroesse)
+{
+    char szBefunde[64], szKurve[16] = "unbekannt", szDauer[40] = "unbekannt";
+    const int iUngenannt = pDatei->iBefunde - KURVENDATEI_MAX_BEFUNDE;
+    if (pDatei->iBefunde == 0)
+        TK_TextKopieren(szBefunde, sizeof szBefunde, "keine Befunde");
+    else if (iUngenannt > 0)
+        std::snprintf(szBefunde, sizeof szBefunde, "%d Befunde, %d davon nicht aufgeführt", pDatei->iBefunde,
+                      iUngenannt);
+    else
+        std::snprintf(szBefunde, sizeof szBefunde, "%d %s", pDatei->iBefunde,
+                      pDatei->iBefunde == 1 ? "Befund" : "Befunde");
+    if (pDatei->iKurvennummer)
+        std::snprintf(szKurve, sizeof szKurve, "%d", pDatei->iKurvennummer);
+    if (pDatei->szZeitbasis[0])
+        std::snprintf(szDauer, sizeof szDauer, "%.5f s", Kurvendatei_Dauer(pDatei));
+    std::snprintf(szText, iGroesse, "%s; %d Datenzeilen, Zeitbasis %s, Kurve %s, Dauer %s", szBefunde,
+                  pDatei->iDatenzeilen, pDatei->szZeitbasis[0] ? pDatei->szZeitbasis : "unbekannt", szKurve,
+                  szDauer);
+    if (szNotizen && *szNotizen) {
+        TK_TextAnhaengen(szText, iGroesse, "; ");
+        TK_TextAnhaengen(szText, iGroesse, szNotizen);
+    }
+}

@@ -1,0 +1,70 @@
+// wlr7sinus-export --check as a script on a rig runs it: one finding per
+// line as FILE:LINE: text, a summary line per file, exit 0, 1 or 2.
+#include "lauf.h"
+
+#include <gtest/gtest.h>
+
+TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
+{
+    const std::string ordner = TestOrdner(), gut = ordner + "/gut.txt", kaputt = ordner + "/kaputt.txt";
+    ASSERT_EQ(Ausfuehren({"--periods", "2", "--curve", "3", "--output", gut}).code, 0);
+    std::string text = DateiLesen(gut);
+    text.replace(text.find("\t3\n"), 3, "\t3\r\n");
+    DateiSchreiben(kaputt, text.substr(0, text.size() - 1));  // and cut off before the closing line
+    const std::string zusammenfassung =
+        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5\u00a0Hz (20\u00a0Punkte je Periode)\n";
+    const std::string sauber = gut + ": keine Befunde; " + zusammenfassung;
+    const std::string befunde = kaputt + ":7: Zeilenende CR LF (Windows) statt LF\n" + kaputt +
+                                ":48: abschließende Leerzeile fehlt: Datei abgeschnitten?\n" + kaputt +
+                                ": 2 Befunde; " + zusammenfassung;
+    const struct {
+        std::vector<std::string> argumente;
+        int code;
+        std::string aus, fehler;
+    } faelle[] = {
+        {{"--check", gut}, 0, sauber, ""},
+        {{gut, "--check", kaputt}, 1, sauber + befunde, ""},
+        {{"--check", kaputt, ordner + "/fehlt.txt", gut}, 2, befunde + sauber,
+         "wlr7sinus-export: " + ordner + "/fehlt.txt: Datei nicht gefunden\n"},
+        {{"--check", "-"}, 1, "-:1: Datei ist leer\n-: 1 Befund; 0 Datenzeilen, Zeitbasis unbekannt, Kurve "
+                              "unbekannt, Dauer unbekannt\n", ""},
+        {{"--check", ordner}, 2, "", "wlr7sinus-export: " + ordner + ": Ist ein Ordner\n"},
+        {{"--check"}, 2, "", "wlr7sinus-export: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n"},
+        {{"--check", gut, "--curve", "2"}, 2, "",
+         "wlr7sinus-export: --check prüft nur Dateien; --curve gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
+    };
+    for (const auto &f : faelle) {
+        const Lauf l = Ausfuehren(f.argumente);
+        EXPECT_EQ(l.code, f.code) << f.argumente[1];
+        EXPECT_EQ(l.aus, f.aus);
+        EXPECT_EQ(l.fehler, f.fehler);
+    }
+}
+
+TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
+{
+    const std::string datei = TestOrdner() + "/k.txt";
+    EXPECT_EQ(Ausfuehren({"--strict", "--output", datei}).fehler, "") << "the default curve warns of nothing";
+    const struct {
+        std::vector<std::string> argumente;
+        std::string warnung;
+    } faelle[] = {
+        {{"--period", "125"}, "Frequenz 7.692\u00a0Hz statt 8\u00a0Hz (-3.8\u00a0%); genau mit Zeitbasis 5ms"},
+        {{"--frequency", "200"}, "kein Sinus: nur 1\u00a0Punkt je Periode"},
+        {{"--peak", "8"}, "begrenzt: "},
+    };
+    for (const auto &f : faelle) {
+        DateiSchreiben(datei, "alt");
+        std::vector<std::string> argumente = f.argumente;
+        argumente.insert(argumente.end(), {"--output", datei});
+        Lauf l = Ausfuehren(argumente);
+        EXPECT_EQ(l.code, 0) << "scripts rely on it";
+        EXPECT_EQ(l.fehler.rfind("wlr7sinus-export: Warnung: " + f.warnung, 0), 0u) << l.fehler;
+        EXPECT_NE(DateiLesen(datei), "alt");
+        DateiSchreiben(datei, "alt");
+        argumente.push_back("--strict");
+        l = Ausfuehren(argumente);
+        EXPECT_EQ(l.code, 3) << f.warnung;
+        EXPECT_EQ(DateiLesen(datei), "alt") << "nothing touched";
+    }
+}

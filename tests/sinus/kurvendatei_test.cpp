@@ -1,0 +1,185 @@
+// Reading curve files back: whatever the export writes passes; each kind of
+// defect planted into a good file is found on its line, however the file is
+// cut into blocks; the limits on findings and data lines hold.
+#include "Sinuserzeugung_Main.h"
+#include "aufzeichnung.h"
+#include "kopf.h"
+#include "kurvendatei.h"
+#include "toolkit_kern.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+Kurvendatei gDatei;
+std::string gText;  // the file last exported
+
+// Reads @p text in blocks of @p block bytes (0: all at once).
+void Lesen(const std::string &text, size_t block = 0)
+{
+    Kurvendatei_Beginnen(&gDatei);
+    size_t i = 0;
+    for (; i < text.size(); i += block ? block : text.size())
+        if (!Kurvendatei_Weiter(&gDatei, text.data() + i, std::min(block ? block : text.size(), text.size() - i)))
+            return;
+    Kurvendatei_Beenden(&gDatei);
+}
+
+std::string Befunde()
+{
+    std::string s;
+    for (int i = 0; i < std::min(gDatei.iBefunde, KURVENDATEI_MAX_BEFUNDE); ++i)
+        s += std::to_string(gDatei.aBefunde[i].iZeile) + ": " + gDatei.aBefunde[i].szText + "\n";
+    return s;
+}
+
+// Exports the curve of these inputs and reads the file back from its descriptor.
+void ExportierenUndLesen(const Eingabewerte &e)
+{
+    gEingabe = e;
+    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(e.szZeitbasis), &gSinus);
+    ASSERT_EQ(Sinus_Generieren(), 0);
+    const std::string pfad = TestOrdner() + "/k.txt";
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    gText = DateiLesen(pfad);
+    const int datei = open(pfad.c_str(), O_RDONLY);
+    ASSERT_EQ(Kurvendatei_Lesen(datei, &gDatei), 0);
+    close(datei);
+}
+
+}  // namespace
+
+TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
+{
+    // The largest curve, fractional periods, curves cut at both limits, then random sets.
+    std::vector<Eingabewerte> saetze = {{10, 5, 0, 5, 0, 200, 4.0895, 0, "50us", 2},
+                                        {10, 5, 0, 5, 0, 200, 2.37, 0, "3ms", 3},
+                                        {10, 30, 0, 5, 0, 200, 1, 0, "1ms", 4},
+                                        {1, -3, 0, 0.2, 0, 50000, 100, 0, "1std", 1}};
+    unsigned zustand = 4711;
+    auto zufall = [&zustand](double von, double bis) {
+        zustand = zustand * 1103515245u + 12345u;
+        return von + (bis - von) * ((zustand >> 8) % 100000u) / 100000.0;
+    };
+    for (int i = 0; saetze.size() < 120; ++i) {
+        Eingabewerte e = {zufall(0.001, 100), zufall(-100, 100), 0, zufall(-50, 150), 0, zufall(0.05, 50000),
+                          zufall(0.01, 100), 0, "", 1 + i % 4};
+        TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(i % Zeitbasis_Anzahl()));
+        Sinuskurve k;
+        Sinus_Ableiten(&e, Zeitbasis_Ermitteln(e.szZeitbasis), &k);
+        if (Sinus_AnzahlWerte(&k) <= 2000)  // every time base, none too slow
+            saetze.push_back(e);
+    }
+    for (const Eingabewerte &e : saetze) {
+        ExportierenUndLesen(e);
+        const std::string fall = std::string(e.szZeitbasis) + " " + std::to_string(e.dPeriodendauer) + " ms x " +
+                                 std::to_string(e.dAnzahlPerioden);
+        ASSERT_EQ(Befunde(), "") << fall;
+        ASSERT_EQ(gDatei.iDatenzeilen, gSinus.iAnzahlPunkte - 1) << fall;
+        EXPECT_STREQ(gDatei.szZeitbasis, e.szZeitbasis);
+        EXPECT_EQ(gDatei.iKurvennummer, e.iKurvennummer);
+        ASSERT_EQ(gDatei.iWerte, gDatei.iDatenzeilen);
+        for (int k = 0; k < gDatei.iWerte; ++k)
+            ASSERT_NEAR(gDatei.pdWerte[k], gSinus.pdWerte[k + 1], 0.005 + 1e-9) << fall << " sample " << k;
+    }
+    gSinus.iAnzahlPunkte = 0;  // header and closing line only, as after a failed allocation
+    const std::string pfad = TestOrdner() + "/leer.txt";
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    Lesen(DateiLesen(pfad));
+    EXPECT_EQ(Befunde() + std::to_string(gDatei.iDatenzeilen), "0");
+    Sinus_Freigeben();
+}
+
+TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
+{
+    ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
+    Sinus_Freigeben();
+    const std::string vorlage = gText;
+    // Each defect: a piece of the good file and what replaces it (nullptr: the file ends before it).
+    const struct {
+        const char *alt, *neu;
+        int zeile, befunde;
+        const char *befund;
+    } faelle[] = {
+        {"Spalte 2", "Spalte 3", 3, 1, "Kopfzeile 3 weicht ab, erwartet \"# Spalte 2 = Y-Wert in Prozent\""},
+        {"# Spalte 4", "Spalte 4", 5, 1, "Kopfzeile 5 weicht ab, erwartet \"# Spalte 4 = Kuvennummer\""},
+        {"Kuvennummer\n\n", "Kuvennummer\n", 6, 1, "Leerzeile nach dem Kopf fehlt"},
+        {"# Spalte 4 = Kuvennummer\n\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
+        {"65.45\t10ms", "65.45 10ms", 8, 1, "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)"},
+        {"0.01000\t", "0,01000\t", 8, 1, "Zeit \"0,01000\" nicht in der Form 0.00000 (fünf Nachkommastellen, "
+                                         "Dezimalpunkt): Komma statt Punkt"},
+        {"0.01000\t", "0.0100\t", 8, 1, "Zeit \"0.0100\" nicht in der Form 0.00000"},
+        {"\t65.45\t", "\t65.4\t", 8, 1, "Wert \"65.4\" nicht in der Form 0.00 (zwei Nachkommastellen"},
+        {"\t10ms\t1\n", "\t10 ms\t1\n", 7, 1, "unbekannte Zeitbasis \"10 ms\""},
+        {"\t1\n0.01000", "\t01\n0.01000", 7, 1, "Kurvennummer \"01\" ist keine Zahl von 1 bis 4"},
+        {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
+        {"0.05000\t", "0.05001\t", 0, 0, ""},  // within the rounding of a running sum
+        {"0.05000\t", "0.05002\t", 12, 2, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
+        {"0.01000\t65.45\t10ms\t1\n", "", 8, 1, "Zeit 0.02000 statt 0.01000"},
+        {"\t100.00\t", "\t100.01\t", 12, 1, "Wert 100.01 außerhalb von 0 bis 100"},
+        {"\t0.00\t", "\t-0.01\t", 22, 1, "Wert -0.01 außerhalb von 0 bis 100"},
+        {"65.45\t10ms", "65.45\t20ms", 8, 1, "Zeitbasis wechselt von 10ms zu 20ms"},
+        {"65.45\t10ms\t1", "65.45\t10ms\t2", 8, 1, "Kurvennummer wechselt von 1 zu 2"},
+        {"1\n\n", "1\n", 28, 1, "abschließende Leerzeile fehlt: Datei abgeschnitten?"},
+        {"00\t10ms\t1\n\n", nullptr, 27, 1, "letzte Zeile ohne Zeilenende: Datei abgeschnitten"},
+        {"# Spalte 3", nullptr, 4, 1, "Datei endet im Kopf: Datei abgeschnitten?"},
+        {"# Kurven", nullptr, 1, 1, "Datei ist leer"},
+        {"Dovarizuz\n", "Dovarizuz\r\n", 1, 1, "Zeilenende CR LF (Windows) statt LF"},
+        {"# Kurven", "\xEF\xBB\xBF# Kurven", 1, 1, "Datei beginnt mit einer Byte-Order-Mark (BOM)"},
+        {"65.45", "65.\x01" "45", 8, 2, "Zeichen 0x01 in Spalte 12 ist kein einfacher Text"},
+        {"Sekunden", "Sekünden", 2, 2, "Zeichen 0xC3 in Spalte 25 ist kein einfacher Text"},
+        {"1\n\n", "1\n\n\n", 29, 1, "Text nach der abschließenden Leerzeile: hier endet die Prüfung"},
+        {"Dovarizuz", "Dovarizuz                                                                 ", 1, 1,
+         "Zeile länger als 99 Zeichen"},
+    };
+    Lesen(vorlage);
+    ASSERT_EQ(Befunde(), "");
+    for (const auto &f : faelle) {
+        std::string text = vorlage;
+        const size_t wo = text.find(f.alt);
+        ASSERT_NE(wo, std::string::npos) << f.alt;
+        text = f.neu ? text.replace(wo, std::strlen(f.alt), f.neu) : text.substr(0, wo);
+        std::string erste;
+        for (size_t block : {0, 1, 7, 64}) {
+            Lesen(text, block);
+            EXPECT_EQ(gDatei.iBefunde, f.befunde) << f.befund << "\n" << Befunde();
+            if (block == 0)
+                erste = Befunde();
+            EXPECT_EQ(Befunde(), erste) << "in blocks of " << block;
+        }
+        const std::string soll = f.befunde ? std::to_string(f.zeile) + ": " + f.befund : "";
+        EXPECT_EQ(erste.substr(0, soll.size()), soll);
+    }
+}
+
+TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
+{
+    std::string kopf;
+    for (int i = 0; i < Sinus_KopfzeilenAnzahl(); ++i)
+        kopf += std::string(Sinus_Kopfzeile(i)) + "\n";
+    std::string text = kopf;
+    for (int i = 0; i < 150; ++i)
+        text += "x\n";
+    Lesen(text + std::string(200000, 'y') + "\n");  // a long line: counted, not kept
+    EXPECT_EQ(gDatei.iBefunde, 152);
+    EXPECT_EQ(gDatei.aBefunde[99].iZeile, 106);
+    char zusammenfassung[200];
+    Kurvendatei_Zusammenfassung(&gDatei, "Notizen", zusammenfassung, sizeof zusammenfassung);
+    EXPECT_STREQ(zusammenfassung, "152 Befunde, 52 davon nicht aufgeführt; 151 Datenzeilen, Zeitbasis "
+                                  "unbekannt, Kurve unbekannt, Dauer unbekannt; Notizen");
+
+    text = kopf;
+    char zeile[64];
+    double zeit = 0.0;
+    for (int k = 0; k <= KURVENDATEI_MAX_DATENZEILEN; ++k, zeit += 0.05 / 1000.0)
+        text += (std::snprintf(zeile, sizeof zeile, "%.5f\t50.00\t50us\t3\n", zeit), zeile);
+    Lesen(text + "\n" + std::string(100, 'z'));
+    EXPECT_EQ(Befunde(), "16366: mehr als 16359 Datenzeilen (Punktgrenze): hier endet die Prüfung\n");
+    EXPECT_EQ(gDatei.iDatenzeilen, KURVENDATEI_MAX_DATENZEILEN);
+    EXPECT_EQ(Kurvendatei_Weiter(&gDatei, "\n", 1), 0) << "reading has stopped";
+    Kurvendatei_Zusammenfassung(&gDatei, nullptr, zusammenfassung, sizeof zusammenfassung);
+    EXPECT_STREQ(zusammenfassung, "1 Befund; 16359 Datenzeilen, Zeitbasis 50us, Kurve 3, Dauer 0.81790 s");
+}
