@@ -79,8 +79,33 @@ int Sinus_GrenzeOben(const Sinuskurve *pSinus);
 int Sinus_GrenzeUnten(const Sinuskurve *pSinus);
 int Sinus_BegrenzteStrecken(const Sinuskurve *pSinus, int *piVon, int *piBis, int *piOben, int iMax);
 /* The status line: points against the limit, points per period, time step
-   and duration, and the values held at a limit. */
-void Sinus_StatusText(const Sinuskurve *pSinus, double dZeitbasisMs, char *szText, size_t iGroesse);
+   and duration as exported, and the file's frequency where it is not the
+   typed one (pAnalyse from Analyse_Kurve). */
+struct Kurvenanalyse;
+void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse);
+
+/* What the graph shows: which elements of pdWerte, how far apart in
+   seconds, and where the ideal sine as typed lies in the same x units
+   (samples shown: x = 0 is the first shown element). */
+struct Zeitachse {
+    int32_t iErster;       /* first element of pdWerte shown */
+    int32_t iAnzahl;       /* elements shown */
+    double dSchrittS;      /* seconds from one shown element to the next */
+    double dIdealNullX;    /* x at which the ideal sine starts a period */
+    double dIdealPeriodeX; /* the ideal sine's period in x */
+};
+/* As designed (the period divided by its samples) or, for bWieExportiert,
+   as the file holds it (its data lines, one time base apart). */
+void Sinus_Zeitachse(const Sinuskurve *pSinus, double dZeitbasisMs, int bWieExportiert, Zeitachse *pAchse);
+/* The ideal sine as typed, unclipped, in %, over the shown x at equal steps
+   (*pdSchrittX); at most iMax values; returns their number (0: none). */
+int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWerte, int iMax, double *pdSchrittX);
+/* The time the file gives data line iZeile (from 1), summed as it sums it. */
+double Sinus_DateiZeit(int iZeile, double dZeitbasisMs);
+/* The readout of shown element iIndex in the file's terms: data line,
+   time, value in % and in V. */
+void Sinus_Ablesung(const Sinuskurve *pSinus, const Zeitachse *pAchse, double dZeitbasisMs, int iIndex, char *szText,
+                    size_t iGroesse);
 
 /* Writes the export file of gSinus and gEingabe to szPfad ("-": standard
    output). On failure the error library's user string names the reason

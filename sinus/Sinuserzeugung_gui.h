@@ -9,8 +9,14 @@ void Sinus_EingabenLesen(void);
 void Sinus_EingabenSetzen(void);
 int Sinus_Initialisieren(void);
 int Sinus_Berechnen(void);
-/* Status line and marks of the limited stretches, from gSinus. */
+/* Draws gSinus on the graph (on the chosen time axis, the ideal sine
+   behind it), then the status line, warnings and marks. */
+void Sinus_Zeichnen(void);
+/* Status line, warnings and marks of the limited stretches, from gSinus. */
 void Sinus_Anzeigen(void);
+/* The time axis as exported (1) or as designed (0); redraws. */
+void Sinus_ZeitachseSetzen(int bWieExportiert);
+int Sinus_ZeitachseWieExportiert(void);
 int Sinus_Exportieren(void);
 
 #endif

@@ -7,6 +7,9 @@
 #ifndef SINUSTEXTE_H
 #define SINUSTEXTE_H
 
+/** Between a number and its unit, so that a line never breaks there. */
+#define SINUS_NBSP "\xc2\xa0"
+
 /** Shown when an input set has too many points. */
 extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 /** Title of the too-many-points message. */

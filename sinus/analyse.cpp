@@ -12,8 +12,6 @@
 #include <cstring>
 #include <vector>
 
-// Between a number and its unit, so that a status line never breaks there.
-#define ANALYSE_NBSP "\xc2\xa0"
 
 namespace {
 
@@ -182,7 +180,7 @@ void FrequenzText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
     const double dBetrag = std::fabs(p->dAbweichung);
     int iStellen = 1 - static_cast<int>(std::floor(std::log10(dBetrag)));
     iStellen = iStellen < 0 ? 0 : iStellen > 4 ? 4 : iStellen;
-    std::snprintf(sz, iGroesse, "Frequenz %s" ANALYSE_NBSP "Hz statt %s" ANALYSE_NBSP "Hz (%+.*f" ANALYSE_NBSP "%%)",
+    std::snprintf(sz, iGroesse, "Frequenz %s" SINUS_NBSP "Hz statt %s" SINUS_NBSP "Hz (%+.*f" SINUS_NBSP "%%)",
                   szIst, szSoll, iStellen, p->dAbweichung);
     // The coarsest exact time base that still steps finely, else the coarsest one.
     int iWahl = p->iAlternativen - 1;
@@ -192,7 +190,7 @@ void FrequenzText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
             break;
         }
     if (iWahl >= 0) {
-        std::snprintf(szTeil, sizeof szTeil, "; genau mit Zeitbasis %s (%d" ANALYSE_NBSP "Punkte je Periode)",
+        std::snprintf(szTeil, sizeof szTeil, "; genau mit Zeitbasis %s (%d" SINUS_NBSP "Punkte je Periode)",
                       Zeitbasis_Label(p->piAltZeitbasis[iWahl]), p->piAltPunkte[iWahl]);
         TK_TextAnhaengen(sz, iGroesse, szTeil);
     }
@@ -204,7 +202,7 @@ void KeinSinusText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
     switch (p->iKeinSinus) {
     case ANALYSE_KEINE_WERTE: TK_TextKopieren(sz, iGroesse, "kein Sinus: die Datei enthält keine Werte"); return;
     case ANALYSE_ZU_WENIG_PUNKTE:
-        std::snprintf(sz, iGroesse, "kein Sinus: nur %d" ANALYSE_NBSP "%s je Periode", p->iPunkteProPeriode,
+        std::snprintf(sz, iGroesse, "kein Sinus: nur %d" SINUS_NBSP "%s je Periode", p->iPunkteProPeriode,
                       p->iPunkteProPeriode == 1 ? "Punkt" : "Punkte");
         return;
     case ANALYSE_UNTER_AUFLOESUNG:
@@ -213,30 +211,30 @@ void KeinSinusText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
         Zahl(ANALYSE_AUFLOESUNG, szProzent, sizeof szProzent);
         Zahl(p->dUmax, szUmax, sizeof szUmax);
         std::snprintf(sz, iGroesse,
-                      "kein Sinus: Amplitude %s" ANALYSE_NBSP "V unter der Auflösung der Datei von %s" ANALYSE_NBSP
-                      "V (%s" ANALYSE_NBSP "%% von %s" ANALYSE_NBSP "V)",
+                      "kein Sinus: Amplitude %s" SINUS_NBSP "V unter der Auflösung der Datei von %s" SINUS_NBSP
+                      "V (%s" SINUS_NBSP "%% von %s" SINUS_NBSP "V)",
                       szA, szAufl, szProzent, szUmax);
         return;
     default:
         Feld(p->dMinProzent, szWert, sizeof szWert);
-        std::snprintf(sz, iGroesse, "kein Sinus: alle Werte %s" ANALYSE_NBSP "%%", szWert);
+        std::snprintf(sz, iGroesse, "kein Sinus: alle Werte %s" SINUS_NBSP "%%", szWert);
     }
 }
 
 void GrobText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
 {
-    std::snprintf(sz, iGroesse, "grobe Stufen: nur %d" ANALYSE_NBSP "Punkte je Periode", p->iPunkteProPeriode);
+    std::snprintf(sz, iGroesse, "grobe Stufen: nur %d" SINUS_NBSP "Punkte je Periode", p->iPunkteProPeriode);
 }
 
 void BegrenztText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
 {
     if (p->iBegrenztOben > 0 && p->iBegrenztUnten > 0)
         std::snprintf(sz, iGroesse,
-                      "begrenzt: %d von %d Werten bei 100" ANALYSE_NBSP "%% und %d bei 0" ANALYSE_NBSP "%%",
+                      "begrenzt: %d von %d Werten bei 100" SINUS_NBSP "%% und %d bei 0" SINUS_NBSP "%%",
                       p->iBegrenztOben, p->iZeilen, p->iBegrenztUnten);
     else
         std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei %s", p->iBegrenztOben + p->iBegrenztUnten,
-                      p->iZeilen, p->iBegrenztOben > 0 ? "100" ANALYSE_NBSP "%" : "0" ANALYSE_NBSP "%");
+                      p->iZeilen, p->iBegrenztOben > 0 ? "100" SINUS_NBSP "%" : "0" SINUS_NBSP "%");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What the status line under the graph says of the curve, and which of its
 // values the limits 0 and 100 % cut off. Reads gSinus-like records only.
+#include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
 
 #include "toolkit_kern.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-// A duration in ms in the unit that reads best, with a decimal comma.
+// A duration in ms in the unit that reads best, number and unit held together.
 void Zeitspanne(double dMs, char *sz, size_t iGroesse)
 {
     struct Einheit {
@@ -24,10 +25,7 @@ void Zeitspanne(double dMs, char *sz, size_t iGroesse)
             e = &k;
             break;
         }
-    std::snprintf(sz, iGroesse, "%.4g %s", dMs / e->dMs, e->szName);
-    for (char *p = sz; *p && *p != ' '; ++p)
-        if (*p == '.')
-            *p = ',';
+    std::snprintf(sz, iGroesse, "%.4g" SINUS_NBSP "%s", dMs / e->dMs, e->szName);
 }
 
 }  // namespace
@@ -67,34 +65,24 @@ int Sinus_BegrenzteStrecken(const Sinuskurve *pSinus, int *piVon, int *piBis, in
     return iAnzahl;
 }
 
-void Sinus_StatusText(const Sinuskurve *pSinus, double dZeitbasisMs, char *szText, size_t iGroesse)
+void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
     const int iN = pSinus->iAnzahlPunkte - 2;
     if (iN < 1) {
         TK_TextKopieren(szText, iGroesse, SINUS_TEXT_KEINE_KURVE);
         return;
     }
-    char szSchritt[32], szDauer[32], szTeil[160];
-    Zeitspanne(dZeitbasisMs, szSchritt, sizeof szSchritt);
-    Zeitspanne(dZeitbasisMs * iN, szDauer, sizeof szDauer);
-    std::snprintf(szTeil, sizeof szTeil, "%d von %.0f Punkten · %d %s je Periode · Schritt %s · Dauer %s", iN,
+    char szSchritt[32], szDauer[32], szTeil[200];
+    Zeitspanne(pAnalyse->dSchrittMs, szSchritt, sizeof szSchritt);
+    Zeitspanne(pAnalyse->dSchrittMs * iN, szDauer, sizeof szDauer);
+    std::snprintf(szTeil, sizeof szTeil,
+                  "%d von %.0f" SINUS_NBSP "Punkten · %d" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s", iN,
                   MAX_KURVENPUNKTE, pSinus->iPunkteProPeriode, pSinus->iPunkteProPeriode == 1 ? "Punkt" : "Punkte",
                   szSchritt, szDauer);
     TK_TextKopieren(szText, iGroesse, szTeil);
-
-    // The generated samples 1 to N held at a limit the curve reaches past.
-    int iOben = 0, iUnten = 0;
-    for (int i = 1; i <= iN; ++i) {
-        iOben += Sinus_GrenzeOben(pSinus) && pSinus->pdWerte[i] == 100.0;
-        iUnten += Sinus_GrenzeUnten(pSinus) && pSinus->pdWerte[i] == 0.0;
+    // What the rig plays, where it is not what was typed.
+    if (pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 && std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
+        std::snprintf(szTeil, sizeof szTeil, " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz", pAnalyse->dFrequenz);
+        TK_TextAnhaengen(szText, iGroesse, szTeil);
     }
-    if (iOben == 0 && iUnten == 0)
-        return;
-    if (iOben > 0 && iUnten > 0)
-        std::snprintf(szTeil, sizeof szTeil, "\nBegrenzt: %d von %d Punkten bei 100 %% und %d bei 0 %%", iOben, iN,
-                      iUnten);
-    else
-        std::snprintf(szTeil, sizeof szTeil, "\nBegrenzt: %d von %d Punkten bei %s", iOben + iUnten, iN,
-                      iOben > 0 ? "100 %" : "0 %");
-    TK_TextAnhaengen(szText, iGroesse, szTeil);
 }

@@ -3,11 +3,17 @@
 #include "intern_gui.h"
 #include "numeric_gui.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 
 namespace {
+
+const QString WARNZEICHEN = QStringLiteral("\u26a0 ");
+const int HALBE_HELLIGKEIT = 128;
+const QColor WARNFARBE_AUF_HELL(166, 77, 0);
+const QColor WARNFARBE_AUF_DUNKEL(255, 179, 71);
 
 QComboBox *ring(int panel, int control) { return qobject_cast<QComboBox *>(tk::control(panel, control)); }
 
@@ -67,7 +73,25 @@ int SetCtrlVal(int panel, int control, const char *value)
     if (!l)
         return fehlendesControl(panel);
     l->setTextFormat(Qt::PlainText);
-    l->setText(QString::fromUtf8(value ? value : ""));
+    QString text = QString::fromUtf8(value ? value : "");
+    if (l->property("cviWarnung").toBool()) {
+        // A warning line: shown only while it has something to say, with a
+        // sign before each warning, in an orange that stands out from the
+        // panel's background whether that is light or dark.
+        l->setVisible(!text.isEmpty());
+        if (!text.isEmpty())
+            text = WARNZEICHEN + text.replace(QLatin1Char('\n'), QLatin1Char('\n') + WARNZEICHEN);
+        QPalette p = l->palette();
+        const bool dunkel = p.color(QPalette::Window).lightness() < HALBE_HELLIGKEIT;
+        p.setColor(QPalette::WindowText, dunkel ? WARNFARBE_AUF_DUNKEL : WARNFARBE_AUF_HELL);
+        l->setPalette(p);
+    }
+    if (text == l->text())
+        return 0;
+    l->setText(text);
+    // A screen reader hears what changed.
+    QAccessibleEvent e(l, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&e);
     return 0;
 }
 

@@ -16,7 +16,8 @@ enum {
     KURVENNUMMER = 10,  /* ring: curve number 1 to 4 */
     SPEICHERN = 11,     /* command button: export */
     GRAPH = 12,         /* graph */
-    STATUSZEILE = 13    /* text: points, time step, duration, limits of the curve */
+    STATUSZEILE = 13,   /* text: points, time step, duration, the file's frequency */
+    WARNZEILE = 14      /* text: what the rig plays that was not typed; empty when nothing */
 };
 
 enum { MENUMAIN = 1, DATEI = 2, BEENDEN = 3 }; /* menu bar, menu, item */

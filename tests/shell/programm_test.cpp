@@ -25,7 +25,7 @@ TEST(Programm, DateiBeendenUndSchliessfeldEndenMitNull)
                   char titel[64];
                   GetPanelAttribute(gPanelMain, ATTR_TITLE, titel, sizeof titel);
                   gTitel = titel;
-                  gWerte = TK_AnzahlPlots(gPanelMain, GRAPH) == 1 ? TK_PlotWerte(gPanelMain, GRAPH, nullptr, 0) : -1;
+                  gWerte = TK_AnzahlPlots(gPanelMain, GRAPH) == 2 ? TK_PlotWerte(gPanelMain, GRAPH, nullptr, 0) : -1;
                   TK_MenuWaehlen(gPanelMain, BEENDEN);
               }),
               0);

@@ -1,6 +1,8 @@
 // The curve on the records alone: time base, derivation and point limit,
 // generation, and what the status line says of it; values worked out here.
+#include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
+#include "toolkit_kern.h"
 #include "aufzeichnung.h"
 
 #include <algorithm>
@@ -11,12 +13,16 @@
 namespace {
 
 struct Kurve {
+    Eingabewerte e;
     Sinuskurve s = {};
     std::vector<double> w;
 
     Kurve(double umax, double dach, double offset, double periodeMs, double perioden, double tbMs)
     {
-        const Eingabewerte e = {umax, dach, 0.0, offset, 0.0, periodeMs, perioden, 0, "", 1};
+        e = {umax, dach, 0.0, offset, 0.0, periodeMs, perioden, 0, "", 1};
+        for (int k = 0; k < Zeitbasis_Anzahl(); ++k)
+            if (Zeitbasis_Ermitteln(Zeitbasis_Label(k)) == tbMs)
+                TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(k));
         s.iAnzahlPunkte = 77;  // the array fields are not the derivation's
         Sinus_Ableiten(&e, tbMs, &s);
         EXPECT_EQ(s.iAnzahlPunkte, 77);
@@ -27,11 +33,17 @@ struct Kurve {
         EXPECT_EQ(w.back(), -7.0) << "not one value past the array";
         w.pop_back();
     }
-    std::string Status(double tbMs) const
+    // The status line, a blank between number and unit written as "~".
+    std::string Status() const
     {
+        Kurvenanalyse a;
+        Analyse_Kurve(&e, &s, &a);
         char text[300];
-        Sinus_StatusText(&s, tbMs, text, sizeof text);
-        return text;
+        Sinus_StatusText(&s, &a, text, sizeof text);
+        std::string t = text;
+        for (size_t i; (i = t.find(SINUS_NBSP)) != std::string::npos;)
+            t.replace(i, 2, "~");
+        return t;
     }
 };
 
@@ -110,21 +122,20 @@ TEST(Kurve, WerteFortsetzungUndBegrenzung)
 
 TEST(Kurve, StatuszeileUndBegrenzteStrecken)
 {
-    const std::string kopf = "20 von 16358 Punkten · 20 Punkte je Periode · Schritt 10 ms · Dauer 200 ms";
-    EXPECT_EQ(Kurve(10, 5, 5, 200, 1, 10).Status(10), kopf) << "touching 0 and 100 % is no limit";
-    EXPECT_EQ(Kurve(10, 8, 5, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 5 von 20 Punkten bei 100 % und 5 bei 0 %");
-    EXPECT_EQ(Kurve(10, 5.1, 5, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 1 von 20 Punkten bei 100 % und 1 bei 0 %");
-    EXPECT_EQ(Kurve(10, 5, 7, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 5 von 20 Punkten bei 100 %");
-    EXPECT_EQ(Kurve(10, 5, 2, 200, 1, 10).Status(10), kopf + "\nBegrenzt: 7 von 20 Punkten bei 0 %");
-    EXPECT_EQ(Kurve(10, 5, 5, 16358, 1, 1).Status(1),
-              "16358 von 16358 Punkten · 16358 Punkte je Periode · Schritt 1 ms · Dauer 16,36 s");
-    EXPECT_EQ(Kurve(10, 5, 5, 50000, 3, 3600000).Status(3600000),
-              "3 von 16358 Punkten · 1 Punkt je Periode · Schritt 1 h · Dauer 3 h");
-    EXPECT_EQ(Kurve(10, 5, 5, 0.3, 2, 0.05).Status(0.05),
-              "12 von 16358 Punkten · 6 Punkte je Periode · Schritt 50 µs · Dauer 600 µs");
+    const std::string kopf = "20 von 16358~Punkten · 20~Punkte je Periode · Schritt 10~ms · Dauer 200~ms";
+    EXPECT_EQ(Kurve(10, 5, 5, 200, 1, 10).Status(), kopf);
+    EXPECT_EQ(Kurve(10, 8, 5, 200, 1, 10).Status(), kopf) << "what is cut is a warning of its own";
+    EXPECT_EQ(Kurve(10, 5, 5, 16358, 1, 1).Status(),
+              "16358 von 16358~Punkten · 16358~Punkte je Periode · Schritt 1~ms · Dauer 16.36~s");
+    EXPECT_EQ(Kurve(10, 5, 5, 50000, 3, 3600000).Status(),
+              "3 von 16358~Punkten · 1~Punkt je Periode · Schritt 1~h · Dauer 3~h");
+    EXPECT_EQ(Kurve(10, 5, 5, 0.3, 2, 0.05).Status(),
+              "12 von 16358~Punkten · 6~Punkte je Periode · Schritt 50~µs · Dauer 600~µs");
+    EXPECT_EQ(Kurve(10, 5, 5, 125, 1, 10).Status(), "13 von 16358~Punkten · 13~Punkte je Periode · Schritt 10~ms · "
+                                                    "Dauer 130~ms · Frequenz in der Datei 7.692~Hz");
     Kurve leer(10, 5, 5, 200, 1, 10);
     leer.s.iAnzahlPunkte = 0;  // as after a failed allocation
-    EXPECT_EQ(leer.Status(10), "Keine Kurve");
+    EXPECT_EQ(leer.Status(), "Keine Kurve");
 
     Kurve k(10, 8, 5, 200, 1, 10);
     int von[2], bis[2], oben[2];

@@ -8,12 +8,23 @@
 #include "seams.h"
 #include "wlr7sinus_uir.h"
 
+#include <QLabel>
+#include <QtCharts/QChart>
+#include <QtTest/QTest>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
 namespace {
+
+std::string Feld(double d, const char *format = "%.2f")
+{
+    char sz[32];
+    std::snprintf(sz, sizeof sz, format, d);
+    return sz;
+}
 
 class SinusPanel : public ::testing::Test {
 protected:
@@ -53,7 +64,9 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     ASSERT_EQ(gSinus.iAnzahlPunkte, 22);
     EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte, gSinus.pdWerte + 22)) << "the graph's own copy";
     EXPECT_EQ(Gains(), std::make_pair(0.01, 0.1));
-    EXPECT_EQ(A(STATUSZEILE), "20 von 16358 Punkten · 20 Punkte je Periode · Schritt 10 ms · Dauer 200 ms");
+    EXPECT_EQ(A(STATUSZEILE), "20 von 16358\u00a0Punkten · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
+                              "200\u00a0ms");
+    EXPECT_EQ(A(WARNZEILE), "") << "the default curve warns of nothing";
 
     Tippen(AMPLITUDEDACH, "5");
     EXPECT_EQ(W(AMPLITUDEEFF), 3.5355339059327373);
@@ -71,7 +84,7 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     Tippen(WLR7UMAX, "20");
     EXPECT_DOUBLE_EQ(Gains().first, 0.0015) << "the period divided, not the time base";
     EXPECT_DOUBLE_EQ(Gains().second, 0.2);
-    EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 1) << "every commit leaves exactly one plot";
+    EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2) << "every commit leaves the samples and the ideal sine";
     EXPECT_TRUE(gMeldungen.empty());
 
     // A partner that is no finite number: refused like text that is no number.
@@ -116,7 +129,7 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
 TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
 {
     Tippen(AMPLITUDEDACH, "8");
-    EXPECT_NE(A(STATUSZEILE).find("\nBegrenzt: 5 von 20 Punkten bei 100 % und 5 bei 0 %"), std::string::npos);
+    EXPECT_EQ(A(WARNZEILE), "\u26a0 begrenzt: 5 von 21 Werten bei 100\u00a0% und 5 bei 0\u00a0%");
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
     EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
@@ -158,4 +171,42 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
         EXPECT_EQ(MeldungenText(), "Fehler #308202: Fehler beim Öffnen der Datei\n" + grund + "\n");
     }
+}
+
+TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
+{
+    // The window's warnings are the exporter's, word for word.
+    Tippen(FREQUENZ, "8");
+    Tippen(AMPLITUDEDACH, "8");
+    std::string batch = Ausfuehren({"--frequency", "8", "--peak", "8", "--output", "/dev/null"}).fehler, fenster;
+    for (size_t i; (i = batch.find("wlr7sinus-export: Warnung: ")) != std::string::npos;)
+        batch.replace(i, 27, "\u26a0 ");
+    EXPECT_EQ(A(WARNZEILE) + "\n", batch);
+    EXPECT_NE(A(STATUSZEILE).find("Dauer 130\u00a0ms · Frequenz in der Datei 7.692\u00a0Hz"), std::string::npos);
+
+    // As designed: the period divided by its samples, the ideal sine behind.
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    EXPECT_DOUBLE_EQ(Gains().first, 0.125 / 13);
+    EXPECT_EQ(g->accessibleName(), QStringLiteral("Grafik"));
+    EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.134615 s, Spannung 0 bis 10 V"));
+    const std::vector<double> *ideal = g->werte(1);
+    ASSERT_TRUE(ideal && ideal->size() > 64u);
+    EXPECT_NEAR(*std::max_element(ideal->begin(), ideal->end()), 130.0, 0.01) << "5 + 8 V of 10 V, not cut at 100 %";
+
+    // As exported: the file's lines, one time base apart; the readout in its terms.
+    Sinus_ZeitachseSetzen(1);
+    EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + gSinus.iAnzahlPunkte));
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01);
+    EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.13 s, Spannung 0 bis 10 V"));
+    DisplayPanel(gPanelMain);
+    QTest::mouseMove(g->viewport(), QPoint(1, 1));
+    QTest::mouseMove(g->viewport(), g->chart()->mapToPosition(QPointF(0.025, 5.0)).toPoint());
+    QLabel *anzeige = g->findChild<QLabel *>();
+    ASSERT_TRUE(anzeige && anzeige->isVisible());
+    EXPECT_EQ(anzeige->text().toStdString(), "Datenzeile 3: 0.02000\u00a0s, " +
+                                                 Feld(gSinus.pdWerte[3]) + "\u00a0%, " + Feld(gSinus.pdWerte[3] * 0.1, "%.4g") + "\u00a0V");
+    Tippen(ANZAHLPERIODEN, "1");  // a commit keeps the chosen axis
+    EXPECT_EQ(Sinus_ZeitachseWieExportiert(), 1);
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01);
+    Sinus_ZeitachseSetzen(0);
 }
