@@ -107,6 +107,12 @@ double Sinus_DateiZeit(int iZeile, double dZeitbasisMs);
 void Sinus_Ablesung(const Sinuskurve *pSinus, const Zeitachse *pAchse, double dZeitbasisMs, int iIndex, char *szText,
                     size_t iGroesse);
 
+/* Compares the curve file open on iDatei with what Sinus_ExportSchreiben
+   would write now: 1 byte for byte the same, 0 when it differs (*piZeile:
+   the first line, from 1, that differs), or minus the errno of a failed
+   read. */
+int Sinus_ExportVergleichen(int iDatei, int *piZeile);
+
 /* Writes the export file of gSinus and gEingabe to szPfad ("-": standard
    output). On failure the error library's user string names the reason
    and the path. */

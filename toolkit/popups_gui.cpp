@@ -55,7 +55,7 @@ void meldungZeigen(const char *title, const char *message)
 void TK_DateiauswahlAbfangen(TK_DateiAntwort handler) { s_dateiAntwort = handler; }
 
 int FileSelectPopup(const char *defaultDirectory, const char *, const char *fileTypeList, const char *title,
-                    int, int, int, int allowCancel, int allowMakeDirectory, char *path, std::size_t pathSize)
+                    int buttonLabel, int, int, int allowCancel, int allowMakeDirectory, char *path, std::size_t pathSize)
 {
     if (!path || pathSize == 0)
         return TK_FEHLER_ARGUMENT;
@@ -67,8 +67,9 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
 
     QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title ? title : ""),
                        QString::fromUtf8(defaultDirectory ? defaultDirectory : ""));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    const bool laden = buttonLabel == TK_KNOPF_LADEN;
+    dialog.setAcceptMode(laden ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(laden ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Qt's own dialog on every desktop: the same look, German texts, and
     // it asks before an existing file is overwritten.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);

@@ -164,8 +164,11 @@ int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
 
 /** @name Popups */
 ///@{
+/** @p buttonLabel of FileSelectPopup(): a save dialog, or one that opens an existing file. */
+enum { TK_KNOPF_SPEICHERN = 1, TK_KNOPF_LADEN = 2 };
 /**
- * Save dialog that asks before overwriting. Returns 0 when nothing was
+ * File dialog: for TK_KNOPF_SPEICHERN a save dialog that asks before
+ * overwriting, for TK_KNOPF_LADEN one that opens an existing file. Returns 0 when nothing was
  * chosen, 1 for an existing file, 2 for a new one, TK_FEHLER_PFAD_ZU_LANG
  * when the path's bytes do not fit @p pathSize (the path is then empty).
  */

@@ -1,0 +1,72 @@
+// Whether a curve file holds exactly what the current inputs would export:
+// the file's bytes against the export's lines, formed one at a time, so
+// that a file of any size is compared in fixed memory.
+#include "Sinuserzeugung_Main.h"
+#include "kopf.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+const int ZEILE_GROESSE = 100;
+const size_t BLOCK_GROESSE = 65536;
+
+// The export's lines in order, each with its line end.
+struct Soll {
+    int iZeile = 0;  // lines formed so far
+    double dZeit = 0.0;
+    char szZeile[ZEILE_GROESSE + 1];
+    size_t iLaenge = 0, iPos = 0;
+
+    // Forms the next line; false after the closing empty line.
+    bool naechste()
+    {
+        const int iKopf = Sinus_KopfzeilenAnzahl(), iDaten = gSinus.iAnzahlPunkte - 1;
+        const int k = iZeile++;
+        if (k < iKopf) {
+            std::strcpy(szZeile, Sinus_Kopfzeile(k));
+        } else if (k < iKopf + iDaten) {
+            Sinus_ExportZeile(szZeile, ZEILE_GROESSE, dZeit, gSinus.pdWerte[k - iKopf + 1], gEingabe.szZeitbasis,
+                              gEingabe.iKurvennummer);
+            dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
+        } else if (k == iKopf + (iDaten > 0 ? iDaten : 0)) {
+            szZeile[0] = '\0';
+        } else {
+            return false;
+        }
+        iLaenge = std::strlen(szZeile);
+        szZeile[iLaenge++] = '\n';
+        iPos = 0;
+        return true;
+    }
+};
+
+}  // namespace
+
+int Sinus_ExportVergleichen(int iDatei, int *piZeile)
+{
+    static char block[BLOCK_GROESSE];
+    Soll soll;
+    bool bSoll = soll.naechste();
+    for (;;) {
+        const ssize_t n = read(iDatei, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -errno;
+        if (n == 0)
+            break;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (!bSoll || block[i] != soll.szZeile[soll.iPos]) {
+                *piZeile = bSoll ? soll.iZeile : soll.iZeile + 1;
+                return 0;
+            }
+            if (++soll.iPos == soll.iLaenge)
+                bSoll = soll.naechste();
+        }
+    }
+    *piZeile = soll.iZeile;
+    return bSoll ? 0 : 1;  // a file that ends early differs at the line it misses
+}
