@@ -139,7 +139,7 @@ int Sinus_ExportSchreiben(const char *szPfad)
         iLaenge = ZeileAnhaengen(pText, iLaenge, szKopf);
     char szZeile[ZEILE_GROESSE];
     double dZeit = 0.0;
-    for (int i = 1; i <= gSinus.iAnzahlPunkte - 1; ++i) {
+    for (size_t i = 1; i <= iZeilen; ++i) {
         if (!Sinus_ExportZeile(szZeile, sizeof szZeile, dZeit, gSinus.pdWerte[i], gEingabe.szZeitbasis,
                                gEingabe.iKurvennummer)) {
             std::free(pText);

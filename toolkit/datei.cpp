@@ -310,7 +310,7 @@ const char *TK_FehlerGrund(int errnum)
     case ELOOP: return "Zu viele symbolische Verknüpfungen";
     case EMFILE:
     case ENFILE: return "Zu viele offene Dateien";
-    case EBADF: return "Kein offener Deskriptor";
+    case EBADF: return "Deskriptor nicht zum Schreiben offen";
     case ENOMEM: return "Nicht genug Arbeitsspeicher";
     default: break;
     }

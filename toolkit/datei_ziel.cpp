@@ -86,7 +86,7 @@ int AmDeskriptor(int fd, Datei &d)
 {
     struct stat st;
     const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fstat(fd, &st) != 0)
+    if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY || ::fstat(fd, &st) != 0)
         return Fehler(EBADF);
     d.fd = fd;
     d.eigenesFd = false;
@@ -106,9 +106,10 @@ int AnOrt(const std::string &ziel, Datei &d)
 {
     d.art = AN_ORT;
     d.kuerzen = true;
-    d.fd = Oeffnen(ziel.c_str(), O_RDWR | O_NOCTTY);
+    // Not blocking even if the file turned into a FIFO since it was looked at.
+    d.fd = Oeffnen(ziel.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (d.fd < 0 && errno == EACCES) {
-        d.fd = Oeffnen(ziel.c_str(), O_WRONLY | O_NOCTTY);
+        d.fd = Oeffnen(ziel.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
         d.ohneSicherung = true;
     }
     if (d.fd < 0)

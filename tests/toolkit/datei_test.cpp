@@ -140,13 +140,13 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
     sockaddr_un adresse = {};
     adresse.sun_family = AF_UNIX;
     sock.copy(adresse.sun_path, sizeof adresse.sun_path - 1);
-    const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+    const int s = socket(AF_UNIX, SOCK_STREAM, 0), nurLesen = open("/dev/null", O_RDONLY);
     ASSERT_EQ(bind(s, reinterpret_cast<sockaddr *>(&adresse), sizeof adresse), 0);
     const struct { std::string pfad; const char *grund; } faelle[] = {
         {ordner + "/fehlt/a.txt", "Ordner nicht gefunden"}, {ordner, "Ist ein Ordner"},
         {"", "Ordner nicht gefunden"}, {ordner + "/" + std::string(300, 'n'), "Pfad zu lang"},
         {fifo, "Kein Leser an der Pipe"}, {sock, "Ist ein Socket, keine Datei"},
-        {"/dev/fd/999", "Kein offener Deskriptor"},
+        {"/dev/fd/999", "Deskriptor nicht zum Schreiben offen"}, {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
     };
     for (const auto &f : faelle) {
         const auto beginn = std::chrono::steady_clock::now();
@@ -154,7 +154,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         EXPECT_STREQ(TK_DateiGrund(), f.grund) << f.pfad;
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
     }
-    close(s);
+    close(s), close(nurLesen);
     EXPECT_EQ(Eintraege(ordner), 2u);
     EXPECT_STREQ(TK_FehlerGrund(EPERM), "Keine Berechtigung");
     EXPECT_STREQ(TK_FehlerGrund(12345), "Systemfehler 12345");
