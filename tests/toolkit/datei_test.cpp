@@ -303,7 +303,8 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
     const std::string ordner = TestOrdner(), zu = ordner + "/zu/k.txt", offen = ordner + "/offen/k.txt";
     chmod(ordner.c_str(), 0755);
     mkdir((ordner + "/zu").c_str(), 0755);    // takes no new file from that user
-    mkdir((ordner + "/offen").c_str(), 0777); // shared: a replacement would change the owner
+    mkdir((ordner + "/offen").c_str(), 0);
+    chmod((ordner + "/offen").c_str(), 0777);  // shared: a replacement would change the owner
     DateiSchreiben(zu, "alt\n");
     DateiSchreiben(offen, "alt\n");
     chown(zu.c_str(), NIEMAND, NIEMAND);
@@ -316,9 +317,11 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
             const Dateigrenze grenze(10);
             ergebnis = Exportieren(zu, "neu und zu lang\n") == -2 && DateiLesen(zu) == "alt\n" ? 0 : 1;
         }
-        return ergebnis | (Exportieren(zu, "neu\n") == 0 ? 0 : 2) | (Exportieren(offen, "neu\n") == 0 ? 0 : 4);
+        return ergebnis | (Exportieren(zu, "neu\n") == 0 ? 0 : 2) | (Exportieren(offen, "neu\n") == 0 ? 0 : 4) |
+               (Exportieren(offen + ".neu", "neu\n") == 0 ? 0 : 8);
     });
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(DateiLesen(zu) + DateiLesen(offen), "neu\nneu\n");
-    EXPECT_EQ(Status(offen).st_uid + Eintraege(ordner + "/zu") + Eintraege(ordner + "/offen"), 2u);
+    EXPECT_EQ(Status(offen).st_uid + Eintraege(ordner + "/zu") + Eintraege(ordner + "/offen"), 3u);
+    EXPECT_EQ(Status(offen + ".neu").st_uid, NIEMAND);
 }
