@@ -173,7 +173,8 @@ TEST(ExportProzess, StandardausgabeAnhaengenUndZurueckschneiden)
 TEST(ExportProzess, GestoppterExporterLaesstAlteOderGanzeDatei)
 {
     const std::string ordner = TestOrdner(), pfad = ordner + "/k.txt";
-    const char *const argumente[] = {WLR7_EXPORT, "--timebase", "1ms", "--period", "16358", "--output", "k.txt", nullptr};
+    const char *const argumente[] = {WLR7_EXPORT, "--timebase", "1ms", "--period", "16358",
+                                     "--output",  "k.txt",      nullptr};
     ASSERT_EQ(chdir(ordner.c_str()), 0);
     ASSERT_EQ(Ausfuehren({argumente + 1, argumente + 7}).code, 0);
     const std::string ganz = DateiLesen(pfad);

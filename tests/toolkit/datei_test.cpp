@@ -135,7 +135,8 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         {ordner + "/fehlt/a.txt", "Ordner nicht gefunden"}, {ordner, "Ist ein Ordner"},
         {"", "Ordner nicht gefunden"}, {ordner + "/" + std::string(300, 'n'), "Pfad zu lang"},
         {fifo, "Kein Leser an der Pipe"}, {sock, "Ist ein Socket, keine Datei"},
-        {"/dev/fd/999", "Deskriptor nicht zum Schreiben offen"}, {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
+        {"/dev/fd/999", "Deskriptor nicht zum Schreiben offen"},
+        {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
     };
     for (const auto &f : faelle) {
         const auto beginn = std::chrono::steady_clock::now();
