@@ -1,18 +1,19 @@
 // The curve export: a commented header, one tab-separated line per sample
-// and a closing empty line, written line by line so that a failure is
-// reported where it hits.
+// and a closing empty line, formed in memory and written part by part, so
+// that a failure is reported at the part it hits.
 #include "Sinuserzeugung_Main.h"
 
 #include "ZEM_errorV3.h"
 #include "toolkit_kern.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 const int ZEILE_GROESSE = 100;
-const size_t BLOCK_GROESSE = 65536;
 
 const char *const gKopf[] = {
     "# Kurven exportiert aus WLR7-Dovarizuz",
@@ -23,28 +24,66 @@ const char *const gKopf[] = {
     "",
 };
 
-// Writes a block of whole lines; true when all of it was written.
-bool BlockSchreiben(int iDatei, const char *szBlock, size_t iLaenge)
+// The bytes of the header lines, each with its line end.
+size_t KopfLaenge()
 {
-    return TK_ZeilenSchreiben(iDatei, szBlock, static_cast<int>(iLaenge)) == static_cast<int>(iLaenge);
+    size_t iLaenge = 0;
+    for (const char *szKopf : gKopf)
+        iLaenge += std::strlen(szKopf) + 1;
+    return iLaenge;
 }
 
-// Writes one line; true when all of it was written.
-bool ZeileSchreiben(int iDatei, const char *szZeile)
+// Appends a line and its line end at @p iLaenge; the new length.
+size_t ZeileAnhaengen(char *pText, size_t iLaenge, const char *szZeile)
 {
-    const int iLaenge = static_cast<int>(std::strlen(szZeile));
-    return WriteLine(iDatei, szZeile, iLaenge) == iLaenge;
+    const size_t n = std::strlen(szZeile);
+    std::memcpy(pText + iLaenge, szZeile, n);
+    pText[iLaenge + n] = '\n';
+    return iLaenge + n + 1;
 }
 
 // Hands the reason and the path of a failure to the next error message.
 int Fehlschlag(int iCode, const char *szPfad, const char *szGrund = nullptr)
 {
     char szText[ZEM_USERSTRING_GROESSE];
-    TK_TextKopieren(szText, sizeof szText, szGrund ? szGrund : TK_FehlerGrund(TK_DateiFehler()));
+    TK_TextKopieren(szText, sizeof szText, szGrund ? szGrund : TK_DateiGrund());
     TK_TextAnhaengen(szText, sizeof szText, ": ");
     TK_TextAnhaengen(szText, sizeof szText, std::strcmp(szPfad, "-") == 0 ? "Standardausgabe" : szPfad);
     ZEM_Fehleruserstring(szText);
     return iCode;
+}
+
+// Writes the formed file: the header, the data lines and the closing line,
+// each a part with its own error code. The space of each part is reserved
+// before the first byte goes out, so that a full disk or a size limit is
+// reported at the part that does not fit while the old file is still whole.
+int Ablegen(const char *szPfad, const char *pText, size_t iKopf, size_t iDaten, size_t iGesamt)
+{
+    const int iDatei = CVI_OpenFile(szPfad, 2, 0, 1);
+    if (iDatei == -1)
+        return Fehlschlag(SINUS_FEHLER_OEFFNEN, szPfad);
+    const struct {
+        size_t iEnde;
+        int iCode;
+    } teile[] = {{iKopf, SINUS_FEHLER_KOPF}, {iDaten, SINUS_FEHLER_DATEN}, {iGesamt, SINUS_FEHLER_SCHLUSS}};
+    for (const auto &t : teile)
+        if (TK_DateiReservieren(iDatei, static_cast<long long>(t.iEnde)) != 0) {
+            CVI_CloseFile(iDatei);
+            return Fehlschlag(t.iCode, szPfad);
+        }
+    size_t iAnfang = 0;
+    for (const auto &t : teile) {
+        const int iTeil = static_cast<int>(t.iEnde - iAnfang);
+        if (TK_ZeilenSchreiben(iDatei, pText + iAnfang, iTeil) != iTeil) {
+            CVI_CloseFile(iDatei);  // puts back what was there
+            return Fehlschlag(t.iCode, szPfad);
+        }
+        iAnfang = t.iEnde;
+    }
+    // Only a file that reached the disk whole counts as written.
+    if (CVI_CloseFile(iDatei) != 0)
+        return Fehlschlag(SINUS_FEHLER_ABSCHLUSS, szPfad);
+    return 0;
 }
 
 }  // namespace
@@ -87,56 +126,32 @@ int Sinus_ExportZeile(char *szZeile, size_t iGroesse, double dZeit, double dWert
 
 int Sinus_ExportSchreiben(const char *szPfad)
 {
-    const int iDatei = CVI_OpenFile(szPfad, 2, 0, 1);
-    if (iDatei == -1)
-        return Fehlschlag(SINUS_FEHLER_OEFFNEN, szPfad);
-
-    // On a failure the toolkit discards what was written: the old file
-    // stays, or none is left where there was none.
+    // The whole file is formed in memory first (under 600 kB for the largest
+    // curve): a line that cannot be formed fails before anything is touched,
+    // and the toolkit learns the size before it writes a byte.
+    const size_t iKopf = KopfLaenge();
+    const size_t iZeilen = gSinus.iAnzahlPunkte > 1 ? static_cast<size_t>(gSinus.iAnzahlPunkte - 1) : 0;
+    char *pText = static_cast<char *>(std::malloc(iKopf + iZeilen * ZEILE_GROESSE + 1));
+    if (!pText)
+        return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
+    size_t iLaenge = 0;
+    for (const char *szKopf : gKopf)
+        iLaenge = ZeileAnhaengen(pText, iLaenge, szKopf);
     char szZeile[ZEILE_GROESSE];
-    for (const char *szKopf : gKopf) {
-        TK_TextKopieren(szZeile, sizeof szZeile, szKopf);
-        if (!ZeileSchreiben(iDatei, szZeile)) {
-            CVI_CloseFile(iDatei);
-            return Fehlschlag(SINUS_FEHLER_KOPF, szPfad);
-        }
-    }
-
-    // The data lines go out in blocks of whole lines: one write for many
-    // lines, and a failure still lands in this step.
-    static char szBlock[BLOCK_GROESSE];
-    size_t iBlock = 0;
     double dZeit = 0.0;
-    for (int i = 1; i <= gSinus.iAnzahlPunkte - 1; ++i) {
+    for (size_t i = 1; i <= iZeilen; ++i) {
         if (!Sinus_ExportZeile(szZeile, sizeof szZeile, dZeit, gSinus.pdWerte[i], gEingabe.szZeitbasis,
                                gEingabe.iKurvennummer)) {
-            TK_DateiVerwerfen(iDatei);
+            std::free(pText);
             return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, "Zeile zu lang");
         }
-        const size_t iLaenge = std::strlen(szZeile);
-        if (iBlock + iLaenge + 1 > sizeof szBlock) {
-            if (!BlockSchreiben(iDatei, szBlock, iBlock)) {
-                CVI_CloseFile(iDatei);
-                return Fehlschlag(SINUS_FEHLER_DATEN, szPfad);
-            }
-            iBlock = 0;
-        }
-        std::memcpy(szBlock + iBlock, szZeile, iLaenge);
-        szBlock[iBlock + iLaenge] = '\n';
-        iBlock += iLaenge + 1;
+        iLaenge = ZeileAnhaengen(pText, iLaenge, szZeile);
         dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
     }
-    if (iBlock > 0 && !BlockSchreiben(iDatei, szBlock, iBlock)) {
-        CVI_CloseFile(iDatei);
-        return Fehlschlag(SINUS_FEHLER_DATEN, szPfad);
-    }
+    const size_t iDaten = iLaenge;
+    iLaenge = ZeileAnhaengen(pText, iLaenge, "");
 
-    if (WriteLine(iDatei, "", 0) != 0) {
-        CVI_CloseFile(iDatei);
-        return Fehlschlag(SINUS_FEHLER_SCHLUSS, szPfad);
-    }
-    // Only a file that reached the disk whole counts as written.
-    if (CVI_CloseFile(iDatei) != 0)
-        return Fehlschlag(SINUS_FEHLER_ABSCHLUSS, szPfad);
-    return 0;
+    const int iCode = Ablegen(szPfad, pText, iKopf, iDaten, iLaenge);
+    std::free(pText);
+    return iCode;
 }

@@ -1,215 +1,85 @@
-// Export-file I/O on POSIX descriptors. A regular file is replaced whole or
-// not at all: the lines go to a temporary file beside it, which is synced,
-// closed and renamed into place only when everything succeeded. Standard
-// output, pipes and devices are written where they stand. Every failure is
-// reported at the step it hits, with its errno kept for the message.
+// Export-file I/O on POSIX descriptors: the handles, the writes, the
+// reservation of space and the end of a file. How a path is opened is in
+// datei_ziel.cpp, the temporary files of a replacement in datei_temp.cpp.
+// No failure leaves less than was there: a replacement is discarded, a file
+// written in place gets its old bytes back, and every failure is reported
+// at the step it hits, with its errno kept for the message.
+#include "datei_intern.h"
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <string>
-#include <sys/stat.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+using datei::Datei;
 
 namespace {
 
-enum Art {
-    ERSETZEN,  // temporary file, renamed over the target at the end
-    AN_ORT,    // regular file written in place, cut back to whole lines on failure
-    STROM      // standard output, pipe or device: written as it comes
-};
-
-struct Datei {
-    bool belegt = false;
-    Art art = STROM;
-    int fd = -1;
-    bool eigenesFd = true;  // false for standard output, which stays open
-    bool fehlgeschlagen = false;
-    off_t ganzeZeilen = 0;  // bytes of the lines written in full
-    std::string ziel, temp;
-};
-
 const int MAX_DATEIEN = 8;
+const size_t GRUND_GROESSE = 160;
+const size_t KURZE_ZEILE = 256;
+
+enum Rueckbau { KEIN_RUECKBAU, ZURUECKGESETZT, NICHT_ZURUECKGESETZT };
+
 Datei s_dateien[MAX_DATEIEN];
 int s_fehler = 0;
+const char *s_grund = nullptr;  // a reason of its own where the errno misleads
+Rueckbau s_rueckbau = KEIN_RUECKBAU;
 
-int fehler(int e)
-{
-    s_fehler = e;
-    return -1;
-}
-
-Datei *datei(int handle)
+Datei *Eintrag(int handle)
 {
     if (handle < 1 || handle > MAX_DATEIEN || !s_dateien[handle - 1].belegt)
         return nullptr;
     return &s_dateien[handle - 1];
 }
 
-int eintragen(const Datei &d)
-{
-    for (int i = 0; i < MAX_DATEIEN; ++i)
-        if (!s_dateien[i].belegt) {
-            s_dateien[i] = d;
-            s_dateien[i].belegt = true;
-            return i + 1;
-        }
-    if (d.eigenesFd)
-        ::close(d.fd);
-    if (!d.temp.empty())
-        ::unlink(d.temp.c_str());
-    return fehler(EMFILE);
-}
-
-int oeffnen(const char *pfad, int flags, mode_t modus = 0666)
-{
-    int fd;
-    do
-        fd = ::open(pfad, flags | O_CLOEXEC, modus);
-    while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Opening never blocks (a FIFO without a reader fails with ENXIO at once);
-// writing afterwards waits for the reader as usual.
-int ohneBlockieren(const char *pfad, int flags)
-{
-    int fd = oeffnen(pfad, flags | O_NONBLOCK | O_NOCTTY);
-    if (fd >= 0)
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-}
-
-mode_t neueRechte()
-{
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    return 0666 & ~maske;
-}
-
-// The folder a path lies in ("." for a bare name, "/" for the root).
-std::string ordnerVon(const std::string &pfad)
-{
-    const size_t schnitt = pfad.rfind('/');
-    return schnitt == std::string::npos ? "." : pfad.substr(0, schnitt ? schnitt : 1);
-}
-
-// The regular file to replace: a symbolic link is followed, so that the
-// link stays and the file it points to gets the new content; a link that
-// points nowhere yet names the file to create.
-std::string zielDatei(std::string pfad)
-{
-    for (int tiefe = 0; tiefe < 40; ++tiefe) {
-        struct stat l;
-        if (::lstat(pfad.c_str(), &l) != 0 || !S_ISLNK(l.st_mode))
-            return pfad;
-        char ziel[4096];
-        const ssize_t n = ::readlink(pfad.c_str(), ziel, sizeof ziel - 1);
-        if (n <= 0)
-            return pfad;
-        ziel[n] = '\0';
-        pfad = ziel[0] == '/' ? std::string(ziel) : ordnerVon(pfad) + "/" + ziel;
-    }
-    return pfad;
-}
-
-int ersetzen(const char *pfad, const struct stat *alt)
-{
-    Datei d;
-    d.art = ERSETZEN;
-    d.ziel = zielDatei(pfad);
-    const std::string ordner = ordnerVon(d.ziel);
-    const std::string name = d.ziel.substr(d.ziel.rfind('/') + 1);
-    // An existing file that may not be written is not replaced either.
-    if (alt && ::access(d.ziel.c_str(), W_OK) != 0)
-        return fehler(errno);
-    d.temp = ordner + "/." + (name.size() <= 200 ? name : std::string("wlr7sinus")) + ".XXXXXX";
-    d.fd = ::mkostemp(&d.temp[0], O_CLOEXEC);
-    if (d.fd < 0) {
-        const int e = errno;
-        d.temp.clear();
-        if (e != EACCES && e != EPERM)
-            return fehler(e);
-        // The folder takes no new file, but the file itself may be writable:
-        // written in place, cut back to its last whole line on failure.
-        d.art = AN_ORT;
-        d.fd = oeffnen(d.ziel.c_str(), O_WRONLY | O_CREAT | O_TRUNC);
-        if (d.fd < 0)
-            return fehler(errno);
-        return eintragen(d);
-    }
-    if (alt) {
-        ::fchmod(d.fd, alt->st_mode & 07777);
-        if (alt->st_uid != ::geteuid() || alt->st_gid != ::getegid())
-            (void)!::fchown(d.fd, alt->st_uid, alt->st_gid);  // kept where we may
-    } else {
-        ::fchmod(d.fd, neueRechte());
-    }
-    return eintragen(d);
-}
-
 // Closes a descriptor; false when the close reported an error.
-bool schliessen(int fd)
+bool Schliessen(int fd)
 {
     return ::close(fd) == 0 || errno == EINTR;
 }
 
-}  // namespace
-
-int CVI_OpenFile(const char *path, int readWrite, int action, int)
+// Keeps the old bytes that the next @p n bytes will overwrite. False when
+// they cannot be read: then nothing is overwritten.
+bool Sichern(Datei *d, size_t n)
 {
-    // A file size limit or a vanished reader then shows as a failed write,
-    // not as a killed program.
-    std::signal(SIGXFSZ, SIG_IGN);
-    std::signal(SIGPIPE, SIG_IGN);
-    if (!path || !*path)
-        return fehler(ENOENT);
-    if (readWrite == 1)
-        return fehler(EINVAL);  // export files are only written
-
-    if (std::strcmp(path, "-") == 0) {
-        Datei d;
-        d.fd = STDOUT_FILENO;
-        d.eigenesFd = false;
-        return eintragen(d);
+    const off_t stelle = d->beginn + d->geschrieben;
+    if (d->ohneSicherung || stelle >= d->altLaenge)
+        return true;
+    const size_t laenge = static_cast<size_t>(std::min<off_t>(static_cast<off_t>(n), d->altLaenge - stelle));
+    const size_t vorher = d->sicherung.size();
+    d->sicherung.resize(vorher + laenge);
+    size_t gelesen = 0;
+    while (gelesen < laenge) {
+        const ssize_t r = ::pread(d->fd, &d->sicherung[vorher + gelesen], laenge - gelesen,
+                                  stelle + static_cast<off_t>(gelesen));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            return false;
+        if (r == 0)
+            break;  // the file got shorter: there is no more to keep
+        gelesen += static_cast<size_t>(r);
     }
-
-    struct stat st;
-    const bool vorhanden = ::stat(path, &st) == 0;
-    if (!vorhanden && errno != ENOENT)
-        return fehler(errno);
-    if (vorhanden && S_ISDIR(st.st_mode))
-        return fehler(EISDIR);
-    if (vorhanden && !S_ISREG(st.st_mode)) {
-        Datei d;
-        d.fd = ohneBlockieren(path, O_WRONLY | (action == 1 ? O_APPEND : 0));
-        return d.fd < 0 ? fehler(errno) : eintragen(d);
-    }
-    if (action == 0)
-        return ersetzen(path, vorhanden ? &st : nullptr);
-    Datei d;
-    d.art = AN_ORT;
-    d.fd = oeffnen(path, O_WRONLY | O_CREAT | (action == 1 ? O_APPEND : 0));
-    if (d.fd < 0)
-        return fehler(errno);
-    d.ganzeZeilen = ::lseek(d.fd, 0, action == 1 ? SEEK_END : SEEK_CUR);
-    return eintragen(d);
+    d->sicherung.resize(vorher + gelesen);
+    return true;
 }
 
-namespace {
-
-// Writes n bytes of whole lines; on failure only the whole lines that made it
-// count as written.
-int schreiben(Datei *d, const char *puffer, size_t n)
+int Schreiben(Datei *d, const char *puffer, size_t n)
 {
+    if (d->art == datei::AN_ORT && !Sichern(d, n)) {
+        d->fehlgeschlagen = true;
+        return datei::Fehler(errno);
+    }
     size_t geschrieben = 0;
     while (geschrieben < n) {
-        ssize_t r = ::write(d->fd, puffer + geschrieben, n - geschrieben);
+        const ssize_t r = ::write(d->fd, puffer + geschrieben, n - geschrieben);
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -219,32 +89,131 @@ int schreiben(Datei *d, const char *puffer, size_t n)
         }
         if (r <= 0) {
             const int e = r < 0 ? errno : EIO;
-            size_t ganz = geschrieben;
-            while (ganz > 0 && puffer[ganz - 1] != '\n')
-                --ganz;
-            d->ganzeZeilen += static_cast<off_t>(ganz);
+            d->geschrieben += static_cast<off_t>(geschrieben);
             d->fehlgeschlagen = true;
-            return fehler(e);
+            return datei::Fehler(e);
         }
         geschrieben += static_cast<size_t>(r);
     }
-    d->ganzeZeilen += static_cast<off_t>(n);
+    d->geschrieben += static_cast<off_t>(n);
     return 0;
+}
+
+// Puts a file written in place back as it was: the old bytes over the new
+// ones, the old length, synced. The cause of the failure stays recorded.
+void Zuruecksetzen(const Datei &f)
+{
+    if (f.geschrieben == 0) {
+        if (f.kuerzen)
+            (void)!::ftruncate(f.fd, f.altLaenge);  // frees what a reservation took past the end
+        return;
+    }
+    bool ganz = !f.ohneSicherung || f.beginn >= f.altLaenge;
+    for (size_t n = 0; ganz && n < f.sicherung.size();) {
+        const ssize_t r = ::pwrite(f.fd, f.sicherung.data() + n, f.sicherung.size() - n,
+                                   f.beginn + static_cast<off_t>(n));
+        if (r > 0)
+            n += static_cast<size_t>(r);
+        else if (r == 0 || errno != EINTR)
+            ganz = false;
+    }
+    ganz = ::ftruncate(f.fd, f.altLaenge) == 0 && ganz;
+    ::fsync(f.fd);  // the bytes are back either way; the disk may still fail to take them
+    s_rueckbau = ganz ? ZURUECKGESETZT : NICHT_ZURUECKGESETZT;
 }
 
 }  // namespace
 
+int datei::Fehler(int e, const char *grund)
+{
+    s_fehler = e;
+    s_grund = grund;
+    s_rueckbau = KEIN_RUECKBAU;
+    return -1;
+}
+
+int datei::Oeffnen(const char *pfad, int flags, mode_t modus)
+{
+    int fd;
+    do
+        fd = ::open(pfad, flags | O_CLOEXEC, modus);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+std::string datei::OrdnerVon(const std::string &pfad)
+{
+    const size_t schnitt = pfad.rfind('/');
+    return schnitt == std::string::npos ? "." : pfad.substr(0, schnitt ? schnitt : 1);
+}
+
+int CVI_OpenFile(const char *path, int readWrite, int action, int)
+{
+    // A file size limit or a vanished reader then shows as a failed write,
+    // not as a killed program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    if (!path || !*path)
+        return datei::Fehler(ENOENT);
+    if (readWrite == 1 || action != 0)
+        return datei::Fehler(EINVAL);  // export files are only written, whole
+    Datei *frei = nullptr;
+    for (Datei &d : s_dateien)
+        if (!d.belegt && !frei)
+            frei = &d;
+    if (!frei)
+        return datei::Fehler(EMFILE);
+    Datei d;
+    if (datei::Vorbereiten(path, d) != 0) {
+        if (d.eigenesFd && d.fd >= 0)
+            ::close(d.fd);
+        return -1;
+    }
+    d.belegt = true;
+    *frei = std::move(d);
+    return static_cast<int>(frei - s_dateien) + 1;
+}
+
+int TK_DateiReservieren(int handle, long long bytes)
+{
+    Datei *d = Eintrag(handle);
+    if (!d || bytes < 0)
+        return -1;
+    if (d->fehlgeschlagen)
+        return datei::Fehler(EIO);
+    if (d->art == datei::STROM || bytes == 0)
+        return 0;
+    // fallocate past the end does not look at the size limit; it is asked
+    // here, so that it too fails before a byte changes.
+    const off_t ende = d->beginn + static_cast<off_t>(bytes);
+    struct rlimit grenze;
+    if (::getrlimit(RLIMIT_FSIZE, &grenze) == 0 && grenze.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(ende) > grenze.rlim_cur) {
+        d->fehlgeschlagen = true;
+        return datei::Fehler(EFBIG);
+    }
+    int r;
+    do
+        r = ::fallocate(d->fd, FALLOC_FL_KEEP_SIZE, d->beginn, static_cast<off_t>(bytes));
+    while (r != 0 && errno == EINTR);
+    if (r != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
+        d->fehlgeschlagen = true;
+        return datei::Fehler(errno);
+    }
+    return 0;
+}
+
 int WriteLine(int handle, const char *text, int count)
 {
-    Datei *d = datei(handle);
+    Datei *d = Eintrag(handle);
     if (!d || (!text && count != 0))
         return -1;
     if (d->fehlgeschlagen)
-        return fehler(EIO);
+        return datei::Fehler(EIO);
     if (count < 0)
         count = static_cast<int>(std::strlen(text));
     // Text and line end go out together in one write.
-    char kurz[256];
+    char kurz[KURZE_ZEILE];
     std::string lang;
     char *puffer = kurz;
     const size_t n = static_cast<size_t>(count) + 1;
@@ -255,72 +224,53 @@ int WriteLine(int handle, const char *text, int count)
     if (count > 0)
         std::memcpy(puffer, text, static_cast<size_t>(count));
     puffer[count] = '\n';
-    return schreiben(d, puffer, n) == 0 ? count : -1;
+    return Schreiben(d, puffer, n) == 0 ? count : -1;
 }
 
 int TK_ZeilenSchreiben(int handle, const char *lines, int count)
 {
-    Datei *d = datei(handle);
+    Datei *d = Eintrag(handle);
     if (!d || count < 0 || (!lines && count != 0))
         return -1;
     if (d->fehlgeschlagen)
-        return fehler(EIO);
-    return schreiben(d, lines, static_cast<size_t>(count)) == 0 ? count : -1;
+        return datei::Fehler(EIO);
+    return Schreiben(d, lines, static_cast<size_t>(count)) == 0 ? count : -1;
 }
 
 int CVI_CloseFile(int handle)
 {
-    Datei *d = datei(handle);
+    Datei *d = Eintrag(handle);
     if (!d)
         return -1;
-    Datei f = *d;
+    Datei f = std::move(*d);
     *d = Datei();
     int ergebnis = f.fehlgeschlagen ? -1 : 0;
 
     switch (f.art) {
-    case ERSETZEN:
-        if (!f.fehlgeschlagen && ::fsync(f.fd) != 0)
-            ergebnis = fehler(errno);
-        if (!schliessen(f.fd) && ergebnis == 0)
-            ergebnis = fehler(errno);
-        if (ergebnis == 0 && ::rename(f.temp.c_str(), f.ziel.c_str()) != 0)
-            ergebnis = fehler(errno);
-        if (ergebnis != 0) {
-            ::unlink(f.temp.c_str());  // the old file stays as it was
-        } else {
-            // The rename itself reaches the disk with its folder.
-            int od = oeffnen(ordnerVon(f.ziel).c_str(), O_RDONLY | O_DIRECTORY);
-            if (od >= 0) {
-                ::fsync(od);
-                ::close(od);
-            }
-        }
+    case datei::ERSETZEN:
+        if (ergebnis == 0)
+            ergebnis = datei::Veroeffentlichen(f);
+        if (ergebnis != 0)
+            datei::TempVerwerfen(f);  // the old file stays as it was
         return ergebnis;
-    case AN_ORT:
-        if (f.fehlgeschlagen)
-            (void)!::ftruncate(f.fd, f.ganzeZeilen);  // no cut line stays behind
-        else if (::fsync(f.fd) != 0)
-            ergebnis = fehler(errno);
-        if (!schliessen(f.fd) && ergebnis == 0)
-            ergebnis = fehler(errno);
-        return ergebnis;
-    case STROM:
-        if (!f.eigenesFd) {
-            struct stat st;
-            if (ergebnis == 0 && ::fstat(f.fd, &st) == 0 && S_ISREG(st.st_mode) && ::fsync(f.fd) != 0)
-                ergebnis = fehler(errno);
-            return ergebnis;
-        }
-        if (!schliessen(f.fd) && ergebnis == 0)
-            ergebnis = fehler(errno);
-        return ergebnis;
+    case datei::AN_ORT:
+        if (ergebnis == 0 &&
+            ((f.kuerzen && ::ftruncate(f.fd, f.beginn + f.geschrieben) != 0) || ::fsync(f.fd) != 0))
+            ergebnis = datei::Fehler(errno);
+        if (ergebnis != 0)
+            Zuruecksetzen(f);
+        break;
+    case datei::STROM:
+        break;
     }
+    if (f.eigenesFd && !Schliessen(f.fd) && ergebnis == 0)
+        ergebnis = datei::Fehler(errno);
     return ergebnis;
 }
 
 int TK_DateiVerwerfen(int handle)
 {
-    Datei *d = datei(handle);
+    Datei *d = Eintrag(handle);
     if (!d)
         return -1;
     d->fehlgeschlagen = true;
@@ -329,6 +279,17 @@ int TK_DateiVerwerfen(int handle)
 }
 
 int TK_DateiFehler(void) { return s_fehler; }
+
+const char *TK_DateiGrund(void)
+{
+    static char s_text[GRUND_GROESSE];
+    TK_TextKopieren(s_text, sizeof s_text, s_grund ? s_grund : TK_FehlerGrund(s_fehler));
+    if (s_rueckbau == ZURUECKGESETZT)
+        TK_TextAnhaengen(s_text, sizeof s_text, " (alter Inhalt wiederhergestellt)");
+    else if (s_rueckbau == NICHT_ZURUECKGESETZT)
+        TK_TextAnhaengen(s_text, sizeof s_text, " (alter Inhalt nicht wiederhergestellt)");
+    return s_text;
+}
 
 const char *TK_FehlerGrund(int errnum)
 {
@@ -349,6 +310,8 @@ const char *TK_FehlerGrund(int errnum)
     case ELOOP: return "Zu viele symbolische Verknüpfungen";
     case EMFILE:
     case ENFILE: return "Zu viele offene Dateien";
+    case EBADF: return "Deskriptor nicht zum Schreiben offen";
+    case ENOMEM: return "Nicht genug Arbeitsspeicher";
     default: break;
     }
     static char s_text[40];

@@ -52,20 +52,36 @@ void TK_MeldungenAbfangen(TK_Meldungsausgabe handler);
 ///@{
 /**
  * Opens @p path for writing (@p readWrite 2, @p action 0: the file's old
- * content is replaced). Never blocks and never truncates what is not a
- * regular file:
+ * content is replaced). Opening never blocks, and no failure leaves less
+ * than was there:
+ * - "-", "/dev/stdout", "/dev/stderr", "/dev/fd/N" and "/proc/self/fd/N"
+ *   are the descriptor itself, written where it stands (appending under
+ *   ">>"). A regular file behind it is cut back to its old length, its
+ *   overwritten bytes put back, when a write fails; pipes, sockets and
+ *   terminals cannot be undone;
  * - a regular file, or a new one, is written into a temporary file beside
- *   it, which CVI_CloseFile() renames over it once every line, the sync and
- *   the close succeeded (permission bits kept; a symbolic link stays and the
- *   file it points to is replaced). Where the folder takes no temporary
- *   file, the file is written in place and, on failure, cut back to its
- *   last whole line;
- * - "-" is the process's standard output, written where it stands;
- * - pipes and devices are written as they are; a FIFO without a reader
- *   fails at once.
- * Returns a handle, or -1 (TK_DateiFehler() tells why).
+ *   it (unnamed where the file system has them), which gets the old file's
+ *   owner, group, mode, ACL and extended attributes and is renamed over it
+ *   by CVI_CloseFile() once everything succeeded. A symbolic link stays and
+ *   the file it points to is replaced;
+ * - where a rename cannot keep the file as it was (the folder takes no new
+ *   file, the file has other names, its owner cannot be kept), the file is
+ *   written in place under an exclusive lock (flock), its old bytes kept in
+ *   memory and written back if a write fails;
+ * - pipes and devices are written as they are; a FIFO without a reader and
+ *   a socket fail at once.
+ * Returns a handle, or -1 (TK_DateiGrund() tells why).
  */
 int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
+/**
+ * Makes sure the file can take @p bytes from where this run's writing
+ * started, before a byte of the old content changes: a full disk, a quota
+ * or a file size limit fail here. Call it with growing sizes to tell apart
+ * which part would not fit. Returns 0 (also where nothing can be reserved,
+ * as on a pipe), or -1, after which the file is discarded at
+ * CVI_CloseFile().
+ */
+int TK_DateiReservieren(int handle, long long bytes);
 /**
  * Writes @p count bytes of @p text and a line end (LF) in one write. Returns
  * @p count when all was written, -1 otherwise; after a failure the file is
@@ -74,21 +90,28 @@ int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
 int WriteLine(int handle, const char *text, int count);
 /**
  * Writes @p count bytes of whole lines, each ending in a line end, in as
- * few writes as it takes. Returns @p count, or -1; after a failure only the
- * whole lines before it count as written, as after a failed WriteLine().
+ * few writes as it takes. Returns @p count, or -1 as WriteLine().
  */
 int TK_ZeilenSchreiben(int handle, const char *lines, int count);
 /**
- * Finishes the file: syncs, closes and, for a replaced file, renames it into
- * place. After a failed WriteLine() it discards the temporary file instead
- * (the old file stays byte for byte) and returns -1. Returns 0 when the file
- * is complete on disk, -1 otherwise.
+ * Finishes the file: cuts a file written in place to its new length, syncs,
+ * closes and, for a replaced file, renames it into place. After a failure
+ * it discards the temporary file, or writes the old bytes and length back
+ * into a file written in place, and returns -1. Returns 0 when the file is
+ * complete on disk.
  */
 int CVI_CloseFile(int handle);
 /** Closes the file and discards what was written, as after a failed line. */
 int TK_DateiVerwerfen(int handle);
 /** The errno of the last failed export-file call (0 before any). */
 int TK_DateiFehler(void);
+/**
+ * The German reason of the last failed export-file call, such as "Keine
+ * Berechtigung", with " (alter Inhalt wiederhergestellt)" or " (alter
+ * Inhalt nicht wiederhergestellt)" after a file written in place had
+ * changed. Valid until the next call.
+ */
+const char *TK_DateiGrund(void);
 /** A German text for an errno, such as "Keine Berechtigung". */
 const char *TK_FehlerGrund(int errnum);
 ///@}

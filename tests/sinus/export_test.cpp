@@ -4,10 +4,12 @@
 #include "Sinuserzeugung_Main.h"
 #include "ZEM_errorV3.h"
 #include "aufzeichnung.h"
+#include "lauf.h"
 #include "seams.h"
 #include "toolkit_kern.h"
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -76,16 +78,31 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
     const struct { size_t grenze; int code; } stufen[] = {
         {10, -301203}, {kopfUndZehn, -301204}, {ganz.size() - 1, -301205}};
     const std::string alt = "# eine alte Kurve\n0.00000\t74.09\t10ms\t1\n";
-    for (bool vorhanden : {true, false})
+    enum { NEU, ERSETZT, AN_ORT };  // in place: the folder takes no new file
+    for (int art : {NEU, ERSETZT, AN_ORT})
         for (const auto &s : stufen) {
             std::filesystem::remove(pfad);
-            if (vorhanden)
+            if (art != NEU)
                 DateiSchreiben(pfad, alt);
+            gTempVersagt = art == AN_ORT;
             EXPECT_EQ(Schreiben(s.grenze), s.code);
+            gTempVersagt = false;
             EXPECT_EQ(std::string(ZEM_Fehlermeldung(s.code)), "Fehler beim Schreiben auf Datei\nDatei zu groß: " + pfad);
-            EXPECT_EQ(DateiLesen(pfad), vorhanden ? alt : "") << s.code;
-            EXPECT_EQ(Eintraege(ordner), vorhanden ? 1u : 0u) << "no temporary file is left";
+            EXPECT_EQ(DateiLesen(pfad), art != NEU ? alt : "") << s.code;
+            EXPECT_EQ(Eintraege(ordner), art != NEU ? 1u : 0u) << "no temporary file is left";
         }
+    // A full device fails at the reservation; a write that fails all the
+    // same gets the old bytes put back, and the message says so.
+    gReservierenVersagt = true;
+    EXPECT_EQ(Schreiben(), -301203);
+    gReservierenVersagt = false;
+    gTempVersagt = true, gSchreibRest = static_cast<long>(KOPF.size()) + 10;
+    EXPECT_EQ(Schreiben(), -301204);
+    gTempVersagt = false, gSchreibRest = -1;
+    EXPECT_EQ(DateiLesen(pfad), alt);
+    EXPECT_EQ(std::string(ZEM_Fehlermeldung(-301204)), "Fehler beim Schreiben auf Datei\nKein Speicherplatz mehr "
+                                                         "auf dem Datenträger (alter Inhalt wiederhergestellt): " + pfad);
+    std::filesystem::remove(pfad);
     gSyncVersagt = true;  // the finished file does not reach the disk: reported, nothing replaced
     EXPECT_EQ(Schreiben(), -301206);
     gSyncVersagt = false;
@@ -130,4 +147,50 @@ TEST(ExportZeile, GleichtPrintfAufDasByteUndWirdNieGekuerzt)
         EXPECT_EQ(Sinus_ExportZeile(z, groesse, 0.0, 50.0, "10ms", 1), groesse > ganz.size() ? 1 : 0) << groesse;
         EXPECT_STREQ(z, groesse > ganz.size() ? ganz.c_str() : groesse ? "" : "x") << groesse;
     }
+}
+
+TEST(ExportProzess, StandardausgabeAnhaengenUndZurueckschneiden)
+{
+    const std::string ordner = TestOrdner(), log = ordner + "/log.txt", kurve = Ausfuehren({"--output", "-"}).aus;
+    DateiSchreiben(log, "L1\n");
+    const int fd = open(log.c_str(), O_WRONLY | O_APPEND);
+    struct stat vorher, nachher;
+    fstat(fd, &vorher);
+    EXPECT_EQ(Ausfuehren({"--output", "/dev/stdout"}, fd).code, 0);
+    EXPECT_EQ(DateiLesen(log), "L1\n" + kurve) << "appended, the log not replaced";
+    {
+        const Dateigrenze grenze(static_cast<rlim_t>(3 + kurve.size() + 300));  // the header fits, the data not
+        const Lauf l = Ausfuehren({"--output", "-"}, fd);
+        EXPECT_EQ(l.code, 1);
+        EXPECT_NE(l.fehler.find("Fehler #301204"), std::string::npos) << l.fehler;
+    }
+    fstat(fd, &nachher);
+    close(fd);
+    EXPECT_EQ(DateiLesen(log), "L1\n" + kurve) << "the file is as it was";
+    EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+}
+
+TEST(ExportProzess, GestoppterExporterLaesstAlteOderGanzeDatei)
+{
+    const std::string ordner = TestOrdner(), pfad = ordner + "/k.txt";
+    const char *const argumente[] = {WLR7_EXPORT, "--timebase", "1ms", "--period", "16358",
+                                     "--output",  "k.txt",      nullptr};
+    ASSERT_EQ(chdir(ordner.c_str()), 0);
+    ASSERT_EQ(Ausfuehren({argumente + 1, argumente + 7}).code, 0);
+    const std::string ganz = DateiLesen(pfad);
+    for (int runde = 0; runde < 20; ++runde) {
+        DateiSchreiben(pfad, "alt\n");
+        const pid_t kind = fork();
+        if (kind == 0) {
+            execv(WLR7_EXPORT, const_cast<char *const *>(argumente));
+            _exit(127);
+        }
+        usleep(static_cast<useconds_t>(runde * 2500));  // stopped at a different point each round
+        kill(kind, runde % 2 ? SIGTERM : SIGKILL);
+        waitpid(kind, nullptr, 0);
+        const std::string inhalt = DateiLesen(pfad);
+        EXPECT_TRUE(inhalt == "alt\n" || inhalt == ganz) << runde << ": " << inhalt.size() << " bytes";
+        EXPECT_EQ(Eintraege(ordner), 1u) << "no temporary file";
+    }
+    ASSERT_EQ(chdir("/"), 0);
 }

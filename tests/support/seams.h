@@ -2,9 +2,13 @@
 #ifndef TEST_SEAMS_H
 #define TEST_SEAMS_H
 
-extern bool gSyncVersagt;     ///< fsync fails with EIO
-extern bool gCloseVersagt;    ///< close reports EDQUOT (the descriptor is closed all the same)
-extern bool gTempVersagt;     ///< mkostemp fails with EACCES: no temporary file beside the target
-extern bool gReallocVersagt;  ///< realloc returns no memory
+extern bool gSyncVersagt;         ///< fsync fails with EIO
+extern bool gCloseVersagt;        ///< close reports EDQUOT (the descriptor is closed all the same)
+extern bool gTempVersagt;         ///< no temporary file beside the target (EACCES), named or unnamed
+extern bool gUnbenanntFehlt;      ///< the file system has no unnamed files (O_TMPFILE: EOPNOTSUPP)
+extern bool gRechteVersagt;       ///< fchmod fails with EPERM
+extern bool gReservierenVersagt;  ///< fallocate fails with ENOSPC
+extern bool gReallocVersagt;      ///< realloc returns no memory
+extern long gSchreibRest;         ///< from 0 on: bytes write() still takes before ENOSPC; -1 no limit
 
 #endif
