@@ -16,7 +16,8 @@ inline const char *const CLI_TEXT_HILFE_KOPF =
     "\n";
 
 inline const char *const CLI_TEXT_HILFE_FUSS =
-    "  --output DATEI    Zieldatei; \"-\" schreibt auf die Standardausgabe\n"
+    "  --output DATEI    Zieldatei; \"-\", /dev/stdout und /dev/fd/N schreiben auf den\n"
+    "                    Deskriptor, wo er steht\n"
     "  --strict          jede Warnung zur Kurve beendet den Lauf mit Exit-Code 3,\n"
     "                    bevor eine Datei berührt wird\n"
     "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
@@ -26,13 +27,15 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "\n"
     "Zahlen wie im Fenster: Dezimalpunkt oder -komma, Exponent erlaubt (2,5e-3).\n"
     "--peak und --rms sowie --frequency und --period schließen einander aus.\n"
-    "Eine vorhandene Datei wird ganz ersetzt oder bleibt, wie sie war.\n"
-    "Weicht die Kurve in der Datei vom Eingegebenen ab (Frequenz, kein Sinus,\n"
-    "grobe Stufen, begrenzte Werte), steht eine Warnung auf der Standardfehlerausgabe.\n"
+    "Eine vorhandene Datei wird ganz ersetzt oder bleibt, wie sie war. Pipes,\n"
+    "Sockets und Terminals können nicht rückgängig gemacht werden: was dort\n"
+    "ankam, bleibt.\n"
+    "Spielt die Datei etwas anderes ab als eingegeben (Frequenz, kein Sinus,\n"
+    "grobe Stufen, begrenzte Werte), steht eine Warnung auf der Fehlerausgabe.\n"
     "\n"
     "Exit-Code: 0 geschrieben; 1 zu viele Punkte oder Schreibfehler;\n"
-    "2 ungültige Eingabe; 3 Warnung unter --strict. Bei 1, 2 und 3 bleibt die\n"
-    "Zieldatei unberührt.\n"
+    "2 ungültige Eingabe; 3 Warnung unter --strict. Bei 1, 2 und 3 bleibt eine\n"
+    "Zieldatei, wie sie war.\n"
     "Mit --check: 0 ohne Befund; 1 mit Befunden; 2 Datei nicht lesbar.\n";
 
 inline const char *const CLI_TEXT_HILFE_VERWEIS = "Hilfe: ";

@@ -23,6 +23,8 @@ extern const char *const SINUS_TEXT_OHNE_GRENZEN;
 extern const char *const SINUS_TEXT_KEINE_KURVE;
 /** Title of the export's file dialog. */
 extern const char *const SINUS_TEXT_EXPORT_TITEL;
+/** Reason given when a data line does not fit its area. */
+extern const char *const SINUS_TEXT_ZEILE_ZU_LANG;
 /** Reason given when the chosen path does not fit. */
 extern const char *const SINUS_TEXT_PFAD_ZU_LANG;
 

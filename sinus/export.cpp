@@ -2,6 +2,7 @@
 // and a closing empty line, formed in memory and written part by part, so
 // that a failure is reported at the part it hits.
 #include "Sinuserzeugung_Main.h"
+#include "kopf.h"
 
 #include "ZEM_errorV3.h"
 #include "toolkit_kern.h"
@@ -15,21 +16,12 @@ namespace {
 
 const int ZEILE_GROESSE = 100;
 
-const char *const gKopf[] = {
-    "# Kurven exportiert aus WLR7-Dovarizuz",
-    "# Spalte 1 = Zeit in Sekunden",
-    "# Spalte 2 = Y-Wert in Prozent",
-    "# Spalte 3 = Zeitbasis",
-    "# Spalte 4 = Kuvennummer",
-    "",
-};
-
 // The bytes of the header lines, each with its line end.
 size_t KopfLaenge()
 {
     size_t iLaenge = 0;
-    for (const char *szKopf : gKopf)
-        iLaenge += std::strlen(szKopf) + 1;
+    for (int i = 0; i < Sinus_KopfzeilenAnzahl(); ++i)
+        iLaenge += std::strlen(Sinus_Kopfzeile(i)) + 1;
     return iLaenge;
 }
 
@@ -135,15 +127,15 @@ int Sinus_ExportSchreiben(const char *szPfad)
     if (!pText)
         return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
     size_t iLaenge = 0;
-    for (const char *szKopf : gKopf)
-        iLaenge = ZeileAnhaengen(pText, iLaenge, szKopf);
+    for (int i = 0; i < Sinus_KopfzeilenAnzahl(); ++i)
+        iLaenge = ZeileAnhaengen(pText, iLaenge, Sinus_Kopfzeile(i));
     char szZeile[ZEILE_GROESSE];
     double dZeit = 0.0;
     for (size_t i = 1; i <= iZeilen; ++i) {
         if (!Sinus_ExportZeile(szZeile, sizeof szZeile, dZeit, gSinus.pdWerte[i], gEingabe.szZeitbasis,
                                gEingabe.iKurvennummer)) {
             std::free(pText);
-            return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, "Zeile zu lang");
+            return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, SINUS_TEXT_ZEILE_ZU_LANG);
         }
         iLaenge = ZeileAnhaengen(pText, iLaenge, szZeile);
         dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;

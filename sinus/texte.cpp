@@ -11,3 +11,4 @@ const char *const SINUS_TEXT_OHNE_GRENZEN = "ohne Grenzen";
 const char *const SINUS_TEXT_KEINE_KURVE = "Keine Kurve";
 const char *const SINUS_TEXT_EXPORT_TITEL = "Kurve exportieren";
 const char *const SINUS_TEXT_PFAD_ZU_LANG = "Pfad zu lang";
+const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
