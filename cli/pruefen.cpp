@@ -3,7 +3,6 @@
 // scripts can jump to the line.
 #include "pruefen.h"
 
-#include "Sinusanalyse.h"
 #include "cli_texte.h"
 #include "kurvendatei.h"
 #include "toolkit_kern.h"
@@ -32,28 +31,6 @@ int Unlesbar(const char *szName, int iErrno)
     return EXIT_UNLESBAR;
 }
 
-// What the signal analysis says of the samples read: the frequency, where
-// the samples repeat, and its warnings, on one line.
-void Notizen(char *szNotizen, size_t iGroesse)
-{
-    szNotizen[0] = '\0';
-    if (gDatei.iWerte == 0 || !(gDatei.dZeitbasisMs > 0.0))
-        return;
-    static Kurvenanalyse analyse;
-    Analyse_Werte(gDatei.pdWerte, gDatei.iWerte, gDatei.dZeitbasisMs, 0.0, &analyse);
-    if (analyse.dFrequenz > 0.0)
-        std::snprintf(szNotizen, iGroesse, "Frequenz %.4g\xc2\xa0Hz (%d\xc2\xa0Punkte je Periode)", analyse.dFrequenz,
-                      static_cast<int>(analyse.iPunkteProPeriode));
-    char szWarnungen[ZUSAMMENFASSUNG_GROESSE];
-    if (Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen) == 0)
-        return;
-    for (char *p = std::strtok(szWarnungen, "\n"); p; p = std::strtok(nullptr, "\n")) {
-        if (szNotizen[0])
-            TK_TextAnhaengen(szNotizen, iGroesse, "; ");
-        TK_TextAnhaengen(szNotizen, iGroesse, p);
-    }
-}
-
 // One file: its findings, its summary line; the exit code it calls for.
 int DateiPruefen(const char *szName)
 {
@@ -71,7 +48,7 @@ int DateiPruefen(const char *szName)
     for (int i = 0; i < iGenannt; ++i)
         std::printf("%s:%d: %s\n", szName, gDatei.aBefunde[i].iZeile, gDatei.aBefunde[i].szText);
     char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE], szNotizen[ZUSAMMENFASSUNG_GROESSE];
-    Notizen(szNotizen, sizeof szNotizen);
+    Kurvendatei_Notizen(&gDatei, szNotizen, sizeof szNotizen);
     Kurvendatei_Zusammenfassung(&gDatei, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     std::printf("%s: %s\n", szName, szZusammenfassung);
     return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;

@@ -18,5 +18,15 @@ void Sinus_Anzeigen(void);
 void Sinus_ZeitachseSetzen(int bWieExportiert);
 int Sinus_ZeitachseWieExportiert(void);
 int Sinus_Exportieren(void);
+/* Datei > Kurve öffnen: a curve file as a reference over the curve; its
+   findings in one message. Returns 0. */
+int Sinus_KurveOeffnen(void);
+/* Datei > Referenz entfernen. */
+void Sinus_ReferenzEntfernen(void);
+int Sinus_ReferenzDa(void);
+/* Plots the reference on its own time axis in the graph's x units. */
+void Sinus_ReferenzZeichnen(const Zeitachse *pAchse);
+/* The status line's words on the reference: file, summary, comparison. */
+void Sinus_ReferenzText(char *szText, size_t iGroesse);
 
 #endif

@@ -23,6 +23,12 @@ extern const char *const SINUS_TEXT_OHNE_GRENZEN;
 extern const char *const SINUS_TEXT_KEINE_KURVE;
 /** Title of the export's file dialog. */
 extern const char *const SINUS_TEXT_EXPORT_TITEL;
+/** Title of the dialog and messages that open a curve file as a reference. */
+extern const char *const SINUS_TEXT_REFERENZ_TITEL;
+/** First line of the message when a curve file cannot be read. */
+extern const char *const SINUS_TEXT_REFERENZ_UNLESBAR;
+/** The status line's word for a reference that is what the inputs export. */
+extern const char *const SINUS_TEXT_REFERENZ_GLEICH;
 /** Reason given when a data line does not fit its area. */
 extern const char *const SINUS_TEXT_ZEILE_ZU_LANG;
 /** Reason given when the chosen path does not fit. */

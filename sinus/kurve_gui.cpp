@@ -14,7 +14,7 @@
 
 namespace {
 
-const size_t STATUS_GROESSE = 300;
+const size_t STATUS_GROESSE = 1200;
 const size_t WARNUNGEN_GROESSE = 600;
 const int IDEAL_MAX = 8192;  // points of the ideal sine, enough for 100 periods
 
@@ -59,6 +59,7 @@ void Sinus_Zeichnen(void)
     if (iIdeal > 0)
         PlotWaveform(gPanelMain, GRAPH, ideal, iIdeal, 4, 1.0, 0.0, 0.0, dSchrittX, 0, 0, 0, 1,
                      MakeColor(150, 150, 150));
+    Sinus_ReferenzZeichnen(&gAchse);
     TK_GraphAblesungSetzen(gPanelMain, GRAPH, Ablesung);
     Sinus_Anzeigen();
 }
@@ -82,6 +83,12 @@ void Sinus_Anzeigen(void)
     Analyse_Kurve(&gEingabe, &gSinus, &gAnalyse);
     char szStatus[STATUS_GROESSE], szWarnungen[WARNUNGEN_GROESSE];
     Sinus_StatusText(&gSinus, &gAnalyse, szStatus, sizeof szStatus);
+    if (Sinus_ReferenzDa()) {
+        char szReferenz[STATUS_GROESSE * 3];
+        Sinus_ReferenzText(szReferenz, sizeof szReferenz);
+        TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
+        TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
+    }
     SetCtrlVal(gPanelMain, STATUSZEILE, szStatus);
     if (Analyse_Warnungen(&gAnalyse, szWarnungen, sizeof szWarnungen) == 0)
         szWarnungen[0] = '\0';

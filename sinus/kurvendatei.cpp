@@ -3,6 +3,8 @@
 // bytes are kept, so a file of any size or shape costs the same memory.
 #include "kurvendatei.h"
 
+#include "Sinusanalyse.h"
+
 #include "kopf.h"
 #include "toolkit_kern.h"
 
@@ -15,6 +17,8 @@
 #include <unistd.h>
 
 namespace {
+
+const size_t WARNUNGEN_GROESSE = 512;
 
 enum Abschnitt { KOPF, DATEN, SCHLUSS, GESTOPPT };
 
@@ -396,5 +400,27 @@ void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotize
     if (szNotizen && *szNotizen) {
         TK_TextAnhaengen(szText, iGroesse, "; ");
         TK_TextAnhaengen(szText, iGroesse, szNotizen);
+    }
+}
+
+// What the signal analysis says of the samples read: the frequency, where
+// the samples repeat, and its warnings, on one line.
+void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGroesse)
+{
+    szNotizen[0] = '\0';
+    if (pDatei->iWerte == 0 || !(pDatei->dZeitbasisMs > 0.0))
+        return;
+    static Kurvenanalyse analyse;
+    Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
+    if (analyse.dFrequenz > 0.0)
+        std::snprintf(szNotizen, iGroesse, "Frequenz %.4g" SINUS_NBSP "Hz (%d" SINUS_NBSP "Punkte je Periode)", analyse.dFrequenz,
+                      static_cast<int>(analyse.iPunkteProPeriode));
+    char szWarnungen[WARNUNGEN_GROESSE];
+    if (Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen) == 0)
+        return;
+    for (char *p = std::strtok(szWarnungen, "\n"); p; p = std::strtok(nullptr, "\n")) {
+        if (szNotizen[0])
+            TK_TextAnhaengen(szNotizen, iGroesse, "; ");
+        TK_TextAnhaengen(szNotizen, iGroesse, p);
     }
 }

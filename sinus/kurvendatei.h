@@ -80,4 +80,11 @@ double Kurvendatei_Dauer(const Kurvendatei *pDatei);
  */
 void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotizen, char *szText, size_t iGroesse);
 
+/**
+ * What the signal analysis says of the samples read, on one line: the
+ * frequency where the samples repeat, and its warnings ("kein Sinus",
+ * "begrenzt", ...); empty when there are no samples.
+ */
+void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGroesse);
+
 #endif

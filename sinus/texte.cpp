@@ -11,4 +11,7 @@ const char *const SINUS_TEXT_OHNE_GRENZEN = "ohne Grenzen";
 const char *const SINUS_TEXT_KEINE_KURVE = "Keine Kurve";
 const char *const SINUS_TEXT_EXPORT_TITEL = "Kurve exportieren";
 const char *const SINUS_TEXT_PFAD_ZU_LANG = "Pfad zu lang";
+const char *const SINUS_TEXT_REFERENZ_TITEL = "Kurve öffnen";
+const char *const SINUS_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
+const char *const SINUS_TEXT_REFERENZ_GLEICH = "Byte für Byte der Export der Eingaben";
 const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";

@@ -209,7 +209,7 @@ int PlotY(int panel, int control, const void *data, int count, int dataType, int
 }
 
 int PlotWaveform(int panel, int control, const void *data, int count, int dataType, double yGain, double yOffset,
-                 double initialX, double xIncrement, int, int, int, int, int color)
+                 double initialX, double xIncrement, int plotStyle, int, int, int, int color)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);
     if (!g)
@@ -221,7 +221,17 @@ int PlotWaveform(int panel, int control, const void *data, int count, int dataTy
     for (double &w : werte)
         w = w * yGain + yOffset;
     return g->plotHinzufuegen(werte.data(), count, QColor((color >> 16) & 0xff, (color >> 8) & 0xff, color & 0xff),
-                              false, initialX, xIncrement);
+                              plotStyle == TK_STIL_STUFEN, initialX, xIncrement);
+}
+
+int SetPlotAttribute(int panel, int control, int plot, int attribute, const char *value)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    if (attribute != ATTR_PLOT_LG_TEXT)
+        return TK_FEHLER_ATTRIBUT;
+    return g->plotBenennen(plot, QString::fromUtf8(value ? value : "")) ? 0 : TK_FEHLER_ARGUMENT;
 }
 
 int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung)

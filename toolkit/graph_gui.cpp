@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QtCharts/QChart>
+#include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
@@ -116,6 +117,25 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bo
     m_gezoomt = false;
     achsenSetzen(true);
     return m_naechsterHandle++;
+}
+
+bool GraphCtrl::plotBenennen(int plot, const QString &name)
+{
+    bool gefunden = false;
+    for (Plot &p : m_plots)
+        if (p.handle == plot) {
+            p.serie->setName(name);
+            gefunden = true;
+        }
+    // Only named plots have a marker; the legend shows while one has.
+    bool benannt = false;
+    for (Plot &p : m_plots) {
+        for (QLegendMarker *m : chart()->legend()->markers(p.serie))
+            m->setVisible(!p.serie->name().isEmpty());
+        benannt = benannt || !p.serie->name().isEmpty();
+    }
+    chart()->legend()->setVisible(benannt);
+    return gefunden;
 }
 
 bool GraphCtrl::plotLoeschen(int plot)

@@ -38,6 +38,8 @@ public:
     /// plain line through the points, which is drawn behind the step lines.
     int plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen = true, double x0 = 0.0,
                         double dx = 1.0);
+    /// Names a plot in the legend, which shows while a plot has a name.
+    bool plotBenennen(int plot, const QString &name);
     /// Removes one plot by handle, or every plot (and every mark) for -1;
     /// false if none matched.
     bool plotLoeschen(int plot);

@@ -149,13 +149,20 @@ int TK_GraphMarkieren(int panel, int control, const int *von, const int *bis, co
 /**
  * Plots @p count doubles (@p dataType 4), each times @p yGain plus
  * @p yOffset, over x = @p initialX + k * @p xIncrement (in the units PlotY
- * plots over, before the x gain) as a thin plain line in @p color, drawn
+ * plots over, before the x gain) in @p color: a step line for @p plotStyle
+ * TK_STIL_STUFEN, drawn over the others, else a thin plain line drawn
  * behind the step lines. The graph keeps its own copy. Returns a plot
  * handle > 0.
  */
 int PlotWaveform(int panel, int control, const void *data, int count, int dataType, double yGain, double yOffset,
                  double initialX, double xIncrement, int plotStyle, int pointStyle, int lineStyle,
                  int pointFrequency, int color);
+/** Plot attribute: the plot's name in the graph's legend (char*); a graph shows its legend while a plot has one. */
+enum { ATTR_PLOT_LG_TEXT = 2010 };
+/** Sets ATTR_PLOT_LG_TEXT of plot @p plot. */
+int SetPlotAttribute(int panel, int control, int plot, int attribute, const char *value);
+/** @p plotStyle of PlotWaveform() that draws a step line, as PlotY does. */
+enum { TK_STIL_STUFEN = 6 };
 /** What the hover readout says of sample @p index of the graph's first step line. */
 typedef void (*TK_Ablesung)(int index, char *text, std::size_t size);
 /** Sets the readout's text source; null shows the axes' values. */

@@ -1,0 +1,128 @@
+// A curve file opened as a reference: read with the checker's reader,
+// drawn over the designed curve on its own time axis, summed up in the
+// status line and compared byte for byte with what the inputs would export.
+#include "Sinuserzeugung_gui.h"
+
+#include "kopf.h"
+#include "kurvendatei.h"
+#include "toolkit_gui.h"
+#include "wlr7sinus_uir.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const std::size_t PFAD_GROESSE = 4096;
+const std::size_t TEXT_GROESSE = 1200;
+const int BEFUNDE_GEZEIGT = 10;  // findings the message lists
+const int STUFEN = 6;            // plot style: a step line, as PlotY draws
+
+Kurvendatei gReferenz;
+bool gReferenzDa = false;
+char gszPfad[PFAD_GROESSE];
+
+const char *Name(const char *szPfad)
+{
+    const char *p = std::strrchr(szPfad, '/');
+    return p ? p + 1 : szPfad;
+}
+
+// Findings in one message: the first of them with their line numbers.
+void BefundeZeigen()
+{
+    char szText[TEXT_GROESSE], szZeile[KURVENDATEI_TEXT_GROESSE + 32];
+    TK_TextKopieren(szText, sizeof szText, Name(gszPfad));
+    std::snprintf(szZeile, sizeof szZeile, ": %d %s\n", gReferenz.iBefunde, gReferenz.iBefunde == 1 ? "Befund" : "Befunde");
+    TK_TextAnhaengen(szText, sizeof szText, szZeile);
+    for (int i = 0; i < gReferenz.iBefunde && i < BEFUNDE_GEZEIGT && i < KURVENDATEI_MAX_BEFUNDE; ++i) {
+        std::snprintf(szZeile, sizeof szZeile, "\nZeile %d: %s", gReferenz.aBefunde[i].iZeile,
+                      gReferenz.aBefunde[i].szText);
+        TK_TextAnhaengen(szText, sizeof szText, szZeile);
+    }
+    if (gReferenz.iBefunde > BEFUNDE_GEZEIGT) {
+        std::snprintf(szZeile, sizeof szZeile, "\n… und %d weitere", gReferenz.iBefunde - BEFUNDE_GEZEIGT);
+        TK_TextAnhaengen(szText, sizeof szText, szZeile);
+    }
+    MessagePopup(SINUS_TEXT_REFERENZ_TITEL, szText);
+}
+
+}  // namespace
+
+int Sinus_KurveOeffnen(void)
+{
+    char szPfad[PFAD_GROESSE];
+    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", SINUS_TEXT_REFERENZ_TITEL, TK_KNOPF_LADEN, 0, 0, 1,
+                                         0, szPfad, sizeof szPfad);
+    if (iAuswahl <= 0)
+        return 0;
+    const int iDatei = open(szPfad, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int iGelesen = iDatei < 0 ? -errno : Kurvendatei_Lesen(iDatei, &gReferenz);
+    if (iDatei >= 0)
+        close(iDatei);
+    if (iGelesen < 0) {
+        char szText[PFAD_GROESSE + 200];
+        std::snprintf(szText, sizeof szText, "%s\n%s: %s", SINUS_TEXT_REFERENZ_UNLESBAR, TK_FehlerGrund(-iGelesen),
+                      szPfad);
+        MessagePopup(SINUS_TEXT_FEHLER, szText);
+        return 0;
+    }
+    TK_TextKopieren(gszPfad, sizeof gszPfad, szPfad);
+    gReferenzDa = true;
+    if (gReferenz.iBefunde > 0)
+        BefundeZeigen();
+    Sinus_Zeichnen();
+    return 0;
+}
+
+void Sinus_ReferenzEntfernen(void)
+{
+    gReferenzDa = false;
+    Sinus_Zeichnen();
+}
+
+int Sinus_ReferenzDa(void)
+{
+    return gReferenzDa;
+}
+
+void Sinus_ReferenzZeichnen(const Zeitachse *pAchse)
+{
+    if (!gReferenzDa || gReferenz.iWerte == 0 || !(gReferenz.dZeitbasisMs > 0.0) || !(pAchse->dSchrittS > 0.0))
+        return;
+    // Data line k at (k - 1) time bases of the file, in the graph's x units.
+    const int iPlot = PlotWaveform(gPanelMain, GRAPH, gReferenz.pdWerte, gReferenz.iWerte, 4, 1.0, 0.0, 0.0,
+                                   gReferenz.dZeitbasisMs / 1000.0 / pAchse->dSchrittS, STUFEN, 0, 0, 1,
+                                   MakeColor(204, 0, 102));
+    SetPlotAttribute(gPanelMain, GRAPH, iPlot, ATTR_PLOT_LG_TEXT, Name(gszPfad));
+}
+
+void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
+{
+    szText[0] = '\0';
+    if (!gReferenzDa)
+        return;
+    char szZusammenfassung[TEXT_GROESSE], szNotizen[TEXT_GROESSE / 2], szVergleich[80];
+    Kurvendatei_Notizen(&gReferenz, szNotizen, sizeof szNotizen);
+    Kurvendatei_Zusammenfassung(&gReferenz, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
+    // Read again: what the inputs export changes with every commit.
+    int iZeile = 0;
+    const int iDatei = open(gszPfad, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int iGleich = iDatei < 0 ? -errno : Sinus_ExportVergleichen(iDatei, &iZeile);
+    if (iDatei >= 0)
+        close(iDatei);
+    const int iKopf = Sinus_KopfzeilenAnzahl();
+    if (iGleich == 1)
+        TK_TextKopieren(szVergleich, sizeof szVergleich, SINUS_TEXT_REFERENZ_GLEICH);
+    else if (iGleich < 0)
+        std::snprintf(szVergleich, sizeof szVergleich, "%s", TK_FehlerGrund(-iGleich));
+    else if (iZeile <= iKopf)
+        std::snprintf(szVergleich, sizeof szVergleich, "weicht im Kopf ab (Zeile %d)", iZeile);
+    else
+        std::snprintf(szVergleich, sizeof szVergleich, "weicht ab Datenzeile %d vom Export der Eingaben ab",
+                      iZeile - iKopf);
+    std::snprintf(szText, iGroesse, "Referenz %s: %s · %s", Name(gszPfad), szZusammenfassung, szVergleich);
+}
