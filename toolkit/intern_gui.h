@@ -7,8 +7,13 @@
 #include "seam_gui.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <map>
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+QT_END_NAMESPACE
 
 namespace tk {
 
@@ -28,6 +33,13 @@ Panel *panel(int handle);
 QWidget *control(int handle, int id);
 NumericCtrl *numerisch(int handle, int id);
 GraphCtrl *graph(int handle, int id);
+/// The label whose buddy the control is, or null.
+QLabel *label(int handle, int id);
+/// A label's text as a name: without the mnemonic marker and line breaks,
+/// and without its "[unit]" unless @p mitEinheit.
+QString labelName(const QString &text, bool mitEinheit);
+/// The unit a label gives in brackets ("Frequenz [Hz]": "Hz"), or "".
+QString labelEinheit(const QString &text);
 
 extern TK_DateiAntwort dateiAntwort;
 void meldungZeigen(const char *title, const char *message);

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTreeView>
+#include <map>
 
 namespace {
 
@@ -32,6 +33,11 @@ public:
         return QLocale().formattedDataSize(dateien->size(quelle), 1, QLocale::DataSizeTraditionalFormat);
     }
 };
+
+// The last file chosen in each kind of dialog (by its title) in this run:
+// the next one opens in its folder with its name filled in. Nothing of it
+// outlives the run.
+std::map<QString, QString> s_zuletzt;
 
 }  // namespace
 
@@ -59,13 +65,21 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     if (!path || pathSize == 0)
         return TK_FEHLER_ARGUMENT;
     path[0] = '\0';
-    if (tk::dateiAntwort)
-        return tk::dateiAntwort(title ? title : "", path, pathSize);
+    const QString titel = QString::fromUtf8(title ? title : "");
+    if (tk::dateiAntwort) {
+        const int antwort = tk::dateiAntwort(title ? title : "", path, pathSize);
+        if (antwort > 0)
+            s_zuletzt[titel] = QFile::decodeName(path);
+        return antwort;
+    }
     if (!tk::gestartet())
         return TK_FEHLER_NICHT_GESTARTET;
 
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title ? title : ""),
-                       QString::fromUtf8(defaultDirectory ? defaultDirectory : ""));
+    QString ordner = QString::fromUtf8(defaultDirectory ? defaultDirectory : "");
+    const auto zuletzt = s_zuletzt.find(titel);
+    if (ordner.isEmpty() && zuletzt != s_zuletzt.end())
+        ordner = zuletzt->second;  // the dialog takes a file's path as its folder and name
+    QFileDialog dialog(QApplication::activeWindow(), titel, ordner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog on every desktop: the same look, German texts, and
@@ -103,5 +117,6 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
         return TK_FEHLER_PFAD_ZU_LANG;  // never a shortened, different name
     bool vorhanden = QFile::exists(gewaehlt);
     TK_TextKopieren(path, pathSize, bytes.constData());
+    s_zuletzt[titel] = gewaehlt;
     return vorhanden ? 1 : 2;
 }
