@@ -66,14 +66,19 @@ void fehlerausgabeZurueck(bool weitergeben)
 // always does (-platform, QT_QPA_PLATFORM with its fallback list, -display,
 // the session type). Where it finds no display it can use, Qt would abort;
 // instead the program ends here with -1 and one German line, no window.
-void beimStart(QtMsgType typ, const QMessageLogContext &, const QString &)
+[[noreturn]] void ohneAnzeigeEnden()
 {
-    if (typ != QtFatalMsg)
-        return;  // Qt's English notes on the way there stay unsaid
     fehlerausgabeZurueck(false);
     std::fprintf(stderr, "%s: Keine grafische Anzeige gefunden; das Fenster kann nicht geöffnet werden.\n",
                  s_programm);
     std::_Exit(255);
+}
+
+void beimStart(QtMsgType typ, const QMessageLogContext &, const QString &)
+{
+    if (typ == QtFatalMsg)
+        ohneAnzeigeEnden();
+    // Qt's English notes on the way there stay unsaid
 }
 
 }  // namespace
@@ -98,6 +103,10 @@ int InitCVIRTEEx(void *, char *argv[], void *)
     s_vorher = qInstallMessageHandler(beimStart);
     fehlerausgabeHalten();
     auto *app = new QApplication(s_argc, argv);
+    // A platform without a single screen (a frame buffer that is not
+    // there) could show no window either.
+    if (!QGuiApplication::primaryScreen())
+        ohneAnzeigeEnden();
     fehlerausgabeZurueck(true);
     qInstallMessageHandler(s_vorher);
     app->setQuitOnLastWindowClosed(false);

@@ -28,7 +28,6 @@ NumericCtrl::NumericCtrl(QWidget *parent)
     setKeyboardTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_bearbeitet = true; });
-    lineEdit()->installEventFilter(this);
     anzeigen();
 }
 
@@ -109,16 +108,16 @@ bool NumericCtrl::begrenzt(double *getippt) const
 
 // The window's undo and redo keys belong to the window's history, not to
 // the field's own text undo.
-bool NumericCtrl::eventFilter(QObject *o, QEvent *e)
+bool NumericCtrl::event(QEvent *e)
 {
-    if (o == lineEdit() && e->type() == QEvent::ShortcutOverride) {
+    if (e->type() == QEvent::ShortcutOverride) {
         auto *k = static_cast<QKeyEvent *>(e);
         if (k->matches(QKeySequence::Undo) || k->matches(QKeySequence::Redo)) {
             e->ignore();
             return true;
         }
     }
-    return QAbstractSpinBox::eventFilter(o, e);
+    return QAbstractSpinBox::event(e);
 }
 
 void NumericCtrl::stepBy(int steps)

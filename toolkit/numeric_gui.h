@@ -52,7 +52,7 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
     void wheelEvent(QWheelEvent *e) override;
-    bool eventFilter(QObject *o, QEvent *e) override;
+    bool event(QEvent *e) override;
 
 private:
     bool textUebernehmen();

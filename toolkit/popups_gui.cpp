@@ -77,8 +77,7 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
 
     QString ordner = QString::fromUtf8(defaultDirectory ? defaultDirectory : "");
     const auto zuletzt = s_zuletzt.find(titel);
-    if (ordner.isEmpty() && zuletzt != s_zuletzt.end())
-        ordner = zuletzt->second;  // the dialog takes a file's path as its folder and name
+    const bool wieZuletzt = ordner.isEmpty() && zuletzt != s_zuletzt.end();
     QFileDialog dialog(QApplication::activeWindow(), titel, ordner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -104,6 +103,9 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     }
     filter << QStringLiteral("*");
     dialog.setNameFilters(filter);
+    // After the filters, which would give a saved name their own ending.
+    if (wieZuletzt)
+        dialog.selectFile(zuletzt->second);
     int antwort;
     do
         antwort = dialog.exec();
