@@ -104,6 +104,20 @@ protected:
     }
 };
 
+// Before a menu item or a button acts (export, undo, ...), what the user
+// typed or chose in the focused input is committed, as leaving the field
+// would; a button pressed by its mnemonic takes no focus.
+void offenesFestlegen(QWidget *fenster)
+{
+    QWidget *w = fenster->focusWidget();
+    for (; w && w != fenster; w = w->parentWidget()) {
+        if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+            return n->offenesFestlegen();
+        if (auto *r = qobject_cast<tk::RingCtrl *>(w))
+            return r->offenesFestlegen();
+    }
+}
+
 void commit(int handle, int id, CtrlCallbackPtr rueckruf)
 {
     if (tk::panel(handle))
@@ -126,7 +140,10 @@ bool controlBinden(int handle, int id, QWidget *w)
     else if (auto *r = qobject_cast<tk::RingCtrl *>(w))
         QObject::connect(r, &tk::RingCtrl::festgelegt, r, [=] { commit(handle, id, f); });
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
-        QObject::connect(b, &QAbstractButton::clicked, b, [=] { commit(handle, id, f); });
+        QObject::connect(b, &QAbstractButton::clicked, b, [=] {
+            offenesFestlegen(b->window());
+            commit(handle, id, f);
+        });
     return true;
 }
 
@@ -161,19 +178,6 @@ void zugaenglichMachen(QWidget *fenster)
         if (!w->toolTip().isEmpty())
             beschreibung << w->toolTip();
         w->setAccessibleDescription(beschreibung.join(QStringLiteral(", ")));
-    }
-}
-
-// Before a menu item acts (export, undo, ...), what the user typed or chose
-// in the focused input is committed, as leaving the field would.
-void offenesFestlegen(QWidget *fenster)
-{
-    QWidget *w = fenster->focusWidget();
-    for (; w && w != fenster; w = w->parentWidget()) {
-        if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
-            return n->offenesFestlegen();
-        if (auto *r = qobject_cast<tk::RingCtrl *>(w))
-            return r->offenesFestlegen();
     }
 }
 

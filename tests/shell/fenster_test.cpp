@@ -71,6 +71,11 @@ TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
     Text("4");
     Tasten("Return");
     EXPECT_EQ(A(STATUSZEILE).find("Exportiert"), std::string::npos) << "until the next commit";
+    Tasten("Alt+F");
+    Text("8");
+    Tasten("Alt+X");  // the button by its key: the typed frequency first
+    EXPECT_TRUE(QTest::qWaitFor([] { return gDateiauswahl.titel.size() == 2; }));
+    EXPECT_EQ(gEingabe.dFrequenz, 8.0);
 
     Tasten("F1");
     ASSERT_EQ(gMeldungen.size(), 1u);
