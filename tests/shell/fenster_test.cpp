@@ -72,6 +72,7 @@ TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
     Tasten("Return");
     EXPECT_EQ(A(STATUSZEILE).find("Exportiert"), std::string::npos) << "until the next commit";
     Tasten("Alt+F");
+    ASSERT_EQ(TK_FokusControl(gPanelMain), FREQUENZ);
     Text("8");
     Tasten("Alt+X");  // the button by its key: the typed frequency first
     EXPECT_TRUE(QTest::qWaitFor([] { return gDateiauswahl.titel.size() == 2; }));
@@ -189,7 +190,7 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
     for (bool bDunkel : {false, true}) {
         if (bDunkel)
             QApplication::setStyle(fusion), QApplication::setPalette(dunkel);
-        DiscardPanel(gPanelMain);
+        Sinus_Freigeben(), DiscardPanel(gPanelMain);
         ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
         Sinus_Initialisieren();
         std::vector<QWidget *> teile;
