@@ -57,6 +57,14 @@ void RingCtrl::keyPressEvent(QKeyEvent *e)
         emit festgelegt();
         return;
     }
+    if (e->key() == Qt::Key_Escape && m_offen) {
+        m_offen = false;
+        setCurrentIndex(m_festIndex);
+        e->accept();
+        return;
+    }
+    if (!m_offen)
+        m_festIndex = currentIndex();
     if (ziffernWahl(e->text())) {
         e->accept();
         return;

@@ -1,7 +1,7 @@
 // Ring control: a combo box that commits what the user settles on. Arrow
 // keys and typed text only move the selection; the commit comes with Enter,
 // when the ring loses the focus, or when its list closes with a choice, so
-// an item passed on the way is never committed.
+// an item passed on the way is never committed. Escape takes a move back.
 #ifndef TOOLKIT_RING_GUI_H
 #define TOOLKIT_RING_GUI_H
 
@@ -32,6 +32,7 @@ private:
 
     bool m_taste = false;  // a key press is being handled
     bool m_offen = false;  // moved by the keyboard, not yet committed
+    int m_festIndex = -1;  // the item before the keys moved it
 };
 
 }  // namespace tk

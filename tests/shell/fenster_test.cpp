@@ -7,15 +7,14 @@
 #include "graph_gui.h"
 #include "intern_gui.h"
 #include "panel_fixture.h"
+#include "verlauf.h"
 #include "wlr7sinus_uir.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
@@ -101,8 +100,9 @@ TEST_F(Fenster, RingUebernimmtErstDasGewaehlteUndMeldetDiePunktzahl)
     ASSERT_EQ(gMeldungen.size(), 1u);
     EXPECT_NE(gMeldungen[0].text.find("\n\n260000 Punkte, höchstens 16358"), std::string::npos);
     EXPECT_EQ(A(ZEITBASIS), "10ms") << "back to the last accepted item";
-    Tasten("Down Down Up Alt+K");  // 20ms, 50ms, 20ms: one commit on leaving
+    Tasten("Down Escape Alt+Z Down Down Up Alt+K");  // Escape takes back; then 20ms, 50ms, 20ms
     EXPECT_EQ(std::string(gEingabe.szZeitbasis), "20ms");
+    EXPECT_EQ(gVerlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
     EXPECT_EQ(gMeldungen.size(), 1u);
 }
 
