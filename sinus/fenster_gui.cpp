@@ -25,6 +25,7 @@ void Zeigen(const Eingabewerte *pStufe)
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
     Sinus_StatusFarbe();
+    Sinus_VerlaufZeigen();
 }
 
 // The history is only good while its current step is what the panel
@@ -63,6 +64,14 @@ void Sinus_Festhalten(const Eingabewerte *pVorher)
         Sinus_VerlaufMerken(pVorher);
     }
     Sinus_VerlaufMerken(&gEingabe);
+    Sinus_VerlaufZeigen();
+}
+
+void Sinus_VerlaufZeigen(void)
+{
+    const bool bPasst = VerlaufPasst();
+    TK_MenuDimmen(gPanelMain, RUECKGAENGIG, !(bPasst && gVerlauf.iPosition > 0));
+    TK_MenuDimmen(gPanelMain, WIEDERHOLEN, !(bPasst && gVerlauf.iPosition + 1 < gVerlauf.iAnzahl));
 }
 
 int Sinus_Rueckgaengig(void)

@@ -16,6 +16,9 @@ void Sinus_StatusFarbe(void);
    end in them starts anew from them. Nothing happens when nothing changed,
    so that a refused commit is no step. */
 void Sinus_Festhalten(const Eingabewerte *pVorher);
+/* Bearbeiten > Rueckgaengig and Wiederholen usable only where there is a
+   step to go to. */
+void Sinus_VerlaufZeigen(void);
 /* Undo and redo: inputs, curve and graph as at that step. 0 when there is
    no step to go to. */
 int Sinus_Rueckgaengig(void);

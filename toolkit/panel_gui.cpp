@@ -374,3 +374,16 @@ int GetPanelAttribute(int handle, int attribute, char *value, std::size_t size)
     TK_TextKopieren(value, size, p->fenster->windowTitle().toUtf8().constData());
     return 0;
 }
+
+int TK_MenuDimmen(int handle, int menuItem, int dimmed)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (QAction *a : p->fenster->findChildren<QAction *>())
+        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
+            a->setEnabled(!dimmed);
+            return 0;
+        }
+    return TK_FEHLER_CONTROL;
+}

@@ -161,6 +161,9 @@ int TK_BerichtSpeichern(int panel, int control, const char *title, const char *f
 enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 ///@}
 
+/** Menu item of a panel's menu bar: greyed out (@p dimmed != 0) or usable, shortcut included. */
+int TK_MenuDimmen(int panel, int menuItem, int dimmed);
+
 /** @name Popups */
 ///@{
 /**
