@@ -187,6 +187,7 @@ namespace tk {
 
 QString labelName(const QString &text, bool mitEinheit)
 {
+    // "&&" stands for an ampersand, a single "&" marks the mnemonic.
     QString name = text;
     name.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
     name.replace(QStringLiteral("\x01"), QStringLiteral("&")).replace(QLatin1Char('\n'), QLatin1Char(' '));
