@@ -14,7 +14,8 @@
 
 namespace {
 
-const size_t HINWEIS_GROESSE = 200;
+const size_t HINWEIS_GROESSE = 200;  // one note line of the status
+const size_t MELDUNG_GROESSE = 300;  // the refusal with its point count
 
 // A typed value that the control pulled into its range is named in the
 // status line, as long as the control still holds the limit it was pulled
@@ -116,7 +117,7 @@ void Sinus_EingabenLesen(void)
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
 
     if (!Sinus_PunkteZulaessig(&gSinus)) {
-        char szText[HINWEIS_GROESSE + 100];
+        char szText[MELDUNG_GROESSE];
         Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
         MessagePopup("Fehler", szText);
         std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
