@@ -2,6 +2,7 @@
 
 #include "Funktionen.h"
 #include "ZEM_errorV3.h"
+#include "fenster_gui.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
@@ -10,6 +11,28 @@
 namespace {
 
 const char *const TITEL = "WLR7-Dovarizuz V 1.0";
+
+// Hilfe > Tasten und Maus (F1): what the keyboard and the mouse do.
+const char *const BEDIENUNG_TITEL = "Tasten und Maus";
+const char *const BEDIENUNG_TEXT =
+    "Eingaben\n"
+    "  Alt + unterstrichener Buchstabe: Feld wählen\n"
+    "  Tab, Umschalt+Tab: nächstes, voriges Feld\n"
+    "  Enter oder Feld verlassen: Wert übernehmen; Esc: Eingabe verwerfen\n"
+    "  Pfeil auf/ab, Mausrad im Feld: Wert um 1 ändern\n"
+    "  Zeitbasis, Kurve: Pfeile oder Tippen wählen, Enter oder Tab übernimmt;\n"
+    "  die Ziffern 1 bis 4 wählen die Kurve\n"
+    "\n"
+    "Befehle\n"
+    "  Strg+S, Alt+X: Exportieren\n"
+    "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
+    "  Strg+Q: Beenden; F1: diese Hilfe\n"
+    "\n"
+    "Grafik\n"
+    "  Zeiger über der Kurve: Zeit und Spannung ablesen\n"
+    "  Ziehen mit der linken Taste: Ausschnitt vergrößern\n"
+    "  Doppelklick, Ansicht > Ganze Kurve: wieder die ganze Kurve\n"
+    "  Rechtsklick: Ganze Kurve, Grafik speichern";
 
 // The callbacks the panel form names, found by name when it is loaded.
 const CallbackEntry gRueckrufe[] = {
@@ -30,8 +53,31 @@ int Callback_Panel(int, int iEreignis, void *, int, int)
 
 void Menu_Main(int, int iMenuItem, void *, int)
 {
-    if (iMenuItem == BEENDEN)
+    switch (iMenuItem) {
+    case BEENDEN:
         QuitUserInterface(0);
+        break;
+    case EXPORTIEREN:
+        Speichern(gPanelMain, SPEICHERN, EVENT_COMMIT, nullptr, 0, 0);
+        break;
+    case GRAFIKSPEICHERN:
+        Sinus_GrafikSpeichern();
+        break;
+    case RUECKGAENGIG:
+        Sinus_Rueckgaengig();
+        break;
+    case WIEDERHOLEN:
+        Sinus_Wiederholen();
+        break;
+    case GANZEKURVE:
+        TK_GraphGanz(gPanelMain, GRAPH);
+        break;
+    case BEDIENUNG:
+        MessagePopup(BEDIENUNG_TITEL, BEDIENUNG_TEXT);
+        break;
+    default:
+        break;
+    }
 }
 
 int WLR7_Main(int, char *argv[])

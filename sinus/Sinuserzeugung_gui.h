@@ -17,6 +17,8 @@ void Sinus_Anzeigen(void);
 /* The time axis as exported (1) or as designed (0); redraws. */
 void Sinus_ZeitachseSetzen(int bWieExportiert);
 int Sinus_ZeitachseWieExportiert(void);
+/* What the last drawn curve plays (Analyse_Kurve of gEingabe and gSinus). */
+const Kurvenanalyse *Sinus_Analyse(void);
 int Sinus_Exportieren(void);
 /* Datei > Kurve öffnen: a curve file as a reference over the curve; its
    findings in one message. Returns 0. */

@@ -7,6 +7,8 @@
 #ifndef SINUSTEXTE_H
 #define SINUSTEXTE_H
 
+#include <cstddef>
+
 /** Between a number and its unit, so that a line never breaks there. */
 #define SINUS_NBSP "\xc2\xa0"
 
@@ -33,5 +35,25 @@ extern const char *const SINUS_TEXT_REFERENZ_GLEICH;
 extern const char *const SINUS_TEXT_ZEILE_ZU_LANG;
 /** Reason given when the chosen path does not fit. */
 extern const char *const SINUS_TEXT_PFAD_ZU_LANG;
+
+struct Eingabewerte;
+struct Sinuskurve;
+struct Kurvenanalyse;
+
+/* SINUS_TEXT_ZU_VIELE_PUNKTE and a line with the product of samples per
+   period and periods against the limit ("16360 Punkte, höchstens 16358"). */
+void Sinus_ZuVielePunkteText(const Sinuskurve *pSinus, char *szText, size_t iGroesse);
+/* "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"; szEinheit may be "". */
+void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
+                          char *szText, size_t iGroesse);
+/* Lines of the export file of pSinus: the header, one per sample but the
+   first, and the closing empty line. */
+int Sinus_ExportZeilen(const Sinuskurve *pSinus);
+/* "Exportiert: NAME (N Zeilen)", NAME being the last part of szPfad. */
+void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText, size_t iGroesse);
+/* The report picture's title: maximum voltage, amplitude, offset,
+   frequency as typed and, where it differs, as the file plays it, time
+   base and curve number. */
+void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse);
 
 #endif

@@ -4,16 +4,45 @@
 #include "Sinuserzeugung_gui.h"
 
 #include "ZEM_errorV3.h"
+#include "fenster_gui.h"
+#include "Sinuserzeugung_Main.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
 #include <cmath>
 #include <cstring>
 
+namespace {
+
+const size_t HINWEIS_GROESSE = 200;  // one note line of the status
+const size_t MELDUNG_GROESSE = 300;  // the refusal with its point count
+
+// A typed value that the control pulled into its range is named in the
+// status line, as long as the control still holds the limit it was pulled
+// to (a refused commit has put the old value back).
+void BegrenzungMelden(int iControl)
+{
+    double dGetippt = 0.0, dMin = 0.0, dMax = 0.0, dWert = 0.0;
+    if (TK_Begrenzt(gPanelMain, iControl, &dGetippt, &dMin, &dMax) != 1)
+        return;
+    GetCtrlVal(gPanelMain, iControl, &dWert);
+    if (dWert != dMin && dWert != dMax)
+        return;
+    char szEinheit[20], szText[HINWEIS_GROESSE];
+    TK_Einheit(gPanelMain, iControl, szEinheit, sizeof szEinheit);
+    Sinus_BegrenzungText(dGetippt, dWert, dMin, dMax, szEinheit, szText, sizeof szText);
+    Sinus_Hinweis(szText);
+    TK_Warnfarbe(gPanelMain, STATUSZEILE, 1);
+}
+
+}  // namespace
+
 int Eingabe(int, int iControl, int iEreignis, void *, int, int)
 {
     if (iEreignis != EVENT_COMMIT)
         return 0;
+    Eingabewerte vorher;
+    std::memcpy(&vorher, &gEingabe, sizeof vorher);
 
     // The partner control is written from code, which raises no event, so
     // its own coupling does not run in turn.
@@ -58,6 +87,9 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
     const int iCode = Sinus_Berechnen();
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
+    Sinus_Festhalten(&vorher);
+    if (iControl >= WLR7UMAX && iControl <= ANZAHLPERIODEN)
+        BegrenzungMelden(iControl);
     return 0;
 }
 
@@ -84,7 +116,9 @@ void Sinus_EingabenLesen(void)
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
 
     if (!Sinus_PunkteZulaessig(&gSinus)) {
-        MessagePopup("Fehler", SINUS_TEXT_ZU_VIELE_PUNKTE);
+        char szText[MELDUNG_GROESSE];
+        Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
+        MessagePopup("Fehler", szText);
         std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
         std::memcpy(&gEingabe, &sicherungEingabe, sizeof gEingabe);
         Sinus_EingabenSetzen();

@@ -2,6 +2,8 @@
 #include "Sinuserzeugung_gui.h"
 
 #include "ZEM_errorV3.h"
+#include "fenster_gui.h"
+#include "Sinuserzeugung_Main.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
@@ -24,7 +26,14 @@ int Sinus_Exportieren(void)
             ZEM_Fehleruserstring("Pfad zu lang");
         return SINUS_FEHLER_OEFFNEN;
     }
-    return Sinus_ExportSchreiben(szPfad);
+    const int iCode = Sinus_ExportSchreiben(szPfad);
+    // Confirmed in the status line until the next commit redraws it.
+    if (iCode == 0) {
+        char szText[PFAD_GROESSE + 40];
+        Sinus_ExportText(szPfad, &gSinus, szText, sizeof szText);
+        Sinus_Hinweis(szText);
+    }
+    return iCode;
 }
 
 int Speichern(int, int, int iEreignis, void *, int, int)

@@ -70,6 +70,11 @@ void Sinus_ZeitachseSetzen(int bWieExportiert)
     Sinus_Zeichnen();
 }
 
+const Kurvenanalyse *Sinus_Analyse(void)
+{
+    return &gAnalyse;
+}
+
 int Sinus_ZeitachseWieExportiert(void)
 {
     return gWieExportiert;
@@ -90,6 +95,7 @@ void Sinus_Anzeigen(void)
         TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
     }
     SetCtrlVal(gPanelMain, STATUSZEILE, szStatus);
+    TK_Warnfarbe(gPanelMain, STATUSZEILE, 0);  // a note of the last commit made it orange
     if (Analyse_Warnungen(&gAnalyse, szWarnungen, sizeof szWarnungen) == 0)
         szWarnungen[0] = '\0';
     SetCtrlVal(gPanelMain, WARNZEILE, szWarnungen);

@@ -1,5 +1,8 @@
-// The German texts of the sine curve (see Sinustexte.h).
-#include "Sinustexte.h"
+// The German texts of the sine curve (see Sinustexte.h), and those formed
+// from the records.
+#include "Sinusanalyse.h"
+#include "Sinuserzeugung_Main.h"
+#include "kopf.h"
 
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
@@ -15,3 +18,67 @@ const char *const SINUS_TEXT_REFERENZ_TITEL = "Kurve öffnen";
 const char *const SINUS_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
 const char *const SINUS_TEXT_REFERENZ_GLEICH = "Byte für Byte der Export der Eingaben";
 const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
+
+#include "toolkit_kern.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The closing empty line after the samples.
+const int EXPORT_SCHLUSS = 1;
+
+}  // namespace
+
+void Sinus_ZuVielePunkteText(const Sinuskurve *pSinus, char *szText, size_t iGroesse)
+{
+    const double dPunkte = static_cast<double>(pSinus->iPunkteProPeriode) * pSinus->dPerioden;
+    char szZeile[96];
+    std::snprintf(szZeile, sizeof szZeile, "\n\n%.10g Punkte, höchstens %.0f", dPunkte, MAX_KURVENPUNKTE);
+    TK_TextKopieren(szText, iGroesse, SINUS_TEXT_ZU_VIELE_PUNKTE);
+    TK_TextAnhaengen(szText, iGroesse, szZeile);
+}
+
+void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
+                          char *szText, size_t iGroesse)
+{
+    char sz[160];
+    std::snprintf(sz, sizeof sz, "%.10g auf %.10g begrenzt (%.10g bis %.10g%s%s)", dGetippt, dWert, dMin, dMax,
+                  szEinheit && *szEinheit ? " " : "", szEinheit ? szEinheit : "");
+    TK_TextKopieren(szText, iGroesse, sz);
+}
+
+int Sinus_ExportZeilen(const Sinuskurve *pSinus)
+{
+    return Sinus_KopfzeilenAnzahl() + (pSinus->iAnzahlPunkte > 1 ? pSinus->iAnzahlPunkte - 1 : 0) + EXPORT_SCHLUSS;
+}
+
+void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText, size_t iGroesse)
+{
+    const char *szName = std::strrchr(szPfad, '/');
+    char szZahl[48];
+    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Sinus_ExportZeilen(pSinus));
+    TK_TextKopieren(szText, iGroesse, "Exportiert: ");
+    TK_TextAnhaengen(szText, iGroesse, szName && szName[1] ? szName + 1 : szPfad);
+    TK_TextAnhaengen(szText, iGroesse, szZahl);
+}
+
+void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
+{
+    char sz[400];
+    std::snprintf(sz, sizeof sz,
+                  "WLR-7 max. %.6g V · Amplitude %.6g V^ (%.6g Veff) · Offset %.6g V · Frequenz %.10g Hz",
+                  pEingabe->dUmax, pEingabe->dAmplitudeDach, pEingabe->dAmplitudeEff, pEingabe->dOffset,
+                  pEingabe->dFrequenz);
+    TK_TextKopieren(szText, iGroesse, sz);
+    if (pAnalyse && pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 &&
+        std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
+        std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
+        TK_TextAnhaengen(szText, iGroesse, sz);
+    }
+    std::snprintf(sz, sizeof sz, " · Zeitbasis %s · Kurve %d", pEingabe->szZeitbasis,
+                  static_cast<int>(pEingabe->iKurvennummer));
+    TK_TextAnhaengen(szText, iGroesse, sz);
+}

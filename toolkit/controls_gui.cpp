@@ -95,6 +95,68 @@ int SetCtrlVal(int panel, int control, const char *value)
     return 0;
 }
 
+int GetCtrlVal(int panel, int control, char *value, std::size_t size)
+{
+    auto *l = qobject_cast<QLabel *>(tk::control(panel, control));
+    if (!l)
+        return fehlendesControl(panel);
+    if (!value || size == 0)
+        return TK_FEHLER_ARGUMENT;
+    TK_TextKopieren(value, size, l->text().toUtf8().constData());
+    return 0;
+}
+
+int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum)
+{
+    tk::NumericCtrl *n = tk::numerisch(panel, control);
+    if (!n)
+        return fehlendesControl(panel);
+    double getippt = 0.0;
+    if (!n->begrenzt(&getippt))
+        return 0;
+    if (typed)
+        *typed = getippt;
+    if (minimum)
+        *minimum = n->minimum();
+    if (maximum)
+        *maximum = n->maximum();
+    return 1;
+}
+
+int TK_Einheit(int panel, int control, char *unit, std::size_t size)
+{
+    if (!tk::control(panel, control))
+        return fehlendesControl(panel);
+    if (!unit || size == 0)
+        return TK_FEHLER_ARGUMENT;
+    QLabel *l = tk::label(panel, control);
+    TK_TextKopieren(unit, size, l ? tk::labelEinheit(l->text()).toUtf8().constData() : "");
+    return 0;
+}
+
+int TK_Warnfarbe(int panel, int control, int warning)
+{
+    auto *l = qobject_cast<QLabel *>(tk::control(panel, control));
+    if (!l)
+        return fehlendesControl(panel);
+    // A dark orange that reads on the panel's fixed light background in
+    // every desktop theme.
+    static const QColor WARNFARBE(160, 56, 0);
+    QPalette farben = l->palette();
+    farben.setColor(QPalette::WindowText, warning ? WARNFARBE : l->parentWidget()->palette().color(QPalette::WindowText));
+    l->setPalette(farben);
+    return 0;
+}
+
+int TK_GraphGanz(int panel, int control)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    g->ganzZeigen();
+    return 0;
+}
+
 int GetCtrlIndex(int panel, int control, int *index)
 {
     QComboBox *r = ring(panel, control);

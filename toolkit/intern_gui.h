@@ -6,8 +6,13 @@
 #include "toolkit_gui.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <map>
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+QT_END_NAMESPACE
 
 namespace tk {
 
@@ -27,6 +32,13 @@ Panel *panel(int handle);
 QWidget *control(int handle, int id);
 NumericCtrl *numerisch(int handle, int id);
 GraphCtrl *graph(int handle, int id);
+/// The label whose buddy the control is, or null.
+QLabel *label(int handle, int id);
+/// A label's text as a name: without the mnemonic marker and line breaks,
+/// and without its "[unit]" unless @p mitEinheit.
+QString labelName(const QString &text, bool mitEinheit);
+/// The unit a label gives in brackets ("Frequenz [Hz]": "Hz"), or "".
+QString labelEinheit(const QString &text);
 
 void meldungZeigen(const char *title, const char *message);
 

@@ -76,8 +76,9 @@ void NumericCtrl::anzeigen()
     lineEdit()->setText(text);
 }
 
-// Takes the typed text as the new value. Text that is no number puts the
-// held value back on display and is not a commit.
+// Takes the typed text as the new value. Text that is not exactly a number
+// ("500m", "2,5k") puts the held value back on display and is not a
+// commit: nothing typed is ever cut to its numeric start.
 bool NumericCtrl::textUebernehmen()
 {
     m_bearbeitet = false;
@@ -87,13 +88,43 @@ bool NumericCtrl::textUebernehmen()
         return false;
     }
     setzeWert(v);
+    m_begrenzt = m_wert != v;
+    m_getippt = v;
     return true;
+}
+
+void NumericCtrl::offenesFestlegen()
+{
+    if (m_bearbeitet && textUebernehmen())
+        emit festgelegt();
+}
+
+bool NumericCtrl::begrenzt(double *getippt) const
+{
+    if (m_begrenzt && getippt)
+        *getippt = m_getippt;
+    return m_begrenzt;
+}
+
+// The window's undo and redo keys belong to the window's history, not to
+// the field's own text undo.
+bool NumericCtrl::event(QEvent *e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (k->matches(QKeySequence::Undo) || k->matches(QKeySequence::Redo)) {
+            e->ignore();
+            return true;
+        }
+    }
+    return QAbstractSpinBox::event(e);
 }
 
 void NumericCtrl::stepBy(int steps)
 {
     if (m_bearbeitet)
         textUebernehmen();
+    m_begrenzt = false;
     double alt = m_wert;
     setzeWert(m_wert + steps * m_schritt);
     selectAll();
@@ -111,13 +142,10 @@ QAbstractSpinBox::StepEnabled NumericCtrl::stepEnabled() const
     return e;
 }
 
+// Every keystroke stays in the field, so that what is committed is exactly
+// what the user sees; a refused key would silently turn "500m" into 500.
 QValidator::State NumericCtrl::validate(QString &text, int &) const
 {
-    for (QChar c : text) {
-        if (!(c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char('-') ||
-              c == QLatin1Char('+') || c == QLatin1Char('e') || c == QLatin1Char('E') || c.isSpace()))
-            return QValidator::Invalid;
-    }
     double v;
     return zahlLesen(text, &v) ? QValidator::Acceptable : QValidator::Intermediate;
 }
@@ -127,6 +155,8 @@ void NumericCtrl::keyPressEvent(QKeyEvent *e)
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         // Enter on an untouched field commits the held value as it is: the
         // shown text is rounded and must not replace it.
+        if (!m_bearbeitet)
+            m_begrenzt = false;
         bool gueltig = !m_bearbeitet || textUebernehmen();
         selectAll();
         e->accept();

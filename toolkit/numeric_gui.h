@@ -34,6 +34,12 @@ public:
 
     void stepBy(int steps) override;
 
+    /// Commits typed text that has not been committed yet.
+    void offenesFestlegen();
+    /// Whether the last commit pulled the typed value into the range; then
+    /// @p getippt is what was typed.
+    bool begrenzt(double *getippt) const;
+
 signals:
     /// The user committed a value (Enter, leaving an edited field, a step).
     void festgelegt();
@@ -46,6 +52,7 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
     void wheelEvent(QWheelEvent *e) override;
+    bool event(QEvent *e) override;
 
 private:
     bool textUebernehmen();
@@ -58,6 +65,8 @@ private:
     double m_schritt = 1.0;
     int m_stellen = 2;
     bool m_bearbeitet = false;
+    bool m_begrenzt = false;
+    double m_getippt = 0.0;
 };
 
 }  // namespace tk

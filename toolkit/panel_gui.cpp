@@ -3,12 +3,15 @@
 #include "graph_gui.h"
 #include "intern_gui.h"
 #include "numeric_gui.h"
+#include "ring_gui.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QtUiTools/QUiLoader>
 #include <cstring>
@@ -20,8 +23,9 @@ std::vector<CallbackEntry> s_tabelle;
 std::map<int, tk::Panel> s_panels;
 int s_naechsterHandle = 1;
 
-// Creates the toolkit's own numeric control and graph where the form names
-// QDoubleSpinBox and TK_Graph; everything else as Designer made it.
+// Creates the toolkit's own numeric control, ring and graph where the form
+// names QDoubleSpinBox, QComboBox and TK_Graph; everything else as Designer
+// made it.
 class Lader : public QUiLoader {
 public:
     QWidget *createWidget(const QString &klasse, QWidget *eltern, const QString &name) override
@@ -29,6 +33,8 @@ public:
         QWidget *w = nullptr;
         if (klasse == QLatin1String("QDoubleSpinBox"))
             w = new tk::NumericCtrl(eltern);
+        else if (klasse == QLatin1String("QComboBox"))
+            w = new tk::RingCtrl(eltern);
         else if (klasse == QLatin1String("TK_Graph"))
             w = new tk::GraphCtrl(eltern);
         else
@@ -98,6 +104,20 @@ protected:
     }
 };
 
+// Before a menu item or a button acts (export, undo, ...), what the user
+// typed or chose in the focused input is committed, as leaving the field
+// would; a button pressed by its mnemonic takes no focus.
+void offenesFestlegen(QWidget *fenster)
+{
+    QWidget *w = fenster->focusWidget();
+    for (; w && w != fenster; w = w->parentWidget()) {
+        if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+            return n->offenesFestlegen();
+        if (auto *r = qobject_cast<tk::RingCtrl *>(w))
+            return r->offenesFestlegen();
+    }
+}
+
 void commit(int handle, int id, CtrlCallbackPtr rueckruf)
 {
     if (tk::panel(handle))
@@ -117,10 +137,13 @@ bool controlBinden(int handle, int id, QWidget *w)
     CtrlCallbackPtr f = e->ctrl;
     if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
         QObject::connect(n, &tk::NumericCtrl::festgelegt, n, [=] { commit(handle, id, f); });
-    else if (auto *r = qobject_cast<QComboBox *>(w))
-        QObject::connect(r, &QComboBox::activated, r, [=] { commit(handle, id, f); });
+    else if (auto *r = qobject_cast<tk::RingCtrl *>(w))
+        QObject::connect(r, &tk::RingCtrl::festgelegt, r, [=] { commit(handle, id, f); });
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
-        QObject::connect(b, &QAbstractButton::clicked, b, [=] { commit(handle, id, f); });
+        QObject::connect(b, &QAbstractButton::clicked, b, [=] {
+            offenesFestlegen(b->window());
+            commit(handle, id, f);
+        });
     return true;
 }
 
@@ -133,9 +156,64 @@ void ringWerte(QComboBox *r)
         r->setItemData(i, i < werte.size() ? werte[i].trimmed().toInt() : i + 1);
 }
 
+// A screen reader announces each input by its label, without the mnemonic
+// marker and the unit, and gives the unit and the tooltip as description.
+// Where two labels differ only by their unit, the unit stays in the name.
+void zugaenglichMachen(QWidget *fenster)
+{
+    const QList<QLabel *> labels = fenster->findChildren<QLabel *>();
+    QStringList namen;
+    for (QLabel *l : labels)
+        namen << tk::labelName(l->text(), false);
+    for (QLabel *l : labels) {
+        QWidget *w = l->buddy();
+        if (!w)
+            continue;
+        const QString name = tk::labelName(l->text(), false);
+        const QString einheit = tk::labelEinheit(l->text());
+        w->setAccessibleName(namen.count(name) > 1 ? tk::labelName(l->text(), true) : name);
+        QStringList beschreibung;
+        if (!einheit.isEmpty())
+            beschreibung << einheit;
+        if (!w->toolTip().isEmpty())
+            beschreibung << w->toolTip();
+        w->setAccessibleDescription(beschreibung.join(QStringLiteral(", ")));
+    }
+}
+
 }  // namespace
 
 namespace tk {
+
+QString labelName(const QString &text, bool mitEinheit)
+{
+    // "&&" stands for an ampersand, a single "&" marks the mnemonic.
+    QString name = text;
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+    name.replace(QStringLiteral("\x01"), QStringLiteral("&")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const int klammer = name.indexOf(QLatin1Char('['));
+    if (!mitEinheit && klammer > 0)
+        name = name.left(klammer);
+    return name.simplified();
+}
+
+QString labelEinheit(const QString &text)
+{
+    const int auf = text.indexOf(QLatin1Char('[')), zu = text.indexOf(QLatin1Char(']'));
+    return auf >= 0 && zu > auf ? QString(text.mid(auf + 1, zu - auf - 1)).remove(QLatin1Char('&')) : QString();
+}
+
+QLabel *label(int handle, int id)
+{
+    QWidget *w = control(handle, id);
+    Panel *p = panel(handle);
+    if (!w || !p)
+        return nullptr;
+    for (QLabel *l : p->fenster->findChildren<QLabel *>())
+        if (l->buddy() == w)
+            return l;
+    return nullptr;
+}
 
 Panel *panel(int handle)
 {
@@ -217,6 +295,10 @@ int LoadPanel(int, const char *fileName, int panelNumber)
         MenuCallbackPtr f = e->menu;
         int item = a->property("cviId").toInt();
         QObject::connect(a, &QAction::triggered, a, [=] {
+            tk::Panel *p = tk::panel(handle);
+            if (!p)
+                return;
+            offenesFestlegen(p->fenster);
             if (tk::panel(handle))
                 f(handle, item, nullptr, handle);
         });
@@ -225,6 +307,7 @@ int LoadPanel(int, const char *fileName, int panelNumber)
         delete fenster;
         return TK_FEHLER_RUECKRUF;
     }
+    zugaenglichMachen(fenster);
     fenster->installEventFilter(new PanelFilter(handle, fenster));
     s_panels[handle] = p;
     ++s_naechsterHandle;
@@ -291,4 +374,17 @@ int GetPanelAttribute(int handle, int attribute, char *value, std::size_t size)
         return TK_FEHLER_ATTRIBUT;
     TK_TextKopieren(value, size, p->fenster->windowTitle().toUtf8().constData());
     return 0;
+}
+
+int TK_MenuDimmen(int handle, int menuItem, int dimmed)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (QAction *a : p->fenster->findChildren<QAction *>())
+        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
+            a->setEnabled(!dimmed);
+            return 0;
+        }
+    return TK_FEHLER_CONTROL;
 }

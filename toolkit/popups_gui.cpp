@@ -1,6 +1,7 @@
 // Message and file-selection popups.
 #include "intern_gui.h"
 
+#include <map>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -36,6 +37,11 @@ public:
 // Set by TK_DateiauswahlAbfangen(): answers file dialogs in the user's place.
 TK_DateiAntwort s_dateiAntwort = nullptr;
 
+// The last file chosen in each kind of dialog (by its title) in this run:
+// the next one opens in its folder with its name filled in. Nothing of it
+// outlives the run.
+std::map<QString, QString> s_zuletzt;
+
 }  // namespace
 
 namespace tk {
@@ -60,13 +66,20 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     if (!path || pathSize == 0)
         return TK_FEHLER_ARGUMENT;
     path[0] = '\0';
-    if (s_dateiAntwort)
-        return s_dateiAntwort(title ? title : "", path, pathSize);
+    const QString titel = QString::fromUtf8(title ? title : "");
+    if (s_dateiAntwort) {
+        const int antwort = s_dateiAntwort(title ? title : "", path, pathSize);
+        if (antwort > 0)
+            s_zuletzt[titel] = QFile::decodeName(path);
+        return antwort;
+    }
     if (!tk::gestartet())
         return TK_FEHLER_NICHT_GESTARTET;
 
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(title ? title : ""),
-                       QString::fromUtf8(defaultDirectory ? defaultDirectory : ""));
+    QString ordner = QString::fromUtf8(defaultDirectory ? defaultDirectory : "");
+    const auto zuletzt = s_zuletzt.find(titel);
+    const bool wieZuletzt = ordner.isEmpty() && zuletzt != s_zuletzt.end();
+    QFileDialog dialog(QApplication::activeWindow(), titel, ordner);
     const bool laden = buttonLabel == TK_KNOPF_LADEN;
     dialog.setAcceptMode(laden ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(laden ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -92,6 +105,9 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     }
     filter << QStringLiteral("*");
     dialog.setNameFilters(filter);
+    // After the filters, which would give a saved name their own ending.
+    if (wieZuletzt)
+        dialog.selectFile(zuletzt->second);
     int antwort;
     do
         antwort = dialog.exec();
@@ -105,5 +121,6 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
         return TK_FEHLER_PFAD_ZU_LANG;  // never a shortened, different name
     bool vorhanden = QFile::exists(gewaehlt);
     TK_TextKopieren(path, pathSize, bytes.constData());
+    s_zuletzt[titel] = gewaehlt;
     return vorhanden ? 1 : 2;
 }

@@ -112,6 +112,17 @@ int SetCtrlVal(int panel, int control, double value);
 int SetCtrlVal(int panel, int control, int value);
 /** Text control: shows @p value as plain text; raises no event. */
 int SetCtrlVal(int panel, int control, const char *value);
+/** Text control: copies the text it shows into @p value (at most @p size bytes). */
+int GetCtrlVal(int panel, int control, char *value, std::size_t size);
+/**
+ * Numeric control: 1 when its last user commit pulled the typed value into
+ * the range, with the typed value and the range; 0 when it did not.
+ */
+int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum);
+/** The unit that a control's label gives in brackets ("Frequenz [Hz]": "Hz"), "" for none. */
+int TK_Einheit(int panel, int control, char *unit, std::size_t size);
+/** Text control: shows its text in the warning colour (@p warning != 0) or the normal one. */
+int TK_Warnfarbe(int panel, int control, int warning);
 /** Ring: index of the selected item. */
 int GetCtrlIndex(int panel, int control, int *index);
 /** Ring: selects the item at @p index; raises no event. */
@@ -167,7 +178,20 @@ enum { TK_STIL_STUFEN = 6 };
 typedef void (*TK_Ablesung)(int index, char *text, std::size_t size);
 /** Sets the readout's text source; null shows the axes' values. */
 int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
+/** Graph: shows the whole curve again after a zoom. */
+int TK_GraphGanz(int panel, int control);
+/**
+ * Graph: writes a report picture of it to @p path: white background, the
+ * @p title line above the graph and the @p footer text below it; PNG at
+ * least TK_BERICHT_BREITE pixels wide, or vector SVG when the path ends in
+ * ".svg". Returns 0, or TK_FEHLER_ARGUMENT when the file cannot be written.
+ */
+int TK_BerichtSpeichern(int panel, int control, const char *title, const char *footer, const char *path);
+enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 ///@}
+
+/** Menu item of a panel's menu bar: greyed out (@p dimmed != 0) or usable, shortcut included. */
+int TK_MenuDimmen(int panel, int menuItem, int dimmed);
 
 /** @name Popups */
 ///@{
@@ -175,7 +199,9 @@ int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
 enum { TK_KNOPF_SPEICHERN = 1, TK_KNOPF_LADEN = 2 };
 /**
  * File dialog: for TK_KNOPF_SPEICHERN a save dialog that asks before
- * overwriting, for TK_KNOPF_LADEN one that opens an existing file. Returns 0 when nothing was
+ * overwriting, for TK_KNOPF_LADEN one that opens an existing file. With an
+ * empty @p defaultDirectory it opens where the last file of the same
+ * @p title was chosen in this run, with that file's name filled in. Returns 0 when nothing was
  * chosen, 1 for an existing file, 2 for a new one, TK_FEHLER_PFAD_ZU_LANG
  * when the path's bytes do not fit @p pathSize (the path is then empty).
  */

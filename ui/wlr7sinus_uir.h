@@ -20,7 +20,21 @@ enum {
     WARNZEILE = 14      /* text: what the rig plays that was not typed; empty when nothing */
 };
 
-enum { MENUMAIN = 1, DATEI = 2, BEENDEN = 3 }; /* menu bar, menu, item */
+/* Menu bar, its menus and their items; the items carry these ids to Menu_Main. */
+enum {
+    MENUMAIN = 1,
+    DATEI = 2,           /* menu Datei */
+    BEENDEN = 3,         /* Datei > Beenden (Ctrl+Q), always the last item of Datei */
+    EXPORTIEREN = 4,     /* Datei > Exportieren ... (Ctrl+S), as the button */
+    GRAFIKSPEICHERN = 5, /* Datei > Grafik speichern ...: the report picture */
+    BEARBEITEN = 6,      /* menu Bearbeiten */
+    RUECKGAENGIG = 7,    /* Bearbeiten > Rueckgaengig (Ctrl+Z) */
+    WIEDERHOLEN = 8,     /* Bearbeiten > Wiederholen (Ctrl+Shift+Z) */
+    ANSICHT = 9,         /* menu Ansicht */
+    GANZEKURVE = 10,     /* Ansicht > Ganze Kurve: undoes a zoom */
+    HILFE = 11,          /* menu Hilfe */
+    BEDIENUNG = 12       /* Hilfe > Tasten und Maus ... (F1) */
+};
 
 /* Handle of the main panel PNLMAIN; 0 until main has loaded it. */
 extern int gPanelMain;

@@ -107,7 +107,7 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
     SetCtrlVal(gPanelMain, PERIODENDAUER, 250.0);
     Sinus_EingabenLesen();
     EXPECT_EQ(MeldungenText(), "Fehler: Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden "
-                               "oder die\nPeriodendauer oder erhöhen Sie\ndie Zeitbasis.\n");
+                               "oder die\nPeriodendauer oder erhöhen Sie\ndie Zeitbasis.\n\n20447.5 Punkte, höchstens 16358\n");
     EXPECT_EQ(std::memcmp(&eingabe, &gEingabe, sizeof eingabe), 0);
     EXPECT_EQ(std::memcmp(&sinus, &gSinus, sizeof sinus), 0);
     EXPECT_EQ(std::make_pair(W(OFFSET), W(PERIODENDAUER)), std::make_pair(5.0, 200.0));

@@ -1,0 +1,67 @@
+// The undo history of accepted inputs, as a fixed ring of records.
+#include "verlauf.h"
+
+#include <cstring>
+
+Verlauf gVerlauf;
+
+namespace {
+
+Eingabewerte *Stufe(int iPosition)
+{
+    return &gVerlauf.aStufen[(gVerlauf.iAnfang + iPosition) % VERLAUF_GROESSE];
+}
+
+}  // namespace
+
+int Sinus_EingabenGleich(const Eingabewerte *pA, const Eingabewerte *pB)
+{
+    return pA->dUmax == pB->dUmax && pA->dAmplitudeDach == pB->dAmplitudeDach &&
+           pA->dAmplitudeEff == pB->dAmplitudeEff && pA->dOffset == pB->dOffset &&
+           pA->dFrequenz == pB->dFrequenz && pA->dPeriodendauer == pB->dPeriodendauer &&
+           pA->dAnzahlPerioden == pB->dAnzahlPerioden && pA->iZeitbasisIndex == pB->iZeitbasisIndex &&
+           std::strncmp(pA->szZeitbasis, pB->szZeitbasis, sizeof pA->szZeitbasis) == 0 &&
+           pA->iKurvennummer == pB->iKurvennummer;
+}
+
+void Sinus_VerlaufLeeren(void)
+{
+    gVerlauf.iAnfang = 0;
+    gVerlauf.iAnzahl = 0;
+    gVerlauf.iPosition = 0;
+}
+
+void Sinus_VerlaufMerken(const Eingabewerte *pEingabe)
+{
+    gVerlauf.iAnzahl = gVerlauf.iAnzahl > 0 ? gVerlauf.iPosition + 1 : 0;
+    if (gVerlauf.iAnzahl == VERLAUF_GROESSE) {
+        gVerlauf.iAnfang = (gVerlauf.iAnfang + 1) % VERLAUF_GROESSE;
+        --gVerlauf.iAnzahl;
+    }
+    std::memcpy(Stufe(gVerlauf.iAnzahl), pEingabe, sizeof *pEingabe);
+    gVerlauf.iPosition = gVerlauf.iAnzahl++;
+}
+
+int Sinus_VerlaufAktuell(Eingabewerte *pEingabe)
+{
+    if (gVerlauf.iAnzahl == 0)
+        return 0;
+    std::memcpy(pEingabe, Stufe(gVerlauf.iPosition), sizeof *pEingabe);
+    return 1;
+}
+
+int Sinus_VerlaufZurueck(Eingabewerte *pEingabe)
+{
+    if (gVerlauf.iAnzahl == 0 || gVerlauf.iPosition == 0)
+        return 0;
+    --gVerlauf.iPosition;
+    return Sinus_VerlaufAktuell(pEingabe);
+}
+
+int Sinus_VerlaufVor(Eingabewerte *pEingabe)
+{
+    if (gVerlauf.iPosition + 1 >= gVerlauf.iAnzahl)
+        return 0;
+    ++gVerlauf.iPosition;
+    return Sinus_VerlaufAktuell(pEingabe);
+}

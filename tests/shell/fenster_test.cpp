@@ -1,0 +1,254 @@
+// The window for daily work, driven by the keyboard through its menus,
+// shortcuts and mnemonics: rings that commit what the user settles on,
+// undo and redo, refused and clamped input, screen-reader names, colours
+// under any palette, the report picture and the file dialog's memory.
+#include "Sinuserzeugung_gui.h"
+#include "bedienung.h"
+#include "graph_gui.h"
+#include "intern_gui.h"
+#include "panel_fixture.h"
+#include "verlauf.h"
+#include "wlr7sinus_uir.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class Fenster : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const CallbackEntry rueckrufe[] = {{"Callback_Panel", nullptr, Callback_Panel, nullptr},
+                                           {"Menu_Main", nullptr, nullptr, Menu_Main},
+                                           {"Eingabe", Eingabe, nullptr, nullptr},
+                                           {"Speichern", Speichern, nullptr, nullptr}};
+        SetCallbackTable(rueckrufe, 4);
+        ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
+        Sinus_Initialisieren();
+        DisplayPanel(gPanelMain);
+        MeldungenLeeren();
+        gDateiauswahl = Dateiauswahl();
+    }
+    void TearDown() override { Sinus_Freigeben(), DiscardPanel(gPanelMain); }
+    static void Tasten(const char *folge) { ASSERT_EQ(TK_Tasten(gPanelMain, folge), 0) << folge; }
+    static void Text(const char *text) { ASSERT_EQ(TK_TextTippen(gPanelMain, text), 0) << text; }
+    static std::string A(int c) { return Anzeige(gPanelMain, c); }
+    static double W(int c) { return Wert(gPanelMain, c); }
+};
+
+double Helligkeit(const QColor &c) { return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF(); }
+
+}  // namespace
+
+TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
+{
+    const std::string pfad = TestOrdner() + "/kurve.txt";
+    gDateiauswahl.pfad = pfad, gDateiauswahl.ergebnis = 2;
+    Text("20");             // the focus starts on the maximum voltage
+    Tasten("Alt+E");        // RMS amplitude; leaving the field commits 20
+    Text("2");
+    Tasten("Alt+R");        // periods
+    Text("1,5");
+    Tasten("Alt+Z");        // time base: typed, committed on leaving
+    Text("5m");
+    Tasten("Alt+K 3");      // curve: the digit picks "Kurve 3"
+    Tasten("Ctrl+S");       // commits the ring, then exports
+    EXPECT_EQ(std::make_tuple(gEingabe.dUmax, gEingabe.dAmplitudeDach, gEingabe.dAnzahlPerioden),
+              std::make_tuple(20.0, 2.0 * std::sqrt(2.0), 1.5));
+    EXPECT_EQ(std::make_pair(std::string(gEingabe.szZeitbasis), int(gEingabe.iKurvennummer)),
+              std::make_pair(std::string("5ms"), 3));
+    ASSERT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve exportieren"});
+    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (68 Zeilen)"), std::string::npos) << A(STATUSZEILE);
+    Tasten("Alt+O");
+    Text("4");
+    Tasten("Return");
+    EXPECT_EQ(A(STATUSZEILE).find("Exportiert"), std::string::npos) << "until the next commit";
+    Tasten("Alt+F");
+    ASSERT_EQ(TK_FokusControl(gPanelMain), FREQUENZ);
+    Text("8");
+    Tasten("Alt+X");  // the button by its key: the typed frequency first
+    EXPECT_TRUE(QTest::qWaitFor([] { return gDateiauswahl.titel.size() == 2; }));
+    EXPECT_EQ(gEingabe.dFrequenz, 8.0);
+
+    Tasten("F1");
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_EQ(gMeldungen[0].titel, "Tasten und Maus");
+    EXPECT_NE(gMeldungen[0].text.find("Strg+Z: Rückgängig"), std::string::npos);
+    tk::graph(gPanelMain, GRAPH)->zoomen(2.0, 10.0);
+    TK_MenuWaehlen(gPanelMain, GANZEKURVE);
+    EXPECT_EQ(tk::graph(gPanelMain, GRAPH)->von(), 0.0);
+}
+
+TEST_F(Fenster, RingUebernimmtErstDasGewaehlteUndMeldetDiePunktzahl)
+{
+    Tasten("Alt+R");
+    Text("100");
+    Tasten("Alt+P");  // leaving the periods commits them
+    Text("130");
+    Tasten("Alt+Z");  // 26000 points on 10ms are refused only at "50us"
+    Text("50us");
+    EXPECT_TRUE(gMeldungen.empty()) << "no item passed on the way is committed";
+    EXPECT_EQ(A(ZEITBASIS), "50us");
+    Tasten("Return");
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_NE(gMeldungen[0].text.find("\n\n260000 Punkte, höchstens 16358"), std::string::npos);
+    EXPECT_EQ(A(ZEITBASIS), "10ms") << "back to the last accepted item";
+    Tasten("Down Escape Alt+Z Down Down Up Alt+K");  // Escape takes back; then 20ms, 50ms, 20ms
+    EXPECT_EQ(std::string(gEingabe.szZeitbasis), "20ms");
+    EXPECT_EQ(gVerlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
+    EXPECT_EQ(gMeldungen.size(), 1u);
+}
+
+TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
+{
+    const std::vector<double> start = Plotwerte(gPanelMain, GRAPH);
+    TK_Tippen(gPanelMain, OFFSET, "1");
+    TK_Tippen(gPanelMain, FREQUENZ, "0.5");
+    const std::vector<double> zwei = Plotwerte(gPanelMain, GRAPH);
+    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "100");  // 20000 points: refused, no step
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    Tasten("Alt+O");
+    Text("7");  // typed, not committed: undo takes it back with the last step
+    Tasten("Ctrl+Z");
+    EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER)), std::make_tuple(1.0, 0.5, 2000.0));
+    Tasten("Ctrl+Z Ctrl+Z");
+    EXPECT_EQ(std::make_pair(W(OFFSET), Plotwerte(gPanelMain, GRAPH)), std::make_pair(5.0, start));
+    auto nutzbar = [](const char *name) {
+        return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name))->isEnabled();
+    };
+    EXPECT_EQ(std::make_pair(nutzbar("RUECKGAENGIG"), nutzbar("WIEDERHOLEN")), std::make_pair(false, true))
+        << "nothing left to undo";
+    Tasten("Ctrl+Shift+Z Ctrl+Shift+Z");
+    EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER), gEingabe.dFrequenz),
+              std::make_tuple(1.0, 0.5, 2000.0, 0.5));
+    EXPECT_EQ(Plotwerte(gPanelMain, GRAPH), zwei);
+
+    for (int i = 1; i <= 120; ++i)  // at least 100 steps back
+        SetCtrlVal(gPanelMain, OFFSET, double(i)), Eingabe(gPanelMain, OFFSET, EVENT_COMMIT, nullptr, 0, 0);
+    for (int i = 0; i < 110; ++i)
+        TK_MenuWaehlen(gPanelMain, RUECKGAENGIG);
+    EXPECT_EQ(gEingabe.dOffset, 10.0);
+}
+
+TEST_F(Fenster, KeineStillenAenderungen)
+{
+    for (const char *keineZahl : {"500m", "2,5k", "5 5"}) {
+        TK_Tippen(gPanelMain, FREQUENZ, keineZahl);
+        EXPECT_EQ(std::make_pair(W(FREQUENZ), A(FREQUENZ)), std::make_pair(5.0, std::string("5.00"))) << keineZahl;
+    }
+    const struct { int control; const char *getippt, *hinweis; } faelle[] = {
+        {FREQUENZ, "30000", "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"},
+        {ANZAHLPERIODEN, "0", "0 auf 0.01 begrenzt (0.01 bis 100)"},
+        {WLR7UMAX, "1e5", "100000 auf 10000 begrenzt (0.001 bis 10000 V)"}};
+    for (const auto &f : faelle) {
+        TK_Tippen(gPanelMain, f.control, f.getippt);
+        EXPECT_NE(A(STATUSZEILE).find(std::string("\n") + f.hinweis), std::string::npos) << A(STATUSZEILE);
+    }
+    TK_Tippen(gPanelMain, OFFSET, "2");
+    EXPECT_EQ(A(STATUSZEILE).find("begrenzt"), std::string::npos) << "only for that commit";
+}
+
+TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
+{
+    const struct { int control; const char *name, *beschreibung; } faelle[] = {
+        {WLR7UMAX, "WLR-7 Ausgang max.", "V, "}, {AMPLITUDEDACH, "Amplitude [V^]", "V^, "},
+        {AMPLITUDEEFF, "Amplitude [Veff]", "Veff, "}, {OFFSET, "Offset", "V, "}, {FREQUENZ, "Frequenz", "Hz, "},
+        {PERIODENDAUER, "Periodendauer", "ms, "}, {ANZAHLPERIODEN, "Perioden", "Anzahl"},
+        {ZEITBASIS, "Zeitbasis", "Abstand"}, {KURVENNUMMER, "Kurve", "Kurvennummer"}};
+    // Fields carry the name; rings on Linux name their value and are
+    // labelled through the relation to their label, as screen readers read it.
+    for (const auto &f : faelle) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, f.control));
+        ASSERT_TRUE(a);
+        const auto beschriftung = a->relations(QAccessible::Label);
+        ASSERT_EQ(beschriftung.size(), 1) << f.name;
+        const QString name = f.control >= ZEITBASIS ? beschriftung[0].first->text(QAccessible::Name)
+                                                    : a->text(QAccessible::Name);
+        EXPECT_EQ(name.toStdString(), f.name);
+        EXPECT_EQ(a->text(QAccessible::Description).indexOf(QString::fromUtf8(f.beschreibung)), 0) << f.name;
+    }
+    // The status line is read as its new text after a commit (the change
+    // event reaches only a listening screen reader).
+    TK_Tippen(gPanelMain, ANZAHLPERIODEN, "2");
+    QAccessibleInterface *status = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, STATUSZEILE));
+    EXPECT_EQ(status->text(QAccessible::Name).toStdString(), A(STATUSZEILE));
+}
+
+// Text and its background come from the same place, whatever the theme:
+// the labels, rings, button and status line read on the panel's beige, and
+// a warning keeps its colour.
+TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
+{
+    const QPalette vorher = QApplication::palette();
+    QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    QPalette dunkel(QColor(45, 45, 45), QColor(53, 53, 53));
+    dunkel.setColor(QPalette::WindowText, Qt::white), dunkel.setColor(QPalette::ButtonText, Qt::white);
+    dunkel.setColor(QPalette::Text, Qt::white), dunkel.setColor(QPalette::Base, QColor(30, 30, 30));
+    for (bool bDunkel : {false, true}) {
+        if (bDunkel)
+            QApplication::setStyle(fusion), QApplication::setPalette(dunkel);
+        Sinus_Freigeben(), DiscardPanel(gPanelMain);
+        ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
+        Sinus_Initialisieren();
+        std::vector<QWidget *> teile;
+        for (QLabel *l : tk::panel(gPanelMain)->fenster->findChildren<QLabel *>())
+            teile.push_back(l);
+        for (int c : {ZEITBASIS, KURVENNUMMER, SPEICHERN})
+            teile.push_back(tk::control(gPanelMain, c));
+        for (QWidget *w : teile) {
+            const bool knopf = !qobject_cast<QLabel *>(w);
+            const QPalette &p = w->palette();
+            const double abstand = Helligkeit(p.color(knopf ? QPalette::Button : QPalette::Window)) -
+                                   Helligkeit(p.color(knopf ? QPalette::ButtonText : QPalette::WindowText));
+            EXPECT_GT(abstand, 0.5) << w->objectName().toStdString() << (bDunkel ? " dark" : " light");
+        }
+        TK_Tippen(gPanelMain, AMPLITUDEDACH, "8");  // cut at both limits
+        const QColor warnung = tk::control(gPanelMain, WARNZEILE)->palette().color(QPalette::WindowText);
+        EXPECT_GT(warnung.red(), 2 * warnung.blue()) << "a warm warning colour";
+        EXPECT_GT(Helligkeit(tk::control(gPanelMain, WARNZEILE)->palette().color(QPalette::Window)) -
+                      Helligkeit(warnung), 0.4);
+        if (const char *bilder = std::getenv("WLR7_BILDER"))  // for a person to look at
+            tk::panel(gPanelMain)->fenster->grab().save(QString::fromUtf8(bilder) +
+                                                        (bDunkel ? "/dunkel.png" : "/hell.png"));
+    }
+    QApplication::setPalette(vorher);
+}
+
+TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
+{
+    const std::string ordner = TestOrdner();
+    for (const char *name : {"/bericht.png", "/bericht.svg"}) {
+        gDateiauswahl.pfad = ordner + name, gDateiauswahl.ergebnis = 2;
+        TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
+    }
+    ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
+    const QImage bild(QString::fromStdString(ordner + "/bericht.png"));
+    EXPECT_GE(bild.width(), 1600);
+    EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::white));
+    const std::string svg = DateiLesen(ordner + "/bericht.svg");
+    for (const char *teil : {"<svg", "WLR-7 max. 10 V · Amplitude 5 V^ (3.536 Veff) · Offset 5 V · Frequenz 5 Hz · "
+                                      "Zeitbasis 10ms · Kurve 1", "20 von 16358"})
+        EXPECT_NE(svg.find(teil), std::string::npos) << teil;
+
+    // The real dialog opens where the last graph was saved, its name filled in.
+    QString gesehen;
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        gesehen = d->directory().absolutePath() + "|" + d->findChild<QLineEdit *>()->text();
+        d->reject();
+    });
+    TK_DateiauswahlAbfangen(nullptr);
+    TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
+    TK_DateiauswahlAbfangen(DateiauswahlAntworten);
+    EXPECT_EQ(gesehen.toStdString(), ordner + "|bericht.svg");
+}

@@ -1,0 +1,85 @@
+// The undo history as a ring of input records, and the window's texts
+// formed from the records.
+#include "Sinusanalyse.h"
+#include "Sinuserzeugung_Main.h"
+#include "verlauf.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+Eingabewerte Stufe(double dOffset)
+{
+    Eingabewerte e{};
+    e.dOffset = dOffset;
+    return e;
+}
+
+// Undo (-1) or redo (+1); the offset of the step reached, -1 for none.
+double Gehen(int iRichtung)
+{
+    Eingabewerte e{};
+    return (iRichtung < 0 ? Sinus_VerlaufZurueck(&e) : Sinus_VerlaufVor(&e)) ? e.dOffset : -1.0;
+}
+
+}  // namespace
+
+TEST(Verlauf, ZurueckVorUndNeuerZweigUeberDenRingHinweg)
+{
+    Sinus_VerlaufLeeren();
+    EXPECT_EQ(Gehen(-1), -1.0);
+    for (int i = 0; i < 3; ++i) {
+        const Eingabewerte e = Stufe(i);
+        Sinus_VerlaufMerken(&e);
+    }
+    EXPECT_EQ((std::vector<double>{Gehen(-1), Gehen(-1), Gehen(-1), Gehen(+1)}), (std::vector<double>{1, 0, -1, 1}));
+    const Eingabewerte neu = Stufe(9);  // a commit after undo drops what redo would bring back
+    Sinus_VerlaufMerken(&neu);
+    EXPECT_EQ((std::vector<double>{Gehen(+1), Gehen(-1), Gehen(-1), Gehen(-1)}), (std::vector<double>{-1, 1, 0, -1}));
+
+    Sinus_VerlaufLeeren();
+    const int iSchritte = VERLAUF_GROESSE + 30;  // the oldest steps drop out of the ring
+    for (int i = 0; i < iSchritte; ++i) {
+        const Eingabewerte e = Stufe(i);
+        Sinus_VerlaufMerken(&e);
+    }
+    int iZurueck = 0;
+    double dAeltester = 0.0;
+    for (double d; (d = Gehen(-1)) >= 0.0; ++iZurueck)
+        dAeltester = d;
+    EXPECT_EQ(iZurueck, VERLAUF_GROESSE - 1);
+    EXPECT_EQ(dAeltester, iSchritte - VERLAUF_GROESSE);
+    EXPECT_GE(iZurueck, 100);
+
+    Eingabewerte a = Stufe(1), b = Stufe(1);
+    b.szZeitbasis[0] = 'x';
+    EXPECT_TRUE(Sinus_EingabenGleich(&a, &a));
+    EXPECT_FALSE(Sinus_EingabenGleich(&a, &b));
+}
+
+TEST(Texte, PunkteBegrenzungExportUndTitel)
+{
+    char sz[400];
+    Sinuskurve s{};
+    s.iPunkteProPeriode = 65433, s.dPerioden = 0.25;
+    Sinus_ZuVielePunkteText(&s, sz, sizeof sz);
+    EXPECT_EQ(std::string(sz), std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + "\n\n16358.25 Punkte, höchstens 16358");
+    Sinus_BegrenzungText(30000, 20000, 0.02, 20000, "Hz", sz, sizeof sz);
+    EXPECT_STREQ(sz, "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)");
+    Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
+    EXPECT_STREQ(sz, "0 auf 0.01 ");
+    for (const auto &[iPunkte, szErwartet] : {std::pair{22, "Exportiert: k.txt (28 Zeilen)"}, {0, "Exportiert: k.txt (7 Zeilen)"}}) {
+        s.iAnzahlPunkte = iPunkte;
+        Sinus_ExportText("/a/b/k.txt", &s, sz, sizeof sz);
+        EXPECT_STREQ(sz, szErwartet);
+    }
+    Eingabewerte e{10.0, 5.0, 3.5355339059327373, -5.0, 4.123456789, 242.5, 1.0, 9, "10ms", 3};
+    Kurvenanalyse a{};
+    Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
+    EXPECT_STREQ(sz, "WLR-7 max. 10 V · Amplitude 5 V^ (3.53553 Veff) · Offset -5 V · Frequenz 4.123456789 Hz · "
+                     "Zeitbasis 10ms · Kurve 3");
+    a.bSinus = 1, a.dFrequenz = 4.0, a.dAbweichung = -3.0;
+    Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
+    EXPECT_NE(std::string(sz).find("Frequenz 4.123456789 Hz (in der Datei 4 Hz) · Zeitbasis"), std::string::npos);
+}
