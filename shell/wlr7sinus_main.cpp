@@ -1,6 +1,7 @@
 #include "wlr7sinus_main.h"
 
 #include "Funktionen.h"
+#include "Sinuserzeugung_gui.h"
 #include "ZEM_errorV3.h"
 #include "fenster_gui.h"
 #include "toolkit_gui.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-const char *const TITEL = "WLR7-Dovarizuz V 1.0";
+const char *const TITEL = "WLR7-Dovarizuz V " WLR7_VERSION;
 
 // Hilfe > Tasten und Maus (F1): what the keyboard and the mouse do.
 const char *const BEDIENUNG_TITEL = "Tasten und Maus";
@@ -24,13 +25,14 @@ const char *const BEDIENUNG_TEXT =
     "  die Ziffern 1 bis 4 wählen die Kurve\n"
     "\n"
     "Befehle\n"
-    "  Strg+S, Alt+X: Exportieren\n"
+    "  Strg+S, Alt+X: Exportieren; Strg+O: Kurvendatei als Referenz öffnen\n"
     "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
     "  Strg+Q: Beenden; F1: diese Hilfe\n"
     "\n"
     "Grafik\n"
-    "  Zeiger über der Kurve: Zeit und Spannung ablesen\n"
-    "  Ziehen mit der linken Taste: Ausschnitt vergrößern\n"
+    "  Zeiger über der Kurve: Datenzeile, Zeit, Wert in % und V ablesen\n"
+    "  Rechteck ziehen mit der linken Taste: Ausschnitt in Zeit und Spannung\n"
+    "  Ansicht > Zeitachse wie exportiert: die Zeilen der Datei, je eine Zeitbasis\n"
     "  Doppelklick, Ansicht > Ganze Kurve: wieder die ganze Kurve\n"
     "  Rechtsklick: Ganze Kurve, Grafik speichern";
 
@@ -71,6 +73,17 @@ void Menu_Main(int, int iMenuItem, void *, int)
         break;
     case GANZEKURVE:
         TK_GraphGanz(gPanelMain, GRAPH);
+        break;
+    case KURVEOEFFNEN:
+        Sinus_KurveOeffnen();
+        TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, !Sinus_ReferenzDa());
+        break;
+    case REFERENZENTFERNEN:
+        Sinus_ReferenzEntfernen();
+        TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 1);
+        break;
+    case ZEITACHSE:
+        Sinus_ZeitachseSetzen(!Sinus_ZeitachseWieExportiert());
         break;
     case BEDIENUNG:
         MessagePopup(BEDIENUNG_TITEL, BEDIENUNG_TEXT);

@@ -33,7 +33,10 @@ enum {
     ANSICHT = 9,         /* menu Ansicht */
     GANZEKURVE = 10,     /* Ansicht > Ganze Kurve: undoes a zoom */
     HILFE = 11,          /* menu Hilfe */
-    BEDIENUNG = 12       /* Hilfe > Tasten und Maus ... (F1) */
+    BEDIENUNG = 12,      /* Hilfe > Tasten und Maus ... (F1) */
+    KURVEOEFFNEN = 13,   /* Datei > Kurve oeffnen ... (Ctrl+O): a curve file as a reference */
+    REFERENZENTFERNEN = 14, /* Datei > Referenz entfernen */
+    ZEITACHSE = 15       /* Ansicht > Zeitachse wie exportiert (checkable) */
 };
 
 /* Handle of the main panel PNLMAIN; 0 until main has loaded it. */

@@ -210,3 +210,35 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
     Sinus_ZeitachseSetzen(0);
 }
+
+TEST_F(SinusPanel, KurvendateiAlsReferenz)
+{
+    const std::string ordner = TestOrdner(), datei = ordner + "/k.txt", kaputt = ordner + "/kaputt.txt";
+    DateiSchreiben(datei, Ausfuehren({"--output", "-"}).aus);
+    gDateiauswahl = {datei, 1, {}};
+    EXPECT_EQ(Sinus_KurveOeffnen(), 0);
+    EXPECT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve öffnen"});
+    EXPECT_TRUE(gMeldungen.empty()) << "a clean file has nothing to say";
+    EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 3);
+    EXPECT_NE(A(STATUSZEILE).find("\nReferenz k.txt: keine Befunde; 21 Datenzeilen, Zeitbasis 10ms, Kurve 1, Dauer "
+                                  "0.20000 s · Byte für Byte der Export der Eingaben"),
+              std::string::npos)
+        << A(STATUSZEILE);
+    Tippen(AMPLITUDEDACH, "4");  // the first line stays 50.00, the second differs
+    EXPECT_NE(A(STATUSZEILE).find("weicht ab Datenzeile 2 vom Export der Eingaben ab"), std::string::npos);
+    Sinus_ReferenzEntfernen();
+    EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
+    EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
+
+    // A file cut off: its findings in one message, the reference shown all the same.
+    DateiSchreiben(kaputt, DateiLesen(datei).substr(0, 200));
+    gDateiauswahl = {kaputt, 1, {}};
+    Sinus_KurveOeffnen();
+    EXPECT_EQ(MeldungenText().rfind("Kurve öffnen: kaputt.txt: 1 Befund\n\nZeile ", 0), 0u) << MeldungenText();
+    EXPECT_TRUE(Sinus_ReferenzDa());
+    MeldungenLeeren();
+    gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
+    Sinus_KurveOeffnen();
+    EXPECT_NE(MeldungenText().find("Ordner nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos);
+    Sinus_ReferenzEntfernen();
+}
