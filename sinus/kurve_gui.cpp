@@ -52,13 +52,14 @@ void Sinus_Zeichnen(void)
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, 1.0 / gSinus.dFaktor);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, gAchse.dSchrittS);
     DeleteGraphPlot(gPanelMain, GRAPH, -1, 1);
-    PlotY(gPanelMain, GRAPH, gSinus.pdWerte + gAchse.iErster, gAchse.iAnzahl, 4, 6, 24, 0, 1, MakeColor(0, 153, 255));
+    // The ideal sine first, so that it lies behind the samples.
     static double ideal[IDEAL_MAX];
     double dSchrittX = 1.0;
     const int iIdeal = Sinus_Ideal(&gSinus, &gAchse, ideal, IDEAL_MAX, &dSchrittX);
     if (iIdeal > 0)
         PlotWaveform(gPanelMain, GRAPH, ideal, iIdeal, 4, 1.0, 0.0, 0.0, dSchrittX, 0, 0, 0, 1,
-                     MakeColor(150, 150, 150));
+                     MakeColor(160, 160, 160));
+    PlotY(gPanelMain, GRAPH, gSinus.pdWerte + gAchse.iErster, gAchse.iAnzahl, 4, 6, 24, 0, 1, MakeColor(0, 153, 255));
     Sinus_ReferenzZeichnen(&gAchse);
     TK_GraphAblesungSetzen(gPanelMain, GRAPH, Ablesung);
     Sinus_Anzeigen();

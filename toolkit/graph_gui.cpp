@@ -114,8 +114,15 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bo
                 p.serie->attachAxis(m_y);
             }
     m_anzeige->hide();  // it spoke of the previous curve
+    // Where the shown stretch stays as it was, only the new plot needs its points.
+    const double vonVorher = m_von, bisVorher = m_bis;
+    const bool warGezoomt = m_gezoomt;
     m_gezoomt = false;
-    achsenSetzen(true);
+    achsenSetzen(false);
+    if (!warGezoomt && m_von == vonVorher && m_bis == bisVorher && m_plots.size() > 1)
+        serienFuellen(&m_plots.back());
+    else
+        serienFuellen();
     return m_naechsterHandle++;
 }
 
@@ -185,6 +192,12 @@ double GraphCtrl::letztesX() const
         if (!p.werte.empty())
             x = std::max(x, p.x0 + static_cast<double>(p.werte.size() - 1) * p.dx);
     return x;
+}
+
+const std::vector<double> *GraphCtrl::hauptWerte() const
+{
+    const Plot *p = hauptPlot();
+    return p ? &p->werte : nullptr;
 }
 
 const GraphCtrl::Plot *GraphCtrl::hauptPlot() const
@@ -305,21 +318,28 @@ void GraphCtrl::beschreibungSetzen()
 
 // Refills the drawn points from the core's reduction of the shown stretch,
 // read through the gains.
-void GraphCtrl::serienFuellen()
+void GraphCtrl::serienFuellen(Plot *nur)
 {
-    m_punkteVeraltet = false;
+    if (!nur)
+        m_punkteVeraltet = false;
     const long spalten = std::max(MIN_SPALTEN, static_cast<long>(chart()->plotArea().width()));
+    // Room for the most a reduction gives: two points a sample where there
+    // are at most two samples a column.
     static std::vector<TK_Punkt> punkte;
+    punkte.resize(static_cast<std::size_t>(4 * spalten + 4));
     for (Plot &p : m_plots) {
+        if (nur && &p != nur)
+            continue;
         const long n = static_cast<long>(p.werte.size());
         const double von = (m_von - p.x0) / p.dx, bis = (m_bis - p.x0) / p.dx;
-        long anzahl = TK_GraphPunkte(p.werte.data(), n, von, bis, spalten, p.stufen, nullptr, 0);
-        punkte.resize(static_cast<std::size_t>(anzahl));
-        anzahl = TK_GraphPunkte(p.werte.data(), n, von, bis, spalten, p.stufen, punkte.data(), anzahl);
+        const long anzahl = std::min(static_cast<long>(punkte.size()),
+                                     TK_GraphPunkte(p.werte.data(), n, von, bis, spalten, p.stufen, punkte.data(),
+                                                    static_cast<long>(punkte.size())));
         QList<QPointF> liste;
         liste.reserve(anzahl);
-        for (const TK_Punkt &q : punkte)
-            liste.append(QPointF((p.x0 + q.x * p.dx) * m_xGain, q.y * m_yGain));
+        for (long i = 0; i < anzahl; ++i)
+            liste.append(QPointF((p.x0 + punkte[static_cast<std::size_t>(i)].x * p.dx) * m_xGain,
+                                 punkte[static_cast<std::size_t>(i)].y * m_yGain));
         p.serie->replace(liste);
     }
 }

@@ -47,6 +47,8 @@ public:
     double gain(bool xAchse) const { return xAchse ? m_xGain : m_yGain; }
     int anzahlPlots() const { return static_cast<int>(m_plots.size()); }
     const std::vector<double> *werte(int i) const;
+    /// The values of the first step line, which the readout and marks follow.
+    const std::vector<double> *hauptWerte() const;
     void setzeMarken(std::vector<Marke> marken);
     /// What the readout says of a sample of the first step line; null: x and y.
     void setzeAblesung(TK_Ablesung ablesung) { m_ablesung = ablesung; }
@@ -96,7 +98,7 @@ private:
     };
 
     void achsenSetzen(bool fuellen);
-    void serienFuellen();
+    void serienFuellen(Plot *nur = nullptr);
     void xBereichGeaendert(qreal von, qreal bis);
     void yBereichGeaendert(qreal von, qreal bis);
     void beschreibungSetzen();

@@ -189,7 +189,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_DOUBLE_EQ(Gains().first, 0.125 / 13);
     EXPECT_EQ(g->accessibleName(), QStringLiteral("Grafik"));
     EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.134615 s, Spannung 0 bis 10 V"));
-    const std::vector<double> *ideal = g->werte(1);
+    const std::vector<double> *ideal = g->werte(0);
     ASSERT_TRUE(ideal && ideal->size() > 64u);
     EXPECT_NEAR(*std::max_element(ideal->begin(), ideal->end()), 130.0, 0.01) << "5 + 8 V of 10 V, not cut at 100 %";
 

@@ -166,7 +166,7 @@ int TK_AnzahlPlots(int panel, int control)
 int TK_PlotWerte(int panel, int control, double *values, int size)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);
-    const std::vector<double> *w = g ? g->werte(0) : nullptr;
+    const std::vector<double> *w = g ? g->hauptWerte() : nullptr;
     if (!w)
         return TK_FEHLER_CONTROL;
     for (int i = 0; i < size && i < static_cast<int>(w->size()); ++i)
