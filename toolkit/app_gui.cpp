@@ -1,5 +1,6 @@
 // Start-up and the event loop.
 #include "intern_gui.h"
+#include "texte_gui.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -69,8 +70,7 @@ void fehlerausgabeZurueck(bool weitergeben)
 [[noreturn]] void ohneAnzeigeEnden()
 {
     fehlerausgabeZurueck(false);
-    std::fprintf(stderr, "%s: Keine grafische Anzeige gefunden; das Fenster kann nicht geöffnet werden.\n",
-                 s_programm);
+    std::fprintf(stderr, "%s: %s\n", s_programm, TK_TEXT_KEINE_ANZEIGE);
     std::_Exit(255);
 }
 

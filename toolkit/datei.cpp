@@ -6,6 +6,7 @@
 // at the step it hits, with its errno kept for the message.
 #include "datei_intern.h"
 #include "toolkit_kern.h"
+#include "texte.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -285,36 +286,8 @@ const char *TK_DateiGrund(void)
     static char s_text[GRUND_GROESSE];
     TK_TextKopieren(s_text, sizeof s_text, s_grund ? s_grund : TK_FehlerGrund(s_fehler));
     if (s_rueckbau == ZURUECKGESETZT)
-        TK_TextAnhaengen(s_text, sizeof s_text, " (alter Inhalt wiederhergestellt)");
+        TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_WIEDERHERGESTELLT);
     else if (s_rueckbau == NICHT_ZURUECKGESETZT)
-        TK_TextAnhaengen(s_text, sizeof s_text, " (alter Inhalt nicht wiederhergestellt)");
-    return s_text;
-}
-
-const char *TK_FehlerGrund(int errnum)
-{
-    switch (errnum) {
-    case ENOSPC: return "Kein Speicherplatz mehr auf dem Datenträger";
-    case EDQUOT: return "Speicherkontingent überschritten";
-    case EACCES:
-    case EPERM: return "Keine Berechtigung";
-    case ENOENT: return "Ordner nicht gefunden";
-    case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner";
-    case EISDIR: return "Ist ein Ordner";
-    case ENAMETOOLONG: return "Pfad zu lang";
-    case EFBIG: return "Datei zu groß";
-    case ENXIO:
-    case EPIPE: return "Kein Leser an der Pipe";
-    case EROFS: return "Schreibgeschütztes Dateisystem";
-    case EIO: return "Ein-/Ausgabefehler";
-    case ELOOP: return "Zu viele symbolische Verknüpfungen";
-    case EMFILE:
-    case ENFILE: return "Zu viele offene Dateien";
-    case EBADF: return "Deskriptor nicht zum Schreiben offen";
-    case ENOMEM: return "Nicht genug Arbeitsspeicher";
-    default: break;
-    }
-    static char s_text[40];
-    std::snprintf(s_text, sizeof s_text, "Systemfehler %d", errnum);
+        TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_NICHT_WIEDERHERGESTELLT);
     return s_text;
 }

@@ -5,6 +5,7 @@
 // written in place under a lock, its old bytes kept to put back; pipes,
 // sockets, terminals and devices are written as they are.
 #include "datei_intern.h"
+#include "texte.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -22,7 +23,6 @@ namespace {
 const int VERWEISTIEFE = 40;  // the kernel's own limit of links followed
 const size_t ZIFFERN_HOECHSTENS = 9;
 const char ACL_ZUGRIFF[] = "system.posix_acl_access";
-const char GRUND_SOCKET[] = "Ist ein Socket, keine Datei";
 
 // The descriptor a path stands for: "-" and /dev/stdout are 1, /dev/stderr
 // is 2, /dev/fd/N and /proc/self/fd/N (or the own pid) are N; -1 for any
@@ -207,7 +207,7 @@ int Vorbereiten(const char *pfad, Datei &d)
     if (vorhanden && S_ISDIR(st.st_mode))
         return Fehler(EISDIR);
     if (vorhanden && S_ISSOCK(st.st_mode))
-        return Fehler(ENXIO, GRUND_SOCKET);
+        return Fehler(ENXIO, TK_TEXT_SOCKET);
     if (vorhanden && !S_ISREG(st.st_mode)) {
         d.fd = OhneBlockieren(ziel.c_str(), O_WRONLY);
         return d.fd < 0 ? Fehler(errno) : 0;

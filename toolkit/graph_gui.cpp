@@ -1,5 +1,6 @@
 #include "graph_gui.h"
 
+#include "texte_gui.h"
 #include "toolkit_gui.h"
 
 #include <QAccessible>
@@ -75,7 +76,7 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     // Mouse only: zoom, readout and menu have no keyboard part, so the
     // graph is no Tab stop.
     setFocusPolicy(Qt::NoFocus);
-    setToolTip(tr("Ziehen: Ausschnitt vergrößern \u2013 Doppelklick: ganze Kurve \u2013 Rechtsklick: Menü"));
+    setToolTip(QString::fromUtf8(TK_TEXT_GRAFIK_TIPP));
 
     m_anzeige = new QLabel(this);
     m_anzeige->setStyleSheet(QStringLiteral("background: rgba(255,255,255,220); padding: 1px 4px;"));
@@ -305,7 +306,7 @@ void GraphCtrl::beschreibungSetzen()
             einheit = QLatin1Char(' ') + titel.mid(klammer + 2, titel.size() - klammer - 3);
             titel.truncate(klammer);
         }
-        return tr("%1 %2 bis %3%4").arg(titel, QString::number(a->min(), 'g', 6), QString::number(a->max(), 'g', 6),
+        return QString::fromUtf8(TK_TEXT_SPANNE).arg(titel, QString::number(a->min(), 'g', 6), QString::number(a->max(), 'g', 6),
                                         einheit);
     };
     const QString text = spanne(m_x) + QStringLiteral(", ") + spanne(m_y);
@@ -395,9 +396,9 @@ void GraphCtrl::mouseDoubleClickEvent(QMouseEvent *e)
 void GraphCtrl::contextMenuEvent(QContextMenuEvent *e)
 {
     QMenu menue(this);
-    QAction *ganz = menue.addAction(tr("Ganze Kurve"), this, &GraphCtrl::ganzZeigen);
+    QAction *ganz = menue.addAction(QString::fromUtf8(TK_TEXT_GANZE_KURVE), this, &GraphCtrl::ganzZeigen);
     ganz->setEnabled(m_gezoomt);
-    menue.addAction(tr("Grafik speichern \u2026"), this, &GraphCtrl::speichernFragen);
+    menue.addAction(QString::fromUtf8(TK_TEXT_GRAFIK_SPEICHERN) + QStringLiteral(" \u2026"), this, &GraphCtrl::speichernFragen);
     menue.exec(e->globalPos());
 }
 
@@ -422,11 +423,11 @@ bool GraphCtrl::speichern(const QString &pfad)
 void GraphCtrl::speichernFragen()
 {
     char pfad[PFAD_GROESSE];
-    if (FileSelectPopup("", "*.png", "*.png;*.svg", "Grafik speichern", 1, 0, 0, 1, 1, pfad, sizeof pfad) <= 0)
+    if (FileSelectPopup("", "*.png", "*.png;*.svg", TK_TEXT_GRAFIK_SPEICHERN, 1, 0, 0, 1, 1, pfad, sizeof pfad) <= 0)
         return;
     if (!speichern(QFile::decodeName(pfad))) {
         char text[PFAD_GROESSE + TEXT_RESERVE];
-        TK_TextKopieren(text, sizeof text, "Die Grafik konnte nicht gespeichert werden:\n");
+        TK_TextKopieren(text, sizeof text, TK_TEXT_GRAFIK_FEHLER);
         TK_TextAnhaengen(text, sizeof text, pfad);
         MessagePopup("Fehler", text);
     }
