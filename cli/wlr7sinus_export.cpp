@@ -20,6 +20,7 @@ namespace {
 const int EXIT_FEHLER = 1;
 const int EXIT_EINGABE = 2;
 const int EXIT_WARNUNG = 3;
+const std::size_t ZU_VIELE_GROESSE = 300;
 const std::size_t WARNUNGEN_GROESSE = 1024;
 const std::size_t ECHO_GROESSE = 201;  // what a message repeats of a value
 const int HILFE_SPALTE = 20;
@@ -254,10 +255,15 @@ int main(int argc, char *argv[])
     gEingabe = a.e;
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
     if (!Sinus_PunkteZulaessig(&gSinus)) {
-        std::string text = SINUS_TEXT_ZU_VIELE_PUNKTE;
-        for (char &z : text)
-            if (z == '\n')
-                z = ' ';
+        // The window's refusal with its count, on one line.
+        char szText[ZU_VIELE_GROESSE];
+        Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
+        std::string text;
+        for (const char *p = szText; *p; ++p)
+            if (*p != '\n')
+                text += *p;
+            else if (p[1] != '\n')
+                text += ' ';
         return Melden(EXIT_FEHLER, text);
     }
     int iCode = Sinus_Generieren();

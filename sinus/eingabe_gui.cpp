@@ -3,13 +3,12 @@
 // couples peak with RMS amplitude and frequency with period duration.
 #include "Sinuserzeugung_gui.h"
 
+#include "Sinuseingaben.h"
 #include "ZEM_errorV3.h"
 #include "fenster_gui.h"
-#include "Sinuserzeugung_Main.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -20,17 +19,16 @@ const size_t MELDUNG_GROESSE = 300;  // the refusal with its point count
 // A typed value that the control pulled into its range is named in the
 // status line, as long as the control still holds the limit it was pulled
 // to (a refused commit has put the old value back).
-void BegrenzungMelden(int iControl)
+void BegrenzungMelden(const Eingabefeld *pFeld)
 {
-    double dGetippt = 0.0, dMin = 0.0, dMax = 0.0, dWert = 0.0;
-    if (TK_Begrenzt(gPanelMain, iControl, &dGetippt, &dMin, &dMax) != 1)
+    double dGetippt = 0.0, dWert = 0.0;
+    if (TK_Begrenzt(gPanelMain, pFeld->iControl, &dGetippt, nullptr, nullptr) != 1)
         return;
-    GetCtrlVal(gPanelMain, iControl, &dWert);
-    if (dWert != dMin && dWert != dMax)
+    GetCtrlVal(gPanelMain, pFeld->iControl, &dWert);
+    if (dWert != pFeld->dMin && dWert != pFeld->dMax)
         return;
-    char szEinheit[20], szText[HINWEIS_GROESSE];
-    TK_Einheit(gPanelMain, iControl, szEinheit, sizeof szEinheit);
-    Sinus_BegrenzungText(dGetippt, dWert, dMin, dMax, szEinheit, szText, sizeof szText);
+    char szText[HINWEIS_GROESSE];
+    Sinus_BegrenzungText(dGetippt, dWert, pFeld->dMin, pFeld->dMax, pFeld->szEinheit, szText, sizeof szText);
     Sinus_Hinweis(szText);
     TK_Warnfarbe(gPanelMain, STATUSZEILE, 1);
 }
@@ -46,41 +44,19 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
 
     // The partner control is written from code, which raises no event, so
     // its own coupling does not run in turn.
-    double dWert = 0.0;
-    GetCtrlVal(gPanelMain, iControl, &dWert);
-    int iPartner = 0;
-    double dPartner = 0.0;
-    switch (iControl) {
-    case AMPLITUDEDACH:
-        iPartner = AMPLITUDEEFF;
-        dPartner = Sinus_EffAusDach(dWert);
-        break;
-    case AMPLITUDEEFF:
-        iPartner = AMPLITUDEDACH;
-        dPartner = Sinus_DachAusEff(dWert);
-        break;
-    case FREQUENZ:
-        iPartner = PERIODENDAUER;
-        dPartner = Sinus_PeriodeAusFrequenz(dWert);
-        break;
-    case PERIODENDAUER:
-        iPartner = FREQUENZ;
-        dPartner = Sinus_FrequenzAusPeriode(dWert);
-        break;
-    default:
-        break;
-    }
-    if (iPartner != 0) {
+    const Eingabefeld *pFeld = Eingaben_ZuControl(iControl);
+    Eingabewerte neu = gEingabe;
+    if (double *pdWert = Eingaben_Zahl(&neu, pFeld)) {
+        GetCtrlVal(gPanelMain, iControl, pdWert);
+        const int iPartner = Eingaben_Koppeln(&neu, iControl);
         // A value whose partner is no finite number is refused like text
         // that is no number: the control takes its last accepted value back.
-        if (!std::isfinite(dPartner)) {
-            double *const pdFelder[] = {&gEingabe.dUmax,     &gEingabe.dAmplitudeDach, &gEingabe.dAmplitudeEff,
-                                        &gEingabe.dOffset,   &gEingabe.dFrequenz,      &gEingabe.dPeriodendauer,
-                                        &gEingabe.dAnzahlPerioden};
-            SetCtrlVal(gPanelMain, iControl, *pdFelder[iControl - WLR7UMAX]);
+        if (iPartner < 0) {
+            SetCtrlVal(gPanelMain, iControl, *Eingaben_Zahl(&gEingabe, pFeld));
             return 0;
         }
-        SetCtrlVal(gPanelMain, iPartner, dPartner);
+        if (iPartner > 0)
+            SetCtrlVal(gPanelMain, iPartner, *Eingaben_Zahl(&neu, Eingaben_ZuControl(iPartner)));
     }
 
     Sinus_EingabenLesen();
@@ -88,8 +64,8 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
     Sinus_Festhalten(&vorher);
-    if (iControl >= WLR7UMAX && iControl <= ANZAHLPERIODEN)
-        BegrenzungMelden(iControl);
+    if (pFeld && pFeld->iArt == EINGABEN_ZAHL)
+        BegrenzungMelden(pFeld);
     return 0;
 }
 
@@ -101,24 +77,25 @@ void Sinus_EingabenLesen(void)
     std::memcpy(&sicherungEingabe, &gEingabe, sizeof gEingabe);
     std::memcpy(&sicherungSinus, &gSinus, sizeof gSinus);
 
-    GetCtrlVal(gPanelMain, WLR7UMAX, &gEingabe.dUmax);
-    GetCtrlVal(gPanelMain, AMPLITUDEDACH, &gEingabe.dAmplitudeDach);
-    GetCtrlVal(gPanelMain, AMPLITUDEEFF, &gEingabe.dAmplitudeEff);
-    GetCtrlVal(gPanelMain, OFFSET, &gEingabe.dOffset);
-    GetCtrlVal(gPanelMain, FREQUENZ, &gEingabe.dFrequenz);
-    GetCtrlVal(gPanelMain, PERIODENDAUER, &gEingabe.dPeriodendauer);
-    GetCtrlVal(gPanelMain, ANZAHLPERIODEN, &gEingabe.dAnzahlPerioden);
-    GetCtrlIndex(gPanelMain, ZEITBASIS, &gEingabe.iZeitbasisIndex);
-    GetLabelFromIndex(gPanelMain, ZEITBASIS, gEingabe.iZeitbasisIndex, gEingabe.szZeitbasis,
-                      sizeof gEingabe.szZeitbasis);
-    GetCtrlVal(gPanelMain, KURVENNUMMER, &gEingabe.iKurvennummer);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (double *pd = Eingaben_Zahl(&gEingabe, f)) {
+            GetCtrlVal(gPanelMain, f->iControl, pd);
+        } else if (f->iArt == EINGABEN_ZEITBASIS) {
+            GetCtrlIndex(gPanelMain, f->iControl, &gEingabe.iZeitbasisIndex);
+            GetLabelFromIndex(gPanelMain, f->iControl, gEingabe.iZeitbasisIndex, gEingabe.szZeitbasis,
+                              sizeof gEingabe.szZeitbasis);
+        } else {
+            GetCtrlVal(gPanelMain, f->iControl, &gEingabe.iKurvennummer);
+        }
+    }
 
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
 
     if (!Sinus_PunkteZulaessig(&gSinus)) {
         char szText[MELDUNG_GROESSE];
         Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
-        MessagePopup("Fehler", szText);
+        MessagePopup(SINUS_TEXT_FEHLER, szText);
         std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
         std::memcpy(&gEingabe, &sicherungEingabe, sizeof gEingabe);
         Sinus_EingabenSetzen();
@@ -127,13 +104,13 @@ void Sinus_EingabenLesen(void)
 
 void Sinus_EingabenSetzen(void)
 {
-    SetCtrlVal(gPanelMain, WLR7UMAX, gEingabe.dUmax);
-    SetCtrlVal(gPanelMain, AMPLITUDEDACH, gEingabe.dAmplitudeDach);
-    SetCtrlVal(gPanelMain, AMPLITUDEEFF, gEingabe.dAmplitudeEff);
-    SetCtrlVal(gPanelMain, OFFSET, gEingabe.dOffset);
-    SetCtrlVal(gPanelMain, FREQUENZ, gEingabe.dFrequenz);
-    SetCtrlVal(gPanelMain, PERIODENDAUER, gEingabe.dPeriodendauer);
-    SetCtrlVal(gPanelMain, ANZAHLPERIODEN, gEingabe.dAnzahlPerioden);
-    SetCtrlIndex(gPanelMain, ZEITBASIS, gEingabe.iZeitbasisIndex);
-    SetCtrlVal(gPanelMain, KURVENNUMMER, static_cast<int>(gEingabe.iKurvennummer));
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (double *pd = Eingaben_Zahl(&gEingabe, f))
+            SetCtrlVal(gPanelMain, f->iControl, *pd);
+        else if (f->iArt == EINGABEN_ZEITBASIS)
+            SetCtrlIndex(gPanelMain, f->iControl, gEingabe.iZeitbasisIndex);
+        else
+            SetCtrlVal(gPanelMain, f->iControl, static_cast<int>(gEingabe.iKurvennummer));
+    }
 }

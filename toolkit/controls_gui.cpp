@@ -123,17 +123,6 @@ int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *
     return 1;
 }
 
-int TK_Einheit(int panel, int control, char *unit, std::size_t size)
-{
-    if (!tk::control(panel, control))
-        return fehlendesControl(panel);
-    if (!unit || size == 0)
-        return TK_FEHLER_ARGUMENT;
-    QLabel *l = tk::label(panel, control);
-    TK_TextKopieren(unit, size, l ? tk::labelEinheit(l->text()).toUtf8().constData() : "");
-    return 0;
-}
-
 int TK_Warnfarbe(int panel, int control, int warning)
 {
     auto *l = qobject_cast<QLabel *>(tk::control(panel, control));

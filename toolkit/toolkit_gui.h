@@ -119,8 +119,6 @@ int GetCtrlVal(int panel, int control, char *value, std::size_t size);
  * the range, with the typed value and the range; 0 when it did not.
  */
 int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum);
-/** The unit that a control's label gives in brackets ("Frequenz [Hz]": "Hz"), "" for none. */
-int TK_Einheit(int panel, int control, char *unit, std::size_t size);
 /** Text control: shows its text in the warning colour (@p warning != 0) or the normal one. */
 int TK_Warnfarbe(int panel, int control, int warning);
 /** Ring: index of the selected item. */

@@ -92,7 +92,7 @@ TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
 {
     const std::string ordner = TestOrdner(), datei = ordner + "/nie.txt", fifo = ordner + "/fifo";
     Lauf l = Ausfuehren({"--timebase", "1ms", "--period", "16359", "--output", datei});
-    std::string text = SINUS_TEXT_ZU_VIELE_PUNKTE;
+    std::string text = std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + " 16359 Punkte, höchstens 16358";
     std::replace(text.begin(), text.end(), '\n', ' ');
     EXPECT_EQ(l.code, 1);
     EXPECT_EQ(l.fehler, "wlr7sinus-export: " + text + "\n") << "the window's text on one line";
