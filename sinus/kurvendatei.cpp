@@ -359,11 +359,9 @@ int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
     static char block[KURVENDATEI_BLOCK];
     Kurvendatei_Beginnen(pDatei);
     for (;;) {
-        const ssize_t n = read(iDatei, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const long n = TK_BlockLesen(iDatei, block, sizeof block);
         if (n < 0)
-            return -errno;
+            return static_cast<int>(n);
         if (n == 0)
             break;
         if (!Kurvendatei_Weiter(pDatei, block, static_cast<size_t>(n)))

@@ -3,10 +3,9 @@
 // that a file of any size is compared in fixed memory.
 #include "Sinuserzeugung_Main.h"
 #include "kopf.h"
+#include "toolkit_kern.h"
 
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -51,14 +50,12 @@ int Sinus_ExportVergleichen(int iDatei, int *piZeile)
     Soll soll;
     bool bSoll = soll.naechste();
     for (;;) {
-        const ssize_t n = read(iDatei, block, sizeof block);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const long n = TK_BlockLesen(iDatei, block, sizeof block);
         if (n < 0)
-            return -errno;
+            return static_cast<int>(n);
         if (n == 0)
             break;
-        for (ssize_t i = 0; i < n; ++i) {
+        for (long i = 0; i < n; ++i) {
             if (!bSoll || block[i] != soll.szZeile[soll.iPos]) {
                 *piZeile = bSoll ? soll.iZeile : soll.iZeile + 1;
                 return 0;

@@ -291,3 +291,14 @@ const char *TK_DateiGrund(void)
         TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_NICHT_WIEDERHERGESTELLT);
     return s_text;
 }
+
+long TK_BlockLesen(int fd, char *puffer, std::size_t groesse)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, groesse);
+        if (n >= 0)
+            return static_cast<long>(n);
+        if (errno != EINTR)
+            return -errno;
+    }
+}

@@ -112,6 +112,12 @@ int TK_DateiFehler(void);
  * changed. Valid until the next call.
  */
 const char *TK_DateiGrund(void);
+/**
+ * Reads up to @p groesse bytes from @p fd into @p puffer, again where a
+ * signal interrupted the read. Returns the bytes read (0 at the end), or
+ * minus the errno.
+ */
+long TK_BlockLesen(int fd, char *puffer, std::size_t groesse);
 /** A German text for an errno, such as "Keine Berechtigung". */
 const char *TK_FehlerGrund(int errnum);
 ///@}
