@@ -3,27 +3,26 @@
 
 #include "ZEM_errorV3.h"
 #include "fenster_gui.h"
-#include "Sinuserzeugung_Main.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
 namespace {
 
-const int PFAD_GROESSE = 260;
+const int PFAD_GROESSE = 4096;  // the longest path the system takes (PATH_MAX)
 
 }  // namespace
 
 int Sinus_Exportieren(void)
 {
     char szPfad[PFAD_GROESSE];
-    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, szPfad,
+    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", SINUS_TEXT_EXPORT_TITEL, 1, 0, 0, 1, 1, szPfad,
                                          sizeof szPfad);
     if (iAuswahl == 0)
         return 0;
     // The dialog failed or the path does not fit: there is no file to open.
     if (iAuswahl < 0) {
         if (iAuswahl == TK_FEHLER_PFAD_ZU_LANG)
-            ZEM_Fehleruserstring("Pfad zu lang");
+            ZEM_Fehleruserstring(SINUS_TEXT_PFAD_ZU_LANG);
         return SINUS_FEHLER_OEFFNEN;
     }
     const int iCode = Sinus_ExportSchreiben(szPfad);

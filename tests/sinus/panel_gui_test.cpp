@@ -161,10 +161,17 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
     EXPECT_EQ(DateiLesen(pfad), inhalt);
     EXPECT_TRUE(gMeldungen.empty());
 
+    // A path longer than 260 bytes is written as the exporter writes it.
+    std::string tief = ordner;
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(mkdir((tief += "/" + std::string(100, 'd')).c_str(), 0700), 0);
+    Exportieren(tief + "/k.txt");
+    EXPECT_EQ(DateiLesen(tief + "/k.txt"), inhalt);
+
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     // Too long for the path area: refused whole, never shortened.
     for (const auto &[ziel, grund] : {std::pair{fifo, "Kein Leser an der Pipe: " + fifo},
-                                      {ordner + "/" + std::string(300, 'a'), std::string("Pfad zu lang")}}) {
+                                      {ordner + "/" + std::string(5000, 'a'), std::string("Pfad zu lang")}}) {
         MeldungenLeeren();
         const auto beginn = std::chrono::steady_clock::now();
         Exportieren(ziel);
