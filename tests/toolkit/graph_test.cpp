@@ -72,7 +72,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
     Achse(g, Qt::Horizontal)->setRange(500.0, 500.5);  // half a sample
     EXPECT_DOUBLE_EQ(g->bis() - g->von(), tk::GraphCtrl::MIN_SPANNE);
     Achse(g, Qt::Vertical)->setRange(40.0, 40.001);  // a rectangle in volts: down to four steps of 0.01 %
-    EXPECT_DOUBLE_EQ(g->yBis() - g->yVon(), tk::GraphCtrl::MIN_Y_SPANNE);
+    EXPECT_NEAR(g->yBis() - g->yVon(), tk::GraphCtrl::MIN_Y_SPANNE, 1e-9);
     EXPECT_NEAR(Achse(g, Qt::Vertical)->min(), 40.0005 - 0.02, 1e-9);
     g->zoomen(5000.0, 15000.0);  // a wide stretch: reduced, and only that stretch
     p = g->gezeichnet();
