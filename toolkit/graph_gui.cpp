@@ -96,8 +96,10 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bo
 {
     auto *serie = new QLineSeries();
     QPen stift(farbe);
-    stift.setWidth(1);
-    stift.setCosmetic(true);
+    // One logical pixel, so that on a scaled screen the curve grows with the
+    // grid instead of staying one device pixel thin.
+    stift.setWidthF(1.0);
+    stift.setCosmetic(false);
     stift.setCapStyle(Qt::FlatCap);
     serie->setPen(stift);
     chart()->addSeries(serie);
