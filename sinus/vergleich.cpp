@@ -23,17 +23,18 @@ struct Soll {
     bool naechste()
     {
         const int iKopf = Sinus_KopfzeilenAnzahl(), iDaten = gSinus.iAnzahlPunkte - 1;
-        const int k = iZeile++;
+        const int k = iZeile;
+        if (k > iKopf + (iDaten > 0 ? iDaten : 0))
+            return false;
+        ++iZeile;
         if (k < iKopf) {
-            std::strcpy(szZeile, Sinus_Kopfzeile(k));
+            TK_TextKopieren(szZeile, ZEILE_GROESSE, Sinus_Kopfzeile(k));
         } else if (k < iKopf + iDaten) {
             Sinus_ExportZeile(szZeile, ZEILE_GROESSE, dZeit, gSinus.pdWerte[k - iKopf + 1], gEingabe.szZeitbasis,
                               gEingabe.iKurvennummer);
             dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
-        } else if (k == iKopf + (iDaten > 0 ? iDaten : 0)) {
-            szZeile[0] = '\0';
         } else {
-            return false;
+            szZeile[0] = '\0';  // the closing empty line
         }
         iLaenge = std::strlen(szZeile);
         szZeile[iLaenge++] = '\n';

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -123,6 +124,52 @@ TEST_F(Export, GroessteKurveZeileFuerZeileUeberAlleBloecke)
     for (int k = 1; k < gSinus.iAnzahlPunkte; ++k, zeit += 0.05 / 1000.0)
         erwartet += (std::snprintf(zeile, sizeof zeile, "%.5f\t%.2f\t50us\t2\n", zeit, gSinus.pdWerte[k]), zeile);
     EXPECT_EQ(DateiLesen(pfad), erwartet + "\n");
+}
+
+TEST_F(Export, ZeitachsenIdealUndVergleichMitDerDatei)
+{
+    Kurve("50us", 1, 4.0895);
+    ASSERT_EQ(Schreiben(), 0);
+    // The readout's time of every data line is the file's, to the digit.
+    const std::string datei = DateiLesen(pfad);
+    char zeile[64];
+    for (int k = 1; k < gSinus.iAnzahlPunkte; k += 997) {
+        std::snprintf(zeile, sizeof zeile, "\n%.5f\t%.2f\t", Sinus_DateiZeit(k, 0.05), gSinus.pdWerte[k]);
+        EXPECT_NE(datei.find(zeile), std::string::npos) << k;
+    }
+    // As exported: the file's lines, one time base apart, the ideal sine starting at 0.
+    Zeitachse a;
+    Sinus_Zeitachse(&gSinus, 0.05, 1, &a);
+    EXPECT_EQ(std::make_tuple(a.iErster, a.iAnzahl, a.dSchrittS), std::make_tuple(1, gSinus.iAnzahlPunkte - 1, 5e-5));
+    double ideal[8192], dx = 0.0;
+    const int n = Sinus_Ideal(&gSinus, &a, ideal, 8192, &dx);
+    EXPECT_DOUBLE_EQ(ideal[0], 50.0);
+    EXPECT_DOUBLE_EQ((n - 1) * dx, a.iAnzahl - 1.0) << "over the whole shown stretch";
+    EXPECT_LE(n, 4.0895 * 64 + 2) << "enough points a period, not one a sample";
+    // As designed: element 1 is the wave's first sample, where the ideal sine starts.
+    Kurve("10ms", 1, 1.0);
+    gSinus.dAmplitude = 80.0;  // unclipped the ideal goes past 100 %
+    Sinus_Zeitachse(&gSinus, 10.0, 0, &a);
+    EXPECT_EQ(std::make_tuple(a.iErster, a.iAnzahl, a.dIdealNullX, a.dIdealPeriodeX), std::make_tuple(0, 22, 1.0, 20.0));
+    const int m = Sinus_Ideal(&gSinus, &a, ideal, 8192, &dx);
+    EXPECT_NEAR(*std::max_element(ideal, ideal + m), 130.0, 0.1);
+    EXPECT_EQ(Sinus_Ideal(&gSinus, &a, ideal, 1, &dx), 0) << "no room, no line";
+
+    // The file against what the records would export now: equal, or the first line that is not.
+    Kurve("10ms", 1, 1.0);
+    ASSERT_EQ(Schreiben(), 0);
+    int iZeile = -1;
+    for (const auto &[inhalt, erwartet] : std::vector<std::pair<std::string, int>>{
+             {DateiLesen(pfad), 0}, {DateiLesen(pfad) + "x", 29}, {DateiLesen(pfad).substr(0, 100), 4},
+             {"# Kurven", 1}}) {
+        DateiSchreiben(ordner + "/v.txt", inhalt);
+        const int fd = open((ordner + "/v.txt").c_str(), O_RDONLY);
+        EXPECT_EQ(Sinus_ExportVergleichen(fd, &iZeile), erwartet == 0 ? 1 : 0);
+        close(fd);
+        if (erwartet) {
+            EXPECT_EQ(iZeile, erwartet) << inhalt.size();
+        }
+    }
 }
 
 TEST(ExportZeile, GleichtPrintfAufDasByteUndWirdNieGekuerzt)
