@@ -183,3 +183,19 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
     Kurvendatei_Zusammenfassung(&gDatei, nullptr, zusammenfassung, sizeof zusammenfassung);
     EXPECT_STREQ(zusammenfassung, "1 Befund; 16359 Datenzeilen, Zeitbasis 50us, Kurve 3, Dauer 0.81790 s");
 }
+
+TEST(Kurvendatei, NotizenZumSignal)
+{
+    Eingabewerte e = {10.0, 8.0, 0.0, 5.0, 5.0, 200.0, 3.0, 9, "10ms", 1};
+    ExportierenUndLesen(e);
+    char notizen[300];
+    Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
+    EXPECT_EQ(std::string(notizen).rfind("Frequenz 5\u00a0Hz (20\u00a0Punkte je Periode); begrenzt: ", 0), 0u)
+        << notizen;
+    size_t i;
+    while ((i = gText.find("\t10ms\t")) != std::string::npos)
+        gText.replace(i, 6, "\t2s\t");
+    Lesen(gText);  // values, but no time base: nothing to say of the signal
+    Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
+    EXPECT_STREQ(notizen, "");
+}

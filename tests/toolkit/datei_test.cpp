@@ -84,6 +84,7 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_EQ(DateiLesen(pfad), "alt\n") << "the old file stands until the new one is whole";
     EXPECT_EQ(CVI_CloseFile(f), 0);
     EXPECT_EQ(DateiLesen(pfad), "abc\nxy\n\n" + lang + "\n1\n2\n");
+    EXPECT_EQ(CVI_CloseFile(f) + WriteLine(f, "x", 1) + TK_ZeilenSchreiben(f, "x\n", 2), -3) << "a closed handle is gone";
     EXPECT_TRUE(IstVerweis(ordner + "/verweis"));
     EXPECT_EQ(Status(pfad).st_mode & 07777, 0640u);
     EXPECT_EQ(Eintraege(ordner), 2u) << "no temporary file is left";
