@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +30,21 @@ const char *Name(const char *szPfad)
 {
     const char *p = std::strrchr(szPfad, '/');
     return p ? p + 1 : szPfad;
+}
+
+// Opens a curve file for reading, or minus the errno. Only a regular file:
+// a device or a pipe could deliver bytes without end and hold the window.
+int Oeffnen(const char *szPfad)
+{
+    const int iDatei = open(szPfad, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (iDatei < 0)
+        return -errno;
+    struct stat st;
+    if (fstat(iDatei, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(iDatei);
+        return -EINVAL;
+    }
+    return iDatei;
 }
 
 // Findings in one message: the first of them with their line numbers.
@@ -59,8 +75,8 @@ int Sinus_KurveOeffnen(void)
                                          0, szPfad, sizeof szPfad);
     if (iAuswahl <= 0)
         return 0;
-    const int iDatei = open(szPfad, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    const int iGelesen = iDatei < 0 ? -errno : Kurvendatei_Lesen(iDatei, &gReferenz);
+    const int iDatei = Oeffnen(szPfad);
+    const int iGelesen = iDatei < 0 ? iDatei : Kurvendatei_Lesen(iDatei, &gReferenz);
     if (iDatei >= 0)
         close(iDatei);
     if (iGelesen < 0) {
@@ -110,8 +126,8 @@ void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
     Kurvendatei_Zusammenfassung(&gReferenz, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     // Read again: what the inputs export changes with every commit.
     int iZeile = 0;
-    const int iDatei = open(gszPfad, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    const int iGleich = iDatei < 0 ? -errno : Sinus_ExportVergleichen(iDatei, &iZeile);
+    const int iDatei = Oeffnen(gszPfad);
+    const int iGleich = iDatei < 0 ? iDatei : Sinus_ExportVergleichen(iDatei, &iZeile);
     if (iDatei >= 0)
         close(iDatei);
     const int iKopf = Sinus_KopfzeilenAnzahl();

@@ -31,6 +31,7 @@ const char *TK_FehlerGrund(int errnum)
     case ENFILE: return "Zu viele offene Dateien";
     case EBADF: return "Deskriptor nicht zum Schreiben offen";
     case ENOMEM: return "Nicht genug Arbeitsspeicher";
+    case EINVAL: return "Keine gewöhnliche Datei";
     default: break;
     }
     static char s_text[40];

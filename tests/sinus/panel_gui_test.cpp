@@ -247,5 +247,9 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
     Sinus_KurveOeffnen();
     EXPECT_NE(MeldungenText().find("Ordner nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos);
+    MeldungenLeeren();
+    gDateiauswahl = {"/dev/zero", 1, {}};  // bytes without end: refused, never read
+    Sinus_KurveOeffnen();
+    EXPECT_NE(MeldungenText().find("Keine gewöhnliche Datei: /dev/zero"), std::string::npos) << MeldungenText();
     Sinus_ReferenzEntfernen();
 }
