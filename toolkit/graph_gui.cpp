@@ -97,9 +97,10 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bo
     auto *serie = new QLineSeries();
     QPen stift(farbe);
     // One logical pixel, so that on a scaled screen the curve grows with the
-    // grid instead of staying one device pixel thin.
-    stift.setWidthF(1.0);
-    stift.setCosmetic(false);
+    // grid instead of staying one device pixel thin; cosmetic, which the
+    // painter draws without stroking a path.
+    stift.setWidthF(devicePixelRatioF());
+    stift.setCosmetic(true);
     stift.setCapStyle(Qt::FlatCap);
     serie->setPen(stift);
     chart()->addSeries(serie);
