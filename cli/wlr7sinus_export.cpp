@@ -173,7 +173,11 @@ int Lesen(int argc, char *argv[], Aufruf &a)
                        ? 0
                        : Melden(EXIT_FEHLER, CLI_TEXT_AUSGABE_FEHLT);
         if (c == PRUEFEN || c == STRENG) {
-            (c == PRUEFEN ? a.bPruefen : a.bStreng) = true;
+            bool &bGesetzt = c == PRUEFEN ? a.bPruefen : a.bStreng;
+            if (bGesetzt)
+                return Melden(EXIT_EINGABE, std::string(c == PRUEFEN ? "--check" : "--strict") +
+                                                " ist mehrfach angegeben; jede Option gilt nur einmal.");
+            bGesetzt = true;
             continue;
         }
         if (c == ':')
@@ -254,6 +258,12 @@ int main(int argc, char *argv[])
 
     gEingabe = a.e;
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
+    if (!Sinus_WerteEndlich(&gSinus)) {
+        std::string text = SINUS_TEXT_NICHT_ENDLICH;
+        for (char &z : text)
+            z = z == '\n' ? ' ' : z;
+        return Melden(EXIT_EINGABE, text);
+    }
     if (!Sinus_PunkteZulaessig(&gSinus)) {
         // The window's refusal with its count, on one line.
         char szText[ZU_VIELE_GROESSE];

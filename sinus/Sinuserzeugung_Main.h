@@ -62,6 +62,9 @@ const char *Zeitbasis_Label(int iIndex);
 int Sinus_Runden(double dWert); /* half up, truncated, at least 1 */
 void Sinus_Ableiten(const Eingabewerte *pEingabe, double dZeitbasisMs, Sinuskurve *pSinus);
 int Sinus_PunkteZulaessig(const Sinuskurve *pSinus);
+/* 1 when amplitude and offset in % are finite numbers; an infinite one
+   would turn into values the sine does not have (100 % at its zeros). */
+int Sinus_WerteEndlich(const Sinuskurve *pSinus);
 int Sinus_AnzahlWerte(const Sinuskurve *pSinus);
 void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl);
 int Sinus_Generieren(void);

@@ -14,6 +14,8 @@
 
 /** Shown when an input set has too many points. */
 extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
+/** Shown when amplitude or offset in % of the maximum voltage is no finite number. */
+extern const char *const SINUS_TEXT_NICHT_ENDLICH;
 /** Title of the too-many-points message. */
 extern const char *const SINUS_TEXT_FEHLER;
 /** Title and text of the warning for a time-base label missing from the table. */

@@ -176,6 +176,11 @@ void FrequenzText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
     char szIst[32], szSoll[32], szTeil[WARNUNG_GROESSE];
     Zahl(p->dFrequenz, szIst, sizeof szIst);
     Zahl(p->dFrequenzSoll, szSoll, sizeof szSoll);
+    // Near the threshold four digits can read alike: then as many as it takes.
+    if (std::strcmp(szIst, szSoll) == 0) {
+        std::snprintf(szIst, sizeof szIst, "%.7g", p->dFrequenz);
+        std::snprintf(szSoll, sizeof szSoll, "%.7g", p->dFrequenzSoll);
+    }
     // Two significant digits for the deviation, but no exponent.
     const double dBetrag = std::fabs(p->dAbweichung);
     int iStellen = 1 - static_cast<int>(std::floor(std::log10(dBetrag)));

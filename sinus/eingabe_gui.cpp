@@ -92,9 +92,13 @@ void Sinus_EingabenLesen(void)
 
     Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
 
-    if (!Sinus_PunkteZulaessig(&gSinus)) {
+    const bool bEndlich = Sinus_WerteEndlich(&gSinus);
+    if (!bEndlich || !Sinus_PunkteZulaessig(&gSinus)) {
         char szText[MELDUNG_GROESSE];
-        Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
+        if (bEndlich)
+            Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
+        else
+            TK_TextKopieren(szText, sizeof szText, SINUS_TEXT_NICHT_ENDLICH);
         MessagePopup(SINUS_TEXT_FEHLER, szText);
         std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
         std::memcpy(&gEingabe, &sicherungEingabe, sizeof gEingabe);

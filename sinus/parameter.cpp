@@ -36,6 +36,11 @@ int Sinus_PunkteZulaessig(const Sinuskurve *pSinus)
     return MAX_KURVENPUNKTE >= dPunkte;  // false for a product that is not a number
 }
 
+int Sinus_WerteEndlich(const Sinuskurve *pSinus)
+{
+    return std::isfinite(pSinus->dAmplitude) && std::isfinite(pSinus->dOffset);
+}
+
 // The coupled quantities: peak and RMS amplitude, frequency and period.
 double Sinus_EffAusDach(double dDach) { return dDach / std::sqrt(2.0); }
 double Sinus_DachAusEff(double dEff) { return std::sqrt(2.0) * dEff; }

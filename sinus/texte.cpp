@@ -7,6 +7,8 @@
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
+const char *const SINUS_TEXT_NICHT_ENDLICH =
+    "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
 const char *const SINUS_TEXT_FEHLER = "Fehler";
 const char *const SINUS_TEXT_WARNUNG = "Warnung";
 const char *const SINUS_TEXT_ZEITBASIS_FEHLT = "Zeitbasis nicht gefunden";

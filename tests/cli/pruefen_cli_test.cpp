@@ -51,6 +51,7 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
     } faelle[] = {
         {{"--period", "125"}, "Frequenz 7.692\u00a0Hz statt 8\u00a0Hz (-3.8\u00a0%); genau mit Zeitbasis 5ms"},
         {{"--frequency", "200"}, "kein Sinus: nur 1\u00a0Punkt je Periode"},
+        {{"--frequency", "20.0021", "--timebase", "1ms"}, "Frequenz 20\u00a0Hz statt 20.0021\u00a0Hz (-0.010\u00a0%)"},
         {{"--peak", "8"}, "begrenzt: "},
     };
     for (const auto &f : faelle) {

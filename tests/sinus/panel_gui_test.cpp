@@ -92,6 +92,10 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     Tippen(AMPLITUDEEFF, "1.7e308");
     EXPECT_EQ(std::make_pair(W(AMPLITUDEEFF), W(AMPLITUDEDACH)), std::make_pair(-4.0 / std::sqrt(2.0), -4.0));
     EXPECT_EQ(Plot(), vorher);
+    // A peak whose percent is infinite: refused with a message, never 100 % at the zeros.
+    Tippen(AMPLITUDEDACH, "1e308");
+    EXPECT_EQ(MeldungenText().rfind("Fehler: Amplitude oder Offset sind in Prozent", 0), 0u) << MeldungenText();
+    EXPECT_EQ(std::make_pair(W(AMPLITUDEDACH), Plot()), std::make_pair(-4.0, vorher));
 }
 
 TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
