@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +39,13 @@ int DateiPruefen(const char *szName)
     const int iDatei = bEingabe ? STDIN_FILENO : open(szName, O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (iDatei < 0)
         return Unlesbar(szName, errno);
+    // A named device can deliver bytes without end: it is no curve file.
+    // Standard input is read as it comes, a terminal included.
+    struct stat st;
+    if (!bEingabe && fstat(iDatei, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))) {
+        close(iDatei);
+        return Unlesbar(szName, ENODEV);
+    }
     const int iGelesen = Kurvendatei_Lesen(iDatei, &gDatei);
     if (!bEingabe)
         close(iDatei);

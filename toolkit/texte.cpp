@@ -32,6 +32,7 @@ const char *TK_FehlerGrund(int errnum)
     case EBADF: return "Deskriptor nicht zum Schreiben offen";
     case ENOMEM: return "Nicht genug Arbeitsspeicher";
     case EINVAL: return "Keine gewöhnliche Datei";
+    case ENODEV: return "Ist ein Gerät, keine Datei";
     default: break;
     }
     static char s_text[40];

@@ -29,6 +29,7 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
         {{"--check", "-"}, 1, "-:1: Datei ist leer\n-: 1 Befund; 0 Datenzeilen, Zeitbasis unbekannt, Kurve "
                               "unbekannt, Dauer unbekannt\n", ""},
         {{"--check", ordner}, 2, "", "wlr7sinus-export: " + ordner + ": Ist ein Ordner\n"},
+        {{"--check", "/dev/zero"}, 2, "", "wlr7sinus-export: /dev/zero: Ist ein Gerät, keine Datei\n"},
         {{"--check"}, 2, "", "wlr7sinus-export: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n"},
         {{"--check", gut, "--curve", "2"}, 2, "",
          "wlr7sinus-export: --check prüft nur Dateien; --curve gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
