@@ -8,6 +8,7 @@
 #include "kopf.h"
 #include "toolkit_kern.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdarg>
@@ -263,9 +264,19 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
     size_t iLaenge = s.iLaenge;
     s.iLaenge = 0;
     if (s.iAbschnitt == SCHLUSS) {
-        Melden(pDatei, iZeile, "Text nach der abschließenden Leerzeile: hier endet die Prüfung");
-        s.iAbschnitt = GESTOPPT;
-        return;
+        // A data line after an empty one: the empty line stood amid the
+        // data, and the check goes on with them.
+        if (bLf && iLaenge > 0 && std::isdigit(static_cast<unsigned char>(szZeile[0]))) {
+            Melden(pDatei, iZeile - 1, "Leerzeile mitten in den Daten");
+            s.iAbschnitt = DATEN;
+        } else if (bLf && iLaenge == 0) {
+            Melden(pDatei, iZeile, "weitere Leerzeile nach der abschließenden");
+            return;
+        } else {
+            Melden(pDatei, iZeile, "Text nach der abschließenden Leerzeile: hier endet die Prüfung");
+            s.iAbschnitt = GESTOPPT;
+            return;
+        }
     }
     if (!bLf) {
         if (iLaenge > static_cast<size_t>(KURVENDATEI_ZEILE_MAX))

@@ -131,7 +131,9 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"# Kurven", "\xEF\xBB\xBF# Kurven", 1, 1, "Datei beginnt mit einer Byte-Order-Mark (BOM)"},
         {"65.45", "65.\x01" "45", 8, 2, "Zeichen 0x01 in Spalte 12 ist kein einfacher Text"},
         {"Sekunden", "Sekünden", 2, 2, "Zeichen 0xC3 in Spalte 25 ist kein einfacher Text"},
-        {"1\n\n", "1\n\n\n", 29, 1, "Text nach der abschließenden Leerzeile: hier endet die Prüfung"},
+        {"1\n\n", "1\n\n\n", 29, 1, "weitere Leerzeile nach der abschließenden"},
+        {"1\n\n", "1\n\nx\n", 29, 1, "Text nach der abschließenden Leerzeile: hier endet die Prüfung"},
+        {"\t1\n0.05000\t100.00", "\t1\n\n0.05000\t100.01", 12, 2, "Leerzeile mitten in den Daten"},  // checked on
         {"Dovarizuz", "Dovarizuz                                                                 ", 1, 1,
          "Zeile länger als 99 Zeichen"},
     };
