@@ -80,7 +80,8 @@ bool Ziffer(char c)
 }
 
 // "digits.decimals" with exactly iNachkomma decimals and 1 to iStellen
-// digits before the point, as a count of the last decimal's units.
+// digits before the point, no leading zero, as a count of the last
+// decimal's units.
 bool FestkommaLesen(const Feld &f, int iNachkomma, int iStellen, long long *piWert)
 {
     const char *p = f.p, *const ende = f.p + f.n;
@@ -91,7 +92,8 @@ bool FestkommaLesen(const Feld &f, int iNachkomma, int iStellen, long long *piWe
             return false;
         iWert = iWert * 10 + (*p - '0');
     }
-    if (iVor == 0 || p == ende || *p != '.' || ende - ++p != iNachkomma)
+    // printf writes no leading zero but the one before the point.
+    if (iVor == 0 || (iVor > 1 && *f.p == '0') || p == ende || *p != '.' || ende - ++p != iNachkomma)
         return false;
     for (; p < ende; ++p) {
         if (!Ziffer(*p))

@@ -113,6 +113,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
                                          "Dezimalpunkt): Komma statt Punkt"},
         {"0.01000\t", "0.0100\t", 8, 1, "Zeit \"0.0100\" nicht in der Form 0.00000"},
         {"\t65.45\t", "\t65.4\t", 8, 1, "Wert \"65.4\" nicht in der Form 0.00 (zwei Nachkommastellen"},
+        {"\t65.45\t", "\t065.45\t", 8, 1, "Wert \"065.45\" nicht in der Form 0.00"},
         {"\t10ms\t1\n", "\t10 ms\t1\n", 7, 1, "unbekannte Zeitbasis \"10 ms\""},
         {"\t1\n0.01000", "\t01\n0.01000", 7, 1, "Kurvennummer \"01\" ist keine Zahl von 1 bis 4"},
         {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
