@@ -1,6 +1,8 @@
 // The batch exporter's default export as a whole process, side by side with
 // a small C program that writes a file of the same size, and the peak
 // resident memory of each (measured from a small parent of its own).
+#include "spitze.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <spawn.h>
@@ -30,21 +32,6 @@ bool Laufen(std::vector<std::string> argumente)
     int status;
     waitpid(kind, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// The peak resident memory of one run, in kB.
-double Spitze(const std::vector<std::string> &argumente)
-{
-    std::string befehl = "'" WLR7_SPITZE "'";
-    for (const std::string &a : argumente)
-        befehl += " '" + a + "'";
-    FILE *p = popen(befehl.c_str(), "r");
-    long kb = -1;
-    if (p && std::fscanf(p, "%ld", &kb) != 1)
-        kb = -1;
-    if (p)
-        pclose(p);
-    return static_cast<double>(kb);
 }
 
 void Messen(benchmark::State &state, const std::vector<std::string> &argumente)

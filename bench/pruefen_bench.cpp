@@ -1,6 +1,8 @@
 // wlr7sinus-export --check as a whole process: on the largest valid curve
 // file (by bytes) and on 200 MB of random bytes without a line end, every
 // byte of which is read; with the peak resident memory of a run.
+#include "spitze.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <fcntl.h>
@@ -45,17 +47,9 @@ int Laufen(std::vector<std::string> argumente)
 // (a child of this large process would count what it shares at the start).
 // A shell in between turns findings into success, which that parent wants;
 // its own peak is below the exporter's.
-double Spitze(const std::string &datei)
+double SpitzePruefen(const std::string &datei)
 {
-    const std::string befehl = "'" WLR7_SPITZE "' /bin/sh -c '\"$0\" --check \"$1\" >/dev/null; exit 0' '" WLR7_EXPORT
-                               "' '" + datei + "'";
-    FILE *p = popen(befehl.c_str(), "r");
-    long kb = -1;
-    if (p && std::fscanf(p, "%ld", &kb) != 1)
-        kb = -1;
-    if (p)
-        pclose(p);
-    return static_cast<double>(kb);
+    return Spitze({"/bin/sh", "-c", "\"$0\" --check \"$1\" >/dev/null; exit 0", WLR7_EXPORT, datei});
 }
 
 void Messen(benchmark::State &state, const std::string &datei, int iErwartet)
@@ -65,7 +59,7 @@ void Messen(benchmark::State &state, const std::string &datei, int iErwartet)
             state.SkipWithError("unerwarteter Exit-Code");
             break;
         }
-    state.counters["SpitzeKB"] = Spitze(datei);
+    state.counters["SpitzeKB"] = SpitzePruefen(datei);
     unlink(datei.c_str());
 }
 

@@ -33,6 +33,9 @@ extern const char *const SINUS_TEXT_REFERENZ_TITEL;
 extern const char *const SINUS_TEXT_REFERENZ_UNLESBAR;
 /** The status line's word for a reference that is what the inputs export. */
 extern const char *const SINUS_TEXT_REFERENZ_GLEICH;
+/** Title of the report picture's file dialog, and the start of the message when it cannot be written. */
+extern const char *const SINUS_TEXT_BERICHT_TITEL;
+extern const char *const SINUS_TEXT_BERICHT_FEHLER;
 /** Reason given when a data line does not fit its area. */
 extern const char *const SINUS_TEXT_ZEILE_ZU_LANG;
 /** Reason given when the chosen path does not fit. */

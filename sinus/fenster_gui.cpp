@@ -90,15 +90,15 @@ int Sinus_Wiederholen(void)
 void Sinus_GrafikSpeichern(void)
 {
     static char szPfad[PFAD_GROESSE];
-    if (FileSelectPopup("", "*.png", "*.png;*.svg", "Grafik speichern", 1, 0, 0, 1, 1, szPfad, sizeof szPfad) <= 0)
+    if (FileSelectPopup("", "*.png", "*.png;*.svg", SINUS_TEXT_BERICHT_TITEL, 1, 0, 0, 1, 1, szPfad, sizeof szPfad) <= 0)
         return;
     char szTitel[STATUS_GROESSE], szStatus[STATUS_GROESSE];
     Sinus_BerichtTitel(&gEingabe, Sinus_Analyse(), szTitel, sizeof szTitel);
     GetCtrlVal(gPanelMain, STATUSZEILE, szStatus, sizeof szStatus);
     if (TK_BerichtSpeichern(gPanelMain, GRAPH, szTitel, szStatus, szPfad) != 0) {
         static char szText[PFAD_GROESSE + 100];
-        TK_TextKopieren(szText, sizeof szText, "Die Grafik konnte nicht gespeichert werden:\n");
+        TK_TextKopieren(szText, sizeof szText, SINUS_TEXT_BERICHT_FEHLER);
         TK_TextAnhaengen(szText, sizeof szText, szPfad);
-        MessagePopup("Fehler", szText);
+        MessagePopup(SINUS_TEXT_FEHLER, szText);
     }
 }

@@ -19,6 +19,8 @@ const char *const SINUS_TEXT_PFAD_ZU_LANG = "Pfad zu lang";
 const char *const SINUS_TEXT_REFERENZ_TITEL = "Kurve öffnen";
 const char *const SINUS_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
 const char *const SINUS_TEXT_REFERENZ_GLEICH = "Byte für Byte der Export der Eingaben";
+const char *const SINUS_TEXT_BERICHT_TITEL = "Grafik speichern";
+const char *const SINUS_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
 const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
 
 #include "toolkit_kern.h"

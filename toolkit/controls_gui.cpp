@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
-#include <QRegularExpression>
 
 namespace {
 
@@ -220,10 +219,9 @@ int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::si
         return TK_FEHLER_ARGUMENT;
     QString text;
     if (attribute == ATTR_LABEL_TEXT) {
-        // The label whose buddy the control is, its mnemonic and line breaks as a reader sees them.
-        for (QLabel *l : w->window()->findChildren<QLabel *>())
-            if (l->buddy() == w)
-                text = l->text().remove(QRegularExpression(QStringLiteral("&(?!&)"))).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        // The label whose buddy the control is, as a reader sees it.
+        if (QLabel *l = tk::label(panel, control))
+            text = tk::labelName(l->text(), true);
     } else if (attribute == ATTR_TOOLTIP_TEXT) {
         text = w->toolTip();
     } else {
