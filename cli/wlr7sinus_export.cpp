@@ -4,6 +4,7 @@
 #include "Sinusanalyse.h"
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
+#include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
 #include "cli_texte.h"
 #include "pruefen.h"
@@ -256,43 +257,32 @@ int main(int argc, char *argv[])
     if (!a.szAusgabe)
         return Melden(EXIT_EINGABE, CLI_TEXT_OHNE_AUSGABE);
 
-    gEingabe = a.e;
-    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
-    if (!Sinus_WerteEndlich(&gSinus)) {
-        std::string text = SINUS_TEXT_NICHT_ENDLICH;
-        for (char &z : text)
-            z = z == '\n' ? ' ' : z;
-        return Melden(EXIT_EINGABE, text);
-    }
-    if (!Sinus_PunkteZulaessig(&gSinus)) {
+    // The window's step on records of the exporter's own.
+    static Sinuskurve kurve;
+    static Kurvenanalyse analyse;
+    Schrittbericht bericht;
+    int iCode = Sinus_Schritt(&a.e, &kurve, &analyse, &bericht);
+    if (iCode == SCHRITT_NICHT_ENDLICH || iCode == SCHRITT_ZU_VIELE_PUNKTE) {
         // The window's refusal with its count, on one line.
         char szText[ZU_VIELE_GROESSE];
-        Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
-        std::string text;
-        for (const char *p = szText; *p; ++p)
-            if (*p != '\n')
-                text += *p;
-            else if (p[1] != '\n')
-                text += ' ';
-        return Melden(EXIT_FEHLER, text);
+        Sinus_SchrittText(&bericht, szText, sizeof szText);
+        TK_TextEineZeile(szText);
+        return Melden(iCode == SCHRITT_NICHT_ENDLICH ? EXIT_EINGABE : EXIT_FEHLER, szText);
     }
-    int iCode = Sinus_Generieren();
     if (iCode == 0) {
         // What the rig will play where it differs from what was asked:
         // said on standard error; under --strict nothing is written.
-        static Kurvenanalyse analyse;
-        Analyse_Kurve(&gEingabe, &gSinus, &analyse);
         char szWarnungen[WARNUNGEN_GROESSE];
         const int iWarnungen = Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen);
         for (char *p = std::strtok(szWarnungen, "\n"); p && iWarnungen > 0; p = std::strtok(nullptr, "\n"))
             std::fprintf(stderr, "%s: %s%s\n", CLI_PROGRAMM, CLI_TEXT_WARNUNG, p);
         if (iWarnungen > 0 && a.bStreng) {
-            Sinus_Freigeben();
+            Sinus_KurveFreigeben(&kurve);
             return EXIT_WARNUNG;
         }
-        iCode = Sinus_ExportSchreiben(a.szAusgabe);
+        iCode = Sinus_ExportSchreiben(a.szAusgabe, &a.e, &kurve);
     }
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&kurve);
     if (iCode != 0) {
         // The catalogue's text first, then the reason and the path.
         std::string text = ZEM_Fehlermeldung(iCode);

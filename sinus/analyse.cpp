@@ -4,6 +4,7 @@
 // under the file's two decimals leave no sine; the limits cut the crests.
 #include "Sinusanalyse.h"
 
+#include "Kurvenformat.h"
 #include "toolkit_kern.h"
 
 #include <cmath>
@@ -22,19 +23,11 @@ const double GANZ_TOLERANZ = 1e-9;       // relative: a ratio this close to a wh
 const long long HUNDERTSTEL_OBEN = 10000; // 100.00 in hundredths
 const double PROZENT_JE_HUNDERTSTEL = 0.01;
 
-// The value field of the data line that the export forms for @p dWert.
+// The value field as the data line shows it ("65.45").
 void Feld(double dWert, char *szFeld, size_t iGroesse)
 {
-    char szZeile[ZEILE_GROESSE];
-    szFeld[0] = '\0';
-    if (!Sinus_ExportZeile(szZeile, sizeof szZeile, 0.0, dWert, "", 0))
-        return;
-    const char *p = std::strchr(szZeile, '\t') + 1;
-    const size_t n = static_cast<size_t>(std::strchr(p, '\t') - p);
-    if (n < iGroesse) {
-        std::memcpy(szFeld, p, n);
-        szFeld[n] = '\0';
-    }
+    const long long h = Kurvenformat_Hundertstel(dWert);
+    std::snprintf(szFeld, iGroesse, "%s%lld.%02lld", h < 0 ? "-" : "", std::llabs(h) / 100, std::llabs(h) % 100);
 }
 
 // Whether the file shows @p dWert as @p szGrenze ("100.00" or "0.00");

@@ -2,13 +2,14 @@
 // from the records.
 #include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
-#include "kopf.h"
+#include "Kurvenformat.h"
 
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char *const SINUS_TEXT_NICHT_ENDLICH =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
+const char *const SINUS_TEXT_ABGELEHNT = "Abgelehnt, die vorigen Eingaben gelten: ";
 const char *const SINUS_TEXT_FEHLER = "Fehler";
 const char *const SINUS_TEXT_WARNUNG = "Warnung";
 const char *const SINUS_TEXT_ZEITBASIS_FEHLT = "Zeitbasis nicht gefunden";
@@ -29,22 +30,6 @@ const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// The closing empty line after the samples.
-const int EXPORT_SCHLUSS = 1;
-
-}  // namespace
-
-void Sinus_ZuVielePunkteText(const Sinuskurve *pSinus, char *szText, size_t iGroesse)
-{
-    const double dPunkte = static_cast<double>(pSinus->iPunkteProPeriode) * pSinus->dPerioden;
-    char szZeile[96];
-    std::snprintf(szZeile, sizeof szZeile, "\n\n%.10g Punkte, höchstens %.0f", dPunkte, MAX_KURVENPUNKTE);
-    TK_TextKopieren(szText, iGroesse, SINUS_TEXT_ZU_VIELE_PUNKTE);
-    TK_TextAnhaengen(szText, iGroesse, szZeile);
-}
-
 void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
                           char *szText, size_t iGroesse)
 {
@@ -54,16 +39,11 @@ void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMa
     TK_TextKopieren(szText, iGroesse, sz);
 }
 
-int Sinus_ExportZeilen(const Sinuskurve *pSinus)
-{
-    return Sinus_KopfzeilenAnzahl() + (pSinus->iAnzahlPunkte > 1 ? pSinus->iAnzahlPunkte - 1 : 0) + EXPORT_SCHLUSS;
-}
-
 void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText, size_t iGroesse)
 {
     const char *szName = std::strrchr(szPfad, '/');
     char szZahl[48];
-    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Sinus_ExportZeilen(pSinus));
+    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Kurvenformat_Zeilen(pSinus->iAnzahlPunkte));
     TK_TextKopieren(szText, iGroesse, "Exportiert: ");
     TK_TextAnhaengen(szText, iGroesse, szName && szName[1] ? szName + 1 : szPfad);
     TK_TextAnhaengen(szText, iGroesse, szZahl);

@@ -1,5 +1,6 @@
 // The curve as the rig plays it: the analysis against what the export lines
 // themselves hold, over many random input sets, and the warning texts.
+#include "Kurvenformat.h"
 #include "Sinusanalyse.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ struct Datei {
     {
         e = {umax, dach, 0.0, offset, frequenz, Sinus_PeriodeAusFrequenz(frequenz), perioden, 0, "", 1};
         std::snprintf(e.szZeitbasis, sizeof e.szZeitbasis, "%s", zeitbasis);
-        const double tb = Zeitbasis_Ermitteln(zeitbasis);
+        const double tb = Zeitbasis_Ms(zeitbasis);
         Sinus_Ableiten(&e, tb, &s);
         w.resize(static_cast<size_t>(s.iAnzahlPunkte = Sinus_AnzahlWerte(&s)));
         Sinus_WerteFuellen(&s, s.pdWerte = w.data(), s.iAnzahlPunkte);
@@ -32,7 +33,7 @@ struct Datei {
         char zeile[100], feld[20];
         double t = 0.0, sek;
         for (size_t i = 1; i < w.size(); ++i, t += tb / 1000.0) {
-            Sinus_ExportZeile(zeile, sizeof zeile, t, w[i], e.szZeitbasis, 1);
+            Kurvenformat_Datenzeile(zeile, sizeof zeile, t, w[i], e.szZeitbasis, 1);
             EXPECT_EQ(std::sscanf(zeile, "%lf\t%19[^\t]", &sek, feld), 2) << zeile;
             zeit.push_back(sek), felder.push_back(feld), werte.push_back(std::atof(feld));
         }
@@ -67,7 +68,7 @@ TEST(Analyse, StimmtMitDenZeilenDerDateiUeberein)
     int geprueft = 0, mitPeriode = 0, ohneSinus = 0, begrenzt = 0;
     for (int satz = 0; satz < 400; ++satz) {
         const char *zeitbasis = Zeitbasis_Label(static_cast<int>(zufall() % 17));
-        const double tb = Zeitbasis_Ermitteln(zeitbasis), umax = std::exp(gleich(0.0, 7.0));
+        const double tb = Zeitbasis_Ms(zeitbasis), umax = std::exp(gleich(0.0, 7.0));
         const double proPeriode = std::exp(gleich(-1.0, 5.5)), frequenz = 1000.0 / (proPeriode * tb);
         const double dach = umax * (zufall() % 8 == 0 ? gleich(-2e-4, 2e-4) : gleich(-1.2, 1.2));
         const double offset = umax * gleich(-0.3, 1.3), perioden = std::exp(gleich(-3.0, 3.0));
@@ -167,7 +168,7 @@ TEST(Analyse, BegrenzungAusDenWertenEinerDatei)
     for (const auto &f : faelle) {
         const Datei d(10, f.dach, f.offset, 5, 2, f.zeitbasis);
         Kurvenanalyse a;
-        Analyse_Werte(d.werte.data(), static_cast<int>(d.werte.size()), Zeitbasis_Ermitteln(f.zeitbasis), 10, &a);
+        Analyse_Werte(d.werte.data(), static_cast<int>(d.werte.size()), Zeitbasis_Ms(f.zeitbasis), 10, &a);
         EXPECT_EQ(std::make_tuple(a.iPunkteProPeriode, a.iBegrenztOben, a.iBegrenztUnten),
                   std::make_tuple(f.pro, d.a.iBegrenztOben, d.a.iBegrenztUnten))
             << f.dach << " V on " << f.offset << " V, " << f.zeitbasis;

@@ -2,6 +2,7 @@
 // formed from the records.
 #include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
+#include "Sinusschritt.h"
 #include "verlauf.h"
 
 #include <gtest/gtest.h>
@@ -62,9 +63,13 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
 {
     char sz[400];
     Sinuskurve s{};
-    s.iPunkteProPeriode = 65433, s.dPerioden = 0.25;
-    Sinus_ZuVielePunkteText(&s, sz, sizeof sz);
+    // 500us, 32716.5 ms: 65433 points a period, 0.25 periods, just over the limit.
+    Eingabewerte zuViele{10.0, 5.0, 0.0, 5.0, 0.0, 32716.5, 0.25, 3, "500us", 1};
+    Schrittbericht b;
+    EXPECT_EQ(Sinus_Schritt(&zuViele, &s, nullptr, &b), SCHRITT_ZU_VIELE_PUNKTE);
+    Sinus_SchrittText(&b, sz, sizeof sz);
     EXPECT_EQ(std::string(sz), std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + "\n\n16358.25 Punkte, höchstens 16358");
+    EXPECT_EQ(s.pdWerte, nullptr) << "a refusal leaves the caller's curve";
     Sinus_BegrenzungText(30000, 20000, 0.02, 20000, "Hz", sz, sizeof sz);
     EXPECT_STREQ(sz, "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)");
     Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
