@@ -120,6 +120,16 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
     EXPECT_EQ(gMeldungen.size(), 2u);
     EXPECT_EQ(std::make_pair(W(FREQUENZ), W(PERIODENDAUER)), std::make_pair(5.0, 200.0)) << "the partner too";
     EXPECT_EQ(Plot(), kurve);
+    EXPECT_NE(A(STATUSZEILE).find("\nAbgelehnt, die vorigen Eingaben gelten: Die Kurve besteht aus zu vielen "
+                                  "Punkten. Reduzieren"), std::string::npos) << A(STATUSZEILE);
+    EXPECT_NE(A(STATUSZEILE).find("Zeitbasis. 20447.5 Punkte, höchstens 16358"), std::string::npos);
+    // A value pulled into its range and then refused is no range note: the old value is back.
+    Tippen(ANZAHLPERIODEN, "1000");
+    EXPECT_EQ(W(ANZAHLPERIODEN), 4.0895);
+    EXPECT_EQ(A(STATUSZEILE).find("begrenzt"), std::string::npos) << A(STATUSZEILE);
+    EXPECT_NE(A(STATUSZEILE).find("Abgelehnt"), std::string::npos);
+    Tippen(OFFSET, "5");
+    EXPECT_EQ(A(STATUSZEILE).find("Abgelehnt"), std::string::npos) << "only until the next commit";
 
     for (int ereignis : {0, 2, 8, 9, 11})  // only the commit counts
         EXPECT_EQ(Eingabe(gPanelMain, OFFSET, ereignis, nullptr, 0, 0) |
@@ -127,7 +137,7 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
     EXPECT_TRUE(gDateiauswahl.titel.empty());
     TK_RingWaehlen(gPanelMain, KURVENNUMMER, 2);
     EXPECT_EQ(gEingabe.iKurvennummer, 3);
-    EXPECT_EQ(gMeldungen.size(), 2u);
+    EXPECT_EQ(gMeldungen.size(), 3u);
 }
 
 TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
@@ -137,6 +147,10 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
     EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
+    Sinus_ZeitachseSetzen(1);  // data line k is element k: the marks move with the curve
+    ASSERT_EQ(marken.size(), 2u);
+    EXPECT_EQ(std::make_tuple(marken[0].von, marken[0].bis, marken[1].von), std::make_tuple(3, 7, 13));
+    Sinus_ZeitachseSetzen(0);
 
     const double *alt = gSinus.pdWerte;
     gReallocVersagt = true;

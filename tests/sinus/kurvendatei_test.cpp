@@ -120,6 +120,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"\t65.45\t", "\t065.45\t", 8, 1, "Wert \"065.45\" nicht in der Form 0.00"},
         {"\t10ms\t1\n", "\t10 ms\t1\n", 7, 1, "unbekannte Zeitbasis \"10 ms\""},
         {"\t1\n0.01000", "\t01\n0.01000", 7, 1, "Kurvennummer \"01\" ist keine Zahl von 1 bis 4"},
+        {"\t1\n0.01000", "\t5\n0.01000", 7, 1, "Kurvennummer \"5\" ist keine Zahl von 1 bis 4"},
         {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
         {"0.05000\t", "0.05001\t", 0, 0, ""},  // within the rounding of a running sum
         {"0.05000\t", "0.05002\t", 12, 2, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
