@@ -1,6 +1,7 @@
 // Undo and redo of accepted inputs on the panel.
 #include "Sinuserzeugung_gui.h"
 
+#include "Sinuseingaben.h"
 #include "ZEM_errorV3.h"
 #include "toolkit_gui.h"
 #include "verlauf.h"
@@ -9,6 +10,8 @@
 #include <cstring>
 
 namespace {
+
+const size_t MENU_GROESSE = 120;
 
 // Puts the inputs of one step on the panel and redraws their curve.
 void Zeigen(const Eingabewerte *pStufe)
@@ -45,11 +48,28 @@ void Sinus_Festhalten(const Eingabewerte *pVorher)
     Sinus_VerlaufZeigen();
 }
 
+// Each item names the step it goes to ("Rückgängig: Frequenz 8 → 5 Hz") and
+// is greyed out where there is none.
 void Sinus_VerlaufZeigen(void)
 {
     const bool bPasst = VerlaufPasst();
-    TK_MenuDimmen(gPanelMain, RUECKGAENGIG, !(bPasst && gVerlauf.iPosition > 0));
-    TK_MenuDimmen(gPanelMain, WIEDERHOLEN, !(bPasst && gVerlauf.iPosition + 1 < gVerlauf.iAnzahl));
+    const struct {
+        int iItem, iRichtung;
+        const char *szName;
+    } items[] = {{RUECKGAENGIG, -1, SINUS_TEXT_RUECKGAENGIG}, {WIEDERHOLEN, 1, SINUS_TEXT_WIEDERHOLEN}};
+    for (const auto &item : items) {
+        Eingabewerte stufe;
+        const bool bDa = bPasst && Sinus_VerlaufNachbar(item.iRichtung, &stufe);
+        char szText[MENU_GROESSE], szAenderung[MENU_GROESSE];
+        TK_TextKopieren(szText, sizeof szText, item.szName);
+        if (bDa) {
+            Eingaben_AenderungText(&gEingabe, &stufe, szAenderung, sizeof szAenderung);
+            TK_TextAnhaengen(szText, sizeof szText, ": ");
+            TK_TextAnhaengen(szText, sizeof szText, szAenderung);
+        }
+        TK_MenuText(gPanelMain, item.iItem, szText);
+        TK_MenuDimmen(gPanelMain, item.iItem, !bDa);
+    }
 }
 
 int Sinus_Rueckgaengig(void)

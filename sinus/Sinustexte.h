@@ -22,6 +22,9 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 const size_t SINUS_ZEILE_GROESSE = 160;
 /** Shown when amplitude or offset in % of the maximum voltage is no finite number. */
 extern const char *const SINUS_TEXT_NICHT_ENDLICH;
+/** Bearbeiten's items, the step they go to added after a colon. */
+extern const char *const SINUS_TEXT_RUECKGAENGIG;
+extern const char *const SINUS_TEXT_WIEDERHOLEN;
 /** Put before a refusal's words in the status line. */
 extern const char *const SINUS_TEXT_ABGELEHNT;
 /** Title of the too-many-points message. */

@@ -9,6 +9,8 @@ const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char *const SINUS_TEXT_NICHT_ENDLICH =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
+const char *const SINUS_TEXT_RUECKGAENGIG = "&Rückgängig";
+const char *const SINUS_TEXT_WIEDERHOLEN = "&Wiederholen";
 const char *const SINUS_TEXT_ABGELEHNT = "Abgelehnt, die vorigen Eingaben gelten: ";
 const char *const SINUS_TEXT_FEHLER = "Fehler";
 const char *const SINUS_TEXT_WARNUNG = "Warnung";

@@ -190,6 +190,8 @@ enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 
 /** Menu item of a panel's menu bar: greyed out (@p dimmed != 0) or usable, shortcut included. */
 int TK_MenuDimmen(int panel, int menuItem, int dimmed);
+/** Sets the text of menu item @p menuItem (an '&' marks its mnemonic); 0, or a negative code. */
+int TK_MenuText(int panel, int menuItem, const char *text);
 
 /** @name Popups */
 ///@{

@@ -126,6 +126,11 @@ TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
     };
     EXPECT_EQ(std::make_pair(nutzbar("RUECKGAENGIG"), nutzbar("WIEDERHOLEN")), std::make_pair(false, true))
         << "nothing left to undo";
+    auto text = [](const char *name) {
+        return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name))->text().toStdString();
+    };
+    EXPECT_EQ(std::make_pair(text("RUECKGAENGIG"), text("WIEDERHOLEN")),
+              std::make_pair(std::string("&Rückgängig"), std::string("&Wiederholen: Offset 5 → 1 V")));
     Tasten("Ctrl+Shift+Z Ctrl+Shift+Z");
     EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER), gEingabe.dFrequenz),
               std::make_tuple(1.0, 0.5, 2000.0, 0.5));

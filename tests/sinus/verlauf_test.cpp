@@ -1,6 +1,7 @@
 // The undo history as a ring of input records, and the window's texts
 // formed from the records.
 #include "Sinusanalyse.h"
+#include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "Sinusschritt.h"
 #include "verlauf.h"
@@ -87,4 +88,32 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     a.bSinus = 1, a.dFrequenz = 4.0, a.dAbweichung = -3.0;
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
     EXPECT_NE(std::string(sz).find("Frequenz 4.123456789 Hz (in der Datei 4 Hz) · Zeitbasis"), std::string::npos);
+}
+
+TEST(Verlauf, DieAenderungEinesSchrittsInWorten)
+{
+    Eingabewerte a;
+    Eingaben_Vorgaben(&a);
+    char sz[80] = "x";
+    Eingaben_AenderungText(&a, &a, sz, sizeof sz);
+    EXPECT_STREQ(sz, "") << "nothing changed";
+    const struct { void (*aendern)(Eingabewerte &); const char *text; } faelle[] = {
+        {[](Eingabewerte &e) { e.dFrequenz = 8.0, e.dPeriodendauer = 125.0; }, "Frequenz 5 \u2192 8 Hz"},
+        {[](Eingabewerte &e) { e.dAnzahlPerioden = 2.5; }, "Perioden 1 \u2192 2.5"},
+        {[](Eingabewerte &e) { e.dAmplitudeEff = 2.0, e.dAmplitudeDach = 2.8284271247461903; },
+         "Amplitude 5 \u2192 2.828427125 V"},  // the first field that differs names the step
+        {[](Eingabewerte &e) { std::snprintf(e.szZeitbasis, sizeof e.szZeitbasis, "5ms"), e.iZeitbasisIndex = 8; },
+         "Zeitbasis 10ms \u2192 5ms"},
+        {[](Eingabewerte &e) { e.iKurvennummer = 3; }, "Kurve 1 \u2192 3"},
+    };
+    for (const auto &f : faelle) {
+        Eingabewerte b = a;
+        f.aendern(b);
+        Eingaben_AenderungText(&a, &b, sz, sizeof sz);
+        EXPECT_STREQ(sz, f.text);
+    }
+    Eingabewerte b = a;
+    b.dUmax = 12.5;
+    Eingaben_AenderungText(&a, &b, sz, 12);  // bounded
+    EXPECT_STREQ(sz, "WLR-7 Ausga");
 }
