@@ -38,8 +38,13 @@ int Sinus_Berechnen(void)
 
 void Sinus_Zeichnen(void)
 {
+    // A reference lies on the file's time axis: the curve is drawn on the
+    // same one while it is shown, so that an equal file lies exactly on it.
+    const int bReferenz = Sinus_ReferenzDa();
+    TK_MenuHaken(gPanelMain, ZEITACHSE, gFenster.bWieExportiert || bReferenz);
+    TK_MenuDimmen(gPanelMain, ZEITACHSE, bReferenz);
     Zeitachse &achse = gFenster.achse;
-    Sinus_Zeitachse(&gSinus, Zeitbasis_Ms(gEingabe.szZeitbasis), gFenster.bWieExportiert, &achse);
+    Sinus_Zeitachse(&gSinus, Zeitbasis_Ms(gEingabe.szZeitbasis), gFenster.bWieExportiert || bReferenz, &achse);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, 1.0 / gSinus.dFaktor);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, achse.dSchrittS);
     DeleteGraphPlot(gPanelMain, GRAPH, -1, 1);

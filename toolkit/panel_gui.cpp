@@ -389,6 +389,20 @@ int TK_MenuText(int handle, int menuItem, const char *text)
     return TK_FEHLER_CONTROL;
 }
 
+int TK_MenuHaken(int handle, int menuItem, int checked)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (QAction *a : p->fenster->findChildren<QAction *>())
+        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
+            const QSignalBlocker still(a);  // set from code: no menu event
+            a->setChecked(checked != 0);
+            return 0;
+        }
+    return TK_FEHLER_CONTROL;
+}
+
 int TK_MenuDimmen(int handle, int menuItem, int dimmed)
 {
     tk::Panel *p = tk::panel(handle);

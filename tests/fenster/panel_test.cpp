@@ -8,6 +8,7 @@
 #include "seams.h"
 #include "wlr7sinus_uir.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QtCharts/QChart>
 #include <QtTest/QTest>
@@ -246,13 +247,25 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     EXPECT_TRUE(gMeldungen.empty()) << "a clean file has nothing to say";
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 3);
     EXPECT_NE(A(STATUSZEILE).find("\nReferenz k.txt: keine Befunde; 21 Datenzeilen, Zeitbasis 10ms, Kurve 1, Dauer "
-                                  "0.20000 s · Byte für Byte der Export der Eingaben"),
+                                  "0.20000 s · ist Byte für Byte der Export der Eingaben"),
               std::string::npos)
         << A(STATUSZEILE);
+    // The curve on the file's own axis while the reference is there: an equal file lies on it.
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01);
+    ASSERT_TRUE(g->werte(1) && g->werte(2));
+    ASSERT_EQ(g->werte(1)->size(), g->werte(2)->size()) << "the same lines at the same times";
+    for (size_t i = 0; i < g->werte(1)->size(); ++i)
+        EXPECT_NEAR((*g->werte(1))[i], (*g->werte(2))[i], 0.005) << i;
+    QAction *achse = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("ZEITACHSE"));
+    ASSERT_TRUE(achse);
+    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, false));
     Tippen(AMPLITUDEDACH, "4");  // the first line stays 50.00, the second differs
     EXPECT_NE(A(STATUSZEILE).find("weicht ab Datenzeile 2 vom Export der Eingaben ab"), std::string::npos);
     Sinus_ReferenzEntfernen();
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
+    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(false, true));
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the designed axis is back: 200 ms over 20 samples";
     EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
 
     // A file cut off: its findings in one message, the reference shown all the same.

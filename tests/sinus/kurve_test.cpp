@@ -135,6 +135,11 @@ TEST(Kurve, StatuszeileUndBegrenzteStrecken)
               "12 von 16358~Punkten · 6~Punkte je Periode · Schritt 50~µs · Dauer 600~µs");
     EXPECT_EQ(Kurve(10, 5, 5, 125, 1, 10).Status(), "13 von 16358~Punkten · 13~Punkte je Periode · Schritt 10~ms · "
                                                     "Dauer 130~ms · Frequenz in der Datei 7.692~Hz");
+    // From a minute on in hours, minutes and seconds.
+    EXPECT_NE(Kurve(10, 5, 5, 10000, 10, 1000).Status().find("Schritt 1~s · Dauer 1~min 40~s"), std::string::npos);
+    EXPECT_NE(Kurve(10, 5, 5, 50000, 16, 60000).Status().find("Schritt 1~min · Dauer 16~min"), std::string::npos);
+    EXPECT_NE(Kurve(10, 5, 5, 50000, 100, 60000).Status().find("Dauer 1~h 40~min"), std::string::npos);
+    EXPECT_NE(Kurve(10, 5, 5, 1000, 60.15, 100).Status().find("Dauer 1~min 0.2~s"), std::string::npos);
     Kurve leer(10, 5, 5, 200, 1, 10);
     leer.s.iAnzahlPunkte = 0;  // as after a failed allocation
     EXPECT_EQ(leer.Status(), "Keine Kurve");
