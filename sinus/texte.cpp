@@ -3,6 +3,8 @@
 #include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
 #include "Kurvenformat.h"
+#include "Sinuseingaben.h"
+#include "wlr7sinus_uir.h"
 
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
@@ -53,18 +55,21 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 
 void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
+    // Each number as its field shows it, with the field's decimals.
+    auto stellen = [](int iControl) { return Eingaben_ZuControl(iControl)->iStellen; };
     char sz[400];
     std::snprintf(sz, sizeof sz,
-                  "WLR-7 max. %.6g V · Amplitude %.6g V^ (%.6g Veff) · Offset %.6g V · Frequenz %.10g Hz",
-                  pEingabe->dUmax, pEingabe->dAmplitudeDach, pEingabe->dAmplitudeEff, pEingabe->dOffset,
-                  pEingabe->dFrequenz);
+                  "WLR-7 max. %.*f V · Amplitude %.*f V^ (%.*f Veff) · Offset %.*f V · Frequenz %.*f Hz",
+                  stellen(WLR7UMAX), pEingabe->dUmax, stellen(AMPLITUDEDACH), pEingabe->dAmplitudeDach,
+                  stellen(AMPLITUDEEFF), pEingabe->dAmplitudeEff, stellen(OFFSET), pEingabe->dOffset,
+                  stellen(FREQUENZ), pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
     if (pAnalyse && pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 &&
         std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
         std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
-    std::snprintf(sz, sizeof sz, " · Zeitbasis %s · Kurve %d", pEingabe->szZeitbasis,
-                  static_cast<int>(pEingabe->iKurvennummer));
+    std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),
+                  pEingabe->dAnzahlPerioden, pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, sz);
 }

@@ -83,11 +83,11 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     Eingabewerte e{10.0, 5.0, 3.5355339059327373, -5.0, 4.123456789, 242.5, 1.0, 9, "10ms", 3};
     Kurvenanalyse a{};
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
-    EXPECT_STREQ(sz, "WLR-7 max. 10 V · Amplitude 5 V^ (3.53553 Veff) · Offset -5 V · Frequenz 4.123456789 Hz · "
-                     "Zeitbasis 10ms · Kurve 3");
+    EXPECT_STREQ(sz, "WLR-7 max. 10.000 V · Amplitude 5.000 V^ (3.536 Veff) · Offset -5.000 V · Frequenz 4.12 Hz · "
+                     "Perioden 1.00 · Zeitbasis 10ms · Kurve 3") << "as the fields show them";
     a.bSinus = 1, a.dFrequenz = 4.0, a.dAbweichung = -3.0;
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
-    EXPECT_NE(std::string(sz).find("Frequenz 4.123456789 Hz (in der Datei 4 Hz) · Zeitbasis"), std::string::npos);
+    EXPECT_NE(std::string(sz).find("Frequenz 4.12 Hz (in der Datei 4 Hz) · Perioden"), std::string::npos);
 }
 
 TEST(Verlauf, DieAenderungEinesSchrittsInWorten)
