@@ -214,8 +214,12 @@ int AmDeskriptor(int fd, Datei &d)
     // Without the lock nothing this run wrote is taken back: another
     // writer may have appended after it.
     d.gesperrt = Sperren(fd) == 0;
-    if (::fstat(fd, &st) != 0)
-        return Fehler(errno);
+    if (::fstat(fd, &st) != 0) {
+        const int e = errno;
+        if (d.gesperrt)
+            ::flock(fd, LOCK_UN);
+        return Fehler(e);
+    }
     d.altLaenge = st.st_size;
     const off_t stelle = ::lseek(fd, 0, SEEK_CUR);
     d.beginn = (flags & O_APPEND) || stelle < 0 ? st.st_size : stelle;

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
@@ -278,13 +279,19 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     symlink(("/proc/self/./fd/" + n).c_str(), (ordner + "/verweis2").c_str());
     const std::string pfade[] = {"/dev/fd/" + n, "/proc/self/fd/" + n, ordner + "/verweis", ordner + "/verweis2",
                                  "/proc/thread-self/fd/" + n, "/proc/self/fd//" + n, "/dev/fd/../fd/" + n,
-                                 "/proc/" + std::to_string(getpid()) + "/task/" + std::to_string(gettid()) + "/fd/" + n};
+                                 "/proc/" + std::to_string(getpid()) + "/task/" + std::to_string(gettid()) +
+                                     "/fd/" + n};
     std::string erwartet = "L1\n";
     for (const std::string &pfad : pfade) {
         EXPECT_EQ(Exportieren(pfad, "x\n"), 0) << pfad;
         erwartet += "x\n";
     }
-    EXPECT_EQ(DateiLesen(log), erwartet) << "appended where it stands, never renamed over";
+    // A lock the parent holds (flock FILE -c ...) is the caller's own: not waited for.
+    const int halter = open(log.c_str(), O_RDONLY);
+    flock(halter, LOCK_EX);
+    EXPECT_EQ(ImKind([&] { return alarm(10), -Exportieren("/dev/fd/" + n, "w\n"); }), 0);
+    close(halter);
+    EXPECT_EQ(DateiLesen(log), (erwartet += "w\n")) << "appended where it stands, never renamed over";
     EXPECT_EQ(Status(log).st_ino, knoten);
     // A failed write: the file is as it was, appended to or written from
     // its middle (1<>file).
@@ -298,9 +305,9 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     }
     // Written from inside without the right to read and without a
     // reservation: refused before the first byte.
-    const int nurSchreiben = open(log.c_str(), O_WRONLY);
+    const std::string nurSchreiben = "/dev/fd/" + std::to_string(open(log.c_str(), O_WRONLY));
     gReservierenFehlt = true;
-    EXPECT_EQ(Exportieren("/dev/fd/" + std::to_string(nurSchreiben), "zz\n") + Exportieren("/dev/fd/" + std::to_string(nurSchreiben), erwartet + "zz\n"), -4);
+    EXPECT_EQ(Exportieren(nurSchreiben, "zz\n") + Exportieren(nurSchreiben, erwartet + "zz\n"), -4);
     gReservierenFehlt = false;
     EXPECT_STREQ(TK_DateiGrund(), NICHT_RUECKBAR);
     // Without the lock nobody can prove that no one appended after this
@@ -314,7 +321,7 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
               " in der Datei, denn die Datei ließ sich nicht sperren)");
     close(fd);
     close(mitte);
-    close(nurSchreiben);
+    close(std::atoi(nurSchreiben.c_str() + 8));
 }
 
 TEST(Exportdatei, GestoppterLaufHinterlaesstKeineTemporaereDatei)
@@ -482,7 +489,7 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
         }
         gReservierenFehlt = true;
         for (const char *neu : {"kurz\n", "viel länger als vorher\n"})
-            ergebnis |= Exportieren(nurSchreiben, neu) == -2 && std::strcmp(TK_DateiGrund(), NICHT_RUECKBAR) == 0 ? 0 : 16;
+            ergebnis |= Exportieren(nurSchreiben, neu) == -2 && std::string(TK_DateiGrund()) == NICHT_RUECKBAR ? 0 : 16;
         gReservierenFehlt = false;
         return ergebnis | (Exportieren(zu, "neu\n") == 0 ? 0 : 2) | (Exportieren(offen, "neu\n") == 0 ? 0 : 4) |
                (Exportieren(offen + ".neu", "neu\n") == 0 ? 0 : 8) | (Exportieren(eigen, "neu\n") == 0 ? 0 : 32);
