@@ -77,8 +77,10 @@ bool Sichern(Datei *d, size_t n)
                                   stelle + static_cast<off_t>(gelesen));
         if (r < 0 && errno == EINTR)
             continue;
-        if (r < 0)
+        if (r < 0) {
+            d->sicherung.resize(vorher + gelesen);  // only bytes really read are ever put back
             return false;
+        }
         if (r == 0)
             break;  // the file got shorter: there is no more to keep
         gelesen += static_cast<size_t>(r);
@@ -152,12 +154,14 @@ int Schreiben(Datei *d, const char *puffer, size_t n)
 // stays recorded.
 void Zuruecksetzen(const Datei &f)
 {
+    struct stat st;
     if (f.geschrieben == 0) {
-        if (f.kuerzen)
-            (void)!::ftruncate(f.fd, f.altLaenge);  // frees what a reservation took past the end
+        // Frees what a reservation took past the end; in a shared file only
+        // under the lock and where nobody appended meanwhile.
+        if (f.kuerzen || (f.gesperrt && ::fstat(f.fd, &st) == 0 && st.st_size == f.altLaenge))
+            (void)!::ftruncate(f.fd, f.altLaenge);
         return;
     }
-    struct stat st;
     const off_t ende = f.beginn + f.geschrieben;
     if (!f.kuerzen && (!f.gesperrt || f.verstreut || ::fstat(f.fd, &st) != 0 ||
                        st.st_size != std::max(ende, f.altLaenge))) {
@@ -177,6 +181,8 @@ void Zuruecksetzen(const Datei &f)
             ganz = false;
     }
     ganz = ::ftruncate(f.fd, f.altLaenge) == 0 && ganz;
+    if (!f.kuerzen && !f.anhaengen)
+        ::lseek(f.fd, f.beginn, SEEK_SET);  // the caller's descriptor stands where it stood
     ::fsync(f.fd);  // the bytes are back either way; the disk may still fail to take them
     s_rueckbau = ganz ? ZURUECKGESETZT : NICHT_ZURUECKGESETZT;
 }

@@ -303,6 +303,7 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
         EXPECT_EQ(DateiLesen(log), erwartet);
         EXPECT_STREQ(TK_DateiGrund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     }
+    EXPECT_EQ(lseek(mitte, 0, SEEK_CUR), 2) << "the descriptor stands where it stood";
     // Written from inside without the right to read and without a
     // reservation: refused before the first byte.
     const std::string nurSchreiben = "/dev/fd/" + std::to_string(open(log.c_str(), O_WRONLY));
