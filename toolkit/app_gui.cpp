@@ -111,6 +111,7 @@ int InitCVIRTEEx(void *, char *argv[], void *)
     qInstallMessageHandler(s_vorher);
     app->setQuitOnLastWindowClosed(false);
     TK_MeldungsanzeigeSetzen(tk::meldungZeigen);
+    tk::zugangEinrichten();
     // Qt sets the locale from the environment; printf-style formatting of the
     // export lines must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");

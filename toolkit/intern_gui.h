@@ -41,6 +41,8 @@ QString labelName(const QString &text, bool mitEinheit);
 QString labelEinheit(const QString &text);
 
 void meldungZeigen(const char *title, const char *message);
+/// Lets assistive technology read the toolkit's text controls and graph.
+void zugangEinrichten();
 
 }  // namespace tk
 

@@ -4,6 +4,7 @@
 #include "intern_gui.h"
 #include "numeric_gui.h"
 #include "ring_gui.h"
+#include "text_gui.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -24,7 +25,7 @@ std::map<int, tk::Panel> s_panels;
 int s_naechsterHandle = 1;
 
 // Creates the toolkit's own numeric control, ring and graph where the form
-// names QDoubleSpinBox, QComboBox and TK_Graph; everything else as Designer
+// names QDoubleSpinBox, QComboBox, TK_Graph and TK_Text; everything else as Designer
 // made it.
 class Lader : public QUiLoader {
 public:
@@ -37,6 +38,8 @@ public:
             w = new tk::RingCtrl(eltern);
         else if (klasse == QLatin1String("TK_Graph"))
             w = new tk::GraphCtrl(eltern);
+        else if (klasse == QLatin1String("TK_Text"))
+            w = new tk::TextCtrl(eltern);
         else
             return QUiLoader::createWidget(klasse, eltern, name);
         w->setObjectName(name);

@@ -179,12 +179,25 @@ int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
 /** Graph: shows the whole curve again after a zoom. */
 int TK_GraphGanz(int panel, int control);
 /**
- * Graph: writes a report picture of it to @p path: white background, the
- * @p title line above the graph and the @p footer text below it; PNG at
- * least TK_BERICHT_BREITE pixels wide, or vector SVG when the path ends in
- * ".svg". Returns 0, or TK_FEHLER_ARGUMENT when the file cannot be written.
+ * Graph: writes a report picture of it to @p path, in the format its ending
+ * names (.png, .svg, .pdf; any other ending is refused). On a white page of
+ * the same shape whatever the window's size: the @p title line, the graph,
+ * the lines of @p footer (separated by "\n") and the legend of the plots
+ * that have a name. Title and lines wrap only between items separated by
+ * " · ". A PNG is TK_BERICHT_BREITE pixels wide. The file is replaced only
+ * when complete. Returns 0, or a negative code; TK_BerichtGrund() then says
+ * why in German.
  */
 int TK_BerichtSpeichern(int panel, int control, const char *title, const char *footer, const char *path);
+/** Why the last TK_BerichtSpeichern() failed ("Keine Berechtigung", ...); empty after success. */
+const char *TK_BerichtGrund(void);
+/**
+ * Graph: what its menu's "Grafik speichern …" does: @p speichern, so that
+ * it writes the same report picture as the program's own menu; null (the
+ * default) asks for a file and writes the report picture with the window's
+ * title and no lines below.
+ */
+int TK_GraphSpeichernSetzen(int panel, int control, void (*speichern)(void));
 enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 ///@}
 
