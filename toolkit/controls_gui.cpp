@@ -216,10 +216,29 @@ int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::si
             text = tk::labelName(l->text(), true);
     } else if (attribute == ATTR_TOOLTIP_TEXT) {
         text = w->toolTip();
+    } else if (attribute == ATTR_WHATS_THIS) {
+        text = w->whatsThis();
     } else {
         return TK_FEHLER_ATTRIBUT;
     }
     TK_TextKopieren(value, size, text.toUtf8().constData());
+    return 0;
+}
+
+int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
+{
+    QWidget *w = tk::control(panel, control);
+    if (!w)
+        return fehlendesControl(panel);
+    const QString text = QString::fromUtf8(value ? value : "");
+    if (attribute == ATTR_WHATS_THIS) {
+        w->setWhatsThis(text);
+        return 0;
+    }
+    if (attribute != ATTR_TOOLTIP_TEXT)
+        return TK_FEHLER_ATTRIBUT;
+    w->setToolTip(text);
+    tk::beschreibungSetzen(w);
     return 0;
 }
 

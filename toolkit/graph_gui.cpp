@@ -365,6 +365,7 @@ void GraphCtrl::beschreibungSetzen()
         m_angesagt = text;
         QAccessibleEvent e(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&e);
+        emit angesagt();
     }, Qt::QueuedConnection);
 }
 

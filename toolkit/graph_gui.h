@@ -91,6 +91,10 @@ public:
     static constexpr double MIN_SPANNE = 4.0;  // fewest samples a zoom shows
     static constexpr double MIN_Y_SPANNE = 0.04;  // four steps of the two decimals plotted values keep
 
+signals:
+    /// A screen reader was told of a new description.
+    void angesagt();
+
 protected:
     void resizeEvent(QResizeEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;

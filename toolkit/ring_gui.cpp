@@ -69,6 +69,7 @@ void RingCtrl::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         m_offen = false;
+        m_getippt.clear();  // what comes next is a new choice
         e->accept();
         emit festgelegt();
         return;
@@ -97,6 +98,7 @@ void RingCtrl::keyPressEvent(QKeyEvent *e)
 void RingCtrl::focusOutEvent(QFocusEvent *e)
 {
     QComboBox::focusOutEvent(e);
+    m_getippt.clear();
     if (e->reason() != Qt::PopupFocusReason)
         offenesFestlegen();
 }

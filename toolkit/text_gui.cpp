@@ -46,6 +46,7 @@ void TextCtrl::ansagen()
     m_angesagt = m_text;
     QAccessibleEvent e(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&e);
+    emit angesagt();
 }
 
 }  // namespace tk

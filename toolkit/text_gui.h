@@ -23,6 +23,10 @@ public:
     /// The text as set, with its ordinary blanks.
     const QString &anzeige() const { return m_text; }
 
+signals:
+    /// A screen reader was told of the new text.
+    void angesagt();
+
 private:
     void ansagen();
 

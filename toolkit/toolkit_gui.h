@@ -32,6 +32,7 @@ enum {
     ATTR_PRECISION = 302,   ///< numeric: decimals it shows (double)
     ATTR_LABEL_TEXT = 303,  ///< control: text of the label that names it (char*)
     ATTR_TOOLTIP_TEXT = 304, ///< control: its tooltip (char*)
+    ATTR_WHATS_THIS = 305,  ///< control: what Shift+F1 on it shows (char*); its tooltip until set
     ATTR_XAXIS_GAIN = 1124, ///< graph: x-axis labels show plotted x times this
     ATTR_YAXIS_GAIN = 1125  ///< graph: y-axis labels show plotted y times this
 };
@@ -131,7 +132,12 @@ int GetLabelFromIndex(int panel, int control, int index, char *label, std::size_
 int SetCtrlAttribute(int panel, int control, int attribute, double value);
 /** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN; numeric: ATTR_MIN_VALUE, ATTR_MAX_VALUE, ATTR_PRECISION. */
 int GetCtrlAttribute(int panel, int control, int attribute, double *value);
-/** Any control: ATTR_LABEL_TEXT, ATTR_TOOLTIP_TEXT, copied into @p value (at most @p size bytes). */
+/**
+ * Any control: ATTR_TOOLTIP_TEXT (also what a screen reader gives as its
+ * description, after the unit) or ATTR_WHATS_THIS.
+ */
+int SetCtrlAttribute(int panel, int control, int attribute, const char *value);
+/** Any control: ATTR_LABEL_TEXT, ATTR_TOOLTIP_TEXT, ATTR_WHATS_THIS, copied into @p value (at most @p size bytes). */
 int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::size_t size);
 ///@}
 
