@@ -17,7 +17,7 @@
 namespace {
 
 int s_argc = 0;
-char s_name[] = "wlr7sinus";
+char s_name[] = "programm";  // where the caller names no program
 char *s_ersatz[] = {s_name, nullptr};
 QEventLoop *s_schleife = nullptr;
 const char *s_programm = s_name;

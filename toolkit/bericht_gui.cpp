@@ -60,8 +60,10 @@ struct Block {
             const QStringList teile = absatz.split(trenner);
             QString zeile = teile.front();
             for (qsizetype i = 1; i < teile.size(); ++i) {
+                // With the separator that ends the line unless it is the last item.
                 const QString laenger = zeile + trenner + teile[i];
-                if (m.horizontalAdvance(laenger) <= breite) {
+                const QString ende = i + 1 < teile.size() ? trenner.chopped(1) : QString();
+                if (m.horizontalAdvance(laenger + ende) <= breite) {
                     zeile = laenger;
                     continue;
                 }

@@ -111,7 +111,13 @@ int GetCtrlVal(int panel, int control, int *value);
 int SetCtrlVal(int panel, int control, double value);
 /** Ring: selects the item of that value; raises no event. */
 int SetCtrlVal(int panel, int control, int value);
-/** Text control: shows @p value as plain text; raises no event. */
+/**
+ * Text control: shows @p value as plain text, its lines wrapped only
+ * between items separated by " · " (never before the "·"); raises no event.
+ * A screen reader reads the text as the control's name and hears a change
+ * once, after the program's writes of one commit. A warning line (form
+ * property cviWarnung) shows a "⚠" before each of its lines.
+ */
 int SetCtrlVal(int panel, int control, const char *value);
 /** Text control: copies the text it shows into @p value (at most @p size bytes). */
 int GetCtrlVal(int panel, int control, char *value, std::size_t size);
