@@ -5,6 +5,7 @@
 #include "text_gui.h"
 
 #include <QComboBox>
+#include <cmath>
 #include <QLabel>
 
 namespace {
@@ -128,6 +129,17 @@ int TK_Warnfarbe(int panel, int control, int warning)
     return 0;
 }
 
+int TK_GraphYBereich(int panel, int control, double von, double bis)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    if (!(von < bis) || !std::isfinite(von) || !std::isfinite(bis))
+        return TK_FEHLER_ARGUMENT;
+    g->setzeYBereich(von, bis);
+    return 0;
+}
+
 int TK_GraphGanz(int panel, int control)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);
@@ -231,6 +243,10 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
     if (!w)
         return fehlendesControl(panel);
     const QString text = QString::fromUtf8(value ? value : "");
+    if (tk::GraphCtrl *g = tk::graph(panel, control); g && (attribute == ATTR_XNAME || attribute == ATTR_YNAME)) {
+        attribute == ATTR_XNAME ? g->setzeXTitel(text) : g->setzeYTitel(text);
+        return 0;
+    }
     if (attribute == ATTR_WHATS_THIS) {
         w->setWhatsThis(text);
         return 0;

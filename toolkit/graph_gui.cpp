@@ -99,8 +99,17 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
 
 QString GraphCtrl::xTitel() const { return m_x->titleText(); }
 QString GraphCtrl::yTitel() const { return m_y->titleText(); }
-void GraphCtrl::setzeXTitel(const QString &t) { m_x->setTitleText(t); }
-void GraphCtrl::setzeYTitel(const QString &t) { m_y->setTitleText(t); }
+void GraphCtrl::setzeXTitel(const QString &t)
+{
+    m_x->setTitleText(t);
+    beschreibungSetzen();
+}
+
+void GraphCtrl::setzeYTitel(const QString &t)
+{
+    m_y->setTitleText(t);
+    beschreibungSetzen();
+}
 
 int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen, double x0, double dx)
 {
@@ -291,8 +300,8 @@ void GraphCtrl::achsenSetzen(bool fuellen)
     if (!m_gezoomt) {
         m_von = 0.0;
         m_bis = m_plots.empty() ? 100.0 : std::max(1.0, letztesX());
-        m_yVon = 0.0;
-        m_yBis = 100.0;
+        m_yVon = m_yGanzVon;
+        m_yBis = m_yGanzBis;
     }
     auto setzen = [](QValueAxis *a, double von, double bis, double zeichen) {
         if (!(von < bis) && !(von > bis))
@@ -338,11 +347,12 @@ void GraphCtrl::yBereichGeaendert(qreal von, qreal bis)
 QString GraphCtrl::beschreibung() const
 {
     auto spanne = [](const QValueAxis *a) {
+        // "Zeit [s] wie exportiert": the unit goes after the numbers.
         QString titel = a->titleText(), einheit;
-        const qsizetype klammer = titel.indexOf(QLatin1String(" ["));
-        if (klammer >= 0 && titel.endsWith(QLatin1Char(']'))) {
-            einheit = QLatin1Char(' ') + titel.mid(klammer + 2, titel.size() - klammer - 3);
-            titel.truncate(klammer);
+        const qsizetype klammer = titel.indexOf(QLatin1String(" [")), zu = titel.indexOf(QLatin1Char(']'), klammer);
+        if (klammer >= 0 && zu > klammer) {
+            einheit = QLatin1Char(' ') + titel.mid(klammer + 2, zu - klammer - 2);
+            titel.remove(klammer, zu - klammer + 1);
         }
         return QString::fromUtf8(TK_TEXT_SPANNE).arg(titel, QString::number(a->min(), 'g', BESCHREIBUNG_STELLEN),
                                                       QString::number(a->max(), 'g', BESCHREIBUNG_STELLEN), einheit);

@@ -44,6 +44,13 @@ public:
     /// false if none matched.
     bool plotLoeschen(int plot);
     void setzeGain(bool xAchse, double gain);
+    /// The values (before the y gain) the whole view shows, 0 to 100 at first.
+    void setzeYBereich(double von, double bis)
+    {
+        m_yGanzVon = von;
+        m_yGanzBis = bis;
+        achsenSetzen(true);
+    }
     double gain(bool xAchse) const { return xAchse ? m_xGain : m_yGain; }
     int anzahlPlots() const { return static_cast<int>(m_plots.size()); }
     const std::vector<double> *werte(int i) const;
@@ -135,6 +142,8 @@ private:
     double m_bis = 1.0;
     double m_yVon = 0.0;  // shown values, before the y gain
     double m_yBis = 100.0;
+    double m_yGanzVon = 0.0;  // the values the whole view shows
+    double m_yGanzBis = 100.0;
     TK_Ablesung m_ablesung = nullptr;
     void (*m_speichern)(void) = nullptr;
     bool m_gezoomt = false;

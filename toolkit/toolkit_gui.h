@@ -34,7 +34,9 @@ enum {
     ATTR_TOOLTIP_TEXT = 304, ///< control: its tooltip (char*)
     ATTR_WHATS_THIS = 305,  ///< control: what Shift+F1 on it shows (char*); its tooltip until set
     ATTR_XAXIS_GAIN = 1124, ///< graph: x-axis labels show plotted x times this
-    ATTR_YAXIS_GAIN = 1125  ///< graph: y-axis labels show plotted y times this
+    ATTR_YAXIS_GAIN = 1125, ///< graph: y-axis labels show plotted y times this
+    ATTR_XNAME = 1126,      ///< graph: the x axis' title (char*), "Zeit [s]": name and [unit]
+    ATTR_YNAME = 1127       ///< graph: the y axis' title (char*)
 };
 ///@}
 
@@ -140,7 +142,7 @@ int SetCtrlAttribute(int panel, int control, int attribute, double value);
 int GetCtrlAttribute(int panel, int control, int attribute, double *value);
 /**
  * Any control: ATTR_TOOLTIP_TEXT (also what a screen reader gives as its
- * description, after the unit) or ATTR_WHATS_THIS.
+ * description, after the unit) or ATTR_WHATS_THIS; graph: ATTR_XNAME, ATTR_YNAME.
  */
 int SetCtrlAttribute(int panel, int control, int attribute, const char *value);
 /** Any control: ATTR_LABEL_TEXT, ATTR_TOOLTIP_TEXT, ATTR_WHATS_THIS, copied into @p value (at most @p size bytes). */
@@ -188,6 +190,12 @@ enum { TK_STIL_STUFEN = 6 };
 typedef void (*TK_Ablesung)(int index, char *text, std::size_t size);
 /** Sets the readout's text source; null shows the axes' values. */
 int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
+/**
+ * Graph: the plotted values (before the y gain) its whole view shows, 0 to
+ * 100 until set, so that values beyond them can be made visible. Returns
+ * TK_FEHLER_ARGUMENT unless @p von < @p bis, both finite.
+ */
+int TK_GraphYBereich(int panel, int control, double von, double bis);
 /** Graph: shows the whole curve again after a zoom. */
 int TK_GraphGanz(int panel, int control);
 /**

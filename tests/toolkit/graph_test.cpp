@@ -49,6 +49,12 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     EXPECT_EQ(PlotY(h, 12, nullptr, 0, 4, 6, 24, 0, 1, 0), 2) << "an empty plot needs no data";
     EXPECT_EQ(PlotY(h, 12, nullptr, 1, 4, 6, 24, 0, 1, 0), TK_FEHLER_ARGUMENT);
     EXPECT_EQ(PlotY(h, 12, kopie, 3, 2, 6, 24, 0, 1, 0), TK_FEHLER_ARGUMENT) << "only doubles";
+    // Values beyond 0..100 % made visible, and an axis named anew.
+    EXPECT_EQ(TK_GraphYBereich(h, 12, -20.0, 120.0) + SetCtrlAttribute(h, 12, ATTR_XNAME, "Zeit [s] wie exportiert"), 0);
+    EXPECT_DOUBLE_EQ(y->min(), -2.0);
+    EXPECT_DOUBLE_EQ(y->max(), 12.0);
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.21 s, Spannung -2 bis 12 V"));
+    EXPECT_EQ(TK_GraphYBereich(h, 12, 5.0, 5.0), TK_FEHLER_ARGUMENT);
     EXPECT_EQ(DeleteGraphPlot(h, 12, plot, 1), 0);
     EXPECT_EQ(TK_AnzahlPlots(h, 12), 1);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1) + g->chart()->series().size(), 0);
