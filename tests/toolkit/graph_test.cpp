@@ -68,12 +68,17 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
         werte[i] = static_cast<double>(i % 100);
     PlotY(h, 12, werte.data(), 16360, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
-    auto spalten = [g] { return std::max(50, static_cast<int>(g->chart()->plotArea().width())); };
+    auto spalten = [g] { return std::max(50, static_cast<int>(2 * g->devicePixelRatioF() * g->chart()->plotArea().width())); };
     QList<QPointF> p = g->gezeichnet();
     EXPECT_LE(p.size(), 2 * spalten());
     auto [lo, hi] = std::minmax_element(p.begin(), p.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
     EXPECT_EQ(std::make_pair(lo->y(), hi->y()), std::make_pair(0.0, 99.0)) << "each column's lowest and highest";
     EXPECT_EQ(p.front().x(), 0.0) << "from the first column on";
+    double luecke = 0.0;  // between neighbouring drawn columns, in device pixels
+    for (int i = 1; i < p.size(); ++i)
+        luecke = std::max(luecke, (g->chart()->mapToPosition(p[i]).x() - g->chart()->mapToPosition(p[i - 1]).x()) *
+                                      g->devicePixelRatioF());
+    EXPECT_LE(luecke, 1.0) << "no empty pixel column through a dense curve";
 
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
     Achse(g, Qt::Horizontal)->setRange(1.0, 1.1);  // a drag, read in seconds: full detail
