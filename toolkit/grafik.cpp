@@ -56,10 +56,16 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
         return linie.anzahl;
     }
     // More samples than columns: each column's minimum and maximum, in the
-    // order they come, so the cost follows the width, not the count.
+    // order they come, so the cost follows the width, not the count. The
+    // columns split the shown stretch evenly and are drawn where they lie,
+    // never more than a column apart, so no pixel column stays empty.
+    const double a = std::max(von, static_cast<double>(i0)), b = std::min(bis, static_cast<double>(i1));
+    const double breite = (b - a) / static_cast<double>(spalten);
     for (long c = 0; c < spalten; ++c) {
-        const long s = i0 + c * stretch / spalten;
-        const long e = i0 + (c + 1) * stretch / spalten;
+        const double x = a + static_cast<double>(c) * breite;
+        const long s = std::clamp(static_cast<long>(std::floor(x)), i0, i1);
+        const long e = c + 1 == spalten ? i1 + 1
+                                        : std::clamp(static_cast<long>(std::floor(x + breite)), s + 1, i1 + 1);
         long iMin = s, iMax = s;
         for (long i = s + 1; i < e; ++i) {
             if (werte[i] < werte[iMin])
@@ -67,8 +73,8 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
             if (werte[i] > werte[iMax])
                 iMax = i;
         }
-        linie.anhaengen(static_cast<double>(s), werte[std::min(iMin, iMax)]);
-        linie.anhaengen(static_cast<double>(s), werte[std::max(iMin, iMax)]);
+        linie.anhaengen(x, werte[std::min(iMin, iMax)]);
+        linie.anhaengen(x, werte[std::max(iMin, iMax)]);
     }
     return linie.anzahl;
 }

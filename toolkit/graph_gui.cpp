@@ -44,7 +44,6 @@ const int RAND_OBEN = 18;
 const int RAND_LINKS = 4, RAND_RECHTS = 8, RAND_UNTEN = 4;
 const double SCHRIFT_PUNKTE = 8.0;       // axis labels and titles
 const long MIN_SPALTEN = 50;             // columns the reduction assumes at the least
-const double SPALTEN_JE_PIXEL = 2.0;     // columns of the reduction a device pixel
 const double BAND_HOEHE = 5.0;           // marks of limited stretches
 const QColor BAND_FARBE(217, 76, 26, 110);  // translucent orange, over white and the curve
 const std::size_t PFAD_GROESSE = 4096;   // a picture's path
@@ -386,11 +385,10 @@ void GraphCtrl::serienFuellen(Plot *nur)
 {
     if (!nur)
         m_punkteVeraltet = false;
-    // Two columns a device pixel: a column holds whole samples, so at one a
-    // pixel some would span two pixels and leave a pixel column empty, a
-    // white gap through a dense curve.
-    const long spalten = std::max(
-        MIN_SPALTEN, static_cast<long>(SPALTEN_JE_PIXEL * devicePixelRatioF() * chart()->plotArea().width()));
+    // A column for each device pixel, rounded up so that columns are never
+    // more than a pixel apart.
+    const long spalten =
+        std::max(MIN_SPALTEN, static_cast<long>(std::ceil(devicePixelRatioF() * chart()->plotArea().width())));
     // Room for the most a reduction gives: two points a sample where there
     // are at most two samples a column.
     static std::vector<TK_Punkt> punkte;

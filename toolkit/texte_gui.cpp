@@ -12,3 +12,4 @@ const char *const TK_TEXT_FEHLER = "Fehler";
 const char *const TK_TEXT_BILDFILTER = "*.png;*.svg;*.pdf";
 const char *const TK_TEXT_BILD_ENDUNG = "Der Dateiname muss auf .png, .svg oder .pdf enden";
 const char *const TK_TEXT_BILD_NICHT_ERZEUGT = "Das Bild konnte nicht erzeugt werden";
+const char *const TK_TEXT_ALLE_DATEIEN = "Alle Dateien (*)";

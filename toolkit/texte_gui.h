@@ -13,5 +13,6 @@ extern const char *const TK_TEXT_FEHLER;           ///< the title of an error me
 extern const char *const TK_TEXT_BILDFILTER;       ///< the picture formats a file dialog offers
 extern const char *const TK_TEXT_BILD_ENDUNG;      ///< why a picture's name was refused
 extern const char *const TK_TEXT_BILD_NICHT_ERZEUGT; ///< why a picture could not be drawn
+extern const char *const TK_TEXT_ALLE_DATEIEN;     ///< the file dialog's filter that shows every file
 
 #endif

@@ -235,6 +235,8 @@ enum { TK_KNOPF_SPEICHERN = 1, TK_KNOPF_LADEN = 2 };
  * @p title was chosen in this run, with that file's name filled in. Returns 0 when nothing was
  * chosen, 1 for an existing file, 2 for a new one, TK_FEHLER_PFAD_ZU_LANG
  * when the path's bytes do not fit @p pathSize (the path is then empty).
+ * @p fileTypeList is patterns ("*.png;*.svg") or a named filter
+ * ("Kurvendateien (*.txt)"); "Alle Dateien (*)" is always offered too.
  */
 int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
                     const char *fileTypeList, const char *title, int buttonLabel,

@@ -144,7 +144,9 @@ struct TK_Punkt {
  * to whole samples) of @p werte (@p n values), as @p spalten pixel columns
  * can show it: where there are at most two samples per column, every sample,
  * held up to the next one for a step line (@p stufen 1); else each column's
- * minimum and maximum in the order they come. Repeated points are left out. Writes at most @p max
+ * minimum and maximum in the order they come, at the column's start (the
+ * columns split the stretch evenly, so they are never more than a column
+ * apart). Repeated points are left out. Writes at most @p max
  * points and returns how many there are (call with @p max 0 to size the
  * area; never more than 2 * (@p bis - @p von + 2) and 2 * @p spalten).
  */

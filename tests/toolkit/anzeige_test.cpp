@@ -7,6 +7,8 @@
 #include "text_gui.h"
 
 #include <QAccessible>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <memory>
 #include <QTextLayout>
@@ -113,6 +115,9 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     SetCtrlVal(h, 13, (text + "\n" + text).toUtf8().constData());
     QApplication::processEvents();
     EXPECT_EQ(graph->height(), hoehe) << "the text lines have their own area";
+    auto *bereich = tk::panel(h)->fenster->findChild<QScrollArea *>();
+    ASSERT_TRUE(bereich);
+    EXPECT_GT(bereich->verticalScrollBar()->maximum(), 0) << "more lines than it shows can be scrolled to";
     tk::panel(h)->fenster->resize(tk::panel(h)->fenster->minimumSize());
     QApplication::processEvents();
     EXPECT_GE(graph->height(), 200) << "the smallest window keeps the plot readable";

@@ -49,7 +49,7 @@ TEST(Grafik, StufenlinieUndReduktion)
     EXPECT_TRUE(gerade[1].x == 1 && gerade[1].y == 2 && gerade[2].y == 3);
 
     // Many samples: two points a column at most, and a single spike survives,
-    // at the first sample of its column.
+    // where its column starts.
     std::vector<double> w(16360, 50.0);
     w[12345] = 100.0;
     w[777] = 0.0;
@@ -59,9 +59,10 @@ TEST(Grafik, StufenlinieUndReduktion)
     for (size_t i = 0; i < p.size(); ++i) {
         spitzen += p[i].y == 100.0 || p[i].y == 0.0;
         if (p[i].y == 100.0) {
-            EXPECT_EQ(p[i].x, 12310) << "column 301 starts at 301 * 16360 / 400";
+            EXPECT_TRUE(p[i].x <= 12345 && p[i].x > 12345 - 16359.0 / 400) << "where its column starts: " << p[i].x;
         }
         EXPECT_TRUE(i == 0 || p[i].x >= p[i - 1].x) << "in order";
+        EXPECT_TRUE(i == 0 || p[i].x - p[i - 1].x <= 16359.0 / 400 + 1e-9) << "never more than a column apart";
     }
     EXPECT_EQ(spitzen, 2);
     // A zoomed stretch is reduced to its own samples only.

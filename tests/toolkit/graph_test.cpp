@@ -68,7 +68,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
         werte[i] = static_cast<double>(i % 100);
     PlotY(h, 12, werte.data(), 16360, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
-    auto spalten = [g] { return std::max(50, static_cast<int>(2 * g->devicePixelRatioF() * g->chart()->plotArea().width())); };
+    auto spalten = [g] { return std::max(50, static_cast<int>(std::ceil(g->devicePixelRatioF() * g->chart()->plotArea().width()))); };
     QList<QPointF> p = g->gezeichnet();
     EXPECT_LE(p.size(), 2 * spalten());
     auto [lo, hi] = std::minmax_element(p.begin(), p.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
