@@ -87,10 +87,19 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     m_anzeige->setStyleSheet(QStringLiteral("background: rgba(255,255,255,220); padding: 1px 4px;"));
     m_anzeige->hide();
 
-    // A narrower plot area has room for fewer x labels.
+    // A narrower plot area has room for fewer x labels, and needs its
+    // points reduced to its own width (the axes' labels change it, not only
+    // a resize).
     connect(c, &QChart::plotAreaChanged, this, [this] {
         if (!m_setzt && m_x->max() > m_x->min())
             ticksSetzen(m_x, m_x->min(), m_x->max(), xZeichen());
+        if (spalten() != m_spalten && !m_punkteVeraltet) {
+            m_punkteVeraltet = true;
+            QMetaObject::invokeMethod(this, [this] {
+                if (m_punkteVeraltet)
+                    serienFuellen();
+            }, Qt::QueuedConnection);
+        }
     });
     connect(m_x, &QValueAxis::rangeChanged, this, &GraphCtrl::xBereichGeaendert);
     connect(m_y, &QValueAxis::rangeChanged, this, &GraphCtrl::yBereichGeaendert);
@@ -379,16 +388,21 @@ void GraphCtrl::beschreibungSetzen()
     }, Qt::QueuedConnection);
 }
 
+// A column for each device pixel, rounded up so that columns are never
+// more than a pixel apart.
+long GraphCtrl::spalten() const
+{
+    return std::max(MIN_SPALTEN, static_cast<long>(std::ceil(devicePixelRatioF() * chart()->plotArea().width())));
+}
+
 // Refills the drawn points from the core's reduction of the shown stretch,
 // read through the gains.
 void GraphCtrl::serienFuellen(Plot *nur)
 {
     if (!nur)
         m_punkteVeraltet = false;
-    // A column for each device pixel, rounded up so that columns are never
-    // more than a pixel apart.
-    const long spalten =
-        std::max(MIN_SPALTEN, static_cast<long>(std::ceil(devicePixelRatioF() * chart()->plotArea().width())));
+    const long spalten = this->spalten();
+    m_spalten = spalten;
     // Room for the most a reduction gives: two points a sample where there
     // are at most two samples a column.
     static std::vector<TK_Punkt> punkte;

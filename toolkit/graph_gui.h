@@ -128,6 +128,7 @@ private:
     void legendeAnpassen();
     void markenZeichnen(QPainter *maler);
     double xZeichen() const;
+    long spalten() const;
     const Plot *hauptPlot() const;
     double letztesX() const;
 
@@ -149,6 +150,7 @@ private:
     bool m_gezoomt = false;
     bool m_setzt = false;  // the graph itself is moving the axes
     bool m_punkteVeraltet = false;
+    long m_spalten = 0;  // the columns the drawn points were reduced to
     bool m_ansageFaellig = false;  // a change of the description is to be announced
     QString m_angesagt;
     int m_naechsterHandle = 1;

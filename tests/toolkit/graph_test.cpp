@@ -74,7 +74,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
     auto [lo, hi] = std::minmax_element(p.begin(), p.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
     EXPECT_EQ(std::make_pair(lo->y(), hi->y()), std::make_pair(0.0, 99.0)) << "each column's lowest and highest";
     EXPECT_EQ(p.front().x(), 0.0) << "from the first column on";
-    double luecke = 0.0;  // between neighbouring drawn columns, in device pixels
+    double luecke = 0.0;  // the widest between neighbouring drawn columns, in device pixels
     for (int i = 1; i < p.size(); ++i)
         luecke = std::max(luecke, (g->chart()->mapToPosition(p[i]).x() - g->chart()->mapToPosition(p[i - 1]).x()) *
                                       g->devicePixelRatioF());
