@@ -183,7 +183,8 @@ TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
     }
     EXPECT_EQ(zeilen, titel);
     if (const char *bilder = std::getenv("WLR7_BILDER"))  // for a person to look at
-        TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (std::string(bilder) + "/bericht.png").c_str());
+        for (const char *name : {"/bericht.png", "/bericht.pdf"})
+            TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (std::string(bilder) + name).c_str());
     ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "", (o + "/d.pdf").c_str()), 0);
     EXPECT_EQ(DateiLesen(o + "/d.pdf").substr(0, 5), "%PDF-");
     // Other endings are refused, and a failure says why, the old file kept.
