@@ -216,7 +216,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
     EXPECT_DOUBLE_EQ(Gains().first, 0.125 / 13);
     EXPECT_EQ(g->accessibleName(), QStringLiteral("Grafik"));
-    EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.134615 s, Spannung 0 bis 10 V"));
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit 0 bis 0.1346 s, Spannung 0 bis 10 V"));
     const std::vector<double> *ideal = g->werte(0);
     ASSERT_TRUE(ideal && ideal->size() > 64u);
     EXPECT_NEAR(*std::max_element(ideal->begin(), ideal->end()), 130.0, 0.01) << "5 + 8 V of 10 V, not cut at 100 %";
@@ -225,7 +225,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     Sinus_ZeitachseSetzen(1);
     EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + gSinus.iAnzahlPunkte));
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
-    EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.13 s, Spannung 0 bis 10 V"));
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit 0 bis 0.13 s, Spannung 0 bis 10 V"));
     DisplayPanel(gPanelMain);
     QTest::mouseMove(g->viewport(), QPoint(1, 1));
     QTest::mouseMove(g->viewport(), g->chart()->mapToPosition(QPointF(0.025, 5.0)).toPoint());
