@@ -129,3 +129,14 @@ void Sinus_EingabenSetzen(void)
             SetCtrlVal(gPanelMain, f->iControl, static_cast<int>(gEingabe.iKurvennummer));
     }
 }
+
+void Sinus_FelderBeschreiben(void)
+{
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        char szText[HINWEIS_GROESSE];
+        Eingaben_Hilfe(f, szText, sizeof szText);
+        SetCtrlAttribute(gPanelMain, f->iControl, ATTR_TOOLTIP_TEXT, szText);
+        SetCtrlAttribute(gPanelMain, f->iControl, ATTR_WHATS_THIS, szText);
+    }
+}

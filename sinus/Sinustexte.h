@@ -55,6 +55,15 @@ extern const char *const SINUS_TEXT_ZEITBASIS_FEHLT;
 extern const char *const SINUS_TEXT_OHNE_GRENZEN;
 /** The status line when there is no curve. */
 extern const char *const SINUS_TEXT_KEINE_KURVE;
+/** The file dialogs' filters: curve files and report pictures. */
+extern const char *const SINUS_TEXT_FILTER_KURVEN;
+extern const char *const SINUS_TEXT_FILTER_BILDER;
+/** The legend's names of the curve and of the ideal sine beside a reference. */
+extern const char *const SINUS_TEXT_LEGENDE_KURVE;
+extern const char *const SINUS_TEXT_LEGENDE_IDEAL;
+/** The time axis' title, as designed and as the file has it. */
+extern const char *const SINUS_TEXT_ACHSE_ZEIT;
+extern const char *const SINUS_TEXT_ACHSE_WIE_EXPORTIERT;
 /** Title of the export's file dialog. */
 extern const char *const SINUS_TEXT_EXPORT_TITEL;
 /** Title of the dialog and messages that open a curve file as a reference. */

@@ -19,6 +19,7 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
 namespace {
 
@@ -247,6 +248,21 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
                             "Frequenz 5.00 Hz", "Perioden 1.00", "Zeitbasis 10ms", "Kurve 1", "20 von 16358"})
         EXPECT_NE(svg.find(teil), std::string::npos) << teil;
 
+    // Every warning below the graph, and the graph's own menu writes the same picture.
+    TK_Tippen(gPanelMain, FREQUENZ, "8");
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "8");
+    gDateiauswahl.pfad = ordner + "/warnungen.svg";
+    tk::graph(gPanelMain, GRAPH)->speichernFragen();
+    const std::string mitWarnungen = DateiLesen(ordner + "/warnungen.svg");
+    for (const char *teil : {"Frequenz 7.692", "begrenzt:", "Perioden 1.00", "WLR-7 max. 10.000 V"})
+        EXPECT_NE(mitWarnungen.find(teil), std::string::npos) << teil;
+    gDateiauswahl.pfad = ordner + "/bericht.bmp";
+    TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
+    EXPECT_NE(MeldungenText().find("Die Grafik konnte nicht gespeichert werden:\n" + ordner + "/bericht.bmp\n"),
+              std::string::npos) << MeldungenText();
+    EXPECT_FALSE(std::filesystem::exists(ordner + "/bericht.bmp")) << "no PNG bytes under another name";
+    MeldungenLeeren();
+
     // The real dialog opens where the last graph was saved, its name filled in.
     QString gesehen;
     QTimer::singleShot(0, [&] {
@@ -259,5 +275,5 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     TK_DateiauswahlAbfangen(nullptr);
     TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
-    EXPECT_EQ(gesehen.toStdString(), ordner + "|bericht.svg");
+    EXPECT_EQ(gesehen.toStdString(), ordner + "|bericht.bmp") << "the last name chosen, kept to be corrected";
 }
