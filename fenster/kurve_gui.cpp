@@ -92,7 +92,7 @@ const Kurvenanalyse *Sinus_Analyse(void)
 int Sinus_Initialisieren(void)
 {
     TK_GraphSpeichernSetzen(gPanelMain, GRAPH, Sinus_GrafikSpeichern);
-    Sinus_FelderBeschreiben();
+    Sinus_FelderEinrichten();
     gSinus.iAnzahlPunkte = 0;
     gSinus.pdWerte = static_cast<double *>(malloc(0));
     Sinus_EingabenLesen();

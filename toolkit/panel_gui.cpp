@@ -122,6 +122,8 @@ void offenesFestlegen(QWidget *fenster)
     }
 }
 
+TK_Ablehnung s_ablehnung = nullptr;
+
 void commit(int handle, int id, CtrlCallbackPtr rueckruf)
 {
     if (tk::panel(handle))
@@ -139,8 +141,13 @@ bool controlBinden(int handle, int id, QWidget *w)
     if (!e || !e->ctrl)
         return false;
     CtrlCallbackPtr f = e->ctrl;
-    if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+    if (auto *n = qobject_cast<tk::NumericCtrl *>(w)) {
         QObject::connect(n, &tk::NumericCtrl::festgelegt, n, [=] { commit(handle, id, f); });
+        QObject::connect(n, &tk::NumericCtrl::abgelehnt, n, [=](const QString &text) {
+            if (s_ablehnung && tk::panel(handle))
+                s_ablehnung(handle, id, text.toUtf8().constData());
+        });
+    }
     else if (auto *r = qobject_cast<tk::RingCtrl *>(w))
         QObject::connect(r, &tk::RingCtrl::festgelegt, r, [=] { commit(handle, id, f); });
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
@@ -425,6 +432,11 @@ QAction *MenuAktion(int handle, int menuItem, int *code)
 }
 
 }  // namespace
+
+void TK_AblehnungSetzen(TK_Ablehnung ablehnung)
+{
+    s_ablehnung = ablehnung;
+}
 
 int TK_MenuText(int handle, int menuItem, const char *text)
 {

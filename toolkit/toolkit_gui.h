@@ -128,6 +128,10 @@ int GetCtrlVal(int panel, int control, char *value, std::size_t size);
  * the range, with the typed value and the range; 0 when it did not.
  */
 int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum);
+/** Called when a numeric control refused typed @p text that is no number (its held value shows again). */
+typedef void (*TK_Ablehnung)(int panel, int control, const char *text);
+/** Installs the program's answer to a refused text; null removes it. */
+void TK_AblehnungSetzen(TK_Ablehnung ablehnung);
 /** Text control: shows its text in the warning colour (@p warning != 0) or the normal one. */
 int TK_Warnfarbe(int panel, int control, int warning);
 /** Ring: index of the selected item. */

@@ -149,6 +149,8 @@ TEST_F(Fenster, KeineStillenAenderungen)
     for (const char *keineZahl : {"500m", "2,5k", "5 5"}) {
         TK_Tippen(gPanelMain, FREQUENZ, keineZahl);
         EXPECT_EQ(std::make_pair(W(FREQUENZ), A(FREQUENZ)), std::make_pair(5.0, std::string("5.00"))) << keineZahl;
+        EXPECT_NE(A(STATUSZEILE).find(std::string("\n\u201e") + keineZahl + "\u201c ist keine Zahl: 5 bleibt"),
+                  std::string::npos) << A(STATUSZEILE);
     }
     const struct { int control; const char *getippt, *hinweis; } faelle[] = {
         {FREQUENZ, "30000", "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"},
