@@ -4,6 +4,7 @@
 #ifndef TOOLKIT_TEXT_GUI_H
 #define TOOLKIT_TEXT_GUI_H
 
+#include <QFontMetricsF>
 #include <QLabel>
 
 namespace tk {
@@ -11,6 +12,11 @@ namespace tk {
 /// @p text with every blank made non-breaking except the one after an item
 /// separator " · ", so that a line breaks only between items, never before "·".
 QString nurZwischenPunkten(const QString &text);
+/// @p text laid out for lines @p breite wide in @p masse: each line as many
+/// whole items as fit, ending in "·" where the next item goes on; an item
+/// wider than a line alone may break between its words. Lines of @p text
+/// stay lines; @p breite 0 or less: no line is too narrow.
+QString zwischenPunktenUmbrechen(const QString &text, const QFontMetricsF &masse, qreal breite);
 
 class TextCtrl : public QLabel {
     Q_OBJECT
@@ -27,8 +33,12 @@ signals:
     /// A screen reader was told of the new text.
     void angesagt();
 
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+
 private:
     void ansagen();
+    void umbrechen();
 
     QString m_text;
     QString m_angesagt;       // what a screen reader was last told

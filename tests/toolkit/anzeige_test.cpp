@@ -108,6 +108,26 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
             EXPECT_TRUE(teile.contains(teil.trimmed())) << "a whole item: " << teil.toStdString();
     }
 
+    // Laid out for a width: whole items a line, the dot at its end; an item
+    // wider than a line alone breaks between its words instead of running out.
+    const QFontMetricsF masse(status->font());
+    const QString erste = QStringLiteral("20 von 16358 Punkten \u00b7 20 Punkte je Periode \u00b7");
+    const qreal breite = masse.horizontalAdvance(erste);
+    const QStringList zeilen = tk::zwischenPunktenUmbrechen(text, masse, breite).split(QLatin1Char('\n'));
+    ASSERT_GE(zeilen.size(), 3);
+    EXPECT_EQ(QString(zeilen[0]).replace(QChar(0x00a0), QLatin1Char(' ')), erste);
+    for (const QString &z : zeilen) {
+        EXPECT_LE(masse.horizontalAdvance(z), breite) << z.toStdString();
+        EXPECT_FALSE(z.startsWith(QChar(0x00b7)));
+    }
+    EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral("\u00a0\u00b7")));
+    const QString lang = QStringLiteral("Frequenz 7.692\u00a0Hz statt 8\u00a0Hz (-3.8\u00a0%); genau 8\u00a0Hz mit "
+                                        "Zeitbasis 5ms (25 Punkte je Periode)");
+    const QString gebrochen = tk::zwischenPunktenUmbrechen(lang, masse, breite / 2);
+    EXPECT_TRUE(gebrochen.contains(QLatin1Char(' '))) << "its blanks may break";
+    EXPECT_EQ(QString(gebrochen).replace(QChar(0x00a0), QLatin1Char(' ')),
+              QString(lang).replace(QChar(0x00a0), QLatin1Char(' ')));
+
     QWidget *graph = tk::control(h, 12);
     QApplication::processEvents();
     const int hoehe = graph->height();
