@@ -72,6 +72,10 @@ void Sinus_GrafikSpeichern(void);
 /* Reference file (referenz_gui.cpp). */
 /** Datei > Kurve öffnen: a curve file as a reference over the curve; its findings in one message. Returns 0. */
 int Sinus_KurveOeffnen(void);
+/** Reads the curve file @p szPfad as the reference (Datei > Kurve öffnen, or a file
+    named on the command line): drawn, summed up, its findings in one message.
+    1, or 0 when it cannot be read (said in a message). */
+int Sinus_ReferenzLaden(const char *szPfad);
 /** Datei > Referenz entfernen. */
 void Sinus_ReferenzEntfernen(void);
 int Sinus_ReferenzDa(void);

@@ -75,8 +75,13 @@ int Sinus_KurveOeffnen(void)
     char szPfad[FENSTER_PFAD_GROESSE];
     const int iAuswahl = FileSelectPopup("", "*.txt", SINUS_TEXT_FILTER_KURVEN, SINUS_TEXT_REFERENZ_TITEL, TK_KNOPF_LADEN, 0, 0, 1,
                                          0, szPfad, sizeof szPfad);
-    if (iAuswahl <= 0)
-        return 0;
+    if (iAuswahl > 0)
+        Sinus_ReferenzLaden(szPfad);
+    return 0;
+}
+
+int Sinus_ReferenzLaden(const char *szPfad)
+{
     const int iDatei = Oeffnen(szPfad);
     const int iGelesen = iDatei < 0 ? iDatei : Kurvendatei_Lesen(iDatei, &gReferenz);
     if (iDatei >= 0)
@@ -93,12 +98,14 @@ int Sinus_KurveOeffnen(void)
     if (gReferenz.iBefunde > 0)
         BefundeZeigen();
     Sinus_Zeichnen();
-    return 0;
+    TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 0);
+    return 1;
 }
 
 void Sinus_ReferenzEntfernen(void)
 {
     gReferenzDa = false;
+    TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 1);
     Sinus_Zeichnen();
 }
 

@@ -82,11 +82,9 @@ void Menu_Main(int, int iMenuItem, void *, int)
         break;
     case KURVEOEFFNEN:
         Sinus_KurveOeffnen();
-        TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, !Sinus_ReferenzDa());
         break;
     case REFERENZENTFERNEN:
         Sinus_ReferenzEntfernen();
-        TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 1);
         break;
     case ZEITACHSE:
         Sinus_ZeitachseSetzen(!Sinus_ZeitachseWieExportiert());
@@ -101,6 +99,17 @@ void Menu_Main(int, int iMenuItem, void *, int)
         break;
     }
 }
+
+namespace {
+
+// A curve file named on the command line (as a file manager passes it)
+// opens as the reference once the window shows.
+void AufrufDateiOeffnen(void *pPfad)
+{
+    Sinus_ReferenzLaden(static_cast<const char *>(pPfad));
+}
+
+}  // namespace
 
 int WLR7_Main(int, char *argv[])
 {
@@ -118,6 +127,9 @@ int WLR7_Main(int, char *argv[])
         ZEM_Fehlerpopup(iCode);
 
     DisplayPanel(gPanelMain);
+    // The start-up has taken the toolkit's own options out of argv.
+    if (argv[0] && argv[1] && argv[1][0] != '-')
+        PostDeferredCall(AufrufDateiOeffnen, argv[1]);
     RunUserInterface();
 
     DiscardPanel(gPanelMain);
