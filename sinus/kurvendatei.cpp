@@ -414,8 +414,7 @@ void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotize
     }
 }
 
-// What the signal analysis says of the samples read: the frequency, where
-// the samples repeat, and its warnings, on one line.
+// What the signal analysis says of the samples read, on one line.
 void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGroesse)
 {
     szNotizen[0] = '\0';
@@ -423,15 +422,5 @@ void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGro
         return;
     static Kurvenanalyse analyse;
     Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
-    if (analyse.dFrequenz > 0.0)
-        std::snprintf(szNotizen, iGroesse, "Frequenz %.4g" SINUS_NBSP "Hz (%d" SINUS_NBSP "Punkte je Periode)", analyse.dFrequenz,
-                      static_cast<int>(analyse.iPunkteProPeriode));
-    char szWarnungen[WARNUNGEN_GROESSE];
-    if (Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen) == 0)
-        return;
-    for (char *p = std::strtok(szWarnungen, "\n"); p; p = std::strtok(nullptr, "\n")) {
-        if (szNotizen[0])
-            TK_TextAnhaengen(szNotizen, iGroesse, "; ");
-        TK_TextAnhaengen(szNotizen, iGroesse, p);
-    }
+    Analyse_Notizen(&analyse, szNotizen, iGroesse);
 }

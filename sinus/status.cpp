@@ -81,7 +81,7 @@ void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, c
                   szSchritt, szDauer);
     TK_TextKopieren(szText, iGroesse, szTeil);
     // What the rig plays, where it is not what was typed.
-    if (pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 && std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
+    if (Analyse_AndereFrequenz(pAnalyse)) {
         std::snprintf(szTeil, sizeof szTeil, " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz", pAnalyse->dFrequenz);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
     }

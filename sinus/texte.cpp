@@ -77,8 +77,7 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
                   pEingabe->dUmax, pEingabe->dAmplitudeDach, pEingabe->dAmplitudeEff, pEingabe->dOffset,
                   pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
-    if (pAnalyse && pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 &&
-        std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
+    if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
         std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }

@@ -12,7 +12,7 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
     text.replace(text.find("\t3\n"), 3, "\t3\r\n");
     DateiSchreiben(kaputt, text.substr(0, text.size() - 1));  // and cut off before the closing line
     const std::string zusammenfassung =
-        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5\u00a0Hz (20\u00a0Punkte je Periode)\n";
+        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5 Hz (20 Punkte je Periode)\n";
     const std::string sauber = gut + ": keine Befunde; " + zusammenfassung;
     const std::string befunde = kaputt + ":7: Zeilenende CR LF (Windows) statt LF\n" + kaputt +
                                 ":48: abschließende Leerzeile fehlt: Datei abgeschnitten?\n" + kaputt +
@@ -50,9 +50,9 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
         std::vector<std::string> argumente;
         std::string warnung;
     } faelle[] = {
-        {{"--period", "125"}, "Frequenz 7.692\u00a0Hz statt 8\u00a0Hz (-3.8\u00a0%); genau mit Zeitbasis 5ms"},
-        {{"--frequency", "200"}, "kein Sinus: nur 1\u00a0Punkt je Periode"},
-        {{"--frequency", "20.0021", "--timebase", "1ms"}, "Frequenz 20\u00a0Hz statt 20.0021\u00a0Hz (-0.010\u00a0%)"},
+        {{"--period", "125"}, "Frequenz 7.692 Hz statt 8 Hz (-3.8 %); genau 8 Hz mit Zeitbasis 5ms"},
+        {{"--frequency", "200"}, "kein Sinus: nur 1 Punkt je Periode"},
+        {{"--frequency", "20.0021", "--timebase", "1ms"}, "Frequenz 20 Hz statt 20.0021 Hz (-0.010 %)"},
         {{"--peak", "8"}, "begrenzt: "},
     };
     for (const auto &f : faelle) {

@@ -193,7 +193,7 @@ TEST(Kurvendatei, NotizenZumSignal)
     ExportierenUndLesen(e);
     char notizen[300];
     Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
-    EXPECT_EQ(std::string(notizen).rfind("Frequenz 5\u00a0Hz (20\u00a0Punkte je Periode); begrenzt: ", 0), 0u)
+    EXPECT_EQ(std::string(notizen).rfind("Frequenz 5 Hz (20 Punkte je Periode); begrenzt: ", 0), 0u)
         << notizen;
     size_t i;
     while ((i = gText.find("\t10ms\t")) != std::string::npos)
