@@ -1,6 +1,6 @@
 // Exporting the largest curve (16360 values, unbuffered line by line) next
 // to a plain buffered fprintf loop writing the same lines.
-#include "Sinuserzeugung_Main.h"
+#include "Sinusschritt.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -15,14 +15,12 @@ std::string Ziel()
     return "/tmp/wlr7-bench-" + std::to_string(getpid()) + ".txt";
 }
 
+Eingabewerte gEingabe = {10.0, 5.0, 3.536, 5.0, 1000.0 / 16358.0, 16358.0, 1.0, 4, "1ms", 1};
+Sinuskurve gSinus;
+
 void GrosseKurve()
 {
-    Eingabewerte e = {10.0, 5.0, 3.536, 5.0, 1000.0 / 16358.0, 16358.0, 1.0, 4, "1ms", 1};
-    gEingabe = e;
-    double tb = 0.0;
-    Zeitbasis_Suchen(gEingabe.szZeitbasis, &tb);
-    Sinus_Ableiten(&gEingabe, tb, &gSinus);
-    Sinus_Generieren();
+    Sinus_Schritt(&gEingabe, &gSinus, nullptr, nullptr);
 }
 
 void ExportDatei(benchmark::State &state)
@@ -30,10 +28,10 @@ void ExportDatei(benchmark::State &state)
     GrosseKurve();
     const std::string pfad = Ziel();
     for (auto _ : state)
-        benchmark::DoNotOptimize(Sinus_ExportSchreiben(pfad.c_str()));
+        benchmark::DoNotOptimize(Sinus_ExportSchreiben(pfad.c_str(), &gEingabe, &gSinus));
     state.counters["Werte"] = gSinus.iAnzahlPunkte;
     unlink(pfad.c_str());
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&gSinus);
 }
 BENCHMARK(ExportDatei)->Unit(benchmark::kMillisecond);
 
@@ -56,7 +54,7 @@ void FprintfSchleife(benchmark::State &state)
         std::fclose(f);
     }
     unlink(pfad.c_str());
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&gSinus);
 }
 BENCHMARK(FprintfSchleife)->Unit(benchmark::kMillisecond);
 

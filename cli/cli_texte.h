@@ -46,4 +46,29 @@ inline const char *const CLI_TEXT_DOPPELT = " geben dieselbe Größe an; bitte n
 inline const char *const CLI_TEXT_PARTNER_UNENDLICH =
     " ergibt für den gekoppelten Wert keine endliche Zahl; bitte einen kleineren Betrag.";
 
+// Pieces of the messages on options; the option names and values go between them.
+inline const char *const CLI_TEXT_EINE_ZEITBASIS = "eine Zeitbasis (";
+inline const char *const CLI_TEXT_EINE_KURVE = "eine Kurvennummer von ";
+inline const char *const CLI_TEXT_EINE_ZAHL = "eine Zahl ";
+inline const char *const CLI_TEXT_VON = "von ";
+inline const char *const CLI_TEXT_BIS = " bis ";
+inline const char *const CLI_TEXT_VORGABE = "; Vorgabe ";
+inline const char *const CLI_TEXT_AUSGABE_ERWARTET = "--output erwartet einen Dateinamen oder \"-\"";
+inline const char *const CLI_TEXT_ERWARTET = " erwartet ";
+inline const char *const CLI_TEXT_MEHRDEUTIG = "mehrdeutige Option ";
+inline const char *const CLI_TEXT_GEMEINT = ": gemeint ist eine von ";
+inline const char *const CLI_TEXT_UNBEKANNT = "unbekannte Option ";
+inline const char *const CLI_TEXT_MEHRFACH = " ist mehrfach angegeben; jede Option gilt nur einmal.";
+inline const char *const CLI_TEXT_WERT_FEHLT = ", es fehlt aber der Wert.";
+inline const char *const CLI_TEXT_NICHT = ", nicht ";
+inline const char *const CLI_TEXT_NUR_DATEIEN = "--check prüft nur Dateien; --";
+inline const char *const CLI_TEXT_NICHT_DAZU = " gehört nicht dazu.";
+inline const char *const CLI_TEXT_ARGUMENT = "unerwartetes Argument ";
+inline const char *const CLI_TEXT_NUR_OPTIONEN = "; alle Eingaben sind Optionen.";
+inline const char *const CLI_TEXT_FEHLER_NR = "Fehler #";
+// --check.
+inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
+inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI = "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
+inline const char *const CLI_TEXT_STANDARDAUSGABE = "Standardausgabe";
+
 #endif

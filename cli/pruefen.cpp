@@ -27,7 +27,7 @@ Kurvendatei gDatei;  // one record for every file: its samples are the largest p
 int Unlesbar(const char *szName, int iErrno)
 {
     // The toolkit's reasons speak of writing, where a missing name means a missing folder.
-    const char *szGrund = iErrno == ENOENT ? "Datei nicht gefunden" : TK_FehlerGrund(iErrno);
+    const char *szGrund = iErrno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(iErrno);
     std::fprintf(stderr, "%s: %s: %s\n", CLI_PROGRAMM, szName, szGrund);
     return EXIT_UNLESBAR;
 }
@@ -67,7 +67,7 @@ int DateiPruefen(const char *szName)
 int Pruefen_Ausfuehren(int iAnzahl, char *const pszDateien[])
 {
     if (iAnzahl < 1) {
-        std::fprintf(stderr, "%s: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n", CLI_PROGRAMM);
+        std::fprintf(stderr, "%s: %s\n", CLI_PROGRAMM, CLI_TEXT_PRUEFEN_OHNE_DATEI);
         return EXIT_UNLESBAR;
     }
     int iExit = EXIT_SAUBER;
@@ -77,7 +77,7 @@ int Pruefen_Ausfuehren(int iAnzahl, char *const pszDateien[])
             iExit = iDatei;
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "%s: Standardausgabe: %s\n", CLI_PROGRAMM, TK_FehlerGrund(errno));
+        std::fprintf(stderr, "%s: %s: %s\n", CLI_PROGRAMM, CLI_TEXT_STANDARDAUSGABE, TK_FehlerGrund(errno));
         return EXIT_UNLESBAR;
     }
     return iExit;

@@ -4,6 +4,7 @@
 #include "Sinusanalyse.h"
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
+#include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
 #include "cli_texte.h"
 #include "pruefen.h"
@@ -70,12 +71,12 @@ std::string Zahl(double d)
 std::string Bereich(const Eingabefeld *f)
 {
     if (f->iArt == EINGABEN_ZEITBASIS)
-        return "eine Zeitbasis (" + Zeitbasen() + ")";
+        return CLI_TEXT_EINE_ZEITBASIS + Zeitbasen() + ")";
     if (f->iArt == EINGABEN_KURVE)
-        return "eine Kurvennummer von " + Zahl(f->dMin) + " bis " + Zahl(f->dMax);
+        return CLI_TEXT_EINE_KURVE + Zahl(f->dMin) + CLI_TEXT_BIS + Zahl(f->dMax);
     char sz[80];
     Eingaben_Bereich(f, sz, sizeof sz);
-    return std::string("eine Zahl ") + (Eingaben_Begrenzt(f) ? "von " : "(") + sz + (Eingaben_Begrenzt(f) ? "" : ")");
+    return std::string(CLI_TEXT_EINE_ZAHL) + (Eingaben_Begrenzt(f) ? CLI_TEXT_VON : "(") + sz + (Eingaben_Begrenzt(f) ? "" : ")");
 }
 
 std::string Vorgabe(const Eingabefeld *f)
@@ -96,7 +97,7 @@ bool Hilfe()
         // The range on its own lines, broken between words before the margin.
         s += links + f->szBeschreibung + "\n";
         std::string zeile = einzug;
-        for (std::string rest = Bereich(f) + "; Vorgabe " + Vorgabe(f); !rest.empty();) {
+        for (std::string rest = Bereich(f) + CLI_TEXT_VORGABE + Vorgabe(f); !rest.empty();) {
             const std::size_t ende = rest.find(' ');
             const std::string wort = rest.substr(0, ende);
             rest.erase(0, ende == std::string::npos ? rest.size() : ende + 1);
@@ -135,9 +136,9 @@ std::string Echo(const char *szWert)
 std::string Erwartet(int iOption)
 {
     if (iOption == AUSGABE)
-        return "--output erwartet einen Dateinamen oder \"-\"";
+        return CLI_TEXT_AUSGABE_ERWARTET;
     const Eingabefeld *f = Eingaben_Feld(iOption);
-    return std::string("--") + f->szOption + " erwartet " + Bereich(f);
+    return std::string("--") + f->szOption + CLI_TEXT_ERWARTET + Bereich(f);
 }
 
 // An option that getopt_long did not take: unknown, or the start of several.
@@ -153,9 +154,9 @@ std::string Unbekannt(const char *szArgument, const std::vector<option> &optione
                 passend += std::string(iPassend++ ? ", --" : "--") + o.name;
             }
         if (!name.empty() && iPassend > 1)
-            return "mehrdeutige Option " + Echo(szArgument) + ": gemeint ist eine von " + passend + ".";
+            return CLI_TEXT_MEHRDEUTIG + Echo(szArgument) + CLI_TEXT_GEMEINT + passend + ".";
     }
-    return "unbekannte Option " + Echo(szArgument) + ".";
+    return CLI_TEXT_UNBEKANNT + Echo(szArgument) + ".";
 }
 
 // Reads the options into @p a; returns -1 to go on, or the exit code.
@@ -175,39 +176,38 @@ int Lesen(int argc, char *argv[], Aufruf &a)
         if (c == PRUEFEN || c == STRENG) {
             bool &bGesetzt = c == PRUEFEN ? a.bPruefen : a.bStreng;
             if (bGesetzt)
-                return Melden(EXIT_EINGABE, std::string(c == PRUEFEN ? "--check" : "--strict") +
-                                                " ist mehrfach angegeben; jede Option gilt nur einmal.");
+                return Melden(EXIT_EINGABE, std::string(c == PRUEFEN ? "--check" : "--strict") + CLI_TEXT_MEHRFACH);
             bGesetzt = true;
             continue;
         }
         if (c == ':')
-            return Melden(EXIT_EINGABE, Erwartet(optopt) + ", es fehlt aber der Wert.");
+            return Melden(EXIT_EINGABE, Erwartet(optopt) + CLI_TEXT_WERT_FEHLT);
         if (c == '?')
             return Melden(EXIT_EINGABE, Unbekannt(argv[optind - 1], optionen));
         const std::size_t k = c == AUSGABE ? a.gegeben.size() - 1 : static_cast<std::size_t>(c);
         if (a.gegeben[k])
             return Melden(EXIT_EINGABE, std::string("--") + (c == AUSGABE ? "output" : Eingaben_Feld(c)->szOption) +
-                                            " ist mehrfach angegeben; jede Option gilt nur einmal.");
+                                            CLI_TEXT_MEHRFACH);
         a.gegeben[k] = true;
         const bool ok = c == AUSGABE ? *optarg != '\0' : Eingaben_Uebernehmen(&a.e, Eingaben_Feld(c), optarg);
         if (!ok)
-            return Melden(EXIT_EINGABE, Erwartet(c) + ", nicht " + Echo(optarg) + ".");
+            return Melden(EXIT_EINGABE, Erwartet(c) + CLI_TEXT_NICHT + Echo(optarg) + ".");
         if (c == AUSGABE)
             a.szAusgabe = optarg;
     }
     if (a.bPruefen) {
         for (std::size_t k = 0; k < a.gegeben.size(); ++k)
             if (a.gegeben[k] || a.bStreng)
-                return Melden(EXIT_EINGABE, std::string("--check prüft nur Dateien; --") +
+                return Melden(EXIT_EINGABE, std::string(CLI_TEXT_NUR_DATEIEN) +
                                                 (a.bStreng ? "strict"
                                                  : k + 1 == a.gegeben.size()
                                                      ? "output"
                                                      : Eingaben_Feld(static_cast<int>(k))->szOption) +
-                                                " gehört nicht dazu.");
+                                                CLI_TEXT_NICHT_DAZU);
         return Pruefen_Ausfuehren(argc - optind, argv + optind);
     }
     if (optind < argc)
-        return Melden(EXIT_EINGABE, "unerwartetes Argument " + Echo(argv[optind]) + "; alle Eingaben sind Optionen.");
+        return Melden(EXIT_EINGABE, CLI_TEXT_ARGUMENT + Echo(argv[optind]) + CLI_TEXT_NUR_OPTIONEN);
     return -1;
 }
 
@@ -256,50 +256,39 @@ int main(int argc, char *argv[])
     if (!a.szAusgabe)
         return Melden(EXIT_EINGABE, CLI_TEXT_OHNE_AUSGABE);
 
-    gEingabe = a.e;
-    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
-    if (!Sinus_WerteEndlich(&gSinus)) {
-        std::string text = SINUS_TEXT_NICHT_ENDLICH;
-        for (char &z : text)
-            z = z == '\n' ? ' ' : z;
-        return Melden(EXIT_EINGABE, text);
-    }
-    if (!Sinus_PunkteZulaessig(&gSinus)) {
+    // The window's step on records of the exporter's own.
+    static Sinuskurve kurve;
+    static Kurvenanalyse analyse;
+    Schrittbericht bericht;
+    int iCode = Sinus_Schritt(&a.e, &kurve, &analyse, &bericht);
+    if (iCode == SCHRITT_NICHT_ENDLICH || iCode == SCHRITT_ZU_VIELE_PUNKTE) {
         // The window's refusal with its count, on one line.
         char szText[ZU_VIELE_GROESSE];
-        Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
-        std::string text;
-        for (const char *p = szText; *p; ++p)
-            if (*p != '\n')
-                text += *p;
-            else if (p[1] != '\n')
-                text += ' ';
-        return Melden(EXIT_FEHLER, text);
+        Sinus_SchrittText(&bericht, szText, sizeof szText);
+        TK_TextEineZeile(szText);
+        return Melden(iCode == SCHRITT_NICHT_ENDLICH ? EXIT_EINGABE : EXIT_FEHLER, szText);
     }
-    int iCode = Sinus_Generieren();
     if (iCode == 0) {
         // What the rig will play where it differs from what was asked:
         // said on standard error; under --strict nothing is written.
-        static Kurvenanalyse analyse;
-        Analyse_Kurve(&gEingabe, &gSinus, &analyse);
         char szWarnungen[WARNUNGEN_GROESSE];
         const int iWarnungen = Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen);
         for (char *p = std::strtok(szWarnungen, "\n"); p && iWarnungen > 0; p = std::strtok(nullptr, "\n"))
             std::fprintf(stderr, "%s: %s%s\n", CLI_PROGRAMM, CLI_TEXT_WARNUNG, p);
         if (iWarnungen > 0 && a.bStreng) {
-            Sinus_Freigeben();
+            Sinus_KurveFreigeben(&kurve);
             return EXIT_WARNUNG;
         }
-        iCode = Sinus_ExportSchreiben(a.szAusgabe);
+        iCode = Sinus_ExportSchreiben(a.szAusgabe, &a.e, &kurve);
     }
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&kurve);
     if (iCode != 0) {
         // The catalogue's text first, then the reason and the path.
         std::string text = ZEM_Fehlermeldung(iCode);
         const std::size_t umbruch = text.find('\n');
         if (umbruch != std::string::npos)
             text.replace(umbruch, 1, " – ");
-        return Melden(EXIT_FEHLER, "Fehler #" + std::to_string(-static_cast<long long>(iCode)) + ": " + text);
+        return Melden(EXIT_FEHLER, CLI_TEXT_FEHLER_NR + std::to_string(-static_cast<long long>(iCode)) + ": " + text);
     }
     return 0;
 }

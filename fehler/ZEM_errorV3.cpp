@@ -9,7 +9,6 @@
 namespace {
 
 const int SCHLUESSEL_STILL = -6;  // codes -6000 to -6999 show no popup
-const int TITEL_GROESSE = 100;
 const int NUMMER_GROESSE = 20;
 
 int giSprache = ZEM_SPRACHE_DEUTSCH;
@@ -42,27 +41,18 @@ char *ZEM_Fehlermeldung(int iFehlercode)
     return gszMeldung;
 }
 
-void ZEM_Fehlerpopup(int iFehlercode)
+int ZEM_Fehlertitel(int iFehlercode, const char *szTitelPrefix, char *szTitel, size_t iGroesse)
 {
-    if (Schluessel(iFehlercode) == SCHLUESSEL_STILL)
-        return;
-    char szTitel[NUMMER_GROESSE];
-    std::snprintf(szTitel, sizeof szTitel,
-                  giSprache == ZEM_SPRACHE_ENGLISCH ? "Error #%lld" : "Fehler #%lld", Nummer(iFehlercode));
-    MessagePopup(szTitel, ZEM_Fehlermeldung(iFehlercode));
-}
-
-void ZEM_Fehlerpopup2(int iFehlercode, const char *szTitelPrefix)
-{
-    if (Schluessel(iFehlercode) == SCHLUESSEL_STILL)
-        return;
+    if (Schluessel(iFehlercode) == SCHLUESSEL_STILL || iGroesse == 0)
+        return 0;
     char szNummer[NUMMER_GROESSE];
     std::snprintf(szNummer, sizeof szNummer, " #%lld", Nummer(iFehlercode));
+    const char *szPrefix = szTitelPrefix ? szTitelPrefix : giSprache == ZEM_SPRACHE_ENGLISCH ? "Error" : "Fehler";
     // The number always shows whole; a prefix too long is cut.
-    char szTitel[TITEL_GROESSE];
-    TK_TextKopieren(szTitel, sizeof szTitel - std::strlen(szNummer), szTitelPrefix);
-    TK_TextAnhaengen(szTitel, sizeof szTitel, szNummer);
-    MessagePopup(szTitel, ZEM_Fehlermeldung(iFehlercode));
+    const size_t iNummer = std::strlen(szNummer);
+    TK_TextKopieren(szTitel, iGroesse > iNummer ? iGroesse - iNummer : 1, szPrefix);
+    TK_TextAnhaengen(szTitel, iGroesse, szNummer);
+    return 1;
 }
 
 void ZEM_Fehlersprache(int iSprache)

@@ -3,6 +3,8 @@
 #ifndef ZEM_ERRORV3_H
 #define ZEM_ERRORV3_H
 
+#include <cstddef>
+
 enum {
     ZEM_SPRACHE_DEUTSCH = 1,
     ZEM_SPRACHE_ENGLISCH = 2,
@@ -12,7 +14,13 @@ enum {
 
 /* The message of a code, in the message area; valid until the next lookup. */
 char *ZEM_Fehlermeldung(int iFehlercode);
-/* Popup "Fehler #<number>" (English: "Error #<number>") with the message. */
+/* The popup title of a code into szTitel of iGroesse bytes: "<prefix>
+   #<number>", the prefix "Fehler" (English "Error") when szTitelPrefix is
+   null, cut so that the number always shows whole. 0 for the codes that
+   show no popup (-6000 to -6999), else 1. */
+int ZEM_Fehlertitel(int iFehlercode, const char *szTitelPrefix, char *szTitel, size_t iGroesse);
+/* Popup "Fehler #<number>" (English: "Error #<number>") with the message;
+   the window's side (popup_gui.cpp). */
 void ZEM_Fehlerpopup(int iFehlercode);
 /* Popup titled "<prefix> #<number>" with the message. */
 void ZEM_Fehlerpopup2(int iFehlercode, const char *szTitelPrefix);

@@ -3,7 +3,6 @@
 #include "Funktionen.h"
 #include "Sinuserzeugung_gui.h"
 #include "ZEM_errorV3.h"
-#include "fenster_gui.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 

@@ -62,6 +62,13 @@ int Eingaben_Begrenzt(const Eingabefeld *pFeld);
 void Eingaben_Bereich(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse);
 
 /**
+ * What changes from @p pVon to @p pNach, named by the first input of the
+ * table that differs, into @p szText of @p iGroesse bytes: "Frequenz 8 → 5
+ * Hz", "Zeitbasis 10ms → 5ms"; "" when the inputs are alike.
+ */
+void Eingaben_AenderungText(const Eingabewerte *pVon, const Eingabewerte *pNach, char *szText, std::size_t iGroesse);
+
+/**
  * The coupling of the quantities given twice: after @p iControl (peak, RMS,
  * frequency or period) took a new value in @p pEingabe, sets its partner.
  * Returns the partner's control id, 0 when the control has none, or -1 when

@@ -35,9 +35,6 @@ struct Sinuskurve {
     double *pdWerte;           /* N + 2 samples in % */
 };
 
-extern Eingabewerte gEingabe;
-extern Sinuskurve gSinus;
-
 /* Largest accepted product of samples per period and number of periods. */
 constexpr double MAX_KURVENPUNKTE = 16358.0;
 
@@ -52,8 +49,11 @@ enum {
 };
 
 
-/* Time base table. */
-double Zeitbasis_Ermitteln(const char *szZeitbasis);
+/* Time base table. A label missing from it counts as 1 ms
+   (ZEITBASIS_ERSATZ_MS); Zeitbasis_Ms decides that for every caller, and
+   the window says so (Zeitbasis_Ermitteln). */
+constexpr double ZEITBASIS_ERSATZ_MS = 1.0;
+double Zeitbasis_Ms(const char *szZeitbasis);
 int Zeitbasis_Suchen(const char *szZeitbasis, double *pdMillisekunden); /* 1 found, 0 not */
 int Zeitbasis_Anzahl(void);
 const char *Zeitbasis_Label(int iIndex);
@@ -67,13 +67,14 @@ int Sinus_PunkteZulaessig(const Sinuskurve *pSinus);
 int Sinus_WerteEndlich(const Sinuskurve *pSinus);
 int Sinus_AnzahlWerte(const Sinuskurve *pSinus);
 void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl);
-int Sinus_Generieren(void);
+/* Resizes the sample array of pSinus to the count its parameters give and
+   fills it; 0, or SINUS_FEHLER_SPEICHER with iAnzahlPunkte 0 (the old
+   block stays owned by pSinus). */
+int Sinus_Erzeugen(Sinuskurve *pSinus);
 double Sinus_EffAusDach(double dDach);
 double Sinus_DachAusEff(double dEff);
 double Sinus_PeriodeAusFrequenz(double dFrequenz);
 double Sinus_FrequenzAusPeriode(double dPeriodeMs);
-int Sinus_ExportZeile(char *szZeile, size_t iGroesse, double dZeit, double dWert,
-                      const char *szZeitbasis, int iKurvennummer);
 /* The limits 0 and 100 %: whether the curve reaches past the upper and the
    lower one, and the stretches [von, bis] of consecutive values held at a
    limit (iOben 1 at 100 %, 0 at 0 %); returns their number, filling at
@@ -103,23 +104,22 @@ void Sinus_Zeitachse(const Sinuskurve *pSinus, double dZeitbasisMs, int bWieExpo
 /* The ideal sine as typed, unclipped, in %, over the shown x at equal steps
    (*pdSchrittX); at most iMax values; returns their number (0: none). */
 int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWerte, int iMax, double *pdSchrittX);
-/* The time the file gives data line iZeile (from 1), summed as it sums it. */
-double Sinus_DateiZeit(int iZeile, double dZeitbasisMs);
 /* The readout of shown element iIndex in the file's terms: data line,
    time, value in % and in V. */
 void Sinus_Ablesung(const Sinuskurve *pSinus, const Zeitachse *pAchse, double dZeitbasisMs, int iIndex, char *szText,
                     size_t iGroesse);
 
 /* Compares the curve file open on iDatei with what Sinus_ExportSchreiben
-   would write now: 1 byte for byte the same, 0 when it differs (*piZeile:
-   the first line, from 1, that differs), or minus the errno of a failed
-   read. */
-int Sinus_ExportVergleichen(int iDatei, int *piZeile);
+   would write for pEingabe and pSinus: 1 byte for byte the same, 0 when it
+   differs (*piZeile: the first line, from 1, that differs), or minus the
+   errno of a failed read. */
+int Sinus_ExportVergleichen(int iDatei, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, int *piZeile);
 
-/* Writes the export file of gSinus and gEingabe to szPfad ("-": standard
-   output). On failure the error library's user string names the reason
-   and the path. */
-int Sinus_ExportSchreiben(const char *szPfad);
-void Sinus_Freigeben(void);
+/* Writes the export file of pSinus's samples with the time base and curve
+   number of pEingabe to szPfad ("-": standard output). On failure the
+   error library's user string names the reason and the path. */
+int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus);
+/* Frees the sample array of pSinus. */
+void Sinus_KurveFreigeben(Sinuskurve *pSinus);
 
 #endif

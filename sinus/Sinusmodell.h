@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-/** 100.00 % in hundredths: the largest value a data line prints. */
+/** 100.00 % in hundredths: the largest value a data line prints (KURVENFORMAT_WERT_MAX). */
 const int32_t MODELL_HUNDERT = 10000;
 /** Largest samples per period the inputs allow: the longest period over the shortest time base. */
 const int32_t MODELL_MAX_P = 1000000;

@@ -14,8 +14,19 @@
 
 /** Shown when an input set has too many points. */
 extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
+/** Added to it: the product of samples per period and periods against the
+    limit ("16360 Punkte, höchstens 16358"); a literal, so that the compiler
+    checks its format. */
+#define SINUS_TEXT_PUNKTE_GEGEN_GRENZE "\n\n%.10g Punkte, höchstens %.0f"
+/** Room for one formed line of a message. */
+const size_t SINUS_ZEILE_GROESSE = 160;
 /** Shown when amplitude or offset in % of the maximum voltage is no finite number. */
 extern const char *const SINUS_TEXT_NICHT_ENDLICH;
+/** Bearbeiten's items, the step they go to added after a colon. */
+extern const char *const SINUS_TEXT_RUECKGAENGIG;
+extern const char *const SINUS_TEXT_WIEDERHOLEN;
+/** Put before a refusal's words in the status line. */
+extern const char *const SINUS_TEXT_ABGELEHNT;
 /** Title of the too-many-points message. */
 extern const char *const SINUS_TEXT_FEHLER;
 /** Title and text of the warning for a time-base label missing from the table. */
@@ -45,15 +56,9 @@ struct Eingabewerte;
 struct Sinuskurve;
 struct Kurvenanalyse;
 
-/* SINUS_TEXT_ZU_VIELE_PUNKTE and a line with the product of samples per
-   period and periods against the limit ("16360 Punkte, höchstens 16358"). */
-void Sinus_ZuVielePunkteText(const Sinuskurve *pSinus, char *szText, size_t iGroesse);
 /* "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"; szEinheit may be "". */
 void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
                           char *szText, size_t iGroesse);
-/* Lines of the export file of pSinus: the header, one per sample but the
-   first, and the closing empty line. */
-int Sinus_ExportZeilen(const Sinuskurve *pSinus);
 /* "Exportiert: NAME (N Zeilen)", NAME being the last part of szPfad. */
 void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText, size_t iGroesse);
 /* The report picture's title: maximum voltage, amplitude, offset,

@@ -232,9 +232,7 @@ void RatText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 
 int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurvenanalyse *pAnalyse)
 {
-    double dMs;
-    if (!Zeitbasis_Suchen(pEingabe->szZeitbasis, &dMs))
-        dMs = 1.0;  // what the export steps by for a label missing from the table
+    const double dMs = Zeitbasis_Ms(pEingabe->szZeitbasis);  // as the export steps
     const int iZeilen = pSinus->iAnzahlPunkte > 1 && pSinus->pdWerte ? pSinus->iAnzahlPunkte - 1 : 0;
     static std::vector<int32_t> h;
     h.resize(static_cast<size_t>(iZeilen));

@@ -19,6 +19,8 @@ const double UNBEGRENZT = std::numeric_limits<double>::infinity();
 const int ZEITBASIS_VORGABE = 9;  // "10ms"
 const double ZEITBASEN = 17.0;    // items of the time-base ring, one per entry of its table
 const int KURVEN = 4;
+const int AENDERUNG_WERT = 32;    // one value of a change, as text
+const int AENDERUNG_STELLEN = 10; // significant digits: what was typed, not a rounding of it
 
 // In panel order, which is also the order of the fields in Eingabewerte.
 const Eingabefeld gFelder[] = {
@@ -145,4 +147,34 @@ int Eingaben_Koppeln(Eingabewerte *pEingabe, int iControl)
         return p.iPartner;
     }
     return 0;
+}
+
+void Eingaben_AenderungText(const Eingabewerte *pVon, const Eingabewerte *pNach, char *szText, std::size_t iGroesse)
+{
+    szText[0] = '\0';
+    for (const Eingabefeld &f : gFelder) {
+        char szVon[AENDERUNG_WERT], szNach[AENDERUNG_WERT];
+        if (f.iArt == EINGABEN_ZEITBASIS) {
+            TK_TextKopieren(szVon, sizeof szVon, pVon->szZeitbasis);
+            TK_TextKopieren(szNach, sizeof szNach, pNach->szZeitbasis);
+        } else if (f.iArt == EINGABEN_KURVE) {
+            std::snprintf(szVon, sizeof szVon, "%d", static_cast<int>(pVon->iKurvennummer));
+            std::snprintf(szNach, sizeof szNach, "%d", static_cast<int>(pNach->iKurvennummer));
+        } else {
+            const double dVon = *Eingaben_Zahl(const_cast<Eingabewerte *>(pVon), &f);
+            const double dNach = *Eingaben_Zahl(const_cast<Eingabewerte *>(pNach), &f);
+            if (dVon == dNach)
+                continue;
+            std::snprintf(szVon, sizeof szVon, "%.*g", AENDERUNG_STELLEN, dVon);
+            std::snprintf(szNach, sizeof szNach, "%.*g", AENDERUNG_STELLEN, dNach);
+        }
+        if (std::strcmp(szVon, szNach) == 0)
+            continue;
+        // The label without its unit in brackets: "Frequenz [Hz]" names "Frequenz".
+        const char *szKlammer = std::strstr(f.szLabel, " [");
+        const int iName = szKlammer ? static_cast<int>(szKlammer - f.szLabel) : static_cast<int>(std::strlen(f.szLabel));
+        std::snprintf(szText, iGroesse, "%.*s %s \u2192 %s%s%s", iName, f.szLabel, szVon, szNach, *f.szEinheit ? " " : "",
+                      f.szEinheit);
+        return;
+    }
 }

@@ -2,26 +2,25 @@
 // and a closing empty line, formed in memory and written part by part, so
 // that a failure is reported at the part it hits.
 #include "Sinuserzeugung_Main.h"
-#include "kopf.h"
+#include "Kurvenformat.h"
 
 #include "ZEM_errorV3.h"
 #include "toolkit_kern.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-const int ZEILE_GROESSE = 100;
+const int ZEILE_GROESSE = KURVENFORMAT_ZEILE_MAX + 1;
 
 // The bytes of the header lines, each with its line end.
 size_t KopfLaenge()
 {
     size_t iLaenge = 0;
-    for (int i = 0; i < Sinus_KopfzeilenAnzahl(); ++i)
-        iLaenge += std::strlen(Sinus_Kopfzeile(i)) + 1;
+    for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
+        iLaenge += std::strlen(Kurvenformat_Kopfzeile(i)) + 1;
     return iLaenge;
 }
 
@@ -80,65 +79,29 @@ int Ablegen(const char *szPfad, const char *pText, size_t iKopf, size_t iDaten, 
 
 }  // namespace
 
-// Forms "%.5f\t%.2f\t%s\t%d". std::to_chars writes exactly what printf in
-// the "C" locale writes, at a fraction of its cost. A line that does not fit
-// is no line: false, never a cut one.
-int Sinus_ExportZeile(char *szZeile, size_t iGroesse, double dZeit, double dWert, const char *szZeitbasis,
-                      int iKurvennummer)
-{
-    if (iGroesse == 0)
-        return 0;
-    char *p = szZeile;
-    char *const ende = szZeile + iGroesse - 1;  // room for the NUL
-    auto feld = [&](std::to_chars_result r) {
-        if (r.ec != std::errc() || r.ptr >= ende)
-            return false;
-        p = r.ptr;
-        *p++ = '\t';
-        return true;
-    };
-    const size_t iLabel = std::strlen(szZeitbasis);
-    if (!feld(std::to_chars(p, ende, dZeit, std::chars_format::fixed, 5)) ||
-        !feld(std::to_chars(p, ende, dWert, std::chars_format::fixed, 2)) ||
-        iLabel >= static_cast<size_t>(ende - p)) {
-        szZeile[0] = '\0';
-        return 0;
-    }
-    std::memcpy(p, szZeitbasis, iLabel);
-    p += iLabel;
-    *p++ = '\t';
-    std::to_chars_result r = std::to_chars(p, ende, iKurvennummer);
-    if (r.ec != std::errc()) {
-        szZeile[0] = '\0';
-        return 0;
-    }
-    *r.ptr = '\0';
-    return 1;
-}
-
-int Sinus_ExportSchreiben(const char *szPfad)
+int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus)
 {
     // The whole file is formed in memory first (under 600 kB for the largest
     // curve): a line that cannot be formed fails before anything is touched,
     // and the toolkit learns the size before it writes a byte.
     const size_t iKopf = KopfLaenge();
-    const size_t iZeilen = gSinus.iAnzahlPunkte > 1 ? static_cast<size_t>(gSinus.iAnzahlPunkte - 1) : 0;
+    const size_t iZeilen = static_cast<size_t>(Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte));
     char *pText = static_cast<char *>(std::malloc(iKopf + iZeilen * ZEILE_GROESSE + 1));
     if (!pText)
         return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
     size_t iLaenge = 0;
-    for (int i = 0; i < Sinus_KopfzeilenAnzahl(); ++i)
-        iLaenge = ZeileAnhaengen(pText, iLaenge, Sinus_Kopfzeile(i));
+    for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
+        iLaenge = ZeileAnhaengen(pText, iLaenge, Kurvenformat_Kopfzeile(i));
     char szZeile[ZEILE_GROESSE];
-    double dZeit = 0.0;
+    Kurvenzeit zeit;
+    Kurvenformat_ZeitBeginnen(&zeit, Zeitbasis_Ms(pEingabe->szZeitbasis));
     for (size_t i = 1; i <= iZeilen; ++i) {
-        if (!Sinus_ExportZeile(szZeile, sizeof szZeile, dZeit, gSinus.pdWerte[i], gEingabe.szZeitbasis,
-                               gEingabe.iKurvennummer)) {
+        if (!Kurvenformat_Datenzeile(szZeile, sizeof szZeile, Kurvenformat_ZeitWeiter(&zeit), pSinus->pdWerte[i],
+                                     pEingabe->szZeitbasis, pEingabe->iKurvennummer)) {
             std::free(pText);
             return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, SINUS_TEXT_ZEILE_ZU_LANG);
         }
         iLaenge = ZeileAnhaengen(pText, iLaenge, szZeile);
-        dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
     }
     const size_t iDaten = iLaenge;
     iLaenge = ZeileAnhaengen(pText, iLaenge, "");

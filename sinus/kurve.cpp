@@ -31,21 +31,22 @@ void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl)
     }
 }
 
-int Sinus_Generieren(void)
+int Sinus_Erzeugen(Sinuskurve *pSinus)
 {
-    gSinus.iAnzahlPunkte = Sinus_AnzahlWerte(&gSinus);
-    void *pNeu = realloc(gSinus.pdWerte, static_cast<size_t>(gSinus.iAnzahlPunkte) * sizeof(double));
+    pSinus->iAnzahlPunkte = Sinus_AnzahlWerte(pSinus);
+    void *pNeu = realloc(pSinus->pdWerte, static_cast<size_t>(pSinus->iAnzahlPunkte) * sizeof(double));
     if (!pNeu) {
-        gSinus.iAnzahlPunkte = 0;  // the old block stays owned and is freed at the end
+        pSinus->iAnzahlPunkte = 0;  // the old block stays owned and is freed at the end
         return SINUS_FEHLER_SPEICHER;
     }
-    gSinus.pdWerte = static_cast<double *>(pNeu);
-    Sinus_WerteFuellen(&gSinus, gSinus.pdWerte, gSinus.iAnzahlPunkte);
+    pSinus->pdWerte = static_cast<double *>(pNeu);
+    Sinus_WerteFuellen(pSinus, pSinus->pdWerte, pSinus->iAnzahlPunkte);
     return 0;
 }
 
-void Sinus_Freigeben(void)
+void Sinus_KurveFreigeben(Sinuskurve *pSinus)
 {
-    free(gSinus.pdWerte);
-    gSinus.pdWerte = nullptr;
+    free(pSinus->pdWerte);
+    pSinus->pdWerte = nullptr;
+    pSinus->iAnzahlPunkte = 0;
 }

@@ -5,7 +5,7 @@
 
 #include "Sinusanalyse.h"
 
-#include "kopf.h"
+#include "Kurvenformat.h"
 #include "toolkit_kern.h"
 
 #include <cctype>
@@ -24,22 +24,15 @@ const size_t WARNUNGEN_GROESSE = 512;
 
 enum Abschnitt { KOPF, DATEN, SCHLUSS, GESTOPPT };
 
-const int FELDER = 4;
-const int ZEIT_NACHKOMMA = 5;      // the time column counts in 10 µs units
 const int ZEIT_STELLEN_MAX = 12;   // seconds before the point; the largest curve needs 8
-const int WERT_NACHKOMMA = 2;
 const int WERT_STELLEN_MAX = 9;
-const long long WERT_HUNDERT = 10000;  // 100.00 % in hundredths
-const long long EINHEITEN_JE_MS = 100;
+const int KURVE_STELLEN_MAX = 9;   // digits of a curve number read before it is plainly none
 const long long ZEIT_TOLERANZ = 1;     // the writer's running sum may land one unit off
 const size_t ECHO_MAX = 24;            // bytes of a field a finding repeats
 const char BOM[] = "\xEF\xBB\xBF";
 const size_t BOM_LAENGE = sizeof BOM - 1;
 
-struct Feld {
-    const char *p;
-    size_t n;
-};
+using Feld = Kurvenfeld;
 
 __attribute__((format(printf, 3, 4))) void Melden(Kurvendatei *pDatei, int iZeile, const char *szFormat, ...)
 {
@@ -82,37 +75,12 @@ bool Ziffer(char c)
     return c >= '0' && c <= '9';
 }
 
-// "digits.decimals" with exactly iNachkomma decimals and 1 to iStellen
-// digits before the point, no leading zero, as a count of the last
-// decimal's units.
-bool FestkommaLesen(const Feld &f, int iNachkomma, int iStellen, long long *piWert)
-{
-    const char *p = f.p, *const ende = f.p + f.n;
-    long long iWert = 0;
-    int iVor = 0;
-    for (; p < ende && Ziffer(*p); ++p, ++iVor) {
-        if (iVor == iStellen)
-            return false;
-        iWert = iWert * 10 + (*p - '0');
-    }
-    // printf writes no leading zero but the one before the point.
-    if (iVor == 0 || (iVor > 1 && *f.p == '0') || p == ende || *p != '.' || ende - ++p != iNachkomma)
-        return false;
-    for (; p < ende; ++p) {
-        if (!Ziffer(*p))
-            return false;
-        iWert = iWert * 10 + (*p - '0');
-    }
-    *piWert = iWert;
-    return true;
-}
-
 // A time in 10 µs units as the file writes it.
 struct Zeit {
     char sz[32];
     explicit Zeit(long long iEinheiten)
     {
-        const long long iJeSekunde = EINHEITEN_JE_MS * 1000;
+        const long long iJeSekunde = KURVENFORMAT_ZEIT_JE_MS * 1000;
         std::snprintf(sz, sizeof sz, "%lld.%05lld", iEinheiten / iJeSekunde, iEinheiten % iJeSekunde);
     }
 };
@@ -122,9 +90,9 @@ struct Zeit {
 void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
 {
     Kurvendateistand &s = pDatei->stand;
-    const long long iSchritt = std::llround(pDatei->dZeitbasisMs * EINHEITEN_JE_MS);
+    const long long iSchritt = std::llround(pDatei->dZeitbasisMs * KURVENFORMAT_ZEIT_JE_MS);
     long long iZeit;
-    if (!FestkommaLesen(f, ZEIT_NACHKOMMA, ZEIT_STELLEN_MAX, &iZeit)) {
+    if (!Kurvenformat_FestkommaLesen(f.p, f.n, KURVENFORMAT_ZEIT_NACHKOMMA, ZEIT_STELLEN_MAX, &iZeit)) {
         Melden(pDatei, iZeile, "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)%s",
                Echo(f).sz, Komma(f));
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
@@ -160,12 +128,13 @@ void WertPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     const bool bMinus = f.n > 0 && f.p[0] == '-';
     const Feld betrag = {f.p + bMinus, f.n - bMinus};
     long long iHundertstel;
-    if (!FestkommaLesen(betrag, WERT_NACHKOMMA, WERT_STELLEN_MAX, &iHundertstel)) {
+    if (!Kurvenformat_FestkommaLesen(betrag.p, betrag.n, KURVENFORMAT_WERT_NACHKOMMA, WERT_STELLEN_MAX,
+                                     &iHundertstel)) {
         Melden(pDatei, iZeile, "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)%s",
                Echo(f).sz, Komma(f));
         return;
     }
-    if (bMinus || iHundertstel > WERT_HUNDERT)
+    if (bMinus || iHundertstel > KURVENFORMAT_WERT_MAX)
         Melden(pDatei, iZeile, "Wert %s außerhalb von 0 bis 100", Echo(f).sz);
     const double dWert = static_cast<double>(bMinus ? -iHundertstel : iHundertstel) / 100.0;
     pDatei->pdWerte[pDatei->iWerte++] = dWert;
@@ -197,9 +166,13 @@ void ZeitbasisPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
 // Field 4: the curve number 1 to 4, the same on every line.
 void KurvennummerPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
 {
-    const int iKurve = f.n == 1 && f.p[0] >= '1' && f.p[0] <= '4' ? f.p[0] - '0' : 0;
-    if (iKurve == 0) {
-        Melden(pDatei, iZeile, "Kurvennummer \"%s\" ist keine Zahl von 1 bis 4", Echo(f).sz);
+    // Digits only, no leading zero, as the writer forms it.
+    int iKurve = f.n > 0 && f.n <= static_cast<size_t>(KURVE_STELLEN_MAX) && f.p[0] != '0' ? 0 : -1;
+    for (size_t i = 0; i < f.n && iKurve >= 0; ++i)
+        iKurve = Ziffer(f.p[i]) ? iKurve * 10 + (f.p[i] - '0') : -1;
+    if (!Kurvenformat_KurveGueltig(iKurve)) {
+        Melden(pDatei, iZeile, "Kurvennummer \"%s\" ist keine Zahl von %d bis %d", Echo(f).sz,
+               Kurvenformat_KurveMin(), Kurvenformat_KurveMax());
     } else if (pDatei->iKurvennummer == 0) {
         pDatei->iKurvennummer = iKurve;
     } else if (iKurve != pDatei->iKurvennummer) {
@@ -219,32 +192,22 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
         return;
     }
     ++pDatei->iDatenzeilen;
-    Feld felder[FELDER];
-    int iFelder = 0;
-    for (const char *p = szZeile, *const ende = szZeile + iLaenge; bLesbar; ++iFelder) {
-        const char *tab = static_cast<const char *>(std::memchr(p, '\t', static_cast<size_t>(ende - p)));
-        if (iFelder < FELDER)
-            felder[iFelder] = {p, static_cast<size_t>((tab ? tab : ende) - p)};
-        if (!tab) {
-            ++iFelder;
-            break;
-        }
-        p = tab + 1;
-    }
-    if (iFelder != FELDER) {
+    Feld felder[KURVENFORMAT_FELDER];
+    const int iFelder = bLesbar ? Kurvenformat_Felder(szZeile, iLaenge, felder, KURVENFORMAT_FELDER) : 0;
+    if (iFelder != KURVENFORMAT_FELDER) {
         if (bLesbar)
-            Melden(pDatei, iZeile, "Datenzeile hat %d %s statt 4 (durch Tabulator getrennt)", iFelder,
-                   iFelder == 1 ? "Feld" : "Felder");
-        const long long iSchritt = std::llround(pDatei->dZeitbasisMs * EINHEITEN_JE_MS);
+            Melden(pDatei, iZeile, "Datenzeile hat %d %s statt %d (durch Tabulator getrennt)", iFelder,
+                   iFelder == 1 ? "Feld" : "Felder", KURVENFORMAT_FELDER);
+        const long long iSchritt = std::llround(pDatei->dZeitbasisMs * KURVENFORMAT_ZEIT_JE_MS);
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
         s.iZeitVerschoben = -1;
         return;
     }
     // The label first: the time is measured in its steps.
-    ZeitbasisPruefen(pDatei, iZeile, felder[2]);
-    ZeitPruefen(pDatei, iZeile, felder[0]);
-    WertPruefen(pDatei, iZeile, felder[1]);
-    KurvennummerPruefen(pDatei, iZeile, felder[3]);
+    ZeitbasisPruefen(pDatei, iZeile, felder[KURVENFORMAT_FELD_ZEITBASIS]);
+    ZeitPruefen(pDatei, iZeile, felder[KURVENFORMAT_FELD_ZEIT]);
+    WertPruefen(pDatei, iZeile, felder[KURVENFORMAT_FELD_WERT]);
+    KurvennummerPruefen(pDatei, iZeile, felder[KURVENFORMAT_FELD_KURVE]);
 }
 
 // A line in the header: the expected one, a differing one, or the start
@@ -252,8 +215,8 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
 void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLaenge, bool bLesbar)
 {
     Kurvendateistand &s = pDatei->stand;
-    const char *szSoll = Sinus_Kopfzeile(s.iKopfzeile);
-    const bool bLeerzeile = s.iKopfzeile == Sinus_KopfzeilenAnzahl() - 1;
+    const char *szSoll = Kurvenformat_Kopfzeile(s.iKopfzeile);
+    const bool bLeerzeile = s.iKopfzeile == Kurvenformat_KopfzeilenAnzahl() - 1;
     const bool bGleich = bLesbar && iLaenge == std::strlen(szSoll) && std::memcmp(szZeile, szSoll, iLaenge) == 0;
     // The expected line, or other text or a line too long (reported already) in its place.
     if (bGleich || (!bLeerzeile && (!bLesbar || (iLaenge > 0 && !Ziffer(szZeile[0]))))) {
@@ -312,8 +275,8 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
         }
     }
     if (!bLf) {
-        if (iLaenge > static_cast<size_t>(KURVENDATEI_ZEILE_MAX))
-            Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENDATEI_ZEILE_MAX);
+        if (iLaenge > static_cast<size_t>(KURVENFORMAT_ZEILE_MAX))
+            Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENFORMAT_ZEILE_MAX);
         Melden(pDatei, iZeile, "letzte Zeile ohne Zeilenende: Datei abgeschnitten");
         return;
     }
@@ -329,9 +292,9 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
         s.bCrlfGemeldet = true;
         --iLaenge;
     }
-    const bool bLesbar = iLaenge <= static_cast<size_t>(KURVENDATEI_ZEILE_MAX) && iLaenge <= iGehalten;
+    const bool bLesbar = iLaenge <= static_cast<size_t>(KURVENFORMAT_ZEILE_MAX) && iLaenge <= iGehalten;
     if (!bLesbar)
-        Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENDATEI_ZEILE_MAX);
+        Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENFORMAT_ZEILE_MAX);
     const size_t iPruefen = iLaenge < iGehalten ? iLaenge : iGehalten;
     for (size_t i = 0; i < iPruefen; ++i) {
         const unsigned char c = static_cast<unsigned char>(szZeile[i]);
@@ -352,13 +315,13 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
 
 int Kurvendatei_MaxZeilen(void)
 {
-    return Sinus_KopfzeilenAnzahl() + KURVENDATEI_MAX_DATENZEILEN + 1;
+    return Kurvenformat_KopfzeilenAnzahl() + KURVENDATEI_MAX_DATENZEILEN + 1;
 }
 
 long long Kurvendatei_MaxBytes(void)
 {
     const long long ZEILENENDE = 2;  // CR LF at most
-    return static_cast<long long>(Kurvendatei_MaxZeilen()) * (KURVENDATEI_ZEILE_MAX + ZEILENENDE) +
+    return static_cast<long long>(Kurvendatei_MaxZeilen()) * (KURVENFORMAT_ZEILE_MAX + ZEILENENDE) +
            static_cast<long long>(BOM_LAENGE);
 }
 

@@ -6,6 +6,7 @@
 #ifndef SINUS_KURVENDATEI_H
 #define SINUS_KURVENDATEI_H
 
+#include "Kurvenformat.h"
 #include "Sinuserzeugung_Main.h"
 
 #include <cstddef>
@@ -18,8 +19,6 @@ int Kurvendatei_MaxZeilen(void);
 long long Kurvendatei_MaxBytes(void);
 /** Findings listed per file; the ones after it are only counted. */
 const int KURVENDATEI_MAX_BEFUNDE = 100;
-/** Longest line, without its line end: the export's line area of 100 characters less the NUL. */
-const int KURVENDATEI_ZEILE_MAX = 99;
 /** Room for one finding's text. */
 const int KURVENDATEI_TEXT_GROESSE = 160;
 /** Size of the blocks Kurvendatei_Lesen reads. */
@@ -37,7 +36,7 @@ struct Kurvendateistand {
     int iKopfzeile;                         /* header line expected next */
     int iZeile;                             /* lines completed so far */
     size_t iLaenge;                         /* bytes of the line being read, all of them */
-    char szZeile[KURVENDATEI_ZEILE_MAX + 5]; /* its first bytes: the longest line, a BOM before it, a CR after it */
+    char szZeile[KURVENFORMAT_ZEILE_MAX + 5]; /* its first bytes: the longest line, a BOM before it, a CR after it */
     bool bCrlfGemeldet;
     bool bCrAmEnde;                         /* the last block ended in a CR of a line not yet ended */
     long long iBytes;                       /* bytes read so far */

@@ -33,13 +33,14 @@
 // refused after a few strips. A bound on the work keeps any input fast.
 #include "Sinusmodell.h"
 
+#include "Kurvenformat.h"
 #include "toolkit_kern.h"
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
 #include <cmath>
 #include <vector>
+
+static_assert(MODELL_HUNDERT == KURVENFORMAT_WERT_MAX, "the model's 100 % is the file's");
 
 namespace {
 
@@ -47,7 +48,6 @@ const double HALB = 0.5;                             // half a printed step, in 
 const double TOLERANZ = 1e-5;                        // see above
 const double RAHMEN = MODELL_MAX_PROZENT * 100.0;    // the box of (o, a), in hundredths
 const long long MAX_ARBEIT = 1000000;                // lines clipped over all candidates of one file
-const int WERT_ZEICHEN = 32;
 const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test looks at
 
 struct Ecke {
@@ -303,18 +303,12 @@ bool Aufnehmen(Kurvenmodell *m, int32_t iP, const Polygon &p)
 
 int32_t Modell_Hundertstel(double dWert)
 {
-    double d = dWert;
+    double d = dWert;  // the generation's limits, then the file's rounding
     if (d < 0.0 || d == 0.0)
         d = 0.0;
     if (!(d <= 100.0))
         d = 100.0;
-    char sz[WERT_ZEICHEN];
-    const std::to_chars_result r = std::to_chars(sz, sz + sizeof sz, d, std::chars_format::fixed, 2);
-    int32_t iWert = 0;
-    for (const char *p = sz; p < r.ptr; ++p)
-        if (*p >= '0' && *p <= '9')
-            iWert = iWert * 10 + (*p - '0');
-    return iWert;
+    return static_cast<int32_t>(Kurvenformat_Hundertstel(d));
 }
 
 double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k)
@@ -324,26 +318,12 @@ double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k)
 
 int Modell_UeberHundert(double dWert)
 {
-    const double GEWISS = 100.01;  // beyond it no rounding reads 100.00
-    if (!(dWert > 100.0))
-        return 0;
-    if (dWert >= GEWISS)
-        return 1;
-    char sz[WERT_ZEICHEN];
-    const std::to_chars_result r = std::to_chars(sz, sz + sizeof sz, dWert, std::chars_format::fixed, 2);
-    return std::string_view(sz, static_cast<size_t>(r.ptr - sz)) != "100.00";
+    return Kurvenformat_Hundertstel(dWert) > KURVENFORMAT_WERT_MAX;
 }
 
 int Modell_UnterNull(double dWert)
 {
-    const double GEWISS = -0.01;
-    if (!(dWert < 0.0))
-        return 0;
-    if (dWert <= GEWISS)
-        return 1;
-    char sz[WERT_ZEICHEN];
-    const std::to_chars_result r = std::to_chars(sz, sz + sizeof sz, dWert, std::chars_format::fixed, 2);
-    return std::string_view(sz, static_cast<size_t>(r.ptr - sz)) != "-0.00";
+    return Kurvenformat_Hundertstel(dWert) < KURVENFORMAT_WERT_MIN;
 }
 
 int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffset, double *pdAmplitude)

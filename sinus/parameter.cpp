@@ -1,13 +1,10 @@
-// The input and curve records, the derivation of the curve parameters, the
+// The derivation of the curve parameters, the
 // point limit and the coupling of the quantities given twice.
 #include "Sinuserzeugung_Main.h"
 
 #include <climits>
 #include <cmath>
 #include <cstring>
-
-Eingabewerte gEingabe;
-Sinuskurve gSinus;
 
 int Sinus_Runden(double dWert)
 {

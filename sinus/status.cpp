@@ -11,21 +11,48 @@
 
 namespace {
 
-// A duration in ms in the unit that reads best, number and unit held together.
+const double MS_JE_MINUTE = 60000.0;
+const long long MS_JE_STUNDE = 3600000;
+const long long MS_JE_MIN = 60000;
+const double MS_JE_S = 1000.0;
+
+// A duration in ms as it reads best, number and unit held together: below a
+// minute in the one unit that fits ("200 ms", "1.5 s"), from a minute on in
+// hours, minutes and seconds ("1 min 40 s", "16 min", "2 h 30 min").
 void Zeitspanne(double dMs, char *sz, size_t iGroesse)
 {
-    struct Einheit {
-        double dMs;
-        const char *szName;
-    };
-    const Einheit einheiten[] = {{3600000.0, "h"}, {60000.0, "min"}, {1000.0, "s"}, {1.0, "ms"}, {0.001, "µs"}};
-    const Einheit *e = &einheiten[4];
-    for (const Einheit &k : einheiten)
-        if (std::fabs(dMs) >= k.dMs) {
-            e = &k;
-            break;
-        }
-    std::snprintf(sz, iGroesse, "%.4g" SINUS_NBSP "%s", dMs / e->dMs, e->szName);
+    if (!(std::fabs(dMs) >= MS_JE_MINUTE) || !std::isfinite(dMs)) {
+        struct Einheit {
+            double dMs;
+            const char *szName;
+        };
+        const Einheit einheiten[] = {{1000.0, "s"}, {1.0, "ms"}, {0.001, "µs"}};
+        const Einheit *e = &einheiten[2];
+        for (const Einheit &k : einheiten)
+            if (std::fabs(dMs) >= k.dMs) {
+                e = &k;
+                break;
+            }
+        std::snprintf(sz, iGroesse, "%.4g" SINUS_NBSP "%s", dMs / e->dMs, e->szName);
+        return;
+    }
+    const long long iMs = std::llround(dMs);
+    const long long iStunden = iMs / MS_JE_STUNDE, iMinuten = iMs % MS_JE_STUNDE / MS_JE_MIN;
+    const double dSekunden = static_cast<double>(iMs % MS_JE_MIN) / MS_JE_S;
+    char szTeil[40];
+    sz[0] = '\0';
+    if (iStunden > 0) {
+        std::snprintf(szTeil, sizeof szTeil, "%lld" SINUS_NBSP "h", iStunden);
+        TK_TextAnhaengen(sz, iGroesse, szTeil);
+    }
+    if (iMinuten > 0) {
+        std::snprintf(szTeil, sizeof szTeil, "%s%lld" SINUS_NBSP "min", sz[0] ? " " : "", iMinuten);
+        TK_TextAnhaengen(sz, iGroesse, szTeil);
+    }
+    if (dSekunden > 0.0) {
+        std::snprintf(szTeil, sizeof szTeil, "%s%g" SINUS_NBSP "s", sz[0] ? " " : "", dSekunden);
+        TK_TextAnhaengen(sz, iGroesse, szTeil);
+    }
 }
 
 }  // namespace

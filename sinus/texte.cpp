@@ -2,13 +2,18 @@
 // from the records.
 #include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
-#include "kopf.h"
+#include "Kurvenformat.h"
+#include "Sinuseingaben.h"
+#include "wlr7sinus_uir.h"
 
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char *const SINUS_TEXT_NICHT_ENDLICH =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
+const char *const SINUS_TEXT_RUECKGAENGIG = "&Rückgängig";
+const char *const SINUS_TEXT_WIEDERHOLEN = "&Wiederholen";
+const char *const SINUS_TEXT_ABGELEHNT = "Abgelehnt, die vorigen Eingaben gelten: ";
 const char *const SINUS_TEXT_FEHLER = "Fehler";
 const char *const SINUS_TEXT_WARNUNG = "Warnung";
 const char *const SINUS_TEXT_ZEITBASIS_FEHLT = "Zeitbasis nicht gefunden";
@@ -18,7 +23,7 @@ const char *const SINUS_TEXT_EXPORT_TITEL = "Kurve exportieren";
 const char *const SINUS_TEXT_PFAD_ZU_LANG = "Pfad zu lang";
 const char *const SINUS_TEXT_REFERENZ_TITEL = "Kurve öffnen";
 const char *const SINUS_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
-const char *const SINUS_TEXT_REFERENZ_GLEICH = "Byte für Byte der Export der Eingaben";
+const char *const SINUS_TEXT_REFERENZ_GLEICH = "ist Byte für Byte der Export der Eingaben";
 const char *const SINUS_TEXT_BERICHT_TITEL = "Grafik speichern";
 const char *const SINUS_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
 const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
@@ -29,22 +34,6 @@ const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// The closing empty line after the samples.
-const int EXPORT_SCHLUSS = 1;
-
-}  // namespace
-
-void Sinus_ZuVielePunkteText(const Sinuskurve *pSinus, char *szText, size_t iGroesse)
-{
-    const double dPunkte = static_cast<double>(pSinus->iPunkteProPeriode) * pSinus->dPerioden;
-    char szZeile[96];
-    std::snprintf(szZeile, sizeof szZeile, "\n\n%.10g Punkte, höchstens %.0f", dPunkte, MAX_KURVENPUNKTE);
-    TK_TextKopieren(szText, iGroesse, SINUS_TEXT_ZU_VIELE_PUNKTE);
-    TK_TextAnhaengen(szText, iGroesse, szZeile);
-}
-
 void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
                           char *szText, size_t iGroesse)
 {
@@ -54,16 +43,11 @@ void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMa
     TK_TextKopieren(szText, iGroesse, sz);
 }
 
-int Sinus_ExportZeilen(const Sinuskurve *pSinus)
-{
-    return Sinus_KopfzeilenAnzahl() + (pSinus->iAnzahlPunkte > 1 ? pSinus->iAnzahlPunkte - 1 : 0) + EXPORT_SCHLUSS;
-}
-
 void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText, size_t iGroesse)
 {
     const char *szName = std::strrchr(szPfad, '/');
     char szZahl[48];
-    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Sinus_ExportZeilen(pSinus));
+    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Kurvenformat_Zeilen(pSinus->iAnzahlPunkte));
     TK_TextKopieren(szText, iGroesse, "Exportiert: ");
     TK_TextAnhaengen(szText, iGroesse, szName && szName[1] ? szName + 1 : szPfad);
     TK_TextAnhaengen(szText, iGroesse, szZahl);
@@ -71,17 +55,20 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 
 void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
+    // Each number as its field shows it, with the field's decimals.
+    auto stellen = [](int iControl) { return Eingaben_ZuControl(iControl)->iStellen; };
     char sz[400];
     std::snprintf(sz, sizeof sz,
-                  "WLR-7 max. %.6g V · Amplitude %.6g V^ (%.6g Veff) · Offset %.6g V · Frequenz %.10g Hz",
-                  pEingabe->dUmax, pEingabe->dAmplitudeDach, pEingabe->dAmplitudeEff, pEingabe->dOffset,
-                  pEingabe->dFrequenz);
+                  "WLR-7 max. %.*f V · Amplitude %.*f V^ (%.*f Veff) · Offset %.*f V · Frequenz %.*f Hz",
+                  stellen(WLR7UMAX), pEingabe->dUmax, stellen(AMPLITUDEDACH), pEingabe->dAmplitudeDach,
+                  stellen(AMPLITUDEEFF), pEingabe->dAmplitudeEff, stellen(OFFSET), pEingabe->dOffset,
+                  stellen(FREQUENZ), pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
     if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
         std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
-    std::snprintf(sz, sizeof sz, " · Zeitbasis %s · Kurve %d", pEingabe->szZeitbasis,
-                  static_cast<int>(pEingabe->iKurvennummer));
+    std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),
+                  pEingabe->dAnzahlPerioden, pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, sz);
 }

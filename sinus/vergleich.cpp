@@ -2,37 +2,38 @@
 // the file's bytes against the export's lines, formed one at a time, so
 // that a file of any size is compared in fixed memory.
 #include "Sinuserzeugung_Main.h"
-#include "kopf.h"
+#include "Kurvenformat.h"
 #include "toolkit_kern.h"
 
 #include <cstring>
 
 namespace {
 
-const int ZEILE_GROESSE = 100;
+const int ZEILE_GROESSE = KURVENFORMAT_ZEILE_MAX + 1;
 const size_t BLOCK_GROESSE = 65536;
 
 // The export's lines in order, each with its line end.
 struct Soll {
+    const Eingabewerte *pEingabe;
+    const Sinuskurve *pSinus;
     int iZeile = 0;  // lines formed so far
-    double dZeit = 0.0;
+    Kurvenzeit zeit;
     char szZeile[ZEILE_GROESSE + 1];
     size_t iLaenge = 0, iPos = 0;
 
     // Forms the next line; false after the closing empty line.
     bool naechste()
     {
-        const int iKopf = Sinus_KopfzeilenAnzahl(), iDaten = gSinus.iAnzahlPunkte - 1;
+        const int iKopf = Kurvenformat_KopfzeilenAnzahl(), iDaten = Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte);
         const int k = iZeile;
-        if (k > iKopf + (iDaten > 0 ? iDaten : 0))
+        if (k > iKopf + iDaten)
             return false;
         ++iZeile;
         if (k < iKopf) {
-            TK_TextKopieren(szZeile, ZEILE_GROESSE, Sinus_Kopfzeile(k));
+            TK_TextKopieren(szZeile, ZEILE_GROESSE, Kurvenformat_Kopfzeile(k));
         } else if (k < iKopf + iDaten) {
-            Sinus_ExportZeile(szZeile, ZEILE_GROESSE, dZeit, gSinus.pdWerte[k - iKopf + 1], gEingabe.szZeitbasis,
-                              gEingabe.iKurvennummer);
-            dZeit += Zeitbasis_Ermitteln(gEingabe.szZeitbasis) / 1000.0;
+            Kurvenformat_Datenzeile(szZeile, ZEILE_GROESSE, Kurvenformat_ZeitWeiter(&zeit),
+                                    pSinus->pdWerte[k - iKopf + 1], pEingabe->szZeitbasis, pEingabe->iKurvennummer);
         } else {
             szZeile[0] = '\0';  // the closing empty line
         }
@@ -45,10 +46,13 @@ struct Soll {
 
 }  // namespace
 
-int Sinus_ExportVergleichen(int iDatei, int *piZeile)
+int Sinus_ExportVergleichen(int iDatei, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, int *piZeile)
 {
     static char block[BLOCK_GROESSE];
     Soll soll;
+    soll.pEingabe = pEingabe;
+    soll.pSinus = pSinus;
+    Kurvenformat_ZeitBeginnen(&soll.zeit, Zeitbasis_Ms(pEingabe->szZeitbasis));
     bool bSoll = soll.naechste();
     for (;;) {
         const long n = TK_BlockLesen(iDatei, block, sizeof block);

@@ -52,16 +52,25 @@ int Sinus_VerlaufAktuell(Eingabewerte *pEingabe)
 
 int Sinus_VerlaufZurueck(Eingabewerte *pEingabe)
 {
-    if (gVerlauf.iAnzahl == 0 || gVerlauf.iPosition == 0)
+    if (!Sinus_VerlaufNachbar(-1, pEingabe))
         return 0;
     --gVerlauf.iPosition;
-    return Sinus_VerlaufAktuell(pEingabe);
+    return 1;
 }
 
 int Sinus_VerlaufVor(Eingabewerte *pEingabe)
 {
-    if (gVerlauf.iPosition + 1 >= gVerlauf.iAnzahl)
+    if (!Sinus_VerlaufNachbar(1, pEingabe))
         return 0;
     ++gVerlauf.iPosition;
-    return Sinus_VerlaufAktuell(pEingabe);
+    return 1;
+}
+
+int Sinus_VerlaufNachbar(int iRichtung, Eingabewerte *pEingabe)
+{
+    const int iZiel = gVerlauf.iPosition + (iRichtung < 0 ? -1 : 1);
+    if (gVerlauf.iAnzahl == 0 || iZiel < 0 || iZiel >= gVerlauf.iAnzahl)
+        return 0;
+    std::memcpy(pEingabe, Stufe(iZiel), sizeof *pEingabe);
+    return 1;
 }

@@ -31,6 +31,9 @@ int Sinus_VerlaufAktuell(Eingabewerte *pEingabe);
 /* Moves one step back (undo) or forward (redo) and copies that step into
    pEingabe; 0 when there is none. */
 int Sinus_VerlaufZurueck(Eingabewerte *pEingabe);
+/* The step undo (iRichtung -1) or redo (+1) would go to, into pEingabe,
+   without moving; 0 when there is none. */
+int Sinus_VerlaufNachbar(int iRichtung, Eingabewerte *pEingabe);
 int Sinus_VerlaufVor(Eingabewerte *pEingabe);
 
 #endif

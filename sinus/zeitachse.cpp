@@ -2,6 +2,7 @@
 // designed (the period divided by its samples) or as exported (the file's
 // lines, one time base apart), the ideal sine as typed over the same time,
 // and the readout of a sample in the file's terms.
+#include "Kurvenformat.h"
 #include "Sinuserzeugung_Main.h"
 
 #include <algorithm>
@@ -51,15 +52,6 @@ int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWer
     return n;
 }
 
-double Sinus_DateiZeit(int iZeile, double dZeitbasisMs)
-{
-    // The file's time column is a running sum: added up the same way.
-    double dZeit = 0.0;
-    for (int k = 1; k < iZeile; ++k)
-        dZeit += dZeitbasisMs / 1000.0;
-    return dZeit;
-}
-
 void Sinus_Ablesung(const Sinuskurve *pSinus, const Zeitachse *pAchse, double dZeitbasisMs, int iIndex, char *szText,
                     size_t iGroesse)
 {
@@ -71,5 +63,5 @@ void Sinus_Ablesung(const Sinuskurve *pSinus, const Zeitachse *pAchse, double dZ
     const int iZeile = std::max(j, 1);  // element 0 repeats data line 1
     const double dWert = pSinus->pdWerte[iZeile];
     std::snprintf(szText, iGroesse, "Datenzeile %d: %.5f" SINUS_NBSP "s, %.2f" SINUS_NBSP "%%, %.4g" SINUS_NBSP "V",
-                  iZeile, Sinus_DateiZeit(iZeile, dZeitbasisMs), dWert, dWert / pSinus->dFaktor);
+                  iZeile, Kurvenformat_Zeit(iZeile, dZeitbasisMs), dWert, dWert / pSinus->dFaktor);
 }

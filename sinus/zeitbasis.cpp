@@ -1,8 +1,6 @@
 // The time-base table: ring label to sampling interval in milliseconds.
 #include "Sinuserzeugung_Main.h"
 
-#include "toolkit_kern.h"
-
 #include <cstring>
 #include <iterator>
 
@@ -35,13 +33,11 @@ int Zeitbasis_Suchen(const char *szZeitbasis, double *pdMillisekunden)
     return 0;
 }
 
-double Zeitbasis_Ermitteln(const char *szZeitbasis)
+double Zeitbasis_Ms(const char *szZeitbasis)
 {
-    double dMs;
-    if (Zeitbasis_Suchen(szZeitbasis, &dMs))
-        return dMs;
-    MessagePopup(SINUS_TEXT_WARNUNG, SINUS_TEXT_ZEITBASIS_FEHLT);
-    return 1.0;
+    double dMs = ZEITBASIS_ERSATZ_MS;
+    Zeitbasis_Suchen(szZeitbasis, &dMs);
+    return dMs;
 }
 
 int Zeitbasis_Anzahl(void)

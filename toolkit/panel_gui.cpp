@@ -376,6 +376,33 @@ int GetPanelAttribute(int handle, int attribute, char *value, std::size_t size)
     return 0;
 }
 
+int TK_MenuText(int handle, int menuItem, const char *text)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (QAction *a : p->fenster->findChildren<QAction *>())
+        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
+            a->setText(QString::fromUtf8(text ? text : ""));
+            return 0;
+        }
+    return TK_FEHLER_CONTROL;
+}
+
+int TK_MenuHaken(int handle, int menuItem, int checked)
+{
+    tk::Panel *p = tk::panel(handle);
+    if (!p)
+        return TK_FEHLER_HANDLE;
+    for (QAction *a : p->fenster->findChildren<QAction *>())
+        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
+            const QSignalBlocker still(a);  // set from code: no menu event
+            a->setChecked(checked != 0);
+            return 0;
+        }
+    return TK_FEHLER_CONTROL;
+}
+
 int TK_MenuDimmen(int handle, int menuItem, int dimmed)
 {
     tk::Panel *p = tk::panel(handle);

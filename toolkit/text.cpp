@@ -29,3 +29,15 @@ std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src)
     dst[da + n] = '\0';
     return n;
 }
+
+void TK_TextEineZeile(char *sz)
+{
+    char *z = sz;
+    for (const char *p = sz; *p; ++p) {
+        if (*p != '\n')
+            *z++ = *p;
+        else if (z > sz && z[-1] != ' ' && p[1] && p[1] != '\n')
+            *z++ = ' ';
+    }
+    *z = '\0';
+}

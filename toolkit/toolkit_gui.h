@@ -190,6 +190,10 @@ enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 
 /** Menu item of a panel's menu bar: greyed out (@p dimmed != 0) or usable, shortcut included. */
 int TK_MenuDimmen(int panel, int menuItem, int dimmed);
+/** Sets the text of menu item @p menuItem (an '&' marks its mnemonic); 0, or a negative code. */
+int TK_MenuText(int panel, int menuItem, const char *text);
+/** Checks (1) or unchecks (0) a checkable menu item without a menu event; 0, or a negative code. */
+int TK_MenuHaken(int panel, int menuItem, int checked);
 
 /** @name Popups */
 ///@{

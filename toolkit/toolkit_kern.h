@@ -168,6 +168,8 @@ int TK_GraphTicks(double spanne, double *schritt, int *stellen);
 std::size_t TK_TextKopieren(char *dst, std::size_t size, const char *src);
 /** Appends @p src to the text in @p dst in the same bounded way. */
 std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src);
+/** A message on one line, in place: each run of line breaks becomes one blank, none at either end. */
+void TK_TextEineZeile(char *sz);
 /**
  * Reads a number as the user types it: blanks around it, an optional sign,
  * digits with a decimal point or comma, an optional exponent (e or E). No

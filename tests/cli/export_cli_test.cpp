@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -160,4 +162,41 @@ TEST(Batch, BrauchtKeineQtBibliothek)
     const std::string dynamisch = DateiLesen(aus);
     EXPECT_NE(dynamisch.find("(NEEDED)"), std::string::npos);
     EXPECT_EQ(dynamisch.find("Qt"), std::string::npos) << dynamisch;
+}
+
+// The man page lists the options --help lists, each with the same value
+// name, so that the two cannot drift apart.
+TEST(Batch, ManPageNenntJedeOptionDerHilfe)
+{
+    // The options a text lists: lines that start with @p anfang, in the man
+    // page only the tagged paragraphs (after ".TP").
+    auto optionen = [](const std::string &text, const std::string &anfang, bool bNachTp) {
+        std::vector<std::string> liste;
+        std::string zeile, vorige;
+        for (std::istringstream ein(text); vorige = zeile, std::getline(ein, zeile);) {
+            if (bNachTp && vorige != ".TP")
+                continue;
+            zeile.erase(std::remove(zeile.begin(), zeile.end(), '\\'), zeile.end());  // roff escapes, quotes
+            zeile.erase(std::remove(zeile.begin(), zeile.end(), '"'), zeile.end());
+            if (zeile.rfind(anfang, 0) != 0)
+                continue;
+            std::string name, wert;
+            std::istringstream(zeile.substr(anfang.size())) >> name >> wert;
+            // A value name is upper case ("HZ", "DATEI..."); anything else is the description.
+            const bool bWert = !wert.empty() && std::none_of(wert.begin(), wert.end(), ::islower);
+            liste.push_back(name + (bWert ? " " + wert : ""));
+        }
+        std::sort(liste.begin(), liste.end());
+        return liste;
+    };
+    std::ifstream datei(WLR7_MANPAGE);
+    const std::string man((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(man.empty());
+    std::vector<std::string> seite = optionen(man, ".BI --", true), knapp = optionen(man, ".B --", true);
+    seite.insert(seite.end(), knapp.begin(), knapp.end());
+    std::sort(seite.begin(), seite.end());
+    seite.erase(std::unique(seite.begin(), seite.end()), seite.end());
+    const std::vector<std::string> hilfe = optionen(Ausfuehren({"--help"}).aus, "  --", false);
+    ASSERT_GE(hilfe.size(), 13u);
+    EXPECT_EQ(hilfe, seite);
 }

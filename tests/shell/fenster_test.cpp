@@ -126,6 +126,11 @@ TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
     };
     EXPECT_EQ(std::make_pair(nutzbar("RUECKGAENGIG"), nutzbar("WIEDERHOLEN")), std::make_pair(false, true))
         << "nothing left to undo";
+    auto text = [](const char *name) {
+        return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name))->text().toStdString();
+    };
+    EXPECT_EQ(std::make_pair(text("RUECKGAENGIG"), text("WIEDERHOLEN")),
+              std::make_pair(std::string("&Rückgängig"), std::string("&Wiederholen: Offset 5 → 1 V")));
     Tasten("Ctrl+Shift+Z Ctrl+Shift+Z");
     EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER), gEingabe.dFrequenz),
               std::make_tuple(1.0, 0.5, 2000.0, 0.5));
@@ -234,8 +239,8 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     EXPECT_GE(bild.width(), 1600);
     EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::white));
     const std::string svg = DateiLesen(ordner + "/bericht.svg");
-    for (const char *teil : {"<svg", "WLR-7 max. 10 V · Amplitude 5 V^ (3.536 Veff) · Offset 5 V · Frequenz 5 Hz · "
-                                      "Zeitbasis 10ms · Kurve 1", "20 von 16358"})
+    for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "Offset 5.000 V",
+                            "Frequenz 5.00 Hz", "Perioden 1.00", "Zeitbasis 10ms", "Kurve 1", "20 von 16358"})
         EXPECT_NE(svg.find(teil), std::string::npos) << teil;
 
     // The real dialog opens where the last graph was saved, its name filled in.

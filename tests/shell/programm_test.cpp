@@ -1,6 +1,6 @@
 // The whole program in this process: start-up with the first curve drawn
 // before the panel shows, and both ways out, each ending with 0.
-#include "Sinuserzeugung_Main.h"
+#include "Sinuserzeugung_gui.h"
 #include "panel_fixture.h"
 #include "wlr7sinus_main.h"
 #include "wlr7sinus_uir.h"
@@ -39,7 +39,7 @@ TEST(Programm, DateiBeendenUndSchliessfeldEndenMitNull)
                   // Other events and menu items leave it running.
                   Callback_Panel(gPanelMain, EVENT_GOT_FOCUS, nullptr, 0, 0);
                   Callback_Panel(gPanelMain, EVENT_COMMIT, nullptr, 0, 0);
-                  Menu_Main(gPanelMain, 4, nullptr, gPanelMain);
+                  Menu_Main(gPanelMain, GANZEKURVE, nullptr, gPanelMain);
                   TK_Spaeter([](void *) { gWerte = 0, TK_Schliessen(gPanelMain); }, nullptr);
               }),
               0);

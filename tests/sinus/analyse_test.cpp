@@ -1,6 +1,7 @@
 // The curve as the rig plays it: the analysis of random exports against an
 // oracle written apart (every P tried, each by elimination of the offset
 // over all pairs of lines), and the cases engineers met as rows of a table.
+#include "Kurvenformat.h"
 #include "Sinusanalyse.h"
 #include "Sinusmodell.h"
 #include "kurvendatei.h"
@@ -103,7 +104,7 @@ struct Export {
 // The values as the export prints them.
 bool Erzeugen(Export &x)
 {
-    x.tb = Zeitbasis_Ermitteln(x.e.szZeitbasis);
+    x.tb = Zeitbasis_Ms(x.e.szZeitbasis);
     Sinus_Ableiten(&x.e, x.tb, &x.s);
     if (!Sinus_PunkteZulaessig(&x.s) || !Sinus_WerteEndlich(&x.s))
         return false;
@@ -111,7 +112,7 @@ bool Erzeugen(Export &x)
     Sinus_WerteFuellen(&x.s, x.s.pdWerte = x.w.data(), x.s.iAnzahlPunkte);
     char zeile[100];
     for (size_t i = 1; i < x.w.size(); ++i) {
-        EXPECT_TRUE(Sinus_ExportZeile(zeile, sizeof zeile, 0.0, x.w[i], x.e.szZeitbasis, 1));
+        EXPECT_TRUE(Kurvenformat_Datenzeile(zeile, sizeof zeile, 0.0, x.w[i], x.e.szZeitbasis, 1));
         int h = 0;
         for (const char *p = std::strchr(zeile, '\t') + 1; *p != '\t'; ++p)
             h = *p == '.' ? h : h * 10 + (*p - '0');
@@ -139,7 +140,7 @@ TEST(Analyse, StimmtMitDemOrakelUeberein)
         const int iTb = static_cast<int>(zufall() % 17);
         x.e.iZeitbasisIndex = iTb;
         std::snprintf(x.e.szZeitbasis, sizeof x.e.szZeitbasis, "%s", Zeitbasis_Label(iTb));
-        const double tb = Zeitbasis_Ermitteln(x.e.szZeitbasis);
+        const double tb = Zeitbasis_Ms(x.e.szZeitbasis);
         x.e.dUmax = std::exp(gleich(std::log(0.001), std::log(10000.0)));
         // Samples per period: spread, or a ratio near k + 0.5.
         double ratio = std::exp(gleich(std::log(0.3), std::log(3000.0)));
@@ -289,7 +290,7 @@ TEST(Analyse, ZeitbasisDieDieFrequenzSpielt)
         EXPECT_EQ(au.iZeitbasis, index(f.automatisch)) << f.periode;
         // Auto is never beaten: no other time base is exact with more points or closer.
         for (int i = 0; i < Zeitbasis_Anzahl() && au.iZeitbasis >= 0; ++i) {
-            const double tb = Zeitbasis_Ermitteln(Zeitbasis_Label(i)), p = std::floor(f.periode / tb + 0.5);
+            const double tb = Zeitbasis_Ms(Zeitbasis_Label(i)), p = std::floor(f.periode / tb + 0.5);
             if (p < 3 || p * f.perioden > 16358)
                 continue;
             const double abw = std::fabs(f.periode / (p * tb) - 1.0) * 100.0;

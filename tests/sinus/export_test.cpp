@@ -1,7 +1,8 @@
 // The export file written from the records: content, replacement of an old
 // file, every failure code provoked for real with its reason, and lines
 // formed exactly as printf forms them.
-#include "Sinuserzeugung_Main.h"
+#include "Kurvenformat.h"
+#include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
 #include "aufzeichnung.h"
 #include "lauf.h"
@@ -9,6 +10,7 @@
 #include "toolkit_kern.h"
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -23,22 +25,23 @@ const std::string KOPF = "# Kurven exportiert aus WLR7-Dovarizuz\n# Spalte 1 = Z
 class Export : public ::testing::Test {
 protected:
     void SetUp() override { Kurve("10ms", 1, 1.0); }
-    void TearDown() override { Sinus_Freigeben(); }
+    void TearDown() override { Sinus_KurveFreigeben(&s); }
 
-    static void Kurve(const char *zeitbasis, int kurve, double perioden)
+    void Kurve(const char *zeitbasis, int kurve, double perioden)
     {
-        gEingabe = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, perioden, 0, "", kurve};
-        TK_TextKopieren(gEingabe.szZeitbasis, sizeof gEingabe.szZeitbasis, zeitbasis);
-        Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(zeitbasis), &gSinus);
-        ASSERT_EQ(Sinus_Generieren(), 0);
+        e = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, perioden, 0, "", kurve};
+        TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, zeitbasis);
+        ASSERT_EQ(Sinus_Schritt(&e, &s, nullptr, nullptr), SCHRITT_ANGENOMMEN);
     }
     // Exports with a file size limit of @p bytes (none for 0).
     int Schreiben(rlim_t bytes = 0)
     {
         const Dateigrenze grenze(bytes);
-        return Sinus_ExportSchreiben(pfad.c_str());
+        return Sinus_ExportSchreiben(pfad.c_str(), &e, &s);
     }
 
+    Eingabewerte e = {};
+    Sinuskurve s = {};
     std::string ordner = TestOrdner(), pfad = ordner + "/kurve.txt";
 };
 
@@ -59,7 +62,7 @@ TEST_F(Export, VorgabekurveWieImBeispiel)
     ASSERT_EQ(Schreiben(), 0);
     EXPECT_EQ(DateiLesen(pfad), KOPF + "0.00000\t50.00\t1std\t4\n3600.00000\t50.00\t1std\t4\n"
                                        "7200.00000\t50.00\t1std\t4\n10800.00000\t50.00\t1std\t4\n\n");
-    gSinus.iAnzahlPunkte = 0;  // as after a failed allocation
+    s.iAnzahlPunkte = 0;  // as after a failed allocation
     ASSERT_EQ(Schreiben(), 0);
     EXPECT_EQ(DateiLesen(pfad), KOPF + "\n");
 }
@@ -121,8 +124,8 @@ TEST_F(Export, GroessteKurveZeileFuerZeileUeberAlleBloecke)
     std::string erwartet = KOPF;
     char zeile[64];
     double zeit = 0.0;
-    for (int k = 1; k < gSinus.iAnzahlPunkte; ++k, zeit += 0.05 / 1000.0)
-        erwartet += (std::snprintf(zeile, sizeof zeile, "%.5f\t%.2f\t50us\t2\n", zeit, gSinus.pdWerte[k]), zeile);
+    for (int k = 1; k < s.iAnzahlPunkte; ++k, zeit += 0.05 / 1000.0)
+        erwartet += (std::snprintf(zeile, sizeof zeile, "%.5f\t%.2f\t50us\t2\n", zeit, s.pdWerte[k]), zeile);
     EXPECT_EQ(DateiLesen(pfad), erwartet + "\n");
 }
 
@@ -133,27 +136,27 @@ TEST_F(Export, ZeitachsenIdealUndVergleichMitDerDatei)
     // The readout's time of every data line is the file's, to the digit.
     const std::string datei = DateiLesen(pfad);
     char zeile[64];
-    for (int k = 1; k < gSinus.iAnzahlPunkte; k += 997) {
-        std::snprintf(zeile, sizeof zeile, "\n%.5f\t%.2f\t", Sinus_DateiZeit(k, 0.05), gSinus.pdWerte[k]);
+    for (int k = 1; k < s.iAnzahlPunkte; k += 997) {
+        std::snprintf(zeile, sizeof zeile, "\n%.5f\t%.2f\t", Kurvenformat_Zeit(k, 0.05), s.pdWerte[k]);
         EXPECT_NE(datei.find(zeile), std::string::npos) << k;
     }
     // As exported: the file's lines, one time base apart, the ideal sine starting at 0.
     Zeitachse a;
-    Sinus_Zeitachse(&gSinus, 0.05, 1, &a);
-    EXPECT_EQ(std::make_tuple(a.iErster, a.iAnzahl, a.dSchrittS), std::make_tuple(1, gSinus.iAnzahlPunkte - 1, 5e-5));
+    Sinus_Zeitachse(&s, 0.05, 1, &a);
+    EXPECT_EQ(std::make_tuple(a.iErster, a.iAnzahl, a.dSchrittS), std::make_tuple(1, s.iAnzahlPunkte - 1, 5e-5));
     double ideal[8192], dx = 0.0;
-    const int n = Sinus_Ideal(&gSinus, &a, ideal, 8192, &dx);
+    const int n = Sinus_Ideal(&s, &a, ideal, 8192, &dx);
     EXPECT_DOUBLE_EQ(ideal[0], 50.0);
     EXPECT_DOUBLE_EQ((n - 1) * dx, a.iAnzahl - 1.0) << "over the whole shown stretch";
     EXPECT_LE(n, 4.0895 * 64 + 2) << "enough points a period, not one a sample";
     // As designed: element 1 is the wave's first sample, where the ideal sine starts.
     Kurve("10ms", 1, 1.0);
-    gSinus.dAmplitude = 80.0;  // unclipped the ideal goes past 100 %
-    Sinus_Zeitachse(&gSinus, 10.0, 0, &a);
+    s.dAmplitude = 80.0;  // unclipped the ideal goes past 100 %
+    Sinus_Zeitachse(&s, 10.0, 0, &a);
     EXPECT_EQ(std::make_tuple(a.iErster, a.iAnzahl, a.dIdealNullX, a.dIdealPeriodeX), std::make_tuple(0, 22, 1.0, 20.0));
-    const int m = Sinus_Ideal(&gSinus, &a, ideal, 8192, &dx);
+    const int m = Sinus_Ideal(&s, &a, ideal, 8192, &dx);
     EXPECT_NEAR(*std::max_element(ideal, ideal + m), 130.0, 0.1);
-    EXPECT_EQ(Sinus_Ideal(&gSinus, &a, ideal, 1, &dx), 0) << "no room, no line";
+    EXPECT_EQ(Sinus_Ideal(&s, &a, ideal, 1, &dx), 0) << "no room, no line";
 
     // The file against what the records would export now: equal, or the first line that is not.
     Kurve("10ms", 1, 1.0);
@@ -164,7 +167,7 @@ TEST_F(Export, ZeitachsenIdealUndVergleichMitDerDatei)
              {"# Kurven", 1}}) {
         DateiSchreiben(ordner + "/v.txt", inhalt);
         const int fd = open((ordner + "/v.txt").c_str(), O_RDONLY);
-        EXPECT_EQ(Sinus_ExportVergleichen(fd, &iZeile), erwartet == 0 ? 1 : 0);
+        EXPECT_EQ(Sinus_ExportVergleichen(fd, &e, &s, &iZeile), erwartet == 0 ? 1 : 0);
         close(fd);
         if (erwartet) {
             EXPECT_EQ(iZeile, erwartet) << inhalt.size();
@@ -183,15 +186,22 @@ TEST(ExportZeile, GleichtPrintfAufDasByteUndWirdNieGekuerzt)
     }
     char eigene[100], erwartet[100];
     for (double w : werte) {
-        ASSERT_TRUE(Sinus_ExportZeile(eigene, sizeof eigene, w, w, "100us", 2));
+        ASSERT_TRUE(Kurvenformat_Datenzeile(eigene, sizeof eigene, w, w, "100us", 2));
         std::snprintf(erwartet, sizeof erwartet, "%.5f\t%.2f\t%s\t%d", w, w, "100us", 2);
         ASSERT_STREQ(eigene, erwartet) << w;
+        // The value as the file prints it, in hundredths, as printf rounds it.
+        std::snprintf(erwartet, sizeof erwartet, "%.2f", w);
+        ASSERT_EQ(Kurvenformat_Hundertstel(w), std::llround(std::strtod(erwartet, nullptr) * 100.0)) << w;
     }
+    for (const auto &[w, h] : {std::pair{-0.004, 0LL}, {-12.345, -1235LL}, {100.004, 10000LL}, {100.006, 10001LL}})
+        EXPECT_EQ(Kurvenformat_Hundertstel(w), h) << w;
+    EXPECT_GT(Kurvenformat_Hundertstel(1e300), 10000);
+    EXPECT_LT(Kurvenformat_Hundertstel(-1e300), 0);
     // Too small an area gives no line at all, wherever it runs out.
     const std::string ganz = "0.00000\t50.00\t10ms\t1";
     for (size_t groesse = 0; groesse <= ganz.size() + 1; ++groesse) {
         char z[32] = "x";
-        EXPECT_EQ(Sinus_ExportZeile(z, groesse, 0.0, 50.0, "10ms", 1), groesse > ganz.size() ? 1 : 0) << groesse;
+        EXPECT_EQ(Kurvenformat_Datenzeile(z, groesse, 0.0, 50.0, "10ms", 1), groesse > ganz.size() ? 1 : 0) << groesse;
         EXPECT_STREQ(z, groesse > ganz.size() ? ganz.c_str() : groesse ? "" : "x") << groesse;
     }
 }

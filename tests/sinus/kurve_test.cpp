@@ -21,7 +21,7 @@ struct Kurve {
     {
         e = {umax, dach, 0.0, offset, 0.0, periodeMs, perioden, 0, "", 1};
         for (int k = 0; k < Zeitbasis_Anzahl(); ++k)
-            if (Zeitbasis_Ermitteln(Zeitbasis_Label(k)) == tbMs)
+            if (Zeitbasis_Ms(Zeitbasis_Label(k)) == tbMs)
                 TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(k));
         s.iAnzahlPunkte = 77;  // the array fields are not the derivation's
         Sinus_Ableiten(&e, tbMs, &s);
@@ -61,15 +61,17 @@ TEST(Kurve, ZeitbasisNurMitGenauemLabel)
     ASSERT_EQ(Zeitbasis_Anzahl(), 17);
     EXPECT_EQ(Zeitbasis_Label(17), nullptr);
     for (int i = 1; i < 17; ++i)  // from 50 us to an hour, each step longer
-        EXPECT_GT(Zeitbasis_Ermitteln(Zeitbasis_Label(i)), Zeitbasis_Ermitteln(Zeitbasis_Label(i - 1))) << i;
+        EXPECT_GT(Zeitbasis_Ms(Zeitbasis_Label(i)), Zeitbasis_Ms(Zeitbasis_Label(i - 1))) << i;
     for (const auto &[label, ms] : {std::pair{"50us", 0.05}, {"3ms", 3.0}, {"10ms", 10.0}, {"1s", 1000.0},
                                     {"10s", 10000.0}, {"1min", 60000.0}, {"1std", 3600000.0}})
-        EXPECT_EQ(Zeitbasis_Ermitteln(label), ms) << label;
-    EXPECT_TRUE(gMeldungen.empty());
-    for (const char *label : {"10MS", "10 ms", "10ms ", "2s", ""})
-        EXPECT_EQ(Zeitbasis_Ermitteln(label), 1.0) << '"' << label << '"';
-    ASSERT_EQ(gMeldungen.size(), 5u) << "every call warns again";
-    EXPECT_EQ(gMeldungen[0].titel + ": " + gMeldungen[0].text, "Warnung: Zeitbasis nicht gefunden");
+        EXPECT_EQ(Zeitbasis_Ms(label), ms) << label;
+    double dMs = -1.0;
+    for (const char *label : {"10MS", "10 ms", "10ms ", "2s", ""}) {
+        EXPECT_EQ(Zeitbasis_Ms(label), 1.0) << '"' << label << '"';
+        EXPECT_FALSE(Zeitbasis_Suchen(label, &dMs));
+    }
+    EXPECT_EQ(dMs, -1.0) << "a missing label leaves the caller's value";
+    EXPECT_TRUE(gMeldungen.empty()) << "the core shows no popup";
 }
 
 TEST(Kurve, AbleitungRundungUndPunktgrenze)
@@ -133,6 +135,11 @@ TEST(Kurve, StatuszeileUndBegrenzteStrecken)
               "12 von 16358~Punkten · 6~Punkte je Periode · Schritt 50~µs · Dauer 600~µs");
     EXPECT_EQ(Kurve(10, 5, 5, 125, 1, 10).Status(), "13 von 16358~Punkten · 13~Punkte je Periode · Schritt 10~ms · "
                                                     "Dauer 130~ms · Frequenz in der Datei 7.692~Hz");
+    // From a minute on in hours, minutes and seconds.
+    EXPECT_NE(Kurve(10, 5, 5, 10000, 10, 1000).Status().find("Schritt 1~s · Dauer 1~min 40~s"), std::string::npos);
+    EXPECT_NE(Kurve(10, 5, 5, 50000, 16, 60000).Status().find("Schritt 1~min · Dauer 16~min"), std::string::npos);
+    EXPECT_NE(Kurve(10, 5, 5, 50000, 100, 60000).Status().find("Dauer 1~h 40~min"), std::string::npos);
+    EXPECT_NE(Kurve(10, 5, 5, 1000, 60.15, 100).Status().find("Dauer 1~min 0.2~s"), std::string::npos);
     Kurve leer(10, 5, 5, 200, 1, 10);
     leer.s.iAnzahlPunkte = 0;  // as after a failed allocation
     EXPECT_EQ(leer.Status(), "Keine Kurve");

@@ -3,7 +3,8 @@
 // cut into blocks; the limits on findings and data lines hold.
 #include "Sinuserzeugung_Main.h"
 #include "aufzeichnung.h"
-#include "kopf.h"
+#include "Kurvenformat.h"
+#include "Sinusschritt.h"
 #include "kurvendatei.h"
 #include "toolkit_kern.h"
 
@@ -28,6 +29,10 @@ void Lesen(const std::string &text, size_t block = 0)
     Kurvendatei_Beenden(&gDatei);
 }
 
+// The records of the curve exported here.
+Eingabewerte gE;
+Sinuskurve gS;
+
 std::string Befunde()
 {
     std::string s;
@@ -39,11 +44,10 @@ std::string Befunde()
 // Exports the curve of these inputs and reads the file back from its descriptor.
 void ExportierenUndLesen(const Eingabewerte &e)
 {
-    gEingabe = e;
-    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(e.szZeitbasis), &gSinus);
-    ASSERT_EQ(Sinus_Generieren(), 0);
+    gE = e;
+    ASSERT_EQ(Sinus_Schritt(&gE, &gS, nullptr, nullptr), SCHRITT_ANGENOMMEN);
     const std::string pfad = TestOrdner() + "/k.txt";
-    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str(), &gE, &gS), 0);
     gText = DateiLesen(pfad);
     const int datei = open(pfad.c_str(), O_RDONLY);
     ASSERT_EQ(Kurvendatei_Lesen(datei, &gDatei), 0);
@@ -69,7 +73,7 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
                           zufall(0.01, 100), 0, "", 1 + i % 4};
         TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(i % Zeitbasis_Anzahl()));
         Sinuskurve k;
-        Sinus_Ableiten(&e, Zeitbasis_Ermitteln(e.szZeitbasis), &k);
+        Sinus_Ableiten(&e, Zeitbasis_Ms(e.szZeitbasis), &k);
         if (Sinus_AnzahlWerte(&k) <= 2000)  // every time base, none too slow
             saetze.push_back(e);
     }
@@ -78,25 +82,25 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
         const std::string fall = std::string(e.szZeitbasis) + " " + std::to_string(e.dPeriodendauer) + " ms x " +
                                  std::to_string(e.dAnzahlPerioden);
         ASSERT_EQ(Befunde(), "") << fall;
-        ASSERT_EQ(gDatei.iDatenzeilen, gSinus.iAnzahlPunkte - 1) << fall;
+        ASSERT_EQ(gDatei.iDatenzeilen, gS.iAnzahlPunkte - 1) << fall;
         EXPECT_STREQ(gDatei.szZeitbasis, e.szZeitbasis);
         EXPECT_EQ(gDatei.iKurvennummer, e.iKurvennummer);
         ASSERT_EQ(gDatei.iWerte, gDatei.iDatenzeilen);
         for (int k = 0; k < gDatei.iWerte; ++k)
-            ASSERT_NEAR(gDatei.pdWerte[k], gSinus.pdWerte[k + 1], 0.005 + 1e-9) << fall << " sample " << k;
+            ASSERT_NEAR(gDatei.pdWerte[k], gS.pdWerte[k + 1], 0.005 + 1e-9) << fall << " sample " << k;
     }
-    gSinus.iAnzahlPunkte = 0;  // header and closing line only, as after a failed allocation
+    gS.iAnzahlPunkte = 0;  // header and closing line only, as after a failed allocation
     const std::string pfad = TestOrdner() + "/leer.txt";
-    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str()), 0);
+    ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str(), &gE, &gS), 0);
     Lesen(DateiLesen(pfad));
     EXPECT_EQ(Befunde() + std::to_string(gDatei.iDatenzeilen), "7: keine Datenzeilen: die Datei enthält keine Kurve\n0");
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&gS);
 }
 
 TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
 {
     ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&gS);
     const std::string vorlage = gText;
     // Each defect: a piece of the good file and what replaces it (nullptr: the file ends before it).
     const struct {
@@ -116,6 +120,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"\t65.45\t", "\t065.45\t", 8, 1, "Wert \"065.45\" nicht in der Form 0.00"},
         {"\t10ms\t1\n", "\t10 ms\t1\n", 7, 1, "unbekannte Zeitbasis \"10 ms\""},
         {"\t1\n0.01000", "\t01\n0.01000", 7, 1, "Kurvennummer \"01\" ist keine Zahl von 1 bis 4"},
+        {"\t1\n0.01000", "\t5\n0.01000", 7, 1, "Kurvennummer \"5\" ist keine Zahl von 1 bis 4"},
         {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
         {"0.05000\t", "0.05001\t", 0, 0, ""},  // within the rounding of a running sum
         {"0.05000\t", "0.05002\t", 12, 1, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
@@ -162,8 +167,8 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
 TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
 {
     std::string kopf;
-    for (int i = 0; i < Sinus_KopfzeilenAnzahl(); ++i)
-        kopf += std::string(Sinus_Kopfzeile(i)) + "\n";
+    for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
+        kopf += std::string(Kurvenformat_Kopfzeile(i)) + "\n";
     std::string text = kopf;
     for (int i = 0; i < 150; ++i)
         text += "x\n";
@@ -191,7 +196,7 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
 TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
 {
     ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
-    Sinus_Freigeben();
+    Sinus_KurveFreigeben(&gS);
     std::string nurCr = gText;
     for (char &z : nurCr)
         z = z == '\n' ? '\r' : z;

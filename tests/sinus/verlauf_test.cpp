@@ -1,7 +1,9 @@
 // The undo history as a ring of input records, and the window's texts
 // formed from the records.
 #include "Sinusanalyse.h"
+#include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
+#include "Sinusschritt.h"
 #include "verlauf.h"
 
 #include <gtest/gtest.h>
@@ -62,9 +64,13 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
 {
     char sz[400];
     Sinuskurve s{};
-    s.iPunkteProPeriode = 65433, s.dPerioden = 0.25;
-    Sinus_ZuVielePunkteText(&s, sz, sizeof sz);
+    // 500us, 32716.5 ms: 65433 points a period, 0.25 periods, just over the limit.
+    Eingabewerte zuViele{10.0, 5.0, 0.0, 5.0, 0.0, 32716.5, 0.25, 3, "500us", 1};
+    Schrittbericht b;
+    EXPECT_EQ(Sinus_Schritt(&zuViele, &s, nullptr, &b), SCHRITT_ZU_VIELE_PUNKTE);
+    Sinus_SchrittText(&b, sz, sizeof sz);
     EXPECT_EQ(std::string(sz), std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + "\n\n16358.25 Punkte, höchstens 16358");
+    EXPECT_EQ(s.pdWerte, nullptr) << "a refusal leaves the caller's curve";
     Sinus_BegrenzungText(30000, 20000, 0.02, 20000, "Hz", sz, sizeof sz);
     EXPECT_STREQ(sz, "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)");
     Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
@@ -77,9 +83,37 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     Eingabewerte e{10.0, 5.0, 3.5355339059327373, -5.0, 4.123456789, 242.5, 1.0, 9, "10ms", 3};
     Kurvenanalyse a{};
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
-    EXPECT_STREQ(sz, "WLR-7 max. 10 V · Amplitude 5 V^ (3.53553 Veff) · Offset -5 V · Frequenz 4.123456789 Hz · "
-                     "Zeitbasis 10ms · Kurve 3");
+    EXPECT_STREQ(sz, "WLR-7 max. 10.000 V · Amplitude 5.000 V^ (3.536 Veff) · Offset -5.000 V · Frequenz 4.12 Hz · "
+                     "Perioden 1.00 · Zeitbasis 10ms · Kurve 3") << "as the fields show them";
     a.bSinus = 1, a.dFrequenz = 4.0, a.dAbweichung = -3.0;
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
-    EXPECT_NE(std::string(sz).find("Frequenz 4.123456789 Hz (in der Datei 4 Hz) · Zeitbasis"), std::string::npos);
+    EXPECT_NE(std::string(sz).find("Frequenz 4.12 Hz (in der Datei 4 Hz) · Perioden"), std::string::npos);
+}
+
+TEST(Verlauf, DieAenderungEinesSchrittsInWorten)
+{
+    Eingabewerte a;
+    Eingaben_Vorgaben(&a);
+    char sz[80] = "x";
+    Eingaben_AenderungText(&a, &a, sz, sizeof sz);
+    EXPECT_STREQ(sz, "") << "nothing changed";
+    const struct { void (*aendern)(Eingabewerte &); const char *text; } faelle[] = {
+        {[](Eingabewerte &e) { e.dFrequenz = 8.0, e.dPeriodendauer = 125.0; }, "Frequenz 5 \u2192 8 Hz"},
+        {[](Eingabewerte &e) { e.dAnzahlPerioden = 2.5; }, "Perioden 1 \u2192 2.5"},
+        {[](Eingabewerte &e) { e.dAmplitudeEff = 2.0, e.dAmplitudeDach = 2.8284271247461903; },
+         "Amplitude 5 \u2192 2.828427125 V"},  // the first field that differs names the step
+        {[](Eingabewerte &e) { std::snprintf(e.szZeitbasis, sizeof e.szZeitbasis, "5ms"), e.iZeitbasisIndex = 8; },
+         "Zeitbasis 10ms \u2192 5ms"},
+        {[](Eingabewerte &e) { e.iKurvennummer = 3; }, "Kurve 1 \u2192 3"},
+    };
+    for (const auto &f : faelle) {
+        Eingabewerte b = a;
+        f.aendern(b);
+        Eingaben_AenderungText(&a, &b, sz, sizeof sz);
+        EXPECT_STREQ(sz, f.text);
+    }
+    Eingabewerte b = a;
+    b.dUmax = 12.5;
+    Eingaben_AenderungText(&a, &b, sz, 12);  // bounded
+    EXPECT_STREQ(sz, "WLR-7 Ausga");
 }

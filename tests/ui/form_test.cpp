@@ -80,7 +80,13 @@ TEST(Eingabetabelle, TextUndKopplungWieImFenster)
     EXPECT_STREQ(bereich, "0.02 bis 20000");
     e.dAmplitudeEff = 2.0;
     EXPECT_EQ(Eingaben_Koppeln(&e, AMPLITUDEEFF), AMPLITUDEDACH);
-    EXPECT_EQ(e.dAmplitudeDach, Sinus_DachAusEff(2.0));
+    EXPECT_EQ(e.dAmplitudeDach, 2.8284271247461903) << "sqrt(2) times 2, to the last bit";
+    e.dAmplitudeDach = 5.0;
+    EXPECT_EQ(Eingaben_Koppeln(&e, AMPLITUDEDACH), AMPLITUDEEFF);
+    EXPECT_EQ(e.dAmplitudeEff, 3.5355339059327373);
+    e.dPeriodendauer = 0.05;
+    EXPECT_EQ(Eingaben_Koppeln(&e, PERIODENDAUER), FREQUENZ);
+    EXPECT_EQ(e.dFrequenz, 20000.0);
     e.dFrequenz = 5.0;
     EXPECT_EQ(Eingaben_Koppeln(&e, FREQUENZ), PERIODENDAUER);
     EXPECT_EQ(e.dPeriodendauer, 200.0);

@@ -4,8 +4,9 @@
 #include "Sinuserzeugung_gui.h"
 
 #include "Sinuseingaben.h"
+#include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
-#include "fenster_gui.h"
+#include "zustand.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
@@ -30,7 +31,6 @@ void BegrenzungMelden(const Eingabefeld *pFeld)
     char szText[HINWEIS_GROESSE];
     Sinus_BegrenzungText(dGetippt, dWert, pFeld->dMin, pFeld->dMax, pFeld->szEinheit, szText, sizeof szText);
     Sinus_Hinweis(szText);
-    TK_Warnfarbe(gPanelMain, STATUSZEILE, 1);
 }
 
 }  // namespace
@@ -69,41 +69,52 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
     return 0;
 }
 
+// Reads the panel into a new record and runs the step on it: accepted, it
+// becomes gEingabe with its curve in gSinus; refused, gEingabe and gSinus
+// stay as they were and the panel shows them again.
 void Sinus_EingabenLesen(void)
 {
-    // Whole copies, padding included: a refusal restores both byte for byte.
-    Eingabewerte sicherungEingabe;
-    Sinuskurve sicherungSinus;
-    std::memcpy(&sicherungEingabe, &gEingabe, sizeof gEingabe);
-    std::memcpy(&sicherungSinus, &gSinus, sizeof gSinus);
-
+    Eingabewerte neu;
+    std::memcpy(&neu, &gEingabe, sizeof neu);  // padding included, so records compare whole
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
-        if (double *pd = Eingaben_Zahl(&gEingabe, f)) {
+        if (double *pd = Eingaben_Zahl(&neu, f)) {
             GetCtrlVal(gPanelMain, f->iControl, pd);
         } else if (f->iArt == EINGABEN_ZEITBASIS) {
-            GetCtrlIndex(gPanelMain, f->iControl, &gEingabe.iZeitbasisIndex);
-            GetLabelFromIndex(gPanelMain, f->iControl, gEingabe.iZeitbasisIndex, gEingabe.szZeitbasis,
-                              sizeof gEingabe.szZeitbasis);
+            GetCtrlIndex(gPanelMain, f->iControl, &neu.iZeitbasisIndex);
+            GetLabelFromIndex(gPanelMain, f->iControl, neu.iZeitbasisIndex, neu.szZeitbasis, sizeof neu.szZeitbasis);
         } else {
-            GetCtrlVal(gPanelMain, f->iControl, &gEingabe.iKurvennummer);
+            GetCtrlVal(gPanelMain, f->iControl, &neu.iKurvennummer);
         }
     }
+    Zeitbasis_Ermitteln(neu.szZeitbasis);  // warns of a label missing from the table
 
-    Sinus_Ableiten(&gEingabe, Zeitbasis_Ermitteln(gEingabe.szZeitbasis), &gSinus);
-
-    const bool bEndlich = Sinus_WerteEndlich(&gSinus);
-    if (!bEndlich || !Sinus_PunkteZulaessig(&gSinus)) {
+    Schrittbericht bericht;
+    Sinus_Schritt(&neu, &gSinus, &gFenster.analyse, &bericht);
+    if (bericht.iStatus == SCHRITT_ZU_VIELE_PUNKTE || bericht.iStatus == SCHRITT_NICHT_ENDLICH) {
         char szText[MELDUNG_GROESSE];
-        if (bEndlich)
-            Sinus_ZuVielePunkteText(&gSinus, szText, sizeof szText);
-        else
-            TK_TextKopieren(szText, sizeof szText, SINUS_TEXT_NICHT_ENDLICH);
+        Sinus_SchrittText(&bericht, szText, sizeof szText);
         MessagePopup(SINUS_TEXT_FEHLER, szText);
-        std::memcpy(&gSinus, &sicherungSinus, sizeof gSinus);
-        std::memcpy(&gEingabe, &sicherungEingabe, sizeof gEingabe);
         Sinus_EingabenSetzen();
+        // Said in the status line too, so that a missed message cannot go unseen.
+        TK_TextKopieren(gFenster.szAblehnung, sizeof gFenster.szAblehnung, SINUS_TEXT_ABGELEHNT);
+        TK_TextAnhaengen(gFenster.szAblehnung, sizeof gFenster.szAblehnung, szText);
+        TK_TextEineZeile(gFenster.szAblehnung);
+        // A curve that could not be made before is tried again, as the commit redraws.
+        if (gSinus.iAnzahlPunkte == 0)
+            gFenster.iErzeugung = Sinus_Erzeugen(&gSinus);
+        return;
     }
+    std::memcpy(&gEingabe, &neu, sizeof gEingabe);
+    gFenster.iErzeugung = bericht.iStatus;
+}
+
+double Zeitbasis_Ermitteln(const char *szZeitbasis)
+{
+    double dMs = ZEITBASIS_ERSATZ_MS;
+    if (!Zeitbasis_Suchen(szZeitbasis, &dMs))
+        MessagePopup(SINUS_TEXT_WARNUNG, SINUS_TEXT_ZEITBASIS_FEHLT);
+    return dMs;
 }
 
 void Sinus_EingabenSetzen(void)

@@ -2,19 +2,13 @@
 #include "Sinuserzeugung_gui.h"
 
 #include "ZEM_errorV3.h"
-#include "fenster_gui.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
-
-namespace {
-
-const int PFAD_GROESSE = 4096;  // the longest path the system takes (PATH_MAX)
-
-}  // namespace
+#include "zustand.h"
 
 int Sinus_Exportieren(void)
 {
-    char szPfad[PFAD_GROESSE];
+    char szPfad[FENSTER_PFAD_GROESSE];
     const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", SINUS_TEXT_EXPORT_TITEL, 1, 0, 0, 1, 1, szPfad,
                                          sizeof szPfad);
     if (iAuswahl == 0)
@@ -25,10 +19,12 @@ int Sinus_Exportieren(void)
             ZEM_Fehleruserstring(SINUS_TEXT_PFAD_ZU_LANG);
         return SINUS_FEHLER_OEFFNEN;
     }
-    const int iCode = Sinus_ExportSchreiben(szPfad);
-    // Confirmed in the status line until the next commit redraws it.
+    const int iCode = Sinus_ExportSchreiben(szPfad, &gEingabe, &gSinus);
+    // Confirmed in the status line until the next commit redraws it; a
+    // failed export takes an earlier confirmation away.
+    Sinus_Anzeigen();
     if (iCode == 0) {
-        char szText[PFAD_GROESSE + 40];
+        char szText[FENSTER_PFAD_GROESSE + 40];
         Sinus_ExportText(szPfad, &gSinus, szText, sizeof szText);
         Sinus_Hinweis(szText);
     }

@@ -1,9 +1,8 @@
-// Status notes, undo and redo, and the report picture on the panel.
-#include "fenster_gui.h"
-
+// Undo and redo of accepted inputs on the panel.
 #include "Sinuserzeugung_gui.h"
+
+#include "Sinuseingaben.h"
 #include "ZEM_errorV3.h"
-#include "Sinuserzeugung_Main.h"
 #include "toolkit_gui.h"
 #include "verlauf.h"
 #include "wlr7sinus_uir.h"
@@ -12,8 +11,7 @@
 
 namespace {
 
-const size_t STATUS_GROESSE = 600;
-const size_t PFAD_GROESSE = 4096;
+const size_t MENU_GROESSE = 120;
 
 // Puts the inputs of one step on the panel and redraws their curve.
 void Zeigen(const Eingabewerte *pStufe)
@@ -37,18 +35,6 @@ bool VerlaufPasst(void)
 
 }  // namespace
 
-void Sinus_Hinweis(const char *szText)
-{
-    char szStatus[STATUS_GROESSE];
-    if (GetCtrlVal(gPanelMain, STATUSZEILE, szStatus, sizeof szStatus) != 0)
-        return;
-    if (szStatus[0])
-        TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
-    TK_TextAnhaengen(szStatus, sizeof szStatus, szText);
-    SetCtrlVal(gPanelMain, STATUSZEILE, szStatus);
-}
-
-
 void Sinus_Festhalten(const Eingabewerte *pVorher)
 {
     if (Sinus_EingabenGleich(pVorher, &gEingabe))
@@ -62,11 +48,28 @@ void Sinus_Festhalten(const Eingabewerte *pVorher)
     Sinus_VerlaufZeigen();
 }
 
+// Each item names the step it goes to ("Rückgängig: Frequenz 8 → 5 Hz") and
+// is greyed out where there is none.
 void Sinus_VerlaufZeigen(void)
 {
     const bool bPasst = VerlaufPasst();
-    TK_MenuDimmen(gPanelMain, RUECKGAENGIG, !(bPasst && gVerlauf.iPosition > 0));
-    TK_MenuDimmen(gPanelMain, WIEDERHOLEN, !(bPasst && gVerlauf.iPosition + 1 < gVerlauf.iAnzahl));
+    const struct {
+        int iItem, iRichtung;
+        const char *szName;
+    } items[] = {{RUECKGAENGIG, -1, SINUS_TEXT_RUECKGAENGIG}, {WIEDERHOLEN, 1, SINUS_TEXT_WIEDERHOLEN}};
+    for (const auto &item : items) {
+        Eingabewerte stufe;
+        const bool bDa = bPasst && Sinus_VerlaufNachbar(item.iRichtung, &stufe);
+        char szText[MENU_GROESSE], szAenderung[MENU_GROESSE];
+        TK_TextKopieren(szText, sizeof szText, item.szName);
+        if (bDa) {
+            Eingaben_AenderungText(&gEingabe, &stufe, szAenderung, sizeof szAenderung);
+            TK_TextAnhaengen(szText, sizeof szText, ": ");
+            TK_TextAnhaengen(szText, sizeof szText, szAenderung);
+        }
+        TK_MenuText(gPanelMain, item.iItem, szText);
+        TK_MenuDimmen(gPanelMain, item.iItem, !bDa);
+    }
 }
 
 int Sinus_Rueckgaengig(void)
@@ -85,20 +88,4 @@ int Sinus_Wiederholen(void)
         return 0;
     Zeigen(&stufe);
     return 1;
-}
-
-void Sinus_GrafikSpeichern(void)
-{
-    static char szPfad[PFAD_GROESSE];
-    if (FileSelectPopup("", "*.png", "*.png;*.svg", SINUS_TEXT_BERICHT_TITEL, 1, 0, 0, 1, 1, szPfad, sizeof szPfad) <= 0)
-        return;
-    char szTitel[STATUS_GROESSE], szStatus[STATUS_GROESSE];
-    Sinus_BerichtTitel(&gEingabe, Sinus_Analyse(), szTitel, sizeof szTitel);
-    GetCtrlVal(gPanelMain, STATUSZEILE, szStatus, sizeof szStatus);
-    if (TK_BerichtSpeichern(gPanelMain, GRAPH, szTitel, szStatus, szPfad) != 0) {
-        static char szText[PFAD_GROESSE + 100];
-        TK_TextKopieren(szText, sizeof szText, SINUS_TEXT_BERICHT_FEHLER);
-        TK_TextAnhaengen(szText, sizeof szText, szPfad);
-        MessagePopup(SINUS_TEXT_FEHLER, szText);
-    }
 }

@@ -3,10 +3,11 @@
 // status line and compared byte for byte with what the inputs would export.
 #include "Sinuserzeugung_gui.h"
 
-#include "kopf.h"
+#include "Kurvenformat.h"
 #include "kurvendatei.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
+#include "zustand.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,14 +18,13 @@
 
 namespace {
 
-const std::size_t PFAD_GROESSE = 4096;
 const std::size_t TEXT_GROESSE = 1200;
 const int BEFUNDE_GEZEIGT = 10;  // findings the message lists
 const int STUFEN = 6;            // plot style: a step line, as PlotY draws
 
 Kurvendatei gReferenz;
 bool gReferenzDa = false;
-char gszPfad[PFAD_GROESSE];
+char gszPfad[FENSTER_PFAD_GROESSE];
 
 const char *Name(const char *szPfad)
 {
@@ -70,7 +70,7 @@ void BefundeZeigen()
 
 int Sinus_KurveOeffnen(void)
 {
-    char szPfad[PFAD_GROESSE];
+    char szPfad[FENSTER_PFAD_GROESSE];
     const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", SINUS_TEXT_REFERENZ_TITEL, TK_KNOPF_LADEN, 0, 0, 1,
                                          0, szPfad, sizeof szPfad);
     if (iAuswahl <= 0)
@@ -80,7 +80,7 @@ int Sinus_KurveOeffnen(void)
     if (iDatei >= 0)
         close(iDatei);
     if (iGelesen < 0) {
-        char szText[PFAD_GROESSE + 200];
+        char szText[FENSTER_PFAD_GROESSE + 200];
         std::snprintf(szText, sizeof szText, "%s\n%s: %s", SINUS_TEXT_REFERENZ_UNLESBAR, TK_FehlerGrund(-iGelesen),
                       szPfad);
         MessagePopup(SINUS_TEXT_FEHLER, szText);
@@ -127,10 +127,10 @@ void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
     // Read again: what the inputs export changes with every commit.
     int iZeile = 0;
     const int iDatei = Oeffnen(gszPfad);
-    const int iGleich = iDatei < 0 ? iDatei : Sinus_ExportVergleichen(iDatei, &iZeile);
+    const int iGleich = iDatei < 0 ? iDatei : Sinus_ExportVergleichen(iDatei, &gEingabe, &gSinus, &iZeile);
     if (iDatei >= 0)
         close(iDatei);
-    const int iKopf = Sinus_KopfzeilenAnzahl();
+    const int iKopf = Kurvenformat_KopfzeilenAnzahl();
     if (iGleich == 1)
         TK_TextKopieren(szVergleich, sizeof szVergleich, SINUS_TEXT_REFERENZ_GLEICH);
     else if (iGleich < 0)

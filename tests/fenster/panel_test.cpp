@@ -8,6 +8,7 @@
 #include "seams.h"
 #include "wlr7sinus_uir.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QtCharts/QChart>
 #include <QtTest/QTest>
@@ -120,6 +121,16 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
     EXPECT_EQ(gMeldungen.size(), 2u);
     EXPECT_EQ(std::make_pair(W(FREQUENZ), W(PERIODENDAUER)), std::make_pair(5.0, 200.0)) << "the partner too";
     EXPECT_EQ(Plot(), kurve);
+    EXPECT_NE(A(STATUSZEILE).find("\nAbgelehnt, die vorigen Eingaben gelten: Die Kurve besteht aus zu vielen "
+                                  "Punkten. Reduzieren"), std::string::npos) << A(STATUSZEILE);
+    EXPECT_NE(A(STATUSZEILE).find("Zeitbasis. 20447.5 Punkte, höchstens 16358"), std::string::npos);
+    // A value pulled into its range and then refused is no range note: the old value is back.
+    Tippen(ANZAHLPERIODEN, "1000");
+    EXPECT_EQ(W(ANZAHLPERIODEN), 4.0895);
+    EXPECT_EQ(A(STATUSZEILE).find("begrenzt"), std::string::npos) << A(STATUSZEILE);
+    EXPECT_NE(A(STATUSZEILE).find("Abgelehnt"), std::string::npos);
+    Tippen(OFFSET, "5");
+    EXPECT_EQ(A(STATUSZEILE).find("Abgelehnt"), std::string::npos) << "only until the next commit";
 
     for (int ereignis : {0, 2, 8, 9, 11})  // only the commit counts
         EXPECT_EQ(Eingabe(gPanelMain, OFFSET, ereignis, nullptr, 0, 0) |
@@ -127,7 +138,7 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
     EXPECT_TRUE(gDateiauswahl.titel.empty());
     TK_RingWaehlen(gPanelMain, KURVENNUMMER, 2);
     EXPECT_EQ(gEingabe.iKurvennummer, 3);
-    EXPECT_EQ(gMeldungen.size(), 2u);
+    EXPECT_EQ(gMeldungen.size(), 3u);
 }
 
 TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
@@ -137,6 +148,10 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
     EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
+    Sinus_ZeitachseSetzen(1);  // data line k is element k: the marks move with the curve
+    ASSERT_EQ(marken.size(), 2u);
+    EXPECT_EQ(std::make_tuple(marken[0].von, marken[0].bis, marken[1].von), std::make_tuple(3, 7, 13));
+    Sinus_ZeitachseSetzen(0);
 
     const double *alt = gSinus.pdWerte;
     gReallocVersagt = true;
@@ -232,13 +247,25 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     EXPECT_TRUE(gMeldungen.empty()) << "a clean file has nothing to say";
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 3);
     EXPECT_NE(A(STATUSZEILE).find("\nReferenz k.txt: keine Befunde; 21 Datenzeilen, Zeitbasis 10ms, Kurve 1, Dauer "
-                                  "0.20000 s; Frequenz 5 Hz (20 Punkte je Periode) · Byte für Byte der Export der Eingaben"),
+                                  "0.20000 s; Frequenz 5 Hz (20 Punkte je Periode) · ist Byte für Byte der Export der Eingaben"),
               std::string::npos)
         << A(STATUSZEILE);
+    // The curve on the file's own axis while the reference is there: an equal file lies on it.
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01);
+    ASSERT_TRUE(g->werte(1) && g->werte(2));
+    ASSERT_EQ(g->werte(1)->size(), g->werte(2)->size()) << "the same lines at the same times";
+    for (size_t i = 0; i < g->werte(1)->size(); ++i)
+        EXPECT_NEAR((*g->werte(1))[i], (*g->werte(2))[i], 0.005) << i;
+    QAction *achse = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("ZEITACHSE"));
+    ASSERT_TRUE(achse);
+    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, false));
     Tippen(AMPLITUDEDACH, "4");  // the first line stays 50.00, the second differs
     EXPECT_NE(A(STATUSZEILE).find("weicht ab Datenzeile 2 vom Export der Eingaben ab"), std::string::npos);
     Sinus_ReferenzEntfernen();
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
+    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(false, true));
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the designed axis is back: 200 ms over 20 samples";
     EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
 
     // A file cut off: its findings in one message, the reference shown all the same.
