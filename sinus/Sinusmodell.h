@@ -63,6 +63,15 @@ int Modell_UnterNull(double dWert);
 int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffset, double *pdAmplitude);
 
 /**
+ * As Modell_Passt, but every line's value must lie at least @p dRand
+ * hundredths inside its rounding step: a design found so writes the same
+ * values however the arithmetic rounds. Returns 1 and the middle of those
+ * designs, else 0.
+ */
+int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, double *pdOffset,
+                     double *pdAmplitude);
+
+/**
  * The inverse: every P from 1 to MODELL_MAX_P for which some offset and
  * amplitude write exactly the @p iAnzahl values @p piWerte (hundredths),
  * and the lines every fitting design cuts. Bounded in time on any values;

@@ -123,8 +123,9 @@ void Reihenfolge(Datei &d)
     }
 }
 
-// Whether P fits; the polygon of the fitting designs is left in @p p.
-bool Pruefen(Datei &d, int32_t iP, Polygon &p)
+// Whether P fits; the polygon of the fitting designs is left in @p p. The
+// strips are widened by @p dRand (negative: narrowed).
+bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
 {
     const double f = 1.0 / iP;
     p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
@@ -132,9 +133,9 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p)
         ++d.iArbeit;
         const double s = Einheitssinus(f, k);
         const int32_t v = d.v[k];
-        if (v < MODELL_HUNDERT && !Schneiden(p, s, v + HALB + TOLERANZ, true))
+        if (v < MODELL_HUNDERT && !Schneiden(p, s, v + HALB + dRand, true))
             return false;
-        if (v > 0 && !Schneiden(p, s, v - HALB - TOLERANZ, false))
+        if (v > 0 && !Schneiden(p, s, v - HALB - dRand, false))
             return false;
     }
     return true;
@@ -328,6 +329,12 @@ int Modell_UnterNull(double dWert)
 
 int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffset, double *pdAmplitude)
 {
+    return Modell_Entwerfen(piWerte, iAnzahl, iP, -TOLERANZ, pdOffset, pdAmplitude);
+}
+
+int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, double *pdOffset,
+                     double *pdAmplitude)
+{
     if (iAnzahl <= 0 || iP < 1)
         return 0;
     for (int k = 0; k < iAnzahl; ++k)
@@ -336,7 +343,7 @@ int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffs
     Datei d = {piWerte, iAnzahl, {}, 0};
     Reihenfolge(d);
     Polygon p;
-    if (!Pruefen(d, iP, p))
+    if (!Pruefen(d, iP, p, -dRand))
         return 0;
     Kurvenmodell m = {};
     Aufnehmen(&m, iP, p);

@@ -3,6 +3,7 @@
 // over all pairs of lines), and the cases engineers met as rows of a table.
 #include "Kurvenformat.h"
 #include "Sinusanalyse.h"
+#include "Sinusentwurf.h"
 #include "Sinusmodell.h"
 #include "kurvendatei.h"
 
@@ -127,38 +128,49 @@ Eingabewerte Vorgabe()
     return {10, 5, 0, 5, 5, 200, 1, 9, "10ms", 1};
 }
 
+// A design drawn like those engineers type: every time base, peak or RMS,
+// frequency or period, ratios near k + 0.5, fractional and tiny period
+// counts, tiny, huge and negative amplitudes, clipping offsets, random
+// maximum voltages. False when the window would refuse it or the file has
+// more than @p iMaxZeilen lines.
+bool Zufallsentwurf(std::mt19937 &zufall, Export &x, size_t iMaxZeilen)
+{
+    auto gleich = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(zufall); };
+    x.e = Vorgabe();
+    const int iTb = static_cast<int>(zufall() % 17);
+    x.e.iZeitbasisIndex = iTb;
+    std::snprintf(x.e.szZeitbasis, sizeof x.e.szZeitbasis, "%s", Zeitbasis_Label(iTb));
+    const double tb = Zeitbasis_Ms(x.e.szZeitbasis);
+    x.e.dUmax = std::exp(gleich(std::log(0.001), std::log(10000.0)));
+    // Samples per period: spread, or a ratio near k + 0.5.
+    double ratio = std::exp(gleich(std::log(0.3), std::log(3000.0)));
+    if (zufall() % 4 == 0)
+        ratio = std::floor(ratio) + 0.5 + gleich(-1e-9, 1e-9) * ratio;
+    x.e.dPeriodendauer = ratio * tb;
+    if (zufall() % 2)  // typed as a frequency
+        x.e.dPeriodendauer = Sinus_PeriodeAusFrequenz(Sinus_FrequenzAusPeriode(x.e.dPeriodendauer));
+    x.e.dAnzahlPerioden = std::round(std::exp(gleich(std::log(0.01), std::log(100.0))) * 100.0) / 100.0;
+    const int art = static_cast<int>(zufall() % 6);  // tiny, normal, huge, clipping
+    const double rel = art == 0 ? gleich(-3e-4, 3e-4) : art == 1 ? gleich(-1.5, 1.5) : art == 2 ? gleich(-1000, 1000)
+                                                                                              : gleich(-0.8, 0.8);
+    x.e.dAmplitudeDach = rel * x.e.dUmax;
+    if (zufall() % 2)  // typed as RMS
+        x.e.dAmplitudeDach = Sinus_DachAusEff(Sinus_EffAusDach(x.e.dAmplitudeDach));
+    x.e.dOffset = x.e.dUmax * (art >= 4 ? gleich(-0.5, 1.5) : gleich(0.0, 1.0));
+    return x.e.dPeriodendauer >= 0.05 && x.e.dPeriodendauer <= 50000 && Erzeugen(x) && x.v.size() <= iMaxZeilen;
+}
+
 }  // namespace
 
 TEST(Analyse, StimmtMitDemOrakelUeberein)
 {
     std::mt19937 zufall(24);
-    auto gleich = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(zufall); };
     int geprueft = 0, eindeutig = 0, mehrdeutig = 0, ohneSinus = 0, begrenzt = 0, dateiBegrenzt = 0;
     while (geprueft < 1000) {
         Export x;
-        x.e = Vorgabe();
-        const int iTb = static_cast<int>(zufall() % 17);
-        x.e.iZeitbasisIndex = iTb;
-        std::snprintf(x.e.szZeitbasis, sizeof x.e.szZeitbasis, "%s", Zeitbasis_Label(iTb));
-        const double tb = Zeitbasis_Ms(x.e.szZeitbasis);
-        x.e.dUmax = std::exp(gleich(std::log(0.001), std::log(10000.0)));
-        // Samples per period: spread, or a ratio near k + 0.5.
-        double ratio = std::exp(gleich(std::log(0.3), std::log(3000.0)));
-        if (zufall() % 4 == 0)
-            ratio = std::floor(ratio) + 0.5 + gleich(-1e-9, 1e-9) * ratio;
-        x.e.dPeriodendauer = ratio * tb;
-        if (zufall() % 2)  // typed as a frequency
-            x.e.dPeriodendauer = Sinus_PeriodeAusFrequenz(Sinus_FrequenzAusPeriode(x.e.dPeriodendauer));
-        x.e.dAnzahlPerioden = std::round(std::exp(gleich(std::log(0.01), std::log(100.0))) * 100.0) / 100.0;
-        const int art = static_cast<int>(zufall() % 6);  // tiny, normal, huge, clipping
-        const double rel = art == 0 ? gleich(-3e-4, 3e-4) : art == 1 ? gleich(-1.5, 1.5) : art == 2 ? gleich(-1000, 1000)
-                                                                                                  : gleich(-0.8, 0.8);
-        x.e.dAmplitudeDach = rel * x.e.dUmax;
-        if (zufall() % 2)  // typed as RMS
-            x.e.dAmplitudeDach = Sinus_DachAusEff(Sinus_EffAusDach(x.e.dAmplitudeDach));
-        x.e.dOffset = x.e.dUmax * (art >= 4 ? gleich(-0.5, 1.5) : gleich(0.0, 1.0));
-        if (x.e.dPeriodendauer < 0.05 || x.e.dPeriodendauer > 50000 || !Erzeugen(x) || x.v.size() > 80)
+        if (!Zufallsentwurf(zufall, x, 80))
             continue;
+        const double tb = x.tb;
         ++geprueft;
         const int n = static_cast<int>(x.v.size());
         SCOPED_TRACE(testing::Message() << x.e.dUmax << " V, " << x.e.dAmplitudeDach << " V peak, " << x.e.dOffset
@@ -216,6 +228,36 @@ TEST(Analyse, StimmtMitDemOrakelUeberein)
     }
     EXPECT_TRUE(eindeutig > 100 && mehrdeutig > 100 && ohneSinus > 50 && begrenzt > 100 && dateiBegrenzt > 50)
         << eindeutig << " " << mehrdeutig << " " << ohneSinus << " " << begrenzt << " " << dateiBegrenzt;
+}
+
+TEST(Analyse, WiedergeoeffnetGleicheWerte)
+{
+    // A design reopened from its file's values, on its own maximum voltage or
+    // another, exports the same values and lines again: always.
+    std::mt19937 zufall(2424);
+    int geprueft = 0, eindeutig = 0;
+    while (geprueft < 1000) {
+        Export x;
+        if (!Zufallsentwurf(zufall, x, 20000))
+            continue;
+        ++geprueft;
+        const double umax = zufall() % 2 ? x.e.dUmax : 10.0;
+        Eingabewerte e = {};
+        Entwurfsbericht b = {};
+        ASSERT_EQ(Entwurf_AusWerten(x.v.data(), static_cast<int>(x.v.size()), x.e.szZeitbasis, 3, umax, &e, &b), 1);
+        char optionen[400];
+        Entwurf_Optionen(&e, optionen, sizeof optionen);
+        SCOPED_TRACE(optionen);
+        EXPECT_EQ(b.iAbweichendAb, 0);
+        Export y;
+        y.e = e;
+        ASSERT_TRUE(Erzeugen(y));
+        EXPECT_EQ(y.v, x.v);
+        EXPECT_EQ(std::make_tuple(y.e.iKurvennummer, y.e.dUmax, std::string(y.e.szZeitbasis)),
+                  std::make_tuple(3, umax, std::string(x.e.szZeitbasis)));
+        eindeutig += b.bEindeutig;
+    }
+    EXPECT_GT(eindeutig, 300);
 }
 
 TEST(Analyse, FaelleAusDemBetrieb)
