@@ -32,7 +32,7 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
 
 /**
  * The exporter's options that write @p pEingabe's file
- * ("--umax 10 --peak 5 --offset 5 --period 200 --periods 1 --timebase 10ms
+ * ("--timebase 10ms --period 200 --periods 1 --peak 5 --offset 5 --umax 10
  * --curve 1"), each number as short as reads back to the same value, never
  * with an exponent.
  */

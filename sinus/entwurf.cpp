@@ -23,7 +23,8 @@ const int SUCHE_PERIODEN = 3;  // hundredths tried either side of the first gues
 const int ZAHL_GROESSE = 400;
 const int32_t WEITERE_P = 64;
 const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
-const int SUCHE_VERSUCHE = 4000;          // designs tried by the number of periods   // P tried past a cut-short list of fitting ones
+const int SUCHE_VERSUCHE = 4000;          // designs tried by the number of periods
+const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short peak and offset   // P tried past a cut-short list of fitting ones
 const double RAENDER[] = {0.25, 0.05, 0.005, 5e-4, 5e-5};  // hundredths inside the steps, tried in turn
 
 bool ImBereich(const Eingabefeld *f, double d)
@@ -48,7 +49,8 @@ double Perioden(int32_t iP, int iN)
     const long long iMitte = std::llround(static_cast<double>(iN) * HUNDERTSTEL / iP);
     double dBeste = 0.0;
     long long iBesteAbstand = -1;
-    for (long long x = iMitte - SUCHE_PERIODEN; x <= iMitte + SUCHE_PERIODEN; ++x) {
+    for (long long i = 0; i <= 2 * SUCHE_PERIODEN; ++i) {  // outward from the first guess
+        const long long x = iMitte + (i % 2 ? (i + 1) / 2 : -(i / 2));
         const double d = static_cast<double>(x) / HUNDERTSTEL;
         if (!ImBereich(f, d))
             continue;
@@ -182,6 +184,18 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
     }
     if (iAbweichend < 0)
         return 0;
+    // Peak and offset as short as they still write the same values.
+    for (int iStellen = 0; iAbweichend == 0 && iStellen <= KURZ_STELLEN_MAX; ++iStellen) {
+        const double dSkala = std::pow(10.0, iStellen);
+        Eingabewerte kurz = e;
+        kurz.dAmplitudeDach = std::round(e.dAmplitudeDach * dSkala) / dSkala;
+        kurz.dAmplitudeEff = Sinus_EffAusDach(kurz.dAmplitudeDach);
+        kurz.dOffset = std::round(e.dOffset * dSkala) / dSkala;
+        if (Vergleichen(&kurz, piWerte, iAnzahl) == 0) {
+            e = kurz;
+            break;
+        }
+    }
     *pEingabe = e;
     if (pBericht)
         *pBericht = {m.iPunkteProPeriode > 0, iAbweichend};
@@ -191,19 +205,18 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
 void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iGroesse)
 {
     char szZahl[ZAHL_GROESSE], szTeil[ZAHL_GROESSE + 32];
-    TK_TextKopieren(szText, iGroesse, "");
+    std::snprintf(szText, iGroesse, "--timebase %s", pEingabe->szZeitbasis);
     const struct {
         const char *szOption;
         double dWert;
-    } zahlen[] = {{"umax", pEingabe->dUmax},           {"peak", pEingabe->dAmplitudeDach},
-                  {"offset", pEingabe->dOffset},       {"period", pEingabe->dPeriodendauer},
-                  {"periods", pEingabe->dAnzahlPerioden}};
+    } zahlen[] = {{"period", pEingabe->dPeriodendauer}, {"periods", pEingabe->dAnzahlPerioden},
+                  {"peak", pEingabe->dAmplitudeDach},   {"offset", pEingabe->dOffset},
+                  {"umax", pEingabe->dUmax}};
     for (const auto &z : zahlen) {
         Zahl(z.dWert, szZahl, sizeof szZahl);
-        std::snprintf(szTeil, sizeof szTeil, "%s--%s %s", szText[0] ? " " : "", z.szOption, szZahl);
+        std::snprintf(szTeil, sizeof szTeil, " --%s %s", z.szOption, szZahl);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
     }
-    std::snprintf(szTeil, sizeof szTeil, " --timebase %s --curve %d", pEingabe->szZeitbasis,
-                  static_cast<int>(pEingabe->iKurvennummer));
+    std::snprintf(szTeil, sizeof szTeil, " --curve %d", static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, szTeil);
 }
