@@ -22,8 +22,9 @@ struct Entwurfsbericht {
  * The inputs that export the @p iAnzahl values @p piWerte (hundredths of a
  * %) on the time base @p szZeitbasis with curve @p iKurve, at the maximum
  * voltage @p dUmax: period = samples per period times the time base,
- * periods the two-decimal number that gives the file's lines, peak and
- * offset in V. Every field of @p pEingabe is set within its range, the
+ * periods the number that gives the file's lines (two decimals where one
+ * does, else the shortest), peak and offset in V, as short as they still
+ * write the same values. Every field of @p pEingabe is set within its range, the
  * coupled ones (RMS, frequency) as the window couples them. Returns 1, or
  * 0 when no design of the export writes such values (pEingabe unchanged).
  */

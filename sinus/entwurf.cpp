@@ -21,10 +21,10 @@ namespace {
 const int HUNDERTSTEL = 100;   // the periods field's two decimals
 const int SUCHE_PERIODEN = 3;  // hundredths tried either side of the first guess
 const int ZAHL_GROESSE = 400;
-const int32_t WEITERE_P = 64;
+const int32_t WEITERE_P = 64;             // P tried past a cut-short list of fitting ones
 const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
-const int SUCHE_VERSUCHE = 4000;          // designs tried by the number of periods
-const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short peak and offset   // P tried past a cut-short list of fitting ones
+const long long SUCHE_ARBEIT = 2000000;   // designs tried by the number of periods, times lines
+const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short number
 const double RAENDER[] = {0.25, 0.05, 0.005, 5e-4, 5e-5};  // hundredths inside the steps, tried in turn
 
 bool ImBereich(const Eingabefeld *f, double d)
@@ -57,6 +57,15 @@ double Perioden(int32_t iP, int iN)
         const long long iAbstand = std::llabs(Sinus_Runden(iP * d) - iN);
         if (iBesteAbstand < 0 || iAbstand < iBesteAbstand)
             dBeste = d, iBesteAbstand = iAbstand;
+    }
+    if (iBesteAbstand == 0)
+        return dBeste;
+    // No two-decimal number does; the field holds more: the shortest that does.
+    for (int iStellen = 3; iStellen <= KURZ_STELLEN_MAX; ++iStellen) {
+        const double dSkala = std::pow(10.0, iStellen);
+        const double d = std::round(static_cast<double>(iN) / iP * dSkala) / dSkala;
+        if (ImBereich(f, d) && Sinus_Runden(iP * d) == iN)
+            return d;
     }
     return iBesteAbstand < 0 ? (iMitte < 1 ? f->dMin : f->dMax) : dBeste;
 }
@@ -163,8 +172,9 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
     // Less than a period whose P the values leave open: the numbers of
     // periods that give the lines, each with the P it allows, until one fits.
     const int iN = iAnzahl - 1;
-    int iVersuche = 0;
-    for (int x = SUCHE_MAX_HUNDERTSTEL; x >= 1 && iAbweichend != 0 && iVersuche < SUCHE_VERSUCHE; --x) {
+    long long iVersuche = 0;
+    const long long iMaxVersuche = SUCHE_ARBEIT / iAnzahl;
+    for (int x = SUCHE_MAX_HUNDERTSTEL; x >= 1 && iAbweichend != 0 && iVersuche < iMaxVersuche; --x) {
         const double dPerioden = static_cast<double>(x) / HUNDERTSTEL;
         for (long long iP = static_cast<long long>(std::ceil((iN - 0.5) / dPerioden));
              iP <= (iN + 0.5) / dPerioden && iP <= MODELL_MAX_P && iAbweichend != 0; ++iP) {
