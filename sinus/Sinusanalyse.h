@@ -17,6 +17,8 @@ const double ANALYSE_ABWEICHUNG_GRENZE = 0.01;
 const int ANALYSE_PUNKTE_GROB = 10;
 /** Resolution of the file's values, in % of the maximum voltage. */
 const double ANALYSE_AUFLOESUNG = 0.01;
+/** Significant digits of a frequency in a text. */
+const int ANALYSE_STELLEN = 4;
 /** Fewer different values than this hold no sine. */
 const int ANALYSE_STUFEN_SINUS = 3;
 
@@ -93,6 +95,12 @@ int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, doubl
  * sine within the limit (pRat->iZeitbasis then -1).
  */
 int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bAuto, Zeitbasisrat *pRat);
+
+/**
+ * @p d with @p iStellen significant digits in fixed point, never with an
+ * exponent, without trailing zeros ("7.692", "0.00009259", "3333").
+ */
+void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse);
 
 /** 1 when the file determines a frequency and it is not the typed one. */
 int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse);

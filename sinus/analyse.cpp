@@ -20,30 +20,14 @@ const int WARNUNG_GROESSE = 320;
 const int ZAHL_GROESSE = 48;
 const int PUNKTE_SINUS = 3;          // fewer samples per period hold no sine
 const double GANZ_TOLERANZ = 1e-9;   // relative: a ratio this close to a whole number is one
-const int STELLEN = 4;               // significant digits of a number in a text
 const int STELLEN_GENAU = 7;         // where four read alike
 const int NACHKOMMA_MAX = 15;
 const int32_t STUFE = 1;             // one printed step, in hundredths
 const char *const MINUS = "\xe2\x88\x92";  // the advice's minus sign
 
-// @p iStellen significant digits, fixed point (never an exponent), no
-// trailing zeros.
-void Zahl(double d, char *sz, size_t iGroesse, int iStellen = STELLEN)
+void Zahl(double d, char *sz, size_t iGroesse, int iStellen = ANALYSE_STELLEN)
 {
-    int iNach = 0;
-    if (std::isfinite(d) && d != 0.0)
-        iNach = iStellen - 1 - static_cast<int>(std::floor(std::log10(std::fabs(d))));
-    iNach = iNach < 0 ? 0 : iNach > NACHKOMMA_MAX ? NACHKOMMA_MAX : iNach;
-    std::snprintf(sz, iGroesse, "%.*f", iNach, d);
-    if (std::strchr(sz, '.')) {
-        char *p = sz + std::strlen(sz) - 1;
-        while (*p == '0')
-            *p-- = '\0';
-        if (*p == '.')
-            *p = '\0';
-    }
-    if (std::strcmp(sz, "-0") == 0)
-        TK_TextKopieren(sz, iGroesse, "0");
+    Analyse_Zahl(d, iStellen, sz, iGroesse);
 }
 
 // A deviation in % with its sign, as few digits as show it.
@@ -318,6 +302,25 @@ int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bA
     }
     return pRat->iZeitbasis >= 0;
 }
+
+void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse)
+{
+    int iNach = 0;
+    if (std::isfinite(d) && d != 0.0)
+        iNach = iStellen - 1 - static_cast<int>(std::floor(std::log10(std::fabs(d))));
+    iNach = iNach < 0 ? 0 : iNach > NACHKOMMA_MAX ? NACHKOMMA_MAX : iNach;
+    std::snprintf(sz, iGroesse, "%.*f", iNach, d);
+    if (std::strchr(sz, '.')) {
+        char *p = sz + std::strlen(sz) - 1;
+        while (*p == '0')
+            *p-- = '\0';
+        if (*p == '.')
+            *p = '\0';
+    }
+    if (std::strcmp(sz, "-0") == 0)
+        TK_TextKopieren(sz, iGroesse, "0");
+}
+
 
 int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse)
 {

@@ -109,7 +109,9 @@ void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, c
     TK_TextKopieren(szText, iGroesse, szTeil);
     // What the rig plays, where it is not what was typed.
     if (Analyse_AndereFrequenz(pAnalyse)) {
-        std::snprintf(szTeil, sizeof szTeil, " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz", pAnalyse->dFrequenz);
+        char szZahl[48];
+        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+        std::snprintf(szTeil, sizeof szTeil, " · Frequenz in der Datei %s" SINUS_NBSP "Hz", szZahl);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
     }
 }

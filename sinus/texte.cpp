@@ -65,7 +65,9 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
                   stellen(FREQUENZ), pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
     if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
-        std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
+        char szZahl[48];
+        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+        std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
     std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),
