@@ -46,6 +46,7 @@ namespace {
 
 const double HALB = 0.5;                             // half a printed step, in hundredths
 const double TOLERANZ = 1e-5;                        // see above
+const double NAHE_HALB = 1e-6;                       // hundredths: where the product with 100 could misround
 const double RAHMEN = MODELL_MAX_PROZENT * 100.0;    // the box of (o, a), in hundredths
 const long long MAX_ARBEIT = 1000000;                // lines clipped over all candidates of one file
 const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test looks at
@@ -309,6 +310,12 @@ int32_t Modell_Hundertstel(double dWert)
         d = 0.0;
     if (!(d <= 100.0))
         d = 100.0;
+    // Away from a half-step the product with 100 (off by far less than
+    // NAHE_HALB) rounds as the file's two decimals do; near one the
+    // file's own rounding decides.
+    const double h = d * 100.0, dRest = h - std::floor(h);
+    if (std::fabs(dRest - HALB) > NAHE_HALB)
+        return static_cast<int32_t>(std::floor(h) + (dRest > HALB ? 1.0 : 0.0));
     return static_cast<int32_t>(Kurvenformat_Hundertstel(d));
 }
 
@@ -319,12 +326,12 @@ double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k)
 
 int Modell_UeberHundert(double dWert)
 {
-    return Kurvenformat_Hundertstel(dWert) > KURVENFORMAT_WERT_MAX;
+    return dWert > 100.0 && Kurvenformat_Hundertstel(dWert) > KURVENFORMAT_WERT_MAX;
 }
 
 int Modell_UnterNull(double dWert)
 {
-    return Kurvenformat_Hundertstel(dWert) < KURVENFORMAT_WERT_MIN;
+    return dWert < 0.0 && Kurvenformat_Hundertstel(dWert) < KURVENFORMAT_WERT_MIN;
 }
 
 int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffset, double *pdAmplitude)

@@ -260,6 +260,32 @@ TEST(Analyse, WiedergeoeffnetGleicheWerte)
     EXPECT_GT(eindeutig, 300);
 }
 
+TEST(Analyse, GedruckterWertWieDieDatei)
+{
+    // The model's printed value against printf's "%.2f" of the limited
+    // sample, also on and next to every half-step.
+    std::mt19937 zufall(7);
+    auto gedruckt = [](double d) {
+        char sz[64];
+        std::snprintf(sz, sizeof sz, "%.2f", d < 0.0 || d == 0.0 ? 0.0 : !(d <= 100.0) ? 100.0 : d);
+        int h = 0;
+        for (const char *p = sz; *p; ++p)
+            h = *p == '.' ? h : h * 10 + (*p - '0');
+        return h;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        double d = std::uniform_real_distribution<double>(-1.0, 101.0)(zufall);
+        if (i % 2)  // a half-step, a few ulps either side
+            d = std::nextafter((std::floor(d * 100.0) + 0.5) / 100.0, i % 4 == 1 ? 200.0 : -200.0);
+        if (i % 8 == 3)
+            d = (std::floor(d * 100.0) + 0.5) / 100.0;
+        ASSERT_EQ(Modell_Hundertstel(d), gedruckt(d)) << std::hexfloat << d;
+    }
+    EXPECT_EQ(std::make_tuple(Modell_UeberHundert(100.004), Modell_UeberHundert(100.006), Modell_UnterNull(-0.004),
+                              Modell_UnterNull(-0.006)),
+              std::make_tuple(0, 1, 0, 1));
+}
+
 TEST(Analyse, FaelleAusDemBetrieb)
 {
     // Each row: the inputs that differ from the defaults (10 V, 5 V peak, 5 V
