@@ -65,8 +65,8 @@ int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffs
 /**
  * As Modell_Passt, but every line's value must lie at least @p dRand
  * hundredths inside its rounding step: a design found so writes the same
- * values however the arithmetic rounds. Returns 1 and the middle of those
- * designs, else 0.
+ * values however the arithmetic rounds. Returns 1 and, of those designs,
+ * one with about the smallest amplitude, else 0.
  */
 int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, double *pdOffset,
                      double *pdAmplitude);

@@ -352,12 +352,20 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     Polygon p;
     if (!Pruefen(d, iP, p, -dRand))
         return 0;
+    // The simplest design: the corner with the smallest amplitude. With a
+    // margin it lies that far inside every step; without one it is drawn a
+    // little towards the middle, off the edges.
+    const double ZUR_MITTE = dRand > 0.0 ? 0.0 : 0.1;
     Kurvenmodell m = {};
     Aufnehmen(&m, iP, p);
+    Ecke klein = p.e.front();
+    for (const Ecke &e : p.e)
+        if (std::fabs(e.a) < std::fabs(klein.a))
+            klein = e;
     if (pdOffset)
-        *pdOffset = m.dOffset;
+        *pdOffset = (1.0 - ZUR_MITTE) * klein.o / 100.0 + ZUR_MITTE * m.dOffset;
     if (pdAmplitude)
-        *pdAmplitude = m.dAmplitude;
+        *pdAmplitude = (1.0 - ZUR_MITTE) * klein.a / 100.0 + ZUR_MITTE * m.dAmplitude;
     return 1;
 }
 
