@@ -38,6 +38,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 static_assert(MODELL_HUNDERT == KURVENFORMAT_WERT_MAX, "the model's 100 % is the file's");
@@ -139,6 +140,26 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
         if (v > 0 && !Schneiden(p, s, v - HALB - dRand, false))
             return false;
     }
+    return true;
+}
+
+// Lines whose sines are equal have the same value before the rounding, so
+// they print the same: the closed strips alone would let a design sit on a
+// half-step and print it both ways. Equal, exactly: the phase folded into
+// the sine's first quarter, as a signed count of 1/(2P) periods.
+bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<std::pair<long long, int32_t>> &paare)
+{
+    const long long P = iP;
+    paare.resize(static_cast<size_t>(d.n));
+    for (int k = 0; k < d.n; ++k) {
+        const long long j = k % P, q = 4 * j;
+        const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
+        paare[static_cast<size_t>(k)] = {iSchluessel, d.v[k]};
+    }
+    std::sort(paare.begin(), paare.end());
+    for (size_t i = 1; i < paare.size(); ++i)
+        if (paare[i].first == paare[i - 1].first && paare[i].second != paare[i - 1].second)
+            return false;
     return true;
 }
 
@@ -411,12 +432,13 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
         unten[static_cast<size_t>(k)] = piWerte[k] == 0;
     }
     bool bWeiter = true;
+    std::vector<std::pair<long long, int32_t>> paare;
     auto kandidat = [&](int32_t iP) {
         if (d.iArbeit > MAX_ARBEIT) {
             bWeiter = false;
             return;
         }
-        if (!Pruefen(d, iP, p))
+        if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
             return;
         Schnitte(d, iP, p, oben, unten);
         bWeiter = Aufnehmen(&m, iP, p);

@@ -24,12 +24,18 @@ namespace {
 // bound holds, at 100.00 only the lower one. Eliminating o: every lower
 // bound of line i and upper bound of line j give a (s_j - s_i) <= hi_j - lo_i,
 // a bound on a; P fits when the bounds on a leave room. Lines of the same
-// phase share their sine and must share their strip.
-const double O_TOLERANZ = 1e-4;  // hundredths; the generator's own rounding is far below
+// phase share their sine and must share their strip; lines whose sines are
+// equal print the same value (a value on a half-step prints one way).
+// Feasibility is decided twice, with strips narrowed and widened by a
+// hair: a P that fits only with the wider ones sits on a half-step (where
+// a value prints by its binary digits) or misses by less than the
+// arithmetic can tell apart, and such a design is not compared.
+const double O_ENG = -1e-6, O_WEIT = 1e-4;  // hundredths
 const double O_UNENDLICH = 1e300;
 
 struct Streifen {
     double s, lo, hi;
+    int wert;  // the value printed there; -1 none, -2 two different ones
 };
 
 bool OrakelMachbar(const std::vector<Streifen> &st)
@@ -37,9 +43,13 @@ bool OrakelMachbar(const std::vector<Streifen> &st)
     double aMin = -O_UNENDLICH, aMax = O_UNENDLICH;
     for (const Streifen &i : st)
         for (const Streifen &j : st) {
+            const double ds = j.s - i.s;
+            // The same value before rounding prints the same.
+            if (ds == 0.0 && (i.wert == -2 || (i.wert != j.wert && i.wert >= 0 && j.wert >= 0)))
+                return false;
             if (i.lo <= -O_UNENDLICH || j.hi >= O_UNENDLICH)
                 continue;
-            const double ds = j.s - i.s, r = j.hi - i.lo;
+            const double r = j.hi - i.lo;
             if (ds == 0.0) {
                 if (r < 0.0)
                     return false;
@@ -54,40 +64,63 @@ bool OrakelMachbar(const std::vector<Streifen> &st)
     return true;
 }
 
-// sin(2 pi j / P), exact where it is 0 or 1 or -1 (the library's sin of a
-// rounded pi is not).
+// sin(2 pi j / P) from the angle folded into the first quarter as a
+// fraction of whole numbers, so that equal sines come out equal.
 double Sinus(int j, int P)
 {
-    const int viertel = static_cast<int>((4LL * j) % P == 0 ? (4LL * j) / P % 4 : -1);
-    return viertel == 0 || viertel == 2 ? 0.0 : viertel == 1 ? 1.0 : viertel == 3 ? -1.0 : std::sin(2.0 * M_PI * j / P);
+    const long long k = j % P, q = 4 * k;
+    if (q <= P)
+        return std::sin(2.0 * M_PI * (static_cast<double>(k) / P));
+    if (q <= 2LL * P)
+        return std::sin(2.0 * M_PI * (static_cast<double>(P - 2 * k) / (2.0 * P)));
+    if (q <= 3LL * P)
+        return -std::sin(2.0 * M_PI * (static_cast<double>(2 * k - P) / (2.0 * P)));
+    return -std::sin(2.0 * M_PI * (static_cast<double>(P - k) / P));
 }
 
-std::vector<Streifen> OrakelStreifen(const std::vector<int> &v, int P)
+std::vector<Streifen> OrakelStreifen(const std::vector<int> &v, int P, double tol)
 {
     std::vector<Streifen> st(static_cast<size_t>(std::min<int>(P, static_cast<int>(v.size()))));
     for (size_t j = 0; j < st.size(); ++j)
-        st[j] = {Sinus(static_cast<int>(j), P), -O_UNENDLICH, O_UNENDLICH};
+        st[j] = {Sinus(static_cast<int>(j), P), -O_UNENDLICH, O_UNENDLICH, -1};
     for (size_t k = 0; k < v.size(); ++k) {
         Streifen &s = st[k % static_cast<size_t>(P)];
+        s.wert = s.wert == -1 || s.wert == v[k] ? v[k] : -2;
         if (v[k] > 0)
-            s.lo = std::max(s.lo, v[k] - 0.5 - O_TOLERANZ);
+            s.lo = std::max(s.lo, v[k] - 0.5 - tol);
         if (v[k] < 10000)
-            s.hi = std::min(s.hi, v[k] + 0.5 + O_TOLERANZ);
+            s.hi = std::min(s.hi, v[k] + 0.5 + tol);
     }
     return st;
 }
 
-// A line is cut by every design when no design keeps its value inside the limit.
+// 1: P fits; 0: it does not; -1: too close to tell.
+int OrakelPasst(const std::vector<int> &v, int P, const Streifen *pZusatz = nullptr)
+{
+    bool bPasst[2];
+    for (int i = 0; i < 2; ++i) {
+        std::vector<Streifen> st = OrakelStreifen(v, P, i == 0 ? O_ENG : O_WEIT);
+        if (pZusatz)
+            st.push_back(*pZusatz);
+        bPasst[i] = OrakelMachbar(st);
+    }
+    return bPasst[0] == bPasst[1] ? bPasst[0] : -1;
+}
+
+// Lines cut by every design: no design keeps the value inside the limit.
+// -1 when a line is too close to tell.
 int OrakelSchnitte(const std::vector<int> &v, int P)
 {
     int n = 0;
     for (size_t k = 0; k < v.size(); ++k) {
         if (v[k] != 0 && v[k] != 10000)
             continue;
-        std::vector<Streifen> st = OrakelStreifen(v, P);
         const double s = Sinus(static_cast<int>(k % static_cast<size_t>(P)), P);
-        st.push_back(v[k] == 0 ? Streifen{s, -0.5, O_UNENDLICH} : Streifen{s, -O_UNENDLICH, 10000.5});
-        n += !OrakelMachbar(st);
+        const Streifen innen = v[k] == 0 ? Streifen{s, -0.5, O_UNENDLICH, -1} : Streifen{s, -O_UNENDLICH, 10000.5, -1};
+        const int iPasst = OrakelPasst(v, P, &innen);
+        if (iPasst < 0)
+            return -1;
+        n += iPasst == 0;
     }
     return n;
 }
@@ -143,20 +176,20 @@ bool Zufallsentwurf(std::mt19937 &zufall, Export &x, size_t iMaxZeilen)
     const double tb = Zeitbasis_Ms(x.e.szZeitbasis);
     x.e.dUmax = std::exp(gleich(std::log(0.001), std::log(10000.0)));
     // Samples per period: spread, or a ratio near k + 0.5.
-    double ratio = std::exp(gleich(std::log(0.3), std::log(3000.0)));
+    double ratio = zufall() % 2 ? std::exp(gleich(std::log(0.3), std::log(3000.0))) : gleich(3.0, 40.0);
     if (zufall() % 4 == 0)
         ratio = std::floor(ratio) + 0.5 + gleich(-1e-9, 1e-9) * ratio;
     x.e.dPeriodendauer = ratio * tb;
     if (zufall() % 2)  // typed as a frequency
         x.e.dPeriodendauer = Sinus_PeriodeAusFrequenz(Sinus_FrequenzAusPeriode(x.e.dPeriodendauer));
     x.e.dAnzahlPerioden = std::round(std::exp(gleich(std::log(0.01), std::log(100.0))) * 100.0) / 100.0;
-    const int art = static_cast<int>(zufall() % 6);  // tiny, normal, huge, clipping
+    const int art = static_cast<int>(zufall() % 8);  // tiny, normal, huge, clipping
     const double rel = art == 0 ? gleich(-3e-4, 3e-4) : art == 1 ? gleich(-1.5, 1.5) : art == 2 ? gleich(-1000, 1000)
                                                                                               : gleich(-0.8, 0.8);
     x.e.dAmplitudeDach = rel * x.e.dUmax;
     if (zufall() % 2)  // typed as RMS
         x.e.dAmplitudeDach = Sinus_DachAusEff(Sinus_EffAusDach(x.e.dAmplitudeDach));
-    x.e.dOffset = x.e.dUmax * (art >= 4 ? gleich(-0.5, 1.5) : gleich(0.0, 1.0));
+    x.e.dOffset = x.e.dUmax * (art >= 6 ? gleich(-0.5, 1.5) : gleich(0.0, 1.0));
     return x.e.dPeriodendauer >= 0.05 && x.e.dPeriodendauer <= 50000 && Erzeugen(x) && x.v.size() <= iMaxZeilen;
 }
 
@@ -165,7 +198,7 @@ bool Zufallsentwurf(std::mt19937 &zufall, Export &x, size_t iMaxZeilen)
 TEST(Analyse, StimmtMitDemOrakelUeberein)
 {
     std::mt19937 zufall(24);
-    int geprueft = 0, eindeutig = 0, mehrdeutig = 0, ohneSinus = 0, begrenzt = 0, dateiBegrenzt = 0;
+    int geprueft = 0, eindeutig = 0, mehrdeutig = 0, ohneSinus = 0, begrenzt = 0, dateiBegrenzt = 0, zweifelhaft = 0;
     while (geprueft < 1000) {
         Export x;
         if (!Zufallsentwurf(zufall, x, 80))
@@ -183,9 +216,13 @@ TEST(Analyse, StimmtMitDemOrakelUeberein)
         for (int k = 0; k + 1 < n; ++k)
             auf = auf || x.v[k + 1] > x.v[k], ab = ab || x.v[k + 1] < x.v[k];
         std::vector<int> passend;
-        for (int P = 1; P <= 4 * n + 2; ++P)
-            if (OrakelMachbar(OrakelStreifen(x.v, P)))
+        bool zweifel = false;
+        for (int P = 1; P <= 4 * n + 2; ++P) {
+            const int iPasst = OrakelPasst(x.v, P);
+            zweifel = zweifel || iPasst < 0;
+            if (iPasst > 0)
                 passend.push_back(P);
+        }
         std::vector<int> stufen = x.v;
         std::sort(stufen.begin(), stufen.end());
         const bool sinus = std::unique(stufen.begin(), stufen.end()) - stufen.begin() >= 3;
@@ -202,7 +239,8 @@ TEST(Analyse, StimmtMitDemOrakelUeberein)
         Analyse_Kurve(&x.e, &x.s, &a);
         Analyse_Werte(x.prozent.data(), n, tb, x.e.dUmax, &d);
         const bool vollstaendig = auf && ab;
-        if (vollstaendig || passend.size() >= 2) {
+        knapp = knapp || zweifel;
+        if (!zweifel && (vollstaendig || passend.size() >= 2)) {
             EXPECT_EQ(a.bEindeutig, passend.size() == 1) << ::testing::PrintToString(passend) << ::testing::PrintToString(x.v);
             if (passend.size() == 1) {
                 EXPECT_EQ(a.iPunkteProPeriode, passend[0]);
@@ -216,9 +254,11 @@ TEST(Analyse, StimmtMitDemOrakelUeberein)
         // The file alone gives the same words; its cuts are those every fitting design makes.
         EXPECT_EQ(std::make_tuple(d.bEindeutig, d.iPunkteProPeriode, d.bSinus, d.dFrequenz),
                   std::make_tuple(a.bEindeutig, a.iPunkteProPeriode, a.bSinus, a.dFrequenz));
-        if (vollstaendig && passend.size() == 1) {
-            EXPECT_EQ(d.iBegrenztOben + d.iBegrenztUnten, OrakelSchnitte(x.v, passend[0]));
+        const int orakelSchnitte = vollstaendig && !zweifel && passend.size() == 1 ? OrakelSchnitte(x.v, passend[0]) : -1;
+        if (orakelSchnitte >= 0) {
+            EXPECT_EQ(d.iBegrenztOben + d.iBegrenztUnten, orakelSchnitte);
         }
+        zweifelhaft += knapp;
         EXPECT_FALSE(d.bKeinePasst) << "the export's own values always fit";
         eindeutig += a.bEindeutig;
         mehrdeutig += passend.size() >= 2;
@@ -226,7 +266,11 @@ TEST(Analyse, StimmtMitDemOrakelUeberein)
         begrenzt += schnitte > 0;
         dateiBegrenzt += d.iBegrenztOben + d.iBegrenztUnten > 0;
     }
-    EXPECT_TRUE(eindeutig > 100 && mehrdeutig > 100 && ohneSinus > 50 && begrenzt > 100 && dateiBegrenzt > 50)
+    RecordProperty("eindeutig", eindeutig), RecordProperty("mehrdeutig", mehrdeutig);
+    RecordProperty("ohneSinus", ohneSinus), RecordProperty("begrenzt", begrenzt);
+    RecordProperty("dateiBegrenzt", dateiBegrenzt), RecordProperty("zweifelhaft", zweifelhaft);
+    EXPECT_TRUE(eindeutig > 100 && mehrdeutig > 100 && ohneSinus > 50 && begrenzt > 100 && dateiBegrenzt > 50 &&
+                zweifelhaft < 50)
         << eindeutig << " " << mehrdeutig << " " << ohneSinus << " " << begrenzt << " " << dateiBegrenzt;
 }
 
