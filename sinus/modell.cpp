@@ -38,7 +38,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 static_assert(MODELL_HUNDERT == KURVENFORMAT_WERT_MAX, "the model's 100 % is the file's");
@@ -147,19 +146,20 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
 // they print the same: the closed strips alone would let a design sit on a
 // half-step and print it both ways. Equal, exactly: the phase folded into
 // the sine's first quarter, as a signed count of 1/(2P) periods.
-bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<std::pair<long long, int32_t>> &paare)
+bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &werte)
 {
     const long long P = iP;
-    paare.resize(static_cast<size_t>(d.n));
+    if (P >= 4LL * d.n)
+        return true;  // no two lines share a sine: the phases k and P/2 - k are not both in the file
+    werte.assign(static_cast<size_t>(2 * P + 1), -1);
     for (int k = 0; k < d.n; ++k) {
         const long long j = k % P, q = 4 * j;
         const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
-        paare[static_cast<size_t>(k)] = {iSchluessel, d.v[k]};
-    }
-    std::sort(paare.begin(), paare.end());
-    for (size_t i = 1; i < paare.size(); ++i)
-        if (paare[i].first == paare[i - 1].first && paare[i].second != paare[i - 1].second)
+        int32_t &w = werte[static_cast<size_t>(iSchluessel + P)];
+        if (w >= 0 && w != d.v[k])
             return false;
+        w = d.v[k];
+    }
     return true;
 }
 
@@ -432,7 +432,7 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
         unten[static_cast<size_t>(k)] = piWerte[k] == 0;
     }
     bool bWeiter = true;
-    std::vector<std::pair<long long, int32_t>> paare;
+    std::vector<int32_t> paare;
     auto kandidat = [&](int32_t iP) {
         if (d.iArbeit > MAX_ARBEIT) {
             bWeiter = false;
