@@ -19,7 +19,9 @@
 // values, so a file the export writes always fits its own P and a wrong P
 // is only taken where it misses by less than a hundred-thousandth of a
 // step. A value that lies exactly on a half-step prints by its binary
-// digits; the closed strips admit both neighbours there.
+// digits; the closed strips admit both neighbours there, so lines whose
+// sines are exactly equal (the same phase, or k and P/2 - k) must also
+// print the same value: one real value never prints two ways.
 //
 // Candidates. The set of P is searched, not walked: for P below the number
 // of lines the values repeat with period P (equal phases give equal values),
@@ -28,9 +30,13 @@
 // on the orbits of the shorter period, which hold sines of both signs). For
 // P from the number of lines on, the file holds less than one period: its
 // rises and falls must lie in the sine's rising and falling quarters, which
-// bounds P to a few intervals. Each remaining candidate is decided exactly;
-// the lines are clipped in a spread order, so that a wrong P is mostly
-// refused after a few strips. A bound on the work keeps any input fast.
+// bounds P to a few intervals, searched by halving: a whole interval is
+// refused where a loosened test (each line's sine anywhere in its range
+// over the interval, linear in (o, a) for a fixed sign of a) already
+// fails. Each remaining candidate is decided exactly; the lines are
+// clipped in a spread order, so that a wrong P is mostly refused after a
+// few strips. A bound on the work keeps any input fast; where it ends the
+// search, the result says the period was not determined.
 #include "Sinusmodell.h"
 
 #include "Kurvenformat.h"
