@@ -20,6 +20,8 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "                    Deskriptor, wo er steht\n"
     "  --strict          jede Warnung zur Kurve beendet den Lauf mit Exit-Code 3,\n"
     "                    bevor eine Datei berührt wird\n"
+    "  --from DATEI      übernimmt die Eingaben aus einer Kurvendatei; daneben\n"
+    "                    gegebene Optionen gelten vor ihr (--umax: Vorgabe 10 V)\n"
     "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
     "                    Abweichung als DATEI:ZEILE: Text; keine Kurvenoptionen\n"
     "  --help            diese Hilfe\n"
@@ -27,6 +29,8 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "\n"
     "Zahlen wie im Fenster: Dezimalpunkt oder -komma, Exponent erlaubt (2,5e-3).\n"
     "--peak und --rms sowie --frequency und --period schließen einander aus.\n"
+    "--timebase auto nimmt die Zeitbasis, die die Frequenz genau spielt (die mit\n"
+    "den meisten Punkten je Periode), sonst die ihr nächste, und nennt sie.\n"
     "Eine vorhandene Datei wird ganz ersetzt oder bleibt, wie sie war. Pipes,\n"
     "Sockets und Terminals können nicht rückgängig gemacht werden: was dort\n"
     "ankam, bleibt.\n"
@@ -66,6 +70,15 @@ inline const char *const CLI_TEXT_NICHT_DAZU = " gehört nicht dazu.";
 inline const char *const CLI_TEXT_ARGUMENT = "unerwartetes Argument ";
 inline const char *const CLI_TEXT_NUR_OPTIONEN = "; alle Eingaben sind Optionen.";
 inline const char *const CLI_TEXT_FEHLER_NR = "Fehler #";
+inline const char *const CLI_TEXT_HINWEIS = "Hinweis: ";
+inline const char *const CLI_TEXT_AUTO = "auto";
+inline const char *const CLI_TEXT_AUTO_KEINE =
+    "--timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze.";
+inline const char *const CLI_TEXT_VON_KEINE_KURVE = ": keine lesbare Kurve (--check nennt die Befunde).";
+inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinuskurve ergibt diese Werte.";
+inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";
+inline const char *const CLI_TEXT_VON_ABWEICHEND = ": die Eingaben exportieren ab Datenzeile ";
+inline const char *const CLI_TEXT_NEU = "neu: ";
 // --check.
 inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI = "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";

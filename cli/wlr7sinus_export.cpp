@@ -2,17 +2,23 @@
 // exports after the same inputs are committed. Its curve options, their
 // ranges, defaults and help lines come from the panel's input table.
 #include "Sinusanalyse.h"
+#include "Sinusentwurf.h"
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
 #include "cli_texte.h"
+#include "kurvendatei.h"
 #include "pruefen.h"
 #include "toolkit_kern.h"
 
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <getopt.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -28,12 +34,13 @@ const int HILFE_SPALTE = 20;
 const std::size_t HILFE_BREITE = 80;   // columns of a terminal          // where the help's descriptions begin
 
 // Options after the inputs of the table; the inputs are 0 .. Eingaben_Anzahl() - 1.
-enum { AUSGABE = 100, PRUEFEN, STRENG, HILFE = 'h', VERSION = 'V' };
+enum { AUSGABE = 100, PRUEFEN, STRENG, VON, HILFE = 'h', VERSION = 'V' };
 
 struct Aufruf {
     Eingabewerte e;
     const char *szAusgabe = nullptr;
-    bool bPruefen = false, bStreng = false;
+    const char *szVon = nullptr;  // --from
+    bool bPruefen = false, bStreng = false, bAuto = false;
     std::vector<bool> gegeben;
 };
 
@@ -46,6 +53,7 @@ std::vector<option> Optionen()
     o.push_back({"output", required_argument, nullptr, AUSGABE});
     o.push_back({"strict", no_argument, nullptr, STRENG});
     o.push_back({"check", no_argument, nullptr, PRUEFEN});
+    o.push_back({"from", required_argument, nullptr, VON});
     o.push_back({"help", no_argument, nullptr, HILFE});
     o.push_back({"version", no_argument, nullptr, VERSION});
     o.push_back({nullptr, 0, nullptr, 0});
@@ -180,6 +188,12 @@ int Lesen(int argc, char *argv[], Aufruf &a)
             bGesetzt = true;
             continue;
         }
+        if (c == VON) {
+            if (a.szVon)
+                return Melden(EXIT_EINGABE, std::string("--from") + CLI_TEXT_MEHRFACH);
+            a.szVon = optarg;
+            continue;
+        }
         if (c == ':')
             return Melden(EXIT_EINGABE, Erwartet(optopt) + CLI_TEXT_WERT_FEHLT);
         if (c == '?')
@@ -189,13 +203,17 @@ int Lesen(int argc, char *argv[], Aufruf &a)
             return Melden(EXIT_EINGABE, std::string("--") + (c == AUSGABE ? "output" : Eingaben_Feld(c)->szOption) +
                                             CLI_TEXT_MEHRFACH);
         a.gegeben[k] = true;
-        const bool ok = c == AUSGABE ? *optarg != '\0' : Eingaben_Uebernehmen(&a.e, Eingaben_Feld(c), optarg);
+        const bool bAuto = c != AUSGABE && Eingaben_Feld(c)->iArt == EINGABEN_ZEITBASIS && std::strcmp(optarg, CLI_TEXT_AUTO) == 0;
+        a.bAuto = a.bAuto || bAuto;
+        const bool ok = c == AUSGABE ? *optarg != '\0' : bAuto || Eingaben_Uebernehmen(&a.e, Eingaben_Feld(c), optarg);
         if (!ok)
             return Melden(EXIT_EINGABE, Erwartet(c) + CLI_TEXT_NICHT + Echo(optarg) + ".");
         if (c == AUSGABE)
             a.szAusgabe = optarg;
     }
     if (a.bPruefen) {
+        if (a.szVon)
+            return Melden(EXIT_EINGABE, std::string(CLI_TEXT_NUR_DATEIEN) + "from" + CLI_TEXT_NICHT_DAZU);
         for (std::size_t k = 0; k < a.gegeben.size(); ++k)
             if (a.gegeben[k] || a.bStreng)
                 return Melden(EXIT_EINGABE, std::string(CLI_TEXT_NUR_DATEIEN) +
@@ -242,6 +260,79 @@ int Koppeln(Aufruf &a)
     return -1;
 }
 
+// The partner of a coupled input, or 0.
+int Partner(const Eingabefeld *f)
+{
+    Eingabewerte probe = {};
+    Eingaben_Vorgaben(&probe);
+    const int iPartner = Eingaben_Koppeln(&probe, f->iControl);
+    return iPartner > 0 ? iPartner : 0;
+}
+
+// --from: the inputs that export the file's values again, for every input
+// neither given nor coupled to one given; said on standard error where the
+// file leaves a choice or the inputs cannot write it byte for byte.
+int VonDatei(Aufruf &a)
+{
+    const bool bEingabe = std::strcmp(a.szVon, "-") == 0;
+    const int iDatei = bEingabe ? STDIN_FILENO : open(a.szVon, O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    if (iDatei < 0)
+        return Melden(EXIT_EINGABE, std::string("--from ") + Echo(a.szVon) + ": " +
+                                        (errno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(errno)));
+    static Kurvendatei datei;
+    const int iGelesen = Kurvendatei_Lesen(iDatei, &datei);
+    if (!bEingabe)
+        close(iDatei);
+    if (iGelesen < 0 || datei.iWerte == 0 || datei.iWerte != datei.iDatenzeilen || !datei.szZeitbasis[0])
+        return Melden(EXIT_EINGABE, std::string("--from ") + Echo(a.szVon) + CLI_TEXT_VON_KEINE_KURVE);
+    std::vector<int32_t> werte(static_cast<std::size_t>(datei.iWerte));
+    for (std::size_t i = 0; i < werte.size(); ++i)  // values read to two decimals: back to their digits
+        werte[i] = static_cast<int32_t>(std::llround(datei.pdWerte[i] * 100.0));
+    Eingabewerte entwurf = a.e;
+    Entwurfsbericht bericht;
+    if (!Entwurf_AusWerten(werte.data(), datei.iWerte, datei.szZeitbasis, datei.iKurvennummer ? datei.iKurvennummer : 1,
+                           a.e.dUmax, &entwurf, &bericht))
+        return Melden(EXIT_EINGABE, std::string("--from ") + Echo(a.szVon) + CLI_TEXT_VON_KEIN_ENTWURF);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (a.gegeben[static_cast<std::size_t>(i)] || (Partner(f) && Gegeben(a, Partner(f))))
+            continue;
+        if (f->iArt == EINGABEN_ZAHL)
+            *Eingaben_Zahl(&a.e, f) = *Eingaben_Zahl(&entwurf, f);
+        else if (f->iArt == EINGABEN_ZEITBASIS)
+            a.e.iZeitbasisIndex = entwurf.iZeitbasisIndex,
+            TK_TextKopieren(a.e.szZeitbasis, sizeof a.e.szZeitbasis, entwurf.szZeitbasis);
+        else
+            a.e.iKurvennummer = entwurf.iKurvennummer;
+    }
+    char sz[64];
+    if (!bericht.bEindeutig) {
+        std::snprintf(sz, sizeof sz, "%.10g ms", entwurf.dPeriodendauer);
+        std::fprintf(stderr, "%s: %s--from %s%s%s\n", CLI_PROGRAMM, CLI_TEXT_HINWEIS, a.szVon, CLI_TEXT_VON_OFFEN, sz);
+    }
+    if (bericht.iAbweichendAb > 0)
+        std::fprintf(stderr, "%s: %s--from %s%s%d anders\n", CLI_PROGRAMM, CLI_TEXT_HINWEIS, a.szVon,
+                     CLI_TEXT_VON_ABWEICHEND, static_cast<int>(bericht.iAbweichendAb));
+    return -1;
+}
+
+// --timebase auto: the exact time base with the most points, else the closest; named as a note.
+int AutoZeitbasis(Aufruf &a)
+{
+    Zeitbasisrat r;
+    if (!Analyse_Zeitbasis(a.e.dPeriodendauer, a.e.dAnzahlPerioden, -1, 1, &r))
+        return Melden(EXIT_EINGABE, CLI_TEXT_AUTO_KEINE);
+    a.e.iZeitbasisIndex = r.iZeitbasis;
+    TK_TextKopieren(a.e.szZeitbasis, sizeof a.e.szZeitbasis, Zeitbasis_Label(r.iZeitbasis));
+    if (r.bGenau)
+        std::fprintf(stderr, "%s: %s--timebase auto: %s, genau (%d Punkte je Periode)\n", CLI_PROGRAMM,
+                     CLI_TEXT_HINWEIS, a.e.szZeitbasis, static_cast<int>(r.iPunkte));
+    else
+        std::fprintf(stderr, "%s: %s--timebase auto: %s, am nächsten: %+.4f %% (%d Punkte je Periode)\n",
+                     CLI_PROGRAMM, CLI_TEXT_HINWEIS, a.e.szZeitbasis, r.dAbweichung, static_cast<int>(r.iPunkte));
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -249,8 +340,12 @@ int main(int argc, char *argv[])
     Aufruf a;
     Eingaben_Vorgaben(&a.e);
     int iExit = Lesen(argc, argv, a);
+    if (iExit < 0 && a.szVon)
+        iExit = VonDatei(a);
     if (iExit < 0)
         iExit = Koppeln(a);
+    if (iExit < 0 && a.bAuto)
+        iExit = AutoZeitbasis(a);
     if (iExit >= 0)
         return iExit;
     if (!a.szAusgabe)

@@ -26,7 +26,7 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 #define SINUS_TEXT_PUNKT "Punkt"
 #define SINUS_TEXT_PUNKTE "Punkte"
 /** Added to the status line where the file plays another frequency. */
-#define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz"
+#define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %s" SINUS_NBSP "Hz"
 /** Typed text that is no number, and the value that stays. */
 #define SINUS_TEXT_KEINE_ZAHL "\u201e%s\u201c ist keine Zahl: %.10g bleibt"
 /** A reference's findings in their message: the count, then a line each. */

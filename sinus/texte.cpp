@@ -70,9 +70,10 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
                   stellen(AMPLITUDEEFF), pEingabe->dAmplitudeEff, stellen(OFFSET), pEingabe->dOffset,
                   stellen(FREQUENZ), pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
-    if (pAnalyse && pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 &&
-        std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
-        std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
+    if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
+        char szZahl[48];
+        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+        std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
     std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),

@@ -153,7 +153,7 @@ TEST_F(SinusPanel, AbgelehnteEingabenStellenAllesWiederHer)
 TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
 {
     Tippen(AMPLITUDEDACH, "8");
-    EXPECT_EQ(A(WARNZEILE), "\u26a0 begrenzt: 5 von 21 Werten bei 100\u00a0% und 5 bei 0\u00a0%");
+    EXPECT_EQ(A(WARNZEILE), "\u26a0 begrenzt: 5 von 21 Werten bei 100 % und 5 bei 0 %");
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
     EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
@@ -258,7 +258,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     EXPECT_TRUE(gMeldungen.empty()) << "a clean file has nothing to say";
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 3);
     EXPECT_NE(A(STATUSZEILE).find("\nReferenz k.txt: keine Befunde; 21 Datenzeilen, Zeitbasis 10ms, Kurve 1, Dauer "
-                                  "0.20000 s · ist Byte für Byte der Export der Eingaben"),
+                                  "0.20000 s; Frequenz 5 Hz (20 Punkte je Periode) · ist Byte für Byte der Export der Eingaben"),
               std::string::npos)
         << A(STATUSZEILE);
     // The curve on the file's own axis while the reference is there: an equal file lies on it.
