@@ -50,7 +50,7 @@ void Sinus_Anzeigen(void)
         gFenster.szAblehnung[0] = '\0';
     }
     SetCtrlVal(gPanelMain, STATUSZEILE, szStatus);
-    if (Analyse_Warnungen(&gFenster.analyse, szWarnungen, sizeof szWarnungen) == 0)
+    if (Analyse_WarnungenText(&gFenster.analyse, 1, szWarnungen, sizeof szWarnungen) == 0)
         szWarnungen[0] = '\0';
     SetCtrlVal(gPanelMain, WARNZEILE, szWarnungen);
     Markieren();
