@@ -285,13 +285,9 @@ int VonDatei(Aufruf &a)
         close(iDatei);
     if (iGelesen < 0 || datei.iWerte == 0 || datei.iWerte != datei.iDatenzeilen || !datei.szZeitbasis[0])
         return Melden(EXIT_EINGABE, std::string("--from ") + Echo(a.szVon) + CLI_TEXT_VON_KEINE_KURVE);
-    std::vector<int32_t> werte(static_cast<std::size_t>(datei.iWerte));
-    for (std::size_t i = 0; i < werte.size(); ++i)  // values read to two decimals: back to their digits
-        werte[i] = static_cast<int32_t>(std::llround(datei.pdWerte[i] * 100.0));
     Eingabewerte entwurf = a.e;
     Entwurfsbericht bericht;
-    if (!Entwurf_AusWerten(werte.data(), datei.iWerte, datei.szZeitbasis, datei.iKurvennummer ? datei.iKurvennummer : 1,
-                           a.e.dUmax, &entwurf, &bericht))
+    if (!Entwurf_AusDatei(&datei, a.e.dUmax, &entwurf, &bericht))
         return Melden(EXIT_EINGABE, std::string("--from ") + Echo(a.szVon) + CLI_TEXT_VON_KEIN_ENTWURF);
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);

@@ -86,6 +86,15 @@ void Menu_Main(int, int iMenuItem, void *, int)
     case REFERENZENTFERNEN:
         Sinus_ReferenzEntfernen();
         break;
+    case EINGABENAUSKURVE:
+        Sinus_EingabenAusKurve();
+        break;
+    case EINGABENAUSREFERENZ:
+        Sinus_EingabenAusReferenz();
+        break;
+    case ZEITBASISANPASSEN:
+        Sinus_ZeitbasisAnpassen();
+        break;
     case ZEITACHSE:
         Sinus_ZeitachseSetzen(!Sinus_ZeitachseWieExportiert());
         break;

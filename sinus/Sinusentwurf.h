@@ -8,6 +8,7 @@
 #define SINUSENTWURF_H
 
 #include "Sinuserzeugung_Main.h"
+#include "kurvendatei.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +31,12 @@ struct Entwurfsbericht {
  */
 int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbasis, int iKurve, double dUmax,
                       Eingabewerte *pEingabe, Entwurfsbericht *pBericht);
+
+/**
+ * Entwurf_AusWerten for the values, time base and curve number of a curve
+ * file as read (its first curve number when none could be read).
+ */
+int Entwurf_AusDatei(const Kurvendatei *pDatei, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht);
 
 /**
  * The exporter's options that write @p pEingabe's file

@@ -230,3 +230,14 @@ void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iG
     std::snprintf(szTeil, sizeof szTeil, " --curve %d", static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, szTeil);
 }
+
+int Entwurf_AusDatei(const Kurvendatei *pDatei, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
+{
+    // The values as read, to two decimals: back to their digits.
+    static int32_t werte[KURVENDATEI_MAX_DATENZEILEN];
+    for (int i = 0; i < pDatei->iWerte; ++i)
+        werte[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * HUNDERTSTEL));
+    return Entwurf_AusWerten(werte, pDatei->iWerte, pDatei->szZeitbasis,
+                             pDatei->iKurvennummer ? pDatei->iKurvennummer : Kurvenformat_KurveMin(), dUmax, pEingabe,
+                             pBericht);
+}

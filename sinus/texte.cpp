@@ -11,6 +11,8 @@ const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char *const SINUS_TEXT_NICHT_ENDLICH =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
+const char *const SINUS_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
+const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN = "&Zeitbasis anpassen";
 const char *const SINUS_TEXT_RUECKGAENGIG = "&Rückgängig";
 const char *const SINUS_TEXT_WIEDERHOLEN = "&Wiederholen";
 const char *const SINUS_TEXT_ABGELEHNT = "Abgelehnt, die vorigen Eingaben gelten: ";
