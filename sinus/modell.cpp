@@ -398,6 +398,7 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
 
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
 {
+    TK_RechnenVorbereiten();
     Kurvenmodell &m = *pModell;
     m = {};
     m.iZeilen = iAnzahl > 0 ? iAnzahl : 0;

@@ -10,6 +10,7 @@
 int Sinus_Schritt(const Eingabewerte *pEingabe, Sinuskurve *pSinus, Kurvenanalyse *pAnalyse,
                   Schrittbericht *pBericht)
 {
+    TK_RechnenVorbereiten();
     Schrittbericht bericht = {};
     double dZeitbasisMs = ZEITBASIS_ERSATZ_MS;
     bericht.bZeitbasisFehlt = !Zeitbasis_Suchen(pEingabe->szZeitbasis, &dZeitbasisMs);

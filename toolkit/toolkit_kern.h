@@ -181,6 +181,14 @@ int TK_GraphTicksPlatz(double von, double bis, double zeichen, double *schritt, 
 enum { TK_TICK_STELLEN_MAX = 20 };  ///< decimals of the finest tick label
 ///@}
 
+/**
+ * Readies the processor for a long computation of plain floating point (a
+ * curve, its analysis): clears vector state that a desktop library may have
+ * left behind and that would slow every step of it. Does nothing where there
+ * is none.
+ */
+void TK_RechnenVorbereiten(void);
+
 /** @name Text */
 ///@{
 /**
