@@ -244,6 +244,9 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
     // The lines whose printed value a limit changed, from the values before it.
     a.iBegrenztOben = a.iBegrenztUnten = 0;
     for (int k = 0; k < iZeilen && pSinus->iPunkteProPeriode > 0; ++k) {
+        const double w = pSinus->pdWerte[k + 1];
+        if (w != 0.0 && w != 100.0)
+            continue;  // not at a limit: the limits changed nothing here
         const double d = Modell_Wert(pSinus->dOffset, pSinus->dAmplitude, pSinus->iPunkteProPeriode, k);
         a.iBegrenztOben += Modell_UeberHundert(d);
         a.iBegrenztUnten += Modell_UnterNull(d);
