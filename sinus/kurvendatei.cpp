@@ -67,7 +67,7 @@ struct Echo {
 // A spreadsheet set to German writes a decimal comma: the finding says so.
 const char *Komma(const Feld &f)
 {
-    return std::memchr(f.p, ',', f.n) ? ": Komma statt Punkt" : "";
+    return std::memchr(f.p, ',', f.n) ? KURVENDATEI_TEXT_KOMMA : "";
 }
 
 bool Ziffer(char c)
@@ -93,7 +93,7 @@ void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     const long long iSchritt = std::llround(pDatei->dZeitbasisMs * KURVENFORMAT_ZEIT_JE_MS);
     long long iZeit;
     if (!Kurvenformat_FestkommaLesen(f.p, f.n, KURVENFORMAT_ZEIT_NACHKOMMA, ZEIT_STELLEN_MAX, &iZeit)) {
-        Melden(pDatei, iZeile, "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)%s",
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEIT_FORM,
                Echo(f).sz, Komma(f));
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
         s.iZeitVerschoben = -1;
@@ -102,7 +102,7 @@ void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     // A wrong time is one finding: the next line is measured from where this one should be.
     if (pDatei->iDatenzeilen == 1) {
         if (iZeit != 0)
-            Melden(pDatei, iZeile, "erste Zeit ist %s statt 0.00000", Zeit(iZeit).sz);
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_ERSTE_ZEIT, Zeit(iZeit).sz);
         iZeit = 0;
     } else if (s.iZeitErwartet >= 0 && iSchritt > 0) {
         // After a wrong time the file may also go on from it (a line left
@@ -113,7 +113,7 @@ void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
         if (bWieVerschoben && !bRichtig) {
             s.iZeitErwartet = iZeit;
         } else if (!bRichtig) {
-            Melden(pDatei, iZeile, "Zeit %s statt %s: wächst nicht um die Zeitbasis %s", Zeit(iZeit).sz,
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEIT_SCHRITT, Zeit(iZeit).sz,
                    Zeit(s.iZeitErwartet).sz, pDatei->szZeitbasis);
             s.iZeitVerschoben = iZeit + iSchritt;
         }
@@ -130,12 +130,12 @@ void WertPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     long long iHundertstel;
     if (!Kurvenformat_FestkommaLesen(betrag.p, betrag.n, KURVENFORMAT_WERT_NACHKOMMA, WERT_STELLEN_MAX,
                                      &iHundertstel)) {
-        Melden(pDatei, iZeile, "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)%s",
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_WERT_FORM,
                Echo(f).sz, Komma(f));
         return;
     }
     if (bMinus || iHundertstel > KURVENFORMAT_WERT_MAX)
-        Melden(pDatei, iZeile, "Wert %s außerhalb von 0 bis 100", Echo(f).sz);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_WERT_BEREICH, Echo(f).sz);
     const double dWert = static_cast<double>(bMinus ? -iHundertstel : iHundertstel) / 100.0;
     pDatei->pdWerte[pDatei->iWerte++] = dWert;
 }
@@ -152,14 +152,14 @@ void ZeitbasisPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
         bBekannt = Zeitbasis_Suchen(szLabel, &dMs);
     }
     if (!bBekannt) {
-        Melden(pDatei, iZeile, "unbekannte Zeitbasis \"%s\"", Echo(f).sz);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEITBASIS_UNBEKANNT, Echo(f).sz);
         return;
     }
     if (!pDatei->szZeitbasis[0]) {
         TK_TextKopieren(pDatei->szZeitbasis, sizeof pDatei->szZeitbasis, szLabel);
         pDatei->dZeitbasisMs = dMs;
     } else if (std::strcmp(szLabel, pDatei->szZeitbasis) != 0) {
-        Melden(pDatei, iZeile, "Zeitbasis wechselt von %s zu %s", pDatei->szZeitbasis, szLabel);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEITBASIS_WECHSEL, pDatei->szZeitbasis, szLabel);
     }
 }
 
@@ -171,12 +171,12 @@ void KurvennummerPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
     for (size_t i = 0; i < f.n && iKurve >= 0; ++i)
         iKurve = Ziffer(f.p[i]) ? iKurve * 10 + (f.p[i] - '0') : -1;
     if (!Kurvenformat_KurveGueltig(iKurve)) {
-        Melden(pDatei, iZeile, "Kurvennummer \"%s\" ist keine Zahl von %d bis %d", Echo(f).sz,
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_KURVE_UNGUELTIG, Echo(f).sz,
                Kurvenformat_KurveMin(), Kurvenformat_KurveMax());
     } else if (pDatei->iKurvennummer == 0) {
         pDatei->iKurvennummer = iKurve;
     } else if (iKurve != pDatei->iKurvennummer) {
-        Melden(pDatei, iZeile, "Kurvennummer wechselt von %d zu %d", pDatei->iKurvennummer, iKurve);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_KURVE_WECHSEL, pDatei->iKurvennummer, iKurve);
     }
 }
 
@@ -186,7 +186,7 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
 {
     Kurvendateistand &s = pDatei->stand;
     if (pDatei->iDatenzeilen == KURVENDATEI_MAX_DATENZEILEN) {
-        Melden(pDatei, iZeile, "mehr als %d Datenzeilen (Punktgrenze): hier endet die Prüfung",
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZU_VIELE_DATENZEILEN,
                KURVENDATEI_MAX_DATENZEILEN);
         s.iAbschnitt = GESTOPPT;
         return;
@@ -196,8 +196,8 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
     const int iFelder = bLesbar ? Kurvenformat_Felder(szZeile, iLaenge, felder, KURVENFORMAT_FELDER) : 0;
     if (iFelder != KURVENFORMAT_FELDER) {
         if (bLesbar)
-            Melden(pDatei, iZeile, "Datenzeile hat %d %s statt %d (durch Tabulator getrennt)", iFelder,
-                   iFelder == 1 ? "Feld" : "Felder", KURVENFORMAT_FELDER);
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_FELDER, iFelder,
+                   iFelder == 1 ? KURVENDATEI_TEXT_FELD : KURVENDATEI_TEXT_FELDER_MZ, KURVENFORMAT_FELDER);
         const long long iSchritt = std::llround(pDatei->dZeitbasisMs * KURVENFORMAT_ZEIT_JE_MS);
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
         s.iZeitVerschoben = -1;
@@ -221,7 +221,7 @@ void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLae
     // The expected line, or other text or a line too long (reported already) in its place.
     if (bGleich || (!bLeerzeile && (!bLesbar || (iLaenge > 0 && !Ziffer(szZeile[0]))))) {
         if (!bGleich && bLesbar)
-            Melden(pDatei, iZeile, "Kopfzeile %d weicht ab, erwartet \"%s\"", s.iKopfzeile + 1, szSoll);
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_KOPF_ABWEICHEND, s.iKopfzeile + 1, szSoll);
         if (bLeerzeile)
             s.iAbschnitt = DATEN;
         ++s.iKopfzeile;
@@ -229,9 +229,9 @@ void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLae
     }
     // The header falls short: an empty line closes it, anything else starts the data.
     if (bLesbar && bLeerzeile)
-        Melden(pDatei, iZeile, "Leerzeile nach dem Kopf fehlt");
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_KOPF_LEERZEILE);
     else if (bLesbar)
-        Melden(pDatei, iZeile, "Kopfzeile fehlt, erwartet \"%s\"", szSoll);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_KOPF_FEHLT, szSoll);
     s.iAbschnitt = DATEN;
     if (iLaenge > 0)  // the data have begun; an empty line just closed the short header
         Datenzeile(pDatei, iZeile, szZeile, iLaenge, bLesbar);
@@ -254,7 +254,7 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
     s.iLaenge = 0;
     // No valid file has more lines: reading ends, whatever the stream still holds.
     if (iZeile > Kurvendatei_MaxZeilen()) {
-        Melden(pDatei, iZeile, "mehr als %d Zeilen, mehr als eine Kurvendatei haben kann: hier endet die Prüfung",
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZU_VIELE_ZEILEN,
                Kurvendatei_MaxZeilen());
         s.iAbschnitt = GESTOPPT;
         return;
@@ -263,43 +263,43 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
         // A data line after an empty one: the empty line stood amid the
         // data, and the check goes on with them.
         if (bLf && iLaenge > 0 && std::isdigit(static_cast<unsigned char>(szZeile[0]))) {
-            Melden(pDatei, iZeile - 1, "Leerzeile mitten in den Daten");
+            Melden(pDatei, iZeile - 1, KURVENDATEI_TEXT_LEERZEILE_MITTEN);
             s.iAbschnitt = DATEN;
         } else if (bLf && iLaenge == 0) {
-            Melden(pDatei, iZeile, "weitere Leerzeile nach der abschließenden");
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_LEERZEILE_WEITERE);
             return;
         } else {
-            Melden(pDatei, iZeile, "Text nach der abschließenden Leerzeile: hier endet die Prüfung");
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_NACH_SCHLUSS);
             s.iAbschnitt = GESTOPPT;
             return;
         }
     }
     if (!bLf) {
         if (iLaenge > static_cast<size_t>(KURVENFORMAT_ZEILE_MAX))
-            Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENFORMAT_ZEILE_MAX);
-        Melden(pDatei, iZeile, "letzte Zeile ohne Zeilenende: Datei abgeschnitten");
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEILE_LANG, KURVENFORMAT_ZEILE_MAX);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_OHNE_ZEILENENDE);
         return;
     }
     if (iZeile == 1 && iLaenge >= BOM_LAENGE && std::memcmp(szZeile, BOM, BOM_LAENGE) == 0) {
-        Melden(pDatei, iZeile, "Datei beginnt mit einer Byte-Order-Mark (BOM)");
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_BOM);
         szZeile += BOM_LAENGE;
         iLaenge -= BOM_LAENGE;
     }
     const size_t iGehalten = static_cast<size_t>(s.szZeile + sizeof s.szZeile - szZeile);
     if (iLaenge > 0 && iLaenge <= iGehalten && szZeile[iLaenge - 1] == '\r') {
         if (!s.bCrlfGemeldet)
-            Melden(pDatei, iZeile, "Zeilenende CR LF (Windows) statt LF");
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_CRLF);
         s.bCrlfGemeldet = true;
         --iLaenge;
     }
     const bool bLesbar = iLaenge <= static_cast<size_t>(KURVENFORMAT_ZEILE_MAX) && iLaenge <= iGehalten;
     if (!bLesbar)
-        Melden(pDatei, iZeile, "Zeile länger als %d Zeichen", KURVENFORMAT_ZEILE_MAX);
+        Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEILE_LANG, KURVENFORMAT_ZEILE_MAX);
     const size_t iPruefen = iLaenge < iGehalten ? iLaenge : iGehalten;
     for (size_t i = 0; i < iPruefen; ++i) {
         const unsigned char c = static_cast<unsigned char>(szZeile[i]);
         if ((c < 0x20 && c != '\t') || c >= 0x7F) {
-            Melden(pDatei, iZeile, "Zeichen 0x%02X in Spalte %zu ist kein einfacher Text", c, i + 1);
+            Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEICHEN, c, i + 1);
             break;
         }
     }
@@ -354,7 +354,7 @@ int Kurvendatei_Weiter(Kurvendatei *pDatei, const char *pBlock, size_t iLaenge)
         const size_t iStueck = static_cast<size_t>((lf ? lf : ende) - p);
         // Before the first line feed, a CR followed by more text: the lines end in CR alone.
         if (s.iZeile == 0 && (CrOhneLf(p, iStueck) || (s.bCrAmEnde && iStueck > 0))) {
-            Melden(pDatei, 1, "Zeilenende CR ohne LF (altes Mac-Format) statt LF: hier endet die Prüfung");
+            Melden(pDatei, 1, KURVENDATEI_TEXT_CR);
             s.iAbschnitt = GESTOPPT;
             break;
         }
@@ -371,7 +371,7 @@ int Kurvendatei_Weiter(Kurvendatei *pDatei, const char *pBlock, size_t iLaenge)
         p = lf + 1;
     }
     if (bZuLang && s.iAbschnitt != GESTOPPT) {
-        Melden(pDatei, s.iZeile + 1, "mehr als %lld Bytes, mehr als eine Kurvendatei haben kann: hier endet die Prüfung",
+        Melden(pDatei, s.iZeile + 1, KURVENDATEI_TEXT_ZU_VIELE_BYTES,
                Kurvendatei_MaxBytes());
         s.iAbschnitt = GESTOPPT;
     }
@@ -386,11 +386,11 @@ void Kurvendatei_Beenden(Kurvendatei *pDatei)
     if (s.iLaenge > 0)
         ZeileAbschliessen(pDatei, false);
     else if (s.iAbschnitt == KOPF)
-        Melden(pDatei, s.iZeile + 1, s.iZeile == 0 ? "Datei ist leer" : "Datei endet im Kopf: Datei abgeschnitten?");
+        Melden(pDatei, s.iZeile + 1, s.iZeile == 0 ? KURVENDATEI_TEXT_LEER : KURVENDATEI_TEXT_ENDE_IM_KOPF);
     else if (s.iAbschnitt == DATEN)
-        Melden(pDatei, s.iZeile + 1, "abschließende Leerzeile fehlt: Datei abgeschnitten?");
+        Melden(pDatei, s.iZeile + 1, KURVENDATEI_TEXT_SCHLUSS_FEHLT);
     if (pDatei->iDatenzeilen == 0 && s.iZeile > 0 && s.iAbschnitt != KOPF)
-        Melden(pDatei, s.iZeile, "keine Datenzeilen: die Datei enthält keine Kurve");
+        Melden(pDatei, s.iZeile, KURVENDATEI_TEXT_KEINE_DATEN);
     s.iAbschnitt = GESTOPPT;
 }
 
@@ -418,22 +418,26 @@ double Kurvendatei_Dauer(const Kurvendatei *pDatei)
 
 void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotizen, char *szText, size_t iGroesse)
 {
-    char szBefunde[64], szKurve[16] = "unbekannt", szDauer[40] = "unbekannt";
+    char szBefunde[64], szKurve[16] = KURVENDATEI_TEXT_UNBEKANNT, szDauer[40] = KURVENDATEI_TEXT_UNBEKANNT;
     const int iUngenannt = pDatei->iBefunde - KURVENDATEI_MAX_BEFUNDE;
     if (pDatei->iBefunde == 0)
-        TK_TextKopieren(szBefunde, sizeof szBefunde, "keine Befunde");
+        TK_TextKopieren(szBefunde, sizeof szBefunde, KURVENDATEI_TEXT_KEINE_BEFUNDE);
     else if (iUngenannt > 0)
-        std::snprintf(szBefunde, sizeof szBefunde, "%d Befunde, %d davon nicht aufgeführt", pDatei->iBefunde,
+        std::snprintf(szBefunde, sizeof szBefunde, KURVENDATEI_TEXT_BEFUNDE_UNGENANNT, pDatei->iBefunde,
                       iUngenannt);
     else
-        std::snprintf(szBefunde, sizeof szBefunde, "%d %s", pDatei->iBefunde,
-                      pDatei->iBefunde == 1 ? "Befund" : "Befunde");
+        std::snprintf(szBefunde, sizeof szBefunde, KURVENDATEI_TEXT_BEFUNDE_ANZAHL, pDatei->iBefunde,
+                      pDatei->iBefunde == 1 ? SINUS_TEXT_BEFUND : SINUS_TEXT_BEFUNDE);
     if (pDatei->iKurvennummer)
         std::snprintf(szKurve, sizeof szKurve, "%d", pDatei->iKurvennummer);
     if (pDatei->szZeitbasis[0])
         std::snprintf(szDauer, sizeof szDauer, "%.5f s", Kurvendatei_Dauer(pDatei));
-    std::snprintf(szText, iGroesse, "%s; %d Datenzeilen, Zeitbasis %s, Kurve %s, Dauer %s", szBefunde,
-                  pDatei->iDatenzeilen, pDatei->szZeitbasis[0] ? pDatei->szZeitbasis : "unbekannt", szKurve,
+    // Lines whose value could not be read are no values of the curve.
+    char szOhneWert[48] = "";
+    if (pDatei->iWerte < pDatei->iDatenzeilen)
+        std::snprintf(szOhneWert, sizeof szOhneWert, KURVENDATEI_TEXT_OHNE_WERT, pDatei->iDatenzeilen - pDatei->iWerte);
+    std::snprintf(szText, iGroesse, KURVENDATEI_TEXT_ZUSAMMENFASSUNG, szBefunde,
+                  pDatei->iDatenzeilen, szOhneWert, pDatei->szZeitbasis[0] ? pDatei->szZeitbasis : KURVENDATEI_TEXT_UNBEKANNT, szKurve,
                   szDauer);
     if (szNotizen && *szNotizen) {
         TK_TextAnhaengen(szText, iGroesse, "; ");
@@ -447,6 +451,11 @@ void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGro
     szNotizen[0] = '\0';
     if (pDatei->iWerte == 0 || !(pDatei->dZeitbasisMs > 0.0))
         return;
+    // A line without its value leaves a gap the signal cannot be judged across.
+    if (pDatei->iWerte < pDatei->iDatenzeilen) {
+        TK_TextKopieren(szNotizen, iGroesse, KURVENDATEI_TEXT_NICHT_BEURTEILT);
+        return;
+    }
     static Kurvenanalyse analyse;
     Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
     Analyse_Notizen(&analyse, szNotizen, iGroesse);

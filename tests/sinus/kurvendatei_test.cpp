@@ -177,7 +177,7 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
     EXPECT_EQ(gDatei.aBefunde[99].iZeile, 106);
     char zusammenfassung[200];
     Kurvendatei_Zusammenfassung(&gDatei, "Notizen", zusammenfassung, sizeof zusammenfassung);
-    EXPECT_STREQ(zusammenfassung, "152 Befunde, 52 davon nicht aufgeführt; 151 Datenzeilen, Zeitbasis "
+    EXPECT_STREQ(zusammenfassung, "152 Befunde, 52 davon nicht aufgeführt; 151 Datenzeilen (151 ohne lesbaren Wert), Zeitbasis "
                                   "unbekannt, Kurve unbekannt, Dauer unbekannt; Notizen");
 
     text = kopf;
@@ -229,6 +229,18 @@ TEST(Kurvendatei, NotizenZumSignal)
     Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
     EXPECT_EQ(std::string(notizen).rfind("Frequenz 5 Hz (20 Punkte je Periode); begrenzt: ", 0), 0u)
         << notizen;
+    // A value that cannot be read is no value: named, and the signal not judged across the gap.
+    const std::string lesbar = gText;
+    std::string text = lesbar;
+    const size_t wert = text.find("\n0.01000\t") + 9;  // the second data line's value
+    text[text.find('.', wert)] = ',';
+    Lesen(text);
+    Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
+    EXPECT_STREQ(notizen, "Signal nicht beurteilt: nicht jeder Wert lesbar");
+    char zusammenfassung[300];
+    Kurvendatei_Zusammenfassung(&gDatei, notizen, zusammenfassung, sizeof zusammenfassung);
+    EXPECT_NE(std::string(zusammenfassung).find("61 Datenzeilen (1 ohne lesbaren Wert), Zeitbasis 10ms"),
+              std::string::npos) << zusammenfassung;
     size_t i;
     while ((i = gText.find("\t10ms\t")) != std::string::npos)
         gText.replace(i, 6, "\t2s\t");
