@@ -32,7 +32,7 @@ const int AUFSCHUB[] = {SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGT
 const int ANZAHL_AUFSCHUB = sizeof AUFSCHUB / sizeof AUFSCHUB[0];
 const int NAMENSVERSUCHE = 100;
 const size_t NAME_HOECHSTENS = 200;  // a longer file name gets a short temporary one
-const char ERSATZNAME[] = "wlr7sinus";
+const char ERSATZNAME[] = "export";  // for a name too long to repeat
 
 char s_namen[PLAETZE][NAME_GROESSE];
 int s_ordner[PLAETZE];
