@@ -53,7 +53,7 @@ inline const char *const CLI_TEXT_EINE_ZAHL = "eine Zahl ";
 inline const char *const CLI_TEXT_VON = "von ";
 inline const char *const CLI_TEXT_BIS = " bis ";
 inline const char *const CLI_TEXT_VORGABE = "; Vorgabe ";
-inline const char *const CLI_TEXT_AUSGABE_ERWARTET = "--output erwartet einen Dateinamen oder \"-\"";
+inline const char *const CLI_TEXT_DATEI_ERWARTET = " erwartet einen Dateinamen oder \"-\"";
 inline const char *const CLI_TEXT_ERWARTET = " erwartet ";
 inline const char *const CLI_TEXT_MEHRDEUTIG = "mehrdeutige Option ";
 inline const char *const CLI_TEXT_GEMEINT = ": gemeint ist eine von ";
@@ -70,5 +70,45 @@ inline const char *const CLI_TEXT_FEHLER_NR = "Fehler #";
 inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI = "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
 inline const char *const CLI_TEXT_STANDARDAUSGABE = "Standardausgabe";
+
+// Combinations of options.
+inline const char *const CLI_TEXT_PLAN_OHNE_AUSGABE =
+    "--plan und --output schließen einander aus: jede Zeile des Plans nennt ihre Datei in der Spalte output.";
+inline const char *const CLI_TEXT_MANIFEST_OHNE_PLAN = "--manifest gehört zu --plan: es nennt die Dateien eines Plans.";
+
+// A series plan. Findings read "PLAN:LINE: text"; the pieces go around names and values.
+inline const char *const CLI_TEXT_SPALTE = "Spalte ";
+inline const char *const CLI_TEXT_PLAN_UNLESBAR = "Plan nicht lesbar – ";
+inline const char *const CLI_TEXT_PLAN_ZU_GROSS = "mehr als 64 MB; ein Plan ist eine Tabelle mit einer Zeile je Kurve.";
+inline const char *const CLI_TEXT_PLAN_LEER =
+    "leer: die erste Zeile nennt die Spalten (umax, peak, rms, offset, frequency, period, periods, timebase, curve, "
+    "output).";
+inline const char *const CLI_TEXT_PLAN_OHNE_ZEILEN = "keine Zeile mit einer Kurve.";
+inline const char *const CLI_TEXT_SPALTE_UNBEKANNT = "unbekannte Spalte ";
+inline const char *const CLI_TEXT_SPALTEN_SIND = "; Spalten sind ";
+inline const char *const CLI_TEXT_SPALTE_DOPPELT = " steht zweimal in der Kopfzeile.";
+inline const char *const CLI_TEXT_SPALTE_AUSGABE_FEHLT = "Spalte output fehlt: jede Zeile nennt ihre Zieldatei.";
+inline const char *const CLI_TEXT_ZELLE_OHNE_SPALTE = " steht in einer Spalte ohne Namen (Spalte ";
+inline const char *const CLI_TEXT_ZEITBASIS_AUTO =
+    "Spalte timebase: \"auto\" wählt dieser Export noch nicht selbst; bitte eine Zeitbasis angeben (";
+inline const char *const CLI_TEXT_ZEILE_AUSGABE_FEHLT = "output fehlt: wohin soll die Kurve dieser Zeile?";
+inline const char *const CLI_TEXT_AUSGABE_STROM = "output \"-\" gehört nicht in einen Plan: jede Zeile schreibt eine Datei.";
+inline const char *const CLI_TEXT_AUSGABE = "output ";
+inline const char *const CLI_TEXT_STEHT_SCHON = " steht schon in Zeile ";
+inline const char *const CLI_TEXT_NUR_EINMAL = "; jede Datei nur einmal.";
+inline const char *const CLI_TEXT_IST_MANIFEST = " ist die Datei von --manifest.";
+inline const char *const CLI_TEXT_IST_PLAN = " ist der Plan selbst.";
+inline const char *const CLI_TEXT_ORDNER_FEHLT = ": den Ordner gibt es nicht.";
+inline const char *const CLI_TEXT_WARNUNGEN_TRENNER = " | ";
+inline const char *const CLI_TEXT_PLAN_FEHLERHAFT = "%s: %d %s mit Fehlern; keine Datei geschrieben.";
+inline const char *const CLI_TEXT_PLAN_WARNUNGEN = "%s: %d %s mit Warnungen; unter --strict keine Datei geschrieben.";
+inline const char *const CLI_TEXT_ZEILE_EINS = "Zeile";
+inline const char *const CLI_TEXT_ZEILE_MEHR = "Zeilen";
+inline const char *const CLI_TEXT_PLAN_ABGEBROCHEN =
+    "%d von %d Dateien geschrieben, dann abgebrochen; jede geschriebene ist ganz, die übrigen sind unberührt.";
+inline const char *const CLI_TEXT_FORTSCHRITT = "\r%s: Datei %d von %d";
+inline const char *const CLI_TEXT_MANIFEST_FEHLER = "Manifest nicht geschrieben – ";
+inline const char *const CLI_TEXT_MANIFEST_PLAN = "# Plan: ";
+inline const char *const CLI_TEXT_STANDARDEINGABE = "Standardeingabe";
 
 #endif

@@ -69,7 +69,7 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--peak", "1e308", "--offset", "-1e308"}, "Amplitude oder Offset sind in Prozent der Maximalspannung keine "
                                                     "endliche Zahl."},
         {{"--o", "x"}, "mehrdeutige Option \"--o\": gemeint ist eine von --offset, --output."},
-        {{"--rms", "1.3e308"}, "--rms 1.3e+308 ergibt für den gekoppelten Wert keine endliche Zahl"},
+        {{"--rms", "1.3e308"}, "--rms \"1.3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
         {{"--gibtsnicht", "1"}, "unbekannte Option \"--gibtsnicht\"."},
         {{"--", "--umax", "5"}, "unerwartetes Argument \"--umax\""},
         {{"--output=" + datei, "--umax"}, "--umax erwartet eine Zahl von 0.001 bis 10000, es fehlt aber der Wert."},
