@@ -2,8 +2,11 @@
 // reservation of space and the end of a file. How a path is opened is in
 // datei_ziel.cpp, the temporary files of a replacement in datei_temp.cpp.
 // No failure leaves less than was there: a replacement is discarded, a file
-// written in place gets its old bytes back, and every failure is reported
-// at the step it hits, with its errno kept for the message.
+// written in place gets its old bytes back (the tail past the new length
+// too, until the new content is synced), and every failure is reported at
+// the step it hits, with its errno kept for the message. Bytes appended to
+// a shared file are taken back only where the lock proves that nobody else
+// wrote after them; otherwise the message says what stays.
 #include "datei_intern.h"
 #include "toolkit_kern.h"
 #include "texte.h"
@@ -14,7 +17,10 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -23,15 +29,19 @@ using datei::Datei;
 namespace {
 
 const int MAX_DATEIEN = 8;
-const size_t GRUND_GROESSE = 160;
+const size_t GRUND_GROESSE = 300;
 const size_t KURZE_ZEILE = 256;
 
-enum Rueckbau { KEIN_RUECKBAU, ZURUECKGESETZT, NICHT_ZURUECKGESETZT };
+enum Rueckbau { KEIN_RUECKBAU, ZURUECKGESETZT, NICHT_ZURUECKGESETZT, STEHEN_GEBLIEBEN };
 
 Datei s_dateien[MAX_DATEIEN];
 int s_fehler = 0;
 const char *s_grund = nullptr;  // a reason of its own where the errno misleads
 Rueckbau s_rueckbau = KEIN_RUECKBAU;
+// STEHEN_GEBLIEBEN: the bytes of the failed run left in a shared file, where
+// they start, and why they could not be taken back.
+long long s_stehenAnzahl = 0, s_stehenAb = 0;
+const char *s_stehenGrund = "";
 
 Datei *Eintrag(int handle)
 {
@@ -55,15 +65,22 @@ bool Sichern(Datei *d, size_t n)
         return true;
     const size_t laenge = static_cast<size_t>(std::min<off_t>(static_cast<off_t>(n), d->altLaenge - stelle));
     const size_t vorher = d->sicherung.size();
-    d->sicherung.resize(vorher + laenge);
+    try {
+        d->sicherung.resize(vorher + laenge);
+    } catch (const std::bad_alloc &) {
+        errno = ENOMEM;
+        return false;
+    }
     size_t gelesen = 0;
     while (gelesen < laenge) {
         const ssize_t r = ::pread(d->fd, &d->sicherung[vorher + gelesen], laenge - gelesen,
                                   stelle + static_cast<off_t>(gelesen));
         if (r < 0 && errno == EINTR)
             continue;
-        if (r < 0)
+        if (r < 0) {
+            d->sicherung.resize(vorher + gelesen);  // only bytes really read are ever put back
             return false;
+        }
         if (r == 0)
             break;  // the file got shorter: there is no more to keep
         gelesen += static_cast<size_t>(r);
@@ -72,8 +89,35 @@ bool Sichern(Datei *d, size_t n)
     return true;
 }
 
+// Whether the next @p n bytes would overwrite old bytes that can neither be
+// read back nor are sure to fit: then nothing is written.
+bool Unumkehrbar(const Datei *d, size_t n)
+{
+    const off_t stelle = d->beginn + d->geschrieben;
+    return d->art == datei::AN_ORT && d->ohneSicherung && !d->anhaengen && stelle < d->altLaenge &&
+           stelle + static_cast<off_t>(n) > d->beginn + d->reserviert;
+}
+
+// Notes where @p r bytes just written landed: an appended run starts where
+// its first bytes went; a later write elsewhere means another writer came
+// in between.
+void Landung(Datei *d, off_t bisher, ssize_t r)
+{
+    const off_t stelle = ::lseek(d->fd, 0, SEEK_CUR);
+    if (stelle < 0)
+        return;
+    if (bisher == 0 && d->anhaengen)
+        d->beginn = d->altLaenge = stelle - r;
+    else if (stelle != d->beginn + bisher + r)
+        d->verstreut = true;
+}
+
 int Schreiben(Datei *d, const char *puffer, size_t n)
 {
+    if (Unumkehrbar(d, n)) {
+        d->fehlgeschlagen = true;
+        return datei::Fehler(EOPNOTSUPP, TK_TEXT_NICHT_RUECKBAR);
+    }
     if (d->art == datei::AN_ORT && !Sichern(d, n)) {
         d->fehlgeschlagen = true;
         return datei::Fehler(errno);
@@ -94,6 +138,8 @@ int Schreiben(Datei *d, const char *puffer, size_t n)
             d->fehlgeschlagen = true;
             return datei::Fehler(e);
         }
+        if (d->art == datei::AN_ORT)
+            Landung(d, d->geschrieben + static_cast<off_t>(geschrieben), r);
         geschrieben += static_cast<size_t>(r);
     }
     d->geschrieben += static_cast<off_t>(n);
@@ -101,12 +147,28 @@ int Schreiben(Datei *d, const char *puffer, size_t n)
 }
 
 // Puts a file written in place back as it was: the old bytes over the new
-// ones, the old length, synced. The cause of the failure stays recorded.
+// ones, the old length, synced. A file this run only shares (a descriptor
+// it was given) is put back only under the lock and where it still ends
+// with this run's bytes, so that nothing another writer wrote is cut off;
+// else the bytes stay and the message says which. The cause of the failure
+// stays recorded.
 void Zuruecksetzen(const Datei &f)
 {
+    struct stat st;
     if (f.geschrieben == 0) {
-        if (f.kuerzen)
-            (void)!::ftruncate(f.fd, f.altLaenge);  // frees what a reservation took past the end
+        // Frees what a reservation took past the end; in a shared file only
+        // under the lock and where nobody appended meanwhile.
+        if (f.kuerzen || (f.gesperrt && ::fstat(f.fd, &st) == 0 && st.st_size == f.altLaenge))
+            (void)!::ftruncate(f.fd, f.altLaenge);
+        return;
+    }
+    const off_t ende = f.beginn + f.geschrieben;
+    if (!f.kuerzen && (!f.gesperrt || f.verstreut || ::fstat(f.fd, &st) != 0 ||
+                       st.st_size != std::max(ende, f.altLaenge))) {
+        s_rueckbau = STEHEN_GEBLIEBEN;
+        s_stehenAnzahl = f.geschrieben;
+        s_stehenAb = f.beginn;
+        s_stehenGrund = f.gesperrt ? TK_TEXT_ANDERER_SCHRIEB : TK_TEXT_NICHT_GESPERRT;
         return;
     }
     bool ganz = !f.ohneSicherung || f.beginn >= f.altLaenge;
@@ -119,6 +181,8 @@ void Zuruecksetzen(const Datei &f)
             ganz = false;
     }
     ganz = ::ftruncate(f.fd, f.altLaenge) == 0 && ganz;
+    if (!f.kuerzen && !f.anhaengen)
+        ::lseek(f.fd, f.beginn, SEEK_SET);  // the caller's descriptor stands where it stood
     ::fsync(f.fd);  // the bytes are back either way; the disk may still fail to take them
     s_rueckbau = ganz ? ZURUECKGESETZT : NICHT_ZURUECKGESETZT;
 }
@@ -182,7 +246,7 @@ int TK_DateiReservieren(int handle, long long bytes)
         return -1;
     if (d->fehlgeschlagen)
         return datei::Fehler(EIO);
-    if (d->art == datei::STROM || bytes == 0)
+    if (d->art == datei::STROM || bytes == 0 || bytes <= d->reserviert)
         return 0;
     // fallocate past the end does not look at the size limit; it is asked
     // here, so that it too fails before a byte changes.
@@ -201,6 +265,12 @@ int TK_DateiReservieren(int handle, long long bytes)
         d->fehlgeschlagen = true;
         return datei::Fehler(errno);
     }
+    if (r != 0 && Unumkehrbar(d, static_cast<size_t>(bytes))) {
+        d->fehlgeschlagen = true;  // refused while the file is still whole
+        return datei::Fehler(EOPNOTSUPP, TK_TEXT_NICHT_RUECKBAR);
+    }
+    if (r == 0)
+        d->reserviert = static_cast<off_t>(bytes);
     return 0;
 }
 
@@ -254,13 +324,26 @@ int CVI_CloseFile(int handle)
         if (ergebnis != 0)
             datei::TempVerwerfen(f);  // the old file stays as it was
         return ergebnis;
-    case datei::AN_ORT:
-        if (ergebnis == 0 &&
-            ((f.kuerzen && ::ftruncate(f.fd, f.beginn + f.geschrieben) != 0) || ::fsync(f.fd) != 0))
+    case datei::AN_ORT: {
+        // The tail past the new length is kept before it is cut, so that a
+        // failing sync can still put it back.
+        const off_t ende = f.beginn + f.geschrieben;
+        if (ergebnis == 0 && f.kuerzen && ende < f.altLaenge && !Sichern(&f, static_cast<size_t>(f.altLaenge - ende)))
+            ergebnis = datei::Fehler(errno);
+        if (ergebnis == 0 && ((f.kuerzen && ::ftruncate(f.fd, ende) != 0) || ::fsync(f.fd) != 0))
             ergebnis = datei::Fehler(errno);
         if (ergebnis != 0)
             Zuruecksetzen(f);
-        break;
+        // Synced or put back: a close that reports a failure now changes
+        // nothing on the disk.
+        if (f.eigenesFd)
+            ::close(f.fd);
+        else if (f.gesperrt)
+            ::flock(f.fd, LOCK_UN);
+        if (f.aufgeschoben)
+            datei::SignaleFreigeben();
+        return ergebnis;
+    }
     case datei::STROM:
         break;
     }
@@ -289,6 +372,11 @@ const char *TK_DateiGrund(void)
         TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_WIEDERHERGESTELLT);
     else if (s_rueckbau == NICHT_ZURUECKGESETZT)
         TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_NICHT_WIEDERHERGESTELLT);
+    if (s_rueckbau == STEHEN_GEBLIEBEN) {
+        char stehen[GRUND_GROESSE];
+        std::snprintf(stehen, sizeof stehen, TK_TEXT_STEHEN_GEBLIEBEN, s_stehenAnzahl, s_stehenAb, s_stehenGrund);
+        TK_TextAnhaengen(s_text, sizeof s_text, stehen);
+    }
     return s_text;
 }
 

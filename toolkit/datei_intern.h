@@ -22,12 +22,19 @@ struct Datei {
     bool fehlgeschlagen = false;
     bool kuerzen = false;     // cut to the written length at the end (a replaced content)
     bool unbenannt = false;   // ERSETZEN: the temporary file has no name yet
+    bool gesperrt = false;    // AN_ORT: this run holds the file's flock
+    bool aufgeschoben = false;  // AN_ORT: stop signals wait until the file is finished
+    bool anhaengen = false;   // AN_ORT: a descriptor opened with O_APPEND
+    bool verstreut = false;   // AN_ORT: a write did not land right after the one before
     off_t beginn = 0;         // AN_ORT: where this run's bytes start
     off_t altLaenge = 0;      // AN_ORT: the file's length before this run
     off_t geschrieben = 0;    // bytes written by this run
+    off_t reserviert = 0;     // AN_ORT: bytes from beginn the file system has set aside
     bool ohneSicherung = false;  // AN_ORT: the old bytes cannot be read back
     std::string sicherung;    // AN_ORT: the old bytes overwritten so far
-    std::string ziel, temp;   // ERSETZEN: the file replaced and the temporary's name
+    int ordner = -1;          // ERSETZEN: the target's folder (O_PATH)
+    int sperre = -1;          // ERSETZEN: the old file, locked until the rename
+    std::string name, temp;   // ERSETZEN: the target's and the temporary's name in it
     int tempPlatz = -1;       // ERSETZEN: where the signal clean-up keeps the name
 };
 
@@ -42,15 +49,26 @@ std::string OrdnerVon(const std::string &pfad);
 /// Fills @p d for @p pfad (opened for writing as the export needs it).
 /// 0, or -1 with the failure recorded.
 int Vorbereiten(const char *pfad, Datei &d);
-/// A temporary file in @p ordner for @p name: unnamed where the file
-/// system has them, else named and removed on SIGINT, SIGTERM and SIGHUP.
-/// The descriptor, or -1 with errno set.
-int TempAnlegen(Datei &d, const std::string &ordner, const std::string &name);
+/// A temporary file in d.ordner for d.name: unnamed where the file system
+/// has them, else named and removed on SIGINT, SIGTERM and SIGHUP. Names
+/// that dead runs left for the same target are removed first. The
+/// descriptor, or -1 with errno set.
+int TempAnlegen(Datei &d);
 /// Puts a written temporary file in the target's place: sync, name, close,
 /// rename, folder sync. 0, or -1 with the failure recorded (nothing replaced).
 int Veroeffentlichen(Datei &d);
 /// Closes and removes a temporary file that will not be used.
 void TempVerwerfen(Datei &d);
+/// Closes the target's folder and the lock on the old file.
+void Loesen(Datei &d);
+
+/// Holds back the signals that would end the process (SIGINT, SIGTERM,
+/// SIGHUP, SIGQUIT, SIGALRM, ...) for every thread, where they would end
+/// it, until the matching SignaleFreigeben(); nested calls count.
+void SignaleAufschieben();
+/// Ends a SignaleAufschieben(); a signal held back meanwhile takes its
+/// course now.
+void SignaleFreigeben();
 
 }  // namespace datei
 

@@ -1,33 +1,50 @@
-// Temporary files of a replacement. Unnamed where the file system has them
+// Temporary files of a replacement, and the signals held back while a file
+// is between two states. Unnamed where the file system has them
 // (O_TMPFILE), so that a run stopped in any way leaves nothing behind; they
-// get a name only for the moment between linking and renaming. A named
-// temporary file is removed when the process is told to stop (SIGINT,
-// SIGTERM, SIGHUP) before the signal takes its usual course.
+// get a name only for the moment between linking and renaming, while every
+// signal that would end the process waits. A named temporary file is
+// removed when the process is told to stop (SIGINT, SIGTERM, SIGHUP) before
+// the signal takes its usual course. Names are taken relative to the
+// target's folder, so that any valid path works, and carry the process id:
+// a later run removes what a killed one (SIGKILL) left.
 #include "datei_intern.h"
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace datei {
 namespace {
 
-const int PLAETZE = 8;          // as many as export files can be open at once
-const int PFAD_GROESSE = 4096;  // PATH_MAX: no longer path names a file
+const int PLAETZE = 8;            // as many as export files can be open at once
+const int NAME_GROESSE = 256;     // NAME_MAX and its NUL
 const int SIGNALE[] = {SIGINT, SIGTERM, SIGHUP};
 const int ANZAHL_SIGNALE = sizeof SIGNALE / sizeof SIGNALE[0];
+// Every signal whose default action ends the process and that a user or a
+// program sends to stop one; the faults of the program itself are not held.
+const int AUFSCHUB[] = {SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGTERM,
+                        SIGVTALRM, SIGPROF, SIGXCPU, SIGPWR};
+const int ANZAHL_AUFSCHUB = sizeof AUFSCHUB / sizeof AUFSCHUB[0];
 const int NAMENSVERSUCHE = 100;
 const size_t NAME_HOECHSTENS = 200;  // a longer file name gets a short temporary one
+const char ERSATZNAME[] = "wlr7sinus";
 
-char s_namen[PLAETZE][PFAD_GROESSE];
+char s_namen[PLAETZE][NAME_GROESSE];
+int s_ordner[PLAETZE];
 volatile sig_atomic_t s_belegt[PLAETZE];
 struct sigaction s_vorher[ANZAHL_SIGNALE];
-bool s_eigen[ANZAHL_SIGNALE];  // our handler is installed for this signal
+bool s_eigen[ANZAHL_SIGNALE];  // our clean-up is installed for this signal
 unsigned s_zaehler = 0;
+
+struct sigaction s_aufschubVorher[ANZAHL_AUFSCHUB];
+bool s_ersetzt[ANZAHL_AUFSCHUB];
+volatile sig_atomic_t s_anstehend[ANZAHL_AUFSCHUB];
+int s_tiefe = 0;
 
 // Runs inside the signal, so only async-signal-safe calls: removes every
 // named temporary file, puts the previous action back and raises the signal
@@ -37,7 +54,7 @@ void Aufraeumen(int sig)
     const int e = errno;
     for (int i = 0; i < PLAETZE; ++i)
         if (s_belegt[i])
-            ::unlink(s_namen[i]);
+            ::unlinkat(s_ordner[i], s_namen[i], 0);
     for (int i = 0; i < ANZAHL_SIGNALE; ++i)
         if (SIGNALE[i] == sig) {
             ::sigaction(sig, &s_vorher[i], nullptr);
@@ -45,6 +62,14 @@ void Aufraeumen(int sig)
         }
     ::raise(sig);
     errno = e;
+}
+
+// Notes a signal held back; it is raised again at SignaleFreigeben().
+void Vormerken(int sig)
+{
+    for (int i = 0; i < ANZAHL_AUFSCHUB; ++i)
+        if (AUFSCHUB[i] == sig)
+            s_anstehend[i] = 1;
 }
 
 bool IrgendeinerBelegt()
@@ -70,15 +95,15 @@ void Einrichten()
     }
 }
 
-int Merken(const std::string &pfad)
+int Merken(int ordner, const std::string &name)
 {
-    if (pfad.size() >= PFAD_GROESSE)
+    if (name.size() >= NAME_GROESSE)
         return -1;
     for (int i = 0; i < PLAETZE; ++i)
         if (!s_belegt[i]) {
-            Einrichten();
-            pfad.copy(s_namen[i], pfad.size());
-            s_namen[i][pfad.size()] = '\0';
+            name.copy(s_namen[i], name.size());
+            s_namen[i][name.size()] = '\0';
+            s_ordner[i] = ordner;
             std::atomic_signal_fence(std::memory_order_seq_cst);  // the name is whole before it counts
             s_belegt[i] = 1;
             return i;
@@ -101,44 +126,66 @@ void Vergessen(Datei &d)
         }
 }
 
-// Holds SIGINT, SIGTERM and SIGHUP back while it lives, so that a
-// temporary file is never named without being known to the clean-up.
-class Signalsperre {
-public:
-    Signalsperre()
-    {
-        sigset_t s;
-        sigemptyset(&s);
-        for (int sig : SIGNALE)
-            sigaddset(&s, sig);
-        ::sigprocmask(SIG_BLOCK, &s, &m_vorher);
-    }
-    ~Signalsperre() { ::sigprocmask(SIG_SETMASK, &m_vorher, nullptr); }
-
-private:
-    sigset_t m_vorher;
-};
-
-std::string Namensstamm(const std::string &ordner, const std::string &name)
+// ".NAME." (a stand-in for a long NAME): what every temporary name of this
+// target starts with, followed by "PID-N".
+std::string Namensstamm(const std::string &name)
 {
-    return ordner + "/." + (name.size() <= NAME_HOECHSTENS ? name : std::string("wlr7sinus")) + ".";
+    return "." + (name.size() <= NAME_HOECHSTENS ? name : std::string(ERSATZNAME)) + ".";
+}
+
+std::string NeuerName(const std::string &stamm)
+{
+    return stamm + std::to_string(::getpid()) + "-" + std::to_string(++s_zaehler);
+}
+
+// Reads the digits at @p p into @p zahl; the first byte after them, or
+// null where there are none.
+const char *Ziffern(const char *p, long &zahl)
+{
+    zahl = 0;
+    const char *anfang = p;
+    for (; *p >= '0' && *p <= '9' && p - anfang < 10; ++p)
+        zahl = zahl * 10 + (*p - '0');
+    return p == anfang ? nullptr : p;
+}
+
+// Removes "STAMM" PID "-" N in the folder where no process PID exists any
+// more: a run killed between naming and renaming left it.
+void ToteEntfernen(int ordner, const std::string &stamm)
+{
+    const int fd = ::openat(ordner, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *liste = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!liste) {
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    const pid_t selbst = ::getpid();
+    while (const dirent *e = ::readdir(liste)) {
+        long pid, nummer;
+        const char *p = std::strncmp(e->d_name, stamm.c_str(), stamm.size()) == 0
+                            ? Ziffern(e->d_name + stamm.size(), pid) : nullptr;
+        p = p && *p == '-' ? Ziffern(p + 1, nummer) : nullptr;
+        if (p && *p == '\0' && pid != selbst && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 &&
+            errno == ESRCH)
+            ::unlinkat(ordner, e->d_name, 0);
+    }
+    ::closedir(liste);
 }
 
 // Gives the unnamed temporary file a name beside the target.
 int Benennen(Datei &d)
 {
-    const std::string stamm = Namensstamm(OrdnerVon(d.ziel), d.ziel.substr(d.ziel.rfind('/') + 1));
+    const std::string stamm = Namensstamm(d.name);
     char proc[64];
     std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", d.fd);
-    const Signalsperre sperre;
     for (int versuch = 0; versuch < NAMENSVERSUCHE; ++versuch) {
-        const std::string name = stamm + std::to_string(::getpid()) + "-" + std::to_string(++s_zaehler);
-        int r = ::linkat(AT_FDCWD, proc, AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+        const std::string name = NeuerName(stamm);
+        int r = ::linkat(AT_FDCWD, proc, d.ordner, name.c_str(), AT_SYMLINK_FOLLOW);
         if (r != 0 && errno == ENOENT)  // no /proc: the privileged way
-            r = ::linkat(d.fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+            r = ::linkat(d.fd, "", d.ordner, name.c_str(), AT_EMPTY_PATH);
         if (r == 0) {
             d.temp = name;
-            d.tempPlatz = Merken(name);
             d.unbenannt = false;
             return 0;
         }
@@ -148,47 +195,123 @@ int Benennen(Datei &d)
     return -1;
 }
 
+int OeffnenIn(int ordner, const char *name, int flags, mode_t modus)
+{
+    int fd;
+    do
+        fd = ::openat(ordner, name, flags | O_CLOEXEC, modus);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
 }  // namespace
 
-int TempAnlegen(Datei &d, const std::string &ordner, const std::string &name)
+void Loesen(Datei &d)
 {
+    for (int *fd : {&d.ordner, &d.sperre})
+        if (*fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+}
+
+void SignaleAufschieben()
+{
+    if (s_tiefe++ > 0)
+        return;
+    for (int i = 0; i < ANZAHL_AUFSCHUB; ++i) {
+        s_ersetzt[i] = false;
+        s_anstehend[i] = 0;
+        struct sigaction &vorher = s_aufschubVorher[i];
+        if (::sigaction(AUFSCHUB[i], nullptr, &vorher) != 0 || (vorher.sa_flags & SA_SIGINFO) ||
+            (vorher.sa_handler != SIG_DFL && vorher.sa_handler != Aufraeumen))
+            continue;  // ignored, or the program's own handler: it decides
+        struct sigaction neu = {};
+        neu.sa_handler = Vormerken;
+        sigfillset(&neu.sa_mask);
+        neu.sa_flags = SA_RESTART;
+        s_ersetzt[i] = ::sigaction(AUFSCHUB[i], &neu, nullptr) == 0;
+    }
+}
+
+void SignaleFreigeben()
+{
+    if (s_tiefe == 0 || --s_tiefe > 0)
+        return;
+    for (int i = 0; i < ANZAHL_AUFSCHUB; ++i)
+        if (s_ersetzt[i])
+            ::sigaction(AUFSCHUB[i], &s_aufschubVorher[i], nullptr);
+    for (int i = 0; i < ANZAHL_AUFSCHUB; ++i)
+        if (s_ersetzt[i] && s_anstehend[i]) {
+            s_anstehend[i] = 0;
+            ::raise(AUFSCHUB[i]);
+        }
+}
+
+int TempAnlegen(Datei &d)
+{
+    const std::string stamm = Namensstamm(d.name);
+    ToteEntfernen(d.ordner, stamm);
     // Created as a new file would be: 0666 less the umask, or the folder's
     // default ACL.
-    int fd = Oeffnen(ordner.c_str(), O_TMPFILE | O_WRONLY, 0666);
+    int fd = OeffnenIn(d.ordner, ".", O_TMPFILE | O_WRONLY, 0666);
     if (fd >= 0) {
         d.unbenannt = true;
         return fd;
     }
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
         return -1;
-    const Signalsperre sperre;
-    std::string muster = Namensstamm(ordner, name) + "XXXXXX";
-    fd = ::mkostemp(&muster[0], O_CLOEXEC);
-    if (fd >= 0) {
-        d.temp = muster;
-        d.tempPlatz = Merken(muster);
+    Einrichten();
+    SignaleAufschieben();  // a name is never there without the clean-up knowing it
+    for (int versuch = 0; versuch < NAMENSVERSUCHE; ++versuch) {
+        const std::string name = NeuerName(stamm);
+        fd = OeffnenIn(d.ordner, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY, 0600);
+        if (fd >= 0) {
+            d.temp = name;
+            d.tempPlatz = Merken(d.ordner, name);
+        }
+        if (fd >= 0 || errno != EEXIST)
+            break;
     }
+    const int e = errno;
+    SignaleFreigeben();
+    errno = e;
     return fd;
 }
 
 int Veroeffentlichen(Datei &d)
 {
-    if (::fsync(d.fd) != 0 || (d.unbenannt && Benennen(d) != 0))
+    if (::fsync(d.fd) != 0)
         return Fehler(errno);
-    const int fd = d.fd;
-    d.fd = -1;
-    if (::close(fd) != 0 && errno != EINTR)
-        return Fehler(errno);
-    if (::rename(d.temp.c_str(), d.ziel.c_str()) != 0)
-        return Fehler(errno);
-    Vergessen(d);
-    // The rename itself reaches the disk with its folder.
-    const int od = Oeffnen(OrdnerVon(d.ziel).c_str(), O_RDONLY | O_DIRECTORY);
-    if (od >= 0) {
-        ::fsync(od);
-        ::close(od);
+    // From the name to the rename no signal ends the process; a failure
+    // removes the name before one may.
+    SignaleAufschieben();
+    int e = d.unbenannt && Benennen(d) != 0 ? errno : 0;
+    if (e == 0) {
+        const int fd = d.fd;
+        d.fd = -1;
+        if (::close(fd) != 0 && errno != EINTR)
+            e = errno;
     }
-    return 0;
+    if (e == 0 && ::renameat(d.ordner, d.temp.c_str(), d.ordner, d.name.c_str()) != 0)
+        e = errno;
+    if (e != 0 && !d.temp.empty())
+        ::unlinkat(d.ordner, d.temp.c_str(), 0);
+    if (d.tempPlatz >= 0)
+        s_belegt[d.tempPlatz] = 0;
+    d.temp.clear();
+    SignaleFreigeben();
+    Vergessen(d);
+    if (e == 0) {
+        // The rename itself reaches the disk with its folder.
+        const int od = OeffnenIn(d.ordner, ".", O_RDONLY | O_DIRECTORY, 0);
+        if (od >= 0) {
+            ::fsync(od);
+            ::close(od);
+        }
+    }
+    Loesen(d);
+    return e == 0 ? 0 : Fehler(e);
 }
 
 void TempVerwerfen(Datei &d)
@@ -197,8 +320,9 @@ void TempVerwerfen(Datei &d)
         ::close(d.fd);
     d.fd = -1;
     if (!d.temp.empty())
-        ::unlink(d.temp.c_str());
+        ::unlinkat(d.ordner, d.temp.c_str(), 0);
     Vergessen(d);
+    Loesen(d);
 }
 
 }  // namespace datei

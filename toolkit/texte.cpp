@@ -9,6 +9,13 @@
 const char *const TK_TEXT_WIEDERHERGESTELLT = " (alter Inhalt wiederhergestellt)";
 const char *const TK_TEXT_NICHT_WIEDERHERGESTELLT = " (alter Inhalt nicht wiederhergestellt)";
 const char *const TK_TEXT_SOCKET = "Ist ein Socket, keine Datei";
+const char *const TK_TEXT_NICHT_OFFEN = "Deskriptor nicht offen";
+const char *const TK_TEXT_NICHT_RUECKBAR =
+    "Alter Inhalt nicht lesbar und Platz nicht reservierbar, Datei unverändert";
+const char *const TK_TEXT_STEHEN_GEBLIEBEN =
+    " (alter Inhalt nicht wiederhergestellt: %lld Byte dieses Laufs stehen ab Byte %lld in der Datei, %s)";
+const char *const TK_TEXT_ANDERER_SCHRIEB = "denn ein anderes Programm schrieb zugleich hinein";
+const char *const TK_TEXT_NICHT_GESPERRT = "denn die Datei ließ sich nicht sperren";
 
 const char *TK_FehlerGrund(int errnum)
 {
@@ -33,6 +40,7 @@ const char *TK_FehlerGrund(int errnum)
     case ENOMEM: return "Nicht genug Arbeitsspeicher";
     case EINVAL: return "Keine gewöhnliche Datei";
     case ENODEV: return "Ist ein Gerät, keine Datei";
+    case ENOLCK: return "Datei nicht sperrbar";
     default: break;
     }
     static char s_text[40];

@@ -7,5 +7,17 @@ extern const char *const TK_TEXT_WIEDERHERGESTELLT;
 extern const char *const TK_TEXT_NICHT_WIEDERHERGESTELLT;
 /** The reason given for a socket as export target. */
 extern const char *const TK_TEXT_SOCKET;
+/** The reason given for a descriptor path whose descriptor is not open. */
+extern const char *const TK_TEXT_NICHT_OFFEN;
+/** The reason a write in place is refused before its first byte. */
+extern const char *const TK_TEXT_NICHT_RUECKBAR;
+/**
+ * Added after a failed append to a shared file that could not be taken
+ * back: printf format of the bytes left, where they start and why (one of
+ * the two texts below).
+ */
+extern const char *const TK_TEXT_STEHEN_GEBLIEBEN;
+extern const char *const TK_TEXT_ANDERER_SCHRIEB;
+extern const char *const TK_TEXT_NICHT_GESPERRT;
 
 #endif

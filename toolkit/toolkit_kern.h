@@ -52,22 +52,30 @@ void TK_MeldungenAbfangen(TK_Meldungsausgabe handler);
 ///@{
 /**
  * Opens @p path for writing (@p readWrite 2, @p action 0: the file's old
- * content is replaced). Opening never blocks, and no failure leaves less
- * than was there:
- * - "-", "/dev/stdout", "/dev/stderr", "/dev/fd/N" and "/proc/self/fd/N"
- *   are the descriptor itself, written where it stands (appending under
- *   ">>"). A regular file behind it is cut back to its old length, its
- *   overwritten bytes put back, when a write fails; pipes, sockets and
- *   terminals cannot be undone;
+ * content is replaced). Opening never blocks on a FIFO, and no failure
+ * leaves less than was there:
+ * - "-", "/dev/stdout", "/dev/stderr", "/dev/fd/N", "/proc/self/fd/N" and
+ *   every other path that leads to an entry of this process's descriptor
+ *   folder are the descriptor itself, written where it stands (appending
+ *   under ">>"). A regular file behind it is locked (flock) until
+ *   CVI_CloseFile(), so that appending exporters take turns; when a write
+ *   fails, it is cut back to its old length, its overwritten bytes put
+ *   back, only where the lock is held and the file still ends with this
+ *   run's bytes (else TK_DateiGrund() names the bytes left). Pipes, sockets
+ *   and terminals cannot be undone;
  * - a regular file, or a new one, is written into a temporary file beside
  *   it (unnamed where the file system has them), which gets the old file's
- *   owner, group, mode, ACL and extended attributes and is renamed over it
- *   by CVI_CloseFile() once everything succeeded. A symbolic link stays and
- *   the file it points to is replaced;
+ *   owner, group, mode, ACL, extended attributes and file flags and is
+ *   renamed over it by CVI_CloseFile() once everything succeeded, the old
+ *   file locked until then. A symbolic link stays and the file it points to
+ *   is replaced. Temporary names that dead runs left are removed;
  * - where a rename cannot keep the file as it was (the folder takes no new
- *   file, the file has other names, its owner cannot be kept), the file is
- *   written in place under an exclusive lock (flock), its old bytes kept in
- *   memory and written back if a write fails;
+ *   file, the file has other names, its owner, an attribute or a flag
+ *   cannot be kept, or the process cannot see trusted attributes), the file
+ *   is written in place under an exclusive lock (flock; a failing lock
+ *   fails the open), every old byte it changes kept in memory and written
+ *   back if a write, the cut or the sync fails. Stop signals (SIGINT,
+ *   SIGTERM, ...) wait, for every thread, until CVI_CloseFile();
  * - pipes and devices are written as they are; a FIFO without a reader and
  *   a socket fail at once.
  * Returns a handle, or -1 (TK_DateiGrund() tells why).
@@ -76,9 +84,10 @@ int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
 /**
  * Makes sure the file can take @p bytes from where this run's writing
  * started, before a byte of the old content changes: a full disk, a quota
- * or a file size limit fail here. Call it with growing sizes to tell apart
- * which part would not fit. Returns 0 (also where nothing can be reserved,
- * as on a pipe), or -1, after which the file is discarded at
+ * or a file size limit fail here, and so does a file written in place that
+ * can neither be read back nor reserved. Call it with growing sizes to tell
+ * apart which part would not fit. Returns 0 (also where nothing can be
+ * reserved, as on a pipe), or -1, after which the file is discarded at
  * CVI_CloseFile().
  */
 int TK_DateiReservieren(int handle, long long bytes);
@@ -98,7 +107,8 @@ int TK_ZeilenSchreiben(int handle, const char *lines, int count);
  * closes and, for a replaced file, renames it into place. After a failure
  * it discards the temporary file, or writes the old bytes and length back
  * into a file written in place, and returns -1. Returns 0 when the file is
- * complete on disk.
+ * complete on disk (a close that fails after the sync of a file written in
+ * place changes nothing on the disk and is not reported).
  */
 int CVI_CloseFile(int handle);
 /** Closes the file and discards what was written, as after a failed line. */
@@ -109,7 +119,9 @@ int TK_DateiFehler(void);
  * The German reason of the last failed export-file call, such as "Keine
  * Berechtigung", with " (alter Inhalt wiederhergestellt)" or " (alter
  * Inhalt nicht wiederhergestellt)" after a file written in place had
- * changed. Valid until the next call.
+ * changed, or, after a failed append that could not be taken back, how
+ * many bytes of the run stay from which byte on and why. Valid until the
+ * next call.
  */
 const char *TK_DateiGrund(void);
 /**

@@ -8,7 +8,11 @@ extern bool gTempVersagt;         ///< no temporary file beside the target (EACC
 extern bool gUnbenanntFehlt;      ///< the file system has no unnamed files (O_TMPFILE: EOPNOTSUPP)
 extern bool gRechteVersagt;       ///< fchmod fails with EPERM
 extern bool gReservierenVersagt;  ///< fallocate fails with ENOSPC
+extern bool gReservierenFehlt;    ///< the file system has no fallocate (EOPNOTSUPP)
+extern bool gSperreVersagt;       ///< flock fails with ENOLCK, as on some network file systems
 extern bool gReallocVersagt;      ///< realloc returns no memory
 extern long gSchreibRest;         ///< from 0 on: bytes write() still takes before ENOSPC; -1 no limit
+extern int gSchreibFehler;
+extern int gSignalNachLink;       ///< raised right after a temporary file got its name (linkat), 0 none        ///< the errno write() fails with once gSchreibRest is used up (ENOSPC)
 
 #endif

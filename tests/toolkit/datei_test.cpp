@@ -1,20 +1,29 @@
 // Export-file I/O, provoked for real: replaced whole or not at all, written
-// in place where it must be, never blocking, every failure with its reason.
+// in place where it must be, never blocking, every failure with its reason,
+// concurrent writers and stop signals included.
 #include "aufzeichnung.h"
 #include "seams.h"
 #include "toolkit_kern.h"
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sched.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -64,6 +73,20 @@ bool IstVerweis(const std::string &pfad)
     return lstat(pfad.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
+// Whether process @p pid comes to wait for a flock (polled, at most 10 s).
+bool WartetAufSperre(pid_t pid)
+{
+    const std::string kennung = " " + std::to_string(pid) + " ";
+    for (int runde = 0; runde < 10000; ++runde, usleep(1000)) {
+        std::ifstream locks("/proc/locks");
+        for (std::string zeile; std::getline(locks, zeile);)
+            if (zeile.find("->") != std::string::npos && zeile.find(kennung) != std::string::npos)
+                return true;
+    }
+    return false;
+}
+
+const char NICHT_RUECKBAR[] = "Alter Inhalt nicht lesbar und Platz nicht reservierbar, Datei unverändert";
 
 }  // namespace
 
@@ -97,6 +120,13 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu.txt").c_str(), 2, 0, 1)), 0);
     umask(maske);
     EXPECT_EQ(Status(ordner + "/neu.txt").st_mode & 07777, 0644u);
+
+    std::string tief = ordner;  // a valid path of 4,088 bytes, new and then replaced
+    while (tief.size() + 1 + NAME_MAX < 4088)
+        mkdir((tief += "/" + std::string(250, 't')).c_str(), 0755);
+    tief += "/" + std::string(4087 - tief.size(), 'k');
+    EXPECT_EQ(Exportieren(tief, "1\n") + Exportieren(tief, "2\n"), 0);
+    EXPECT_EQ(DateiLesen(tief), "2\n");
 }
 
 TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
@@ -136,7 +166,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         {ordner + "/fehlt/a.txt", "Ordner nicht gefunden"}, {ordner, "Ist ein Ordner"},
         {"", "Ordner nicht gefunden"}, {ordner + "/" + std::string(300, 'n'), "Pfad zu lang"},
         {fifo, "Kein Leser an der Pipe"}, {sock, "Ist ein Socket, keine Datei"},
-        {"/dev/fd/999", "Deskriptor nicht zum Schreiben offen"},
+        {"/dev/fd/999", "Deskriptor nicht offen"}, {"/proc/self/fd/999", "Deskriptor nicht offen"},
         {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
     };
     for (const auto &f : faelle) {
@@ -173,6 +203,11 @@ TEST(Exportdatei, ErsetzungBehaeltBesitzRechteAclUndAttribute)
         setxattr(pfad.c_str(), "user.herkunft", "rig7", 4, 0) != 0)
         GTEST_SKIP() << "the test folder's file system keeps no ACL or user attributes";
     ASSERT_EQ(chown(pfad.c_str(), NIEMAND, NIEMAND), 0);
+    int flags = 0;  // chattr +d, where the file system has file flags
+    const int fd = open(pfad.c_str(), O_RDONLY);
+    const bool flagsDa = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                         (flags |= FS_NODUMP_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    close(fd);
     const struct stat vorher = Status(pfad);
     const std::string aclVorher = Attribut(pfad, "system.posix_acl_access");
     ASSERT_EQ(Exportieren(pfad, "neu\n"), 0);
@@ -180,6 +215,9 @@ TEST(Exportdatei, ErsetzungBehaeltBesitzRechteAclUndAttribute)
     EXPECT_NE(nachher.st_ino, vorher.st_ino) << "replaced by rename";
     EXPECT_TRUE(nachher.st_uid == NIEMAND && nachher.st_gid == NIEMAND && nachher.st_mode == vorher.st_mode);
     EXPECT_EQ(Attribut(pfad, "system.posix_acl_access") + Attribut(pfad, "user.herkunft"), aclVorher + "rig7");
+    const int neuFd = open(pfad.c_str(), O_RDONLY);
+    EXPECT_TRUE(!flagsDa || (ioctl(neuFd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_NODUMP_FL))) << flags;
+    close(neuFd);
 
     gRechteVersagt = true;  // a mode that cannot be kept fails the export
     EXPECT_EQ(Exportieren(pfad, "nie\n"), -1);
@@ -190,29 +228,37 @@ TEST(Exportdatei, ErsetzungBehaeltBesitzRechteAclUndAttribute)
 TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
 {
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", zweit = ordner + "/zweit.txt";
-    const std::string alt(3000, 'a'), neu(5000, 'n');
+    const std::string alt(3000, 'a');
     DateiSchreiben(pfad, alt);
     ASSERT_EQ(link(pfad.c_str(), zweit.c_str()), 0);  // a second name: a rename would not reach it
     const struct {
         rlim_t grenze;
-        bool voll, sync;
+        bool voll, sync, sperre;
         long rest;
         const char *grund;
     } faelle[] = {
-        {100, false, false, -1, "Datei zu groß"},
-        {0, true, false, -1, "Kein Speicherplatz mehr auf dem Datenträger"},
-        {0, false, false, 1000, "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)"},
-        {0, false, true, -1, "Ein-/Ausgabefehler (alter Inhalt wiederhergestellt)"},
+        {100, false, false, false, -1, "Datei zu groß"},
+        {0, true, false, false, -1, "Kein Speicherplatz mehr auf dem Datenträger"},
+        {0, false, false, true, -1, "Datei nicht sperrbar"},
+        {0, false, false, false, 500, "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)"},
+        {0, false, true, false, -1, "Ein-/Ausgabefehler (alter Inhalt wiederhergestellt)"},
     };
-    for (const auto &f : faelle) {
-        {
-            const Dateigrenze grenze(f.grenze);
-            gReservierenVersagt = f.voll, gSyncVersagt = f.sync, gSchreibRest = f.rest;
-            EXPECT_LT(Exportieren(pfad, neu), 0);
-            gReservierenVersagt = gSyncVersagt = false, gSchreibRest = -1;
+    for (const std::string &neu : {std::string(1000, 'k'), std::string(5000, 'n')}) {
+        for (const auto &f : faelle) {
+            {
+                const Dateigrenze grenze(f.grenze);
+                gReservierenVersagt = f.voll, gSyncVersagt = f.sync, gSperreVersagt = f.sperre, gSchreibRest = f.rest;
+                EXPECT_LT(Exportieren(pfad, neu), 0);
+                gReservierenVersagt = gSyncVersagt = gSperreVersagt = false, gSchreibRest = -1;
+            }
+            EXPECT_EQ(DateiLesen(zweit), alt) << f.grund << neu.size();
+            EXPECT_STREQ(TK_DateiGrund(), f.grund);
         }
-        EXPECT_EQ(DateiLesen(zweit), alt) << f.grund;
-        EXPECT_STREQ(TK_DateiGrund(), f.grund);
+        gCloseVersagt = true;  // after the sync the file is complete: a failing close changes nothing
+        EXPECT_EQ(Exportieren(pfad, neu), 0);
+        gCloseVersagt = false;
+        EXPECT_EQ(DateiLesen(zweit), neu);
+        DateiSchreiben(pfad, alt);
     }
     ASSERT_EQ(Exportieren(pfad, "kurz\n"), 0);
     EXPECT_EQ(DateiLesen(zweit), "kurz\n") << "both names, cut to the new length";
@@ -230,9 +276,22 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     const int fd = open(log.c_str(), O_WRONLY | O_APPEND), mitte = open(log.c_str(), O_RDWR);
     const std::string n = std::to_string(fd);
     symlink(("/dev/fd/" + n).c_str(), (ordner + "/verweis").c_str());
-    for (const std::string &pfad : {"/dev/fd/" + n, "/proc/self/fd/" + n, ordner + "/verweis"})
+    symlink(("/proc/self/./fd/" + n).c_str(), (ordner + "/verweis2").c_str());
+    const std::string pfade[] = {"/dev/fd/" + n, "/proc/self/fd/" + n, ordner + "/verweis", ordner + "/verweis2",
+                                 "/proc/thread-self/fd/" + n, "/proc/self/fd//" + n, "/dev/fd/../fd/" + n,
+                                 "/proc/" + std::to_string(getpid()) + "/task/" + std::to_string(gettid()) +
+                                     "/fd/" + n};
+    std::string erwartet = "L1\n";
+    for (const std::string &pfad : pfade) {
         EXPECT_EQ(Exportieren(pfad, "x\n"), 0) << pfad;
-    EXPECT_EQ(DateiLesen(log), "L1\nx\nx\nx\n") << "appended where it stands, never renamed over";
+        erwartet += "x\n";
+    }
+    // A lock the parent holds (flock FILE -c ...) is the caller's own: not waited for.
+    const int halter = open(log.c_str(), O_RDONLY);
+    flock(halter, LOCK_EX);
+    EXPECT_EQ(ImKind([&] { return alarm(10), -Exportieren("/dev/fd/" + n, "w\n"); }), 0);
+    close(halter);
+    EXPECT_EQ(DateiLesen(log), (erwartet += "w\n")) << "appended where it stands, never renamed over";
     EXPECT_EQ(Status(log).st_ino, knoten);
     // A failed write: the file is as it was, appended to or written from
     // its middle (1<>file).
@@ -241,11 +300,29 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
         gSchreibRest = 3;
         EXPECT_EQ(Exportieren("/dev/fd/" + std::to_string(d), "yyyyyyyy\n"), -2);
         gSchreibRest = -1;
-        EXPECT_EQ(DateiLesen(log), "L1\nx\nx\nx\n");
+        EXPECT_EQ(DateiLesen(log), erwartet);
         EXPECT_STREQ(TK_DateiGrund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     }
+    EXPECT_EQ(lseek(mitte, 0, SEEK_CUR), 2) << "the descriptor stands where it stood";
+    // Written from inside without the right to read and without a
+    // reservation: refused before the first byte.
+    const std::string nurSchreiben = "/dev/fd/" + std::to_string(open(log.c_str(), O_WRONLY));
+    gReservierenFehlt = true;
+    EXPECT_EQ(Exportieren(nurSchreiben, "zz\n") + Exportieren(nurSchreiben, erwartet + "zz\n"), -4);
+    gReservierenFehlt = false;
+    EXPECT_STREQ(TK_DateiGrund(), NICHT_RUECKBAR);
+    // Without the lock nobody can prove that no one appended after this
+    // run's bytes: they stay, and the message says which they are.
+    gSperreVersagt = true, gSchreibRest = 3;
+    EXPECT_EQ(Exportieren("/dev/fd/" + n, "yyyyyyyy\n"), -2);
+    gSperreVersagt = false, gSchreibRest = -1;
+    EXPECT_EQ(DateiLesen(log), erwartet + "yyy");
+    EXPECT_EQ(std::string(TK_DateiGrund()), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt nicht "
+              "wiederhergestellt: 3 Byte dieses Laufs stehen ab Byte " + std::to_string(erwartet.size()) +
+              " in der Datei, denn die Datei ließ sich nicht sperren)");
     close(fd);
     close(mitte);
+    close(std::atoi(nurSchreiben.c_str() + 8));
 }
 
 TEST(Exportdatei, GestoppterLaufHinterlaesstKeineTemporaereDatei)
@@ -267,18 +344,102 @@ TEST(Exportdatei, GestoppterLaufHinterlaesstKeineTemporaereDatei)
             EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
             EXPECT_EQ(DateiLesen(pfad) + std::to_string(Eintraege(ordner)), "alt\n1") << sig << unbenannt;
         }
+    // Between naming and renaming every stop signal waits for the rename;
+    // the name a SIGKILL leaves there is removed by the next run.
+    for (int sig : {SIGQUIT, SIGALRM, SIGUSR1, SIGTERM, SIGKILL}) {
+        const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
+        DateiSchreiben(pfad, "alt\n");
+        const int status = ImKind([&] {
+            const struct rlimit keinAbbild = {0, 0};
+            setrlimit(RLIMIT_CORE, &keinAbbild);
+            gSignalNachLink = sig;
+            return -Exportieren(pfad, "neu\n");
+        });
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
+        EXPECT_EQ(DateiLesen(pfad) + std::to_string(Eintraege(ordner)), sig == SIGKILL ? "alt\n2" : "neu\n1") << sig;
+        EXPECT_EQ(Exportieren(pfad, "neuer\n") + Eintraege(ordner), 1u) << sig;
+    }
 }
 
-TEST(Exportdatei, ZweiExporterAnOrtWartenAufeinander)
+TEST(Exportdatei, AnOrtWartenStoppsignaleBisDieDateiFertigIst)
 {
-    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", a(100000, 'a'), b(100000, 'b');
-    DateiSchreiben(pfad, "alt\n");
+    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", neu(100000, 'n');
+    DateiSchreiben(pfad, std::string(150000, 'a'));
     link(pfad.c_str(), (ordner + "/zweit").c_str());
+    const int status = ImKind([&] {
+        std::thread([] {
+            for (;;)
+                pause();
+        }).detach();  // a second thread, as in the window: it may take the signal
+        const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
+        TK_ZeilenSchreiben(f, neu.data(), 50000);
+        kill(getpid(), SIGTERM);
+        TK_ZeilenSchreiben(f, neu.data() + 50000, 50000);
+        return CVI_CloseFile(f) == 0 ? 0 : 1;
+    });
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_TRUE(DateiLesen(pfad) == neu) << "finished, then stopped";
+}
+
+TEST(Exportdatei, AnhaengendeExporterNehmenEinanderNichtsAufVollemGeraet)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can mount a small file system here";
+    const std::string ordner = TestOrdner(), log = ordner + "/log", fueller(700 * 1024, 'f');
+    std::string kurven[2];  // about 200 kB each: one fits beside the filler, two do not
+    for (int k = 0; k < 2; ++k)
+        for (int i = 0; i < 9500; ++i)
+            kurven[k] += "0.00000\t50.00\t10ms\t" + std::to_string(k + 1) + "\n";
+    const int status = ImKind([&] {
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", ordner.c_str(), "tmpfs", 0, "size=1m") != 0)
+            return 100;
+        int fehler = 0;
+        for (int runde = 0; runde < 10; ++runde) {
+            gSperreVersagt = runde % 2;  // unlocked too: never cut what another wrote
+            DateiSchreiben(log, fueller);
+            int los[2];
+            if (pipe(los) != 0)
+                return 99;
+            pid_t kinder[2];
+            for (int k = 0; k < 2; ++k)
+                if ((kinder[k] = fork()) == 0) {
+                    const int fd = open(log.c_str(), O_WRONLY | O_APPEND);
+                    char c;
+                    close(los[1]);
+                    (void)!read(los[0], &c, 1);  // both start at once
+                    _exit(-Exportieren("/dev/fd/" + std::to_string(fd), kurven[k]));
+                }
+            close(los[0]), close(los[1]);
+            int s[2];
+            waitpid(kinder[0], &s[0], 0), waitpid(kinder[1], &s[1], 0);
+            const int sieger = s[0] == 0 ? 0 : 1;
+            const std::string inhalt = DateiLesen(log), ganz = fueller + kurven[sieger];
+            fehler += (s[0] == 0) == (s[1] == 0) || inhalt.compare(0, ganz.size(), ganz) != 0 ||
+                      (!gSperreVersagt && inhalt != ganz);
+        }
+        return fehler;
+    });
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 100)
+        GTEST_SKIP() << "no mount namespace here";
+    EXPECT_EQ(status, 0) << "rounds in which a failing exporter took what the other wrote";
+}
+
+TEST(Exportdatei, ZweiExporterWartenAufeinander)
+{
+  // The second writes in place too, or replaces the file by rename: either
+  // way it waits until the first has finished, and its content is the end.
+  for (bool umbenennen : {false, true}) {
+    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", a(100000, 'a'), b(60000, 'b');
+    DateiSchreiben(pfad, "alt\n");
+    if (!umbenennen)
+        link(pfad.c_str(), (ordner + "/zweit").c_str());
     int los[2], halb[2];
     ASSERT_EQ(pipe(los) + pipe(halb), 0);
     char c = 0;
     const pid_t erster = fork();
-    if (erster == 0) {  // holds the file half written until told to go on
+    if (erster == 0) {  // in place, holds the file half written until told to go on
+        gTempVersagt = true;
         const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
         TK_ZeilenSchreiben(f, a.data(), 50000);
         (void)!write(halb[1], &c, 1), (void)!read(los[0], &c, 1);
@@ -289,6 +450,7 @@ TEST(Exportdatei, ZweiExporterAnOrtWartenAufeinander)
     const pid_t zweiter = fork();
     if (zweiter == 0)
         _exit(Exportieren(pfad, b) == 0 ? 0 : 1);
+    EXPECT_TRUE(WartetAufSperre(zweiter)) << umbenennen;
     ASSERT_EQ(write(los[1], &c, 1), 1);
     int s1 = -1, s2 = -1;
     waitpid(erster, &s1, 0), waitpid(zweiter, &s2, 0);
@@ -296,6 +458,7 @@ TEST(Exportdatei, ZweiExporterAnOrtWartenAufeinander)
     EXPECT_TRUE(DateiLesen(pfad) == b) << "the second waited for the first and wrote all of its own";
     for (int fd : {los[0], los[1], halb[0], halb[1]})
         close(fd);
+  }
 }
 
 TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
@@ -307,10 +470,16 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
     mkdir((ordner + "/zu").c_str(), 0755);    // takes no new file from that user
     mkdir((ordner + "/offen").c_str(), 0);
     chmod((ordner + "/offen").c_str(), 0777);  // shared: a replacement would change the owner
+    const std::string nurSchreiben = ordner + "/zu/w.txt", eigen = ordner + "/offen/e.txt";
     DateiSchreiben(zu, "alt\n");
     DateiSchreiben(offen, "alt\n");
-    chown(zu.c_str(), NIEMAND, NIEMAND);
+    DateiSchreiben(nurSchreiben, "alt alt alt\n");  // write-only, on a file system without fallocate
+    DateiSchreiben(eigen, "alt\n");                 // the user's own, with an attribute only root sees
+    for (const std::string &p : {zu, nurSchreiben, eigen})
+        chown(p.c_str(), NIEMAND, NIEMAND);
     chmod(offen.c_str(), 0666);
+    chmod(nurSchreiben.c_str(), 0200);
+    const bool vertraut = setxattr(eigen.c_str(), "trusted.wlr7", "rig", 3, 0) == 0;
     const int status = ImKind([&] {
         if (setgroups(0, nullptr) != 0 || setgid(NIEMAND) != 0 || setuid(NIEMAND) != 0)
             return 9;
@@ -319,11 +488,17 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
             const Dateigrenze grenze(10);
             ergebnis = Exportieren(zu, "neu und zu lang\n") == -2 && DateiLesen(zu) == "alt\n" ? 0 : 1;
         }
+        gReservierenFehlt = true;
+        for (const char *neu : {"kurz\n", "viel länger als vorher\n"})
+            ergebnis |= Exportieren(nurSchreiben, neu) == -2 && std::string(TK_DateiGrund()) == NICHT_RUECKBAR ? 0 : 16;
+        gReservierenFehlt = false;
         return ergebnis | (Exportieren(zu, "neu\n") == 0 ? 0 : 2) | (Exportieren(offen, "neu\n") == 0 ? 0 : 4) |
-               (Exportieren(offen + ".neu", "neu\n") == 0 ? 0 : 8);
+               (Exportieren(offen + ".neu", "neu\n") == 0 ? 0 : 8) | (Exportieren(eigen, "neu\n") == 0 ? 0 : 32);
     });
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(DateiLesen(nurSchreiben) + DateiLesen(eigen) + Attribut(eigen, "trusted.wlr7"),
+              std::string("alt alt alt\nneu\n") + (vertraut ? "rig" : "-"));
     EXPECT_EQ(DateiLesen(zu) + DateiLesen(offen), "neu\nneu\n");
-    EXPECT_EQ(Status(offen).st_uid + Eintraege(ordner + "/zu") + Eintraege(ordner + "/offen"), 3u);
+    EXPECT_EQ(Status(offen).st_uid + Eintraege(ordner + "/zu") + Eintraege(ordner + "/offen"), 5u);
     EXPECT_EQ(Status(offen + ".neu").st_uid, NIEMAND);
 }
