@@ -7,6 +7,7 @@ inline const char *const CLI_PROGRAMM = "wlr7sinus-export";
 
 inline const char *const CLI_TEXT_HILFE_KOPF =
     "Aufruf: wlr7sinus-export [OPTION]... [--strict] --output DATEI|-\n"
+    "        wlr7sinus-export [OPTION]... [--strict] --plan PLAN [--manifest DATEI]\n"
     "        wlr7sinus-export --check DATEI...\n"
     "\n"
     "Schreibt die Sinuskurve als Exportdatei, genau wie WLR7-Dovarizuz sie nach\n"
@@ -20,6 +21,16 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "                    Deskriptor, wo er steht\n"
     "  --strict          jede Warnung zur Kurve beendet den Lauf mit Exit-Code 3,\n"
     "                    bevor eine Datei berührt wird\n"
+    "  --plan PLAN       schreibt eine Reihe von Kurven nach einer Tabelle mit\n"
+    "                    Tabulatoren (\"-\": Standardeingabe): die erste Zeile nennt\n"
+    "                    die Spalten (Optionsnamen ohne \"--\" und output), jede\n"
+    "                    weitere eine Datei; eine leere Zelle nimmt den Wert der\n"
+    "                    Kommandozeile, sonst die Vorgabe. Der ganze Plan wird\n"
+    "                    geprüft, bevor eine Datei berührt wird: Befunde als\n"
+    "                    PLAN:ZEILE: Text\n"
+    "  --manifest DATEI  schreibt nach dem Plan je geschriebene Datei eine Zeile:\n"
+    "                    Name, alle Eingaben, Datenzeilen, gespielte Frequenz,\n"
+    "                    Warnungen und SHA-256\n"
     "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
     "                    Abweichung als DATEI:ZEILE: Text; keine Kurvenoptionen\n"
     "  --help            diese Hilfe\n"
@@ -36,6 +47,9 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "Exit-Code: 0 geschrieben; 1 zu viele Punkte oder Schreibfehler;\n"
     "2 ungültige Eingabe; 3 Warnung unter --strict. Bei 1, 2 und 3 bleibt eine\n"
     "Zieldatei, wie sie war.\n"
+    "Mit --plan: 2 Befunde im Plan, 3 Warnungen unter --strict, beide bevor eine\n"
+    "Datei berührt wird; 1 eine Datei nicht geschrieben: die geschriebenen sind\n"
+    "ganz und stehen im Manifest, die übrigen bleiben, wie sie waren.\n"
     "Mit --check: 0 ohne Befund; 1 mit Befunden; 2 Datei nicht lesbar.\n";
 
 inline const char *const CLI_TEXT_HILFE_VERWEIS = "Hilfe: ";
