@@ -82,7 +82,8 @@ inline const char *const CLI_TEXT_NUR_OPTIONEN = "; alle Eingaben sind Optionen.
 inline const char *const CLI_TEXT_FEHLER_NR = "Fehler #";
 // --check.
 inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
-inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI = "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
+inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI =
+    "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
 inline const char *const CLI_TEXT_STANDARDAUSGABE = "Standardausgabe";
 
 // Combinations of options.
@@ -106,12 +107,16 @@ inline const char *const CLI_TEXT_ZELLE_OHNE_SPALTE = " steht in einer Spalte oh
 inline const char *const CLI_TEXT_ZEITBASIS_AUTO =
     "Spalte timebase: \"auto\" wählt dieser Export noch nicht selbst; bitte eine Zeitbasis angeben (";
 inline const char *const CLI_TEXT_ZEILE_AUSGABE_FEHLT = "output fehlt: wohin soll die Kurve dieser Zeile?";
-inline const char *const CLI_TEXT_AUSGABE_STROM = "output \"-\" gehört nicht in einen Plan: jede Zeile schreibt eine Datei.";
+inline const char *const CLI_TEXT_AUSGABE_STROM =
+    "output \"-\" gehört nicht in einen Plan: jede Zeile schreibt eine Datei.";
 inline const char *const CLI_TEXT_AUSGABE = "output ";
 inline const char *const CLI_TEXT_STEHT_SCHON = " steht schon in Zeile ";
 inline const char *const CLI_TEXT_NUR_EINMAL = "; jede Datei nur einmal.";
 inline const char *const CLI_TEXT_IST_MANIFEST = " ist die Datei von --manifest.";
 inline const char *const CLI_TEXT_IST_PLAN = " ist der Plan selbst.";
+inline const char *const CLI_TEXT_PLAN_NUL = "Zeile enthält ein NUL-Byte; ein Plan ist Text.";
+inline const char *const CLI_TEXT_MANIFEST_IST_PLAN =
+    "--manifest und --plan nennen dieselbe Datei; der Plan bliebe nicht.";
 inline const char *const CLI_TEXT_ORDNER_FEHLT = ": den Ordner gibt es nicht.";
 inline const char *const CLI_TEXT_WARNUNGEN_TRENNER = " | ";
 inline const char *const CLI_TEXT_PLAN_FEHLERHAFT = "%s: %d %s mit Fehlern; keine Datei geschrieben.";

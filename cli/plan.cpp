@@ -48,13 +48,16 @@ void Befund(Pruefung &p, int iZeile, const std::string &text)
 std::string Lesen(const char *szPlan, std::string &text)
 {
     const bool bEingabe = std::strcmp(szPlan, STANDARDEINGABE) == 0;
+    // Opening never waits (a FIFO without a writer); reading may, as from
+    // standard input: a plan from "<(...)" is read as it comes.
     const int fd = bEingabe ? STDIN_FILENO : ::open(szPlan, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return TK_FehlerGrund(errno);
     struct stat st;
-    if (!bEingabe && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    if (!bEingabe && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) ||
+                      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
         ::close(fd);
-        return TK_FehlerGrund(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        return TK_FehlerGrund(EISDIR);
     }
     std::string grund;
     std::vector<char> block(LESEBLOCK);
@@ -206,9 +209,11 @@ void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, cons
         if (iArt == SPALTE_AUSGABE) {
             z.ausgabe = zellen[k];
         } else if (iArt == SPALTE_OHNE_NAMEN) {
-            Befund(p, iZeile, Optionen_Echo(zellen[k].c_str()) + CLI_TEXT_ZELLE_OHNE_SPALTE + std::to_string(k + 1) + ").");
+            Befund(p, iZeile,
+                   Optionen_Echo(zellen[k].c_str()) + CLI_TEXT_ZELLE_OHNE_SPALTE + std::to_string(k + 1) + ").");
         } else if (iArt >= 0 && Eingaben_Feld(iArt)->iArt == EINGABEN_ZEITBASIS && zellen[k] == "auto") {
-            Befund(p, iZeile, CLI_TEXT_ZEITBASIS_AUTO + Optionen_Bereich(iArt).substr(std::strlen(CLI_TEXT_EINE_ZEITBASIS)) + ".");
+            Befund(p, iZeile,
+                   CLI_TEXT_ZEITBASIS_AUTO + Optionen_Bereich(iArt).substr(std::strlen(CLI_TEXT_EINE_ZEITBASIS)) + ".");
         } else if (iArt >= 0) {
             const std::string fehler = Optionen_Setzen(s, iArt, zellen[k].c_str(), OPTIONEN_PLAN);
             if (!fehler.empty())
@@ -266,6 +271,11 @@ void Pruefen(Pruefung &p, std::string &text, const Eingabewerte &basis, Plan &pl
         const std::vector<std::string> zellen = Zellen(zeile);
         if (zeile.rfind(KOMMENTAR, 0) == 0 || AlleLeer(zellen))
             continue;
+        if (zeile.find('\0') != std::string::npos) {  // a cell would end early, read as another value
+            Befund(p, iZeile, CLI_TEXT_PLAN_NUL);
+            ++p.iFehlerzeilen;
+            continue;
+        }
         if (!bKopf) {
             Kopf(p, iZeile, zellen);
             bKopf = true;
@@ -287,7 +297,8 @@ std::string Formen(const char *szMuster, const std::string &name, int iAnzahl)
 {
     const std::size_t n = std::strlen(szMuster) + name.size() + 32;
     std::vector<char> sz(n);
-    std::snprintf(sz.data(), n, szMuster, name.c_str(), iAnzahl, iAnzahl == 1 ? CLI_TEXT_ZEILE_EINS : CLI_TEXT_ZEILE_MEHR);
+    std::snprintf(sz.data(), n, szMuster, name.c_str(), iAnzahl,
+                  iAnzahl == 1 ? CLI_TEXT_ZEILE_EINS : CLI_TEXT_ZEILE_MEHR);
     return sz.data();
 }
 
@@ -311,8 +322,8 @@ int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabewer
         p.ziele.emplace(Identitaet(szPlan), 0);
     if (szManifest && std::strcmp(szManifest, STANDARDEINGABE) != 0) {
         const std::string id = Identitaet(szManifest);
-        if (!id.empty())
-            p.ziele.emplace(id, -1);
+        if (!id.empty() && !p.ziele.emplace(id, -1).second)
+            return Optionen_Melden(CLI_EXIT_EINGABE, CLI_TEXT_MANIFEST_IST_PLAN);
     }
     Plan plan;
     plan.name = szPlan;

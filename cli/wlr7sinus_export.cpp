@@ -132,7 +132,8 @@ std::string Unvereinbar(const Aufruf &a)
     if (a.bPruefen) {
         for (std::size_t k = 0; k < a.s.gegeben.size(); ++k)
             if (a.s.gegeben[k])
-                return std::string(CLI_TEXT_NUR_DATEIEN) + Eingaben_Feld(static_cast<int>(k))->szOption + CLI_TEXT_NICHT_DAZU;
+                return std::string(CLI_TEXT_NUR_DATEIEN) + Eingaben_Feld(static_cast<int>(k))->szOption +
+                       CLI_TEXT_NICHT_DAZU;
         for (const Dateioption &d : DATEIOPTIONEN)
             if (a.*d.pZiel)
                 return std::string(CLI_TEXT_NUR_DATEIEN) + d.szName + CLI_TEXT_NICHT_DAZU;
@@ -162,14 +163,16 @@ int Lesen(int argc, char *argv[], Aufruf &a)
         if (c == PRUEFEN || c == STRENG) {
             bool &bGesetzt = c == PRUEFEN ? a.bPruefen : a.bStreng;
             if (bGesetzt)
-                return Optionen_Melden(CLI_EXIT_EINGABE, std::string(c == PRUEFEN ? "--check" : "--strict") + CLI_TEXT_MEHRFACH);
+                return Optionen_Melden(CLI_EXIT_EINGABE,
+                                       std::string(c == PRUEFEN ? "--check" : "--strict") + CLI_TEXT_MEHRFACH);
             bGesetzt = true;
             continue;
         }
         if (c == ':') {
             const Dateioption *d = Dateiopt(optopt);
-            return Optionen_Melden(CLI_EXIT_EINGABE, (d ? DateiErwartet(d) : Optionen_Erwartet(optopt, OPTIONEN_AUFRUF)) +
-                                            CLI_TEXT_WERT_FEHLT);
+            return Optionen_Melden(CLI_EXIT_EINGABE,
+                                   (d ? DateiErwartet(d) : Optionen_Erwartet(optopt, OPTIONEN_AUFRUF)) +
+                                       CLI_TEXT_WERT_FEHLT);
         }
         if (c == '?')
             return Optionen_Melden(CLI_EXIT_EINGABE, Unbekannt(argv[optind - 1], optionen));
@@ -177,7 +180,8 @@ int Lesen(int argc, char *argv[], Aufruf &a)
             if (a.*d->pZiel)
                 return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--") + d->szName + CLI_TEXT_MEHRFACH);
             if (*optarg == '\0')
-                return Optionen_Melden(CLI_EXIT_EINGABE, DateiErwartet(d) + CLI_TEXT_NICHT + Optionen_Echo(optarg) + ".");
+                return Optionen_Melden(CLI_EXIT_EINGABE,
+                                       DateiErwartet(d) + CLI_TEXT_NICHT + Optionen_Echo(optarg) + ".");
             a.*d->pZiel = optarg;
             continue;
         }
@@ -193,7 +197,8 @@ int Lesen(int argc, char *argv[], Aufruf &a)
     if (a.bPruefen)
         return Pruefen_Ausfuehren(argc - optind, argv + optind);
     if (optind < argc)
-        return Optionen_Melden(CLI_EXIT_EINGABE, CLI_TEXT_ARGUMENT + Optionen_Echo(argv[optind]) + CLI_TEXT_NUR_OPTIONEN);
+        return Optionen_Melden(CLI_EXIT_EINGABE,
+                               CLI_TEXT_ARGUMENT + Optionen_Echo(argv[optind]) + CLI_TEXT_NUR_OPTIONEN);
     return -1;
 }
 
@@ -220,7 +225,8 @@ int main(int argc, char *argv[])
     Schrittbericht bericht;
     int iCode = Sinus_Schritt(&a.s.e, &kurve, &analyse, &bericht);
     if (iCode == SCHRITT_NICHT_ENDLICH || iCode == SCHRITT_ZU_VIELE_PUNKTE)
-        return Optionen_Melden(iCode == SCHRITT_NICHT_ENDLICH ? CLI_EXIT_EINGABE : CLI_EXIT_FEHLER, Optionen_Abgelehnt(bericht));
+        return Optionen_Melden(iCode == SCHRITT_NICHT_ENDLICH ? CLI_EXIT_EINGABE : CLI_EXIT_FEHLER,
+                               Optionen_Abgelehnt(bericht));
     if (iCode == 0) {
         // What the rig will play where it differs from what was asked:
         // said on standard error; under --strict nothing is written.

@@ -110,7 +110,8 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             for (const auto &[name, bereich] : bereiche)
                 if (z() % 5 < 3)
                     zellen[name] = Zahl(z, bereich.first, bereich.second);
-            for (const auto &[eins, zwei] : {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+            for (const auto &[eins, zwei] :
+                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
                 zellen.erase(z() % 2 ? eins : zwei);
             if (z() % 2)
                 zellen["timebase"] = ZEITBASEN[z() % 5];
@@ -121,7 +122,8 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             // The single export: the command line's inputs, a line's value in
             // place of the command line's for the same quantity.
             std::map<std::string, std::string> alle = basis;
-            for (const auto &[eins, zwei] : {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+            for (const auto &[eins, zwei] :
+                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
                 if (zellen.count(eins) || zellen.count(zwei))
                     alle.erase(eins), alle.erase(zwei);
             for (const auto &[name, wert] : zellen)
@@ -178,29 +180,48 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         std::string befund;
         int code = 2;
     } faelle[] = {
-        {"freq\toutput\n5\t" + a, {}, ":1: unbekannte Spalte \"freq\"; Spalten sind umax, peak, rms, offset, "
-                                      "frequency, period, periods, timebase, curve, output."},
+        {"freq\toutput\n5\t" + a,
+         {},
+         ":1: unbekannte Spalte \"freq\"; Spalten sind umax, peak, rms, offset, "
+         "frequency, period, periods, timebase, curve, output."},
         {"output\toutput\n" + a + "\t" + alt, {}, ":1: Spalte output steht zweimal in der Kopfzeile."},
         {"frequency\n5", {}, ":1: Spalte output fehlt: jede Zeile nennt ihre Zieldatei."},
-        {"frequency\toutput\nfünf\t" + a, {}, ":2: Spalte frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"fünf\"."},
+        {"frequency\toutput\nfünf\t" + a,
+         {},
+         ":2: Spalte frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"fünf\"."},
         {"umax\toutput\n0\t" + a, {}, ":2: Spalte umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
         {"curve\toutput\n5\t" + a, {}, ":2: Spalte curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
         {"timebase\toutput\n7ms\t" + a, {}, ":2: Spalte timebase erwartet eine Zeitbasis (50us 100us"},
         {"timebase\toutput\nauto\t" + a, {}, ":2: Spalte timebase: \"auto\""},
-        {"peak\trms\toutput\n1\t1\t" + a, {}, ":2: Spalte peak und Spalte rms geben dieselbe Größe an; bitte nur eine davon."},
+        {"peak\trms\toutput\n1\t1\t" + a,
+         {},
+         ":2: Spalte peak und Spalte rms geben dieselbe Größe an; bitte nur eine davon."},
         {"period\toutput\n100\t" + a, {"--frequency", "5", "--period", "100"}, "--frequency und --period"},
-        {"rms\toutput\n1,3e308\t" + a, {}, ":2: Spalte rms \"1,3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
-        {"timebase\tperiod\toutput\n50us\t50000\t" + a, {},
+        {"rms\toutput\n1,3e308\t" + a,
+         {},
+         ":2: Spalte rms \"1,3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
+        {"timebase\tperiod\toutput\n50us\t50000\t" + a,
+         {},
          ":2: Die Kurve besteht aus zu vielen Punkten. Reduzieren Sie die Perioden oder die Periodendauer oder erhöhen "
          "Sie die Zeitbasis. 1000000 Punkte, höchstens 16358"},
-        {"output\n" + a + "\n# zweimal\n" + ordner + "/./a.txt", {}, ":4: output \"" + ordner + "/./a.txt\" steht schon in Zeile 2"},
-        {"output\n" + alt + "\n" + ordner + "/verweis", {}, ":3: output \"" + ordner + "/verweis\" steht schon in Zeile 2"},
+        {"output\n" + a + "\n# zweimal\n" + ordner + "/./a.txt",
+         {},
+         ":4: output \"" + ordner + "/./a.txt\" steht schon in Zeile 2"},
+        {"output\n" + alt + "\n" + ordner + "/verweis",
+         {},
+         ":3: output \"" + ordner + "/verweis\" steht schon in Zeile 2"},
         {"frequency\toutput\n5\t", {}, ":2: output fehlt: wohin soll die Kurve dieser Zeile?"},
         {"output\n-", {}, ":2: output \"-\" gehört nicht in einen Plan"},
-        {"output\n" + ordner + "/fehlt/a.txt", {}, ":2: output \"" + ordner + "/fehlt/a.txt\": den Ordner gibt es nicht."},
-        {"output\n" + ordner + "/m.tsv", {"--manifest", ordner + "/m.tsv"}, ":2: output \"" + ordner + "/m.tsv\" ist die Datei von --manifest."},
+        {"output\n" + ordner + "/fehlt/a.txt",
+         {},
+         ":2: output \"" + ordner + "/fehlt/a.txt\": den Ordner gibt es nicht."},
+        {"output\n" + ordner + "/m.tsv",
+         {"--manifest", ordner + "/m.tsv"},
+         ":2: output \"" + ordner + "/m.tsv\" ist die Datei von --manifest."},
         {"output\n" + plan, {}, ":2: output \"" + plan + "\" ist der Plan selbst."},
         {"output\n" + a + "\tx", {}, ":2: \"x\" steht in einer Spalte ohne Namen (Spalte 2)."},
+        {"output\n" + a + std::string("\0x", 2), {}, ":2: Zeile enthält ein NUL-Byte"},
+        {"output\n" + a, {"--manifest", plan}, "--manifest und --plan nennen dieselbe Datei"},
         {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
         {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
         {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3},
