@@ -52,15 +52,16 @@ void BefundeZeigen()
 {
     char szText[TEXT_GROESSE], szZeile[KURVENDATEI_TEXT_GROESSE + 32];
     TK_TextKopieren(szText, sizeof szText, Name(gszPfad));
-    std::snprintf(szZeile, sizeof szZeile, ": %d %s\n", gReferenz.iBefunde, gReferenz.iBefunde == 1 ? "Befund" : "Befunde");
+    std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUNDE_ANZAHL, gReferenz.iBefunde,
+                  gReferenz.iBefunde == 1 ? SINUS_TEXT_BEFUND : SINUS_TEXT_BEFUNDE);
     TK_TextAnhaengen(szText, sizeof szText, szZeile);
     for (int i = 0; i < gReferenz.iBefunde && i < BEFUNDE_GEZEIGT && i < KURVENDATEI_MAX_BEFUNDE; ++i) {
-        std::snprintf(szZeile, sizeof szZeile, "\nZeile %d: %s", gReferenz.aBefunde[i].iZeile,
+        std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUND_ZEILE, gReferenz.aBefunde[i].iZeile,
                       gReferenz.aBefunde[i].szText);
         TK_TextAnhaengen(szText, sizeof szText, szZeile);
     }
     if (gReferenz.iBefunde > BEFUNDE_GEZEIGT) {
-        std::snprintf(szZeile, sizeof szZeile, "\n… und %d weitere", gReferenz.iBefunde - BEFUNDE_GEZEIGT);
+        std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_WEITERE_BEFUNDE, gReferenz.iBefunde - BEFUNDE_GEZEIGT);
         TK_TextAnhaengen(szText, sizeof szText, szZeile);
     }
     MessagePopup(SINUS_TEXT_REFERENZ_TITEL, szText);
@@ -136,9 +137,9 @@ void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
     else if (iGleich < 0)
         std::snprintf(szVergleich, sizeof szVergleich, "%s", TK_FehlerGrund(-iGleich));
     else if (iZeile <= iKopf)
-        std::snprintf(szVergleich, sizeof szVergleich, "weicht im Kopf ab (Zeile %d)", iZeile);
+        std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_IM_KOPF_AB, iZeile);
     else
-        std::snprintf(szVergleich, sizeof szVergleich, "weicht ab Datenzeile %d vom Export der Eingaben ab",
+        std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_AB_DATENZEILE,
                       iZeile - iKopf);
-    std::snprintf(szText, iGroesse, "Referenz %s: %s · %s", Name(gszPfad), szZusammenfassung, szVergleich);
+    std::snprintf(szText, iGroesse, SINUS_TEXT_REFERENZ_ZEILE, Name(gszPfad), szZusammenfassung, szVergleich);
 }

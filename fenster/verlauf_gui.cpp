@@ -75,17 +75,11 @@ void Sinus_VerlaufZeigen(void)
 int Sinus_Rueckgaengig(void)
 {
     Eingabewerte stufe;
-    if (!VerlaufPasst() || !Sinus_VerlaufZurueck(&stufe))
-        return 0;
-    Zeigen(&stufe);
-    return 1;
+    return VerlaufPasst() && Sinus_VerlaufZurueck(&stufe) ? Zeigen(&stufe), 1 : 0;
 }
 
 int Sinus_Wiederholen(void)
 {
     Eingabewerte stufe;
-    if (!VerlaufPasst() || !Sinus_VerlaufVor(&stufe))
-        return 0;
-    Zeigen(&stufe);
-    return 1;
+    return VerlaufPasst() && Sinus_VerlaufVor(&stufe) ? Zeigen(&stufe), 1 : 0;
 }

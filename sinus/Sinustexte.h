@@ -18,6 +18,25 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
     limit ("16360 Punkte, höchstens 16358"); a literal, so that the compiler
     checks its format. */
 #define SINUS_TEXT_PUNKTE_GEGEN_GRENZE "\n\n%.10g Punkte, höchstens %.0f"
+/* Texts that carry numbers stand here as literals, so that the compiler
+   still checks each format against its arguments. */
+/** The status line: points against the limit, points per period, step, duration. */
+#define SINUS_TEXT_STATUS \
+    "%d von %.0f" SINUS_NBSP "Punkten · %d" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s"
+#define SINUS_TEXT_PUNKT "Punkt"
+#define SINUS_TEXT_PUNKTE "Punkte"
+/** Added to the status line where the file plays another frequency. */
+#define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz"
+/** A reference's findings in their message: the count, then a line each. */
+#define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
+#define SINUS_TEXT_BEFUND "Befund"
+#define SINUS_TEXT_BEFUNDE "Befunde"
+#define SINUS_TEXT_BEFUND_ZEILE "\nZeile %d: %s"
+#define SINUS_TEXT_WEITERE_BEFUNDE "\n… und %d weitere"
+/** A reference in the status line: its name, summary and comparison. */
+#define SINUS_TEXT_REFERENZ_ZEILE "Referenz %s: %s · %s"
+#define SINUS_TEXT_WEICHT_IM_KOPF_AB "weicht im Kopf ab (Zeile %d)"
+#define SINUS_TEXT_WEICHT_AB_DATENZEILE "weicht ab Datenzeile %d vom Export der Eingaben ab"
 /** Room for one formed line of a message. */
 const size_t SINUS_ZEILE_GROESSE = 160;
 /** Shown when amplitude or offset in % of the maximum voltage is no finite number. */

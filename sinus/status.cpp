@@ -103,13 +103,13 @@ void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, c
     Zeitspanne(pAnalyse->dSchrittMs, szSchritt, sizeof szSchritt);
     Zeitspanne(pAnalyse->dSchrittMs * iN, szDauer, sizeof szDauer);
     std::snprintf(szTeil, sizeof szTeil,
-                  "%d von %.0f" SINUS_NBSP "Punkten · %d" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s", iN,
-                  MAX_KURVENPUNKTE, pSinus->iPunkteProPeriode, pSinus->iPunkteProPeriode == 1 ? "Punkt" : "Punkte",
+                  SINUS_TEXT_STATUS, iN, MAX_KURVENPUNKTE, pSinus->iPunkteProPeriode,
+                  pSinus->iPunkteProPeriode == 1 ? SINUS_TEXT_PUNKT : SINUS_TEXT_PUNKTE,
                   szSchritt, szDauer);
     TK_TextKopieren(szText, iGroesse, szTeil);
     // What the rig plays, where it is not what was typed.
     if (pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 && std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
-        std::snprintf(szTeil, sizeof szTeil, " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz", pAnalyse->dFrequenz);
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_FREQUENZ_IN_DATEI, pAnalyse->dFrequenz);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
     }
 }

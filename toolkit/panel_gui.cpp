@@ -376,42 +376,49 @@ int GetPanelAttribute(int handle, int attribute, char *value, std::size_t size)
     return 0;
 }
 
-int TK_MenuText(int handle, int menuItem, const char *text)
+namespace {
+
+// The menu item @p menuItem of a panel's window, or null (*code says why).
+QAction *MenuAktion(int handle, int menuItem, int *code)
 {
     tk::Panel *p = tk::panel(handle);
-    if (!p)
-        return TK_FEHLER_HANDLE;
-    for (QAction *a : p->fenster->findChildren<QAction *>())
-        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
-            a->setText(QString::fromUtf8(text ? text : ""));
-            return 0;
-        }
-    return TK_FEHLER_CONTROL;
+    *code = p ? TK_FEHLER_CONTROL : TK_FEHLER_HANDLE;
+    if (p)
+        for (QAction *a : p->fenster->findChildren<QAction *>())
+            if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem)
+                return a;
+    return nullptr;
+}
+
+}  // namespace
+
+int TK_MenuText(int handle, int menuItem, const char *text)
+{
+    int code;
+    QAction *a = MenuAktion(handle, menuItem, &code);
+    if (!a)
+        return code;
+    a->setText(QString::fromUtf8(text ? text : ""));
+    return 0;
 }
 
 int TK_MenuHaken(int handle, int menuItem, int checked)
 {
-    tk::Panel *p = tk::panel(handle);
-    if (!p)
-        return TK_FEHLER_HANDLE;
-    for (QAction *a : p->fenster->findChildren<QAction *>())
-        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
-            const QSignalBlocker still(a);  // set from code: no menu event
-            a->setChecked(checked != 0);
-            return 0;
-        }
-    return TK_FEHLER_CONTROL;
+    int code;
+    QAction *a = MenuAktion(handle, menuItem, &code);
+    if (!a)
+        return code;
+    const QSignalBlocker still(a);  // set from code: no menu event
+    a->setChecked(checked != 0);
+    return 0;
 }
 
 int TK_MenuDimmen(int handle, int menuItem, int dimmed)
 {
-    tk::Panel *p = tk::panel(handle);
-    if (!p)
-        return TK_FEHLER_HANDLE;
-    for (QAction *a : p->fenster->findChildren<QAction *>())
-        if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
-            a->setEnabled(!dimmed);
-            return 0;
-        }
-    return TK_FEHLER_CONTROL;
+    int code;
+    QAction *a = MenuAktion(handle, menuItem, &code);
+    if (!a)
+        return code;
+    a->setEnabled(!dimmed);
+    return 0;
 }

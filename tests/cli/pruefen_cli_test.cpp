@@ -33,6 +33,10 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
         {{"--check"}, 2, "", "wlr7sinus-export: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n"},
         {{"--check", gut, "--curve", "2"}, 2, "",
          "wlr7sinus-export: --check prüft nur Dateien; --curve gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
+        {{"--output", "x", "--check", gut}, 2, "",
+         "wlr7sinus-export: --check prüft nur Dateien; --output gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
+        {{"--check", "--strict", gut}, 2, "",
+         "wlr7sinus-export: --check prüft nur Dateien; --strict gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
     };
     for (const auto &f : faelle) {
         const Lauf l = Ausfuehren(f.argumente);

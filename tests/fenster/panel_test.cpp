@@ -176,6 +176,7 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
     ASSERT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve exportieren"});
     const std::string inhalt = DateiLesen(pfad);
     EXPECT_EQ(inhalt, Ausfuehren({"--output", "-"}).aus) << "the batch exporter's file";
+    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (28 Zeilen)"), std::string::npos);
     Exportieren("", 0);  // cancelled: nothing touched, nothing shown
     EXPECT_EQ(DateiLesen(pfad), inhalt);
     EXPECT_TRUE(gMeldungen.empty());
@@ -196,6 +197,7 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
         Exportieren(ziel);
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
         EXPECT_EQ(MeldungenText(), "Fehler #308202: Fehler beim Öffnen der Datei\n" + grund + "\n");
+        EXPECT_EQ(A(STATUSZEILE).find("Exportiert"), std::string::npos) << "a failed export confirms nothing";
     }
 }
 
