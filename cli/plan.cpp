@@ -52,7 +52,7 @@ std::string Lesen(const char *szPlan, std::string &text)
     // standard input: a plan from "<(...)" is read as it comes.
     const int fd = bEingabe ? STDIN_FILENO : ::open(szPlan, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return TK_FehlerGrund(errno);
+        return errno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(errno);
     struct stat st;
     if (!bEingabe && (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) ||
                       ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {

@@ -75,6 +75,8 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--output=" + datei, "--umax"}, "--umax erwartet eine Zahl von 0.001 bis 10000, es fehlt aber der Wert."},
         {{"--output", ""}, "--output erwartet einen Dateinamen oder \"-\", nicht \"\"."},
         {{"--umax", "5"}, "--output fehlt"},
+        {{"--manifest", "m.tsv"}, "--manifest gehört zu --plan"},
+        {{"--plan", "p.tsv"}, "--plan und --output schließen einander aus"},
     };
     for (std::pair<std::vector<std::string>, std::string> fall : faelle) {
         if (fall.first[0].rfind("--output", 0) != 0 && fall.second != "--output fehlt") {

@@ -250,6 +250,9 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
               "-:2: Spalte periods erwartet eine Zahl von 0.01 bis 100, nicht \"0\".\n"
               "-:4: output fehlt: wohin soll die Kurve dieser Zeile?\n");
     EXPECT_NE(l.fehler.find("-: 2 Zeilen mit Fehlern"), std::string::npos) << l.fehler;
+    EXPECT_EQ(Ausfuehren({"--plan", ordner + "/fehlt.tsv"}).fehler,
+              "wlr7sinus-export: Plan nicht lesbar – Datei nicht gefunden: " + ordner + "/fehlt.tsv\n"
+              "Hilfe: wlr7sinus-export --help\n");
 }
 
 // A size limit hit by the third file: exit 1 naming it, the two before
