@@ -231,17 +231,19 @@ void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, cons
         Befund(p, iZeile, ziel);
     if (p.befunde.size() == iVorher) {
         // The single export's step: the same refusals, the same warnings.
-        Kurvenanalyse analyse;
-        Schrittbericht bericht;
+        Kurvenanalyse analyse = {};
+        Schrittbericht bericht = {};
         const int iCode = Sinus_Schritt(&s.e, &kurve, &analyse, &bericht);
         if (iCode == SCHRITT_NICHT_ENDLICH || iCode == SCHRITT_ZU_VIELE_PUNKTE)
             Befund(p, iZeile, Optionen_Abgelehnt(bericht));
         else if (iCode != 0)
             Befund(p, iZeile, Optionen_Fehlertext(iCode));
-        z.iDatenzeilen = analyse.iZeilen;
-        z.dFrequenz = analyse.dFrequenz;
-        for (const std::string &w : Optionen_Warnungen(analyse))
-            z.warnungen.push_back(Leerzeichen(w));
+        if (iCode == 0) {
+            z.iDatenzeilen = analyse.iZeilen;
+            z.dFrequenz = analyse.dFrequenz;
+            for (const std::string &w : Optionen_Warnungen(analyse))
+                z.warnungen.push_back(Leerzeichen(w));
+        }
     }
     if (p.befunde.size() != iVorher) {
         ++p.iFehlerzeilen;
