@@ -28,6 +28,9 @@ double Zeitbasis_Ermitteln(const char *szZeitbasis);
 void Sinus_EingabenLesen(void);
 /** Writes gEingabe into the nine input controls. */
 void Sinus_EingabenSetzen(void);
+/** Gives each input's tooltip and What's This its description, range and unit, from the input table,
+    and has a refused text said in the status line. */
+void Sinus_FelderEinrichten(void);
 
 /* Curve (kurve_gui.cpp). */
 /** Reads the panel's defaults and draws the first curve. Returns 0. */

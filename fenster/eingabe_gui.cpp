@@ -10,12 +10,14 @@
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
 const size_t HINWEIS_GROESSE = 200;  // one note line of the status
 const size_t MELDUNG_GROESSE = 300;  // the refusal with its point count
+const size_t ECHO_GROESSE = 61;      // what a note repeats of a typed text
 
 // A typed value that the control pulled into its range is named in the
 // status line, as long as the control still holds the limit it was pulled
@@ -31,6 +33,18 @@ void BegrenzungMelden(const Eingabefeld *pFeld)
     char szText[HINWEIS_GROESSE];
     Sinus_BegrenzungText(dGetippt, dWert, pFeld->dMin, pFeld->dMax, pFeld->szEinheit, szText, sizeof szText);
     Sinus_Hinweis(szText);
+}
+
+// Typed text that is no number is refused by the field, which shows its
+// value again; the status line says so, so that it cannot go unseen.
+void TextAbgelehnt(int iPanel, int iControl, const char *szText)
+{
+    double dWert = 0.0;
+    GetCtrlVal(iPanel, iControl, &dWert);
+    char szGetippt[ECHO_GROESSE], szHinweis[HINWEIS_GROESSE];
+    TK_TextKopieren(szGetippt, sizeof szGetippt, szText);  // cut at a character, never inside one
+    std::snprintf(szHinweis, sizeof szHinweis, SINUS_TEXT_KEINE_ZAHL, szGetippt, dWert);
+    Sinus_Hinweis(szHinweis);
 }
 
 }  // namespace
@@ -127,5 +141,17 @@ void Sinus_EingabenSetzen(void)
             SetCtrlIndex(gPanelMain, f->iControl, gEingabe.iZeitbasisIndex);
         else
             SetCtrlVal(gPanelMain, f->iControl, static_cast<int>(gEingabe.iKurvennummer));
+    }
+}
+
+void Sinus_FelderEinrichten(void)
+{
+    TK_AblehnungSetzen(TextAbgelehnt);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        char szText[HINWEIS_GROESSE];
+        Eingaben_Hilfe(f, szText, sizeof szText);
+        SetCtrlAttribute(gPanelMain, f->iControl, ATTR_TOOLTIP_TEXT, szText);
+        SetCtrlAttribute(gPanelMain, f->iControl, ATTR_WHATS_THIS, szText);
     }
 }

@@ -9,7 +9,7 @@
 int Sinus_Exportieren(void)
 {
     char szPfad[FENSTER_PFAD_GROESSE];
-    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", SINUS_TEXT_EXPORT_TITEL, 1, 0, 0, 1, 1, szPfad,
+    const int iAuswahl = FileSelectPopup("", "*.txt", SINUS_TEXT_FILTER_KURVEN, SINUS_TEXT_EXPORT_TITEL, 1, 0, 0, 1, 1, szPfad,
                                          sizeof szPfad);
     if (iAuswahl == 0)
         return 0;

@@ -2,6 +2,7 @@
 // volts, the ideal sine as typed behind it, the reference over it.
 #include "Sinuserzeugung_gui.h"
 
+#include "Kurvenformat.h"
 #include "ZEM_errorV3.h"
 #include "toolkit_gui.h"
 #include "wlr7sinus_uir.h"
@@ -47,16 +48,26 @@ void Sinus_Zeichnen(void)
     Sinus_Zeitachse(&gSinus, Zeitbasis_Ms(gEingabe.szZeitbasis), gFenster.bWieExportiert || bReferenz, &achse);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, 1.0 / gSinus.dFaktor);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, achse.dSchrittS);
+    SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XNAME,
+                     gFenster.bWieExportiert || bReferenz ? SINUS_TEXT_ACHSE_WIE_EXPORTIERT : SINUS_TEXT_ACHSE_ZEIT);
     DeleteGraphPlot(gPanelMain, GRAPH, -1, 1);
+    TK_GraphYBereich(gPanelMain, GRAPH, KURVENFORMAT_WERT_MIN / 100.0, KURVENFORMAT_WERT_MAX / 100.0);
     // The ideal sine first, so that it lies behind the samples.
     static double ideal[IDEAL_MAX];
     double dSchrittX = 1.0;
     const int iIdeal = Sinus_Ideal(&gSinus, &achse, ideal, IDEAL_MAX, &dSchrittX);
-    if (iIdeal > 0)
-        PlotWaveform(gPanelMain, GRAPH, ideal, iIdeal, PLOT_DICKE, 1.0, 0.0, 0.0, dSchrittX, 0, 0, 0, 1,
-                     MakeColor(FARBE_IDEAL, FARBE_IDEAL, FARBE_IDEAL));
-    PlotY(gPanelMain, GRAPH, gSinus.pdWerte + achse.iErster, achse.iAnzahl, PLOT_DICKE, PLOT_STUFEN, PLOT_PUNKT, 0, 1,
-          MakeColor(0, 153, 255));
+    const int iIdealPlot = iIdeal > 0 ? PlotWaveform(gPanelMain, GRAPH, ideal, iIdeal, PLOT_DICKE, 1.0, 0.0, 0.0,
+                                                     dSchrittX, 0, 0, 0, 1,
+                                                     MakeColor(FARBE_IDEAL, FARBE_IDEAL, FARBE_IDEAL))
+                                      : -1;
+    const int iKurvePlot = PlotY(gPanelMain, GRAPH, gSinus.pdWerte + achse.iErster, achse.iAnzahl, PLOT_DICKE,
+                                 PLOT_STUFEN, PLOT_PUNKT, 0, 1, MakeColor(0, 153, 255));
+    // The legend names what is drawn, and only beside a reference.
+    if (bReferenz) {
+        SetPlotAttribute(gPanelMain, GRAPH, iKurvePlot, ATTR_PLOT_LG_TEXT, SINUS_TEXT_LEGENDE_KURVE);
+        if (iIdealPlot > 0)
+            SetPlotAttribute(gPanelMain, GRAPH, iIdealPlot, ATTR_PLOT_LG_TEXT, SINUS_TEXT_LEGENDE_IDEAL);
+    }
     Sinus_ReferenzZeichnen(&achse);
     TK_GraphAblesungSetzen(gPanelMain, GRAPH, Ablesung);
     Sinus_Anzeigen();
@@ -80,6 +91,8 @@ const Kurvenanalyse *Sinus_Analyse(void)
 
 int Sinus_Initialisieren(void)
 {
+    TK_GraphSpeichernSetzen(gPanelMain, GRAPH, Sinus_GrafikSpeichern);
+    Sinus_FelderEinrichten();
     gSinus.iAnzahlPunkte = 0;
     gSinus.pdWerte = static_cast<double *>(malloc(0));
     Sinus_EingabenLesen();

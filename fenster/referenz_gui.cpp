@@ -9,6 +9,7 @@
 #include "wlr7sinus_uir.h"
 #include "zustand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -72,7 +73,7 @@ void BefundeZeigen()
 int Sinus_KurveOeffnen(void)
 {
     char szPfad[FENSTER_PFAD_GROESSE];
-    const int iAuswahl = FileSelectPopup("", "*.txt", "*.txt", SINUS_TEXT_REFERENZ_TITEL, TK_KNOPF_LADEN, 0, 0, 1,
+    const int iAuswahl = FileSelectPopup("", "*.txt", SINUS_TEXT_FILTER_KURVEN, SINUS_TEXT_REFERENZ_TITEL, TK_KNOPF_LADEN, 0, 0, 1,
                                          0, szPfad, sizeof szPfad);
     if (iAuswahl <= 0)
         return 0;
@@ -115,6 +116,11 @@ void Sinus_ReferenzZeichnen(const Zeitachse *pAchse)
                                    gReferenz.dZeitbasisMs / 1000.0 / pAchse->dSchrittS, STUFEN, 0, 0, 1,
                                    MakeColor(204, 0, 102));
     SetPlotAttribute(gPanelMain, GRAPH, iPlot, ATTR_PLOT_LG_TEXT, Name(gszPfad));
+    // Values outside 0 to 100 % stay in sight: the axis widens while the reference is shown.
+    double dMin = KURVENFORMAT_WERT_MIN / 100.0, dMax = KURVENFORMAT_WERT_MAX / 100.0;
+    for (int i = 0; i < gReferenz.iWerte; ++i)
+        dMin = std::min(dMin, gReferenz.pdWerte[i]), dMax = std::max(dMax, gReferenz.pdWerte[i]);
+    TK_GraphYBereich(gPanelMain, GRAPH, dMin, dMax);
 }
 
 void Sinus_ReferenzText(char *szText, std::size_t iGroesse)

@@ -35,6 +35,13 @@ const char *const BEDIENUNG_TEXT =
     "  Doppelklick, Ansicht > Ganze Kurve: wieder die ganze Kurve\n"
     "  Rechtsklick: Ganze Kurve, Grafik speichern";
 
+// Hilfe > Über WLR7-Dovarizuz: version and licence.
+const char *const UEBER_TITEL = "Über WLR7-Dovarizuz";
+const char *const UEBER_TEXT = "WLR7-Dovarizuz " WLR7_VERSION "\n"
+                               "Sinuskurven für den WLR-7 entwerfen und als Kurvendatei exportieren.\n\n"
+                               "© 2026 WLR7-Entwicklung. Alle Rechte vorbehalten.\n"
+                               "Für den Einsatz an den Prüfständen des WLR-7.";
+
 // The callbacks the panel form names, found by name when it is loaded.
 const CallbackEntry gRueckrufe[] = {
     {"Callback_Panel", nullptr, Callback_Panel, nullptr},
@@ -86,6 +93,9 @@ void Menu_Main(int, int iMenuItem, void *, int)
         break;
     case BEDIENUNG:
         MessagePopup(BEDIENUNG_TITEL, BEDIENUNG_TEXT);
+        break;
+    case UEBER:
+        MessagePopup(UEBER_TITEL, UEBER_TEXT);
         break;
     default:
         break;

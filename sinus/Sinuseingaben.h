@@ -62,6 +62,13 @@ int Eingaben_Begrenzt(const Eingabefeld *pFeld);
 void Eingaben_Bereich(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse);
 
 /**
+ * What the field says of itself (tooltip, What's This): its description,
+ * range and unit, "Frequenz in Hertz (0.02 bis 20000 Hz)", "Abstand zweier
+ * Stützpunkte (50us bis 1std)".
+ */
+void Eingaben_Hilfe(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse);
+
+/**
  * What changes from @p pVon to @p pNach, named by the first input of the
  * table that differs, into @p szText of @p iGroesse bytes: "Frequenz 8 → 5
  * Hz", "Zeitbasis 10ms → 5ms"; "" when the inputs are alike.

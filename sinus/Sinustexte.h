@@ -27,6 +27,8 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 #define SINUS_TEXT_PUNKTE "Punkte"
 /** Added to the status line where the file plays another frequency. */
 #define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz"
+/** Typed text that is no number, and the value that stays. */
+#define SINUS_TEXT_KEINE_ZAHL "\u201e%s\u201c ist keine Zahl: %.10g bleibt"
 /** A reference's findings in their message: the count, then a line each. */
 #define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
 #define SINUS_TEXT_BEFUND "Befund"
@@ -55,6 +57,15 @@ extern const char *const SINUS_TEXT_ZEITBASIS_FEHLT;
 extern const char *const SINUS_TEXT_OHNE_GRENZEN;
 /** The status line when there is no curve. */
 extern const char *const SINUS_TEXT_KEINE_KURVE;
+/** The file dialogs' filters: curve files and report pictures. */
+extern const char *const SINUS_TEXT_FILTER_KURVEN;
+extern const char *const SINUS_TEXT_FILTER_BILDER;
+/** The legend's names of the curve and of the ideal sine beside a reference. */
+extern const char *const SINUS_TEXT_LEGENDE_KURVE;
+extern const char *const SINUS_TEXT_LEGENDE_IDEAL;
+/** The time axis' title, as designed and as the file has it. */
+extern const char *const SINUS_TEXT_ACHSE_ZEIT;
+extern const char *const SINUS_TEXT_ACHSE_WIE_EXPORTIERT;
 /** Title of the export's file dialog. */
 extern const char *const SINUS_TEXT_EXPORT_TITEL;
 /** Title of the dialog and messages that open a curve file as a reference. */

@@ -178,3 +178,16 @@ void Eingaben_AenderungText(const Eingabewerte *pVon, const Eingabewerte *pNach,
         return;
     }
 }
+
+void Eingaben_Hilfe(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse)
+{
+    char szBereich[AENDERUNG_WERT * 2];
+    if (pFeld->iArt == EINGABEN_ZEITBASIS)
+        std::snprintf(szBereich, sizeof szBereich, "%s bis %s", Zeitbasis_Label(0), Zeitbasis_Label(Zeitbasis_Anzahl() - 1));
+    else if (pFeld->iArt == EINGABEN_KURVE)
+        std::snprintf(szBereich, sizeof szBereich, "%g bis %g", pFeld->dMin, pFeld->dMax);
+    else
+        Eingaben_Bereich(pFeld, szBereich, sizeof szBereich);
+    std::snprintf(szText, iGroesse, "%s (%s%s%s)", pFeld->szBeschreibung, szBereich,
+                  *pFeld->szEinheit && Eingaben_Begrenzt(pFeld) ? " " : "", Eingaben_Begrenzt(pFeld) ? pFeld->szEinheit : "");
+}

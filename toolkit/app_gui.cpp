@@ -17,7 +17,7 @@
 namespace {
 
 int s_argc = 0;
-char s_name[] = "wlr7sinus";
+char s_name[] = "programm";  // where the caller names no program
 char *s_ersatz[] = {s_name, nullptr};
 QEventLoop *s_schleife = nullptr;
 const char *s_programm = s_name;
@@ -111,6 +111,7 @@ int InitCVIRTEEx(void *, char *argv[], void *)
     qInstallMessageHandler(s_vorher);
     app->setQuitOnLastWindowClosed(false);
     TK_MeldungsanzeigeSetzen(tk::meldungZeigen);
+    tk::zugangEinrichten();
     // Qt sets the locale from the environment; printf-style formatting of the
     // export lines must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");

@@ -1,45 +1,108 @@
-// The report picture of a graph: white background, a title line above,
-// the graph as drawn, a text below; for test reports, independent of the
-// desktop theme and the window's size.
+// The report picture of a graph: on a white page of fixed shape, whatever
+// the window's size, the title line, the graph, the text lines below it and
+// the legend of its named plots; for test reports, independent of the
+// desktop theme. PNG, SVG or PDF by the file's ending, written as safely as
+// an export.
 #include "graph_gui.h"
 #include "intern_gui.h"
+#include "texte_gui.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QTextOption>
+#include <string>
 
 namespace {
 
-// Laid out in logical units on a page of this width; a PNG has
-// TK_BERICHT_BREITE pixels across it.
+// Laid out in logical units on a page of this width (points in a PDF); a
+// PNG has TK_BERICHT_BREITE pixels across it.
 const double SEITE = 800.0;
+const double GRAFIK_HOEHE = 450.0;
 const double RAND = 16.0;
 const double ABSTAND = 8.0;
+const double TITEL_FAKTOR = 1.2;
+const double MUSTER = 24.0;  // a legend entry's line
+const std::size_t GRUND_GROESSE = 300;
 
-// The text block's height at the page's width, and its drawing.
-double textHoehe(const QFont &schrift, const QString &text)
+char s_grund[GRUND_GROESSE] = "";
+
+enum Format { PNG, SVG, PDF, UNBEKANNT };
+
+Format formatAusName(const QString &pfad)
 {
-    QFontMetricsF m(schrift);
-    return text.isEmpty() ? 0.0
-                          : m.boundingRect(QRectF(0, 0, SEITE - 2 * RAND, 1e6), Qt::TextWordWrap, text).height();
+    const QString name = pfad.section(QLatin1Char('/'), -1).toLower();
+    if (name.endsWith(QLatin1String(".png")))
+        return PNG;
+    if (name.endsWith(QLatin1String(".svg")))
+        return SVG;
+    if (name.endsWith(QLatin1String(".pdf")))
+        return PDF;
+    return UNBEKANNT;
 }
 
-void textZeichnen(QPainter &maler, const QFont &schrift, double y, const QString &text)
-{
-    maler.setFont(schrift);
-    maler.drawText(QRectF(RAND, y, SEITE - 2 * RAND, 1e6), Qt::TextWordWrap, text);
-}
+// A block of lines, each wrapped only between its items: as many items
+// as fit go on a line, the separator stays at its end. An item wider than
+// the page still wraps at its blanks rather than being cut.
+struct Block {
+    QFont schrift;
+    QString text;
 
-struct Bericht {
-    QFont titelSchrift, textSchrift;
-    QString titel, fuss;
-    double grafikHoehe;
+    QStringList zeilen() const
+    {
+        const QString trenner = QStringLiteral(" \u00b7 ");
+        const QFontMetricsF m(schrift);
+        const double breite = SEITE - 2 * RAND;
+        QStringList zeilen;
+        for (const QString &absatz : text.split(QLatin1Char('\n'))) {
+            const QStringList teile = absatz.split(trenner);
+            QString zeile = teile.front();
+            for (qsizetype i = 1; i < teile.size(); ++i) {
+                // With the separator that ends the line unless it is the last item.
+                const QString laenger = zeile + trenner + teile[i];
+                const QString ende = i + 1 < teile.size() ? trenner.chopped(1) : QString();
+                if (m.horizontalAdvance(laenger + ende) <= breite) {
+                    zeile = laenger;
+                    continue;
+                }
+                zeilen << zeile + trenner.chopped(1);
+                zeile = teile[i];
+            }
+            zeilen << zeile;
+        }
+        return zeilen;
+    }
+    QRectF rahmen(double y) const { return QRectF(RAND, y, SEITE - 2 * RAND, 1e6); }
+    double zeilenHoehe(const QString &z) const
+    {
+        return QFontMetricsF(schrift).boundingRect(rahmen(0), Qt::TextWordWrap, z).height();
+    }
     double hoehe() const
     {
-        return RAND + textHoehe(titelSchrift, titel) + ABSTAND + grafikHoehe + ABSTAND + textHoehe(textSchrift, fuss) +
-               RAND;
+        double h = 0.0;
+        for (const QString &z : text.isEmpty() ? QStringList() : zeilen())
+            h += zeilenHoehe(z);
+        return h;
+    }
+    void zeichnen(QPainter &maler, double y) const
+    {
+        maler.setFont(schrift);
+        for (const QString &z : text.isEmpty() ? QStringList() : zeilen()) {
+            maler.drawText(rahmen(y), Qt::TextWordWrap, z);
+            y += zeilenHoehe(z);
+        }
+    }
+};
+
+struct Bericht {
+    Block titel, text;
+    std::vector<tk::GraphCtrl::Legendeneintrag> legende;
+    double legendeHoehe() const { return legende.empty() ? 0.0 : ABSTAND + QFontMetricsF(text.schrift).height(); }
+    double hoehe() const
+    {
+        return RAND + titel.hoehe() + ABSTAND + GRAFIK_HOEHE + ABSTAND + text.hoehe() + legendeHoehe() + RAND;
     }
 };
 
@@ -48,51 +111,133 @@ void zeichnen(QPainter &maler, tk::GraphCtrl *g, const Bericht &b)
     maler.setRenderHint(QPainter::Antialiasing);
     maler.fillRect(QRectF(0, 0, SEITE, b.hoehe()), Qt::white);
     maler.setPen(Qt::black);
-    textZeichnen(maler, b.titelSchrift, RAND, b.titel);
-    const double y = RAND + textHoehe(b.titelSchrift, b.titel) + ABSTAND;
-    g->render(&maler, QRectF(RAND, y, SEITE - 2 * RAND, b.grafikHoehe), g->viewport()->rect());
+    b.titel.zeichnen(maler, RAND);
+    double y = RAND + b.titel.hoehe() + ABSTAND;
+    maler.save();
+    maler.translate(RAND, y);
+    g->seiteZeichnen(&maler, QSizeF(SEITE - 2 * RAND, GRAFIK_HOEHE));
+    maler.restore();
+    y += GRAFIK_HOEHE + ABSTAND;
     maler.setPen(Qt::black);
-    textZeichnen(maler, b.textSchrift, y + b.grafikHoehe + ABSTAND, b.fuss);
+    b.text.zeichnen(maler, y);
+    y += b.text.hoehe() + ABSTAND;
+    // The legend in one row: a stretch of each plot's line, then its name.
+    const QFontMetricsF m(b.text.schrift);
+    double x = RAND;
+    for (const auto &e : b.legende) {
+        const double mitte = y + m.height() / 2.0;
+        maler.setPen(QPen(e.farbe, 2.0));
+        maler.drawLine(QPointF(x, mitte), QPointF(x + MUSTER, mitte));
+        maler.setPen(Qt::black);
+        x += MUSTER + ABSTAND / 2;
+        maler.drawText(QPointF(x, y + m.ascent()), e.name);
+        x += m.horizontalAdvance(e.name) + 2 * ABSTAND;
+    }
 }
 
-}  // namespace
-
-int TK_BerichtSpeichern(int panel, int control, const char *title, const char *footer, const char *path)
+// Renders into memory in the format the name asks for.
+bool erzeugen(Format format, tk::GraphCtrl *g, const Bericht &b, QByteArray *bytes)
 {
-    tk::GraphCtrl *g = tk::graph(panel, control);
-    if (!g)
-        return tk::panel(panel) ? TK_FEHLER_CONTROL : TK_FEHLER_HANDLE;
-    if (!path || !*path)
-        return TK_FEHLER_ARGUMENT;
-    Bericht b;
-    b.textSchrift = g->font();
-    b.titelSchrift = b.textSchrift;
-    b.titelSchrift.setBold(true);
-    b.titelSchrift.setPointSizeF(b.textSchrift.pointSizeF() * 1.2);
-    b.titel = QString::fromUtf8(title ? title : "");
-    b.fuss = QString::fromUtf8(footer ? footer : "");
-    const QSize quelle = g->viewport()->size();
-    b.grafikHoehe = (SEITE - 2 * RAND) * (quelle.width() > 0 ? double(quelle.height()) / quelle.width() : 0.6);
-
-    const QString pfad = QFile::decodeName(path);
+    QBuffer puffer(bytes);
+    puffer.open(QIODevice::WriteOnly);
     QPainter maler;
-    if (pfad.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+    if (format == SVG) {
         QSvgGenerator svg;
-        svg.setFileName(pfad);
+        svg.setOutputDevice(&puffer);
         svg.setSize(QSize(int(SEITE), int(b.hoehe() + 0.5)));
         svg.setViewBox(QRectF(0, 0, SEITE, b.hoehe()));
-        svg.setTitle(b.titel);
+        svg.setTitle(b.titel.text);
         if (!maler.begin(&svg))
-            return TK_FEHLER_ARGUMENT;
+            return false;
         zeichnen(maler, g, b);
-        return maler.end() && QFile(pfad).size() > 0 ? 0 : TK_FEHLER_ARGUMENT;
+        return maler.end();
+    }
+    if (format == PDF) {
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(72);  // one unit a point
+        pdf.setPageSize(QPageSize(QSizeF(SEITE, b.hoehe()), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(b.titel.text);
+        if (!maler.begin(&pdf))
+            return false;
+        zeichnen(maler, g, b);
+        return maler.end();
     }
     const double faktor = TK_BERICHT_BREITE / SEITE;
     QImage bild(TK_BERICHT_BREITE, int(b.hoehe() * faktor + 0.5), QImage::Format_RGB32);
     bild.setDevicePixelRatio(faktor);
     if (!maler.begin(&bild))
-        return TK_FEHLER_ARGUMENT;
+        return false;
     zeichnen(maler, g, b);
     maler.end();
-    return bild.save(pfad, "PNG") ? 0 : TK_FEHLER_ARGUMENT;
+    return bild.save(&puffer, "PNG");
+}
+
+// Written as an export is: into a file beside it that replaces it only
+// when complete, so a failure leaves the old picture.
+int schreiben(const char *pfad, const QByteArray &bytes, char *grund, std::size_t groesse)
+{
+    const int datei = CVI_OpenFile(pfad, 2, 0, 1);
+    if (datei < 0) {
+        TK_TextKopieren(grund, groesse, TK_DateiGrund());
+        return TK_FEHLER_ARGUMENT;
+    }
+    std::string fehler;
+    if (TK_ZeilenSchreiben(datei, bytes.constData(), int(bytes.size())) < 0)
+        fehler = TK_DateiGrund();
+    if (CVI_CloseFile(datei) != 0 && fehler.empty())
+        fehler = TK_DateiGrund();
+    if (!fehler.empty()) {
+        TK_TextKopieren(grund, groesse, fehler.c_str());
+        return TK_FEHLER_ARGUMENT;
+    }
+    return 0;
+}
+
+}  // namespace
+
+namespace tk {
+
+int berichtSchreiben(GraphCtrl *g, const QString &titel, const QString &text, const char *pfad, char *grund,
+                     std::size_t groesse)
+{
+    TK_TextKopieren(grund, groesse, "");
+    const Format format = formatAusName(QFile::decodeName(pfad));
+    if (format == UNBEKANNT) {
+        TK_TextKopieren(grund, groesse, TK_TEXT_BILD_ENDUNG);
+        return TK_FEHLER_ARGUMENT;
+    }
+    Bericht b;
+    b.text.schrift = g->font();
+    b.titel.schrift = b.text.schrift;
+    b.titel.schrift.setBold(true);
+    b.titel.schrift.setPointSizeF(b.text.schrift.pointSizeF() * TITEL_FAKTOR);
+    b.titel.text = titel;
+    b.text.text = text;
+    b.legende = g->legende();
+    QByteArray bytes;
+    if (!erzeugen(format, g, b, &bytes) || bytes.isEmpty()) {
+        TK_TextKopieren(grund, groesse, TK_TEXT_BILD_NICHT_ERZEUGT);
+        return TK_FEHLER_ARGUMENT;
+    }
+    return schreiben(pfad, bytes, grund, groesse);
+}
+
+}  // namespace tk
+
+int TK_BerichtSpeichern(int panel, int control, const char *title, const char *footer, const char *path)
+{
+    s_grund[0] = '\0';
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return tk::panel(panel) ? TK_FEHLER_CONTROL : TK_FEHLER_HANDLE;
+    if (!path || !*path)
+        return TK_FEHLER_ARGUMENT;
+    return tk::berichtSchreiben(g, QString::fromUtf8(title ? title : ""), QString::fromUtf8(footer ? footer : ""),
+                                path, s_grund, sizeof s_grund);
+}
+
+const char *TK_BerichtGrund(void)
+{
+    return s_grund;
 }

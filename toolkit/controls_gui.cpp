@@ -2,9 +2,10 @@
 #include "graph_gui.h"
 #include "intern_gui.h"
 #include "numeric_gui.h"
+#include "text_gui.h"
 
-#include <QAccessible>
 #include <QComboBox>
+#include <cmath>
 #include <QLabel>
 
 namespace {
@@ -68,16 +69,13 @@ int SetCtrlVal(int panel, int control, int value)
 
 int SetCtrlVal(int panel, int control, const char *value)
 {
-    auto *l = qobject_cast<QLabel *>(tk::control(panel, control));
+    auto *l = qobject_cast<tk::TextCtrl *>(tk::control(panel, control));
     if (!l)
         return fehlendesControl(panel);
-    l->setTextFormat(Qt::PlainText);
     QString text = QString::fromUtf8(value ? value : "");
     if (l->property("cviWarnung").toBool()) {
-        // A warning line: shown only while it has something to say, with a
-        // sign before each warning, in an orange that stands out from the
-        // panel's background whether that is light or dark.
-        l->setVisible(!text.isEmpty());
+        // A warning line: a sign before each warning, in an orange that
+        // stands out from the panel's background whether that is light or dark.
         if (!text.isEmpty())
             text = WARNZEICHEN + text.replace(QLatin1Char('\n'), QLatin1Char('\n') + WARNZEICHEN);
         QPalette p = l->palette();
@@ -85,23 +83,18 @@ int SetCtrlVal(int panel, int control, const char *value)
         p.setColor(QPalette::WindowText, dunkel ? WARNFARBE_AUF_DUNKEL : WARNFARBE_AUF_HELL);
         l->setPalette(p);
     }
-    if (text == l->text())
-        return 0;
-    l->setText(text);
-    // A screen reader hears what changed.
-    QAccessibleEvent e(l, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&e);
+    l->setzeText(text);
     return 0;
 }
 
 int GetCtrlVal(int panel, int control, char *value, std::size_t size)
 {
-    auto *l = qobject_cast<QLabel *>(tk::control(panel, control));
+    auto *l = qobject_cast<tk::TextCtrl *>(tk::control(panel, control));
     if (!l)
         return fehlendesControl(panel);
     if (!value || size == 0)
         return TK_FEHLER_ARGUMENT;
-    TK_TextKopieren(value, size, l->text().toUtf8().constData());
+    TK_TextKopieren(value, size, l->anzeige().toUtf8().constData());
     return 0;
 }
 
@@ -133,6 +126,17 @@ int TK_Warnfarbe(int panel, int control, int warning)
     QPalette farben = l->palette();
     farben.setColor(QPalette::WindowText, warning ? WARNFARBE : l->parentWidget()->palette().color(QPalette::WindowText));
     l->setPalette(farben);
+    return 0;
+}
+
+int TK_GraphYBereich(int panel, int control, double von, double bis)
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    if (!(von < bis) || !std::isfinite(von) || !std::isfinite(bis))
+        return TK_FEHLER_ARGUMENT;
+    g->setzeYBereich(von, bis);
     return 0;
 }
 
@@ -224,10 +228,33 @@ int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::si
             text = tk::labelName(l->text(), true);
     } else if (attribute == ATTR_TOOLTIP_TEXT) {
         text = w->toolTip();
+    } else if (attribute == ATTR_WHATS_THIS) {
+        text = w->whatsThis();
     } else {
         return TK_FEHLER_ATTRIBUT;
     }
     TK_TextKopieren(value, size, text.toUtf8().constData());
+    return 0;
+}
+
+int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
+{
+    QWidget *w = tk::control(panel, control);
+    if (!w)
+        return fehlendesControl(panel);
+    const QString text = QString::fromUtf8(value ? value : "");
+    if (tk::GraphCtrl *g = tk::graph(panel, control); g && (attribute == ATTR_XNAME || attribute == ATTR_YNAME)) {
+        attribute == ATTR_XNAME ? g->setzeXTitel(text) : g->setzeYTitel(text);
+        return 0;
+    }
+    if (attribute == ATTR_WHATS_THIS) {
+        w->setWhatsThis(text);
+        return 0;
+    }
+    if (attribute != ATTR_TOOLTIP_TEXT)
+        return TK_FEHLER_ATTRIBUT;
+    w->setToolTip(text);
+    tk::beschreibungSetzen(w);
     return 0;
 }
 
@@ -281,6 +308,15 @@ int SetPlotAttribute(int panel, int control, int plot, int attribute, const char
     if (attribute != ATTR_PLOT_LG_TEXT)
         return TK_FEHLER_ATTRIBUT;
     return g->plotBenennen(plot, QString::fromUtf8(value ? value : "")) ? 0 : TK_FEHLER_ARGUMENT;
+}
+
+int TK_GraphSpeichernSetzen(int panel, int control, void (*speichern)(void))
+{
+    tk::GraphCtrl *g = tk::graph(panel, control);
+    if (!g)
+        return fehlendesControl(panel);
+    g->setzeSpeichern(speichern);
+    return 0;
 }
 
 int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung)

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
 const double TICKS_ETWA = 5.0;  // ticks an axis aims for
-const int TICK_STELLEN_MAX = 9;
+const double RUNDE[] = {1.0, 2.0, 5.0};  // round steps within a power of ten
+const int TICK_LUECKE = 2;             // characters between two labels
+const std::size_t LABEL_GROESSE = 400; // any double in fixed form
 
 // The points written so far, and the last one, which is compared even when
 // the area has no room left for it.
@@ -53,10 +56,16 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
         return linie.anzahl;
     }
     // More samples than columns: each column's minimum and maximum, in the
-    // order they come, so the cost follows the width, not the count.
+    // order they come, so the cost follows the width, not the count. The
+    // columns split the shown stretch evenly and are drawn where they lie,
+    // never more than a column apart, so no pixel column stays empty.
+    const double a = std::max(von, static_cast<double>(i0)), b = std::min(bis, static_cast<double>(i1));
+    const double breite = (b - a) / static_cast<double>(spalten);
     for (long c = 0; c < spalten; ++c) {
-        const long s = i0 + c * stretch / spalten;
-        const long e = i0 + (c + 1) * stretch / spalten;
+        const double x = a + static_cast<double>(c) * breite;
+        const long s = std::clamp(static_cast<long>(std::floor(x)), i0, i1);
+        const long e = c + 1 == spalten ? i1 + 1
+                                        : std::clamp(static_cast<long>(std::floor(x + breite)), s + 1, i1 + 1);
         long iMin = s, iMax = s;
         for (long i = s + 1; i < e; ++i) {
             if (werte[i] < werte[iMin])
@@ -64,21 +73,43 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
             if (werte[i] > werte[iMax])
                 iMax = i;
         }
-        linie.anhaengen(static_cast<double>(s), werte[std::min(iMin, iMax)]);
-        linie.anhaengen(static_cast<double>(s), werte[std::max(iMin, iMax)]);
+        linie.anhaengen(x, werte[std::min(iMin, iMax)]);
+        linie.anhaengen(x, werte[std::max(iMin, iMax)]);
     }
     return linie.anzahl;
 }
 
 int TK_GraphTicks(double spanne, double *schritt, int *stellen)
 {
-    if (!(spanne > 0.0) || !std::isfinite(spanne) || !schritt || !stellen)
+    return TK_GraphTicksPlatz(0.0, spanne, 0.0, schritt, stellen);
+}
+
+int TK_GraphTicksPlatz(double von, double bis, double zeichen, double *schritt, int *stellen)
+{
+    const double spanne = bis - von;
+    if (!(spanne > 0.0) || !std::isfinite(spanne) || !std::isfinite(von) || !schritt || !stellen)
         return TK_FEHLER_ARGUMENT;
     const double roh = spanne / TICKS_ETWA;
-    const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+    double zehner = std::pow(10.0, std::floor(std::log10(roh)));
     const double q = roh / zehner;
-    *schritt = zehner * (q < 1.5 ? 1.0 : q < 3.5 ? 2.0 : q < 7.5 ? 5.0 : 10.0);
-    // As many decimals as the step needs: 0.05, 2e-05 as 0.00002, 3600 as 3600.
-    *stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(*schritt) - 1e-9)), 0, TICK_STELLEN_MAX);
-    return 0;
+    int stufe = q < 1.5 ? 0 : q < 3.5 ? 1 : q < 7.5 ? 2 : 3;
+    if (stufe == 3)
+        stufe = 0, zehner *= 10.0;
+    for (;;) {
+        const double s = zehner * RUNDE[stufe];
+        // As many decimals as the step needs: 0.05, 2e-05 as 0.00002, 3600 as 3600.
+        const int d = std::clamp(static_cast<int>(std::ceil(-std::log10(s) - 1e-9)), 0,
+                                 static_cast<int>(TK_TICK_STELLEN_MAX));
+        // A label is as wide as the longer of the axis' ends in that form.
+        char text[LABEL_GROESSE];
+        const int breit = std::max(std::snprintf(text, sizeof text, "%.*f", d, von),
+                                   std::snprintf(text, sizeof text, "%.*f", d, bis));
+        if (zeichen <= 0.0 || (breit + TICK_LUECKE) * spanne <= zeichen * s || s >= spanne) {
+            *schritt = s;
+            *stellen = d;
+            return 0;
+        }
+        if (++stufe == 3)
+            stufe = 0, zehner *= 10.0;
+    }
 }

@@ -6,11 +6,11 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QGraphicsLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
@@ -22,17 +22,21 @@ namespace tk {
 
 namespace {
 
-// Ticks from the core's round numbers. Set before a range grows: the old
-// interval over the new range could make thousands of tick labels.
-void ticksSetzen(QValueAxis *a, double spanne)
+// Ticks from the core's round numbers, as many decimals as the span needs
+// and no more labels than the axis has room for. Set before a range grows:
+// the old interval over the new range could make thousands of tick labels.
+void ticksSetzen(QValueAxis *a, double von, double bis, double zeichen)
 {
     double schritt;
     int stellen;
-    if (TK_GraphTicks(spanne, &schritt, &stellen) != 0)
+    if (TK_GraphTicksPlatz(von, bis, zeichen, &schritt, &stellen) != 0)
+        return;
+    const QString format = QStringLiteral("%.") + QString::number(stellen) + QStringLiteral("f");
+    if (a->tickInterval() == schritt && a->labelFormat() == format && a->tickAnchor() == 0.0)
         return;
     a->setTickAnchor(0.0);
     a->setTickInterval(schritt);
-    a->setLabelFormat(QStringLiteral("%.") + QString::number(stellen) + QStringLiteral("f"));
+    a->setLabelFormat(format);
 }
 
 // Above the plot area, room for the readout, so that it never covers the curve.
@@ -43,8 +47,9 @@ const long MIN_SPALTEN = 50;             // columns the reduction assumes at the
 const double BAND_HOEHE = 5.0;           // marks of limited stretches
 const QColor BAND_FARBE(217, 76, 26, 110);  // translucent orange, over white and the curve
 const std::size_t PFAD_GROESSE = 4096;   // a picture's path
-const std::size_t TEXT_RESERVE = 104;    // the words of a message around a path
+const std::size_t TEXT_RESERVE = 300;    // the words of a message around a path
 const std::size_t ABLESUNG_GROESSE = 200; // the readout's text
+const int BESCHREIBUNG_STELLEN = 4;      // significant digits a reader hears
 
 }  // namespace
 
@@ -82,6 +87,20 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
     m_anzeige->setStyleSheet(QStringLiteral("background: rgba(255,255,255,220); padding: 1px 4px;"));
     m_anzeige->hide();
 
+    // A narrower plot area has room for fewer x labels, and needs its
+    // points reduced to its own width (the axes' labels change it, not only
+    // a resize).
+    connect(c, &QChart::plotAreaChanged, this, [this] {
+        if (!m_setzt && m_x->max() > m_x->min())
+            ticksSetzen(m_x, m_x->min(), m_x->max(), xZeichen());
+        if (spalten() != m_spalten && !m_punkteVeraltet) {
+            m_punkteVeraltet = true;
+            QMetaObject::invokeMethod(this, [this] {
+                if (m_punkteVeraltet)
+                    serienFuellen();
+            }, Qt::QueuedConnection);
+        }
+    });
     connect(m_x, &QValueAxis::rangeChanged, this, &GraphCtrl::xBereichGeaendert);
     connect(m_y, &QValueAxis::rangeChanged, this, &GraphCtrl::yBereichGeaendert);
     achsenSetzen(true);
@@ -89,8 +108,17 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
 
 QString GraphCtrl::xTitel() const { return m_x->titleText(); }
 QString GraphCtrl::yTitel() const { return m_y->titleText(); }
-void GraphCtrl::setzeXTitel(const QString &t) { m_x->setTitleText(t); }
-void GraphCtrl::setzeYTitel(const QString &t) { m_y->setTitleText(t); }
+void GraphCtrl::setzeXTitel(const QString &t)
+{
+    m_x->setTitleText(t);
+    beschreibungSetzen();
+}
+
+void GraphCtrl::setzeYTitel(const QString &t)
+{
+    m_y->setTitleText(t);
+    beschreibungSetzen();
+}
 
 int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen, double x0, double dx)
 {
@@ -117,6 +145,7 @@ int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bo
                 p.serie->attachAxis(m_x);
                 p.serie->attachAxis(m_y);
             }
+    legendeAnpassen();  // a new plot has no name yet
     m_anzeige->hide();  // it spoke of the previous curve
     // Where the shown stretch stays as it was, only the new plot needs its points.
     const double vonVorher = m_von, bisVorher = m_bis;
@@ -138,7 +167,14 @@ bool GraphCtrl::plotBenennen(int plot, const QString &name)
             p.serie->setName(name);
             gefunden = true;
         }
-    // Only named plots have a marker; the legend shows while one has.
+    legendeAnpassen();
+    return gefunden;
+}
+
+// Only named plots have a marker; the legend shows while one has, and the
+// plot area takes its room back when none has.
+void GraphCtrl::legendeAnpassen()
+{
     bool benannt = false;
     for (Plot &p : m_plots) {
         for (QLegendMarker *m : chart()->legend()->markers(p.serie))
@@ -146,7 +182,15 @@ bool GraphCtrl::plotBenennen(int plot, const QString &name)
         benannt = benannt || !p.serie->name().isEmpty();
     }
     chart()->legend()->setVisible(benannt);
-    return gefunden;
+}
+
+std::vector<GraphCtrl::Legendeneintrag> GraphCtrl::legende() const
+{
+    std::vector<Legendeneintrag> eintraege;
+    for (const Plot &p : m_plots)
+        if (!p.serie->name().isEmpty())
+            eintraege.push_back({p.serie->name(), p.serie->pen().color()});
+    return eintraege;
 }
 
 bool GraphCtrl::plotLoeschen(int plot)
@@ -160,6 +204,7 @@ bool GraphCtrl::plotLoeschen(int plot)
     });
     bool gefunden = weg != m_plots.end();
     m_plots.erase(weg, m_plots.end());
+    legendeAnpassen();
     if (plot == -1 && !m_marken.empty()) {
         m_marken.clear();
         viewport()->update();
@@ -264,22 +309,29 @@ void GraphCtrl::achsenSetzen(bool fuellen)
     if (!m_gezoomt) {
         m_von = 0.0;
         m_bis = m_plots.empty() ? 100.0 : std::max(1.0, letztesX());
-        m_yVon = 0.0;
-        m_yBis = 100.0;
+        m_yVon = m_yGanzVon;
+        m_yBis = m_yGanzBis;
     }
-    auto setzen = [](QValueAxis *a, double von, double bis) {
+    auto setzen = [](QValueAxis *a, double von, double bis, double zeichen) {
         if (!(von < bis) && !(von > bis))
             bis = von + 1.0;
-        ticksSetzen(a, std::fabs(bis - von));
+        ticksSetzen(a, std::min(von, bis), std::max(von, bis), zeichen);
         a->setRange(std::min(von, bis), std::max(von, bis));
     };
     m_setzt = true;
-    setzen(m_x, m_von * m_xGain, m_bis * m_xGain);
-    setzen(m_y, m_yVon * m_yGain, m_yBis * m_yGain);
+    setzen(m_x, m_von * m_xGain, m_bis * m_xGain, xZeichen());
+    setzen(m_y, m_yVon * m_yGain, m_yBis * m_yGain, 0.0);
     m_setzt = false;
     beschreibungSetzen();
     if (fuellen)
         serienFuellen();
+}
+
+// The characters of the x labels' font that fit across the plot area.
+double GraphCtrl::xZeichen() const
+{
+    const double ziffer = QFontMetricsF(m_x->labelsFont()).horizontalAdvance(QLatin1Char('0'));
+    return ziffer > 0.0 ? chart()->plotArea().width() / ziffer : 0.0;
 }
 
 void GraphCtrl::xBereichGeaendert(qreal von, qreal bis)
@@ -298,26 +350,49 @@ void GraphCtrl::yBereichGeaendert(qreal von, qreal bis)
     zoomenY(std::min(von, bis) / std::fabs(m_yGain), std::max(von, bis) / std::fabs(m_yGain));
 }
 
-// A reader hears the span the axes show, in their numbers: "Zeit 0 bis
-// 0.21 s, Spannung 0 bis 10 V" from the titles "Zeit [s]" and "Spannung [V]".
-void GraphCtrl::beschreibungSetzen()
+// A reader hears the span the axes show, in their numbers to four
+// digits: "Zeit 0 bis 0.2596 s, Spannung 0 bis 10 V" from the titles
+// "Zeit [s]" and "Spannung [V]".
+QString GraphCtrl::beschreibung() const
 {
     auto spanne = [](const QValueAxis *a) {
+        // "Zeit [s] wie exportiert": the unit goes after the numbers.
         QString titel = a->titleText(), einheit;
-        const qsizetype klammer = titel.indexOf(QLatin1String(" ["));
-        if (klammer >= 0 && titel.endsWith(QLatin1Char(']'))) {
-            einheit = QLatin1Char(' ') + titel.mid(klammer + 2, titel.size() - klammer - 3);
-            titel.truncate(klammer);
+        const qsizetype klammer = titel.indexOf(QLatin1String(" [")), zu = titel.indexOf(QLatin1Char(']'), klammer);
+        if (klammer >= 0 && zu > klammer) {
+            einheit = QLatin1Char(' ') + titel.mid(klammer + 2, zu - klammer - 2);
+            titel.remove(klammer, zu - klammer + 1);
         }
-        return QString::fromUtf8(TK_TEXT_SPANNE).arg(titel, QString::number(a->min(), 'g', 6), QString::number(a->max(), 'g', 6),
-                                        einheit);
+        return QString::fromUtf8(TK_TEXT_SPANNE).arg(titel, QString::number(a->min(), 'g', BESCHREIBUNG_STELLEN),
+                                                      QString::number(a->max(), 'g', BESCHREIBUNG_STELLEN), einheit);
     };
-    const QString text = spanne(m_x) + QStringLiteral(", ") + spanne(m_y);
-    if (text == accessibleDescription())
+    return spanne(m_x) + QStringLiteral(", ") + spanne(m_y);
+}
+
+// Announced once the program is done: a commit sets both gains and the
+// plots, each of which moves the axes.
+void GraphCtrl::beschreibungSetzen()
+{
+    if (m_ansageFaellig)
         return;
-    setAccessibleDescription(text);
-    QAccessibleEvent e(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&e);
+    m_ansageFaellig = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_ansageFaellig = false;
+        const QString text = beschreibung();
+        if (text == m_angesagt)
+            return;
+        m_angesagt = text;
+        QAccessibleEvent e(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&e);
+        emit angesagt();
+    }, Qt::QueuedConnection);
+}
+
+// A column for each device pixel, rounded up so that columns are never
+// more than a pixel apart.
+long GraphCtrl::spalten() const
+{
+    return std::max(MIN_SPALTEN, static_cast<long>(std::ceil(devicePixelRatioF() * chart()->plotArea().width())));
 }
 
 // Refills the drawn points from the core's reduction of the shown stretch,
@@ -326,7 +401,8 @@ void GraphCtrl::serienFuellen(Plot *nur)
 {
     if (!nur)
         m_punkteVeraltet = false;
-    const long spalten = std::max(MIN_SPALTEN, static_cast<long>(chart()->plotArea().width()));
+    const long spalten = this->spalten();
+    m_spalten = spalten;
     // Room for the most a reduction gives: two points a sample where there
     // are at most two samples a column.
     static std::vector<TK_Punkt> punkte;
@@ -405,34 +481,27 @@ void GraphCtrl::contextMenuEvent(QContextMenuEvent *e)
     menue.exec(e->globalPos());
 }
 
-bool GraphCtrl::speichern(const QString &pfad)
-{
-    m_anzeige->hide();
-    if (pfad.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(pfad);
-        svg.setSize(size());
-        svg.setViewBox(rect());
-        svg.setTitle(QStringLiteral("WLR7-Dovarizuz"));
-        QPainter maler;
-        if (!maler.begin(&svg))
-            return false;
-        render(&maler);
-        return maler.end() && QFile(pfad).size() > 0;
-    }
-    return grab().save(pfad, "PNG");
-}
-
+// The program's report picture where it gave one; else the graph's own,
+// titled with its window's title.
 void GraphCtrl::speichernFragen()
 {
-    char pfad[PFAD_GROESSE];
-    if (FileSelectPopup("", "*.png", "*.png;*.svg", TK_TEXT_GRAFIK_SPEICHERN, 1, 0, 0, 1, 1, pfad, sizeof pfad) <= 0)
+    m_anzeige->hide();
+    if (m_speichern) {
+        m_speichern();
         return;
-    if (!speichern(QFile::decodeName(pfad))) {
-        char text[PFAD_GROESSE + TEXT_RESERVE];
+    }
+    char pfad[PFAD_GROESSE];
+    if (FileSelectPopup("", "*.png", TK_TEXT_BILDFILTER, TK_TEXT_GRAFIK_SPEICHERN, TK_KNOPF_SPEICHERN, 0, 0, 1, 1,
+                        pfad, sizeof pfad) <= 0)
+        return;
+    char grund[TEXT_RESERVE];
+    if (berichtSchreiben(this, window()->windowTitle(), QString(), pfad, grund, sizeof grund) != 0) {
+        char text[PFAD_GROESSE + 2 * TEXT_RESERVE];
         TK_TextKopieren(text, sizeof text, TK_TEXT_GRAFIK_FEHLER);
         TK_TextAnhaengen(text, sizeof text, pfad);
-        MessagePopup("Fehler", text);
+        TK_TextAnhaengen(text, sizeof text, "\n");
+        TK_TextAnhaengen(text, sizeof text, grund);
+        MessagePopup(TK_TEXT_FEHLER, text);
     }
 }
 
@@ -441,6 +510,11 @@ void GraphCtrl::speichernFragen()
 void GraphCtrl::drawForeground(QPainter *maler, const QRectF &rect)
 {
     QChartView::drawForeground(maler, rect);
+    markenZeichnen(maler);
+}
+
+void GraphCtrl::markenZeichnen(QPainter *maler)
+{
     if (m_marken.empty())
         return;
     const QRectF flaeche = chart()->plotArea();
@@ -460,6 +534,27 @@ void GraphCtrl::drawForeground(QPainter *maler, const QRectF &rect)
         maler->drawRect(QRectF(x0, y, x1 - x0, BAND_HOEHE));
     }
     maler->restore();
+}
+
+// The chart laid out at the page's size for the picture, whatever the
+// window's, then back as it was; the legend goes below the picture's graph.
+void GraphCtrl::seiteZeichnen(QPainter *maler, const QSizeF &groesse)
+{
+    QChart *c = chart();
+    const QRectF vorher = c->geometry();
+    const bool legende = c->legend()->isVisible();
+    auto auslegen = [&](const QRectF &r) {
+        c->setGeometry(r);
+        c->layout()->activate();
+        serienFuellen();
+    };
+    c->legend()->setVisible(false);
+    auslegen(QRectF(vorher.topLeft(), groesse));
+    scene()->render(maler, QRectF(QPointF(0, 0), groesse), QRectF(vorher.topLeft(), groesse));
+    maler->translate(-vorher.topLeft());
+    markenZeichnen(maler);
+    c->legend()->setVisible(legende);
+    auslegen(vorher);
 }
 
 void GraphCtrl::leaveEvent(QEvent *e)

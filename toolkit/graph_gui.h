@@ -44,6 +44,13 @@ public:
     /// false if none matched.
     bool plotLoeschen(int plot);
     void setzeGain(bool xAchse, double gain);
+    /// The values (before the y gain) the whole view shows, 0 to 100 at first.
+    void setzeYBereich(double von, double bis)
+    {
+        m_yGanzVon = von;
+        m_yGanzBis = bis;
+        achsenSetzen(true);
+    }
     double gain(bool xAchse) const { return xAchse ? m_xGain : m_yGain; }
     int anzahlPlots() const { return static_cast<int>(m_plots.size()); }
     const std::vector<double> *werte(int i) const;
@@ -53,6 +60,9 @@ public:
     /// What the readout says of a sample of the first step line; null: x and y.
     void setzeAblesung(TK_Ablesung ablesung) { m_ablesung = ablesung; }
     const std::vector<Marke> &marken() const { return m_marken; }
+
+    /// What a screen reader hears of it: the span of both axes.
+    QString beschreibung() const;
 
     QString xTitel() const;
     QString yTitel() const;
@@ -71,13 +81,26 @@ public:
     double yBis() const { return m_yBis; }
     /// The drawn points of the first plot (what the pixels show).
     QList<QPointF> gezeichnet() const;
-    /// Writes the graph as shown to a PNG or (by the ending .svg) SVG file.
-    bool speichern(const QString &pfad);
-    /// Asks for a file and saves the graph there ("Grafik speichern …").
+    /// "Grafik speichern …" of its menu: the program's own action, or
+    /// (null) a dialog and the report picture without texts below.
+    void setzeSpeichern(void (*speichern)(void)) { m_speichern = speichern; }
     void speichernFragen();
+
+    /// A named plot as the legend shows it.
+    struct Legendeneintrag {
+        QString name;
+        QColor farbe;
+    };
+    std::vector<Legendeneintrag> legende() const;
+    /// Draws the graph laid out at @p groesse, from the painter's origin.
+    void seiteZeichnen(QPainter *maler, const QSizeF &groesse);
 
     static constexpr double MIN_SPANNE = 4.0;  // fewest samples a zoom shows
     static constexpr double MIN_Y_SPANNE = 0.04;  // four steps of the two decimals plotted values keep
+
+signals:
+    /// A screen reader was told of a new description.
+    void angesagt();
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
@@ -102,6 +125,10 @@ private:
     void xBereichGeaendert(qreal von, qreal bis);
     void yBereichGeaendert(qreal von, qreal bis);
     void beschreibungSetzen();
+    void legendeAnpassen();
+    void markenZeichnen(QPainter *maler);
+    double xZeichen() const;
+    long spalten() const;
     const Plot *hauptPlot() const;
     double letztesX() const;
 
@@ -116,12 +143,27 @@ private:
     double m_bis = 1.0;
     double m_yVon = 0.0;  // shown values, before the y gain
     double m_yBis = 100.0;
+    double m_yGanzVon = 0.0;  // the values the whole view shows
+    double m_yGanzBis = 100.0;
     TK_Ablesung m_ablesung = nullptr;
+    void (*m_speichern)(void) = nullptr;
     bool m_gezoomt = false;
     bool m_setzt = false;  // the graph itself is moving the axes
     bool m_punkteVeraltet = false;
+    long m_spalten = 0;  // the columns the drawn points were reduced to
+    bool m_ansageFaellig = false;  // a change of the description is to be announced
+    QString m_angesagt;
     int m_naechsterHandle = 1;
 };
+
+/**
+ * Writes the report picture of @p g to @p pfad in the format its ending
+ * names: the title line, the graph at a fixed page shape, the text lines
+ * below it and the legend of the named plots. Returns 0, or a negative code
+ * with the German reason in @p grund.
+ */
+int berichtSchreiben(GraphCtrl *g, const QString &titel, const QString &text, const char *pfad, char *grund,
+                     std::size_t groesse);
 
 }  // namespace tk
 

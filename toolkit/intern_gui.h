@@ -37,10 +37,15 @@ QLabel *label(int handle, int id);
 /// A label's text as a name: without the mnemonic marker and line breaks,
 /// and without its "[unit]" unless @p mitEinheit.
 QString labelName(const QString &text, bool mitEinheit);
+/// What a screen reader gives as an input's description: its unit (kept
+/// from its label at loading) and its tooltip.
+void beschreibungSetzen(QWidget *w);
 /// The unit a label gives in brackets ("Frequenz [Hz]": "Hz"), or "".
 QString labelEinheit(const QString &text);
 
 void meldungZeigen(const char *title, const char *message);
+/// Lets assistive technology read the toolkit's text controls and graph.
+void zugangEinrichten();
 
 }  // namespace tk
 

@@ -84,7 +84,9 @@ bool NumericCtrl::textUebernehmen()
     m_bearbeitet = false;
     double v;
     if (!zahlLesen(lineEdit()->text(), &v)) {
+        const QString text = lineEdit()->text();
         anzeigen();
+        emit abgelehnt(text);
         return false;
     }
     setzeWert(v);

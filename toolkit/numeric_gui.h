@@ -43,6 +43,8 @@ public:
 signals:
     /// The user committed a value (Enter, leaving an edited field, a step).
     void festgelegt();
+    /// Typed text that is no number was refused; the held value shows again.
+    void abgelehnt(const QString &text);
 
 protected:
     StepEnabled stepEnabled() const override;

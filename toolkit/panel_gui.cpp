@@ -4,6 +4,7 @@
 #include "intern_gui.h"
 #include "numeric_gui.h"
 #include "ring_gui.h"
+#include "text_gui.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QWhatsThis>
 #include <QtUiTools/QUiLoader>
 #include <cstring>
 #include <vector>
@@ -24,7 +26,7 @@ std::map<int, tk::Panel> s_panels;
 int s_naechsterHandle = 1;
 
 // Creates the toolkit's own numeric control, ring and graph where the form
-// names QDoubleSpinBox, QComboBox and TK_Graph; everything else as Designer
+// names QDoubleSpinBox, QComboBox, TK_Graph and TK_Text; everything else as Designer
 // made it.
 class Lader : public QUiLoader {
 public:
@@ -37,6 +39,8 @@ public:
             w = new tk::RingCtrl(eltern);
         else if (klasse == QLatin1String("TK_Graph"))
             w = new tk::GraphCtrl(eltern);
+        else if (klasse == QLatin1String("TK_Text"))
+            w = new tk::TextCtrl(eltern);
         else
             return QUiLoader::createWidget(klasse, eltern, name);
         w->setObjectName(name);
@@ -118,6 +122,8 @@ void offenesFestlegen(QWidget *fenster)
     }
 }
 
+TK_Ablehnung s_ablehnung = nullptr;
+
 void commit(int handle, int id, CtrlCallbackPtr rueckruf)
 {
     if (tk::panel(handle))
@@ -135,8 +141,13 @@ bool controlBinden(int handle, int id, QWidget *w)
     if (!e || !e->ctrl)
         return false;
     CtrlCallbackPtr f = e->ctrl;
-    if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+    if (auto *n = qobject_cast<tk::NumericCtrl *>(w)) {
         QObject::connect(n, &tk::NumericCtrl::festgelegt, n, [=] { commit(handle, id, f); });
+        QObject::connect(n, &tk::NumericCtrl::abgelehnt, n, [=](const QString &text) {
+            if (s_ablehnung && tk::panel(handle))
+                s_ablehnung(handle, id, text.toUtf8().constData());
+        });
+    }
     else if (auto *r = qobject_cast<tk::RingCtrl *>(w))
         QObject::connect(r, &tk::RingCtrl::festgelegt, r, [=] { commit(handle, id, f); });
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
@@ -172,13 +183,33 @@ void zugaenglichMachen(QWidget *fenster)
         const QString name = tk::labelName(l->text(), false);
         const QString einheit = tk::labelEinheit(l->text());
         w->setAccessibleName(namen.count(name) > 1 ? tk::labelName(l->text(), true) : name);
-        QStringList beschreibung;
-        if (!einheit.isEmpty())
-            beschreibung << einheit;
-        if (!w->toolTip().isEmpty())
-            beschreibung << w->toolTip();
-        w->setAccessibleDescription(beschreibung.join(QStringLiteral(", ")));
+        w->setProperty("tkEinheit", einheit);
+        tk::beschreibungSetzen(w);
     }
+}
+
+// Shift+F1 shows what the focused control says of itself (its What's This,
+// which is its tooltip until the program sets one); where it says nothing,
+// the pointer asks the next control clicked.
+void wasIstDasEinrichten(QWidget *fenster, const std::map<int, QPointer<QWidget>> &controls)
+{
+    for (auto &c : controls)
+        if (c.second && c.second->whatsThis().isEmpty())
+            c.second->setWhatsThis(c.second->toolTip());
+    auto *a = new QAction(fenster);
+    a->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    a->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(a, &QAction::triggered, fenster, [fenster] {
+        QWidget *w = fenster->focusWidget();
+        while (w && w != fenster && w->whatsThis().isEmpty())
+            w = w->parentWidget();
+        if (!w || w == fenster || w->whatsThis().isEmpty()) {
+            QWhatsThis::enterWhatsThisMode();
+            return;
+        }
+        QWhatsThis::showText(w->mapToGlobal(QPoint(0, w->height())), w->whatsThis(), w);
+    });
+    fenster->addAction(a);
 }
 
 }  // namespace
@@ -201,6 +232,15 @@ QString labelEinheit(const QString &text)
 {
     const int auf = text.indexOf(QLatin1Char('[')), zu = text.indexOf(QLatin1Char(']'));
     return auf >= 0 && zu > auf ? QString(text.mid(auf + 1, zu - auf - 1)).remove(QLatin1Char('&')) : QString();
+}
+
+void beschreibungSetzen(QWidget *w)
+{
+    QStringList beschreibung;
+    for (const QString &teil : {w->property("tkEinheit").toString(), w->toolTip()})
+        if (!teil.isEmpty())
+            beschreibung << teil;
+    w->setAccessibleDescription(beschreibung.join(QStringLiteral(", ")));
 }
 
 QLabel *label(int handle, int id)
@@ -308,6 +348,7 @@ int LoadPanel(int, const char *fileName, int panelNumber)
         return TK_FEHLER_RUECKRUF;
     }
     zugaenglichMachen(fenster);
+    wasIstDasEinrichten(fenster, p.controls);
     fenster->installEventFilter(new PanelFilter(handle, fenster));
     s_panels[handle] = p;
     ++s_naechsterHandle;
@@ -391,6 +432,11 @@ QAction *MenuAktion(int handle, int menuItem, int *code)
 }
 
 }  // namespace
+
+void TK_AblehnungSetzen(TK_Ablehnung ablehnung)
+{
+    s_ablehnung = ablehnung;
+}
 
 int TK_MenuText(int handle, int menuItem, const char *text)
 {

@@ -1,5 +1,6 @@
 // Message and file-selection popups.
 #include "intern_gui.h"
+#include "texte_gui.h"
 
 #include <map>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTreeView>
 
 namespace {
@@ -95,15 +97,19 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
         liste->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         liste->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     }
+    // "Kurvendateien (*.txt)" shows as it stands, bare patterns ("*.png;*.svg")
+    // as one filter; a name typed without an extension gets the first pattern's.
     QStringList filter;
     if (fileTypeList && *fileTypeList) {
-        const QStringList muster = QString::fromUtf8(fileTypeList).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        filter << muster.join(QLatin1Char(' '));
-        // A name typed without an extension gets the one of the first type.
-        if (!muster.isEmpty() && muster[0].startsWith(QLatin1String("*.")))
-            dialog.setDefaultSuffix(muster[0].mid(2));
+        const QString liste = QString::fromUtf8(fileTypeList);
+        filter << (liste.contains(QLatin1Char('('))
+                       ? liste
+                       : liste.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
+        const QRegularExpressionMatch endung = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(liste);
+        if (endung.hasMatch())
+            dialog.setDefaultSuffix(endung.captured(1));
     }
-    filter << QStringLiteral("*");
+    filter << QString::fromUtf8(TK_TEXT_ALLE_DATEIEN);
     dialog.setNameFilters(filter);
     // After the filters, which would give a saved name their own ending.
     if (wieZuletzt)

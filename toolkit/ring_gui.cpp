@@ -1,6 +1,10 @@
 #include "ring_gui.h"
 
+#include "toolkit_kern.h"
+
+#include <QApplication>
 #include <QKeyEvent>
+#include <vector>
 
 namespace tk {
 
@@ -27,32 +31,45 @@ void RingCtrl::offenesFestlegen()
     emit festgelegt();
 }
 
-// Digits pick the item whose last word they are ("3" is "Kurve 3"), where
-// no item begins with them as typed text would find it.
-bool RingCtrl::ziffernWahl(const QString &text)
+// Typed text picks the item a person means (the core decides which),
+// whatever item was shown: "5" is 5ms, not 50ms after 10ms. Keys typed in
+// quick succession add up, as in any list.
+bool RingCtrl::tippWahl(const QKeyEvent *e)
 {
-    if (text.size() != 1 || !text[0].isDigit())
+    const QString t = e->text();
+    if (t.isEmpty() || !t[0].isPrint() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
+    if (!m_tippZeit.isValid() || m_tippZeit.elapsed() > QApplication::keyboardInputInterval())
+        m_getippt.clear();
+    if (t == QLatin1String(" ") && m_getippt.isEmpty())
+        return false;  // a blank alone opens the list
+    m_tippZeit.start();
+    std::vector<QByteArray> texte;
+    std::vector<const char *> labels;
     for (int i = 0; i < count(); ++i)
-        if (itemText(i).startsWith(text))
-            return false;
-    for (int i = 0; i < count(); ++i)
-        if (itemText(i).section(QLatin1Char(' '), -1) == text) {
-            if (i != currentIndex()) {
-                setCurrentIndex(i);
-                m_offen = hasFocus();
-                if (!m_offen)
-                    emit festgelegt();
-            }
-            return true;
-        }
-    return false;
+        texte.push_back(itemText(i).toUtf8());
+    for (const QByteArray &b : texte)
+        labels.push_back(b.constData());
+    int i = TK_RingTreffer(labels.data(), count(), (m_getippt + t).toUtf8().constData());
+    m_getippt += t;
+    if (i < 0) {  // a new start
+        m_getippt = t;
+        i = TK_RingTreffer(labels.data(), count(), t.toUtf8().constData());
+    }
+    if (i >= 0 && i != currentIndex() && model()->flags(model()->index(i, 0)).testFlag(Qt::ItemIsEnabled)) {
+        setCurrentIndex(i);
+        m_offen = hasFocus();
+        if (!m_offen)
+            emit festgelegt();
+    }
+    return true;
 }
 
 void RingCtrl::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         m_offen = false;
+        m_getippt.clear();  // what comes next is a new choice
         e->accept();
         emit festgelegt();
         return;
@@ -65,7 +82,7 @@ void RingCtrl::keyPressEvent(QKeyEvent *e)
     }
     if (!m_offen)
         m_festIndex = currentIndex();
-    if (ziffernWahl(e->text())) {
+    if (tippWahl(e)) {
         e->accept();
         return;
     }
@@ -81,6 +98,7 @@ void RingCtrl::keyPressEvent(QKeyEvent *e)
 void RingCtrl::focusOutEvent(QFocusEvent *e)
 {
     QComboBox::focusOutEvent(e);
+    m_getippt.clear();
     if (e->reason() != Qt::PopupFocusReason)
         offenesFestlegen();
 }

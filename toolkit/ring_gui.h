@@ -2,10 +2,12 @@
 // keys and typed text only move the selection; the commit comes with Enter,
 // when the ring loses the focus, or when its list closes with a choice, so
 // an item passed on the way is never committed. Escape takes a move back.
+// Typed text selects the item it means.
 #ifndef TOOLKIT_RING_GUI_H
 #define TOOLKIT_RING_GUI_H
 
 #include <QComboBox>
+#include <QElapsedTimer>
 
 namespace tk {
 
@@ -28,11 +30,13 @@ protected:
     void focusOutEvent(QFocusEvent *e) override;
 
 private:
-    bool ziffernWahl(const QString &text);
+    bool tippWahl(const QKeyEvent *e);
 
     bool m_taste = false;  // a key press is being handled
     bool m_offen = false;  // moved by the keyboard, not yet committed
     int m_festIndex = -1;  // the item before the keys moved it
+    QString m_getippt;     // the text typed so far
+    QElapsedTimer m_tippZeit;
 };
 
 }  // namespace tk

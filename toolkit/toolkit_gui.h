@@ -32,8 +32,11 @@ enum {
     ATTR_PRECISION = 302,   ///< numeric: decimals it shows (double)
     ATTR_LABEL_TEXT = 303,  ///< control: text of the label that names it (char*)
     ATTR_TOOLTIP_TEXT = 304, ///< control: its tooltip (char*)
+    ATTR_WHATS_THIS = 305,  ///< control: what Shift+F1 on it shows (char*); its tooltip until set
     ATTR_XAXIS_GAIN = 1124, ///< graph: x-axis labels show plotted x times this
-    ATTR_YAXIS_GAIN = 1125  ///< graph: y-axis labels show plotted y times this
+    ATTR_YAXIS_GAIN = 1125, ///< graph: y-axis labels show plotted y times this
+    ATTR_XNAME = 1126,      ///< graph: the x axis' title (char*), "Zeit [s]": name and [unit]
+    ATTR_YNAME = 1127       ///< graph: the y axis' title (char*)
 };
 ///@}
 
@@ -110,7 +113,13 @@ int GetCtrlVal(int panel, int control, int *value);
 int SetCtrlVal(int panel, int control, double value);
 /** Ring: selects the item of that value; raises no event. */
 int SetCtrlVal(int panel, int control, int value);
-/** Text control: shows @p value as plain text; raises no event. */
+/**
+ * Text control: shows @p value as plain text, its lines wrapped only
+ * between items separated by " · " (never before the "·"); raises no event.
+ * A screen reader reads the text as the control's name and hears a change
+ * once, after the program's writes of one commit. A warning line (form
+ * property cviWarnung) shows a "⚠" before each of its lines.
+ */
 int SetCtrlVal(int panel, int control, const char *value);
 /** Text control: copies the text it shows into @p value (at most @p size bytes). */
 int GetCtrlVal(int panel, int control, char *value, std::size_t size);
@@ -119,6 +128,10 @@ int GetCtrlVal(int panel, int control, char *value, std::size_t size);
  * the range, with the typed value and the range; 0 when it did not.
  */
 int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum);
+/** Called when a numeric control refused typed @p text that is no number (its held value shows again). */
+typedef void (*TK_Ablehnung)(int panel, int control, const char *text);
+/** Installs the program's answer to a refused text; null removes it. */
+void TK_AblehnungSetzen(TK_Ablehnung ablehnung);
 /** Text control: shows its text in the warning colour (@p warning != 0) or the normal one. */
 int TK_Warnfarbe(int panel, int control, int warning);
 /** Ring: index of the selected item. */
@@ -131,7 +144,12 @@ int GetLabelFromIndex(int panel, int control, int index, char *label, std::size_
 int SetCtrlAttribute(int panel, int control, int attribute, double value);
 /** Graph: ATTR_XAXIS_GAIN and ATTR_YAXIS_GAIN; numeric: ATTR_MIN_VALUE, ATTR_MAX_VALUE, ATTR_PRECISION. */
 int GetCtrlAttribute(int panel, int control, int attribute, double *value);
-/** Any control: ATTR_LABEL_TEXT, ATTR_TOOLTIP_TEXT, copied into @p value (at most @p size bytes). */
+/**
+ * Any control: ATTR_TOOLTIP_TEXT (also what a screen reader gives as its
+ * description, after the unit) or ATTR_WHATS_THIS; graph: ATTR_XNAME, ATTR_YNAME.
+ */
+int SetCtrlAttribute(int panel, int control, int attribute, const char *value);
+/** Any control: ATTR_LABEL_TEXT, ATTR_TOOLTIP_TEXT, ATTR_WHATS_THIS, copied into @p value (at most @p size bytes). */
 int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::size_t size);
 ///@}
 
@@ -176,15 +194,34 @@ enum { TK_STIL_STUFEN = 6 };
 typedef void (*TK_Ablesung)(int index, char *text, std::size_t size);
 /** Sets the readout's text source; null shows the axes' values. */
 int TK_GraphAblesungSetzen(int panel, int control, TK_Ablesung ablesung);
+/**
+ * Graph: the plotted values (before the y gain) its whole view shows, 0 to
+ * 100 until set, so that values beyond them can be made visible. Returns
+ * TK_FEHLER_ARGUMENT unless @p von < @p bis, both finite.
+ */
+int TK_GraphYBereich(int panel, int control, double von, double bis);
 /** Graph: shows the whole curve again after a zoom. */
 int TK_GraphGanz(int panel, int control);
 /**
- * Graph: writes a report picture of it to @p path: white background, the
- * @p title line above the graph and the @p footer text below it; PNG at
- * least TK_BERICHT_BREITE pixels wide, or vector SVG when the path ends in
- * ".svg". Returns 0, or TK_FEHLER_ARGUMENT when the file cannot be written.
+ * Graph: writes a report picture of it to @p path, in the format its ending
+ * names (.png, .svg, .pdf; any other ending is refused). On a white page of
+ * the same shape whatever the window's size: the @p title line, the graph,
+ * the lines of @p footer (separated by "\n") and the legend of the plots
+ * that have a name. Title and lines wrap only between items separated by
+ * " · ". A PNG is TK_BERICHT_BREITE pixels wide. The file is replaced only
+ * when complete. Returns 0, or a negative code; TK_BerichtGrund() then says
+ * why in German.
  */
 int TK_BerichtSpeichern(int panel, int control, const char *title, const char *footer, const char *path);
+/** Why the last TK_BerichtSpeichern() failed ("Keine Berechtigung", ...); empty after success. */
+const char *TK_BerichtGrund(void);
+/**
+ * Graph: what its menu's "Grafik speichern …" does: @p speichern, so that
+ * it writes the same report picture as the program's own menu; null (the
+ * default) asks for a file and writes the report picture with the window's
+ * title and no lines below.
+ */
+int TK_GraphSpeichernSetzen(int panel, int control, void (*speichern)(void));
 enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 ///@}
 
@@ -206,6 +243,8 @@ enum { TK_KNOPF_SPEICHERN = 1, TK_KNOPF_LADEN = 2 };
  * @p title was chosen in this run, with that file's name filled in. Returns 0 when nothing was
  * chosen, 1 for an existing file, 2 for a new one, TK_FEHLER_PFAD_ZU_LANG
  * when the path's bytes do not fit @p pathSize (the path is then empty).
+ * @p fileTypeList is patterns ("*.png;*.svg") or a named filter
+ * ("Kurvendateien (*.txt)"); "Alle Dateien (*)" is always offered too.
  */
 int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
                     const char *fileTypeList, const char *title, int buttonLabel,

@@ -156,7 +156,9 @@ struct TK_Punkt {
  * to whole samples) of @p werte (@p n values), as @p spalten pixel columns
  * can show it: where there are at most two samples per column, every sample,
  * held up to the next one for a step line (@p stufen 1); else each column's
- * minimum and maximum in the order they come. Repeated points are left out. Writes at most @p max
+ * minimum and maximum in the order they come, at the column's start (the
+ * columns split the stretch evenly, so they are never more than a column
+ * apart). Repeated points are left out. Writes at most @p max
  * points and returns how many there are (call with @p max 0 to size the
  * area; never more than 2 * (@p bis - @p von + 2) and 2 * @p spalten).
  */
@@ -164,10 +166,19 @@ long TK_GraphPunkte(const double *werte, long n, double von, double bis, long sp
                     long max);
 /**
  * Ticks on round numbers (1, 2 or 5 times a power of ten), about five over
- * @p spanne, and the decimals their labels need (0 to 9). Returns 0, or
- * TK_FEHLER_ARGUMENT for a span that is not positive and finite.
+ * @p spanne, and the decimals their labels need so that neighbouring labels
+ * differ (0 to TK_TICK_STELLEN_MAX). Returns 0, or TK_FEHLER_ARGUMENT for a
+ * span that is not positive and finite.
  */
 int TK_GraphTicks(double spanne, double *schritt, int *stellen);
+/**
+ * As TK_GraphTicks() for an axis from @p von to @p bis that has room for
+ * @p zeichen characters across: where the labels (at their decimals, plus
+ * a gap of two characters) would not fit between their ticks, the step
+ * grows, so that no label is ever cut short. @p zeichen 0 or less: no limit.
+ */
+int TK_GraphTicksPlatz(double von, double bis, double zeichen, double *schritt, int *stellen);
+enum { TK_TICK_STELLEN_MAX = 20 };  ///< decimals of the finest tick label
 ///@}
 
 /** @name Text */
@@ -190,6 +201,14 @@ void TK_TextEineZeile(char *sz);
  * Returns 1 and stores the value, or 0 and leaves @p value alone.
  */
 int TK_ZahlLesen(const char *text, double *value);
+/**
+ * The item of a ring that typed @p text means, whatever item is shown:
+ * the label itself, else a label with a word that is the text ("3": "Kurve
+ * 3"), else the shortest label that begins with it ("5": "5ms" before
+ * "50ms"), else the shortest with a word that begins with it; the first of
+ * equals; letters in either case. Returns the index, or -1 for none.
+ */
+int TK_RingTreffer(const char *const *labels, int count, const char *text);
 ///@}
 
 #endif

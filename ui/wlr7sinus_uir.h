@@ -36,7 +36,8 @@ enum {
     BEDIENUNG = 12,      /* Hilfe > Tasten und Maus ... (F1) */
     KURVEOEFFNEN = 13,   /* Datei > Kurve oeffnen ... (Ctrl+O): a curve file as a reference */
     REFERENZENTFERNEN = 14, /* Datei > Referenz entfernen */
-    ZEITACHSE = 15       /* Ansicht > Zeitachse wie exportiert (checkable) */
+    ZEITACHSE = 15,      /* Ansicht > Zeitachse wie exportiert (checkable) */
+    UEBER = 16           /* Hilfe > Ueber WLR7-Dovarizuz ...: version and licence */
 };
 
 /* Handle of the main panel PNLMAIN; 0 until main has loaded it. */

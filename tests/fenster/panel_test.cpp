@@ -68,6 +68,15 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     EXPECT_EQ(A(STATUSZEILE), "20 von 16358\u00a0Punkten · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
                               "200\u00a0ms");
     EXPECT_EQ(A(WARNZEILE), "") << "the default curve warns of nothing";
+    // Tooltip and What's This give the range and unit of each input.
+    for (const auto &[control, text] : {std::pair{FREQUENZ, "Frequenz in Hertz (0.02 bis 20000 Hz)"},
+                                        {ZEITBASIS, "Abstand zweier Stützpunkte (50us bis 1std)"},
+                                        {OFFSET, "Offset in Volt (ohne Grenzen)"}})
+        for (int attribut : {ATTR_TOOLTIP_TEXT, ATTR_WHATS_THIS}) {
+            char sz[200] = "";
+            GetCtrlAttribute(gPanelMain, control, attribut, sz, sizeof sz);
+            EXPECT_STREQ(sz, text);
+        }
 
     Tippen(AMPLITUDEDACH, "5");
     EXPECT_EQ(W(AMPLITUDEEFF), 3.5355339059327373);
@@ -216,7 +225,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
     EXPECT_DOUBLE_EQ(Gains().first, 0.125 / 13);
     EXPECT_EQ(g->accessibleName(), QStringLiteral("Grafik"));
-    EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.134615 s, Spannung 0 bis 10 V"));
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit 0 bis 0.1346 s, Spannung 0 bis 10 V"));
     const std::vector<double> *ideal = g->werte(0);
     ASSERT_TRUE(ideal && ideal->size() > 64u);
     EXPECT_NEAR(*std::max_element(ideal->begin(), ideal->end()), 130.0, 0.01) << "5 + 8 V of 10 V, not cut at 100 %";
@@ -225,7 +234,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     Sinus_ZeitachseSetzen(1);
     EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + gSinus.iAnzahlPunkte));
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
-    EXPECT_EQ(g->accessibleDescription(), QStringLiteral("Zeit 0 bis 0.13 s, Spannung 0 bis 10 V"));
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.13 s, Spannung 0 bis 10 V"));
     DisplayPanel(gPanelMain);
     QTest::mouseMove(g->viewport(), QPoint(1, 1));
     QTest::mouseMove(g->viewport(), g->chart()->mapToPosition(QPointF(0.025, 5.0)).toPoint());
@@ -259,6 +268,13 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     ASSERT_EQ(g->werte(1)->size(), g->werte(2)->size()) << "the same lines at the same times";
     for (size_t i = 0; i < g->werte(1)->size(); ++i)
         EXPECT_NEAR((*g->werte(1))[i], (*g->werte(2))[i], 0.005) << i;
+    auto legende = [g] {
+        std::string namen;
+        for (const auto &eintrag : g->legende())
+            namen += eintrag.name.toStdString() + ";";
+        return namen;
+    };
+    EXPECT_EQ(legende(), "Ideal;Kurve;k.txt;");
     QAction *achse = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("ZEITACHSE"));
     ASSERT_TRUE(achse);
     EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, false));
@@ -268,6 +284,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
     EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(false, true));
     EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the designed axis is back: 200 ms over 20 samples";
+    EXPECT_EQ(legende(), "") << "the legend goes with the reference";
     EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
 
     // A file cut off: its findings in one message, the reference shown all the same.

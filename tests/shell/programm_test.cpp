@@ -40,9 +40,13 @@ TEST(Programm, DateiBeendenUndSchliessfeldEndenMitNull)
                   Callback_Panel(gPanelMain, EVENT_GOT_FOCUS, nullptr, 0, 0);
                   Callback_Panel(gPanelMain, EVENT_COMMIT, nullptr, 0, 0);
                   Menu_Main(gPanelMain, GANZEKURVE, nullptr, gPanelMain);
+                  Menu_Main(gPanelMain, UEBER, nullptr, gPanelMain);
                   TK_Spaeter([](void *) { gWerte = 0, TK_Schliessen(gPanelMain); }, nullptr);
               }),
               0);
     EXPECT_EQ(gWerte, 0);
     EXPECT_EQ(gSinus.pdWerte, nullptr);
+    ASSERT_EQ(gMeldungen.size(), 1u) << "Hilfe > Über";
+    EXPECT_EQ(gMeldungen[0].titel, "Über WLR7-Dovarizuz");
+    EXPECT_EQ(gMeldungen[0].text.rfind("WLR7-Dovarizuz 1.0\n", 0), 0u);
 }

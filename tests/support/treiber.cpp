@@ -3,6 +3,7 @@
 #include "treiber.h"
 
 #include "graph_gui.h"
+#include "text_gui.h"
 #include "intern_gui.h"
 #include "numeric_gui.h"
 
@@ -149,6 +150,8 @@ int TK_Anzeige(int panel, int control, char *text, std::size_t size)
         s = r->currentText();
     else if (auto *b = qobject_cast<QAbstractButton *>(w))
         s = b->text();
+    else if (auto *t = qobject_cast<tk::TextCtrl *>(w))
+        s = t->anzeige();  // as written, its blanks not yet made non-breaking
     else if (auto *l = qobject_cast<QLabel *>(w))
         s = l->text();
     else

@@ -1,15 +1,21 @@
 // The graph: its own copy, axes through the gains, drawing reduced to the
-// pixels, zoom, readout, marks, saving as a picture, plain-text popups.
+// pixels, zoom, readout, marks, legend, the report picture, plain-text popups.
 #include "graph_gui.h"
 #include "intern_gui.h"
 #include "panel_fixture.h"
 
+#include <QFile>
+#include <cstdlib>
+#include <cstring>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +49,12 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     EXPECT_EQ(PlotY(h, 12, nullptr, 0, 4, 6, 24, 0, 1, 0), 2) << "an empty plot needs no data";
     EXPECT_EQ(PlotY(h, 12, nullptr, 1, 4, 6, 24, 0, 1, 0), TK_FEHLER_ARGUMENT);
     EXPECT_EQ(PlotY(h, 12, kopie, 3, 2, 6, 24, 0, 1, 0), TK_FEHLER_ARGUMENT) << "only doubles";
+    // Values beyond 0..100 % made visible, and an axis named anew.
+    EXPECT_EQ(TK_GraphYBereich(h, 12, -20.0, 120.0) + SetCtrlAttribute(h, 12, ATTR_XNAME, "Zeit [s] wie exportiert"), 0);
+    EXPECT_DOUBLE_EQ(y->min(), -2.0);
+    EXPECT_DOUBLE_EQ(y->max(), 12.0);
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.21 s, Spannung -2 bis 12 V"));
+    EXPECT_EQ(TK_GraphYBereich(h, 12, 5.0, 5.0), TK_FEHLER_ARGUMENT);
     EXPECT_EQ(DeleteGraphPlot(h, 12, plot, 1), 0);
     EXPECT_EQ(TK_AnzahlPlots(h, 12), 1);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1) + g->chart()->series().size(), 0);
@@ -56,12 +68,17 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
         werte[i] = static_cast<double>(i % 100);
     PlotY(h, 12, werte.data(), 16360, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
-    auto spalten = [g] { return std::max(50, static_cast<int>(g->chart()->plotArea().width())); };
+    auto spalten = [g] { return std::max(50, static_cast<int>(std::ceil(g->devicePixelRatioF() * g->chart()->plotArea().width()))); };
     QList<QPointF> p = g->gezeichnet();
     EXPECT_LE(p.size(), 2 * spalten());
     auto [lo, hi] = std::minmax_element(p.begin(), p.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
     EXPECT_EQ(std::make_pair(lo->y(), hi->y()), std::make_pair(0.0, 99.0)) << "each column's lowest and highest";
     EXPECT_EQ(p.front().x(), 0.0) << "from the first column on";
+    double luecke = 0.0;  // the widest between neighbouring drawn columns, in device pixels
+    for (int i = 1; i < p.size(); ++i)
+        luecke = std::max(luecke, (g->chart()->mapToPosition(p[i]).x() - g->chart()->mapToPosition(p[i - 1]).x()) *
+                                      g->devicePixelRatioF());
+    EXPECT_LE(luecke, 1.0) << "no empty pixel column through a dense curve";
 
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
     Achse(g, Qt::Horizontal)->setRange(1.0, 1.1);  // a drag, read in seconds: full detail
@@ -118,22 +135,97 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     EXPECT_TRUE(g->marken().empty()) << "the marks belong to the curve";
 }
 
-TEST_F(PanelTest, GrafikAlsBildUndMeldungenAlsKlartext)
+namespace {
+
+int gSpeichernAufrufe = 0;
+void SpeichernZaehlen() { ++gSpeichernAufrufe; }
+
+}  // namespace
+
+TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
 {
     Zeigen();
     double w[3] = {10, 90, 10};
     PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
+    const int benannt = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(204, 0, 102));
+    SetPlotAttribute(h, 12, benannt, ATTR_PLOT_LG_TEXT, "referenz.txt");
+    const std::string o = TestOrdner();
+    QWidget *fenster = tk::panel(h)->fenster;
+    const char *titel = "WLR-7 max. 10 V · Amplitude 5 V^ (3.536 Veff) · Offset 5 V · Frequenz 7.692 Hz · "
+                        "Zeitbasis 10ms · Kurve 1 · Perioden 2 · Referenz mit einem langen Namen.txt · "
+                        "eine Anmerkung, die den Titel sicher über eine Zeile hinaus verlängert";
+    // The same page whatever the window's shape.
+    fenster->resize(711, 380);
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (o + "/a.png").c_str()), 0);
+    fenster->resize(711, 3000);
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (o + "/b.PNG").c_str()), 0);
+    const QImage a(QString::fromStdString(o + "/a.png")), b(QString::fromStdString(o + "/b.PNG"));
+    EXPECT_EQ(a.size(), b.size());
+    EXPECT_EQ(a.width(), TK_BERICHT_BREITE);
+    EXPECT_LT(a.height(), a.width()) << "a landscape page, not the window's tall shape";
+    EXPECT_EQ(QSize(fenster->size()), QSize(711, 3000)) << "the window keeps its own";
+    EXPECT_EQ(tk::graph(h, 12)->chart()->size(), QSizeF(tk::graph(h, 12)->viewport()->size())) << "and the graph its layout";
+
+    // Each format by its ending; a title line breaks only between items,
+    // with the separator at the end of the line; each text line and the legend below.
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (o + "/c.svg").c_str()), 0);
+    const std::string svg = DateiLesen(o + "/c.svg");
+    for (const char *teil : {"<svg", ">Status · a<", ">\u26a0 eins<", ">\u26a0 zwei<", ">referenz.txt<", "Spannung [V]"})
+        EXPECT_NE(svg.find(teil), std::string::npos) << teil;
+    std::string zeilen;  // the title's lines, joined again
+    for (size_t i = svg.find("</title>"), n = 0; zeilen.size() < std::strlen(titel) && n < 9; ++n) {
+        const size_t anfang = svg.find("</text>", i), ende = svg.rfind('>', anfang);
+        const std::string zeile = svg.substr(ende + 1, anfang - ende - 1);
+        zeilen += (zeilen.empty() ? "" : " ") + zeile;
+        EXPECT_TRUE(zeilen.size() == std::strlen(titel) || zeile.substr(zeile.size() - 3) == " \u00b7")
+            << "broken between items only: " << zeile;
+        i = anfang + 1;
+    }
+    EXPECT_EQ(zeilen, titel);
+    if (const char *bilder = std::getenv("WLR7_BILDER"))  // for a person to look at
+        for (const char *name : {"/bericht.png", "/bericht.pdf"})
+            TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (std::string(bilder) + name).c_str());
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "", (o + "/d.pdf").c_str()), 0);
+    EXPECT_EQ(DateiLesen(o + "/d.pdf").substr(0, 5), "%PDF-");
+    // Other endings are refused, and a failure says why, the old file kept.
+    for (const char *name : {"/e.bmp", "/e", "/png"}) {
+        EXPECT_NE(TK_BerichtSpeichern(h, 12, titel, "", (o + name).c_str()), 0) << name;
+        EXPECT_STREQ(TK_BerichtGrund(), "Der Dateiname muss auf .png, .svg oder .pdf enden");
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(o + name)));
+    }
+    EXPECT_NE(TK_BerichtSpeichern(h, 12, titel, "", (o + "/fehlt/f.png").c_str()), 0);
+    EXPECT_STREQ(TK_BerichtGrund(), "Ordner nicht gefunden");
+    chmod(o.c_str(), 0500);
+    const int gesperrt = TK_BerichtSpeichern(h, 12, "", "", (o + "/a.png").c_str());
+    chmod(o.c_str(), 0700);
+    if (geteuid() != 0) {  // root writes anyway
+        EXPECT_NE(gesperrt, 0);
+        EXPECT_STREQ(TK_BerichtGrund(), "Keine Berechtigung");
+        EXPECT_EQ(QImage(QString::fromStdString(o + "/a.png")).size(), a.size());
+    }
+}
+
+TEST_F(PanelTest, GrafikmenueSpeichertWasDasProgrammSagt)
+{
+    Zeigen();
+    SetPanelAttribute(h, ATTR_TITLE, "Titel des Programms");
+    double w[3] = {10, 90, 10};
+    PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
-    const std::string ordner = TestOrdner();
-    gDateiauswahl = {ordner + "/g.png", 2, {}};
+    const std::string o = TestOrdner();
+    gDateiauswahl = {o + "/g.svg", 2, {}};
+    g->speichernFragen();  // by default the report picture, titled as the window
+    EXPECT_NE(DateiLesen(o + "/g.svg").find("Titel des Programms"), std::string::npos);
+    gDateiauswahl.pfad = o + "/g.bmp";
     g->speichernFragen();
-    EXPECT_EQ(DateiLesen(ordner + "/g.png").substr(1, 3), "PNG");
-    gDateiauswahl.pfad = ordner + "/g.svg";  // by its ending
+    EXPECT_EQ(MeldungenText(), "Fehler: Die Grafik konnte nicht gespeichert werden:\n" + o +
+                                   "/g.bmp\nDer Dateiname muss auf .png, .svg oder .pdf enden\n");
+    EXPECT_EQ(TK_GraphSpeichernSetzen(h, 12, SpeichernZaehlen), 0);
+    gDateiauswahl.titel.clear();
     g->speichernFragen();
-    EXPECT_NE(DateiLesen(ordner + "/g.svg").find("Spannung [V]"), std::string::npos) << "the axes as shown";
-    gDateiauswahl.pfad = ordner + "/fehlt/g.png";
-    g->speichernFragen();
-    EXPECT_EQ(MeldungenText(), "Fehler: Die Grafik konnte nicht gespeichert werden:\n" + ordner + "/fehlt/g.png\n");
+    EXPECT_EQ(gSpeichernAufrufe, 1) << "the program's own picture";
+    EXPECT_TRUE(gDateiauswahl.titel.empty()) << "the program asks for the file itself";
+    EXPECT_EQ(TK_GraphSpeichernSetzen(h, 99, nullptr), TK_FEHLER_CONTROL);
 
     bool klartext = false;
     QTimer::singleShot(0, [&] {
@@ -144,4 +236,29 @@ TEST_F(PanelTest, GrafikAlsBildUndMeldungenAlsKlartext)
     });
     tk::meldungZeigen("Fehler", "<b>kein Markup</b>");
     EXPECT_TRUE(klartext);
+}
+
+TEST_F(PanelTest, LegendeNurFuerBenanntePlotsUndFlaecheZurueck)
+{
+    Zeigen();
+    double w[3] = {10, 90, 10};
+    tk::GraphCtrl *g = tk::graph(h, 12);
+    PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
+    QApplication::processEvents();
+    const QRectF voll = g->chart()->plotArea();
+    const int ref = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);
+    SetPlotAttribute(h, 12, ref, ATTR_PLOT_LG_TEXT, "referenz.txt");
+    PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, 0);  // unnamed, after a named one
+    QApplication::processEvents();
+    EXPECT_TRUE(g->chart()->legend()->isVisible());
+    int sichtbar = 0;
+    for (QLegendMarker *m : g->chart()->legend()->markers())
+        sichtbar += m->isVisible();
+    EXPECT_EQ(sichtbar, 1) << "only the named plot";
+    EXPECT_LT(g->chart()->plotArea().height(), voll.height());
+    DeleteGraphPlot(h, 12, ref, 1);
+    QApplication::processEvents();
+    EXPECT_FALSE(g->chart()->legend()->isVisible()) << "the legend goes with its plot";
+    EXPECT_EQ(g->chart()->plotArea(), voll) << "and the plot gets its room back";
+    EXPECT_TRUE(g->legende().empty());
 }

@@ -5,6 +5,7 @@
 #include "panel_fixture.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -130,13 +131,21 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the driver ends where the ring refuses";
 }
 
-TEST(Dateiauswahl, AbbrechenIstKeinFehler)
+TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
 {
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QStringList filter;
+    QString endung;
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        filter = d->nameFilters(), endung = d->defaultSuffix();
+        d->close();
+    });
     TK_DateiauswahlAbfangen(nullptr);  // the real dialog
     char pfad[300];
-    EXPECT_EQ(FileSelectPopup(TestOrdner().c_str(), "*.txt", "*.txt", "Kurve exportieren", 1, 0, 0, 1, 1, pfad,
-                              sizeof pfad),
+    EXPECT_EQ(FileSelectPopup(TestOrdner().c_str(), "*.txt", "Kurvendateien (*.txt)", "Kurve exportieren", 1, 0, 0, 1,
+                              1, pfad, sizeof pfad),
               0) << "cancelled: no file, and no error either";
+    EXPECT_EQ(filter, QStringList({"Kurvendateien (*.txt)", "Alle Dateien (*)"}));
+    EXPECT_EQ(endung, QStringLiteral("txt"));
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
 }

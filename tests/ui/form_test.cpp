@@ -1,9 +1,12 @@
 // The panel form against the input table: every control's label, tooltip,
-// range, default and precision, ring items and values.
+// range, default and precision, ring items and values; menus and room.
 #include "Sinuseingaben.h"
+#include "intern_gui.h"
 #include "panel_fixture.h"
 #include "wlr7sinus_uir.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <cmath>
 #include <cstring>
 
@@ -95,4 +98,23 @@ TEST(Eingabetabelle, TextUndKopplungWieImFenster)
     const Eingabewerte endlich = e;
     EXPECT_EQ(Eingaben_Koppeln(&e, AMPLITUDEEFF), -1) << "the partner would be infinite";
     EXPECT_EQ(std::memcmp(&e, &endlich, sizeof e), 0);
+}
+
+TEST_F(PanelTest, MenuesUndPlatzFuerDieGrafik)
+{
+    QWidget *fenster = tk::panel(h)->fenster;
+    auto ids = [](const QMenu *m) {
+        std::vector<int> v;
+        for (QAction *a : m->actions())
+            if (!a->isSeparator())
+                v.push_back(a->property("cviId").toInt());
+        return v;
+    };
+    EXPECT_EQ(ids(fenster->findChild<QMenu *>(QStringLiteral("DATEI"))).back(), BEENDEN) << "Beenden stays last";
+    EXPECT_EQ(ids(fenster->findChild<QMenu *>(QStringLiteral("HILFE"))), (std::vector<int>{BEDIENUNG, UEBER}));
+    const QSize grafik = tk::control(h, GRAPH)->minimumSize();
+    EXPECT_TRUE(grafik.width() >= 300 && grafik.height() >= 200) << "a readable plot in the smallest window";
+    // The bar lies on the panel's beige: its text stays dark under any palette.
+    const QPalette leiste = fenster->findChild<QMenuBar *>()->palette();
+    EXPECT_LT(leiste.color(QPalette::ButtonText).lightness(), leiste.color(QPalette::Window).lightness() / 2);
 }

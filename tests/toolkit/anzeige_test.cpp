@@ -1,0 +1,188 @@
+// What a person and a screen reader get from the text lines, the graph and
+// the rings: the text itself, one announcement per change, wrapping only
+// between items, the graph as a chart, typed text that finds its item.
+#include "graph_gui.h"
+#include "intern_gui.h"
+#include "panel_fixture.h"
+#include "text_gui.h"
+
+#include <QAccessible>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <memory>
+#include <QTextLayout>
+#include <QtTest/QTest>
+
+namespace {
+
+// What a screen reader is told: each control says when it announced.
+class Ansagen : public PanelTest {
+protected:
+    int Anzahl(int control)
+    {
+        QApplication::processEvents();
+        auto it = m_spione.find(control);
+        if (it == m_spione.end())
+            return -1;
+        const int n = static_cast<int>(it->second->count());
+        it->second->clear();
+        return n;
+    }
+    void Mithoeren(int control)
+    {
+        QWidget *w = tk::control(h, control);
+        m_spione[control] = qobject_cast<tk::GraphCtrl *>(w)
+                                ? std::make_unique<QSignalSpy>(static_cast<tk::GraphCtrl *>(w), &tk::GraphCtrl::angesagt)
+                                : std::make_unique<QSignalSpy>(static_cast<tk::TextCtrl *>(w), &tk::TextCtrl::angesagt);
+    }
+    static QString Lies(QWidget *w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); }
+    std::map<int, std::unique_ptr<QSignalSpy>> m_spione;
+};
+
+}  // namespace
+
+TEST_F(Ansagen, TextzeileWirdAlsIhrTextGelesenEinmalJeAenderung)
+{
+    Mithoeren(13), Mithoeren(14);
+    SetCtrlVal(h, 14, "kein Sinus: nur 1 Punkt je Periode");
+    QWidget *warnung = tk::control(h, 14);
+    EXPECT_EQ(Lies(warnung, QAccessible::Name), QStringLiteral("\u26a0 kein Sinus: nur 1 Punkt je Periode"));
+    EXPECT_TRUE(Lies(warnung, QAccessible::Description).startsWith(QStringLiteral("Warnungen")));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(warnung)->role(), QAccessible::StaticText);
+    EXPECT_EQ(Anzahl(14), 1);
+
+    SetCtrlVal(h, 13, "20 von 16358 Punkten");  // a commit writes the line, then adds a note
+    SetCtrlVal(h, 13, "20 von 16358 Punkten\n5 auf 2 begrenzt");
+    EXPECT_EQ(Anzahl(13), 1);
+    EXPECT_EQ(Lies(tk::control(h, 13), QAccessible::Name), QStringLiteral("20 von 16358 Punkten\n5 auf 2 begrenzt"));
+    SetCtrlVal(h, 13, "20 von 16358 Punkten\n5 auf 2 begrenzt");
+    SetCtrlVal(h, 13, "anders");
+    SetCtrlVal(h, 13, "20 von 16358 Punkten\n5 auf 2 begrenzt");  // back to what was said
+    EXPECT_EQ(Anzahl(13), 0) << "nothing new to say";
+    SetCtrlVal(h, 14, "");
+    EXPECT_EQ(Lies(warnung, QAccessible::Name), QStringLiteral("Warnungen")) << "an empty line says what it is";
+}
+
+TEST_F(Ansagen, GrafikIstDiagrammMitVierStellenUndEinerAnsageJeNeuzeichnen)
+{
+    QWidget *g = tk::control(h, 12);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(g)->role(), QAccessible::Chart);
+    std::vector<double> w(27, 50.0);
+    Mithoeren(12);
+    // A redraw as a commit makes it: both gains, the old plots away, two new ones.
+    SetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, 0.1);
+    SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.0099852);
+    DeleteGraphPlot(h, 12, -1, 1);
+    PlotWaveform(h, 12, w.data(), 27, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0);
+    PlotY(h, 12, w.data(), 27, 4, 6, 24, 0, 1, 0);
+    EXPECT_EQ(Anzahl(12), 1);
+    EXPECT_EQ(Lies(g, QAccessible::Description), QStringLiteral("Zeit 0 bis 0.2596 s, Spannung 0 bis 10 V"));
+}
+
+TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
+{
+    Zeigen();
+    auto *status = qobject_cast<tk::TextCtrl *>(tk::control(h, 13));
+    ASSERT_TRUE(status);
+    const QString text = QStringLiteral("20 von 16358 Punkten \u00b7 20 Punkte je Periode \u00b7 Schritt 10 ms \u00b7 "
+                                        "Dauer 200 ms \u00b7 Frequenz in der Datei 7.692 Hz");
+    SetCtrlVal(h, 13, text.toUtf8().constData());
+    EXPECT_EQ(Anzeige(h, 13), text.toStdString()) << "read back as written";
+    // Laid out as narrow as a short item: every line is whole items, none starts with the dot.
+    QTextLayout satz(status->text(), status->font());
+    QTextOption umbruch;
+    umbruch.setWrapMode(QTextOption::WordWrap);
+    satz.setTextOption(umbruch);
+    satz.beginLayout();
+    for (QTextLine z = satz.createLine(); z.isValid(); z = satz.createLine())
+        z.setLineWidth(QFontMetricsF(status->font()).horizontalAdvance(QStringLiteral("Schritt 10 ms \u00b7")));
+    satz.endLayout();
+    ASSERT_GT(satz.lineCount(), 2);
+    const QStringList teile = text.split(QStringLiteral(" \u00b7 "));
+    for (int i = 0; i < satz.lineCount(); ++i) {
+        QString zeile = status->text().mid(satz.lineAt(i).textStart(), satz.lineAt(i).textLength()).trimmed();
+        zeile.replace(QChar(0x00a0), QLatin1Char(' '));
+        EXPECT_FALSE(zeile.startsWith(QChar(0x00b7))) << zeile.toStdString();
+        for (const QString &teil : zeile.split(QStringLiteral(" \u00b7"), Qt::SkipEmptyParts))
+            EXPECT_TRUE(teile.contains(teil.trimmed())) << "a whole item: " << teil.toStdString();
+    }
+
+    // Laid out for a width: whole items a line, the dot at its end; an item
+    // wider than a line alone breaks between its words instead of running out.
+    const QFontMetricsF masse(status->font());
+    const QString erste = QStringLiteral("20 von 16358 Punkten \u00b7 20 Punkte je Periode \u00b7");
+    const qreal breite = masse.horizontalAdvance(erste);
+    const QStringList zeilen = tk::zwischenPunktenUmbrechen(text, masse, breite).split(QLatin1Char('\n'));
+    ASSERT_GE(zeilen.size(), 3);
+    EXPECT_EQ(QString(zeilen[0]).replace(QChar(0x00a0), QLatin1Char(' ')), erste);
+    for (const QString &z : zeilen) {
+        EXPECT_LE(masse.horizontalAdvance(z), breite) << z.toStdString();
+        EXPECT_FALSE(z.startsWith(QChar(0x00b7)));
+    }
+    EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral("\u00a0\u00b7")));
+    const QString lang = QStringLiteral("Frequenz 7.692\u00a0Hz statt 8\u00a0Hz (-3.8\u00a0%); genau 8\u00a0Hz mit "
+                                        "Zeitbasis 5ms (25 Punkte je Periode)");
+    const QString gebrochen = tk::zwischenPunktenUmbrechen(lang, masse, breite / 2);
+    EXPECT_TRUE(gebrochen.contains(QLatin1Char(' '))) << "its blanks may break";
+    EXPECT_EQ(QString(gebrochen).replace(QChar(0x00a0), QLatin1Char(' ')),
+              QString(lang).replace(QChar(0x00a0), QLatin1Char(' ')));
+
+    QWidget *graph = tk::control(h, 12);
+    QApplication::processEvents();
+    const int hoehe = graph->height();
+    SetCtrlVal(h, 14, "eins\nzwei\ndrei\nvier");
+    SetCtrlVal(h, 13, (text + "\n" + text).toUtf8().constData());
+    QApplication::processEvents();
+    EXPECT_EQ(graph->height(), hoehe) << "the text lines have their own area";
+    auto *bereich = tk::panel(h)->fenster->findChild<QScrollArea *>();
+    ASSERT_TRUE(bereich);
+    EXPECT_GT(bereich->verticalScrollBar()->maximum(), 0) << "more lines than it shows can be scrolled to";
+    tk::panel(h)->fenster->resize(tk::panel(h)->fenster->minimumSize());
+    QApplication::processEvents();
+    EXPECT_GE(graph->height(), 200) << "the smallest window keeps the plot readable";
+}
+
+TEST_F(PanelTest, GetippterTextWaehltDasGemeinteElement)
+{
+    Zeigen();
+    const struct {
+        int control;
+        const char *vorher, *getippt, *erwartet;
+    } faelle[] = {{9, "10ms", "5", "5ms"}, {9, "5ms", "1m", "1ms"}, {9, "10ms", "500", "500us"},
+                  {9, "1ms", "10m", "10ms"}, {10, "Kurve 1", "3", "Kurve 3"}};
+    for (const auto &f : faelle) {
+        char label[20];
+        QWidget *ring = tk::control(h, f.control);
+        for (int i = 0; GetLabelFromIndex(h, f.control, i, label, sizeof label) == 0; ++i)
+            if (std::string(label) == f.vorher)
+                SetCtrlIndex(h, f.control, i);
+        ring->setFocus();
+        gEreignisse.clear();
+        QTest::keyClicks(ring, QString::fromUtf8(f.getippt));
+        EXPECT_EQ(Anzeige(h, f.control), f.erwartet) << f.vorher << " + " << f.getippt;
+        EXPECT_TRUE(gEreignisse.empty()) << "only Enter or leaving commits";
+        QTest::keyClick(ring, Qt::Key_Return);
+        EXPECT_EQ(gEreignisse.size(), 1u) << "the next typing starts anew";
+    }
+}
+
+TEST_F(PanelTest, UmschaltF1ZeigtWasDasProgrammSagt)
+{
+    char text[100];
+    ASSERT_EQ(GetCtrlAttribute(h, 6, ATTR_WHATS_THIS, text, sizeof text), 0);
+    EXPECT_STREQ(text, "Frequenz in Hertz") << "the tooltip until the program says more";
+    EXPECT_EQ(SetCtrlAttribute(h, 6, ATTR_WHATS_THIS, "Frequenz: 0.02 bis 20000 Hz") +
+                  SetCtrlAttribute(h, 6, ATTR_TOOLTIP_TEXT, "Frequenz in Hertz, 0.02 bis 20000"), 0);
+    EXPECT_EQ(tk::control(h, 6)->accessibleDescription(), QStringLiteral("Hz, Frequenz in Hertz, 0.02 bis 20000"));
+    EXPECT_EQ(SetCtrlAttribute(h, 6, ATTR_LABEL_TEXT, "x"), TK_FEHLER_ATTRIBUT);
+    Zeigen();
+    tk::control(h, 6)->setFocus();
+    QTest::keyClick(tk::control(h, 6), Qt::Key_F1, Qt::ShiftModifier);
+    QWidget *gezeigt = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && QByteArray(w->metaObject()->className()) == "QWhatsThat")
+            gezeigt = w;
+    ASSERT_TRUE(gezeigt) << "Shift+F1 shows it";
+    gezeigt->close();
+}
