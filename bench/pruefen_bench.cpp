@@ -1,6 +1,6 @@
 // wlr7sinus-export --check as a whole process: on the largest valid curve
-// file (by bytes) and on 200 MB of random bytes without a line end, every
-// byte of which is read; with the peak resident memory of a run.
+// file (by bytes) and on 200 MB of random bytes without a line end, read
+// up to what a curve file can hold; with the peak resident memory of a run.
 #include "spitze.h"
 
 #include <benchmark/benchmark.h>

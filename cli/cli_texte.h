@@ -25,12 +25,14 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "                    Tabulatoren (\"-\": Standardeingabe): die erste Zeile nennt\n"
     "                    die Spalten (Optionsnamen ohne \"--\" und output), jede\n"
     "                    weitere eine Datei; eine leere Zelle nimmt den Wert der\n"
-    "                    Kommandozeile, sonst die Vorgabe. Der ganze Plan wird\n"
-    "                    geprüft, bevor eine Datei berührt wird: Befunde als\n"
-    "                    PLAN:ZEILE: Text\n"
+    "                    Kommandozeile, sonst die Vorgabe; timebase auto wählt je\n"
+    "                    Zeile. Der ganze Plan wird geprüft, bevor eine Datei\n"
+    "                    berührt wird: Befunde als PLAN:ZEILE: Text\n"
     "  --manifest DATEI  schreibt nach dem Plan je geschriebene Datei eine Zeile:\n"
     "                    Name, alle Eingaben, Datenzeilen, gespielte Frequenz,\n"
     "                    Warnungen und SHA-256\n"
+    "  --from DATEI      übernimmt die Eingaben aus einer Kurvendatei; daneben\n"
+    "                    gegebene Optionen gelten vor ihr (--umax: Vorgabe 10 V)\n"
     "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
     "                    Abweichung als DATEI:ZEILE: Text; keine Kurvenoptionen\n"
     "  --help            diese Hilfe\n"
@@ -38,6 +40,8 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "\n"
     "Zahlen wie im Fenster: Dezimalpunkt oder -komma, Exponent erlaubt (2,5e-3).\n"
     "--peak und --rms sowie --frequency und --period schließen einander aus.\n"
+    "--timebase auto nimmt die Zeitbasis, die die Frequenz genau spielt (die mit\n"
+    "den meisten Punkten je Periode), sonst die ihr nächste, und nennt sie.\n"
     "Eine vorhandene Datei wird ganz ersetzt oder bleibt, wie sie war. Pipes,\n"
     "Sockets und Terminals können nicht rückgängig gemacht werden: was dort\n"
     "ankam, bleibt.\n"
@@ -80,6 +84,18 @@ inline const char *const CLI_TEXT_NICHT_DAZU = " gehört nicht dazu.";
 inline const char *const CLI_TEXT_ARGUMENT = "unerwartetes Argument ";
 inline const char *const CLI_TEXT_NUR_OPTIONEN = "; alle Eingaben sind Optionen.";
 inline const char *const CLI_TEXT_FEHLER_NR = "Fehler #";
+inline const char *const CLI_TEXT_HINWEIS = "Hinweis: ";
+inline const char *const CLI_TEXT_AUTO = "auto";
+inline const char *const CLI_TEXT_AUTO_KEINE = ": keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze.";
+inline const char *const CLI_TEXT_AUTO_GENAU = ", genau (";
+inline const char *const CLI_TEXT_AUTO_NAECHSTE = ", am nächsten: ";
+inline const char *const CLI_TEXT_PUNKTE_JE_PERIODE = " Punkte je Periode)";
+inline const char *const CLI_TEXT_ZWEIMAL_EINGABE = "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines.";
+inline const char *const CLI_TEXT_VON_KEINE_KURVE = ": keine lesbare Kurve (--check nennt die Befunde).";
+inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinuskurve ergibt diese Werte.";
+inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";
+inline const char *const CLI_TEXT_VON_ABWEICHEND = ": die Eingaben exportieren ab Datenzeile ";
+inline const char *const CLI_TEXT_NEU = "neu: ";
 // --check.
 inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI =
@@ -104,8 +120,6 @@ inline const char *const CLI_TEXT_SPALTEN_SIND = "; Spalten sind ";
 inline const char *const CLI_TEXT_SPALTE_DOPPELT = " steht zweimal in der Kopfzeile.";
 inline const char *const CLI_TEXT_SPALTE_AUSGABE_FEHLT = "Spalte output fehlt: jede Zeile nennt ihre Zieldatei.";
 inline const char *const CLI_TEXT_ZELLE_OHNE_SPALTE = " steht in einer Spalte ohne Namen (Spalte ";
-inline const char *const CLI_TEXT_ZEITBASIS_AUTO =
-    "Spalte timebase: \"auto\" wählt dieser Export noch nicht selbst; bitte eine Zeitbasis angeben (";
 inline const char *const CLI_TEXT_ZEILE_AUSGABE_FEHLT = "output fehlt: wohin soll die Kurve dieser Zeile?";
 inline const char *const CLI_TEXT_AUSGABE_STROM =
     "output \"-\" gehört nicht in einen Plan: jede Zeile schreibt eine Datei.";

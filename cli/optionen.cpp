@@ -16,6 +16,7 @@ const std::size_t ECHO_GROESSE = 201;  // what a message repeats of a value
 const std::size_t BEREICH_GROESSE = 80;
 const std::size_t ABGELEHNT_GROESSE = 300;
 const std::size_t WARNUNGEN_GROESSE = 1024;
+const std::size_t ABWEICHUNG_GROESSE = 40;
 
 std::string Zeitbasen()
 {
@@ -82,10 +83,36 @@ std::string Optionen_Erwartet(int iEingabe, int iQuelle)
 
 std::string Optionen_Setzen(Eingabesatz &s, int iEingabe, const char *szWert, int iQuelle)
 {
-    if (!Eingaben_Uebernehmen(&s.e, Eingaben_Feld(iEingabe), szWert))
+    const bool bZeitbasis = Eingaben_Feld(iEingabe)->iArt == EINGABEN_ZEITBASIS;
+    const bool bAuto = bZeitbasis && std::strcmp(szWert, CLI_TEXT_AUTO) == 0;
+    if (!bAuto && !Eingaben_Uebernehmen(&s.e, Eingaben_Feld(iEingabe), szWert))
         return Optionen_Erwartet(iEingabe, iQuelle) + CLI_TEXT_NICHT + Optionen_Echo(szWert) + ".";
+    if (bZeitbasis)
+        s.bAuto = bAuto;
     s.gegeben[static_cast<std::size_t>(iEingabe)] = true;
     s.texte[static_cast<std::size_t>(iEingabe)] = szWert;
+    return "";
+}
+
+std::string Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hinweis)
+{
+    hinweis.clear();
+    if (!s.bAuto)
+        return "";
+    int iZeitbasis = 0;
+    while (Eingaben_Feld(iZeitbasis)->iArt != EINGABEN_ZEITBASIS)
+        ++iZeitbasis;
+    const std::string name = Optionen_Name(iZeitbasis, iQuelle) + " " + CLI_TEXT_AUTO;
+    Zeitbasisrat r;
+    if (!Analyse_Zeitbasis(s.e.dPeriodendauer, s.e.dAnzahlPerioden, -1, 1, &r))
+        return name + CLI_TEXT_AUTO_KEINE;
+    s.e.iZeitbasisIndex = r.iZeitbasis;
+    TK_TextKopieren(s.e.szZeitbasis, sizeof s.e.szZeitbasis, Zeitbasis_Label(r.iZeitbasis));
+    char szAbweichung[ABWEICHUNG_GROESSE];
+    std::snprintf(szAbweichung, sizeof szAbweichung, "%+.4f %% (", r.dAbweichung);
+    hinweis = name + ": " + s.e.szZeitbasis +
+              (r.bGenau ? CLI_TEXT_AUTO_GENAU : CLI_TEXT_AUTO_NAECHSTE + std::string(szAbweichung)) +
+              std::to_string(r.iPunkte) + CLI_TEXT_PUNKTE_JE_PERIODE;
     return "";
 }
 

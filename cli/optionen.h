@@ -22,6 +22,7 @@ struct Eingabesatz {
     Eingabewerte e;
     std::vector<bool> gegeben;       ///< one per input of the table
     std::vector<std::string> texte;  ///< the text each given input had
+    bool bAuto = false;              ///< the time base is "auto": chosen for the period once it is known
 };
 
 /** Where inputs come from: options ("--peak") or columns of a plan ("Spalte peak"). */
@@ -44,6 +45,14 @@ std::string Optionen_Erwartet(int iEingabe, int iQuelle);
  * typed value, and marks it given. Returns "" or the message that refuses it.
  */
 std::string Optionen_Setzen(Eingabesatz &s, int iEingabe, const char *szWert, int iQuelle);
+/**
+ * Resolves a time base given as "auto" (after the coupling, with the
+ * period and periods in place): the exact one with the most points per
+ * period within the limit, else the closest. Returns "" or the message
+ * that none gives a sine; @p hinweis gets the note that names the choice
+ * ("--timebase auto: 5ms, genau (25 Punkte je Periode)"), "" without auto.
+ */
+std::string Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hinweis);
 /**
  * Sets each given quantity's partner as the panel's coupling does. Returns
  * "" or the message that refuses both partners given, or a partner that

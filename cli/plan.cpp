@@ -193,13 +193,14 @@ std::string ZielPruefen(Pruefung &p, int iZeile, const std::string &ausgabe)
 }
 
 // Checks a data line; a line that passes goes into @p plan.
-void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, const Eingabewerte &basis, Plan &plan,
+void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, const Eingabesatz &basis, Plan &plan,
            Sinuskurve &kurve)
 {
     const std::size_t iVorher = p.befunde.size();
     Eingabesatz s;
     Optionen_Beginnen(s);
-    s.e = basis;
+    s.e = basis.e;
+    s.bAuto = basis.bAuto;
     Planzeile z = {};
     z.iZeile = iZeile;
     for (std::size_t k = 0; k < zellen.size(); ++k) {
@@ -211,9 +212,6 @@ void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, cons
         } else if (iArt == SPALTE_OHNE_NAMEN) {
             Befund(p, iZeile,
                    Optionen_Echo(zellen[k].c_str()) + CLI_TEXT_ZELLE_OHNE_SPALTE + std::to_string(k + 1) + ").");
-        } else if (iArt >= 0 && Eingaben_Feld(iArt)->iArt == EINGABEN_ZEITBASIS && zellen[k] == "auto") {
-            Befund(p, iZeile,
-                   CLI_TEXT_ZEITBASIS_AUTO + Optionen_Bereich(iArt).substr(std::strlen(CLI_TEXT_EINE_ZEITBASIS)) + ".");
         } else if (iArt >= 0) {
             const std::string fehler = Optionen_Setzen(s, iArt, zellen[k].c_str(), OPTIONEN_PLAN);
             if (!fehler.empty())
@@ -221,9 +219,11 @@ void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, cons
         }
     }
     if (p.befunde.size() == iVorher) {
-        const std::string koppeln = Optionen_Koppeln(s, OPTIONEN_PLAN);
-        if (!koppeln.empty())
-            Befund(p, iZeile, koppeln);
+        std::string fehler = Optionen_Koppeln(s, OPTIONEN_PLAN);
+        if (fehler.empty())
+            fehler = Optionen_AutoZeitbasis(s, OPTIONEN_PLAN, z.hinweis);
+        if (!fehler.empty())
+            Befund(p, iZeile, fehler);
     }
     const bool bMitAusgabe = std::find(p.spalten.begin(), p.spalten.end(), SPALTE_AUSGABE) != p.spalten.end();
     const std::string ziel = bMitAusgabe ? ZielPruefen(p, iZeile, z.ausgabe) : "";
@@ -254,7 +254,7 @@ void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, cons
 }
 
 // Checks the whole plan text; the plan's lines that passed go into @p plan.
-void Pruefen(Pruefung &p, std::string &text, const Eingabewerte &basis, Plan &plan)
+void Pruefen(Pruefung &p, std::string &text, const Eingabesatz &basis, Plan &plan)
 {
     if (text.compare(0, std::strlen(BOM), BOM) == 0)
         text.erase(0, std::strlen(BOM));
@@ -306,7 +306,7 @@ std::string Formen(const char *szMuster, const std::string &name, int iAnzahl)
 
 }  // namespace
 
-int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabewerte &basis, bool bStreng,
+int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabesatz &basis, bool bStreng,
                     const char *szVersion)
 {
     Pruefung p;
@@ -337,6 +337,8 @@ int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabewer
     }
     int iGewarnt = 0;
     for (const Planzeile &z : plan.zeilen) {
+        if (!z.hinweis.empty())
+            std::fprintf(stderr, "%s:%d: %s%s\n", p.name.c_str(), z.iZeile, CLI_TEXT_HINWEIS, z.hinweis.c_str());
         for (const std::string &w : z.warnungen)
             std::fprintf(stderr, "%s:%d: %s%s\n", p.name.c_str(), z.iZeile, CLI_TEXT_WARNUNG, w.c_str());
         iGewarnt += !z.warnungen.empty();

@@ -5,6 +5,7 @@
 #define CLI_PLAN_H
 
 #include "Sinuserzeugung_Main.h"
+#include "optionen.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct Planzeile {
     int iDatenzeilen;                    ///< data lines of its file
     double dFrequenz;                    ///< Hz the file plays; 0 unknown
     std::vector<std::string> warnungen;  ///< the analysis' warnings, plain spaces
+    std::string hinweis;                 ///< the time base "auto" chose, or ""
 };
 
 /** A plan that passed its check. */
@@ -27,11 +29,12 @@ struct Plan {
 
 /**
  * Reads the plan @p szPlan ("-": standard input), each line's inputs over
- * @p basis (the command line's, coupled), checks every line and, when all
+ * @p basis (the command line's, coupled; a time base "auto" is chosen per
+ * line), checks every line and, when all
  * pass (and under @p bStreng none warns), writes the files and the manifest
  * @p szManifest (may be null). Returns the exit code.
  */
-int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabewerte &basis, bool bStreng,
+int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabesatz &basis, bool bStreng,
                     const char *szVersion);
 
 /**

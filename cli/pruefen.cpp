@@ -3,16 +3,19 @@
 // scripts can jump to the line.
 #include "pruefen.h"
 
+#include "Sinusentwurf.h"
 #include "cli_texte.h"
 #include "kurvendatei.h"
 #include "toolkit_kern.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -20,7 +23,8 @@ const char *const STANDARDEINGABE = "-";
 const int EXIT_SAUBER = 0;
 const int EXIT_BEFUNDE = 1;
 const int EXIT_UNLESBAR = 2;
-const size_t ZUSAMMENFASSUNG_GROESSE = 512;
+const size_t ZUSAMMENFASSUNG_GROESSE = 1024;
+const size_t BEFEHL_GROESSE = 400;
 
 Kurvendatei gDatei;  // one record for every file: its samples are the largest part
 
@@ -30,6 +34,32 @@ int Unlesbar(const char *szName, int iErrno)
     const char *szGrund = iErrno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(iErrno);
     std::fprintf(stderr, "%s: %s: %s\n", CLI_PROGRAMM, szName, szGrund);
     return EXIT_UNLESBAR;
+}
+
+// The command line that writes the file's values again, after the notes
+// (at the exporter's default maximum voltage: the file holds no volts).
+void Neu(char *szNotizen, size_t iGroesse)
+{
+    if (gDatei.iWerte == 0 || gDatei.iWerte != gDatei.iDatenzeilen || !gDatei.szZeitbasis[0])
+        return;
+    static std::vector<int32_t> werte;
+    werte.resize(static_cast<size_t>(gDatei.iWerte));
+    for (size_t i = 0; i < werte.size(); ++i)  // values read to two decimals: back to their digits
+        werte[i] = static_cast<int32_t>(std::llround(gDatei.pdWerte[i] * 100.0));
+    Eingabewerte e = {};
+    Entwurfsbericht b;
+    const double UMAX = 10.0;
+    if (!Entwurf_AusWerten(werte.data(), gDatei.iWerte, gDatei.szZeitbasis,
+                           gDatei.iKurvennummer ? gDatei.iKurvennummer : 1, UMAX, &e, &b) ||
+        b.iAbweichendAb != 0)
+        return;
+    char szOptionen[BEFEHL_GROESSE];
+    Entwurf_Optionen(&e, szOptionen, sizeof szOptionen);
+    TK_TextAnhaengen(szNotizen, iGroesse, szNotizen[0] ? "; " : "");
+    TK_TextAnhaengen(szNotizen, iGroesse, CLI_TEXT_NEU);
+    TK_TextAnhaengen(szNotizen, iGroesse, CLI_PROGRAMM);
+    TK_TextAnhaengen(szNotizen, iGroesse, " ");
+    TK_TextAnhaengen(szNotizen, iGroesse, szOptionen);
 }
 
 // One file: its findings, its summary line; the exit code it calls for.
@@ -57,6 +87,7 @@ int DateiPruefen(const char *szName)
         std::printf("%s:%d: %s\n", szName, gDatei.aBefunde[i].iZeile, gDatei.aBefunde[i].szText);
     char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE], szNotizen[ZUSAMMENFASSUNG_GROESSE];
     Kurvendatei_Notizen(&gDatei, szNotizen, sizeof szNotizen);
+    Neu(szNotizen, sizeof szNotizen);
     Kurvendatei_Zusammenfassung(&gDatei, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     std::printf("%s: %s\n", szName, szZusammenfassung);
     return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;

@@ -2,19 +2,24 @@
 // exports after the same inputs are committed. Its curve options, their
 // ranges, defaults and help lines come from the panel's input table.
 #include "Sinusanalyse.h"
+#include "Sinusentwurf.h"
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
 #include "cli_texte.h"
+#include "kurvendatei.h"
 #include "optionen.h"
 #include "plan.h"
 #include "pruefen.h"
 #include "toolkit_kern.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <getopt.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -24,11 +29,11 @@ const int HILFE_SPALTE = 20;          // where the help's descriptions begin
 const std::size_t HILFE_BREITE = 80;  // columns of a terminal
 
 // Options after the inputs of the table; the inputs are 0 .. Eingaben_Anzahl() - 1.
-enum { AUSGABE = 200, PLAN, MANIFEST, PRUEFEN, STRENG, HILFE = 'h', VERSION = 'V' };
+enum { AUSGABE = 200, PLAN, MANIFEST, VON, PRUEFEN, STRENG, HILFE = 'h', VERSION = 'V' };
 
 struct Aufruf {
     Eingabesatz s;
-    const char *szAusgabe = nullptr, *szPlan = nullptr, *szManifest = nullptr;
+    const char *szAusgabe = nullptr, *szPlan = nullptr, *szManifest = nullptr, *szVon = nullptr;
     bool bPruefen = false, bStreng = false;
 };
 
@@ -40,7 +45,8 @@ struct Dateioption {
 };
 const Dateioption DATEIOPTIONEN[] = {{AUSGABE, "output", &Aufruf::szAusgabe},
                                      {PLAN, "plan", &Aufruf::szPlan},
-                                     {MANIFEST, "manifest", &Aufruf::szManifest}};
+                                     {MANIFEST, "manifest", &Aufruf::szManifest},
+                                     {VON, "from", &Aufruf::szVon}};
 
 const Dateioption *Dateiopt(int c)
 {
@@ -144,6 +150,8 @@ std::string Unvereinbar(const Aufruf &a)
         return CLI_TEXT_PLAN_OHNE_AUSGABE;
     if (a.szManifest && !a.szPlan)
         return CLI_TEXT_MANIFEST_OHNE_PLAN;
+    if (a.szVon && a.szPlan && std::strcmp(a.szVon, "-") == 0 && std::strcmp(a.szPlan, "-") == 0)
+        return CLI_TEXT_ZWEIMAL_EINGABE;
     return "";
 }
 
@@ -202,6 +210,68 @@ int Lesen(int argc, char *argv[], Aufruf &a)
     return -1;
 }
 
+// The partner of a coupled input, or 0.
+int Partner(const Eingabefeld *f)
+{
+    Eingabewerte probe = {};
+    Eingaben_Vorgaben(&probe);
+    const int iPartner = Eingaben_Koppeln(&probe, f->iControl);
+    return iPartner > 0 ? iPartner : 0;
+}
+
+bool Gegeben(const Aufruf &a, int iControl)
+{
+    for (int i = 0; i < Eingaben_Anzahl(); ++i)
+        if (Eingaben_Feld(i)->iControl == iControl)
+            return a.s.gegeben[static_cast<std::size_t>(i)];
+    return false;
+}
+
+// --from: the inputs that export the file's values again, for every input
+// neither given nor coupled to one given; said on standard error where the
+// file leaves a choice or the inputs cannot write it byte for byte.
+int VonDatei(Aufruf &a)
+{
+    const bool bEingabe = std::strcmp(a.szVon, "-") == 0;
+    const int iDatei = bEingabe ? STDIN_FILENO : open(a.szVon, O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    if (iDatei < 0)
+        return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) + ": " +
+                                                     (errno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(errno)));
+    static Kurvendatei datei;
+    const int iGelesen = Kurvendatei_Lesen(iDatei, &datei);
+    if (!bEingabe)
+        close(iDatei);
+    if (iGelesen < 0 || datei.iWerte == 0 || datei.iWerte != datei.iDatenzeilen || !datei.szZeitbasis[0])
+        return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) +
+                                                     CLI_TEXT_VON_KEINE_KURVE);
+    Eingabewerte entwurf = a.s.e;
+    Entwurfsbericht bericht;
+    if (!Entwurf_AusDatei(&datei, a.s.e.dUmax, &entwurf, &bericht))
+        return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) +
+                                                     CLI_TEXT_VON_KEIN_ENTWURF);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (a.s.gegeben[static_cast<std::size_t>(i)] || (Partner(f) && Gegeben(a, Partner(f))))
+            continue;
+        if (f->iArt == EINGABEN_ZAHL)
+            *Eingaben_Zahl(&a.s.e, f) = *Eingaben_Zahl(&entwurf, f);
+        else if (f->iArt == EINGABEN_ZEITBASIS)
+            a.s.e.iZeitbasisIndex = entwurf.iZeitbasisIndex,
+            TK_TextKopieren(a.s.e.szZeitbasis, sizeof a.s.e.szZeitbasis, entwurf.szZeitbasis);
+        else
+            a.s.e.iKurvennummer = entwurf.iKurvennummer;
+    }
+    char sz[64];
+    if (!bericht.bEindeutig) {
+        std::snprintf(sz, sizeof sz, "%.10g ms", entwurf.dPeriodendauer);
+        std::fprintf(stderr, "%s: %s--from %s%s%s\n", CLI_PROGRAMM, CLI_TEXT_HINWEIS, a.szVon, CLI_TEXT_VON_OFFEN, sz);
+    }
+    if (bericht.iAbweichendAb > 0)
+        std::fprintf(stderr, "%s: %s--from %s%s%d anders\n", CLI_PROGRAMM, CLI_TEXT_HINWEIS, a.szVon,
+                     CLI_TEXT_VON_ABWEICHEND, static_cast<int>(bericht.iAbweichendAb));
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -209,13 +279,22 @@ int main(int argc, char *argv[])
     Aufruf a;
     Optionen_Beginnen(a.s);
     int iExit = Lesen(argc, argv, a);
+    if (iExit < 0 && a.szVon)
+        iExit = VonDatei(a);
     if (iExit >= 0)
         return iExit;
     const std::string koppeln = Optionen_Koppeln(a.s, OPTIONEN_AUFRUF);
     if (!koppeln.empty())
         return Optionen_Melden(CLI_EXIT_EINGABE, koppeln);
+    // A plan resolves "auto" line by line, each with its own period.
     if (a.szPlan)
-        return Plan_Ausfuehren(a.szPlan, a.szManifest, a.s.e, a.bStreng, WLR7_VERSION);
+        return Plan_Ausfuehren(a.szPlan, a.szManifest, a.s, a.bStreng, WLR7_VERSION);
+    std::string hinweis;
+    const std::string autoFehler = Optionen_AutoZeitbasis(a.s, OPTIONEN_AUFRUF, hinweis);
+    if (!autoFehler.empty())
+        return Optionen_Melden(CLI_EXIT_EINGABE, autoFehler);
+    if (!hinweis.empty())
+        std::fprintf(stderr, "%s: %s%s\n", CLI_PROGRAMM, CLI_TEXT_HINWEIS, hinweis.c_str());
     if (!a.szAusgabe)
         return Optionen_Melden(CLI_EXIT_EINGABE, CLI_TEXT_OHNE_AUSGABE);
 

@@ -72,6 +72,17 @@ void Sinus_GrafikSpeichern(void);
 /* Reference file (referenz_gui.cpp). */
 /** Datei > Kurve öffnen: a curve file as a reference over the curve; its findings in one message. Returns 0. */
 int Sinus_KurveOeffnen(void);
+/** Reads the curve file @p szPfad as the reference (Datei > Kurve öffnen, or a file
+    named on the command line): drawn, summed up, its findings in one message.
+    1, or 0 when it cannot be read (said in a message). */
+int Sinus_ReferenzLaden(const char *szPfad);
+/** Datei > Eingaben aus Kurve übernehmen: the inputs that export a chosen curve file, as one undo step. */
+int Sinus_EingabenAusKurve(void);
+/** Datei > Eingaben aus Referenz übernehmen: the same for the open reference. */
+int Sinus_EingabenAusReferenz(void);
+/** Bearbeiten > Zeitbasis anpassen: the time base that plays the typed frequency, as one undo step;
+    0 when there is nothing to adjust. */
+int Sinus_ZeitbasisAnpassen(void);
 /** Datei > Referenz entfernen. */
 void Sinus_ReferenzEntfernen(void);
 int Sinus_ReferenzDa(void);

@@ -111,9 +111,9 @@ void Sinus_EingabenLesen(void)
         MessagePopup(SINUS_TEXT_FEHLER, szText);
         Sinus_EingabenSetzen();
         // Said in the status line too, so that a missed message cannot go unseen.
-        TK_TextKopieren(gFenster.szAblehnung, sizeof gFenster.szAblehnung, SINUS_TEXT_ABGELEHNT);
-        TK_TextAnhaengen(gFenster.szAblehnung, sizeof gFenster.szAblehnung, szText);
-        TK_TextEineZeile(gFenster.szAblehnung);
+        TK_TextKopieren(gFenster.szHinweis, sizeof gFenster.szHinweis, SINUS_TEXT_ABGELEHNT);
+        TK_TextAnhaengen(gFenster.szHinweis, sizeof gFenster.szHinweis, szText);
+        TK_TextEineZeile(gFenster.szHinweis);
         // A curve that could not be made before is tried again, as the commit redraws.
         if (gSinus.iAnzahlPunkte == 0)
             gFenster.iErzeugung = Sinus_Erzeugen(&gSinus);
@@ -133,14 +133,20 @@ double Zeitbasis_Ermitteln(const char *szZeitbasis)
 
 void Sinus_EingabenSetzen(void)
 {
+    Fenster_EingabenZeigen(&gEingabe);
+}
+
+void Fenster_EingabenZeigen(const Eingabewerte *pEingabe)
+{
+    Eingabewerte e = *pEingabe;
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
-        if (double *pd = Eingaben_Zahl(&gEingabe, f))
+        if (double *pd = Eingaben_Zahl(&e, f))
             SetCtrlVal(gPanelMain, f->iControl, *pd);
         else if (f->iArt == EINGABEN_ZEITBASIS)
-            SetCtrlIndex(gPanelMain, f->iControl, gEingabe.iZeitbasisIndex);
+            SetCtrlIndex(gPanelMain, f->iControl, e.iZeitbasisIndex);
         else
-            SetCtrlVal(gPanelMain, f->iControl, static_cast<int>(gEingabe.iKurvennummer));
+            SetCtrlVal(gPanelMain, f->iControl, static_cast<int>(e.iKurvennummer));
     }
 }
 

@@ -33,9 +33,9 @@ const char *Name(const char *szPfad)
     return p ? p + 1 : szPfad;
 }
 
-// Opens a curve file for reading, or minus the errno. Only a regular file:
-// a device or a pipe could deliver bytes without end and hold the window.
-int Oeffnen(const char *szPfad)
+}  // namespace
+
+int Fenster_KurvendateiOeffnen(const char *szPfad)
 {
     const int iDatei = open(szPfad, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (iDatei < 0)
@@ -47,6 +47,8 @@ int Oeffnen(const char *szPfad)
     }
     return iDatei;
 }
+
+namespace {
 
 // Findings in one message: the first of them with their line numbers.
 void BefundeZeigen()
@@ -75,9 +77,14 @@ int Sinus_KurveOeffnen(void)
     char szPfad[FENSTER_PFAD_GROESSE];
     const int iAuswahl = FileSelectPopup("", "*.txt", SINUS_TEXT_FILTER_KURVEN, SINUS_TEXT_REFERENZ_TITEL, TK_KNOPF_LADEN, 0, 0, 1,
                                          0, szPfad, sizeof szPfad);
-    if (iAuswahl <= 0)
-        return 0;
-    const int iDatei = Oeffnen(szPfad);
+    if (iAuswahl > 0)
+        Sinus_ReferenzLaden(szPfad);
+    return 0;
+}
+
+int Sinus_ReferenzLaden(const char *szPfad)
+{
+    const int iDatei = Fenster_KurvendateiOeffnen(szPfad);
     const int iGelesen = iDatei < 0 ? iDatei : Kurvendatei_Lesen(iDatei, &gReferenz);
     if (iDatei >= 0)
         close(iDatei);
@@ -93,12 +100,14 @@ int Sinus_KurveOeffnen(void)
     if (gReferenz.iBefunde > 0)
         BefundeZeigen();
     Sinus_Zeichnen();
-    return 0;
+    TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 0);
+    return 1;
 }
 
 void Sinus_ReferenzEntfernen(void)
 {
     gReferenzDa = false;
+    TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 1);
     Sinus_Zeichnen();
 }
 
@@ -133,7 +142,7 @@ void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
     Kurvendatei_Zusammenfassung(&gReferenz, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     // Read again: what the inputs export changes with every commit.
     int iZeile = 0;
-    const int iDatei = Oeffnen(gszPfad);
+    const int iDatei = Fenster_KurvendateiOeffnen(gszPfad);
     const int iGleich = iDatei < 0 ? iDatei : Sinus_ExportVergleichen(iDatei, &gEingabe, &gSinus, &iZeile);
     if (iDatei >= 0)
         close(iDatei);
@@ -148,4 +157,11 @@ void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
         std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_AB_DATENZEILE,
                       iZeile - iKopf);
     std::snprintf(szText, iGroesse, SINUS_TEXT_REFERENZ_ZEILE, Name(gszPfad), szZusammenfassung, szVergleich);
+}
+
+int Sinus_EingabenAusReferenz(void)
+{
+    if (gReferenzDa)
+        Fenster_EntwurfUebernehmen(&gReferenz, Name(gszPfad));
+    return 0;
 }

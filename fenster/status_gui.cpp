@@ -44,16 +44,17 @@ void Sinus_Anzeigen(void)
         TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
     }
     // A refused commit says so until the next one.
-    if (gFenster.szAblehnung[0]) {
+    if (gFenster.szHinweis[0]) {
         TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
-        TK_TextAnhaengen(szStatus, sizeof szStatus, gFenster.szAblehnung);
-        gFenster.szAblehnung[0] = '\0';
+        TK_TextAnhaengen(szStatus, sizeof szStatus, gFenster.szHinweis);
+        gFenster.szHinweis[0] = '\0';
     }
     SetCtrlVal(gPanelMain, STATUSZEILE, szStatus);
-    if (Analyse_Warnungen(&gFenster.analyse, szWarnungen, sizeof szWarnungen) == 0)
+    if (Analyse_WarnungenText(&gFenster.analyse, 1, szWarnungen, sizeof szWarnungen) == 0)
         szWarnungen[0] = '\0';
     SetCtrlVal(gPanelMain, WARNZEILE, szWarnungen);
     Markieren();
+    Fenster_EntwurfMenuZeigen();
 }
 
 void Sinus_Hinweis(const char *szText)

@@ -17,9 +17,23 @@ struct Fensterzustand {
     Zeitachse achse;        ///< the time axis it is drawn on
     int bWieExportiert;     ///< the time axis as exported; holds for the run
     int iErzeugung;         ///< code of the last generation: 0 or SINUS_FEHLER_SPEICHER
-    char szAblehnung[FENSTER_HINWEIS_GROESSE]; ///< why the last commit was refused, for the status line; "" else
+    char szHinweis[FENSTER_HINWEIS_GROESSE]; ///< a note for the status line until the next commit (a refusal, a design taken over); "" else
 };
 
 extern Fensterzustand gFenster;
+
+struct Kurvendatei;
+
+/** Writes the inputs @p pEingabe onto the panel, raising no event (Sinus_EingabenSetzen for any record). */
+void Fenster_EingabenZeigen(const Eingabewerte *pEingabe);
+/** Opens a curve file for reading: a regular file only, so that a device or pipe cannot hold the window.
+    The descriptor, or minus the errno. */
+int Fenster_KurvendateiOeffnen(const char *szPfad);
+/** Takes over the design that writes the curve file @p pDatei (named @p szName) as one commit and one
+    undo step, and says in the status line how its export compares with the file. */
+void Fenster_EntwurfUebernehmen(const Kurvendatei *pDatei, const char *szName);
+/** Bearbeiten > Zeitbasis anpassen and Datei > Eingaben aus Referenz übernehmen usable where they have
+    something to do; the first names the time base it sets. */
+void Fenster_EntwurfMenuZeigen(void);
 
 #endif

@@ -2,13 +2,15 @@
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each
 # for a bounded time: $1 seconds, 60 by default. The error library takes
 # arbitrary codes and texts; the number syntax is checked against strtod;
-# the curve-file reader reads any bytes, at once and in blocks, alike.
+# the curve-file reader reads any bytes, at once and in blocks, alike; the
+# inverse of the file model lists only designs that fit, and a design's own
+# values always list its period.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DWLR7_FUZZ=ON >/dev/null
-cmake --build build-fuzz --target fehler_fuzz zahl_fuzz kurvendatei_fuzz
-for ziel in tests/fehler/fehler_fuzz tests/toolkit/zahl_fuzz tests/sinus/kurvendatei_fuzz; do
+cmake --build build-fuzz --target fehler_fuzz zahl_fuzz kurvendatei_fuzz modell_fuzz
+for ziel in tests/fehler/fehler_fuzz tests/toolkit/zahl_fuzz tests/sinus/kurvendatei_fuzz tests/sinus/modell_fuzz; do
   korpus=$(mktemp -d)
   laenge=2048
   if [ "$(basename "$ziel")" = kurvendatei_fuzz ]; then

@@ -26,6 +26,9 @@ const char *const BEDIENUNG_TEXT =
     "Befehle\n"
     "  Strg+S, Alt+X: Exportieren; Strg+O: Kurvendatei als Referenz öffnen\n"
     "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
+    "  Bearbeiten > Zeitbasis anpassen: die Zeitbasis, die die Frequenz spielt\n"
+    "  Datei > Eingaben aus Kurve übernehmen: die Eingaben, die eine Datei schreiben\n"
+    "  Umschalt+F1 auf einem Feld: Bereich und Einheit\n"
     "  Strg+Q: Beenden; F1: diese Hilfe\n"
     "\n"
     "Grafik\n"
@@ -82,11 +85,18 @@ void Menu_Main(int, int iMenuItem, void *, int)
         break;
     case KURVEOEFFNEN:
         Sinus_KurveOeffnen();
-        TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, !Sinus_ReferenzDa());
         break;
     case REFERENZENTFERNEN:
         Sinus_ReferenzEntfernen();
-        TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, 1);
+        break;
+    case EINGABENAUSKURVE:
+        Sinus_EingabenAusKurve();
+        break;
+    case EINGABENAUSREFERENZ:
+        Sinus_EingabenAusReferenz();
+        break;
+    case ZEITBASISANPASSEN:
+        Sinus_ZeitbasisAnpassen();
         break;
     case ZEITACHSE:
         Sinus_ZeitachseSetzen(!Sinus_ZeitachseWieExportiert());
@@ -101,6 +111,17 @@ void Menu_Main(int, int iMenuItem, void *, int)
         break;
     }
 }
+
+namespace {
+
+// A curve file named on the command line (as a file manager passes it)
+// opens as the reference once the window shows.
+void AufrufDateiOeffnen(void *pPfad)
+{
+    Sinus_ReferenzLaden(static_cast<const char *>(pPfad));
+}
+
+}  // namespace
 
 int WLR7_Main(int, char *argv[])
 {
@@ -118,6 +139,9 @@ int WLR7_Main(int, char *argv[])
         ZEM_Fehlerpopup(iCode);
 
     DisplayPanel(gPanelMain);
+    // The start-up has taken the toolkit's own options out of argv.
+    if (argv[0] && argv[1] && argv[1][0] != '-')
+        PostDeferredCall(AufrufDateiOeffnen, argv[1]);
     RunUserInterface();
 
     DiscardPanel(gPanelMain);

@@ -1,7 +1,8 @@
-/* The curve as the rig plays it: what the export file of a curve really
-   holds (step, period, frequency, whether it is a sine at all, values held
-   at a limit) and the warnings that follow, for the window and the batch
-   exporter alike. Core only, no panel. */
+/* The curve as the rig plays it, read from the values the export file holds
+   through the exact model of the file (Sinusmodell.h): the period they
+   determine, whether they hold a sine at all, the lines the limits cut, and
+   the warnings that follow, for the window, the batch exporter and the
+   check of a file alike. Core only, no panel. */
 #ifndef SINUSANALYSE_H
 #define SINUSANALYSE_H
 
@@ -10,66 +11,99 @@
 #include <cstddef>
 #include <cstdint>
 
-/** Room for every entry of the time-base table. */
-const int ANALYSE_MAX_ALTERNATIVEN = 17;
-/** Smallest deviation of the file's frequency from the typed one, in %,
-    that is warned about. */
+/** Smallest deviation of the file's frequency from the typed one, in %, that is warned about. */
 const double ANALYSE_ABWEICHUNG_GRENZE = 0.01;
 /** Fewer samples per period than this are coarse steps. */
 const int ANALYSE_PUNKTE_GROB = 10;
 /** Resolution of the file's values, in % of the maximum voltage. */
 const double ANALYSE_AUFLOESUNG = 0.01;
+/** Significant digits of a frequency in a text. */
+const int ANALYSE_STELLEN = 4;
+/** Fewer different values than this hold no sine. */
+const int ANALYSE_STUFEN_SINUS = 3;
 
 /** Why a file holds no sine (iKeinSinus). */
 enum {
-    ANALYSE_SINUS = 0,           /**< it holds one */
-    ANALYSE_KEINE_WERTE = 1,     /**< no data lines at all */
-    ANALYSE_ZU_WENIG_PUNKTE = 2, /**< 1 or 2 samples per period */
-    ANALYSE_UNTER_AUFLOESUNG = 3,/**< amplitude below the file's resolution */
-    ANALYSE_ALLE_GLEICH = 4      /**< every value reads the same */
+    ANALYSE_SINUS = 0,            /**< it holds one: three values or more */
+    ANALYSE_KEINE_WERTE = 1,      /**< no data lines at all */
+    ANALYSE_ZU_WENIG_PUNKTE = 2,  /**< 1 or 2 samples per period (known from the inputs) */
+    ANALYSE_UNTER_AUFLOESUNG = 3, /**< amplitude below the file's resolution (known from the inputs) */
+    ANALYSE_ALLE_GLEICH = 4,      /**< every value reads the same */
+    ANALYSE_ZWEI_WERTE = 5        /**< the values take two levels only */
+};
+
+/** A time base the advice names, and what it plays. */
+struct Zeitbasisrat {
+    int32_t iZeitbasis;  /**< index in the time-base table; -1 none */
+    int32_t iPunkte;     /**< samples per period there */
+    int32_t bGenau;      /**< 1: it plays the typed period exactly */
+    double dAbweichung;  /**< its frequency against the typed one, signed, in % */
 };
 
 /** What the export file of a curve holds, as the rig plays it. */
 struct Kurvenanalyse {
     int32_t iZeilen;           /**< data lines of the file */
     double dSchrittMs;         /**< step from line to line: the time base */
-    int32_t iPunkteProPeriode; /**< samples per period; 0 unknown */
+    int32_t iStufen;           /**< different values among the lines */
+    int32_t iPassend;          /**< samples per period that fit the values (as far as listed) */
+    int32_t bEindeutig;        /**< 1: exactly one fits, the values determine the period */
+    int32_t bKeinePasst;       /**< 1: no design of the export writes these values */
+    int32_t iPunkteProPeriode; /**< the samples per period the values determine; 0 else */
     double dPeriodeMs;         /**< period the file plays; 0 unknown */
     double dFrequenz;          /**< Hz the file plays; 0 unknown */
     double dPeriodeSollMs;     /**< typed period; 0 unknown (from a file) */
     double dFrequenzSoll;      /**< typed frequency in Hz; 0 unknown */
     double dAbweichung;        /**< file against typed frequency, signed, in % */
-    int32_t bSinus;            /**< 1: the file holds a sine */
+    int32_t bSinus;            /**< 1: the values take three levels or more */
     int32_t iKeinSinus;        /**< ANALYSE_SINUS or why not */
+    int32_t iPunkteEntwurf;    /**< samples per period of the inputs; 0 unknown (from a file) */
     double dAmplitude;         /**< typed peak in %; 0 unknown (from a file) */
     double dUmax;              /**< maximum voltage in V; 0 unknown */
-    int32_t iBegrenztOben;     /**< data lines at 100.00 where the curve reaches past 100 % */
-    int32_t iBegrenztUnten;    /**< data lines at 0.00 where the curve reaches below 0 % */
+    int32_t iBegrenztOben;     /**< lines whose value the limit 100 % changed */
+    int32_t iBegrenztUnten;    /**< lines whose value the limit 0 % changed */
     double dMinProzent, dMaxProzent; /**< smallest and largest value, % */
     double dMinV, dMaxV;       /**< the same in V; 0 when dUmax is unknown */
-    int32_t iAlternativen;     /**< time bases that play the typed period exactly */
-    int32_t piAltZeitbasis[ANALYSE_MAX_ALTERNATIVEN]; /**< their table indices, ascending */
-    int32_t piAltPunkte[ANALYSE_MAX_ALTERNATIVEN];    /**< their samples per period */
+    int32_t iZeitbasis;        /**< index of the chosen time base; -1 unknown */
+    Zeitbasisrat rat;          /**< the time base that plays the typed frequency (inputs only) */
 };
 
 /**
  * Analyses the export file that @p pEingabe and @p pSinus (with its sample
  * array) give: data lines 1 to iAnzahlPunkte - 1, stepped by the time base
  * of szZeitbasis (1 ms for a label missing from the table, as the export
- * does, but without its popup). Returns 0.
+ * does, but without its popup). The values are analysed as a file's are;
+ * the inputs add what was typed, the cause of "kein Sinus", the lines the
+ * limits changed and the advised time base. Returns 0.
  */
 int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurvenanalyse *pAnalyse);
 
 /**
  * Analyses a file's own data lines: @p iAnzahl values in % (as read, to
  * two decimals), @p dZeitbasisMs between two lines, @p dUmax in V or 0 when
- * unknown. The samples per period are the smallest lag at which the values
- * repeat (at least two lines compared), else 0. A limit counts as reached
- * past when a stretch of two or more lines sits at it and the lines next
- * to it fall off more steeply than an uncut crest of a sine can; a single
- * line at a limit is never judged cut. Returns 0.
+ * unknown. Lines count as cut when every design that writes the values
+ * cuts them. Returns 0.
  */
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse);
+
+/**
+ * The time base that plays the period @p dPeriodeMs with @p dPerioden
+ * periods within the point limit. Otherwise (@p bAuto 0): the exact one
+ * nearest to the time base of index @p iGewaehlt, preferring those with
+ * fine steps; where none is exact, the one closest in frequency. With
+ * @p bAuto: the exact one with the most samples per period, else the
+ * closest. Returns 1 and fills @p pRat, or 0 when no time base gives a
+ * sine within the limit (pRat->iZeitbasis then -1).
+ */
+int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bAuto, Zeitbasisrat *pRat);
+
+/**
+ * @p d with @p iStellen significant digits in fixed point, never with an
+ * exponent, without trailing zeros ("7.692", "0.00009259", "3333").
+ */
+void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse);
+
+/** 1 when the file determines a frequency and it is not the typed one. */
+int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse);
 
 /** Number of warnings that Analyse_Warnungen writes for @p pAnalyse. */
 int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse);
@@ -77,8 +111,22 @@ int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse);
 /**
  * Writes the warnings, German, one per line (no final line feed), into
  * @p szText of @p iGroesse bytes, cut at a character boundary if it is too
- * small; "" when there is none. Returns their number.
+ * small; "" when there is none. Numbers never take an exponent; with
+ * @p bGeschuetzt a non-breaking space holds each number to its unit (for a
+ * window's line), else a plain space (for text that tools search). Returns
+ * their number.
  */
+int Analyse_WarnungenText(const Kurvenanalyse *pAnalyse, int bGeschuetzt, char *szText, size_t iGroesse);
+
+/** Analyse_WarnungenText with plain spaces. */
 int Analyse_Warnungen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse);
+
+/**
+ * What a check of a file says of it, on one line, plain spaces: the
+ * frequency with its samples per period where the values determine it,
+ * "Periode nicht eindeutig" where several fit, then the warnings separated
+ * by "; ". "" when there are no lines.
+ */
+void Analyse_Notizen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse);
 
 #endif

@@ -26,9 +26,18 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 #define SINUS_TEXT_PUNKT "Punkt"
 #define SINUS_TEXT_PUNKTE "Punkte"
 /** Added to the status line where the file plays another frequency. */
-#define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %.4g" SINUS_NBSP "Hz"
+#define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %s" SINUS_NBSP "Hz"
 /** Typed text that is no number, and the value that stays. */
 #define SINUS_TEXT_KEINE_ZAHL "\u201e%s\u201c ist keine Zahl: %.10g bleibt"
+/** Inputs taken over from a curve file: the dialog's title, and how their export compares. */
+extern const char *const SINUS_TEXT_ENTWURF_TITEL;
+#define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben exportieren die Werte von %s: sie sind kein Export einer Sinuskurve."
+#define SINUS_TEXT_ENTWURF_GLEICH "Eingaben aus %s übernommen: ihr Export ist Byte für Byte die Datei"
+#define SINUS_TEXT_ENTWURF_WERTE "Eingaben aus %s übernommen: ihr Export hat dieselben Werte"
+#define SINUS_TEXT_ENTWURF_ABWEICHEND "Eingaben aus %s übernommen: ihr Export weicht ab Datenzeile %d ab"
+#define SINUS_TEXT_ENTWURF_OFFEN " · Periode nicht eindeutig: die einfachste passende genommen"
+/** Bearbeiten's item that sets the advised time base, its label added after a colon. */
+extern const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN;
 /** A reference's findings in their message: the count, then a line each. */
 #define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
 #define SINUS_TEXT_BEFUND "Befund"

@@ -1,70 +1,42 @@
-// The curve as the export file holds it and the rig plays it: the file
-// steps by the time base, so its period is the samples per period times the
-// time base, not the typed period; a few samples per period or an amplitude
-// under the file's two decimals leave no sine; the limits cut the crests.
+// The curve as the export file holds it and the rig plays it, read from the
+// printed values through the exact model of the file: the period is the one
+// the values determine, "kein Sinus" means fewer than three levels, a cut is
+// a line whose printed value a limit changed. The inputs, where known, only
+// add what was typed and what follows from it.
 #include "Sinusanalyse.h"
+#include "Sinusmodell.h"
 
-#include "Kurvenformat.h"
 #include "toolkit_kern.h"
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
-
 namespace {
 
-const int ZEILE_GROESSE = 64;
-const int WARNUNG_GROESSE = 256;
-const int PUNKTE_SINUS = 3;              // fewer samples per period hold no sine
-const double GANZ_TOLERANZ = 1e-9;       // relative: a ratio this close to a whole number is one
-const long long HUNDERTSTEL_OBEN = 10000; // 100.00 in hundredths
-const double PROZENT_JE_HUNDERTSTEL = 0.01;
+const int WARNUNG_GROESSE = 320;
+const int ZAHL_GROESSE = 48;
+const int PUNKTE_SINUS = 3;          // fewer samples per period hold no sine
+const double GANZ_TOLERANZ = 1e-9;   // relative: a ratio this close to a whole number is one
+const int STELLEN_GENAU = 7;         // where four read alike
+const int NACHKOMMA_MAX = 15;
+const int32_t STUFE = 1;             // one printed step, in hundredths
+const char *const MINUS = "\xe2\x88\x92";  // the advice's minus sign
 
-// The value field as the data line shows it ("65.45").
-void Feld(double dWert, char *szFeld, size_t iGroesse)
+void Zahl(double d, char *sz, size_t iGroesse, int iStellen = ANALYSE_STELLEN)
 {
-    const long long h = Kurvenformat_Hundertstel(dWert);
-    std::snprintf(szFeld, iGroesse, "%s%lld.%02lld", h < 0 ? "-" : "", std::llabs(h) / 100, std::llabs(h) % 100);
+    Analyse_Zahl(d, iStellen, sz, iGroesse);
 }
 
-// Whether the file shows @p dWert as @p szGrenze ("100.00" or "0.00");
-// only values next to a limit are formed at all.
-bool LiestAls(double dWert, const char *szGrenze, bool bOben)
+// A deviation in % with its sign, as few digits as show it.
+void Abweichung(double d, const char *szMinus, char *sz, size_t iGroesse)
 {
-    if (bOben ? !(dWert > 100.0 - ANALYSE_AUFLOESUNG) : !(dWert < ANALYSE_AUFLOESUNG))
-        return false;
-    char sz[ZEILE_GROESSE];
-    Feld(dWert, sz, sizeof sz);
-    return std::strcmp(sz, szGrenze) == 0;
-}
-
-// What both ways of analysis share: lines, step, maximum voltage, extremes.
-void Grundwerte(const double *pdWerte, int iZeilen, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
-{
-    *pAnalyse = {};
-    pAnalyse->iZeilen = iZeilen > 0 ? iZeilen : 0;
-    pAnalyse->dSchrittMs = dZeitbasisMs;
-    pAnalyse->dUmax = dUmax;
-    for (int i = 0; i < pAnalyse->iZeilen; ++i) {
-        if (i == 0 || pdWerte[i] < pAnalyse->dMinProzent)
-            pAnalyse->dMinProzent = pdWerte[i];
-        if (i == 0 || pdWerte[i] > pAnalyse->dMaxProzent)
-            pAnalyse->dMaxProzent = pdWerte[i];
-    }
-    pAnalyse->dMinV = pAnalyse->dMinProzent * dUmax / 100.0;
-    pAnalyse->dMaxV = pAnalyse->dMaxProzent * dUmax / 100.0;
-}
-
-void Periode(Kurvenanalyse *pAnalyse, int iPunkteProPeriode)
-{
-    pAnalyse->iPunkteProPeriode = iPunkteProPeriode;
-    if (iPunkteProPeriode <= 0)
-        return;
-    pAnalyse->dPeriodeMs = iPunkteProPeriode * pAnalyse->dSchrittMs;
-    pAnalyse->dFrequenz = Sinus_FrequenzAusPeriode(pAnalyse->dPeriodeMs);
+    const double dBetrag = std::fabs(d);
+    int iNach = dBetrag > 0.0 ? -static_cast<int>(std::floor(std::log10(dBetrag))) : 1;
+    iNach = iNach < 1 ? 1 : iNach > NACHKOMMA_MAX ? NACHKOMMA_MAX : iNach;
+    std::snprintf(sz, iGroesse, "%s%.*f", d < 0.0 ? szMinus : "+", iNach, dBetrag);
 }
 
 bool Ganzzahlig(double dVerhaeltnis)
@@ -72,250 +44,349 @@ bool Ganzzahlig(double dVerhaeltnis)
     return std::fabs(dVerhaeltnis - std::round(dVerhaeltnis)) <= GANZ_TOLERANZ * dVerhaeltnis;
 }
 
-// The time bases of the table that play the typed period exactly with a
-// sine (3 samples per period or more) within the point limit.
-void Alternativen(const Sinuskurve *pSinus, Kurvenanalyse *pAnalyse)
+int ZeitbasisIndex(const char *szLabel)
 {
-    for (int i = 0; i < Zeitbasis_Anzahl() && pAnalyse->iAlternativen < ANALYSE_MAX_ALTERNATIVEN; ++i) {
-        double dMs;
-        if (!Zeitbasis_Suchen(Zeitbasis_Label(i), &dMs) || !Ganzzahlig(pSinus->dPeriodendauer / dMs))
-            continue;
-        Sinuskurve probe = *pSinus;
-        probe.iPunkteProPeriode = Sinus_Runden(pSinus->dPeriodendauer / dMs);
-        if (probe.iPunkteProPeriode < PUNKTE_SINUS || !Sinus_PunkteZulaessig(&probe))
-            continue;
-        pAnalyse->piAltZeitbasis[pAnalyse->iAlternativen] = i;
-        pAnalyse->piAltPunkte[pAnalyse->iAlternativen] = probe.iPunkteProPeriode;
-        ++pAnalyse->iAlternativen;
+    for (int i = 0; i < Zeitbasis_Anzahl(); ++i)
+        if (szLabel && std::strcmp(Zeitbasis_Label(i), szLabel) == 0)
+            return i;
+    return -1;
+}
+
+// The analysis of the printed values themselves, hundredths of a %.
+void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
+{
+    static Kurvenmodell m;
+    Kurvenanalyse &a = *pAnalyse;
+    a = {};
+    a.iZeitbasis = -1;
+    a.rat.iZeitbasis = -1;
+    a.iZeilen = static_cast<int32_t>(h.size());
+    a.dSchrittMs = dZeitbasisMs;
+    a.dUmax = dUmax;
+    Modell_Umkehren(h.data(), a.iZeilen, &m);
+    a.iStufen = m.iStufen;
+    a.iPassend = m.iPassend;
+    a.bEindeutig = m.iPunkteProPeriode > 0;
+    a.bKeinePasst = a.iZeilen > 0 && m.bVollstaendig && m.iPassend == 0;
+    a.iPunkteProPeriode = m.iPunkteProPeriode;
+    if (a.bEindeutig && dZeitbasisMs > 0.0) {
+        a.dPeriodeMs = a.iPunkteProPeriode * dZeitbasisMs;
+        a.dFrequenz = Sinus_FrequenzAusPeriode(a.dPeriodeMs);
     }
-}
-
-long long Hundertstel(double dWert)
-{
-    return std::llround(dWert / PROZENT_JE_HUNDERTSTEL);
-}
-
-// The smallest lag at which the values repeat, compared over two lines or
-// more; 0 when none does.
-int Wiederholung(const std::vector<long long> &h)
-{
-    const int n = static_cast<int>(h.size());
-    for (int iLag = 1; n - iLag >= 2; ++iLag) {
-        int k = 0;
-        while (k + iLag < n && h[k + iLag] == h[k])
-            ++k;
-        if (k + iLag == n)
-            return iLag;
+    a.bSinus = a.iStufen >= ANALYSE_STUFEN_SINUS;
+    a.iKeinSinus = a.bSinus ? ANALYSE_SINUS
+                   : a.iZeilen == 0 ? ANALYSE_KEINE_WERTE
+                   : a.iStufen == 1 ? ANALYSE_ALLE_GLEICH
+                                    : ANALYSE_ZWEI_WERTE;
+    a.iBegrenztOben = m.iBegrenztOben;
+    a.iBegrenztUnten = m.iBegrenztUnten;
+    if (a.iZeilen > 0) {
+        a.dMinProzent = m.iMin / 100.0;
+        a.dMaxProzent = m.iMax / 100.0;
     }
-    return 0;
+    a.dMinV = a.dMinProzent * dUmax / 100.0;
+    a.dMaxV = a.dMaxProzent * dUmax / 100.0;
 }
 
-// Lines at the limit @p iGrenze (in hundredths) when a stretch of two or
-// more of them has neighbours that fall off faster than an uncut crest can.
-// An uncut crest reads 100.00 (a trough 0.00) on L lines when its values
-// there lie within half a hundredth of the limit; being flatter than its parabola, the sine then
-// falls by at most 0.5 ((h + m) / h)^2 hundredths, h = (L - 1) / 2, on the
-// m-th line past the stretch, plus half a hundredth of rounding.
-int BegrenztAusWerten(const std::vector<long long> &h, long long iGrenze)
+// The warnings: each row its condition and its text, in this order. The
+// advice goes with the first row shown that takes it.
+struct Zeile {
+    bool (*warnt)(const Kurvenanalyse *);
+    void (*text)(const Kurvenanalyse *, const char *szLeer, char *sz, size_t iGroesse);
+    bool bRat;
+};
+
+bool WarntFrequenz(const Kurvenanalyse *p)
 {
-    const int NACHBARN = 3;  // the edge line alone may fall by little
-    const int n = static_cast<int>(h.size());
-    bool bUeber = false;
-    int iAnzahl = 0;
-    for (int i = 0; i < n;) {
-        if (h[i] != iGrenze) {
-            ++i;
-            continue;
-        }
-        int j = i;
-        while (j + 1 < n && h[j + 1] == iGrenze)
-            ++j;
-        iAnzahl += j - i + 1;
-        const double dHalb = (j - i) / 2.0;
-        for (int m = 1; m <= NACHBARN && dHalb > 0.0; ++m) {
-            const double q = (dHalb + m) / dHalb, dSchranke = 0.5 * q * q + 0.5;
-            bUeber = bUeber || (i - m >= 0 && std::llabs(h[i - m] - iGrenze) > dSchranke) ||
-                     (j + m < n && std::llabs(h[j + m] - iGrenze) > dSchranke);
-        }
-        i = j + 1;
-    }
-    return bUeber ? iAnzahl : 0;
+    return p->dFrequenzSoll > 0.0 && Analyse_AndereFrequenz(p);
+}
+bool WarntKeinSinus(const Kurvenanalyse *p)
+{
+    return !p->bSinus;
+}
+bool WarntGrob(const Kurvenanalyse *p)
+{
+    return p->bSinus && p->bEindeutig && p->iPunkteProPeriode < ANALYSE_PUNKTE_GROB;
+}
+bool WarntEineStufe(const Kurvenanalyse *p)
+{
+    return p->bSinus && std::lround((p->dMaxProzent - p->dMinProzent) * 100.0) <= 2 * STUFE;
+}
+bool WarntBegrenzt(const Kurvenanalyse *p)
+{
+    return p->iBegrenztOben > 0 || p->iBegrenztUnten > 0;
 }
 
-// Four significant digits, never an exponent.
-void Zahl(double d, char *sz, size_t iGroesse)
+void FrequenzText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
-    const double GANZ_AB = 9999.5;
-    std::snprintf(sz, iGroesse, std::fabs(d) >= GANZ_AB ? "%.0f" : "%.4g", d);
-}
-
-// Which warning applies: frequency, no sine, coarse steps, cut.
-enum { W_FREQUENZ, W_KEIN_SINUS, W_GROB, W_BEGRENZT, W_ANZAHL };
-
-bool Warnt(const Kurvenanalyse *p, int iArt)
-{
-    switch (iArt) {
-    case W_FREQUENZ:
-        return p->bSinus && p->dFrequenzSoll > 0.0 && p->dFrequenz > 0.0 &&
-               !(std::fabs(p->dAbweichung) < ANALYSE_ABWEICHUNG_GRENZE);
-    case W_KEIN_SINUS: return !p->bSinus;
-    case W_GROB: return p->bSinus && p->iPunkteProPeriode > 0 && p->iPunkteProPeriode < ANALYSE_PUNKTE_GROB;
-    default: return p->iBegrenztOben > 0 || p->iBegrenztUnten > 0;
-    }
-}
-
-void FrequenzText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
-{
-    char szIst[32], szSoll[32], szTeil[WARNUNG_GROESSE];
+    char szIst[ZAHL_GROESSE], szSoll[ZAHL_GROESSE], szAbw[ZAHL_GROESSE];
     Zahl(p->dFrequenz, szIst, sizeof szIst);
     Zahl(p->dFrequenzSoll, szSoll, sizeof szSoll);
     // Near the threshold four digits can read alike: then as many as it takes.
     if (std::strcmp(szIst, szSoll) == 0) {
-        std::snprintf(szIst, sizeof szIst, "%.7g", p->dFrequenz);
-        std::snprintf(szSoll, sizeof szSoll, "%.7g", p->dFrequenzSoll);
+        Zahl(p->dFrequenz, szIst, sizeof szIst, STELLEN_GENAU);
+        Zahl(p->dFrequenzSoll, szSoll, sizeof szSoll, STELLEN_GENAU);
     }
-    // Two significant digits for the deviation, but no exponent.
+    // Two significant digits for the deviation.
     const double dBetrag = std::fabs(p->dAbweichung);
     int iStellen = 1 - static_cast<int>(std::floor(std::log10(dBetrag)));
     iStellen = iStellen < 0 ? 0 : iStellen > 4 ? 4 : iStellen;
-    std::snprintf(sz, iGroesse, "Frequenz %s" SINUS_NBSP "Hz statt %s" SINUS_NBSP "Hz (%+.*f" SINUS_NBSP "%%)",
-                  szIst, szSoll, iStellen, p->dAbweichung);
-    // The coarsest exact time base that still steps finely, else the coarsest one.
-    int iWahl = p->iAlternativen - 1;
-    for (int i = p->iAlternativen - 1; i >= 0; --i)
-        if (p->piAltPunkte[i] >= ANALYSE_PUNKTE_GROB) {
-            iWahl = i;
-            break;
-        }
-    if (iWahl >= 0) {
-        std::snprintf(szTeil, sizeof szTeil, "; genau mit Zeitbasis %s (%d" SINUS_NBSP "Punkte je Periode)",
-                      Zeitbasis_Label(p->piAltZeitbasis[iWahl]), p->piAltPunkte[iWahl]);
-        TK_TextAnhaengen(sz, iGroesse, szTeil);
-    }
+    std::snprintf(szAbw, sizeof szAbw, "%+.*f", iStellen, p->dAbweichung);
+    std::snprintf(sz, iGroesse, "Frequenz %s%sHz statt %s%sHz (%s%s%%)", szIst, sp, szSoll, sp, szAbw, sp);
 }
 
-void KeinSinusText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
+void KeinSinusText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
-    char szA[32], szAufl[32], szProzent[32], szUmax[32], szWert[ZEILE_GROESSE];
+    char szA[ZAHL_GROESSE], szAufl[ZAHL_GROESSE], szUmax[ZAHL_GROESSE];
     switch (p->iKeinSinus) {
     case ANALYSE_KEINE_WERTE: TK_TextKopieren(sz, iGroesse, "kein Sinus: die Datei enthält keine Werte"); return;
     case ANALYSE_ZU_WENIG_PUNKTE:
-        std::snprintf(sz, iGroesse, "kein Sinus: nur %d" SINUS_NBSP "%s je Periode", p->iPunkteProPeriode,
-                      p->iPunkteProPeriode == 1 ? "Punkt" : "Punkte");
+        std::snprintf(sz, iGroesse, "kein Sinus: nur %d%s%s je Periode", p->iPunkteEntwurf, sp,
+                      p->iPunkteEntwurf == 1 ? "Punkt" : "Punkte");
         return;
     case ANALYSE_UNTER_AUFLOESUNG:
         Zahl(p->dAmplitude * p->dUmax / 100.0, szA, sizeof szA);
         Zahl(ANALYSE_AUFLOESUNG * p->dUmax / 100.0, szAufl, sizeof szAufl);
-        Zahl(ANALYSE_AUFLOESUNG, szProzent, sizeof szProzent);
         Zahl(p->dUmax, szUmax, sizeof szUmax);
-        std::snprintf(sz, iGroesse,
-                      "kein Sinus: Amplitude %s" SINUS_NBSP "V unter der Auflösung der Datei von %s" SINUS_NBSP
-                      "V (%s" SINUS_NBSP "%% von %s" SINUS_NBSP "V)",
-                      szA, szAufl, szProzent, szUmax);
+        std::snprintf(sz, iGroesse, "kein Sinus: Amplitude %s%sV unter der Auflösung der Datei von %s%sV (0.01%s%% von %s%sV)",
+                      szA, sp, szAufl, sp, sp, szUmax, sp);
         return;
+    case ANALYSE_ALLE_GLEICH: std::snprintf(sz, iGroesse, "kein Sinus: alle Werte %.2f%s%%", p->dMinProzent, sp); return;
     default:
-        Feld(p->dMinProzent, szWert, sizeof szWert);
-        std::snprintf(sz, iGroesse, "kein Sinus: alle Werte %s" SINUS_NBSP "%%", szWert);
+        std::snprintf(sz, iGroesse, "kein Sinus: nur die Werte %.2f%s%% und %.2f%s%%", p->dMinProzent, sp,
+                      p->dMaxProzent, sp);
     }
 }
 
-void GrobText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
+void GrobText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
-    std::snprintf(sz, iGroesse, "grobe Stufen: nur %d" SINUS_NBSP "Punkte je Periode", p->iPunkteProPeriode);
+    std::snprintf(sz, iGroesse, "grobe Stufen: nur %d%sPunkte je Periode", p->iPunkteProPeriode, sp);
 }
 
-void BegrenztText(const Kurvenanalyse *p, char *sz, size_t iGroesse)
+void EineStufeText(const Kurvenanalyse *, const char *, char *sz, size_t iGroesse)
+{
+    TK_TextKopieren(sz, iGroesse, "Amplitude nur 1 Stufe der Auflösung");
+}
+
+void BegrenztText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
     if (p->iBegrenztOben > 0 && p->iBegrenztUnten > 0)
-        std::snprintf(sz, iGroesse,
-                      "begrenzt: %d von %d Werten bei 100" SINUS_NBSP "%% und %d bei 0" SINUS_NBSP "%%",
-                      p->iBegrenztOben, p->iZeilen, p->iBegrenztUnten);
+        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%", p->iBegrenztOben,
+                      p->iZeilen, sp, p->iBegrenztUnten, sp);
     else
-        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei %s", p->iBegrenztOben + p->iBegrenztUnten,
-                      p->iZeilen, p->iBegrenztOben > 0 ? "100" SINUS_NBSP "%" : "0" SINUS_NBSP "%");
+        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei %s%s%%", p->iBegrenztOben + p->iBegrenztUnten,
+                      p->iZeilen, p->iBegrenztOben > 0 ? "100" : "0", sp);
+}
+
+const Zeile ZEILEN[] = {
+    {WarntFrequenz, FrequenzText, true},   {WarntKeinSinus, KeinSinusText, true},
+    {WarntGrob, GrobText, true},           {WarntEineStufe, EineStufeText, false},
+    {WarntBegrenzt, BegrenztText, false},
+};
+
+// Whether the advised time base helps the warning of this row.
+bool RatHilft(const Kurvenanalyse *p, const Zeile &z)
+{
+    const Zeitbasisrat &r = p->rat;
+    if (r.iZeitbasis < 0 || r.iZeitbasis == p->iZeitbasis || p->dFrequenzSoll <= 0.0)
+        return false;
+    if (z.warnt == WarntFrequenz)
+        return r.bGenau || std::fabs(r.dAbweichung) < std::fabs(p->dAbweichung);
+    if (z.warnt == WarntKeinSinus)
+        return p->iKeinSinus == ANALYSE_ZU_WENIG_PUNKTE;
+    return r.iPunkte > p->iPunkteProPeriode;
+}
+
+void RatText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
+{
+    const Zeitbasisrat &r = p->rat;
+    char szZahl[ZAHL_GROESSE], szTeil[WARNUNG_GROESSE];
+    if (r.bGenau) {
+        Zahl(p->dFrequenzSoll, szZahl, sizeof szZahl, STELLEN_GENAU);
+        std::snprintf(szTeil, sizeof szTeil, "; genau %s%sHz mit Zeitbasis %s (%d%sPunkte je Periode)", szZahl, sp,
+                      Zeitbasis_Label(r.iZeitbasis), r.iPunkte, sp);
+    } else {
+        Abweichung(r.dAbweichung, MINUS, szZahl, sizeof szZahl);
+        std::snprintf(szTeil, sizeof szTeil, "; am nächsten: %s, %s%s%%", Zeitbasis_Label(r.iZeitbasis), szZahl, sp);
+    }
+    TK_TextAnhaengen(sz, iGroesse, szTeil);
 }
 
 }  // namespace
 
 int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurvenanalyse *pAnalyse)
 {
-    double dMs;
-    if (!Zeitbasis_Suchen(pEingabe->szZeitbasis, &dMs))
-        dMs = 1.0;  // what the export steps by for a label missing from the table
-    const int iZeilen = pSinus->iAnzahlPunkte - 1;
-    const double *pdZeilen = iZeilen > 0 ? pSinus->pdWerte + 1 : nullptr;  // index 0 is not written
-    Grundwerte(pdZeilen, iZeilen, dMs, pEingabe->dUmax, pAnalyse);
-    Periode(pAnalyse, pSinus->iPunkteProPeriode);
-    if (pSinus->dPeriodendauer > 0.0 && pAnalyse->dPeriodeMs > 0.0) {  // not so in a record never derived
-        pAnalyse->dPeriodeSollMs = pSinus->dPeriodendauer;
-        pAnalyse->dFrequenzSoll = Sinus_FrequenzAusPeriode(pSinus->dPeriodendauer);
-        pAnalyse->dAbweichung = (pAnalyse->dPeriodeSollMs / pAnalyse->dPeriodeMs - 1.0) * 100.0;
+    const double dMs = Zeitbasis_Ms(pEingabe->szZeitbasis);  // as the export steps
+    const int iZeilen = pSinus->iAnzahlPunkte > 1 && pSinus->pdWerte ? pSinus->iAnzahlPunkte - 1 : 0;
+    static std::vector<int32_t> h;
+    h.resize(static_cast<size_t>(iZeilen));
+    for (int i = 0; i < iZeilen; ++i)  // index 0 is not written
+        h[static_cast<size_t>(i)] = Modell_Hundertstel(pSinus->pdWerte[i + 1]);
+    WerteAnalysieren(h, dMs, pEingabe->dUmax, pAnalyse);
+    Kurvenanalyse &a = *pAnalyse;
+    a.iZeitbasis = ZeitbasisIndex(pEingabe->szZeitbasis);
+    a.iPunkteEntwurf = pSinus->iPunkteProPeriode;
+    a.dAmplitude = pSinus->dAmplitude;
+    if (pSinus->dPeriodendauer > 0.0 && pSinus->iPunkteProPeriode > 0) {  // not so in a record never derived
+        a.dPeriodeSollMs = pSinus->dPeriodendauer;
+        a.dFrequenzSoll = Sinus_FrequenzAusPeriode(pSinus->dPeriodendauer);
+        if (a.dPeriodeMs > 0.0)
+            a.dAbweichung = (a.dPeriodeSollMs / a.dPeriodeMs - 1.0) * 100.0;
+        Analyse_Zeitbasis(a.dPeriodeSollMs, pSinus->dPerioden, a.iZeitbasis, 0, &a.rat);
     }
-    pAnalyse->dAmplitude = pSinus->dAmplitude;
-
-    char szMin[ZEILE_GROESSE], szMax[ZEILE_GROESSE];
-    Feld(pAnalyse->dMinProzent, szMin, sizeof szMin);
-    Feld(pAnalyse->dMaxProzent, szMax, sizeof szMax);
-    pAnalyse->iKeinSinus = pAnalyse->iZeilen == 0                                  ? ANALYSE_KEINE_WERTE
-                           : pSinus->iPunkteProPeriode < PUNKTE_SINUS              ? ANALYSE_ZU_WENIG_PUNKTE
-                           : pSinus->dAmplitude != 0.0 && !(std::fabs(pSinus->dAmplitude) >= ANALYSE_AUFLOESUNG)
-                               ? ANALYSE_UNTER_AUFLOESUNG
-                           : std::strcmp(szMin, szMax) == 0                        ? ANALYSE_ALLE_GLEICH
-                                                                                   : ANALYSE_SINUS;
-    pAnalyse->bSinus = pAnalyse->iKeinSinus == ANALYSE_SINUS;
-
-    const bool bOben = Sinus_GrenzeOben(pSinus), bUnten = Sinus_GrenzeUnten(pSinus);
-    for (int i = 0; i < pAnalyse->iZeilen; ++i) {
-        pAnalyse->iBegrenztOben += bOben && LiestAls(pdZeilen[i], "100.00", true);
-        pAnalyse->iBegrenztUnten += bUnten && LiestAls(pdZeilen[i], "0.00", false);
+    // Why there is no sine, where the inputs tell.
+    if (!a.bSinus && a.iZeilen > 0 && pSinus->iPunkteProPeriode > 0) {
+        if (pSinus->iPunkteProPeriode < PUNKTE_SINUS)
+            a.iKeinSinus = ANALYSE_ZU_WENIG_PUNKTE;
+        else if (pSinus->dAmplitude != 0.0 && !(std::fabs(pSinus->dAmplitude) >= ANALYSE_AUFLOESUNG))
+            a.iKeinSinus = ANALYSE_UNTER_AUFLOESUNG;
     }
-    if (pAnalyse->dPeriodeSollMs > 0.0 && !Ganzzahlig(pSinus->dPeriodendauer / dMs))
-        Alternativen(pSinus, pAnalyse);
+    // The lines whose printed value a limit changed, from the values before it.
+    a.iBegrenztOben = a.iBegrenztUnten = 0;
+    for (int k = 0; k < iZeilen && pSinus->iPunkteProPeriode > 0; ++k) {
+        const double d = Modell_Wert(pSinus->dOffset, pSinus->dAmplitude, pSinus->iPunkteProPeriode, k);
+        a.iBegrenztOben += Modell_UeberHundert(d);
+        a.iBegrenztUnten += Modell_UnterNull(d);
+    }
     return 0;
 }
 
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
-    Grundwerte(pdWerte, iAnzahl, dZeitbasisMs, dUmax, pAnalyse);
-    std::vector<long long> h(static_cast<size_t>(pAnalyse->iZeilen));
-    for (int i = 0; i < pAnalyse->iZeilen; ++i)
-        h[static_cast<size_t>(i)] = Hundertstel(pdWerte[i]);
-    const bool bGleich =
-        pAnalyse->iZeilen > 0 && Hundertstel(pAnalyse->dMinProzent) == Hundertstel(pAnalyse->dMaxProzent);
-    Periode(pAnalyse, bGleich ? 0 : Wiederholung(h));
-    pAnalyse->iKeinSinus = pAnalyse->iZeilen == 0 ? ANALYSE_KEINE_WERTE
-                           : bGleich              ? ANALYSE_ALLE_GLEICH
-                           : pAnalyse->iPunkteProPeriode > 0 && pAnalyse->iPunkteProPeriode < PUNKTE_SINUS
-                               ? ANALYSE_ZU_WENIG_PUNKTE
-                               : ANALYSE_SINUS;
-    pAnalyse->bSinus = pAnalyse->iKeinSinus == ANALYSE_SINUS;
-    pAnalyse->iBegrenztOben = BegrenztAusWerten(h, HUNDERTSTEL_OBEN);
-    pAnalyse->iBegrenztUnten = BegrenztAusWerten(h, 0);
+    static std::vector<int32_t> h;
+    h.resize(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
+    for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
+        h[i] = static_cast<int32_t>(std::llround(pdWerte[i] * 100.0));
+    WerteAnalysieren(h, dZeitbasisMs, dUmax, pAnalyse);
     return 0;
+}
+
+int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bAuto, Zeitbasisrat *pRat)
+{
+    *pRat = {-1, 0, 0, 0.0};
+    double dGewaehlt = 0.0;
+    if (!Zeitbasis_Suchen(Zeitbasis_Label(iGewaehlt), &dGewaehlt))
+        dGewaehlt = 0.0;
+    // Ranked lexicographically. The advice: exact before close, fine steps
+    // before coarse, then the smaller deviation, then the nearer to the
+    // chosen time base. Auto: exact before close, then the most points, or
+    // for close ones the smaller deviation.
+    const int RANG = 4;
+    double dBest[RANG] = {};
+    for (int i = 0; i < Zeitbasis_Anzahl(); ++i) {
+        double dMs;
+        if (!Zeitbasis_Suchen(Zeitbasis_Label(i), &dMs) || !(dPeriodeMs > 0.0))
+            continue;
+        Sinuskurve probe = {};
+        probe.iPunkteProPeriode = Sinus_Runden(dPeriodeMs / dMs);
+        probe.dPerioden = dPerioden;
+        if (probe.iPunkteProPeriode < PUNKTE_SINUS || !Sinus_PunkteZulaessig(&probe))
+            continue;
+        const bool bGenau = Ganzzahlig(dPeriodeMs / dMs);
+        const double dAbw = bGenau ? 0.0 : (dPeriodeMs / (probe.iPunkteProPeriode * dMs) - 1.0) * 100.0;
+        const double dPunkte = probe.iPunkteProPeriode;
+        const double dNaehe = dGewaehlt > 0.0 ? std::fabs(std::log(dMs / dGewaehlt)) : 0.0;
+        const bool bFein = probe.iPunkteProPeriode >= ANALYSE_PUNKTE_GROB;
+        const double rang[RANG] = {bGenau ? 0.0 : 1.0, bAuto ? (bGenau ? -dPunkte : std::fabs(dAbw)) : !bFein,
+                                   bAuto ? -dPunkte : std::fabs(dAbw), bAuto ? 0.0 : dNaehe};
+        bool bBesser = pRat->iZeitbasis < 0;
+        for (int j = 0; j < RANG && !bBesser; ++j)
+            if (rang[j] != dBest[j]) {
+                bBesser = rang[j] < dBest[j];
+                break;
+            }
+        if (!bBesser)
+            continue;
+        *pRat = {i, probe.iPunkteProPeriode, bGenau, dAbw};
+        std::copy(rang, rang + RANG, dBest);
+    }
+    return pRat->iZeitbasis >= 0;
+}
+
+void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse)
+{
+    int iNach = 0;
+    if (std::isfinite(d) && d != 0.0)
+        iNach = iStellen - 1 - static_cast<int>(std::floor(std::log10(std::fabs(d))));
+    iNach = iNach < 0 ? 0 : iNach > NACHKOMMA_MAX ? NACHKOMMA_MAX : iNach;
+    std::snprintf(sz, iGroesse, "%.*f", iNach, d);
+    if (std::strchr(sz, '.')) {
+        char *p = sz + std::strlen(sz) - 1;
+        while (*p == '0')
+            *p-- = '\0';
+        if (*p == '.')
+            *p = '\0';
+    }
+    if (std::strcmp(sz, "-0") == 0)
+        TK_TextKopieren(sz, iGroesse, "0");
+}
+
+
+int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse)
+{
+    return pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 &&
+           std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE;
 }
 
 int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse)
 {
     int iAnzahl = 0;
-    for (int i = 0; i < W_ANZAHL; ++i)
-        iAnzahl += Warnt(pAnalyse, i);
+    for (const Zeile &z : ZEILEN)
+        iAnzahl += z.warnt(pAnalyse);
     return iAnzahl;
 }
 
-int Analyse_Warnungen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
+int Analyse_WarnungenText(const Kurvenanalyse *pAnalyse, int bGeschuetzt, char *szText, size_t iGroesse)
 {
-    void (*const texte[W_ANZAHL])(const Kurvenanalyse *, char *, size_t) = {
-        FrequenzText, KeinSinusText, GrobText, BegrenztText};
+    const char *sp = bGeschuetzt ? SINUS_NBSP : " ";
     TK_TextKopieren(szText, iGroesse, "");
     int iAnzahl = 0;
+    bool bRatGenannt = false;
     char szWarnung[WARNUNG_GROESSE];
-    for (int i = 0; i < W_ANZAHL; ++i) {
-        if (!Warnt(pAnalyse, i))
+    for (const Zeile &z : ZEILEN) {
+        if (!z.warnt(pAnalyse))
             continue;
-        texte[i](pAnalyse, szWarnung, sizeof szWarnung);
+        z.text(pAnalyse, sp, szWarnung, sizeof szWarnung);
+        if (z.bRat && !bRatGenannt && RatHilft(pAnalyse, z)) {
+            RatText(pAnalyse, sp, szWarnung, sizeof szWarnung);
+            bRatGenannt = true;
+        }
         if (iAnzahl++ > 0)
             TK_TextAnhaengen(szText, iGroesse, "\n");
         TK_TextAnhaengen(szText, iGroesse, szWarnung);
     }
     return iAnzahl;
+}
+
+int Analyse_Warnungen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
+{
+    return Analyse_WarnungenText(pAnalyse, 0, szText, iGroesse);
+}
+
+void Analyse_Notizen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
+{
+    TK_TextKopieren(szText, iGroesse, "");
+    if (pAnalyse->iZeilen == 0)
+        return;
+    char szWarnungen[WARNUNG_GROESSE * 4], szZahl[ZAHL_GROESSE];
+    if (pAnalyse->bEindeutig && pAnalyse->dFrequenz > 0.0) {
+        Zahl(pAnalyse->dFrequenz, szZahl, sizeof szZahl);
+        std::snprintf(szText, iGroesse, "Frequenz %s Hz (%d Punkte je Periode)", szZahl,
+                      static_cast<int>(pAnalyse->iPunkteProPeriode));
+    } else if (pAnalyse->bKeinePasst) {
+        TK_TextKopieren(szText, iGroesse, "keine Sinuskurve des Exports ergibt diese Werte");
+    } else if (!pAnalyse->bEindeutig) {
+        TK_TextKopieren(szText, iGroesse, pAnalyse->iPassend > 1 ? "Periode nicht eindeutig" : "Periode nicht ermittelt");
+    }
+    if (Analyse_Warnungen(pAnalyse, szWarnungen, sizeof szWarnungen) == 0)
+        return;
+    for (char *p = szWarnungen; p && *p;) {
+        char *ende = std::strchr(p, '\n');
+        if (ende)
+            *ende = '\0';
+        if (szText[0])
+            TK_TextAnhaengen(szText, iGroesse, "; ");
+        TK_TextAnhaengen(szText, iGroesse, p);
+        p = ende ? ende + 1 : nullptr;
+    }
 }

@@ -9,6 +9,7 @@
 #include "toolkit_kern.h"
 
 #include <cctype>
+#include <climits>
 #include <cerrno>
 #include <cmath>
 #include <cstdarg>
@@ -35,6 +36,8 @@ using Feld = Kurvenfeld;
 
 __attribute__((format(printf, 3, 4))) void Melden(Kurvendatei *pDatei, int iZeile, const char *szFormat, ...)
 {
+    if (pDatei->iBefunde == INT_MAX)  // cannot happen within the line limit; never wraps
+        return;
     if (pDatei->iBefunde < KURVENDATEI_MAX_BEFUNDE) {
         Kurvendateibefund &b = pDatei->aBefunde[pDatei->iBefunde];
         b.iZeile = iZeile;
@@ -93,16 +96,29 @@ void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
         Melden(pDatei, iZeile, "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)%s",
                Echo(f).sz, Komma(f));
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
+        s.iZeitVerschoben = -1;
         return;
     }
-    if (pDatei->iDatenzeilen == 1 && iZeit != 0)
-        Melden(pDatei, iZeile, "erste Zeit ist %s statt 0.00000", Zeit(iZeit).sz);
-    else if (pDatei->iDatenzeilen > 1 && s.iZeitErwartet >= 0 && iSchritt > 0 &&
-             std::abs(iZeit - s.iZeitErwartet) > ZEIT_TOLERANZ)
-        Melden(pDatei, iZeile, "Zeit %s statt %s: wächst nicht um die Zeitbasis %s", Zeit(iZeit).sz,
-               Zeit(s.iZeitErwartet).sz, pDatei->szZeitbasis);
-    else if (s.iZeitErwartet >= 0)
-        iZeit = s.iZeitErwartet;  // within the rounding: the exact sum goes on
+    // A wrong time is one finding: the next line is measured from where this one should be.
+    if (pDatei->iDatenzeilen == 1) {
+        if (iZeit != 0)
+            Melden(pDatei, iZeile, "erste Zeit ist %s statt 0.00000", Zeit(iZeit).sz);
+        iZeit = 0;
+    } else if (s.iZeitErwartet >= 0 && iSchritt > 0) {
+        // After a wrong time the file may also go on from it (a line left
+        // out or a jump): that is the same one fault, not a new one.
+        const bool bWieVerschoben = s.iZeitVerschoben >= 0 && std::llabs(iZeit - s.iZeitVerschoben) <= ZEIT_TOLERANZ;
+        const bool bRichtig = std::llabs(iZeit - s.iZeitErwartet) <= ZEIT_TOLERANZ;
+        s.iZeitVerschoben = -1;
+        if (bWieVerschoben && !bRichtig) {
+            s.iZeitErwartet = iZeit;
+        } else if (!bRichtig) {
+            Melden(pDatei, iZeile, "Zeit %s statt %s: wächst nicht um die Zeitbasis %s", Zeit(iZeit).sz,
+                   Zeit(s.iZeitErwartet).sz, pDatei->szZeitbasis);
+            s.iZeitVerschoben = iZeit + iSchritt;
+        }
+        iZeit = s.iZeitErwartet;  // within the rounding the exact sum goes on, and past a wrong time too
+    }
     s.iZeitErwartet = iSchritt > 0 ? iZeit + iSchritt : -1;
 }
 
@@ -184,6 +200,7 @@ void Datenzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLa
                    iFelder == 1 ? "Feld" : "Felder", KURVENFORMAT_FELDER);
         const long long iSchritt = std::llround(pDatei->dZeitbasisMs * KURVENFORMAT_ZEIT_JE_MS);
         s.iZeitErwartet = s.iZeitErwartet >= 0 && iSchritt > 0 ? s.iZeitErwartet + iSchritt : -1;
+        s.iZeitVerschoben = -1;
         return;
     }
     // The label first: the time is measured in its steps.
@@ -220,6 +237,13 @@ void Kopfzeile(Kurvendatei *pDatei, int iZeile, const char *szZeile, size_t iLae
         Datenzeile(pDatei, iZeile, szZeile, iLaenge, bLesbar);
 }
 
+// A CR within the piece with more of the line after it.
+bool CrOhneLf(const char *p, size_t n)
+{
+    const char *cr = static_cast<const char *>(std::memchr(p, '\r', n));
+    return cr && cr + 1 < p + n;
+}
+
 // A whole line has been read (bLf: ended by a line feed, else by the end of the file).
 void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
 {
@@ -228,6 +252,13 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
     const char *szZeile = s.szZeile;
     size_t iLaenge = s.iLaenge;
     s.iLaenge = 0;
+    // No valid file has more lines: reading ends, whatever the stream still holds.
+    if (iZeile > Kurvendatei_MaxZeilen()) {
+        Melden(pDatei, iZeile, "mehr als %d Zeilen, mehr als eine Kurvendatei haben kann: hier endet die Prüfung",
+               Kurvendatei_MaxZeilen());
+        s.iAbschnitt = GESTOPPT;
+        return;
+    }
     if (s.iAbschnitt == SCHLUSS) {
         // A data line after an empty one: the empty line stood amid the
         // data, and the check goes on with them.
@@ -282,6 +313,18 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
 
 }  // namespace
 
+int Kurvendatei_MaxZeilen(void)
+{
+    return Kurvenformat_KopfzeilenAnzahl() + KURVENDATEI_MAX_DATENZEILEN + 1;
+}
+
+long long Kurvendatei_MaxBytes(void)
+{
+    const long long ZEILENENDE = 2;  // CR LF at most
+    return static_cast<long long>(Kurvendatei_MaxZeilen()) * (KURVENFORMAT_ZEILE_MAX + ZEILENENDE) +
+           static_cast<long long>(BOM_LAENGE);
+}
+
 void Kurvendatei_Beginnen(Kurvendatei *pDatei)
 {
     pDatei->iBefunde = 0;
@@ -293,15 +336,29 @@ void Kurvendatei_Beginnen(Kurvendatei *pDatei)
     pDatei->stand = {};
     pDatei->stand.iAbschnitt = KOPF;
     pDatei->stand.iZeitErwartet = -1;
+    pDatei->stand.iZeitVerschoben = -1;
 }
 
 int Kurvendatei_Weiter(Kurvendatei *pDatei, const char *pBlock, size_t iLaenge)
 {
     Kurvendateistand &s = pDatei->stand;
+    // No valid file has more bytes: what lies beyond is not read.
+    const unsigned long long iRest = static_cast<unsigned long long>(Kurvendatei_MaxBytes() - s.iBytes);
+    const bool bZuLang = iLaenge > iRest;
+    if (bZuLang)
+        iLaenge = static_cast<size_t>(iRest);
+    s.iBytes += static_cast<long long>(iLaenge);
     const char *p = pBlock, *const ende = pBlock + iLaenge;
     while (p < ende && s.iAbschnitt != GESTOPPT) {
         const char *lf = static_cast<const char *>(std::memchr(p, '\n', static_cast<size_t>(ende - p)));
         const size_t iStueck = static_cast<size_t>((lf ? lf : ende) - p);
+        // Before the first line feed, a CR followed by more text: the lines end in CR alone.
+        if (s.iZeile == 0 && (CrOhneLf(p, iStueck) || (s.bCrAmEnde && iStueck > 0))) {
+            Melden(pDatei, 1, "Zeilenende CR ohne LF (altes Mac-Format) statt LF: hier endet die Prüfung");
+            s.iAbschnitt = GESTOPPT;
+            break;
+        }
+        s.bCrAmEnde = !lf && iStueck > 0 && p[iStueck - 1] == '\r';
         // Only the line's first bytes are kept; the rest is only counted.
         if (s.iLaenge < sizeof s.szZeile) {
             const size_t iFrei = sizeof s.szZeile - s.iLaenge;
@@ -312,6 +369,11 @@ int Kurvendatei_Weiter(Kurvendatei *pDatei, const char *pBlock, size_t iLaenge)
             break;
         ZeileAbschliessen(pDatei, true);
         p = lf + 1;
+    }
+    if (bZuLang && s.iAbschnitt != GESTOPPT) {
+        Melden(pDatei, s.iZeile + 1, "mehr als %lld Bytes, mehr als eine Kurvendatei haben kann: hier endet die Prüfung",
+               Kurvendatei_MaxBytes());
+        s.iAbschnitt = GESTOPPT;
     }
     return s.iAbschnitt != GESTOPPT;
 }
@@ -327,6 +389,8 @@ void Kurvendatei_Beenden(Kurvendatei *pDatei)
         Melden(pDatei, s.iZeile + 1, s.iZeile == 0 ? "Datei ist leer" : "Datei endet im Kopf: Datei abgeschnitten?");
     else if (s.iAbschnitt == DATEN)
         Melden(pDatei, s.iZeile + 1, "abschließende Leerzeile fehlt: Datei abgeschnitten?");
+    if (pDatei->iDatenzeilen == 0 && s.iZeile > 0 && s.iAbschnitt != KOPF)
+        Melden(pDatei, s.iZeile, "keine Datenzeilen: die Datei enthält keine Kurve");
     s.iAbschnitt = GESTOPPT;
 }
 
@@ -377,8 +441,7 @@ void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotize
     }
 }
 
-// What the signal analysis says of the samples read: the frequency, where
-// the samples repeat, and its warnings, on one line.
+// What the signal analysis says of the samples read, on one line.
 void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGroesse)
 {
     szNotizen[0] = '\0';
@@ -386,15 +449,5 @@ void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGro
         return;
     static Kurvenanalyse analyse;
     Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
-    if (analyse.dFrequenz > 0.0)
-        std::snprintf(szNotizen, iGroesse, "Frequenz %.4g" SINUS_NBSP "Hz (%d" SINUS_NBSP "Punkte je Periode)", analyse.dFrequenz,
-                      static_cast<int>(analyse.iPunkteProPeriode));
-    char szWarnungen[WARNUNGEN_GROESSE];
-    if (Analyse_Warnungen(&analyse, szWarnungen, sizeof szWarnungen) == 0)
-        return;
-    for (char *p = std::strtok(szWarnungen, "\n"); p; p = std::strtok(nullptr, "\n")) {
-        if (szNotizen[0])
-            TK_TextAnhaengen(szNotizen, iGroesse, "; ");
-        TK_TextAnhaengen(szNotizen, iGroesse, p);
-    }
+    Analyse_Notizen(&analyse, szNotizen, iGroesse);
 }

@@ -13,6 +13,10 @@
 
 /** Most data lines a file can hold: the samples of the largest curve and the one closing it. */
 constexpr int KURVENDATEI_MAX_DATENZEILEN = static_cast<int>(MAX_KURVENPUNKTE) + 1;
+/** Lines a valid file can hold: the header, the most data lines, the closing empty line. */
+int Kurvendatei_MaxZeilen(void);
+/** Bytes a valid file can hold: its most lines at their longest, each with CR LF, and a BOM. */
+long long Kurvendatei_MaxBytes(void);
 /** Findings listed per file; the ones after it are only counted. */
 const int KURVENDATEI_MAX_BEFUNDE = 100;
 /** Room for one finding's text. */
@@ -34,7 +38,10 @@ struct Kurvendateistand {
     size_t iLaenge;                         /* bytes of the line being read, all of them */
     char szZeile[KURVENFORMAT_ZEILE_MAX + 5]; /* its first bytes: the longest line, a BOM before it, a CR after it */
     bool bCrlfGemeldet;
+    bool bCrAmEnde;                         /* the last block ended in a CR of a line not yet ended */
+    long long iBytes;                       /* bytes read so far */
     long long iZeitErwartet;                /* next time in 10 µs units, -1 when unknown */
+    long long iZeitVerschoben;              /* after a wrong time: the next time counted from it, else -1 */
 };
 
 /** A curve file as read: findings, summary and samples. */

@@ -108,8 +108,10 @@ void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, c
                   szSchritt, szDauer);
     TK_TextKopieren(szText, iGroesse, szTeil);
     // What the rig plays, where it is not what was typed.
-    if (pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 && std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
-        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_FREQUENZ_IN_DATEI, pAnalyse->dFrequenz);
+    if (Analyse_AndereFrequenz(pAnalyse)) {
+        char szZahl[48];
+        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_FREQUENZ_IN_DATEI, szZahl);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
     }
 }

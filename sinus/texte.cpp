@@ -11,6 +11,8 @@ const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char *const SINUS_TEXT_NICHT_ENDLICH =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
+const char *const SINUS_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
+const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN = "&Zeitbasis anpassen";
 const char *const SINUS_TEXT_RUECKGAENGIG = "&Rückgängig";
 const char *const SINUS_TEXT_WIEDERHOLEN = "&Wiederholen";
 const char *const SINUS_TEXT_ABGELEHNT = "Abgelehnt, die vorigen Eingaben gelten: ";
@@ -70,9 +72,10 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
                   stellen(AMPLITUDEEFF), pEingabe->dAmplitudeEff, stellen(OFFSET), pEingabe->dOffset,
                   stellen(FREQUENZ), pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
-    if (pAnalyse && pAnalyse->bSinus && pAnalyse->dFrequenz > 0.0 &&
-        std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE) {
-        std::snprintf(sz, sizeof sz, " (in der Datei %.4g Hz)", pAnalyse->dFrequenz);
+    if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
+        char szZahl[48];
+        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+        std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
     std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <clocale>
 #include <cstdio>
@@ -119,6 +120,14 @@ int InitCVIRTEEx(void *, char *argv[], void *)
     if (uebersetzung->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app->installTranslator(uebersetzung);
     return 1;
+}
+
+int PostDeferredCall(void (*function)(void *), void *data)
+{
+    if (!qApp || !function)
+        return TK_FEHLER_NICHT_GESTARTET;
+    QTimer::singleShot(0, qApp, [=] { function(data); });
+    return 0;
 }
 
 int RunUserInterface(void)

@@ -75,6 +75,8 @@ struct CallbackEntry {
 int InitCVIRTEEx(void *instance, char *argv[], void *reserved);
 /** Hands the toolkit the table that LoadPanel() resolves callback names in. */
 void SetCallbackTable(const CallbackEntry *table, int count);
+/** Calls @p function with @p data once the event loop runs (or runs on); 0, or a negative code. */
+int PostDeferredCall(void (*function)(void *), void *data);
 /** Runs the event loop until QuitUserInterface(); returns its code. */
 int RunUserInterface(void);
 /** Ends the running loop once the current callback has returned. */

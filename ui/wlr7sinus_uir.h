@@ -37,7 +37,10 @@ enum {
     KURVEOEFFNEN = 13,   /* Datei > Kurve oeffnen ... (Ctrl+O): a curve file as a reference */
     REFERENZENTFERNEN = 14, /* Datei > Referenz entfernen */
     ZEITACHSE = 15,      /* Ansicht > Zeitachse wie exportiert (checkable) */
-    UEBER = 16           /* Hilfe > Ueber WLR7-Dovarizuz ...: version and licence */
+    UEBER = 16,          /* Hilfe > Ueber WLR7-Dovarizuz ...: version and licence */
+    EINGABENAUSKURVE = 17,    /* Datei > Eingaben aus Kurve uebernehmen ...: the design that writes a file */
+    EINGABENAUSREFERENZ = 18, /* Datei > Eingaben aus Referenz uebernehmen: the same for the open reference */
+    ZEITBASISANPASSEN = 19    /* Bearbeiten > Zeitbasis anpassen: the time base that plays the frequency */
 };
 
 /* Handle of the main panel PNLMAIN; 0 until main has loaded it. */

@@ -83,7 +83,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
     const unsigned iSaat = std::random_device{}();
     SCOPED_TRACE("Saat " + std::to_string(iSaat));
     std::mt19937 z(iSaat);
-    const char *const ZEITBASEN[] = {"1ms", "2ms", "5ms", "10ms", "20ms"};
+    const char *const ZEITBASEN[] = {"1ms", "2ms", "5ms", "10ms", "auto"};
     for (int iPlan = 0; iPlan < 4; ++iPlan) {
         const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
         // Each column: its random value; pairs are given in one form per line.
@@ -94,6 +94,8 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             basis[z() % 2 ? "peak" : "rms"] = Zahl(z, 0.5, 8);
         if (z() % 2)
             basis[z() % 2 ? "frequency" : "period"] = z() % 2 ? Zahl(z, 0.5, 50) : Zahl(z, 20, 2000);
+        if (z() % 2)
+            basis["timebase"] = "auto";  // chosen line by line, unless a line names one
         std::vector<std::string> spalten = {"umax", "peak", "rms", "offset", "frequency", "period", "periods",
                                             "timebase", "curve", "output"};
         std::shuffle(spalten.begin(), spalten.end(), z);
@@ -192,7 +194,8 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"umax\toutput\n0\t" + a, {}, ":2: Spalte umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
         {"curve\toutput\n5\t" + a, {}, ":2: Spalte curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
         {"timebase\toutput\n7ms\t" + a, {}, ":2: Spalte timebase erwartet eine Zeitbasis (50us 100us"},
-        {"timebase\toutput\nauto\t" + a, {}, ":2: Spalte timebase: \"auto\""},
+        {"period\ttimebase\toutput\n0,05\tauto\t" + a, {},
+         ":2: Spalte timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."},
         {"peak\trms\toutput\n1\t1\t" + a,
          {},
          ":2: Spalte peak und Spalte rms geben dieselbe Größe an; bitte nur eine davon."},

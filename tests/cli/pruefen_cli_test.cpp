@@ -3,6 +3,7 @@
 #include "lauf.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
 {
@@ -12,7 +13,8 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
     text.replace(text.find("\t3\n"), 3, "\t3\r\n");
     DateiSchreiben(kaputt, text.substr(0, text.size() - 1));  // and cut off before the closing line
     const std::string zusammenfassung =
-        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5\u00a0Hz (20\u00a0Punkte je Periode)\n";
+        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5 Hz (20 Punkte je Periode); neu: "
+        "wlr7sinus-export --timebase 10ms --period 200 --periods 2 --peak 5 --offset 5 --umax 10 --curve 3\n";
     const std::string sauber = gut + ": keine Befunde; " + zusammenfassung;
     const std::string befunde = kaputt + ":7: Zeilenende CR LF (Windows) statt LF\n" + kaputt +
                                 ":48: abschließende Leerzeile fehlt: Datei abgeschnitten?\n" + kaputt +
@@ -46,6 +48,46 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
     }
 }
 
+TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
+{
+    // The command line --check names writes the file again; --from takes the
+    // design from the file, options beside it override; byte for byte.
+    const std::string ordner = TestOrdner(), alt = ordner + "/alt.txt", neu = ordner + "/neu.txt";
+    const std::vector<std::vector<std::string>> entwuerfe = {
+        {"--period", "125"},
+        {"--offset", "-1", "--timebase", "1ms"},
+        {"--peak", "0.0009", "--frequency", "8", "--periods", "3"},
+        {"--umax", "24", "--peak", "7.5640476", "--offset", "29.313762", "--frequency", "20", "--timebase", "5ms"},
+        {"--rms", "3", "--period", "333.3", "--periods", "0.37", "--timebase", "3ms", "--curve", "4"},
+    };
+    for (std::vector<std::string> argumente : entwuerfe) {
+        argumente.insert(argumente.end(), {"--output", alt});
+        ASSERT_EQ(Ausfuehren(argumente).code, 0);
+        const std::string aus = Ausfuehren({"--check", alt}).aus;
+        const size_t wo = aus.find("; neu: wlr7sinus-export ");
+        ASSERT_NE(wo, std::string::npos) << aus;
+        std::vector<std::string> wieder;
+        std::istringstream woerter(aus.substr(wo + 24));
+        for (std::string w; woerter >> w;)
+            wieder.push_back(w);
+        wieder.insert(wieder.end(), {"--output", neu});
+        EXPECT_EQ(Ausfuehren(wieder).code, 0);
+        EXPECT_EQ(DateiLesen(neu), DateiLesen(alt)) << aus;
+        EXPECT_EQ(Ausfuehren({"--from", alt, "--output", neu}).code, 0);
+        EXPECT_EQ(DateiLesen(neu), DateiLesen(alt));
+        const Lauf anders = Ausfuehren({"--from", alt, "--curve", "2", "--output", neu});
+        std::string erwartet = DateiLesen(alt);
+        for (size_t i; (i = erwartet.find("\t1\n")) != std::string::npos || (i = erwartet.find("\t4\n")) != std::string::npos;)
+            erwartet.replace(i, 3, "\t2\n");
+        EXPECT_EQ(DateiLesen(neu), erwartet);
+    }
+    // --timebase auto: the exact time base with the most points, named as a note.
+    const Lauf l = Ausfuehren({"--frequency", "8", "--periods", "10", "--timebase", "auto", "--output", neu});
+    EXPECT_EQ(l.fehler, "wlr7sinus-export: Hinweis: --timebase auto: 100us, genau (1250 Punkte je Periode)\n");
+    EXPECT_NE(DateiLesen(neu).find("\t100us\t"), std::string::npos);
+    EXPECT_EQ(Ausfuehren({"--from", ordner + "/fehlt.txt", "--output", neu}).code, 2);
+}
+
 TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
 {
     const std::string datei = TestOrdner() + "/k.txt";
@@ -54,9 +96,9 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
         std::vector<std::string> argumente;
         std::string warnung;
     } faelle[] = {
-        {{"--period", "125"}, "Frequenz 7.692\u00a0Hz statt 8\u00a0Hz (-3.8\u00a0%); genau mit Zeitbasis 5ms"},
-        {{"--frequency", "200"}, "kein Sinus: nur 1\u00a0Punkt je Periode"},
-        {{"--frequency", "20.0021", "--timebase", "1ms"}, "Frequenz 20\u00a0Hz statt 20.0021\u00a0Hz (-0.010\u00a0%)"},
+        {{"--period", "125"}, "Frequenz 7.692 Hz statt 8 Hz (-3.8 %); genau 8 Hz mit Zeitbasis 5ms"},
+        {{"--frequency", "200"}, "kein Sinus: nur 1 Punkt je Periode"},
+        {{"--frequency", "20.0021", "--timebase", "1ms"}, "Frequenz 20 Hz statt 20.0021 Hz (-0.010 %)"},
         {{"--peak", "8"}, "begrenzt: "},
     };
     for (const auto &f : faelle) {

@@ -1,6 +1,8 @@
 // The whole program in this process: start-up with the first curve drawn
 // before the panel shows, and both ways out, each ending with 0.
+#include "Sinuseingaben.h"
 #include "Sinuserzeugung_gui.h"
+#include "Sinusschritt.h"
 #include "panel_fixture.h"
 #include "wlr7sinus_main.h"
 #include "wlr7sinus_uir.h"
@@ -49,4 +51,30 @@ TEST(Programm, DateiBeendenUndSchliessfeldEndenMitNull)
     ASSERT_EQ(gMeldungen.size(), 1u) << "Hilfe > Über";
     EXPECT_EQ(gMeldungen[0].titel, "Über WLR7-Dovarizuz");
     EXPECT_EQ(gMeldungen[0].text.rfind("WLR7-Dovarizuz 1.0\n", 0), 0u);
+}
+
+// A curve file named on the command line, as a file manager passes it, opens
+// as the reference once the window shows.
+TEST(Programm, DateiImAufrufWirdReferenz)
+{
+    static const std::string datei = TestOrdner() + "/k.txt";
+    Eingabewerte e;
+    Eingaben_Vorgaben(&e);
+    Sinuskurve s = {};
+    ASSERT_EQ(Sinus_Schritt(&e, &s, nullptr, nullptr), SCHRITT_ANGENOMMEN);
+    ASSERT_EQ(Sinus_ExportSchreiben(datei.c_str(), &e, &s), 0);
+    Sinus_KurveFreigeben(&s);
+    MeldungenLeeren();
+    static bool bReferenz = false;
+    TK_Spaeter([](void *) {
+        // After the program's own call for the file, which the start-up posted later.
+        TK_Spaeter([](void *) {
+            bReferenz = Sinus_ReferenzDa();
+            TK_MenuWaehlen(gPanelMain, BEENDEN);
+        }, nullptr);
+    }, nullptr);
+    char name[] = "wlr7sinus", *argv[] = {name, const_cast<char *>(datei.c_str()), nullptr};
+    EXPECT_EQ(WLR7_Main(2, argv), 0);
+    EXPECT_TRUE(bReferenz);
+    EXPECT_TRUE(gMeldungen.empty()) << MeldungenText();
 }

@@ -93,7 +93,7 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
     const std::string pfad = TestOrdner() + "/leer.txt";
     ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str(), &gE, &gS), 0);
     Lesen(DateiLesen(pfad));
-    EXPECT_EQ(Befunde() + std::to_string(gDatei.iDatenzeilen), "0");
+    EXPECT_EQ(Befunde() + std::to_string(gDatei.iDatenzeilen), "7: keine Datenzeilen: die Datei enthält keine Kurve\n0");
     Sinus_KurveFreigeben(&gS);
 }
 
@@ -123,7 +123,8 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"\t1\n0.01000", "\t5\n0.01000", 7, 1, "Kurvennummer \"5\" ist keine Zahl von 1 bis 4"},
         {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
         {"0.05000\t", "0.05001\t", 0, 0, ""},  // within the rounding of a running sum
-        {"0.05000\t", "0.05002\t", 12, 2, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
+        {"0.05000\t", "0.05002\t", 12, 1, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
+        {"0.05000\t", "0.07000\t", 12, 1, "Zeit 0.07000 statt 0.05000"},  // one wrong time, one finding
         {"0.01000\t65.45\t10ms\t1\n", "", 8, 1, "Zeit 0.02000 statt 0.01000"},
         {"\t100.00\t", "\t100.01\t", 12, 1, "Wert 100.01 außerhalb von 0 bis 100"},
         {"\t0.00\t", "\t-0.01\t", 22, 1, "Wert -0.01 außerhalb von 0 bis 100"},
@@ -192,13 +193,41 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
     EXPECT_STREQ(zusammenfassung, "1 Befund; 16359 Datenzeilen, Zeitbasis 50us, Kurve 3, Dauer 0.81790 s");
 }
 
+TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
+{
+    ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
+    Sinus_KurveFreigeben(&gS);
+    std::string nurCr = gText;
+    for (char &z : nurCr)
+        z = z == '\n' ? '\r' : z;
+    const struct {
+        std::string text;
+        int befunde;
+        const char *erster;
+    } faelle[] = {
+        // Lines without end after a good file: read up to what a file can hold, then stopped.
+        {gText + std::string(100000, '\n'), Kurvendatei_MaxZeilen() - 28 + 1, "29: weitere Leerzeile"},
+        {std::string(3000000, 'x'), 1, "1: mehr als 1652969 Bytes"},
+        {nurCr, 1, "1: Zeilenende CR ohne LF (altes Mac-Format) statt LF: hier endet die Prüfung"},
+    };
+    for (const auto &f : faelle)
+        for (size_t block : {0, 1 << 16}) {
+            Lesen(f.text, block);
+            EXPECT_EQ(gDatei.iBefunde, f.befunde) << f.erster;
+            EXPECT_EQ(Befunde().rfind(f.erster, 0), 0u) << Befunde().substr(0, 200);
+        }
+    EXPECT_EQ(gDatei.aBefunde[0].iZeile, 1);
+    Lesen(gText + std::string(100000, '\n'));
+    EXPECT_EQ(gDatei.stand.iZeile, Kurvendatei_MaxZeilen() + 1) << "no line read past the limit";
+}
+
 TEST(Kurvendatei, NotizenZumSignal)
 {
     Eingabewerte e = {10.0, 8.0, 0.0, 5.0, 5.0, 200.0, 3.0, 9, "10ms", 1};
     ExportierenUndLesen(e);
     char notizen[300];
     Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
-    EXPECT_EQ(std::string(notizen).rfind("Frequenz 5\u00a0Hz (20\u00a0Punkte je Periode); begrenzt: ", 0), 0u)
+    EXPECT_EQ(std::string(notizen).rfind("Frequenz 5 Hz (20 Punkte je Periode); begrenzt: ", 0), 0u)
         << notizen;
     size_t i;
     while ((i = gText.find("\t10ms\t")) != std::string::npos)

@@ -188,5 +188,5 @@ int TK_Zeichnen(int panel)
 
 void TK_Spaeter(void (*function)(void *), void *data)
 {
-    QTimer::singleShot(0, qApp, [=] { function(data); });
+    PostDeferredCall(function, data);
 }

@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     Pruefen(a.iBefunde == b.iBefunde && a.iDatenzeilen == b.iDatenzeilen && a.iWerte == b.iWerte &&
             a.iKurvennummer == b.iKurvennummer && std::strcmp(a.szZeitbasis, b.szZeitbasis) == 0);
     Pruefen(a.iWerte <= a.iDatenzeilen && a.iDatenzeilen <= KURVENDATEI_MAX_DATENZEILEN);
+    Pruefen(a.stand.iZeile <= Kurvendatei_MaxZeilen() + 1 && a.stand.iBytes <= Kurvendatei_MaxBytes());
     Pruefen(std::memcmp(a.pdWerte, b.pdWerte, static_cast<size_t>(a.iWerte) * sizeof(double)) == 0);
     for (int i = 0; i < a.iBefunde && i < KURVENDATEI_MAX_BEFUNDE; ++i) {
         Pruefen(a.aBefunde[i].iZeile >= 1 && a.aBefunde[i].iZeile <= a.stand.iZeile + 1);

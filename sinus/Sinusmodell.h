@@ -1,0 +1,82 @@
+/**
+ * @file Sinusmodell.h
+ * @brief The exact model of the export file, both ways. The export writes,
+ *        for whole samples per period P, amplitude A and offset O in % and
+ *        phase 0, data line k (from 0) as the value O + A sin(2 pi k / P)
+ *        limited to 0 to 100 and printed to two decimals. Its inverse finds
+ *        from the printed values every P for which some O and A write exactly
+ *        them. Core only, no panel.
+ */
+#ifndef SINUSMODELL_H
+#define SINUSMODELL_H
+
+#include <cstddef>
+#include <cstdint>
+
+/** 100.00 % in hundredths: the largest value a data line prints (KURVENFORMAT_WERT_MAX). */
+const int32_t MODELL_HUNDERT = 10000;
+/** Largest samples per period the inputs allow: the longest period over the shortest time base. */
+const int32_t MODELL_MAX_P = 1000000;
+/** Fitting P listed; finding more ends the search (the period is then not determined). */
+const int MODELL_MAX_PASSEND = 8;
+/** Largest amplitude or offset, in %, the inverse looks for (10000 times the maximum voltage). */
+const double MODELL_MAX_PROZENT = 1e6;
+
+/** What the printed values of a file say of the designs that write them. */
+struct Kurvenmodell {
+    int32_t iZeilen;     /**< data lines */
+    int32_t iStufen;     /**< different values among them */
+    int32_t iMin, iMax;  /**< smallest and largest value, in hundredths of a % */
+    int32_t iPassend;    /**< fitting P found, at most MODELL_MAX_PASSEND */
+    int32_t piPassend[MODELL_MAX_PASSEND]; /**< those P, ascending */
+    int32_t bVollstaendig;     /**< 1: every P from 1 to MODELL_MAX_P decided, piPassend holds all that fit */
+    int32_t iPunkteProPeriode; /**< the one P that fits, else 0 (none, several, or not all decided) */
+    double dOffset, dAmplitude; /**< a fitting design for piPassend[0], in % */
+    int32_t iBegrenztOben;  /**< lines at 100.00 that every fitting design cuts (0 unless all decided) */
+    int32_t iBegrenztUnten; /**< lines at 0.00 that every fitting design cuts (likewise) */
+};
+
+/**
+ * The value a data line prints for the sample @p dWert (in %, before the
+ * limits), in hundredths: limited to 0 to 100 as the generation does, then
+ * rounded as the export's two decimals round the binary value.
+ */
+int32_t Modell_Hundertstel(double dWert);
+
+/**
+ * Sample @p k (from 0) of the design (@p dOffset and @p dAmplitude in %,
+ * @p iP samples per period) before the limits, computed as the generation
+ * computes it for data line k + 1 of the export.
+ */
+double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k);
+
+/** 1 when the sample @p dWert (in %, before the limits) would print above 100.00, i.e. the limit changed it. */
+int Modell_UeberHundert(double dWert);
+/** 1 when the sample @p dWert (in %, before the limits) would print below 0.00. */
+int Modell_UnterNull(double dWert);
+
+/**
+ * Whether some offset and amplitude write exactly the @p iAnzahl values
+ * @p piWerte (hundredths) with @p iP samples per period. Returns 1 and a
+ * fitting design in % (either pointer may be null), else 0.
+ */
+int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffset, double *pdAmplitude);
+
+/**
+ * As Modell_Passt, but every line's value must lie at least @p dRand
+ * hundredths inside its rounding step: a design found so writes the same
+ * values however the arithmetic rounds. Returns 1 and, of those designs,
+ * one with about the smallest amplitude, else 0.
+ */
+int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, double *pdOffset,
+                     double *pdAmplitude);
+
+/**
+ * The inverse: every P from 1 to MODELL_MAX_P for which some offset and
+ * amplitude write exactly the @p iAnzahl values @p piWerte (hundredths),
+ * and the lines every fitting design cuts. Bounded in time on any values;
+ * where the bound ends the search, bVollstaendig is 0. Returns 0.
+ */
+int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
+
+#endif

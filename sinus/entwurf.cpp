@@ -1,0 +1,243 @@
+// A design reopened from its file. The model gives the samples per period
+// and an offset and amplitude in % that write the values; the rest follows
+// from the file: the period is P time bases, the number of periods the
+// two-decimal value whose samples round to the file's lines. The inputs are
+// exported again in memory and compared value by value.
+#include "Sinusentwurf.h"
+#include "Sinuseingaben.h"
+#include "Sinusmodell.h"
+
+#include "toolkit_kern.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+const int HUNDERTSTEL = 100;   // the periods field's two decimals
+const int SUCHE_PERIODEN = 3;  // hundredths tried either side of the first guess
+const int ZAHL_GROESSE = 400;
+const int32_t WEITERE_P = 64;             // P tried past a cut-short list of fitting ones
+const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
+const long long SUCHE_ARBEIT = 2000000;   // designs tried by the number of periods, times lines
+const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short number
+const double RAENDER[] = {0.25, 0.05, 0.005, 5e-4, 5e-5};  // hundredths inside the steps, tried in turn
+
+bool ImBereich(const Eingabefeld *f, double d)
+{
+    return f && d >= f->dMin && d <= f->dMax;
+}
+
+// An input of the table by its exporter option.
+const Eingabefeld *NachOption(const char *szOption)
+{
+    for (int i = 0; i < Eingaben_Anzahl(); ++i)
+        if (std::strcmp(Eingaben_Feld(i)->szOption, szOption) == 0)
+            return Eingaben_Feld(i);
+    return nullptr;
+}
+
+// The two-decimal number of periods whose samples round to iN with iP per
+// period, within the field's range; the closest when none does.
+double Perioden(int32_t iP, int iN)
+{
+    const Eingabefeld *f = NachOption("periods");
+    const long long iMitte = std::llround(static_cast<double>(iN) * HUNDERTSTEL / iP);
+    double dBeste = 0.0;
+    long long iBesteAbstand = -1;
+    for (long long i = 0; i <= 2 * SUCHE_PERIODEN; ++i) {  // outward from the first guess
+        const long long x = iMitte + (i % 2 ? (i + 1) / 2 : -(i / 2));
+        const double d = static_cast<double>(x) / HUNDERTSTEL;
+        if (!ImBereich(f, d))
+            continue;
+        const long long iAbstand = std::llabs(Sinus_Runden(iP * d) - iN);
+        if (iBesteAbstand < 0 || iAbstand < iBesteAbstand)
+            dBeste = d, iBesteAbstand = iAbstand;
+    }
+    if (iBesteAbstand == 0)
+        return dBeste;
+    // No two-decimal number does; the field holds more: the shortest that does.
+    for (int iStellen = 3; iStellen <= KURZ_STELLEN_MAX; ++iStellen) {
+        const double dSkala = std::pow(10.0, iStellen);
+        const double d = std::round(static_cast<double>(iN) / iP * dSkala) / dSkala;
+        if (ImBereich(f, d) && Sinus_Runden(iP * d) == iN)
+            return d;
+    }
+    return iBesteAbstand < 0 ? (iMitte < 1 ? f->dMin : f->dMax) : dBeste;
+}
+
+// The first data line (from 1) the inputs export differently; 0 when none.
+int Vergleichen(const Eingabewerte *e, const int32_t *piWerte, int iAnzahl)
+{
+    Sinuskurve s = {};
+    Sinus_Ableiten(e, Zeitbasis_Ms(e->szZeitbasis), &s);
+    if (!Sinus_PunkteZulaessig(&s) || !Sinus_WerteEndlich(&s))
+        return 1;
+    std::vector<double> w(static_cast<size_t>(Sinus_AnzahlWerte(&s)));
+    Sinus_WerteFuellen(&s, w.data(), static_cast<int>(w.size()));
+    const int iZeilen = static_cast<int>(w.size()) - 1;
+    for (int k = 0; k < iZeilen && k < iAnzahl; ++k)
+        if (Modell_Hundertstel(w[static_cast<size_t>(k) + 1]) != piWerte[k])
+            return k + 1;
+    return iZeilen == iAnzahl ? 0 : (iZeilen < iAnzahl ? iZeilen : iAnzahl) + 1;
+}
+
+// The inputs of a design in % at the maximum voltage @p dUmax, the coupled
+// fields as the window couples them.
+Eingabewerte Eingaben(const Eingabewerte &vorlage, double dUmax, double dAmplitude, double dOffset, double dPeriode,
+                      double dPerioden, const char *szZeitbasis, int iKurve)
+{
+    Eingabewerte e = vorlage;
+    const double dFaktor = 1.0 / (dUmax / 100.0);
+    e.dUmax = dUmax;
+    e.dAmplitudeDach = dAmplitude / dFaktor;
+    e.dAmplitudeEff = Sinus_EffAusDach(e.dAmplitudeDach);
+    e.dOffset = dOffset / dFaktor;
+    e.dPeriodendauer = dPeriode;
+    e.dFrequenz = Sinus_FrequenzAusPeriode(dPeriode);
+    e.dAnzahlPerioden = dPerioden;
+    TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, szZeitbasis);
+    for (int i = 0; i < Zeitbasis_Anzahl(); ++i)
+        if (std::strcmp(Zeitbasis_Label(i), szZeitbasis) == 0)
+            e.iZeitbasisIndex = i;
+    e.iKurvennummer = iKurve;
+    return e;
+}
+
+// The shortest fixed-point text that reads back to @p d.
+void Zahl(double d, char *sz, size_t iGroesse)
+{
+    const std::to_chars_result r = std::to_chars(sz, sz + iGroesse - 1, d, std::chars_format::fixed);
+    *(r.ec == std::errc() ? r.ptr : sz) = '\0';
+}
+
+}  // namespace
+
+int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbasis, int iKurve, double dUmax,
+                      Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
+{
+    double dMs;
+    static Kurvenmodell m;
+    if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs) || Modell_Umkehren(piWerte, iAnzahl, &m) != 0 ||
+        m.iPassend == 0)
+        return 0;
+    const Eingabefeld *fPeriode = NachOption("period");
+    // The determined P, else the simplest: one period over the file for
+    // values that never change, the smallest fitting P for others; each
+    // only where its period fits the field.
+    std::vector<int32_t> kandidaten;
+    if (m.iPunkteProPeriode > 0)
+        kandidaten.push_back(m.iPunkteProPeriode);
+    if (m.iStufen == 1)
+        kandidaten.push_back(iAnzahl > 1 ? iAnzahl - 1 : 1);
+    kandidaten.insert(kandidaten.end(), m.piPassend, m.piPassend + m.iPassend);
+    // Where the list of fitting P was cut short, the next ones may suit the
+    // line count better: a P that fits and a two-decimal number of periods
+    // that gives the lines.
+    for (int32_t i = 1; !m.bVollstaendig && m.iPassend > 0 && i <= WEITERE_P; ++i)
+        kandidaten.push_back(m.piPassend[m.iPassend - 1] + i);
+    Eingabewerte e = *pEingabe;
+    int iAbweichend = -1;
+    for (const int32_t iP : kandidaten) {
+        // P time bases, or where the field cannot hold that (the longest
+        // time bases) the nearest period it holds that still gives P.
+        double dPeriode = iP * dMs;
+        dPeriode = dPeriode < fPeriode->dMin ? fPeriode->dMin : dPeriode > fPeriode->dMax ? fPeriode->dMax : dPeriode;
+        if (Sinus_Runden(dPeriode / dMs) != iP)
+            continue;
+        const double dPerioden = Perioden(iP, iAnzahl - 1);
+        if (iAbweichend >= 0 && Sinus_Runden(iP * dPerioden) != iAnzahl - 1)
+            continue;  // a candidate that fits the lines was had already
+        // The design farthest inside its steps first, so that the
+        // arithmetic of the export cannot tip a value over.
+        double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
+        bool bPasst = m.iStufen == 1;
+        for (size_t r = 0; r < sizeof RAENDER / sizeof RAENDER[0] && !bPasst; ++r)
+            bPasst = Modell_Entwerfen(piWerte, iAnzahl, iP, RAENDER[r], &dOffset, &dAmplitude);
+        if (!bPasst && !Modell_Passt(piWerte, iAnzahl, iP, &dOffset, &dAmplitude))
+            continue;
+        Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+        const int iAb = Vergleichen(&probe, piWerte, iAnzahl);
+        if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
+            e = probe;
+            iAbweichend = iAb;
+        }
+        if (iAb == 0)
+            break;
+    }
+    // Less than a period whose P the values leave open: the numbers of
+    // periods that give the lines, each with the P it allows, until one fits.
+    const int iN = iAnzahl - 1;
+    long long iVersuche = 0;
+    const long long iMaxVersuche = SUCHE_ARBEIT / iAnzahl;
+    for (int x = SUCHE_MAX_HUNDERTSTEL; x >= 1 && iAbweichend != 0 && iVersuche < iMaxVersuche; --x) {
+        const double dPerioden = static_cast<double>(x) / HUNDERTSTEL;
+        for (long long iP = static_cast<long long>(std::ceil((iN - 0.5) / dPerioden));
+             iP <= (iN + 0.5) / dPerioden && iP <= MODELL_MAX_P && iAbweichend != 0; ++iP) {
+            if (iP < 1 || Sinus_Runden(iP * dPerioden) != iN || !ImBereich(fPeriode, iP * dMs))
+                continue;
+            ++iVersuche;
+            double dOffset, dAmplitude;
+            bool bPasst = false;
+            for (size_t r = 0; r < sizeof RAENDER / sizeof RAENDER[0] && !bPasst; ++r)
+                bPasst = Modell_Entwerfen(piWerte, iAnzahl, static_cast<int32_t>(iP), RAENDER[r], &dOffset, &dAmplitude);
+            if (!bPasst)
+                continue;
+            Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, iP * dMs, dPerioden, szZeitbasis, iKurve);
+            if (Vergleichen(&probe, piWerte, iAnzahl) == 0)
+                e = probe, iAbweichend = 0;
+        }
+    }
+    if (iAbweichend < 0)
+        return 0;
+    // Peak and offset as short as they still write the same values.
+    for (int iStellen = 0; iAbweichend == 0 && iStellen <= KURZ_STELLEN_MAX; ++iStellen) {
+        const double dSkala = std::pow(10.0, iStellen);
+        Eingabewerte kurz = e;
+        kurz.dAmplitudeDach = std::round(e.dAmplitudeDach * dSkala) / dSkala;
+        kurz.dAmplitudeEff = Sinus_EffAusDach(kurz.dAmplitudeDach);
+        kurz.dOffset = std::round(e.dOffset * dSkala) / dSkala;
+        if (Vergleichen(&kurz, piWerte, iAnzahl) == 0) {
+            e = kurz;
+            break;
+        }
+    }
+    *pEingabe = e;
+    if (pBericht)
+        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend};
+    return 1;
+}
+
+void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iGroesse)
+{
+    char szZahl[ZAHL_GROESSE], szTeil[ZAHL_GROESSE + 32];
+    std::snprintf(szText, iGroesse, "--timebase %s", pEingabe->szZeitbasis);
+    const struct {
+        const char *szOption;
+        double dWert;
+    } zahlen[] = {{"period", pEingabe->dPeriodendauer}, {"periods", pEingabe->dAnzahlPerioden},
+                  {"peak", pEingabe->dAmplitudeDach},   {"offset", pEingabe->dOffset},
+                  {"umax", pEingabe->dUmax}};
+    for (const auto &z : zahlen) {
+        Zahl(z.dWert, szZahl, sizeof szZahl);
+        std::snprintf(szTeil, sizeof szTeil, " --%s %s", z.szOption, szZahl);
+        TK_TextAnhaengen(szText, iGroesse, szTeil);
+    }
+    std::snprintf(szTeil, sizeof szTeil, " --curve %d", static_cast<int>(pEingabe->iKurvennummer));
+    TK_TextAnhaengen(szText, iGroesse, szTeil);
+}
+
+int Entwurf_AusDatei(const Kurvendatei *pDatei, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
+{
+    // The values as read, to two decimals: back to their digits.
+    static int32_t werte[KURVENDATEI_MAX_DATENZEILEN];
+    for (int i = 0; i < pDatei->iWerte; ++i)
+        werte[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * HUNDERTSTEL));
+    return Entwurf_AusWerten(werte, pDatei->iWerte, pDatei->szZeitbasis,
+                             pDatei->iKurvennummer ? pDatei->iKurvennummer : Kurvenformat_KurveMin(), dUmax, pEingabe,
+                             pBericht);
+}

@@ -1,0 +1,493 @@
+// The exact model of the export file and its inverse.
+//
+// For a candidate P each data line k bounds y = o + a s_k (o and a: offset
+// and amplitude in hundredths of a %, s_k the unit sine of line k) to a
+// strip: v - 1/2 <= y <= v + 1/2 for a printed value v, one-sided at 0.00
+// (y <= 1/2) and at 100.00 (y >= 10000 - 1/2), since the limits turn
+// everything beyond them into the end value. P fits when the strips meet:
+// a convex polygon of (o, a) is clipped strip by strip, and P fits while it
+// is not empty (exact two-variable feasibility, no search over o and a).
+//
+// Tolerance. The half-width of a strip is the rounding's half-step itself.
+// s_k comes from the generator the export uses (unit amplitude, 1/P cycles
+// per sample, phase from 0), bit for bit the factor the export multiplies
+// by; what remains is the export's product and sum, each rounded once:
+// at most 2 ulp of MODELL_MAX_PROZENT, about 2e-8 hundredths, and the
+// clipping's own rounding on a box of 1e8 hundredths, of the same order.
+// The strips are therefore widened by TOLERANZ = 1e-5 hundredths: a
+// hundred times that noise, and a thousandth of what separates two printed
+// values, so a file the export writes always fits its own P and a wrong P
+// is only taken where it misses by less than a hundred-thousandth of a
+// step. A value that lies exactly on a half-step prints by its binary
+// digits; the closed strips admit both neighbours there, so lines whose
+// sines are exactly equal (the same phase, or k and P/2 - k) must also
+// print the same value: one real value never prints two ways.
+//
+// Candidates. The set of P is searched, not walked: for P below the number
+// of lines the values repeat with period P (equal phases give equal values),
+// and if they take two values or more and also repeat with a shorter period
+// p0 with P + p0 <= lines, only P = p0 can fit (the values would be constant
+// on the orbits of the shorter period, which hold sines of both signs). For
+// P from the number of lines on, the file holds less than one period: its
+// rises and falls must lie in the sine's rising and falling quarters, which
+// bounds P to a few intervals, searched by halving: a whole interval is
+// refused where a loosened test (each line's sine anywhere in its range
+// over the interval, linear in (o, a) for a fixed sign of a) already
+// fails. Each remaining candidate is decided exactly; the lines are
+// clipped in a spread order, so that a wrong P is mostly refused after a
+// few strips. A bound on the work keeps any input fast; where it ends the
+// search, the result says the period was not determined.
+#include "Sinusmodell.h"
+
+#include "Kurvenformat.h"
+#include "toolkit_kern.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+static_assert(MODELL_HUNDERT == KURVENFORMAT_WERT_MAX, "the model's 100 % is the file's");
+
+namespace {
+
+const double HALB = 0.5;                             // half a printed step, in hundredths
+const double TOLERANZ = 1e-5;                        // see above
+const double NAHE_HALB = 1e-6;                       // hundredths: where the product with 100 could misround
+const double RAHMEN = MODELL_MAX_PROZENT * 100.0;    // the box of (o, a), in hundredths
+const long long MAX_ARBEIT = 1000000;                // lines clipped over all candidates of one file
+const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test looks at
+
+struct Ecke {
+    double o, a;
+};
+
+// The polygon of (o, a) still possible, and room for the next clip.
+struct Polygon {
+    std::vector<Ecke> e, neu;
+};
+
+// Keeps the part where o + a s <= h (bOben) or o + a s >= h; false when
+// nothing is left.
+bool Schneiden(Polygon &p, double s, double h, bool bOben)
+{
+    const double vz = bOben ? 1.0 : -1.0;
+    const size_t n = p.e.size();
+    bool bGanz = true;
+    for (const Ecke &e : p.e)
+        bGanz = bGanz && vz * (e.o + e.a * s - h) <= 0.0;
+    if (bGanz)
+        return true;
+    p.neu.clear();
+    for (size_t i = 0; i < n; ++i) {
+        const Ecke &a = p.e[i], &b = p.e[(i + 1) % n];
+        const double da = vz * (a.o + a.a * s - h), db = vz * (b.o + b.a * s - h);
+        if (da <= 0.0)
+            p.neu.push_back(a);
+        if ((da < 0.0 && db > 0.0) || (da > 0.0 && db < 0.0)) {
+            const double t = da / (da - db);
+            const Ecke x = {a.o + t * (b.o - a.o), a.a + t * (b.a - a.a)};
+            if (p.neu.empty() || p.neu.back().o != x.o || p.neu.back().a != x.a)
+                p.neu.push_back(x);
+        }
+    }
+    p.e.swap(p.neu);
+    return !p.e.empty();
+}
+
+// The unit sine of line k as the export's generator gives it: the value it
+// writes for sample k of a wave of amplitude 1 started at phase 0.
+double Einheitssinus(double dFrequenz, int k)
+{
+    double dPhase = dFrequenz * k, s = 0.0;
+    SineWave(1, 1.0, dFrequenz, &dPhase, &s);
+    return s;
+}
+
+// The values of one file and the order in which lines are clipped: both
+// ends first, then ever finer halves, so that each few lines span the file.
+struct Datei {
+    const int32_t *v;
+    int n;
+    std::vector<int> reihenfolge;
+    long long iArbeit;
+};
+
+void Reihenfolge(Datei &d)
+{
+    int iBits = 0;
+    while ((1LL << iBits) < d.n)
+        ++iBits;
+    d.reihenfolge.clear();
+    d.reihenfolge.reserve(static_cast<size_t>(d.n));
+    if (d.n > 1)
+        d.reihenfolge.push_back(d.n - 1);
+    for (long long i = 0; i < (1LL << iBits); ++i) {
+        long long k = 0;
+        for (int b = 0; b < iBits; ++b)
+            k |= ((i >> b) & 1) << (iBits - 1 - b);
+        if (k < d.n && k != d.n - 1)
+            d.reihenfolge.push_back(static_cast<int>(k));
+    }
+}
+
+// Whether P fits; the polygon of the fitting designs is left in @p p. The
+// strips are widened by @p dRand (negative: narrowed).
+bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
+{
+    const double f = 1.0 / iP;
+    p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
+    for (const int k : d.reihenfolge) {
+        ++d.iArbeit;
+        const double s = Einheitssinus(f, k);
+        const int32_t v = d.v[k];
+        if (v < MODELL_HUNDERT && !Schneiden(p, s, v + HALB + dRand, true))
+            return false;
+        if (v > 0 && !Schneiden(p, s, v - HALB - dRand, false))
+            return false;
+    }
+    return true;
+}
+
+// Lines whose sines are equal have the same value before the rounding, so
+// they print the same: the closed strips alone would let a design sit on a
+// half-step and print it both ways. Equal, exactly: the phase folded into
+// the sine's first quarter, as a signed count of 1/(2P) periods.
+bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &werte)
+{
+    const long long P = iP;
+    if (P >= 4LL * d.n)
+        return true;  // no two lines share a sine: the phases k and P/2 - k are not both in the file
+    werte.assign(static_cast<size_t>(2 * P + 1), -1);
+    for (int k = 0; k < d.n; ++k) {
+        const long long j = k % P, q = 4 * j;
+        const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
+        int32_t &w = werte[static_cast<size_t>(iSchluessel + P)];
+        if (w >= 0 && w != d.v[k])
+            return false;
+        w = d.v[k];
+    }
+    return true;
+}
+
+// The lines at a limit that every design of the polygon cuts: at 100.00
+// when even the least of them prints above it, at 0.00 when even the
+// greatest prints below it.
+void Schnitte(const Datei &d, int32_t iP, const Polygon &p, std::vector<char> &oben, std::vector<char> &unten)
+{
+    const double f = 1.0 / iP;
+    for (int k = 0; k < d.n; ++k) {
+        if (!oben[static_cast<size_t>(k)] && !unten[static_cast<size_t>(k)])
+            continue;
+        const double s = Einheitssinus(f, k);
+        double dMin = HUGE_VAL, dMax = -HUGE_VAL;
+        for (const Ecke &e : p.e) {
+            dMin = std::min(dMin, e.o + e.a * s);
+            dMax = std::max(dMax, e.o + e.a * s);
+        }
+        oben[static_cast<size_t>(k)] = oben[static_cast<size_t>(k)] && dMin >= MODELL_HUNDERT + HALB;
+        unten[static_cast<size_t>(k)] = unten[static_cast<size_t>(k)] && dMax <= -HALB;
+    }
+}
+
+// The periods of the values shorter than the file (Z-function): P is one
+// when the values from P on repeat those from 0.
+std::vector<int32_t> Perioden(const int32_t *v, int n)
+{
+    std::vector<int> z(static_cast<size_t>(n), 0);
+    std::vector<int32_t> perioden;
+    for (int i = 1, l = 0, r = 0; i < n; ++i) {
+        int &zi = z[static_cast<size_t>(i)];
+        if (i < r)
+            zi = std::min(r - i, z[static_cast<size_t>(i - l)]);
+        while (i + zi < n && v[zi] == v[i + zi])
+            ++zi;
+        if (i + zi > r)
+            l = i, r = i + zi;
+        if (zi == n - i)
+            perioden.push_back(i);
+    }
+    return perioden;
+}
+
+struct Bereich {
+    long long von, bis;
+};
+
+// Doubled midpoints M = 2k + 1 of the steps between lines k and k + 1.
+// With P at least the number of lines, a step up lies before the first
+// crest (M <= P/2, in doubled units) or after the trough (M >= 3P/2), a
+// step down between them; for a negative amplitude up and down swap.
+// Bounds are taken closed: they only spare work, the clipping decides.
+void Bereiche(const std::vector<long long> &auf, const std::vector<long long> &ab, std::vector<Bereich> &bereiche)
+{
+    const long long GROSS = MODELL_MAX_P;
+    if (!ab.empty()) {
+        const long long iMinAb = ab.front(), iMaxAb = ab.back();
+        long long von = (2 * iMaxAb + 2) / 3, bis = 2 * iMinAb;
+        for (const long long m : auf) {
+            if (m < iMinAb)
+                von = std::max(von, 2 * m);
+            else if (m > iMaxAb)
+                bis = std::min(bis, 2 * m / 3);
+            else
+                return;  // a step up amid the steps down
+        }
+        bereiche.push_back({von, bis});
+        return;
+    }
+    if (auf.empty())
+        return;
+    bereiche.push_back({2 * auf.back(), GROSS});  // all before the crest
+    bereiche.push_back({0, 2 * auf.front() / 3}); // all after the trough
+    for (size_t i = 0; i + 1 < auf.size(); ++i)   // split around the falling half
+        if (auf[i + 1] >= 3 * auf[i])
+            bereiche.push_back({2 * auf[i], 2 * auf[i + 1] / 3});
+}
+
+// The candidates from the number of lines on, merged and ascending.
+std::vector<Bereich> GrosseKandidaten(const int32_t *v, int n)
+{
+    std::vector<long long> auf, ab;
+    for (int k = 0; k + 1 < n; ++k) {
+        if (v[k + 1] > v[k])
+            auf.push_back(2LL * k + 1);
+        else if (v[k + 1] < v[k])
+            ab.push_back(2LL * k + 1);
+    }
+    std::vector<Bereich> roh, bereiche;
+    Bereiche(auf, ab, roh);
+    Bereiche(ab, auf, roh);
+    for (Bereich &b : roh) {
+        b.von = std::max<long long>(b.von, n);
+        b.bis = std::min<long long>(b.bis, MODELL_MAX_P);
+    }
+    std::sort(roh.begin(), roh.end(), [](const Bereich &a, const Bereich &b) { return a.von < b.von; });
+    for (const Bereich &b : roh) {
+        if (b.von > b.bis)
+            continue;
+        if (!bereiche.empty() && b.von <= bereiche.back().bis + 1)
+            bereiche.back().bis = std::max(bereiche.back().bis, b.bis);
+        else
+            bereiche.push_back(b);
+    }
+    return bereiche;
+}
+
+// The range of sin over [t1, t2] (0 <= t2 - t1 < 2 pi), a little wider
+// than the library's sine could err.
+void SinusBereich(double t1, double t2, double *pdMin, double *pdMax)
+{
+    const double ZWEI_PI = 2.0 * M_PI, RAND = 1e-12;
+    const double a = std::sin(t1), b = std::sin(t2);
+    *pdMin = std::min(a, b) - RAND;
+    *pdMax = std::max(a, b) + RAND;
+    if (M_PI / 2.0 + std::ceil((t1 - M_PI / 2.0) / ZWEI_PI) * ZWEI_PI <= t2)
+        *pdMax = 1.0;
+    if (3.0 * M_PI / 2.0 + std::ceil((t1 - 3.0 * M_PI / 2.0) / ZWEI_PI) * ZWEI_PI <= t2)
+        *pdMin = -1.0;
+}
+
+// Whether some P from iVon to iBis (not below the number of lines) could
+// fit with an amplitude of sign @p iVorzeichen: each line's sine may then
+// lie anywhere in its range over those P, and for a fixed sign of a the
+// values o + a s it can take are bounded linearly in (o, a). Refused here,
+// no P of the range fits; taken, the range is split.
+bool Gelockert(Datei &d, long long iVon, long long iBis, int iVorzeichen, Polygon &p)
+{
+    const double a0 = iVorzeichen > 0 ? 0.0 : -RAHMEN, a1 = iVorzeichen > 0 ? RAHMEN : 0.0;
+    p.e = {{-RAHMEN, a0}, {RAHMEN, a0}, {RAHMEN, a1}, {-RAHMEN, a1}};
+    // A spread part of the lines is a weaker test, as sound, and cheaper on long files.
+    const size_t iLinien = std::min(d.reihenfolge.size(), GELOCKERT_LINIEN);
+    for (size_t i = 0; i < iLinien; ++i) {
+        const int k = d.reihenfolge[i];
+        ++d.iArbeit;
+        double sMin, sMax;
+        SinusBereich(2.0 * M_PI * k / static_cast<double>(iBis), 2.0 * M_PI * k / static_cast<double>(iVon), &sMin,
+                     &sMax);
+        const double sTief = iVorzeichen > 0 ? sMin : sMax, sHoch = iVorzeichen > 0 ? sMax : sMin;
+        const int32_t v = d.v[k];
+        if (v < MODELL_HUNDERT && !Schneiden(p, sTief, v + HALB + TOLERANZ, true))
+            return false;
+        if (v > 0 && !Schneiden(p, sHoch, v - HALB - TOLERANZ, false))
+            return false;
+    }
+    return true;
+}
+
+// Takes a fitting P into the model; false once the list is full.
+bool Aufnehmen(Kurvenmodell *m, int32_t iP, const Polygon &p)
+{
+    if (m->iPassend == 0) {
+        double o = 0.0, a = 0.0;
+        for (const Ecke &e : p.e)
+            o += e.o, a += e.a;
+        m->dOffset = o / static_cast<double>(p.e.size()) / 100.0;
+        m->dAmplitude = a / static_cast<double>(p.e.size()) / 100.0;
+    }
+    m->piPassend[m->iPassend++] = iP;
+    return m->iPassend < MODELL_MAX_PASSEND;
+}
+
+}  // namespace
+
+int32_t Modell_Hundertstel(double dWert)
+{
+    double d = dWert;  // the generation's limits, then the file's rounding
+    if (d < 0.0 || d == 0.0)
+        d = 0.0;
+    if (!(d <= 100.0))
+        d = 100.0;
+    // Away from a half-step the product with 100 (off by far less than
+    // NAHE_HALB) rounds as the file's two decimals do; near one the
+    // file's own rounding decides.
+    const double h = d * 100.0, dRest = h - std::floor(h);
+    if (std::fabs(dRest - HALB) > NAHE_HALB)
+        return static_cast<int32_t>(std::floor(h) + (dRest > HALB ? 1.0 : 0.0));
+    return static_cast<int32_t>(Kurvenformat_Hundertstel(d));
+}
+
+double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k)
+{
+    return dAmplitude * Einheitssinus(1.0 / iP, k) + dOffset;
+}
+
+int Modell_UeberHundert(double dWert)
+{
+    return dWert > 100.0 && Kurvenformat_Hundertstel(dWert) > KURVENFORMAT_WERT_MAX;
+}
+
+int Modell_UnterNull(double dWert)
+{
+    return dWert < 0.0 && Kurvenformat_Hundertstel(dWert) < KURVENFORMAT_WERT_MIN;
+}
+
+int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffset, double *pdAmplitude)
+{
+    return Modell_Entwerfen(piWerte, iAnzahl, iP, -TOLERANZ, pdOffset, pdAmplitude);
+}
+
+int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, double *pdOffset,
+                     double *pdAmplitude)
+{
+    if (iAnzahl <= 0 || iP < 1)
+        return 0;
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return 0;
+    Datei d = {piWerte, iAnzahl, {}, 0};
+    Reihenfolge(d);
+    Polygon p;
+    if (!Pruefen(d, iP, p, -dRand))
+        return 0;
+    // The simplest design: the corner with the smallest amplitude. With a
+    // margin it lies that far inside every step; without one it is drawn a
+    // little towards the middle, off the edges.
+    const double ZUR_MITTE = dRand > 0.0 ? 0.0 : 0.1;
+    Kurvenmodell m = {};
+    Aufnehmen(&m, iP, p);
+    Ecke klein = p.e.front();
+    for (const Ecke &e : p.e)
+        if (std::fabs(e.a) < std::fabs(klein.a))
+            klein = e;
+    if (pdOffset)
+        *pdOffset = (1.0 - ZUR_MITTE) * klein.o / 100.0 + ZUR_MITTE * m.dOffset;
+    if (pdAmplitude)
+        *pdAmplitude = (1.0 - ZUR_MITTE) * klein.a / 100.0 + ZUR_MITTE * m.dAmplitude;
+    return 1;
+}
+
+int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
+{
+    Kurvenmodell &m = *pModell;
+    m = {};
+    m.iZeilen = iAnzahl > 0 ? iAnzahl : 0;
+    m.bVollstaendig = 1;
+    if (m.iZeilen == 0)
+        return 0;
+    std::vector<char> gesehen(static_cast<size_t>(MODELL_HUNDERT) + 1, 0);
+    bool bDruckbar = true;
+    m.iMin = m.iMax = piWerte[0];
+    for (int k = 0; k < iAnzahl; ++k) {
+        const int32_t v = piWerte[k];
+        m.iMin = std::min(m.iMin, v);
+        m.iMax = std::max(m.iMax, v);
+        if (v < 0 || v > MODELL_HUNDERT) {
+            bDruckbar = false;  // no export prints it: no design fits
+            continue;
+        }
+        m.iStufen += !gesehen[static_cast<size_t>(v)];
+        gesehen[static_cast<size_t>(v)] = 1;
+    }
+    if (!bDruckbar)
+        return 0;
+    if (m.iStufen == 1) {
+        // Amplitude 0 writes it with every P: the period is open, nothing is cut.
+        m.dOffset = m.iMin / 100.0;
+        for (int i = 0; i < MODELL_MAX_PASSEND; ++i)
+            m.piPassend[m.iPassend++] = i + 1;
+        m.bVollstaendig = 0;
+        return 0;
+    }
+
+    Datei d = {piWerte, iAnzahl, {}, 0};
+    Reihenfolge(d);
+    Polygon p;
+    std::vector<char> oben(static_cast<size_t>(iAnzahl)), unten(static_cast<size_t>(iAnzahl));
+    for (int k = 0; k < iAnzahl; ++k) {
+        oben[static_cast<size_t>(k)] = piWerte[k] == MODELL_HUNDERT;
+        unten[static_cast<size_t>(k)] = piWerte[k] == 0;
+    }
+    bool bWeiter = true;
+    std::vector<int32_t> paare;
+    auto kandidat = [&](int32_t iP) {
+        if (d.iArbeit > MAX_ARBEIT) {
+            bWeiter = false;
+            return;
+        }
+        if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
+            return;
+        Schnitte(d, iP, p, oben, unten);
+        bWeiter = Aufnehmen(&m, iP, p);
+    };
+    // Shorter than the file: its periods, the shortest and those it holds
+    // less than twice over.
+    const std::vector<int32_t> perioden = Perioden(piWerte, iAnzahl);
+    const int32_t p0 = perioden.empty() ? iAnzahl : perioden.front();
+    for (size_t i = 0; i < perioden.size() && bWeiter; ++i)
+        if (perioden[i] == p0 || perioden[i] > iAnzahl - p0)
+            kandidat(perioden[i]);
+    // Not shorter: less than one period in the file. Ranges of P are
+    // refused whole where even the loosened test fails, else halved;
+    // short ones are decided P by P. Lowest first.
+    const long long KURZ = 8;
+    for (const Bereich &b : GrosseKandidaten(piWerte, iAnzahl)) {
+        std::vector<Bereich> stapel = {b};
+        while (!stapel.empty() && bWeiter) {
+            const Bereich r = stapel.back();
+            stapel.pop_back();
+            if (r.bis - r.von >= KURZ) {
+                if (d.iArbeit > MAX_ARBEIT) {
+                    bWeiter = false;
+                    break;
+                }
+                if (!Gelockert(d, r.von, r.bis, 1, p) && !Gelockert(d, r.von, r.bis, -1, p))
+                    continue;
+                const long long iMitte = r.von + (r.bis - r.von) / 2;
+                stapel.push_back({iMitte + 1, r.bis});
+                stapel.push_back({r.von, iMitte});
+                continue;
+            }
+            for (long long iP = r.von; iP <= r.bis && bWeiter; ++iP)
+                kandidat(static_cast<int32_t>(iP));
+        }
+    }
+    m.bVollstaendig = bWeiter;
+    if (m.bVollstaendig && m.iPassend == 1)
+        m.iPunkteProPeriode = m.piPassend[0];
+    if (m.bVollstaendig && m.iPassend > 0)
+        for (int k = 0; k < iAnzahl; ++k) {
+            m.iBegrenztOben += oben[static_cast<size_t>(k)];
+            m.iBegrenztUnten += unten[static_cast<size_t>(k)];
+        }
+    return 0;
+}

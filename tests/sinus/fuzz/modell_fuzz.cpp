@@ -1,0 +1,76 @@
+// libFuzzer target: the inverse of the file model on any values. Every P it
+// lists fits when tried alone, a determined P is the only one listed, the
+// cut lines are lines at a limit; and values written by a design the input
+// chooses always list that design's P (unless the list is full or the
+// search was bounded).
+#include "Sinusmodell.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void Pruefen(bool bBedingung)
+{
+    if (!bBedingung)
+        std::abort();
+}
+
+double Zahl(const uint8_t *p)
+{
+    double d;
+    std::memcpy(&d, p, sizeof d);
+    return d;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
+{
+    if (groesse < 1)
+        return 0;
+    std::vector<int32_t> v;
+    int32_t iEntwurf = 0;
+    const size_t KOPF = 1 + 4 + 2 * sizeof(double);
+    if (daten[0] % 2 == 0 || groesse < KOPF) {
+        // Any values: two bytes each, a few levels made likely.
+        for (size_t i = 1; i + 1 < groesse; i += 2) {
+            const int32_t w = (daten[i] << 8 | daten[i + 1]);
+            v.push_back(daten[i] < 0x80 ? w % 3 * 5000 : w % (MODELL_HUNDERT + 1));
+        }
+    } else {
+        // A design: samples per period, offset and amplitude in %, and a line count.
+        uint32_t u;
+        std::memcpy(&u, daten + 1, sizeof u);
+        iEntwurf = static_cast<int32_t>(u % 2000 + 1);
+        const double o = Zahl(daten + 5), a = Zahl(daten + 5 + sizeof(double));
+        if (!std::isfinite(o) || !std::isfinite(a) || std::fabs(o) > MODELL_MAX_PROZENT / 10 ||
+            std::fabs(a) > MODELL_MAX_PROZENT / 10)
+            return 0;
+        const int n = static_cast<int>((groesse - KOPF) * 16 % 3000) + 1;
+        for (int k = 0; k < n; ++k)
+            v.push_back(Modell_Hundertstel(Modell_Wert(o, a, iEntwurf, k)));
+    }
+    static Kurvenmodell m;
+    Modell_Umkehren(v.data(), static_cast<int>(v.size()), &m);
+    Pruefen(m.iPassend >= 0 && m.iPassend <= MODELL_MAX_PASSEND);
+    Pruefen(m.iPunkteProPeriode == 0 || (m.iPassend == 1 && m.bVollstaendig && m.piPassend[0] == m.iPunkteProPeriode));
+    int iOben = 0, iUnten = 0;
+    for (const int32_t w : v)
+        iOben += w == MODELL_HUNDERT, iUnten += w == 0;
+    Pruefen(m.iBegrenztOben <= iOben && m.iBegrenztUnten <= iUnten);
+    for (int i = 0; i < m.iPassend; ++i) {
+        Pruefen(i == 0 || m.piPassend[i] > m.piPassend[i - 1]);
+        Pruefen(m.iStufen == 1 || Modell_Passt(v.data(), static_cast<int>(v.size()), m.piPassend[i], nullptr, nullptr));
+    }
+    if (iEntwurf > 0 && m.bVollstaendig) {
+        bool bGefunden = false;
+        for (int i = 0; i < m.iPassend; ++i)
+            bGefunden = bGefunden || m.piPassend[i] == iEntwurf;
+        Pruefen(bGefunden || m.iStufen == 1);
+    }
+    return 0;
+}
