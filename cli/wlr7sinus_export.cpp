@@ -235,8 +235,9 @@ int VonDatei(Aufruf &a)
     const bool bEingabe = std::strcmp(a.szVon, "-") == 0;
     const int iDatei = bEingabe ? STDIN_FILENO : open(a.szVon, O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (iDatei < 0)
-        return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) + ": " +
-                                                     (errno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(errno)));
+        return Optionen_Melden(CLI_EXIT_EINGABE,
+                               std::string("--from ") + Optionen_Echo(a.szVon) + ": " +
+                                   (errno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(errno)));
     static Kurvendatei datei;
     const int iGelesen = Kurvendatei_Lesen(iDatei, &datei);
     if (!bEingabe)

@@ -290,6 +290,17 @@ TEST(Plan, AbbruchInDerMitteLaesstGanzeDateienUndIhrManifest)
     EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + plan + "\noutput\tumax\t", 0), 0u);
 }
 
+// --from gives the design the lines start from; a line's cell still wins.
+TEST(Plan, VonDateiAlsGrundlage)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", vorlage = ordner + "/vorlage.txt";
+    ASSERT_EQ(Ausfuehren({"--rms", "2", "--frequency", "4", "--timebase", "5ms", "--output", vorlage}).code, 0);
+    DateiSchreiben(plan, "curve\toutput\n\t" + ordner + "/a.txt\n3\t" + ordner + "/b.txt\n");
+    ASSERT_EQ(Ausfuehren({"--from", vorlage, "--plan", plan}).code, 0);
+    EXPECT_EQ(DateiLesen(ordner + "/a.txt"), DateiLesen(vorlage));
+    EXPECT_EQ(DateiLesen(ordner + "/b.txt"), Ausfuehren({"--from", vorlage, "--curve", "3", "--output", "-"}).aus);
+}
+
 // On a terminal a long plan shows how far it is; the files are the same.
 TEST(Plan, FortschrittNurAufDemTerminal)
 {
