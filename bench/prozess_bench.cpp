@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -68,5 +69,68 @@ void KleinesCProgramm(benchmark::State &state)
     unlink(Ziel().c_str());
 }
 BENCHMARK(KleinesCProgramm)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A series of default designs: one plan of N lines against N single runs
+// of the exporter, side by side; items are files, so that items_per_second
+// shows whether a plan of 10,000 costs ten times a plan of 1,000. The second
+// argument is how many files share a folder: the writer looks through the
+// target's folder for temporary files left by killed runs each time, so a
+// folder of 10,000 costs more per file than ten folders of 1,000.
+const int REIHE = 1000;
+
+std::string Reihenordner(const char *szArt)
+{
+    const std::string ordner = "/tmp/wlr7-reihe-" + std::string(szArt) + "-" + std::to_string(getpid());
+    mkdir(ordner.c_str(), 0700);
+    return ordner;
+}
+
+void Aufraeumen(const std::string &ordner) { Laufen({"/bin/rm", "-rf", ordner}); }
+
+void Plan(benchmark::State &state)
+{
+    const int n = static_cast<int>(state.range(0)), iJeOrdner = static_cast<int>(state.range(1));
+    const std::string ordner = Reihenordner("plan"), plan = ordner + "/plan.tsv";
+    {
+        std::ofstream aus(plan);
+        aus << "output\n";
+        for (int i = 0; i < n; ++i) {
+            const std::string teil = ordner + "/" + std::to_string(i / iJeOrdner);
+            if (i % iJeOrdner == 0)
+                mkdir(teil.c_str(), 0700);
+            aus << teil << "/k" << i << ".txt\n";
+        }
+    }
+    for (auto _ : state) {
+        if (!Laufen({WLR7_EXPORT, "--plan", plan})) {
+            state.SkipWithError("Plan gescheitert");
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+    Aufraeumen(ordner);
+}
+BENCHMARK(Plan)
+    ->Args({REIHE, REIHE})
+    ->Args({10 * REIHE, REIHE})
+    ->Args({10 * REIHE, 10 * REIHE})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void Einzelexporte(benchmark::State &state)
+{
+    const std::string ordner = Reihenordner("einzeln");
+    for (auto _ : state) {
+        for (int i = 0; i < REIHE; ++i)
+            if (!Laufen({WLR7_EXPORT, "--output", ordner + "/k" + std::to_string(i) + ".txt"})) {
+                state.SkipWithError("Export gescheitert");
+                break;
+            }
+    }
+    state.SetItemsProcessed(state.iterations() * REIHE);
+    Aufraeumen(ordner);
+}
+BENCHMARK(Einzelexporte)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

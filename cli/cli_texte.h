@@ -7,6 +7,7 @@ inline const char *const CLI_PROGRAMM = "wlr7sinus-export";
 
 inline const char *const CLI_TEXT_HILFE_KOPF =
     "Aufruf: wlr7sinus-export [OPTION]... [--strict] --output DATEI|-\n"
+    "        wlr7sinus-export [OPTION]... [--strict] --plan PLAN [--manifest DATEI]\n"
     "        wlr7sinus-export --check DATEI...\n"
     "\n"
     "Schreibt die Sinuskurve als Exportdatei, genau wie WLR7-Dovarizuz sie nach\n"
@@ -20,6 +21,16 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "                    Deskriptor, wo er steht\n"
     "  --strict          jede Warnung zur Kurve beendet den Lauf mit Exit-Code 3,\n"
     "                    bevor eine Datei berührt wird\n"
+    "  --plan PLAN       schreibt eine Reihe von Kurven nach einer Tabelle mit\n"
+    "                    Tabulatoren (\"-\": Standardeingabe): die erste Zeile nennt\n"
+    "                    die Spalten (Optionsnamen ohne \"--\" und output), jede\n"
+    "                    weitere eine Datei; eine leere Zelle nimmt den Wert der\n"
+    "                    Kommandozeile, sonst die Vorgabe; timebase auto wählt je\n"
+    "                    Zeile. Der ganze Plan wird geprüft, bevor eine Datei\n"
+    "                    berührt wird: Befunde als PLAN:ZEILE: Text\n"
+    "  --manifest DATEI  schreibt nach dem Plan je geschriebene Datei eine Zeile:\n"
+    "                    Name, alle Eingaben, Datenzeilen, gespielte Frequenz,\n"
+    "                    Warnungen und SHA-256\n"
     "  --from DATEI      übernimmt die Eingaben aus einer Kurvendatei; daneben\n"
     "                    gegebene Optionen gelten vor ihr (--umax: Vorgabe 10 V)\n"
     "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
@@ -40,6 +51,9 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "Exit-Code: 0 geschrieben; 1 zu viele Punkte oder Schreibfehler;\n"
     "2 ungültige Eingabe; 3 Warnung unter --strict. Bei 1, 2 und 3 bleibt eine\n"
     "Zieldatei, wie sie war.\n"
+    "Mit --plan: 2 Befunde im Plan, 3 Warnungen unter --strict, beide bevor eine\n"
+    "Datei berührt wird; 1 eine Datei nicht geschrieben: die geschriebenen sind\n"
+    "ganz und stehen im Manifest, die übrigen bleiben, wie sie waren.\n"
     "Mit --check: 0 ohne Befund; 1 mit Befunden; 2 Datei nicht lesbar.\n";
 
 inline const char *const CLI_TEXT_HILFE_VERWEIS = "Hilfe: ";
@@ -57,7 +71,7 @@ inline const char *const CLI_TEXT_EINE_ZAHL = "eine Zahl ";
 inline const char *const CLI_TEXT_VON = "von ";
 inline const char *const CLI_TEXT_BIS = " bis ";
 inline const char *const CLI_TEXT_VORGABE = "; Vorgabe ";
-inline const char *const CLI_TEXT_AUSGABE_ERWARTET = "--output erwartet einen Dateinamen oder \"-\"";
+inline const char *const CLI_TEXT_DATEI_ERWARTET = " erwartet einen Dateinamen oder \"-\"";
 inline const char *const CLI_TEXT_ERWARTET = " erwartet ";
 inline const char *const CLI_TEXT_MEHRDEUTIG = "mehrdeutige Option ";
 inline const char *const CLI_TEXT_GEMEINT = ": gemeint ist eine von ";
@@ -72,8 +86,12 @@ inline const char *const CLI_TEXT_NUR_OPTIONEN = "; alle Eingaben sind Optionen.
 inline const char *const CLI_TEXT_FEHLER_NR = "Fehler #";
 inline const char *const CLI_TEXT_HINWEIS = "Hinweis: ";
 inline const char *const CLI_TEXT_AUTO = "auto";
-inline const char *const CLI_TEXT_AUTO_KEINE =
-    "--timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze.";
+inline const char *const CLI_TEXT_AUTO_KEINE = ": keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze.";
+inline const char *const CLI_TEXT_AUTO_GENAU = ", genau (";
+inline const char *const CLI_TEXT_AUTO_NAECHSTE = ", am nächsten: ";
+inline const char *const CLI_TEXT_PUNKTE_JE_PERIODE = " Punkte je Periode)";
+inline const char *const CLI_TEXT_ZWEIMAL_EINGABE =
+    "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines.";
 inline const char *const CLI_TEXT_VON_KEINE_KURVE = ": keine lesbare Kurve (--check nennt die Befunde).";
 inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinuskurve ergibt diese Werte.";
 inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";
@@ -81,7 +99,50 @@ inline const char *const CLI_TEXT_VON_ABWEICHEND = ": die Eingaben exportieren a
 inline const char *const CLI_TEXT_NEU = "neu: ";
 // --check.
 inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
-inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI = "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
+inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI =
+    "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
 inline const char *const CLI_TEXT_STANDARDAUSGABE = "Standardausgabe";
+
+// Combinations of options.
+inline const char *const CLI_TEXT_PLAN_OHNE_AUSGABE =
+    "--plan und --output schließen einander aus: jede Zeile des Plans nennt ihre Datei in der Spalte output.";
+inline const char *const CLI_TEXT_MANIFEST_OHNE_PLAN = "--manifest gehört zu --plan: es nennt die Dateien eines Plans.";
+
+// A series plan. Findings read "PLAN:LINE: text"; the pieces go around names and values.
+inline const char *const CLI_TEXT_SPALTE = "Spalte ";
+inline const char *const CLI_TEXT_PLAN_UNLESBAR = "Plan nicht lesbar – ";
+inline const char *const CLI_TEXT_PLAN_ZU_GROSS = "mehr als 64 MB; ein Plan ist eine Tabelle mit einer Zeile je Kurve.";
+inline const char *const CLI_TEXT_PLAN_LEER =
+    "leer: die erste Zeile nennt die Spalten (umax, peak, rms, offset, frequency, period, periods, timebase, curve, "
+    "output).";
+inline const char *const CLI_TEXT_PLAN_OHNE_ZEILEN = "keine Zeile mit einer Kurve.";
+inline const char *const CLI_TEXT_SPALTE_UNBEKANNT = "unbekannte Spalte ";
+inline const char *const CLI_TEXT_SPALTEN_SIND = "; Spalten sind ";
+inline const char *const CLI_TEXT_SPALTE_DOPPELT = " steht zweimal in der Kopfzeile.";
+inline const char *const CLI_TEXT_SPALTE_AUSGABE_FEHLT = "Spalte output fehlt: jede Zeile nennt ihre Zieldatei.";
+inline const char *const CLI_TEXT_ZELLE_OHNE_SPALTE = " steht in einer Spalte ohne Namen (Spalte ";
+inline const char *const CLI_TEXT_ZEILE_AUSGABE_FEHLT = "output fehlt: wohin soll die Kurve dieser Zeile?";
+inline const char *const CLI_TEXT_AUSGABE_STROM =
+    "output \"-\" gehört nicht in einen Plan: jede Zeile schreibt eine Datei.";
+inline const char *const CLI_TEXT_AUSGABE = "output ";
+inline const char *const CLI_TEXT_STEHT_SCHON = " steht schon in Zeile ";
+inline const char *const CLI_TEXT_NUR_EINMAL = "; jede Datei nur einmal.";
+inline const char *const CLI_TEXT_IST_MANIFEST = " ist die Datei von --manifest.";
+inline const char *const CLI_TEXT_IST_PLAN = " ist der Plan selbst.";
+inline const char *const CLI_TEXT_PLAN_NUL = "Zeile enthält ein NUL-Byte; ein Plan ist Text.";
+inline const char *const CLI_TEXT_MANIFEST_IST_PLAN =
+    "--manifest und --plan nennen dieselbe Datei; der Plan bliebe nicht.";
+inline const char *const CLI_TEXT_ORDNER_FEHLT = ": den Ordner gibt es nicht.";
+inline const char *const CLI_TEXT_WARNUNGEN_TRENNER = " | ";
+inline const char *const CLI_TEXT_PLAN_FEHLERHAFT = "%s: %d %s mit Fehlern; keine Datei geschrieben.";
+inline const char *const CLI_TEXT_PLAN_WARNUNGEN = "%s: %d %s mit Warnungen; unter --strict keine Datei geschrieben.";
+inline const char *const CLI_TEXT_ZEILE_EINS = "Zeile";
+inline const char *const CLI_TEXT_ZEILE_MEHR = "Zeilen";
+inline const char *const CLI_TEXT_PLAN_ABGEBROCHEN =
+    "%d von %d Dateien geschrieben, dann abgebrochen; jede geschriebene ist ganz, die übrigen sind unberührt.";
+inline const char *const CLI_TEXT_FORTSCHRITT = "\r%s: Datei %d von %d";
+inline const char *const CLI_TEXT_MANIFEST_FEHLER = "Manifest nicht geschrieben – ";
+inline const char *const CLI_TEXT_MANIFEST_PLAN = "# Plan: ";
+inline const char *const CLI_TEXT_STANDARDEINGABE = "Standardeingabe";
 
 #endif

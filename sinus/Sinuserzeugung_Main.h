@@ -119,6 +119,20 @@ int Sinus_ExportVergleichen(int iDatei, const Eingabewerte *pEingabe, const Sinu
    number of pEingabe to szPfad ("-": standard output). On failure the
    error library's user string names the reason and the path. */
 int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus);
+/* The export file formed in memory: its bytes and where its parts end
+   (header, data lines, closing line), each written with its own error code. */
+struct Exporttext {
+    char *pBytes;
+    size_t iKopf, iDaten, iLaenge;
+};
+/* The two halves of Sinus_ExportSchreiben, for a caller that needs the
+   bytes themselves (a series' checksums): forms the file of pSinus and
+   pEingabe into pText (0, or an error code with the user string set for
+   szPfad), and writes a formed file to szPfad exactly as
+   Sinus_ExportSchreiben does. Sinus_ExportTextFreigeben frees the bytes. */
+int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Exporttext *pText);
+int Sinus_ExportAblegen(const char *szPfad, const Exporttext *pText);
+void Sinus_ExportTextFreigeben(Exporttext *pText);
 /* Frees the sample array of pSinus. */
 void Sinus_KurveFreigeben(Sinuskurve *pSinus);
 

@@ -79,34 +79,56 @@ int Ablegen(const char *szPfad, const char *pText, size_t iKopf, size_t iDaten, 
 
 }  // namespace
 
-int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus)
+int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Exporttext *pText)
 {
     // The whole file is formed in memory first (under 600 kB for the largest
     // curve): a line that cannot be formed fails before anything is touched,
     // and the toolkit learns the size before it writes a byte.
+    *pText = {};
     const size_t iKopf = KopfLaenge();
     const size_t iZeilen = static_cast<size_t>(Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte));
-    char *pText = static_cast<char *>(std::malloc(iKopf + iZeilen * ZEILE_GROESSE + 1));
-    if (!pText)
+    char *pBytes = static_cast<char *>(std::malloc(iKopf + iZeilen * ZEILE_GROESSE + 1));
+    if (!pBytes)
         return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
     size_t iLaenge = 0;
     for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
-        iLaenge = ZeileAnhaengen(pText, iLaenge, Kurvenformat_Kopfzeile(i));
+        iLaenge = ZeileAnhaengen(pBytes, iLaenge, Kurvenformat_Kopfzeile(i));
     char szZeile[ZEILE_GROESSE];
     Kurvenzeit zeit;
     Kurvenformat_ZeitBeginnen(&zeit, Zeitbasis_Ms(pEingabe->szZeitbasis));
     for (size_t i = 1; i <= iZeilen; ++i) {
         if (!Kurvenformat_Datenzeile(szZeile, sizeof szZeile, Kurvenformat_ZeitWeiter(&zeit), pSinus->pdWerte[i],
                                      pEingabe->szZeitbasis, pEingabe->iKurvennummer)) {
-            std::free(pText);
+            std::free(pBytes);
             return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, SINUS_TEXT_ZEILE_ZU_LANG);
         }
-        iLaenge = ZeileAnhaengen(pText, iLaenge, szZeile);
+        iLaenge = ZeileAnhaengen(pBytes, iLaenge, szZeile);
     }
-    const size_t iDaten = iLaenge;
-    iLaenge = ZeileAnhaengen(pText, iLaenge, "");
+    pText->pBytes = pBytes;
+    pText->iKopf = iKopf;
+    pText->iDaten = iLaenge;
+    pText->iLaenge = ZeileAnhaengen(pBytes, iLaenge, "");
+    return 0;
+}
 
-    const int iCode = Ablegen(szPfad, pText, iKopf, iDaten, iLaenge);
-    std::free(pText);
+int Sinus_ExportAblegen(const char *szPfad, const Exporttext *pText)
+{
+    return Ablegen(szPfad, pText->pBytes, pText->iKopf, pText->iDaten, pText->iLaenge);
+}
+
+void Sinus_ExportTextFreigeben(Exporttext *pText)
+{
+    std::free(pText->pBytes);
+    *pText = {};
+}
+
+int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus)
+{
+    Exporttext text;
+    const int iBilden = Sinus_ExportBilden(szPfad, pEingabe, pSinus, &text);
+    if (iBilden != 0)
+        return iBilden;
+    const int iCode = Sinus_ExportAblegen(szPfad, &text);
+    Sinus_ExportTextFreigeben(&text);
     return iCode;
 }

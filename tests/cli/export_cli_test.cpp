@@ -69,12 +69,14 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--peak", "1e308", "--offset", "-1e308"}, "Amplitude oder Offset sind in Prozent der Maximalspannung keine "
                                                     "endliche Zahl."},
         {{"--o", "x"}, "mehrdeutige Option \"--o\": gemeint ist eine von --offset, --output."},
-        {{"--rms", "1.3e308"}, "--rms 1.3e+308 ergibt für den gekoppelten Wert keine endliche Zahl"},
+        {{"--rms", "1.3e308"}, "--rms \"1.3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
         {{"--gibtsnicht", "1"}, "unbekannte Option \"--gibtsnicht\"."},
         {{"--", "--umax", "5"}, "unerwartetes Argument \"--umax\""},
         {{"--output=" + datei, "--umax"}, "--umax erwartet eine Zahl von 0.001 bis 10000, es fehlt aber der Wert."},
         {{"--output", ""}, "--output erwartet einen Dateinamen oder \"-\", nicht \"\"."},
         {{"--umax", "5"}, "--output fehlt"},
+        {{"--manifest", "m.tsv"}, "--manifest gehört zu --plan"},
+        {{"--plan", "p.tsv"}, "--plan und --output schließen einander aus"},
     };
     for (std::pair<std::vector<std::string>, std::string> fall : faelle) {
         if (fall.first[0].rfind("--output", 0) != 0 && fall.second != "--output fehlt") {

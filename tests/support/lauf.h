@@ -17,16 +17,19 @@ struct Lauf {
 
 /// Runs wlr7sinus-export (WLR7_EXPORT, set by the test program's build) with
 /// @p argumente; its standard output goes to
-/// @p ausgabe when that is a descriptor, else into Lauf::aus.
-inline Lauf Ausfuehren(const std::vector<std::string> &argumente, int ausgabe = -1)
+/// @p ausgabe when that is a descriptor, else into Lauf::aus; its standard
+/// input reads the file @p eingabe, its standard error goes to @p fehlerFd
+/// when that is a descriptor, else into Lauf::fehler.
+inline Lauf Ausfuehren(const std::vector<std::string> &argumente, int ausgabe = -1,
+                       const std::string &eingabe = "/dev/null", int fehlerFd = -1)
 {
     const std::string ordner = TestOrdner();
     const std::string aus = ordner + "/aus", fehler = ordner + "/fehler";
     pid_t kind = fork();
     if (kind == 0) {
         int a = ausgabe >= 0 ? ausgabe : open(aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        int f = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        int n = open("/dev/null", O_RDONLY);
+        int f = fehlerFd >= 0 ? fehlerFd : open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int n = open(eingabe.c_str(), O_RDONLY);
         dup2(a, 1);
         dup2(f, 2);
         dup2(n, 0);

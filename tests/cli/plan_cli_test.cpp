@@ -1,0 +1,327 @@
+// wlr7sinus-export --plan as a test engineer runs it: a table of designs
+// becomes files byte for byte like the single exports, or nothing at all;
+// the manifest names exactly the files on disk, with checksums sha256sum
+// agrees with.
+#include "lauf.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace {
+
+using Argumente = std::vector<std::string>;
+
+std::vector<std::string> Teile(const std::string &s, char trenner)
+{
+    std::vector<std::string> teile;
+    std::string teil;
+    for (std::istringstream ein(s); std::getline(ein, teil, trenner);)
+        teile.push_back(teil);
+    if (!s.empty() && s.back() == trenner)
+        teile.emplace_back();
+    return teile;
+}
+
+// The manifest's file lines, each as its column -> value.
+std::vector<std::map<std::string, std::string>> Manifest(const std::string &text)
+{
+    std::vector<std::map<std::string, std::string>> zeilen;
+    std::vector<std::string> spalten;
+    for (const std::string &z : Teile(text, '\n')) {
+        if (z.empty() || z[0] == '#')
+            continue;
+        const std::vector<std::string> zellen = Teile(z, '\t');
+        if (spalten.empty()) {
+            spalten = zellen;
+            continue;
+        }
+        std::map<std::string, std::string> zeile;
+        for (std::size_t k = 0; k < zellen.size() && k < spalten.size(); ++k)
+            zeile[spalten[k]] = zellen[k];
+        zeilen.push_back(zeile);
+    }
+    return zeilen;
+}
+
+// sha256sum's checksum of each file, the independent oracle.
+std::map<std::string, std::string> Summen(const std::vector<std::string> &dateien)
+{
+    const std::string aus = TestOrdner() + "/summen";
+    std::string befehl = "sha256sum";
+    for (const std::string &d : dateien)
+        befehl += " '" + d + "'";
+    EXPECT_EQ(std::system((befehl + " > '" + aus + "'").c_str()), 0);
+    std::map<std::string, std::string> summen;
+    std::istringstream ein(DateiLesen(aus));
+    for (std::string summe, name; ein >> summe >> name;)
+        summen[name] = summe;
+    return summen;
+}
+
+std::string Zahl(std::mt19937 &z, double von, double bis)
+{
+    const double d = std::uniform_real_distribution<double>(von, bis)(z);
+    char sz[40];
+    std::snprintf(sz, sizeof sz, "%.*f", static_cast<int>(1 + z() % 4), d);
+    std::string s = sz;
+    if (z() % 3 == 0)
+        std::replace(s.begin(), s.end(), '.', ',');  // as a German spreadsheet saves it
+    return s;
+}
+
+}  // namespace
+
+// Random plans over random command lines: every file is the single export
+// of the same inputs, the manifest's checksums are sha256sum's, and its
+// inputs export the same file again.
+TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
+{
+    const unsigned iSaat = std::random_device{}();
+    SCOPED_TRACE("Saat " + std::to_string(iSaat));
+    std::mt19937 z(iSaat);
+    const char *const ZEITBASEN[] = {"1ms", "2ms", "5ms", "10ms", "auto"};
+    for (int iPlan = 0; iPlan < 4; ++iPlan) {
+        const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
+        // Each column: its random value; pairs are given in one form per line.
+        std::map<std::string, std::string> basis;
+        if (z() % 2)
+            basis["umax"] = Zahl(z, 1, 50);
+        if (z() % 2)
+            basis[z() % 2 ? "peak" : "rms"] = Zahl(z, 0.5, 8);
+        if (z() % 2)
+            basis[z() % 2 ? "frequency" : "period"] = z() % 2 ? Zahl(z, 0.5, 50) : Zahl(z, 20, 2000);
+        if (z() % 2)
+            basis["timebase"] = "auto";  // chosen line by line, unless a line names one
+        std::vector<std::string> spalten = {"umax", "peak", "rms", "offset", "frequency", "period", "periods",
+                                            "timebase", "curve", "output"};
+        std::shuffle(spalten.begin(), spalten.end(), z);
+        std::string text = "# Reihe " + std::to_string(iPlan) + "\n";
+        for (const std::string &s : spalten)
+            text += s + (&s == &spalten.back() ? "\n" : "\t");
+        std::vector<std::pair<std::string, Argumente>> erwartet;  // file, options of its single export
+        for (int iZeile = 0; iZeile < 6; ++iZeile) {
+            std::map<std::string, std::string> zellen;
+            zellen["output"] = ordner + "/k" + std::to_string(iZeile) + ".txt";
+            const std::map<std::string, std::pair<double, double>> bereiche = {
+                {"umax", {1, 50}}, {"peak", {-5, 20}}, {"rms", {0, 10}}, {"offset", {-5, 15}},
+                {"frequency", {0.5, 50}}, {"period", {20, 2000}}, {"periods", {0.1, 3}}};
+            for (const auto &[name, bereich] : bereiche)
+                if (z() % 5 < 3)
+                    zellen[name] = Zahl(z, bereich.first, bereich.second);
+            for (const auto &[eins, zwei] :
+                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+                zellen.erase(z() % 2 ? eins : zwei);
+            if (z() % 2)
+                zellen["timebase"] = ZEITBASEN[z() % 5];
+            if (z() % 2)
+                zellen["curve"] = std::to_string(1 + z() % 4);
+            for (std::size_t k = 0; k < spalten.size(); ++k)
+                text += (zellen.count(spalten[k]) ? zellen[spalten[k]] : "") + (k + 1 < spalten.size() ? "\t" : "\n");
+            // The single export: the command line's inputs, a line's value in
+            // place of the command line's for the same quantity.
+            std::map<std::string, std::string> alle = basis;
+            for (const auto &[eins, zwei] :
+                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+                if (zellen.count(eins) || zellen.count(zwei))
+                    alle.erase(eins), alle.erase(zwei);
+            for (const auto &[name, wert] : zellen)
+                alle[name] = wert;
+            Argumente einzeln;
+            for (const auto &[name, wert] : alle)
+                if (name != "output")
+                    einzeln.insert(einzeln.end(), {"--" + name, wert});
+            erwartet.emplace_back(zellen["output"], einzeln);
+        }
+        DateiSchreiben(plan, text);
+        Argumente aufruf = {"--plan", plan, "--manifest", manifest};
+        for (const auto &[name, wert] : basis)
+            aufruf.insert(aufruf.end(), {"--" + name, wert});
+        const Lauf l = Ausfuehren(aufruf);
+        ASSERT_EQ(l.code, 0) << text << l.fehler;
+        EXPECT_EQ(l.fehler.find('\r'), std::string::npos) << "no progress where standard error is no terminal";
+
+        const auto zeilen = Manifest(DateiLesen(manifest));
+        ASSERT_EQ(zeilen.size(), erwartet.size()) << DateiLesen(manifest);
+        std::vector<std::string> dateien;
+        for (const auto &e : erwartet)
+            dateien.push_back(e.first);
+        const std::map<std::string, std::string> summen = Summen(dateien);
+        for (std::size_t i = 0; i < erwartet.size(); ++i) {
+            const std::string datei = DateiLesen(erwartet[i].first);
+            Argumente einzeln = erwartet[i].second;
+            einzeln.insert(einzeln.end(), {"--output", "-"});
+            EXPECT_EQ(datei, Ausfuehren(einzeln).aus) << text << "Zeile " << i;
+            auto m = zeilen[i];
+            EXPECT_EQ(m["output"], erwartet[i].first);
+            EXPECT_EQ(m["sha256"], summen.at(erwartet[i].first));
+            EXPECT_EQ(m["datenzeilen"], std::to_string(std::count(datei.begin(), datei.end(), '\n') - 7));
+            // The manifest's inputs, exact and without exponents, export the file again.
+            Argumente wieder = {"--output", "-"};
+            for (const char *name : {"umax", "peak", "offset", "period", "periods", "timebase", "curve"}) {
+                EXPECT_EQ(m[name].find_first_of("eE"), std::string::npos) << m[name];
+                wieder.insert(wieder.end(), {std::string("--") + name, m[name]});
+            }
+            EXPECT_EQ(Ausfuehren(wieder).aus, datei) << "Zeile " << i;
+        }
+    }
+}
+
+// Each bad plan (one bad line) is refused with its "PLAN:LINE:" finding and
+// exit 2 (3 for a warning under --strict); no file is touched.
+TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", alt = ordner + "/alt.txt";
+    const std::string a = ordner + "/a.txt";
+    const struct {
+        std::string text;
+        Argumente extra;
+        std::string befund;
+        int code = 2;
+    } faelle[] = {
+        {"freq\toutput\n5\t" + a,
+         {},
+         ":1: unbekannte Spalte \"freq\"; Spalten sind umax, peak, rms, offset, "
+         "frequency, period, periods, timebase, curve, output."},
+        {"output\toutput\n" + a + "\t" + alt, {}, ":1: Spalte output steht zweimal in der Kopfzeile."},
+        {"frequency\n5", {}, ":1: Spalte output fehlt: jede Zeile nennt ihre Zieldatei."},
+        {"frequency\toutput\nfünf\t" + a,
+         {},
+         ":2: Spalte frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"fünf\"."},
+        {"umax\toutput\n0\t" + a, {}, ":2: Spalte umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
+        {"curve\toutput\n5\t" + a, {}, ":2: Spalte curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
+        {"timebase\toutput\n7ms\t" + a, {}, ":2: Spalte timebase erwartet eine Zeitbasis (50us 100us"},
+        {"period\ttimebase\toutput\n0,05\tauto\t" + a, {},
+         ":2: Spalte timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."},
+        {"peak\trms\toutput\n1\t1\t" + a,
+         {},
+         ":2: Spalte peak und Spalte rms geben dieselbe Größe an; bitte nur eine davon."},
+        {"period\toutput\n100\t" + a, {"--frequency", "5", "--period", "100"}, "--frequency und --period"},
+        {"rms\toutput\n1,3e308\t" + a,
+         {},
+         ":2: Spalte rms \"1,3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
+        {"timebase\tperiod\toutput\n50us\t50000\t" + a,
+         {},
+         ":2: Die Kurve besteht aus zu vielen Punkten. Reduzieren Sie die Perioden oder die Periodendauer oder erhöhen "
+         "Sie die Zeitbasis. 1000000 Punkte, höchstens 16358"},
+        {"output\n" + a + "\n# zweimal\n" + ordner + "/./a.txt",
+         {},
+         ":4: output \"" + ordner + "/./a.txt\" steht schon in Zeile 2"},
+        {"output\n" + alt + "\n" + ordner + "/verweis",
+         {},
+         ":3: output \"" + ordner + "/verweis\" steht schon in Zeile 2"},
+        {"frequency\toutput\n5\t", {}, ":2: output fehlt: wohin soll die Kurve dieser Zeile?"},
+        {"output\n-", {}, ":2: output \"-\" gehört nicht in einen Plan"},
+        {"output\n" + ordner + "/fehlt/a.txt",
+         {},
+         ":2: output \"" + ordner + "/fehlt/a.txt\": den Ordner gibt es nicht."},
+        {"output\n" + ordner + "/m.tsv",
+         {"--manifest", ordner + "/m.tsv"},
+         ":2: output \"" + ordner + "/m.tsv\" ist die Datei von --manifest."},
+        {"output\n" + plan, {}, ":2: output \"" + plan + "\" ist der Plan selbst."},
+        {"output\n" + a + "\tx", {}, ":2: \"x\" steht in einer Spalte ohne Namen (Spalte 2)."},
+        {"output\n" + a + std::string("\0x", 2), {}, ":2: Zeile enthält ein NUL-Byte"},
+        {"output\n" + a, {"--manifest", plan}, "--manifest und --plan nennen dieselbe Datei"},
+        {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
+        {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
+        {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3},
+    };
+    ASSERT_EQ(symlink(alt.c_str(), (ordner + "/verweis").c_str()), 0);
+    for (const auto &f : faelle) {
+        DateiSchreiben(alt, "alt");
+        DateiSchreiben(plan, f.text);
+        Argumente aufruf = {"--plan", plan};
+        aufruf.insert(aufruf.end(), f.extra.begin(), f.extra.end());
+        const Lauf l = Ausfuehren(aufruf);
+        EXPECT_EQ(l.code, f.code) << f.text;
+        const std::string befund = f.befund.rfind("--", 0) == 0 ? f.befund : plan + f.befund;
+        EXPECT_NE(l.fehler.find(befund), std::string::npos) << befund << "\n" << l.fehler;
+        if (befund != f.befund) {
+            EXPECT_NE(l.fehler.find("keine Datei geschrieben"), std::string::npos) << l.fehler;
+        }
+        EXPECT_EQ(DateiLesen(alt), "alt");
+        EXPECT_EQ(Eintraege(ordner), 3u) << f.text;  // the plan, alt.txt and the link: nothing new
+    }
+    // The plan on standard input names itself "-"; every bad line is found, not only the first.
+    DateiSchreiben(plan, "periods\toutput\n0\t" + a + "\n1\t" + ordner + "/b.txt\n2\t\n");
+    const Lauf l = Ausfuehren({"--plan", "-"}, -1, plan);
+    EXPECT_EQ(l.code, 2);
+    EXPECT_EQ(l.fehler.substr(0, l.fehler.find("wlr7sinus-export:")),
+              "-:2: Spalte periods erwartet eine Zahl von 0.01 bis 100, nicht \"0\".\n"
+              "-:4: output fehlt: wohin soll die Kurve dieser Zeile?\n");
+    EXPECT_NE(l.fehler.find("-: 2 Zeilen mit Fehlern"), std::string::npos) << l.fehler;
+    EXPECT_EQ(Ausfuehren({"--plan", ordner + "/fehlt.tsv"}).fehler,
+              "wlr7sinus-export: Plan nicht lesbar – Datei nicht gefunden: " + ordner + "/fehlt.tsv\n"
+              "Hilfe: wlr7sinus-export --help\n");
+}
+
+// A size limit hit by the third file: exit 1 naming it, the two before
+// whole, the third's old content and the fourth untouched, and a manifest
+// of exactly the two.
+TEST(Plan, AbbruchInDerMitteLaesstGanzeDateienUndIhrManifest)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
+    const std::string einzel = Ausfuehren({"--output", "-"}).aus;
+    DateiSchreiben(ordner + "/c.txt", "alt");
+    DateiSchreiben(plan, "periods\toutput\n1\t" + ordner + "/a.txt\n1\t" + ordner + "/b.txt\n20\t" + ordner +
+                             "/c.txt\n1\t" + ordner + "/d.txt\n");
+    Lauf l;
+    {
+        const Dateigrenze grenze(2000);  // a default file and the manifest fit, 20 periods do not
+        l = Ausfuehren({"--plan", plan, "--manifest", manifest});
+    }
+    EXPECT_EQ(l.code, 1);
+    EXPECT_NE(l.fehler.find(plan + ":4: Fehler #301204: "), std::string::npos) << l.fehler;
+    EXPECT_NE(l.fehler.find(": " + ordner + "/c.txt\n"), std::string::npos) << l.fehler;
+    EXPECT_NE(l.fehler.find("2 von 4 Dateien geschrieben"), std::string::npos) << l.fehler;
+    EXPECT_EQ(DateiLesen(ordner + "/a.txt"), einzel);
+    EXPECT_EQ(DateiLesen(ordner + "/b.txt"), einzel);
+    EXPECT_EQ(DateiLesen(ordner + "/c.txt"), "alt");
+    EXPECT_EQ(Eintraege(ordner), 5u) << "no d.txt, no temporary file";
+    const auto zeilen = Manifest(DateiLesen(manifest));
+    ASSERT_EQ(zeilen.size(), 2u);
+    const auto summen = Summen({ordner + "/a.txt"});
+    EXPECT_EQ(zeilen[0].at("output"), ordner + "/a.txt");
+    EXPECT_EQ(zeilen[1].at("output"), ordner + "/b.txt");
+    EXPECT_EQ(zeilen[1].at("sha256"), summen.at(ordner + "/a.txt"));
+    EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + plan + "\noutput\tumax\t", 0), 0u);
+}
+
+// --from gives the design the lines start from; a line's cell still wins.
+TEST(Plan, VonDateiAlsGrundlage)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", vorlage = ordner + "/vorlage.txt";
+    ASSERT_EQ(Ausfuehren({"--rms", "2", "--frequency", "4", "--timebase", "5ms", "--output", vorlage}).code, 0);
+    DateiSchreiben(plan, "curve\toutput\n\t" + ordner + "/a.txt\n3\t" + ordner + "/b.txt\n");
+    ASSERT_EQ(Ausfuehren({"--from", vorlage, "--plan", plan}).code, 0);
+    EXPECT_EQ(DateiLesen(ordner + "/a.txt"), DateiLesen(vorlage));
+    EXPECT_EQ(DateiLesen(ordner + "/b.txt"), Ausfuehren({"--from", vorlage, "--curve", "3", "--output", "-"}).aus);
+}
+
+// On a terminal a long plan shows how far it is; the files are the same.
+TEST(Plan, FortschrittNurAufDemTerminal)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv";
+    std::string text = "output\n";
+    for (int i = 0; i < 50; ++i)
+        text += ordner + "/k" + std::to_string(i) + ".txt\n";
+    DateiSchreiben(plan, text);
+    const int meister = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(meister, 0);
+    ASSERT_EQ(grantpt(meister) + unlockpt(meister), 0);
+    const int terminal = open(ptsname(meister), O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    const Lauf l = Ausfuehren({"--plan", plan}, -1, "/dev/null", terminal);
+    close(terminal);
+    std::string gezeigt;
+    char puffer[4096];
+    for (ssize_t n; (n = read(meister, puffer, sizeof puffer)) > 0;)
+        gezeigt.append(puffer, static_cast<std::size_t>(n));
+    close(meister);
+    EXPECT_EQ(l.code, 0);
+    EXPECT_NE(gezeigt.find("wlr7sinus-export: Datei 50 von 50"), std::string::npos) << gezeigt;
+    EXPECT_EQ(Eintraege(ordner), 51u);
+}
