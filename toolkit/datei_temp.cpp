@@ -16,7 +16,12 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace datei {
 namespace {
@@ -149,28 +154,50 @@ const char *Ziffern(const char *p, long &zahl)
     return p == anfang ? nullptr : p;
 }
 
-// Removes "STAMM" PID "-" N in the folder where no process PID exists any
-// more: a run killed between naming and renaming left it.
-void ToteEntfernen(int ordner, const std::string &stamm)
+// The names in a folder that look like temporary names of this writer
+// (".NAME.PID-N"), read once per folder and process: a series writes many
+// files into one folder, and reading it anew for each would grow with it.
+const std::vector<std::string> &Kandidaten(int ordner)
 {
+    static std::map<std::pair<dev_t, ino_t>, std::vector<std::string>> gelesen;
+    static const std::vector<std::string> keine;
+    struct stat st;
+    if (::fstat(ordner, &st) != 0)
+        return keine;
+    const auto schluessel = std::make_pair(st.st_dev, st.st_ino);
+    const auto da = gelesen.find(schluessel);
+    if (da != gelesen.end())
+        return da->second;
+    std::vector<std::string> &namen = gelesen[schluessel];
     const int fd = ::openat(ordner, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR *liste = fd >= 0 ? ::fdopendir(fd) : nullptr;
     if (!liste) {
         if (fd >= 0)
             ::close(fd);
-        return;
+        return namen;
     }
-    const pid_t selbst = ::getpid();
     while (const dirent *e = ::readdir(liste)) {
+        const char *strich = e->d_name[0] == '.' ? std::strrchr(e->d_name, '-') : nullptr;
+        if (strich && strich > e->d_name + 1)
+            namen.emplace_back(e->d_name);
+    }
+    ::closedir(liste);
+    return namen;
+}
+
+// Removes "STAMM" PID "-" N in the folder where no process PID exists any
+// more: a run killed between naming and renaming left it.
+void ToteEntfernen(int ordner, const std::string &stamm)
+{
+    const pid_t selbst = ::getpid();
+    for (const std::string &name : Kandidaten(ordner)) {
         long pid, nummer;
-        const char *p = std::strncmp(e->d_name, stamm.c_str(), stamm.size()) == 0
-                            ? Ziffern(e->d_name + stamm.size(), pid) : nullptr;
+        const char *p = name.compare(0, stamm.size(), stamm) == 0 ? Ziffern(name.c_str() + stamm.size(), pid) : nullptr;
         p = p && *p == '-' ? Ziffern(p + 1, nummer) : nullptr;
         if (p && *p == '\0' && pid != selbst && pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 &&
             errno == ESRCH)
-            ::unlinkat(ordner, e->d_name, 0);
+            ::unlinkat(ordner, name.c_str(), 0);
     }
-    ::closedir(liste);
 }
 
 // Gives the unnamed temporary file a name beside the target.
