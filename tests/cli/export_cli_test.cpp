@@ -43,6 +43,16 @@ TEST(Batch, JedeOptionWirktWieImFenster)
     l = Ausfuehren({"--help"});
     EXPECT_EQ(l.code, 0);
     EXPECT_NE(l.aus.find("--option=WERT"), std::string::npos);
+    // Each input with its range and default, under its line; no line wider than a terminal.
+    for (const char *zeile : {"\n  --umax V          Größte Ausgangsspannung des WLR-7 in Volt\n"
+                              "                    eine Zahl von 0.001 bis 10000; Vorgabe 10\n",
+                              "\n                    eine Zahl (ohne Grenzen); Vorgabe 3.536\n"})
+        EXPECT_NE(l.aus.find(zeile), std::string::npos) << zeile;
+    std::istringstream hilfe(l.aus);
+    for (std::string zeile; std::getline(hilfe, zeile);) {
+        const auto zeichen = std::count_if(zeile.begin(), zeile.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        EXPECT_LE(zeichen, 80) << zeile;
+    }
 }
 
 TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
