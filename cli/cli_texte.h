@@ -97,6 +97,9 @@ inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinusk
 inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";
 inline const char *const CLI_TEXT_VON_ABWEICHEND = ": die Eingaben exportieren ab Datenzeile ";
 inline const char *const CLI_TEXT_NEU = "neu: ";
+// A series whose folders could not be synced at its end: the files are whole, their renames may not last.
+inline const char *const CLI_TEXT_ORDNER_SYNC =
+    "die Ordner der geschriebenen Dateien ließen sich nicht auf die Platte bringen: ";
 // --check.
 inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI =

@@ -152,6 +152,9 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
     std::string manifest = Kopf(plan, szVersion);
     Sinuskurve kurve = {};
     int iExit = 0, iFertig = 0;
+    // Each file's bytes are synced before its rename; the folders' syncs,
+    // which make the renames last, come once for the whole series.
+    TK_OrdnerSyncAufschieben(1);
     for (const Planzeile &z : plan.zeilen) {
         fortschritt.Zeigen(iFertig, iFertig == 0);
         // The checked inputs step again (the plan keeps no samples) and the
@@ -178,6 +181,11 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
         ++iFertig;
     }
     Sinus_KurveFreigeben(&kurve);
+    TK_OrdnerSyncAufschieben(0);
+    if (TK_OrdnerSyncen() != 0 && iExit == 0) {
+        fortschritt.Beenden();
+        iExit = Optionen_Melden(CLI_EXIT_FEHLER, std::string(CLI_TEXT_ORDNER_SYNC) + TK_DateiGrund());
+    }
     fortschritt.Zeigen(iFertig, true);
     fortschritt.Beenden();
     // Last: the manifest names exactly the files now whole on disk.

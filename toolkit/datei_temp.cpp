@@ -8,6 +8,7 @@
 // target's folder, so that any valid path works, and carry the process id:
 // a later run removes what a killed one (SIGKILL) left.
 #include "datei_intern.h"
+#include "toolkit_kern.h"
 
 #include <atomic>
 #include <cerrno>
@@ -306,6 +307,35 @@ int TempAnlegen(Datei &d)
     return fd;
 }
 
+namespace {
+
+// Folders whose renames a series syncs at its end, each once.
+const size_t ORDNER_VORGEMERKT_HOECHSTENS = 64;
+bool s_ordnerAufschieben = false;
+std::vector<int> s_vorgemerkt;
+std::vector<std::pair<dev_t, ino_t>> s_vorgemerktKennung;
+
+// Keeps @p od for the series' end; false when it is to be synced now.
+bool OrdnerVormerken(int od)
+{
+    struct stat st;
+    if (!s_ordnerAufschieben || ::fstat(od, &st) != 0)
+        return false;
+    const auto kennung = std::make_pair(st.st_dev, st.st_ino);
+    for (const auto &k : s_vorgemerktKennung)
+        if (k == kennung) {
+            ::close(od);
+            return true;
+        }
+    if (s_vorgemerkt.size() == ORDNER_VORGEMERKT_HOECHSTENS)
+        TK_OrdnerSyncen();  // a series over many folders holds no more than these open
+    s_vorgemerkt.push_back(od);
+    s_vorgemerktKennung.push_back(kennung);
+    return true;
+}
+
+}  // namespace
+
 int Veroeffentlichen(Datei &d)
 {
     if (::fsync(d.fd) != 0)
@@ -330,9 +360,10 @@ int Veroeffentlichen(Datei &d)
     SignaleFreigeben();
     Vergessen(d);
     if (e == 0) {
-        // The rename itself reaches the disk with its folder.
+        // The rename itself reaches the disk with its folder, at once or
+        // with the series it belongs to.
         const int od = OeffnenIn(d.ordner, ".", O_RDONLY | O_DIRECTORY, 0);
-        if (od >= 0) {
+        if (od >= 0 && !OrdnerVormerken(od)) {
             ::fsync(od);
             ::close(od);
         }
@@ -353,3 +384,21 @@ void TempVerwerfen(Datei &d)
 }
 
 }  // namespace datei
+
+void TK_OrdnerSyncAufschieben(int aufschieben)
+{
+    datei::s_ordnerAufschieben = aufschieben != 0;
+}
+
+int TK_OrdnerSyncen(void)
+{
+    int fehler = 0;
+    for (const int od : datei::s_vorgemerkt) {
+        if (::fsync(od) != 0 && fehler == 0)
+            fehler = errno;
+        ::close(od);
+    }
+    datei::s_vorgemerkt.clear();
+    datei::s_vorgemerktKennung.clear();
+    return fehler == 0 ? 0 : datei::Fehler(fehler);
+}

@@ -189,6 +189,16 @@ enum { TK_TICK_STELLEN_MAX = 20 };  ///< decimals of the finest tick label
  */
 void TK_RechnenVorbereiten(void);
 
+/**
+ * For a series of exports: with @p aufschieben, a file that replaces its
+ * target by rename still has its own bytes synced before the rename (so it
+ * is old or whole new after a crash), but its folder's sync, which makes the
+ * rename itself last, waits for TK_OrdnerSyncen(), once per folder.
+ */
+void TK_OrdnerSyncAufschieben(int aufschieben);
+/** Syncs the folders of the renames since TK_OrdnerSyncAufschieben(1); 0, or -1 (the reason as for a failed write). */
+int TK_OrdnerSyncen(void);
+
 /** @name Text */
 ///@{
 /**

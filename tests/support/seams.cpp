@@ -30,7 +30,8 @@ extern "C" ssize_t __real_write(int fd, const void *p, std::size_t n);
 extern "C" int __real_flock(int fd, int art);
 extern "C" int __real_linkat(int von, const char *alt, int nach, const char *neu, int art);
 
-extern "C" int __wrap_fsync(int fd) { return gSyncVersagt ? (errno = EIO, -1) : __real_fsync(fd); }
+int gSyncAufrufe = 0;
+extern "C" int __wrap_fsync(int fd) { return ++gSyncAufrufe, gSyncVersagt ? (errno = EIO, -1) : __real_fsync(fd); }
 // The descriptor is closed all the same; only the result reports a failure.
 extern "C" int __wrap_close(int fd) { return __real_close(fd) == 0 && !gCloseVersagt ? 0 : (errno = EDQUOT, -1); }
 extern "C" void *__wrap_realloc(void *p, std::size_t n) { return gReallocVersagt ? nullptr : __real_realloc(p, n); }

@@ -3,6 +3,7 @@
 #define TEST_SEAMS_H
 
 extern bool gSyncVersagt;         ///< fsync fails with EIO
+extern int gSyncAufrufe;          ///< fsync calls so far
 extern bool gCloseVersagt;        ///< close reports EDQUOT (the descriptor is closed all the same)
 extern bool gTempVersagt;         ///< no temporary file beside the target (EACCES), named or unnamed
 extern bool gUnbenanntFehlt;      ///< the file system has no unnamed files (O_TMPFILE: EOPNOTSUPP)

@@ -129,6 +129,34 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_EQ(DateiLesen(tief), "2\n");
 }
 
+// A series syncs each file before its rename, and each folder once at its end.
+TEST(Exportdatei, EineSerieSynctJedenOrdnerEinmal)
+{
+    const std::string ordner = TestOrdner();
+    mkdir((ordner + "/b").c_str(), 0755);
+    gSyncAufrufe = 0;
+    EXPECT_EQ(Exportieren(ordner + "/einzeln.txt", "1\n"), 0);
+    EXPECT_EQ(gSyncAufrufe, 2) << "alone: the file, then its folder";
+    TK_OrdnerSyncAufschieben(1);
+    gSyncAufrufe = 0;
+    for (const char *name : {"/a1.txt", "/a2.txt", "/b/b1.txt", "/a3.txt"})
+        EXPECT_EQ(Exportieren(ordner + name, "2\n"), 0);
+    EXPECT_EQ(gSyncAufrufe, 4) << "each file's bytes before its rename";
+    EXPECT_EQ(DateiLesen(ordner + "/a3.txt"), "2\n");
+    TK_OrdnerSyncAufschieben(0);
+    EXPECT_EQ(TK_OrdnerSyncen(), 0);
+    EXPECT_EQ(gSyncAufrufe, 6) << "then each of the two folders once";
+    EXPECT_EQ(TK_OrdnerSyncen(), 0);
+    EXPECT_EQ(gSyncAufrufe, 6) << "nothing left to sync";
+    TK_OrdnerSyncAufschieben(1);
+    EXPECT_EQ(Exportieren(ordner + "/a4.txt", "3\n"), 0);
+    TK_OrdnerSyncAufschieben(0);
+    gSyncVersagt = true;
+    EXPECT_EQ(TK_OrdnerSyncen(), -1);
+    gSyncVersagt = false;
+    EXPECT_EQ(Eintraege(ordner), 6u) << "five files and a folder, no temporary file";
+}
+
 TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
 {
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
