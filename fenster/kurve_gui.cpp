@@ -46,11 +46,12 @@ void Sinus_Zeichnen(void)
     TK_MenuDimmen(gPanelMain, ZEITACHSE, bReferenz);
     Zeitachse &achse = gFenster.achse;
     Sinus_Zeitachse(&gSinus, Zeitbasis_Ms(gEingabe.szZeitbasis), gFenster.bWieExportiert || bReferenz, &achse);
+    // The old plots go first, so that new gains lay out no curve that is about to go.
+    DeleteGraphPlot(gPanelMain, GRAPH, -1, 1);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, 1.0 / gSinus.dFaktor);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, achse.dSchrittS);
     SetCtrlAttribute(gPanelMain, GRAPH, ATTR_XNAME,
                      gFenster.bWieExportiert || bReferenz ? SINUS_TEXT_ACHSE_WIE_EXPORTIERT : SINUS_TEXT_ACHSE_ZEIT);
-    DeleteGraphPlot(gPanelMain, GRAPH, -1, 1);
     TK_GraphYBereich(gPanelMain, GRAPH, KURVENFORMAT_WERT_MIN / 100.0, KURVENFORMAT_WERT_MAX / 100.0);
     // The ideal sine first, so that it lies behind the samples.
     static double ideal[IDEAL_MAX];

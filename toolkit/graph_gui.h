@@ -47,6 +47,8 @@ public:
     /// The values (before the y gain) the whole view shows, 0 to 100 at first.
     void setzeYBereich(double von, double bis)
     {
+        if (von == m_yGanzVon && bis == m_yGanzBis)
+            return;  // every redraw sets it: only a change lays the plots out anew
         m_yGanzVon = von;
         m_yGanzBis = bis;
         achsenSetzen(true);
