@@ -64,6 +64,8 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
 
     TK_Tippen(h, 4, "");  // Enter on the untouched field commits the held value
     TK_Tippen(h, 3, "1,25");
+    EXPECT_EQ(tk::numerisch(h, 3)->findChild<QLineEdit *>()->selectedText(), QStringLiteral("1.250"))
+        << "after Enter the next typing replaces the value";
     TK_Tippen(h, 5, "-");  // no number: no commit, the old value stays
     TK_Tippen(h, 5, "1e999");
     EXPECT_EQ(TK_RingWaehlen(h, 10, 3), 0);
