@@ -430,4 +430,9 @@ TEST(Analyse, WarnungenBleibenInIhremBereich)
     Analyse_Kurve(&e0, &s0, &a);
     EXPECT_EQ((Analyse_Warnungen(&a, fenster, sizeof fenster), std::string(fenster)),
               "kein Sinus: die Datei enthält keine Werte");
+    // A file of one line holds one value, at 10 V full scale in volts too.
+    const double eins = 65.45;
+    Analyse_Werte(&eins, 1, 10.0, 10.0, &a);
+    EXPECT_EQ(std::make_tuple(a.iZeilen, a.dMinProzent, a.dMaxProzent, a.bSinus), std::make_tuple(1, 65.45, 65.45, 0));
+    EXPECT_DOUBLE_EQ(a.dMaxV, 6.545);
 }
