@@ -13,6 +13,8 @@
 
 namespace {
 
+const double KANTE = 1e-6;  // hundredths from a half-step that count as on it
+
 void Pruefen(bool bBedingung)
 {
     if (!bBedingung)
@@ -34,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         return 0;
     std::vector<int32_t> v;
     int32_t iEntwurf = 0;
+    bool bKante = false;
     const size_t KOPF = 1 + 4 + 2 * sizeof(double);
     if (daten[0] % 2 == 0 || groesse < KOPF) {
         // Any values: two bytes each, a few levels made likely.
@@ -51,8 +54,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             std::fabs(a) > MODELL_MAX_PROZENT / 10)
             return 0;
         const int n = static_cast<int>((groesse - KOPF) * 16 % 3000) + 1;
-        for (int k = 0; k < n; ++k)
-            v.push_back(Modell_Hundertstel(Modell_Wert(o, a, iEntwurf, k)));
+        for (int k = 0; k < n; ++k) {
+            const double w = Modell_Wert(o, a, iEntwurf, k);
+            v.push_back(Modell_Hundertstel(w));
+            // A value on a half-step (within the doubles' error of it): two
+            // lines with sines equal in theory may then print one hundredth
+            // apart (13.12 and 13.13 at 1044 samples a period, lines 87 and
+            // 435), which the model takes as no design. Such designs are left
+            // out of the completeness check, as the oracle's tests leave them out.
+            const double h = std::fabs(w) * 100.0;
+            if (std::fabs(h - std::floor(h) - 0.5) < KANTE)
+                bKante = true;
+        }
     }
     static Kurvenmodell m;
     Modell_Umkehren(v.data(), static_cast<int>(v.size()), &m);
@@ -66,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         Pruefen(i == 0 || m.piPassend[i] > m.piPassend[i - 1]);
         Pruefen(m.iStufen == 1 || Modell_Passt(v.data(), static_cast<int>(v.size()), m.piPassend[i], nullptr, nullptr));
     }
-    if (iEntwurf > 0 && m.bVollstaendig) {
+    if (iEntwurf > 0 && m.bVollstaendig && !bKante) {
         bool bGefunden = false;
         for (int i = 0; i < m.iPassend; ++i)
             bGefunden = bGefunden || m.piPassend[i] == iEntwurf;
