@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -27,12 +26,6 @@ void Uebernehmen(const Eingabewerte *pNeu)
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
     Sinus_Festhalten(&vorher);
-}
-
-const char *Name(const char *szPfad)
-{
-    const char *p = std::strrchr(szPfad, '/');
-    return p ? p + 1 : szPfad;
 }
 
 }  // namespace
@@ -68,18 +61,8 @@ int Sinus_EingabenAusKurve(void)
                         szPfad, sizeof szPfad) <= 0)
         return 0;
     static Kurvendatei datei;  // its samples are large
-    const int iDatei = Fenster_KurvendateiOeffnen(szPfad);
-    const int iGelesen = iDatei < 0 ? iDatei : Kurvendatei_Lesen(iDatei, &datei);
-    if (iDatei >= 0)
-        close(iDatei);
-    if (iGelesen < 0) {
-        static char szText[FENSTER_PFAD_GROESSE + FENSTER_HINWEIS_GROESSE];
-        std::snprintf(szText, sizeof szText, "%s\n%s: %s", SINUS_TEXT_REFERENZ_UNLESBAR, TK_FehlerGrund(-iGelesen),
-                      szPfad);
-        MessagePopup(SINUS_TEXT_FEHLER, szText);
-        return 0;
-    }
-    Fenster_EntwurfUebernehmen(&datei, Name(szPfad));
+    if (Fenster_KurvendateiLesen(szPfad, &datei))
+        Fenster_EntwurfUebernehmen(&datei, Fenster_Dateiname(szPfad));
     return 0;
 }
 

@@ -27,12 +27,6 @@ Kurvendatei gReferenz;
 bool gReferenzDa = false;
 char gszPfad[FENSTER_PFAD_GROESSE];
 
-const char *Name(const char *szPfad)
-{
-    const char *p = std::strrchr(szPfad, '/');
-    return p ? p + 1 : szPfad;
-}
-
 }  // namespace
 
 int Fenster_KurvendateiOeffnen(const char *szPfad)
@@ -54,7 +48,7 @@ namespace {
 void BefundeZeigen()
 {
     char szText[TEXT_GROESSE], szZeile[KURVENDATEI_TEXT_GROESSE + 32];
-    TK_TextKopieren(szText, sizeof szText, Name(gszPfad));
+    TK_TextKopieren(szText, sizeof szText, Fenster_Dateiname(gszPfad));
     std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUNDE_ANZAHL, gReferenz.iBefunde,
                   gReferenz.iBefunde == 1 ? SINUS_TEXT_BEFUND : SINUS_TEXT_BEFUNDE);
     TK_TextAnhaengen(szText, sizeof szText, szZeile);
@@ -82,19 +76,35 @@ int Sinus_KurveOeffnen(void)
     return 0;
 }
 
-int Sinus_ReferenzLaden(const char *szPfad)
+int Fenster_KurvendateiLesen(const char *szPfad, Kurvendatei *pDatei)
 {
     const int iDatei = Fenster_KurvendateiOeffnen(szPfad);
-    const int iGelesen = iDatei < 0 ? iDatei : Kurvendatei_Lesen(iDatei, &gReferenz);
+    const int iGelesen = iDatei < 0 ? iDatei : Kurvendatei_Lesen(iDatei, pDatei);
     if (iDatei >= 0)
         close(iDatei);
     if (iGelesen < 0) {
-        char szText[FENSTER_PFAD_GROESSE + 200];
+        static char szText[FENSTER_PFAD_GROESSE + FENSTER_HINWEIS_GROESSE];
         std::snprintf(szText, sizeof szText, "%s\n%s: %s", SINUS_TEXT_REFERENZ_UNLESBAR, TK_FehlerGrund(-iGelesen),
                       szPfad);
         MessagePopup(SINUS_TEXT_FEHLER, szText);
         return 0;
     }
+    return 1;
+}
+
+const char *Fenster_Dateiname(const char *szPfad)
+{
+    const char *p = std::strrchr(szPfad, '/');
+    return p ? p + 1 : szPfad;
+}
+
+int Sinus_ReferenzLaden(const char *szPfad)
+{
+    // Read apart: a file that cannot be read leaves the reference shown as it was.
+    static Kurvendatei neu;
+    if (!Fenster_KurvendateiLesen(szPfad, &neu))
+        return 0;
+    std::memcpy(&gReferenz, &neu, sizeof gReferenz);
     TK_TextKopieren(gszPfad, sizeof gszPfad, szPfad);
     gReferenzDa = true;
     if (gReferenz.iBefunde > 0)
@@ -124,7 +134,7 @@ void Sinus_ReferenzZeichnen(const Zeitachse *pAchse)
     const int iPlot = PlotWaveform(gPanelMain, GRAPH, gReferenz.pdWerte, gReferenz.iWerte, 4, 1.0, 0.0, 0.0,
                                    gReferenz.dZeitbasisMs / 1000.0 / pAchse->dSchrittS, STUFEN, 0, 0, 1,
                                    MakeColor(204, 0, 102));
-    SetPlotAttribute(gPanelMain, GRAPH, iPlot, ATTR_PLOT_LG_TEXT, Name(gszPfad));
+    SetPlotAttribute(gPanelMain, GRAPH, iPlot, ATTR_PLOT_LG_TEXT, Fenster_Dateiname(gszPfad));
     // Values outside 0 to 100 % stay in sight: the axis widens while the reference is shown.
     double dMin = KURVENFORMAT_WERT_MIN / 100.0, dMax = KURVENFORMAT_WERT_MAX / 100.0;
     for (int i = 0; i < gReferenz.iWerte; ++i)
@@ -156,12 +166,12 @@ void Sinus_ReferenzText(char *szText, std::size_t iGroesse)
     else
         std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_AB_DATENZEILE,
                       iZeile - iKopf);
-    std::snprintf(szText, iGroesse, SINUS_TEXT_REFERENZ_ZEILE, Name(gszPfad), szZusammenfassung, szVergleich);
+    std::snprintf(szText, iGroesse, SINUS_TEXT_REFERENZ_ZEILE, Fenster_Dateiname(gszPfad), szZusammenfassung, szVergleich);
 }
 
 int Sinus_EingabenAusReferenz(void)
 {
     if (gReferenzDa)
-        Fenster_EntwurfUebernehmen(&gReferenz, Name(gszPfad));
+        Fenster_EntwurfUebernehmen(&gReferenz, Fenster_Dateiname(gszPfad));
     return 0;
 }

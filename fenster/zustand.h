@@ -26,6 +26,11 @@ struct Kurvendatei;
 
 /** Writes the inputs @p pEingabe onto the panel, raising no event (Sinus_EingabenSetzen for any record). */
 void Fenster_EingabenZeigen(const Eingabewerte *pEingabe);
+/** Reads the curve file @p szPfad into @p pDatei; a file that cannot be read is said in a message
+    and leaves @p pDatei unspecified. 1, or 0. */
+int Fenster_KurvendateiLesen(const char *szPfad, Kurvendatei *pDatei);
+/** The last part of @p szPfad: the name the window shows for a file. */
+const char *Fenster_Dateiname(const char *szPfad);
 /** Opens a curve file for reading: a regular file only, so that a device or pipe cannot hold the window.
     The descriptor, or minus the errno. */
 int Fenster_KurvendateiOeffnen(const char *szPfad);

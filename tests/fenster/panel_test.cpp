@@ -300,6 +300,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
     Sinus_KurveOeffnen();
     EXPECT_NE(MeldungenText().find("Ordner nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos);
+    EXPECT_NE(A(STATUSZEILE).find("Referenz kaputt.txt"), std::string::npos) << "the reference shown stays";
     MeldungenLeeren();
     gDateiauswahl = {"/dev/zero", 1, {}};  // bytes without end: refused, never read
     Sinus_KurveOeffnen();
