@@ -130,6 +130,17 @@ void Reihenfolge(Datei &d)
     }
 }
 
+// Clips @p p to the strip of one line printed as @p v: o + a * sTief at most
+// half a step above it, o + a * sHoch at least half a step below it, each
+// widened by @p dRand; one-sided at 0.00 and 100.00, where the limits cut.
+// False once nothing is left.
+bool Streifen(Polygon &p, double sTief, double sHoch, int32_t v, double dRand)
+{
+    if (v < MODELL_HUNDERT && !Schneiden(p, sTief, v + HALB + dRand, true))
+        return false;
+    return v <= 0 || Schneiden(p, sHoch, v - HALB - dRand, false);
+}
+
 // Whether P fits; the polygon of the fitting designs is left in @p p. The
 // strips are widened by @p dRand (negative: narrowed).
 bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
@@ -139,10 +150,7 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
     for (const int k : d.reihenfolge) {
         ++d.iArbeit;
         const double s = Einheitssinus(f, k);
-        const int32_t v = d.v[k];
-        if (v < MODELL_HUNDERT && !Schneiden(p, s, v + HALB + dRand, true))
-            return false;
-        if (v > 0 && !Schneiden(p, s, v - HALB - dRand, false))
+        if (!Streifen(p, s, s, d.v[k], dRand))
             return false;
     }
     return true;
@@ -305,10 +313,7 @@ bool Gelockert(Datei &d, long long iVon, long long iBis, int iVorzeichen, Polygo
         SinusBereich(2.0 * M_PI * k / static_cast<double>(iBis), 2.0 * M_PI * k / static_cast<double>(iVon), &sMin,
                      &sMax);
         const double sTief = iVorzeichen > 0 ? sMin : sMax, sHoch = iVorzeichen > 0 ? sMax : sMin;
-        const int32_t v = d.v[k];
-        if (v < MODELL_HUNDERT && !Schneiden(p, sTief, v + HALB + TOLERANZ, true))
-            return false;
-        if (v > 0 && !Schneiden(p, sHoch, v - HALB - TOLERANZ, false))
+        if (!Streifen(p, sTief, sHoch, d.v[k], TOLERANZ))
             return false;
     }
     return true;
