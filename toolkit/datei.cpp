@@ -146,6 +146,16 @@ int Schreiben(Datei *d, const char *puffer, size_t n)
     return 0;
 }
 
+// A write by a process without CAP_FSETID clears the set-id bits of the
+// file written; the owner gets them back, as they were before this run.
+void ModusZurueck(const Datei &f)
+{
+    struct stat st;
+    if (f.kuerzen && (f.modus & (S_ISUID | S_ISGID)) && ::fstat(f.fd, &st) == 0 &&
+        (st.st_mode & 07777) != f.modus)
+        (void)::fchmod(f.fd, f.modus);
+}
+
 // Puts a file written in place back as it was: the old bytes over the new
 // ones, the old length, synced. A file this run only shares (a descriptor
 // it was given) is put back only under the lock and where it still ends
@@ -330,10 +340,16 @@ int CVI_CloseFile(int handle)
         const off_t ende = f.beginn + f.geschrieben;
         if (ergebnis == 0 && f.kuerzen && ende < f.altLaenge && !Sichern(&f, static_cast<size_t>(f.altLaenge - ende)))
             ergebnis = datei::Fehler(errno);
-        if (ergebnis == 0 && ((f.kuerzen && ::ftruncate(f.fd, ende) != 0) || ::fsync(f.fd) != 0))
+        if (ergebnis == 0 && f.kuerzen && ::ftruncate(f.fd, ende) != 0)
             ergebnis = datei::Fehler(errno);
-        if (ergebnis != 0)
+        if (ergebnis == 0)
+            ModusZurueck(f);
+        if (ergebnis == 0 && ::fsync(f.fd) != 0)
+            ergebnis = datei::Fehler(errno);
+        if (ergebnis != 0) {
             Zuruecksetzen(f);
+            ModusZurueck(f);
+        }
         // Synced or put back: a close that reports a failure now changes
         // nothing on the disk.
         if (f.eigenesFd)

@@ -30,6 +30,7 @@ struct Datei {
     off_t altLaenge = 0;      // AN_ORT: the file's length before this run
     off_t geschrieben = 0;    // bytes written by this run
     off_t reserviert = 0;     // AN_ORT: bytes from beginn the file system has set aside
+    mode_t modus = 0;         // the old file's mode, given back where a write cleared set-id bits
     bool ohneSicherung = false;  // AN_ORT: the old bytes cannot be read back
     std::string sicherung;    // AN_ORT: the old bytes overwritten so far
     int ordner = -1;          // ERSETZEN: the target's folder (O_PATH)

@@ -86,12 +86,15 @@ bool IrgendeinerBelegt()
     return false;
 }
 
-// Installs the clean-up for each signal the process does not ignore.
+// Installs the clean-up for each signal that would end the process as it
+// comes; a signal that is ignored or that the program handles itself (a
+// series finishing its file on SIGTERM) leaves the temporary file to the
+// writer.
 void Einrichten()
 {
     for (int i = 0; i < ANZAHL_SIGNALE; ++i) {
         if (s_eigen[i] || ::sigaction(SIGNALE[i], nullptr, &s_vorher[i]) != 0 ||
-            s_vorher[i].sa_handler == SIG_IGN)
+            (s_vorher[i].sa_flags & SA_SIGINFO) || s_vorher[i].sa_handler != SIG_DFL)
             continue;
         struct sigaction neu = {};
         neu.sa_handler = Aufraeumen;
@@ -338,6 +341,12 @@ bool OrdnerVormerken(int od)
 
 int Veroeffentlichen(Datei &d)
 {
+    // A write by a process without CAP_FSETID cleared the set-id bits the
+    // temporary file took over; they come back before the sync.
+    struct stat st;
+    if ((d.modus & (S_ISUID | S_ISGID)) && (::fstat(d.fd, &st) != 0 || (st.st_mode & 07777) != d.modus) &&
+        ::fchmod(d.fd, d.modus) != 0)
+        return Fehler(errno);
     if (::fsync(d.fd) != 0)
         return Fehler(errno);
     // From the name to the rename no signal ends the process; a failure

@@ -1,30 +1,34 @@
 // Opening an export file: what the path names decides how it is written.
 // A path to an open descriptor of this process is the descriptor itself; a
-// regular file is replaced by rename where the new file can keep
-// everything the old one had (owner, group, mode, ACL, extended attributes,
-// file flags, its only name), and otherwise written in place under a lock,
-// its old bytes kept to put back; pipes, sockets, terminals and devices are
-// written as they are. Every writer of an existing file takes its flock, so
-// that none writes into a file another has just replaced.
+// regular file is replaced by rename, for every user, where the new file
+// keeps everything of the old one that this process can see (owner, group,
+// mode with its set-id bits, ACL, every extended attribute it lists, file
+// flags, its only name), and otherwise written in place under a lock, its
+// old bytes kept to put back; pipes, sockets, terminals and devices are
+// written as they are. An attribute hidden from the process (trusted.*
+// without CAP_SYS_ADMIN) is no reason to write in place: as with every tool
+// that replaces files, the new file carries what its writer sees. Every
+// writer of an existing file takes its flock, so that none writes into a
+// file another has just replaced.
 #include "datei_intern.h"
 #include "texte.h"
+#include "toolkit_kern.h"
 
+#include <acl/libacl.h>
 #include <algorithm>
+#include <attr/libattr.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <linux/capability.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
-#include <sys/syscall.h>
 #include <sys/sysmacros.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,7 +40,6 @@ const int VERSUCHE = 10;      // a file replaced under us is looked at again thi
 const int NOCHMAL = 1;        // Ersetzen(): the file changed while it was being locked
 const size_t ZIFFERN_HOECHSTENS = 9;
 const size_t ZEILE_GROESSE = 256;
-const char ACL_ZUGRIFF[] = "system.posix_acl_access";
 // File flags (chattr) a new file takes over; immutable and append-only
 // files are not replaced at all.
 const int FLAGS_UEBERTRAGBAR = FS_NODUMP_FL | FS_NOATIME_FL | FS_SYNC_FL | FS_COMPR_FL | FS_NOCOMP_FL |
@@ -186,16 +189,6 @@ mode_t NeueRechte()
     return 0666 & ~maske;
 }
 
-// Whether this process sees every extended attribute: those of the
-// trusted namespace only show to CAP_SYS_ADMIN.
-bool AlleAttributeSichtbar()
-{
-    __user_cap_header_struct kopf = {_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct daten[2] = {};
-    return ::syscall(SYS_capget, &kopf, daten) == 0 &&
-           (daten[CAP_SYS_ADMIN / 32].effective & (1u << (CAP_SYS_ADMIN % 32))) != 0;
-}
-
 // A descriptor the process already has: written where it stands. Behind it
 // a regular file is written like one in place, under its lock, but not cut.
 int AmDeskriptor(int fd, Datei &d)
@@ -257,33 +250,13 @@ int AnOrt(const std::string &ziel, Datei &d)
     }
     d.gesperrt = true;
     d.altLaenge = st.st_size;
+    d.modus = st.st_mode & 07777;
     SignaleAufschieben();
     d.aufgeschoben = true;
     return 0;
 }
 
 enum Uebernahme { UEBERNOMMEN, NICHT_MOEGLICH, GESCHEITERT };
-
-// Copies the extended attributes (the ACL among them) of @p alt onto fd.
-Uebernahme AttributeUebernehmen(int alt, int fd)
-{
-    ssize_t n = ::flistxattr(alt, nullptr, 0);
-    if (n < 0)
-        return errno == ENOTSUP ? UEBERNOMMEN : GESCHEITERT;
-    std::vector<char> namen(static_cast<size_t>(n) + 1);
-    n = ::flistxattr(alt, namen.data(), namen.size());
-    if (n < 0)
-        return GESCHEITERT;
-    std::vector<char> wert;
-    for (const char *name = namen.data(); name < namen.data() + n; name += std::strlen(name) + 1) {
-        const ssize_t laenge = ::fgetxattr(alt, name, nullptr, 0);
-        wert.resize(laenge > 0 ? static_cast<size_t>(laenge) : 1);
-        const ssize_t gelesen = laenge < 0 ? -1 : ::fgetxattr(alt, name, wert.data(), wert.size());
-        if (gelesen < 0 || ::fsetxattr(fd, name, wert.data(), static_cast<size_t>(gelesen), 0) != 0)
-            return std::strcmp(name, ACL_ZUGRIFF) == 0 ? GESCHEITERT : NICHT_MOEGLICH;
-    }
-    return UEBERNOMMEN;
-}
 
 // Gives the new file the old one's file flags (chattr); where the file
 // system has none, there is nothing to keep.
@@ -300,10 +273,12 @@ Uebernahme FlagsUebernehmen(int alt, int fd)
     return ::ioctl(fd, FS_IOC_SETFLAGS, &neu) == 0 ? UEBERNOMMEN : NICHT_MOEGLICH;
 }
 
-// Gives the temporary file what the old one (open on @p altFd) had. Owner
-// and group first: a change of owner clears set-id bits that the mode then
-// puts back. An ACL the folder's default gave the new file is not the old
-// file's.
+// Gives the temporary file what the old one (open on @p altFd) had, with
+// the system's own copies of ACL and extended attributes (those the
+// process lists; /etc/xattr.conf names the few that are never copied).
+// Owner and group first: a change of owner clears set-id bits that the
+// mode then puts back. A mode the kernel takes only in part (a set-group-id
+// bit for a group the writer is not in) is something a rename would lose.
 Uebernahme Uebernehmen(const struct stat &alt, int altFd, int fd)
 {
     struct stat neu;
@@ -311,12 +286,18 @@ Uebernahme Uebernehmen(const struct stat &alt, int altFd, int fd)
         return GESCHEITERT;
     if ((alt.st_uid != neu.st_uid || alt.st_gid != neu.st_gid) && ::fchown(fd, alt.st_uid, alt.st_gid) != 0)
         return NICHT_MOEGLICH;
-    if (::fremovexattr(fd, ACL_ZUGRIFF) != 0 && errno != ENODATA && errno != ENOTSUP)
-        return GESCHEITERT;
+    // The ACL replaces the one the folder's default gave the new file.
+    if (::perm_copy_fd(nullptr, altFd, nullptr, fd, nullptr) != 0)
+        return NICHT_MOEGLICH;
     if (::fchmod(fd, alt.st_mode & 07777) != 0)
         return GESCHEITERT;
-    const Uebernahme u = AttributeUebernehmen(altFd, fd);
-    return u == UEBERNOMMEN ? FlagsUebernehmen(altFd, fd) : u;
+    if (::fstat(fd, &neu) != 0)
+        return GESCHEITERT;
+    if ((neu.st_mode & 07777) != (alt.st_mode & 07777))
+        return NICHT_MOEGLICH;
+    if (::attr_copy_fd(nullptr, altFd, nullptr, fd, nullptr, nullptr) != 0)
+        return NICHT_MOEGLICH;
+    return FlagsUebernehmen(altFd, fd);
 }
 
 int Ersetzen(const std::string &ziel, const struct stat *alt, Datei &d)
@@ -324,9 +305,8 @@ int Ersetzen(const std::string &ziel, const struct stat *alt, Datei &d)
     // An existing file that may not be written is not replaced either.
     if (alt && ::faccessat(AT_FDCWD, ziel.c_str(), W_OK, AT_EACCESS) != 0)
         return Fehler(errno);
-    // Other names of the file would keep the old content after a rename,
-    // and attributes this process cannot see would be lost.
-    if (alt && (alt->st_nlink > 1 || !AlleAttributeSichtbar()))
+    // Other names of the file would keep the old content after a rename.
+    if (alt && alt->st_nlink > 1)
         return AnOrt(ziel, d);
     d.art = ERSETZEN;
     d.name = ziel.substr(ziel.rfind('/') + 1);
@@ -367,8 +347,10 @@ int Ersetzen(const std::string &ziel, const struct stat *alt, Datei &d)
         u = Uebernehmen(*alt, d.sperre, d.fd);
     else if (!d.unbenannt && ::fchmod(d.fd, NeueRechte()) != 0)
         u = GESCHEITERT;
-    if (u == UEBERNOMMEN)
+    if (u == UEBERNOMMEN) {
+        d.modus = alt ? alt->st_mode & 07777 : 0;
         return 0;
+    }
     const int e = errno;
     TempVerwerfen(d);
     d = Datei();
@@ -406,3 +388,11 @@ int Vorbereiten(const char *pfad, Datei &d)
 }
 
 }  // namespace datei
+
+int TK_DateiDeskriptor(const char *path)
+{
+    if (!path || !*path)
+        return -1;
+    std::string ziel = path;
+    return datei::ZielDatei(ziel);
+}

@@ -113,6 +113,12 @@ int TK_ZeilenSchreiben(int handle, const char *lines, int count);
 int CVI_CloseFile(int handle);
 /** Closes the file and discards what was written, as after a failed line. */
 int TK_DateiVerwerfen(int handle);
+/**
+ * The descriptor of this process that @p path stands for as CVI_OpenFile()
+ * reads it ("-", /dev/stdout, /dev/stdin, /dev/fd/N, /proc/self/fd/N and
+ * links to them), or -1 for a path that names a file. Nothing is opened.
+ */
+int TK_DateiDeskriptor(const char *path);
 /** The errno of the last failed export-file call (0 before any). */
 int TK_DateiFehler(void);
 /**

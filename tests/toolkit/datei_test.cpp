@@ -524,9 +524,109 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
                (Exportieren(offen + ".neu", "neu\n") == 0 ? 0 : 8) | (Exportieren(eigen, "neu\n") == 0 ? 0 : 32);
     });
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(DateiLesen(nurSchreiben) + DateiLesen(eigen) + Attribut(eigen, "trusted.wlr7"),
-              std::string("alt alt alt\nneu\n") + (vertraut ? "rig" : "-"));
+    // An attribute the user cannot see is no reason to write in place: the
+    // new file carries what its writer sees, as every tool's replacement.
+    EXPECT_EQ(DateiLesen(nurSchreiben) + DateiLesen(eigen) + Attribut(eigen, "trusted.wlr7"), "alt alt alt\nneu\n-")
+        << vertraut;
     EXPECT_EQ(DateiLesen(zu) + DateiLesen(offen), "neu\nneu\n");
     EXPECT_EQ(Status(offen).st_uid + Eintraege(ordner + "/zu") + Eintraege(ordner + "/offen"), 5u);
     EXPECT_EQ(Status(offen + ".neu").st_uid, NIEMAND);
+}
+
+namespace {
+
+// In a child: drops to the ordinary user (where the test runs as root) and
+// runs @p schritt; its wait status. 99: the drop failed.
+template <class F> int AlsNiemand(F schritt)
+{
+    return ImKind([&] {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(NIEMAND, NIEMAND, NIEMAND) != 0 ||
+                               setresuid(NIEMAND, NIEMAND, NIEMAND) != 0))
+            return 99;
+        return schritt();
+    });
+}
+
+// A folder the ordinary user owns, inside a test folder everyone may enter.
+std::string OrdnerVonNiemand()
+{
+    const std::string ordner = TestOrdner();
+    chmod(ordner.c_str(), 0755);
+    const std::string eigen = ordner + "/n";
+    mkdir(eigen.c_str(), 0755);
+    if (geteuid() == 0)
+        (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
+    return eigen;
+}
+
+// A file of the ordinary user with @p modus (set after the owner, which
+// clears set-id bits).
+void DateiVonNiemand(const std::string &pfad, const std::string &inhalt, mode_t modus)
+{
+    DateiSchreiben(pfad, inhalt);
+    if (geteuid() == 0)
+        (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
+    chmod(pfad.c_str(), modus);
+}
+
+}  // namespace
+
+// An ordinary user's overwrite is a rename like root's: a plain file, and one
+// with set-id bits, an ACL and user attributes (an empty value among them),
+// which all survive. Only where a rename would lose something the user sees
+// (a second name) is the file written in place, its set-id bits kept.
+TEST(Exportdatei, AlsGewoehnlicherBenutzerErsetztUmbenennenMitAllemWasErSieht)
+{
+    const std::string ordner = OrdnerVonNiemand(), schlicht = ordner + "/schlicht.txt", reich = ordner + "/reich.txt",
+                      verlinkt = ordner + "/verlinkt.txt";
+    DateiVonNiemand(schlicht, "alt alt alt alt\n", 0644);
+    DateiVonNiemand(reich, "alt alt alt alt\n", 0640);
+    // user::rw- user:0:r-- group::r-x mask::r-x other::---
+    const uint32_t acl[] = {2, 0x00060001, 0xffffffff, 0x00040002, 0, 0x00050004, 0xffffffff,
+                            0x00050010, 0xffffffff, 0x00000020, 0xffffffff};
+    const bool acls = setxattr(reich.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
+    const bool attribute = setxattr(reich.c_str(), "user.herkunft", "rig7", 4, 0) == 0 &&
+                           setxattr(reich.c_str(), "user.leer", "", 0, 0) == 0;
+    chmod(reich.c_str(), 06750);
+    DateiVonNiemand(verlinkt, std::string(5000, 'a'), 06755);
+    ASSERT_EQ(link(verlinkt.c_str(), (ordner + "/zweit").c_str()), 0);
+    const struct stat vorher[] = {Status(schlicht), Status(reich), Status(verlinkt)};
+    const std::string aclVorher = Attribut(reich, "system.posix_acl_access");
+    const int status = AlsNiemand([&] {
+        return (Exportieren(schlicht, "neu\n") == 0 ? 0 : 1) | (Exportieren(reich, "neu\n") == 0 ? 0 : 2) |
+               (Exportieren(verlinkt, "neu\n") == 0 ? 0 : 4);
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(DateiLesen(schlicht) + DateiLesen(reich) + DateiLesen(ordner + "/zweit"), "neu\nneu\nneu\n");
+    const struct stat nachher[] = {Status(schlicht), Status(reich), Status(verlinkt)};
+    EXPECT_NE(nachher[0].st_ino, vorher[0].st_ino) << "a plain file: replaced by rename";
+    EXPECT_NE(nachher[1].st_ino, vorher[1].st_ino) << "with everything the user sees: replaced by rename";
+    EXPECT_EQ(nachher[2].st_ino, vorher[2].st_ino) << "a second name: written in place";
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(nachher[i].st_mode == vorher[i].st_mode && nachher[i].st_uid == vorher[i].st_uid &&
+                    nachher[i].st_gid == vorher[i].st_gid)
+            << i << ": " << std::oct << nachher[i].st_mode << " was " << vorher[i].st_mode;
+    EXPECT_EQ(Attribut(reich, "system.posix_acl_access"), aclVorher) << acls;
+    EXPECT_TRUE(!attribute || Attribut(reich, "user.herkunft") + "|" + Attribut(reich, "user.leer") == "rig7|")
+        << "an empty value is a value";
+    EXPECT_EQ(Eintraege(ordner), 4u) << "no temporary file is left";
+}
+
+// The reservation asks the file system once for what it has not yet set
+// aside: the same size again, or none, asks nothing; more asks again; a
+// pipe or a device is never asked.
+TEST(Exportdatei, ReservierungNurFuerWasNochFehlt)
+{
+    const std::string ordner = TestOrdner();
+    const int f = CVI_OpenFile((ordner + "/a.txt").c_str(), 2, 0, 1), strom = CVI_OpenFile("/dev/null", 2, 0, 1);
+    ASSERT_GT(f, 0);
+    EXPECT_EQ(TK_DateiReservieren(f, 100), 0);
+    gReservierenVersagt = true;
+    EXPECT_EQ(TK_DateiReservieren(f, 100) + TK_DateiReservieren(f, 0) + TK_DateiReservieren(f, 99), 0);
+    EXPECT_EQ(TK_DateiReservieren(strom, 100), 0);
+    EXPECT_EQ(TK_DateiReservieren(f, 101), -1) << "one byte more is asked for";
+    gReservierenVersagt = false;
+    EXPECT_EQ(TK_DateiReservieren(f, -1), -1);
+    EXPECT_EQ(CVI_CloseFile(f) + CVI_CloseFile(strom), -1) << "the failed reservation discards the file";
+    EXPECT_EQ(Eintraege(ordner), 0u);
 }

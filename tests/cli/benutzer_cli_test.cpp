@@ -1,0 +1,144 @@
+// wlr7sinus-export as an ordinary user (uid 65534; the tests drop to it
+// themselves where they run as root) over an existing plain file: killed at
+// any system call of the write, the file is the old one or the whole new
+// one, and a reader polling the file never sees a part of one.
+#include "lauf.h"
+
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+const uid_t NIEMAND = 65534;
+
+// The command prefix that runs what follows as the ordinary user.
+std::string AlsNiemand()
+{
+    return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+}
+
+std::string OrdnerVonNiemand()
+{
+    const std::string ordner = TestOrdner();
+    chmod(ordner.c_str(), 0755);
+    const std::string eigen = ordner + "/n";
+    mkdir(eigen.c_str(), 0755);
+    if (geteuid() == 0)
+        (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
+    return eigen;
+}
+
+void AlteDatei(const std::string &pfad, const std::string &inhalt)
+{
+    DateiSchreiben(pfad, inhalt);
+    if (geteuid() == 0)
+        (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
+}
+
+std::string Befehl(const std::vector<std::string> &argumente)
+{
+    std::string b = AlsNiemand() + WLR7_EXPORT;
+    for (const std::string &a : argumente)
+        b += " '" + a + "'";
+    return b;
+}
+
+// The system calls of one run, by name, with how often each comes.
+std::map<std::string, int> Aufrufe(const std::string &befehl, const std::string &protokoll)
+{
+    std::map<std::string, int> anzahl;
+    if (std::system(("strace -f -qq -o '" + protokoll + "' " + befehl + " 2>/dev/null").c_str()) != 0)
+        return anzahl;
+    std::ifstream ein(protokoll);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        std::istringstream z(zeile);
+        std::string pid, rest;
+        z >> pid >> rest;
+        const std::size_t klammer = rest.find('(');
+        if (klammer != std::string::npos && klammer > 0 && rest[0] != '<')
+            ++anzahl[rest.substr(0, klammer)];
+    }
+    return anzahl;
+}
+
+}  // namespace
+
+TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
+{
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no strace";
+    const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt";
+    const std::vector<std::string> neuArg = {"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4",
+                                             "--output", ziel};
+    const std::string alt = Ausfuehren({"--frequency", "0.062", "--timebase", "1ms", "--output", "-"}).aus;
+    const std::string neu = Ausfuehren({"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4",
+                                        "--output", "-"}).aus;
+    ASSERT_GT(alt.size(), neu.size()) << "the old file is longer: a mixed one shows";
+    AlteDatei(ziel, alt);
+    const std::map<std::string, int> aufrufe = Aufrufe(Befehl(neuArg), TestOrdner() + "/strace");
+    ASSERT_FALSE(aufrufe.empty());
+    ASSERT_EQ(DateiLesen(ziel), neu);
+    int laeufe = 0, getoetet = 0, gemischt = 0;
+    for (const auto &[name, anzahl] : aufrufe)
+        for (int wann = 1; wann <= anzahl; ++wann) {
+            AlteDatei(ziel, alt);
+            const int status = std::system(("strace -f -qq -o /dev/null -e trace=" + name + " -e inject=" + name +
+                                            ":signal=SIGKILL:when=" + std::to_string(wann) + " " + Befehl(neuArg) +
+                                            " 2>/dev/null")
+                                               .c_str());
+            ++laeufe;
+            getoetet += status != 0;
+            const std::string inhalt = DateiLesen(ziel);
+            if (inhalt != alt && inhalt != neu) {
+                ++gemischt;
+                ADD_FAILURE() << "killed at " << name << " #" << wann << ": " << inhalt.size() << " bytes";
+            }
+        }
+    EXPECT_EQ(gemischt, 0) << "of " << laeufe << " runs";
+    EXPECT_GT(getoetet, laeufe / 2) << "the kills came";
+    EXPECT_EQ(std::system(Befehl(neuArg).c_str()), 0);
+    EXPECT_EQ(Eintraege(ordner), 1u) << "a later run clears what the killed ones left";
+}
+
+TEST(AlsBenutzer, LeserSiehtNieEineHalbeDatei)
+{
+    const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt";
+    const std::vector<std::string> varianten[] = {{"--periods", "3", "--timebase", "1ms"},
+                                                  {"--frequency", "0.07", "--timebase", "1ms", "--curve", "2"}};
+    std::string inhalte[2];
+    for (int i = 0; i < 2; ++i) {
+        std::vector<std::string> a = varianten[i];
+        a.insert(a.end(), {"--output", "-"});
+        inhalte[i] = Ausfuehren(a).aus;
+    }
+    AlteDatei(ziel, inhalte[0]);
+    std::atomic<bool> fertig{false};
+    std::atomic<int> lesungen{0}, halbe{0};
+    std::thread leser([&] {
+        while (!fertig) {
+            const std::string inhalt = DateiLesen(ziel);
+            ++lesungen;
+            halbe += inhalt != inhalte[0] && inhalt != inhalte[1];
+        }
+    });
+    const int RUNDEN = 200;
+    int fehler = 0;
+    for (int runde = 0; runde < RUNDEN; ++runde) {
+        std::vector<std::string> a = varianten[runde % 2];
+        a.insert(a.end(), {"--output", ziel});
+        fehler += std::system(Befehl(a).c_str()) != 0;
+    }
+    fertig = true;
+    leser.join();
+    EXPECT_EQ(fehler, 0);
+    EXPECT_EQ(halbe, 0) << "of " << lesungen << " reads";
+    EXPECT_GT(lesungen, RUNDEN);
+}
