@@ -114,7 +114,7 @@ inline const char *const CLI_TEXT_MANIFEST_OHNE_PLAN = "--manifest gehört zu --
 // A series plan. Findings read "PLAN:LINE: text"; the pieces go around names and values.
 inline const char *const CLI_TEXT_SPALTE = "Spalte ";
 inline const char *const CLI_TEXT_PLAN_UNLESBAR = "Plan nicht lesbar – ";
-inline const char *const CLI_TEXT_PLAN_ZU_GROSS = "mehr als 64 MB; ein Plan ist eine Tabelle mit einer Zeile je Kurve.";
+inline const char *const CLI_TEXT_PLAN_ZU_GROSS = "mehr als 64 MB; ein Plan ist eine Tabelle mit einer Zeile je Kurve";
 inline const char *const CLI_TEXT_PLAN_LEER =
     "leer: die erste Zeile nennt die Spalten (umax, peak, rms, offset, frequency, period, periods, timebase, curve, "
     "output).";
@@ -136,6 +136,11 @@ inline const char *const CLI_TEXT_PLAN_NUL = "Zeile enthält ein NUL-Byte; ein P
 inline const char *const CLI_TEXT_MANIFEST_IST_PLAN =
     "--manifest und --plan nennen dieselbe Datei; der Plan bliebe nicht.";
 inline const char *const CLI_TEXT_ORDNER_FEHLT = ": den Ordner gibt es nicht.";
+inline const char *const CLI_TEXT_AUSGABE_LEERRAUM =
+    " beginnt oder endet mit Leerraum; bitte den Dateinamen ohne ihn schreiben.";
+inline const char *const CLI_TEXT_AUSGABE_NUR_LESEN = " ist kein zum Schreiben offener Deskriptor.";
+inline const char *const CLI_TEXT_MANIFEST_ORDNER = " ist ein Ordner; das Manifest ist eine Datei.";
+inline const char *const CLI_TEXT_MANIFEST_NICHT_SCHREIBBAR = ": der Ordner nimmt keine neue Datei an (";
 inline const char *const CLI_TEXT_WARNUNGEN_TRENNER = " | ";
 inline const char *const CLI_TEXT_PLAN_FEHLERHAFT = "%s: %d %s mit Fehlern; keine Datei geschrieben.";
 inline const char *const CLI_TEXT_PLAN_WARNUNGEN = "%s: %d %s mit Warnungen; unter --strict keine Datei geschrieben.";
@@ -143,6 +148,9 @@ inline const char *const CLI_TEXT_ZEILE_EINS = "Zeile";
 inline const char *const CLI_TEXT_ZEILE_MEHR = "Zeilen";
 inline const char *const CLI_TEXT_PLAN_ABGEBROCHEN =
     "%d von %d Dateien geschrieben, dann abgebrochen; jede geschriebene ist ganz, die übrigen sind unberührt.";
+inline const char *const CLI_TEXT_PLAN_ANGEHALTEN =
+    "%d von %d Dateien geschrieben, dann angehalten (SIG%s); jede geschriebene ist ganz und steht im Manifest, die "
+    "übrigen sind unberührt.";
 inline const char *const CLI_TEXT_FORTSCHRITT = "\r%s: Datei %d von %d";
 inline const char *const CLI_TEXT_MANIFEST_FEHLER = "Manifest nicht geschrieben – ";
 inline const char *const CLI_TEXT_MANIFEST_PLAN = "# Plan: ";

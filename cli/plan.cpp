@@ -27,6 +27,7 @@ const char *const STANDARDEINGABE = "-";
 const char *const KOMMENTAR = "#";
 const char *const BOM = "\xef\xbb\xbf";   // a spreadsheet's UTF-8 mark
 const char *const NBSP = "\xc2\xa0";
+const char *const STANDARDAUSGABE_PFAD = "/dev/stdout";
 
 // What a column of the plan holds.
 enum { SPALTE_OHNE_NAMEN = -1, SPALTE_UNBEKANNT = -2, SPALTE_AUSGABE = -3, SPALTE_DOPPELT = -4 };
@@ -171,6 +172,28 @@ std::string Leerzeichen(std::string s)
     return s;
 }
 
+// Whether a name begins or ends with white space, which a spreadsheet
+// keeps unseen: a file "a.txt " beside "a.txt" is never what was meant.
+bool MitLeerraum(const std::string &s)
+{
+    const auto leer = [](unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    const std::size_t n = std::strlen(NBSP);
+    return !s.empty() && (leer(static_cast<unsigned char>(s.front())) || leer(static_cast<unsigned char>(s.back())) ||
+                          s.compare(0, n, NBSP) == 0 ||
+                          (s.size() >= n && s.compare(s.size() - n, n, NBSP) == 0));
+}
+
+// Whether @p pfad names a descriptor of this process that takes no writing
+// (standard input, a closed one): the writer would refuse it only later.
+bool DeskriptorOhneSchreiben(const std::string &pfad)
+{
+    const int fd = TK_DateiDeskriptor(pfad.c_str());
+    if (fd < 0)
+        return false;
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags < 0 || (flags & O_ACCMODE) == O_RDONLY;
+}
+
 // The findings of one line's target, "" when it is fine.
 std::string ZielPruefen(Pruefung &p, int iZeile, const std::string &ausgabe)
 {
@@ -178,6 +201,10 @@ std::string ZielPruefen(Pruefung &p, int iZeile, const std::string &ausgabe)
         return CLI_TEXT_ZEILE_AUSGABE_FEHLT;
     if (ausgabe == STANDARDEINGABE)
         return CLI_TEXT_AUSGABE_STROM;
+    if (MitLeerraum(ausgabe))
+        return CLI_TEXT_AUSGABE + Optionen_Echo(ausgabe.c_str()) + CLI_TEXT_AUSGABE_LEERRAUM;
+    if (DeskriptorOhneSchreiben(ausgabe))
+        return CLI_TEXT_AUSGABE + Optionen_Echo(ausgabe.c_str()) + CLI_TEXT_AUSGABE_NUR_LESEN;
     const std::string id = Identitaet(ausgabe);
     if (id.empty())
         return CLI_TEXT_AUSGABE + Optionen_Echo(ausgabe.c_str()) + CLI_TEXT_ORDNER_FEHLT;
@@ -294,6 +321,39 @@ void Pruefen(Pruefung &p, std::string &text, const Eingabesatz &basis, Plan &pla
         p.iFehlerzeilen = 1;
 }
 
+// Whether the manifest can be written where it is to go, found before any
+// file of the series is touched: its folder exists and takes a new file
+// (or the file itself may be written), and it is no folder. "" when it can.
+std::string ManifestZielPruefen(const char *szManifest)
+{
+    if (std::strcmp(szManifest, STANDARDEINGABE) == 0)
+        return "";
+    const std::string wer = std::string("--manifest ") + Optionen_Echo(szManifest);
+    if (DeskriptorOhneSchreiben(szManifest))
+        return wer + CLI_TEXT_AUSGABE_NUR_LESEN;
+    if (TK_DateiDeskriptor(szManifest) >= 0)
+        return "";
+    struct stat st;
+    const bool bDa = ::stat(szManifest, &st) == 0;
+    if (bDa && S_ISDIR(st.st_mode))
+        return wer + CLI_TEXT_MANIFEST_ORDNER;
+    if (bDa && !S_ISREG(st.st_mode))
+        return "";  // a pipe or a device takes it as it comes
+    const std::string pfad = szManifest;
+    const std::size_t schnitt = pfad.rfind('/');
+    const std::string ordner = schnitt == std::string::npos ? "." : schnitt == 0 ? "/" : pfad.substr(0, schnitt);
+    struct stat o;
+    if (::stat(ordner.c_str(), &o) != 0 || !S_ISDIR(o.st_mode))
+        return wer + CLI_TEXT_ORDNER_FEHLT;
+    if (::faccessat(AT_FDCWD, ordner.c_str(), W_OK | X_OK, AT_EACCESS) == 0)
+        return "";
+    // A folder that takes no new file: an existing manifest is then
+    // written in place.
+    if (bDa && ::faccessat(AT_FDCWD, szManifest, W_OK, AT_EACCESS) == 0)
+        return "";
+    return wer + CLI_TEXT_MANIFEST_NICHT_SCHREIBBAR + TK_FehlerGrund(errno) + ").";
+}
+
 // A summary "PLAN: 3 Zeilen mit ..." from its pattern.
 std::string Formen(const char *szMuster, const std::string &name, int iAnzahl)
 {
@@ -322,8 +382,13 @@ int Plan_Ausfuehren(const char *szPlan, const char *szManifest, const Eingabesat
     // the plan, -1 for the manifest.
     if (std::strcmp(szPlan, STANDARDEINGABE) != 0)
         p.ziele.emplace(Identitaet(szPlan), 0);
-    if (szManifest && std::strcmp(szManifest, STANDARDEINGABE) != 0) {
-        const std::string id = Identitaet(szManifest);
+    if (szManifest) {
+        const std::string grund = ManifestZielPruefen(szManifest);
+        if (!grund.empty())
+            return Optionen_Melden(CLI_EXIT_EINGABE, grund);
+        // "-" is standard output: no line may write there beside it.
+        const std::string id =
+            Identitaet(std::strcmp(szManifest, STANDARDEINGABE) == 0 ? STANDARDAUSGABE_PFAD : szManifest);
         if (!id.empty() && !p.ziele.emplace(id, -1).second)
             return Optionen_Melden(CLI_EXIT_EINGABE, CLI_TEXT_MANIFEST_IST_PLAN);
     }

@@ -1,6 +1,9 @@
 // Writing a checked plan: each file formed and written exactly as a single
 // export does, its SHA-256 taken from the very bytes written, and at the end
 // the manifest of the files that were written, through the same safe writer.
+// A series told to stop (SIGTERM, SIGINT, SIGHUP) finishes the file under
+// way, writes the manifest of the files written so far and ends with
+// 128 + the signal's number.
 #include "plan.h"
 
 #include "Sinusschritt.h"
@@ -10,6 +13,7 @@
 #include "toolkit_kern.h"
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +28,33 @@ const int STELLEN_MAX = 17;                 // significant digits that give ever
 const std::size_t ZAHL_GROESSE = 40;
 const std::size_t ABGEBROCHEN_GROESSE = 256;
 const char *const STANDARDAUSGABE = "-";
+const int HALT_SIGNALE[] = {SIGTERM, SIGINT, SIGHUP};
+const int EXIT_SIGNAL_BASIS = 128;  // the shell's exit code of a process ended by a signal
+
+volatile sig_atomic_t s_haltSignal = 0;  // the stop signal that came, 0 none
+
+void HaltVormerken(int sig) { s_haltSignal = sig; }
+
+// The stop signals are noted instead of ending the process; an ignored one
+// stays ignored. Gives the previous actions back in @p vorher.
+void HaltAbfangen(struct sigaction (&vorher)[3])
+{
+    s_haltSignal = 0;
+    for (int i = 0; i < 3; ++i) {
+        struct sigaction neu = {};
+        neu.sa_handler = HaltVormerken;
+        sigemptyset(&neu.sa_mask);
+        neu.sa_flags = SA_RESTART;
+        if (::sigaction(HALT_SIGNALE[i], nullptr, &vorher[i]) == 0 && vorher[i].sa_handler != SIG_IGN)
+            ::sigaction(HALT_SIGNALE[i], &neu, nullptr);
+    }
+}
+
+void HaltFreigeben(const struct sigaction (&vorher)[3])
+{
+    for (int i = 0; i < 3; ++i)
+        ::sigaction(HALT_SIGNALE[i], &vorher[i], nullptr);
+}
 
 // @p d in the fewest significant digits that read back as @p d, written out
 // without an exponent, so that the manifest's values are the exact inputs.
@@ -152,10 +183,14 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
     std::string manifest = Kopf(plan, szVersion);
     Sinuskurve kurve = {};
     int iExit = 0, iFertig = 0;
+    struct sigaction vorher[3];
+    HaltAbfangen(vorher);
     // Each file's bytes are synced before its rename; the folders' syncs,
     // which make the renames last, come once for the whole series.
     TK_OrdnerSyncAufschieben(1);
     for (const Planzeile &z : plan.zeilen) {
+        if (s_haltSignal)
+            break;
         fortschritt.Zeigen(iFertig, iFertig == 0);
         // The checked inputs step again (the plan keeps no samples) and the
         // file goes out as a single export writes it.
@@ -188,8 +223,18 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
     }
     fortschritt.Zeigen(iFertig, true);
     fortschritt.Beenden();
-    // Last: the manifest names exactly the files now whole on disk.
-    if (szManifest && ManifestAblegen(szManifest, manifest) != 0)
+    const int iSignal = s_haltSignal;
+    if (iSignal && iExit == 0) {
+        fortschritt.Beenden();
+        char sz[ABGEBROCHEN_GROESSE];
+        std::snprintf(sz, sizeof sz, CLI_TEXT_PLAN_ANGEHALTEN, iFertig, fortschritt.iGesamt, sigabbrev_np(iSignal));
+        Optionen_Melden(EXIT_SIGNAL_BASIS + iSignal, sz);
+        iExit = EXIT_SIGNAL_BASIS + iSignal;
+    }
+    // Last: the manifest names exactly the files now whole on disk. A
+    // further stop signal waits until it is in place.
+    if (szManifest && ManifestAblegen(szManifest, manifest) != 0 && iExit == 0)
         iExit = CLI_EXIT_FEHLER;
+    HaltFreigeben(vorher);
     return iExit;
 }

@@ -5,11 +5,14 @@
 #include "lauf.h"
 
 #include <algorithm>
+#include <csignal>
+#include <cstring>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -225,6 +228,15 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"output\n" + a + "\tx", {}, ":2: \"x\" steht in einer Spalte ohne Namen (Spalte 2)."},
         {"output\n" + a + std::string("\0x", 2), {}, ":2: Zeile enthält ein NUL-Byte"},
         {"output\n" + a, {"--manifest", plan}, "--manifest und --plan nennen dieselbe Datei"},
+        {"output\n" + a, {"--manifest", ordner + "/fehlt/m.tsv"},
+         "--manifest \"" + ordner + "/fehlt/m.tsv\": den Ordner gibt es nicht."},
+        {"output\n" + a, {"--manifest", ordner}, "--manifest \"" + ordner + "\" ist ein Ordner"},
+        {"output\n" + a, {"--manifest", "/dev/stdin"}, "--manifest \"/dev/stdin\" ist kein zum Schreiben offener"},
+        {"output\n/dev/stdin", {}, ":2: output \"/dev/stdin\" ist kein zum Schreiben offener Deskriptor."},
+        {"output\n/dev/fd/0", {}, ":2: output \"/dev/fd/0\" ist kein zum Schreiben offener Deskriptor."},
+        {"output\n/dev/stdout", {"--manifest", "-"}, ":2: output \"/dev/stdout\" ist die Datei von --manifest."},
+        {"output\n" + a + " ", {}, ":2: output \"" + a + " \" beginnt oder endet mit Leerraum"},
+        {"output\n\"" + a + "\xc2\xa0\"", {}, ":2: output \"" + a + "\xc2\xa0\" beginnt oder endet mit Leerraum"},
         {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
         {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
         {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3},
@@ -253,6 +265,11 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
               "-:2: Spalte periods erwartet eine Zahl von 0.01 bis 100, nicht \"0\".\n"
               "-:4: output fehlt: wohin soll die Kurve dieser Zeile?\n");
     EXPECT_NE(l.fehler.find("-: 2 Zeilen mit Fehlern"), std::string::npos) << l.fehler;
+    const std::string gross = ordner + "/gross.tsv";  // sparse: read fast, 65 MB all the same
+    ASSERT_EQ(truncate((DateiSchreiben(gross, ""), gross.c_str()), 65 << 20), 0);
+    EXPECT_EQ(Ausfuehren({"--plan", gross}).fehler,
+              "wlr7sinus-export: Plan nicht lesbar – mehr als 64 MB; ein Plan ist eine Tabelle mit einer Zeile je "
+              "Kurve: " + gross + "\nHilfe: wlr7sinus-export --help\n");
     EXPECT_EQ(Ausfuehren({"--plan", ordner + "/fehlt.tsv"}).fehler,
               "wlr7sinus-export: Plan nicht lesbar – Datei nicht gefunden: " + ordner + "/fehlt.tsv\n"
               "Hilfe: wlr7sinus-export --help\n");
@@ -324,4 +341,62 @@ TEST(Plan, FortschrittNurAufDemTerminal)
     EXPECT_EQ(l.code, 0);
     EXPECT_NE(gezeigt.find("wlr7sinus-export: Datei 50 von 50"), std::string::npos) << gezeigt;
     EXPECT_EQ(Eintraege(ordner), 51u);
+}
+
+// A series told to stop (SIGTERM, SIGINT, SIGHUP at a chosen sync, as an
+// ordinary user where the test runs as root) finishes the file under way,
+// leaves a manifest of exactly the files it wrote, each line's checksum
+// sha256sum's, the old manifest replaced whole, and ends with 128 + the
+// signal.
+TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
+{
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no strace";
+    const std::string wurzel = TestOrdner(), ordner = wurzel + "/n";
+    chmod(wurzel.c_str(), 0755);
+    mkdir(ordner.c_str(), 0755);
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(ordner.c_str(), 65534, 65534), 0);
+    }
+    const std::string als = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const int ANZAHL = 30, SYNC = 12;
+    const std::string plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        // A whole series first: its manifest and files are the old state.
+        for (const char *kurve : {"1", "3"}) {
+            std::string text = "curve\tperiods\toutput\n";
+            for (int i = 0; i < ANZAHL; ++i)
+                text += std::string(kurve) + "\t" + std::to_string(1 + i % 4) + "\t" + ordner + "/f_" +
+                        std::to_string(i) + ".txt\n";
+            DateiSchreiben(plan, text);
+            if (*kurve == '3')
+                break;
+            ASSERT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()),
+                      0);
+        }
+        const std::string fehler = wurzel + "/fehler";
+        const int status = std::system(("strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:signal=" +
+                                        std::string(sigabbrev_np(sig)) + ":when=" + std::to_string(SYNC) + " " + als +
+                                        WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "' 2>'" +
+                                        fehler + "'")
+                                           .c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + sig) << sig << " " << status;
+        EXPECT_NE(DateiLesen(fehler).find("dann angehalten (SIG" + std::string(sigabbrev_np(sig)) + ")"),
+                  std::string::npos)
+            << DateiLesen(fehler);
+        const auto zeilen = Manifest(DateiLesen(manifest));
+        // The signal came at the sync of file SYNC: that file is finished too.
+        EXPECT_EQ(zeilen.size(), static_cast<std::size_t>(SYNC)) << sig;
+        std::vector<std::string> dateien;
+        for (const auto &z : zeilen)
+            dateien.push_back(z.at("output"));
+        const auto summen = Summen(dateien);
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            EXPECT_EQ(zeilen[i].at("output"), ordner + "/f_" + std::to_string(i) + ".txt");
+            EXPECT_EQ(zeilen[i].at("curve"), "3") << "this run's file";
+            EXPECT_EQ(zeilen[i].at("sha256"), summen.at(zeilen[i].at("output"))) << i;
+        }
+        EXPECT_EQ(Eintraege(ordner), static_cast<std::size_t>(ANZAHL + 2)) << "no temporary file is left";
+    }
 }
