@@ -9,11 +9,15 @@ pakete=(
   # building
   cmake ninja-build g++ pkg-config binutils
   qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-svg-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
+  # file metadata kept on replacement (ACL, extended attributes) and the manifest's SHA-256
+  libacl1-dev libattr1-dev nettle-dev
   # running
   fonts-dejavu-core
   # testing, the real window included, and benchmarks
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool openbox x11-utils imagemagick
+  # file tests: a kill at each system call of the write path
+  strace util-linux
   # fuzzing
   clang libclang-rt-14-dev
   # the Debian package and its checks
