@@ -131,10 +131,11 @@ std::string Optionen_Koppeln(Eingabesatz &s, int iQuelle)
     return "";
 }
 
-std::string Optionen_Fehlertext(int iCode)
+std::string Optionen_Fehlertext(int iCode, const char *szGrund)
 {
     // The catalogue's text first, then the reason and the path.
-    std::string text = ZEM_Fehlermeldung(iCode);
+    char szMeldung[ZEM_MELDUNG_GROESSE];
+    std::string text = ZEM_FehlermeldungGrund(iCode, szGrund, szMeldung, sizeof szMeldung);
     const std::size_t umbruch = text.find('\n');
     if (umbruch != std::string::npos)
         text.replace(umbruch, 1, " – ");

@@ -60,8 +60,12 @@ std::string Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hin
  */
 std::string Optionen_Koppeln(Eingabesatz &s, int iQuelle);
 
-/** A failed write's message: "Fehler #301204: " and the catalogue's text on one line, its reason and path. */
-std::string Optionen_Fehlertext(int iCode);
+/**
+ * A failed step's message: "Fehler #301204: " and the catalogue's text on
+ * one line, then " – " and @p szGrund (a failed write's reason and path)
+ * where it is not null or empty.
+ */
+std::string Optionen_Fehlertext(int iCode, const char *szGrund = nullptr);
 
 /** A message on standard error after the program's name; on exit 2 with where the help is. Returns @p iExit. */
 int Optionen_Melden(int iExit, const std::string &text);

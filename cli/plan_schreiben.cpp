@@ -137,7 +137,9 @@ int ManifestAblegen(const char *szPfad, const std::string &text)
     }
     if (bOk)
         return 0;
-    return Optionen_Melden(CLI_EXIT_FEHLER, std::string(CLI_TEXT_MANIFEST_FEHLER) + TK_DateiGrund() + ": " +
+    char szGrund[TK_DATEIGRUND_GROESSE];
+    return Optionen_Melden(CLI_EXIT_FEHLER, std::string(CLI_TEXT_MANIFEST_FEHLER) +
+                                                TK_DateiGrund(szGrund, sizeof szGrund) + ": " +
                                                 (std::strcmp(szPfad, STANDARDAUSGABE) == 0 ? CLI_TEXT_STANDARDAUSGABE
                                                                                           : szPfad));
 }
@@ -195,18 +197,20 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
         // The checked inputs step again (the plan keeps no samples) and the
         // file goes out as a single export writes it.
         Exporttext text = {};
+        Exportgrund grund = {};
         int iCode = Sinus_Schritt(&z.e, &kurve, nullptr, nullptr);
         if (iCode == 0)
-            iCode = Sinus_ExportBilden(z.ausgabe.c_str(), &z.e, &kurve, &text);
+            iCode = Sinus_ExportBilden(z.ausgabe.c_str(), &z.e, &kurve, &text, &grund);
         char szSha[PRUEFSUMME_HEX_GROESSE] = "";
         if (iCode == 0) {
             Pruefsumme_Sha256(text.pBytes, text.iLaenge, szSha);
-            iCode = Sinus_ExportAblegen(z.ausgabe.c_str(), &text);
+            iCode = Sinus_ExportAblegen(z.ausgabe.c_str(), &text, &grund);
         }
         Sinus_ExportTextFreigeben(&text);
         if (iCode != 0) {
             fortschritt.Beenden();
-            std::fprintf(stderr, "%s:%d: %s\n", plan.name.c_str(), z.iZeile, Optionen_Fehlertext(iCode).c_str());
+            std::fprintf(stderr, "%s:%d: %s\n", plan.name.c_str(), z.iZeile,
+                         Optionen_Fehlertext(iCode, grund.szText).c_str());
             char sz[ABGEBROCHEN_GROESSE];
             std::snprintf(sz, sizeof sz, CLI_TEXT_PLAN_ABGEBROCHEN, iFertig, fortschritt.iGesamt);
             iExit = Optionen_Melden(CLI_EXIT_FEHLER, sz);
@@ -219,7 +223,9 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
     TK_OrdnerSyncAufschieben(0);
     if (TK_OrdnerSyncen() != 0 && iExit == 0) {
         fortschritt.Beenden();
-        iExit = Optionen_Melden(CLI_EXIT_FEHLER, std::string(CLI_TEXT_ORDNER_SYNC) + TK_DateiGrund());
+        char szGrund[TK_DATEIGRUND_GROESSE];
+        iExit = Optionen_Melden(CLI_EXIT_FEHLER,
+                                std::string(CLI_TEXT_ORDNER_SYNC) + TK_DateiGrund(szGrund, sizeof szGrund));
     }
     fortschritt.Zeigen(iFertig, true);
     fortschritt.Beenden();

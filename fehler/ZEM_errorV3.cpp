@@ -21,18 +21,21 @@ int Schluessel(int iFehlercode) { return iFehlercode / 1000; }
 // 64 bits, so that the lowest int still shows as a number.
 long long Nummer(int iFehlercode) { return -static_cast<long long>(iFehlercode); }
 
+// The catalogue's text of a code in the chosen language.
+const char *Katalogtext(int iFehlercode)
+{
+    const bool bEnglisch = giSprache == ZEM_SPRACHE_ENGLISCH;
+    return bEnglisch && Schluessel(iFehlercode) == 0 ? "No error" : ZEM_KatalogText(Schluessel(iFehlercode), bEnglisch);
+}
+
 }  // namespace
 
 char *ZEM_Fehlermeldung(int iFehlercode)
 {
-    const int iSchluessel = Schluessel(iFehlercode);
-    const bool bEnglisch = giSprache == ZEM_SPRACHE_ENGLISCH;
-    if (bEnglisch && iSchluessel == 0) {
-        // "No error" leaves a pending user string for the next lookup.
-        TK_TextKopieren(gszMeldung, sizeof gszMeldung, "No error");
+    TK_TextKopieren(gszMeldung, sizeof gszMeldung, Katalogtext(iFehlercode));
+    // "No error" leaves a pending user string for the next lookup.
+    if (giSprache == ZEM_SPRACHE_ENGLISCH && Schluessel(iFehlercode) == 0)
         return gszMeldung;
-    }
-    TK_TextKopieren(gszMeldung, sizeof gszMeldung, ZEM_KatalogText(iSchluessel, bEnglisch));
     if (gszUserstring[0] != '\0') {
         TK_TextAnhaengen(gszMeldung, sizeof gszMeldung, "\n");
         TK_TextAnhaengen(gszMeldung, sizeof gszMeldung, gszUserstring);
@@ -63,4 +66,16 @@ void ZEM_Fehlersprache(int iSprache)
 void ZEM_Fehleruserstring(const char *szText)
 {
     TK_TextKopieren(gszUserstring, sizeof gszUserstring, szText);
+}
+
+char *ZEM_FehlermeldungGrund(int iFehlercode, const char *szGrund, char *szZiel, size_t iGroesse)
+{
+    if (!szZiel || iGroesse == 0)
+        return const_cast<char *>("");
+    TK_TextKopieren(szZiel, iGroesse, Katalogtext(iFehlercode));
+    if (szGrund && *szGrund) {
+        TK_TextAnhaengen(szZiel, iGroesse, "\n");
+        TK_TextAnhaengen(szZiel, iGroesse, szGrund);
+    }
+    return szZiel;
 }

@@ -28,5 +28,13 @@ void ZEM_Fehlerpopup2(int iFehlercode, const char *szTitelPrefix);
 void ZEM_Fehlersprache(int iSprache);
 /* A text appended once to the next message; the empty text cancels it. */
 void ZEM_Fehleruserstring(const char *szText);
+/* The message of a code with the caller's reason below it (szGrund null or
+   empty: the message alone), written into szZiel of iGroesse bytes, cut at
+   a character so that it fits; returns szZiel ("" for no area). Takes
+   nothing from a pending user string and leaves it pending. */
+char *ZEM_FehlermeldungGrund(int iFehlercode, const char *szGrund, char *szZiel, size_t iGroesse);
+/* As ZEM_Fehlerpopup, the caller's reason below the message (the window's
+   side). */
+void ZEM_FehlerpopupGrund(int iFehlercode, const char *szGrund);
 
 #endif

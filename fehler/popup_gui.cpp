@@ -22,3 +22,10 @@ void ZEM_Fehlerpopup2(int iFehlercode, const char *szTitelPrefix)
     if (ZEM_Fehlertitel(iFehlercode, szTitelPrefix ? szTitelPrefix : "", szTitel, sizeof szTitel))
         MessagePopup(szTitel, ZEM_Fehlermeldung(iFehlercode));
 }
+
+void ZEM_FehlerpopupGrund(int iFehlercode, const char *szGrund)
+{
+    char szTitel[TITEL_GROESSE], szText[ZEM_MELDUNG_GROESSE];
+    if (ZEM_Fehlertitel(iFehlercode, nullptr, szTitel, sizeof szTitel))
+        MessagePopup(szTitel, ZEM_FehlermeldungGrund(iFehlercode, szGrund, szText, sizeof szText));
+}

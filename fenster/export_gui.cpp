@@ -6,7 +6,10 @@
 #include "wlr7sinus_uir.h"
 #include "zustand.h"
 
-int Sinus_Exportieren(void)
+namespace {
+
+// The export with the reason of a failure in the caller's record.
+int Exportieren(Exportgrund *pGrund)
 {
     char szPfad[FENSTER_PFAD_GROESSE];
     const int iAuswahl = FileSelectPopup("", "*.txt", SINUS_TEXT_FILTER_KURVEN, SINUS_TEXT_EXPORT_TITEL, 1, 0, 0, 1, 1, szPfad,
@@ -16,10 +19,10 @@ int Sinus_Exportieren(void)
     // The dialog failed or the path does not fit: there is no file to open.
     if (iAuswahl < 0) {
         if (iAuswahl == TK_FEHLER_PFAD_ZU_LANG)
-            ZEM_Fehleruserstring(SINUS_TEXT_PFAD_ZU_LANG);
+            TK_TextKopieren(pGrund->szText, sizeof pGrund->szText, SINUS_TEXT_PFAD_ZU_LANG);
         return SINUS_FEHLER_OEFFNEN;
     }
-    const int iCode = Sinus_ExportSchreiben(szPfad, &gEingabe, &gSinus);
+    const int iCode = Sinus_ExportSchreiben(szPfad, &gEingabe, &gSinus, pGrund);
     // Confirmed in the status line until the next commit redraws it; a
     // failed export takes an earlier confirmation away.
     Sinus_Anzeigen();
@@ -31,12 +34,21 @@ int Sinus_Exportieren(void)
     return iCode;
 }
 
+}  // namespace
+
+int Sinus_Exportieren(void)
+{
+    Exportgrund grund = {};
+    return Exportieren(&grund);
+}
+
 int Speichern(int, int, int iEreignis, void *, int, int)
 {
     if (iEreignis != EVENT_COMMIT)
         return 0;
-    const int iCode = Sinus_Exportieren();
+    Exportgrund grund = {};
+    const int iCode = Exportieren(&grund);
     if (iCode != 0)
-        ZEM_Fehlerpopup(iCode);
+        ZEM_FehlerpopupGrund(iCode, grund.szText);
     return 0;
 }

@@ -115,10 +115,20 @@ void Sinus_Ablesung(const Sinuskurve *pSinus, const Zeitachse *pAchse, double dZ
    errno of a failed read. */
 int Sinus_ExportVergleichen(int iDatei, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, int *piZeile);
 
+/* Why an export failed, for the line under its error code: the reason and
+   the path, such as "Datei zu groß: /pfad/k.txt". Owned by the caller. */
+enum { SINUS_GRUND_GROESSE = 300 };
+struct Exportgrund {
+    char szText[SINUS_GRUND_GROESSE];
+};
+
 /* Writes the export file of pSinus's samples with the time base and curve
-   number of pEingabe to szPfad ("-": standard output). On failure the
-   error library's user string names the reason and the path. */
-int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus);
+   number of pEingabe to szPfad ("-": standard output). Returns 0 when the
+   file is whole on disk, else the error code of the step that failed
+   (SINUS_FEHLER_...); the reason and the path go into *pGrund when it is
+   not null (untouched on success). */
+int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus,
+                          Exportgrund *pGrund = nullptr);
 /* The export file formed in memory: its bytes and where its parts end
    (header, data lines, closing line), each written with its own error code. */
 struct Exporttext {
@@ -127,11 +137,13 @@ struct Exporttext {
 };
 /* The two halves of Sinus_ExportSchreiben, for a caller that needs the
    bytes themselves (a series' checksums): forms the file of pSinus and
-   pEingabe into pText (0, or an error code with the user string set for
-   szPfad), and writes a formed file to szPfad exactly as
-   Sinus_ExportSchreiben does. Sinus_ExportTextFreigeben frees the bytes. */
-int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Exporttext *pText);
-int Sinus_ExportAblegen(const char *szPfad, const Exporttext *pText);
+   pEingabe into pText, and writes a formed file to szPfad exactly as
+   Sinus_ExportSchreiben does; each returns 0 or an error code, with the
+   reason for szPfad in *pGrund when it is not null.
+   Sinus_ExportTextFreigeben frees the bytes. */
+int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Exporttext *pText,
+                       Exportgrund *pGrund = nullptr);
+int Sinus_ExportAblegen(const char *szPfad, const Exporttext *pText, Exportgrund *pGrund = nullptr);
 void Sinus_ExportTextFreigeben(Exporttext *pText);
 /* Frees the sample array of pSinus. */
 void Sinus_KurveFreigeben(Sinuskurve *pSinus);

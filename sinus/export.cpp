@@ -4,7 +4,6 @@
 #include "Sinuserzeugung_Main.h"
 #include "Kurvenformat.h"
 
-#include "ZEM_errorV3.h"
 #include "toolkit_kern.h"
 
 #include <cerrno>
@@ -33,14 +32,20 @@ size_t ZeileAnhaengen(char *pText, size_t iLaenge, const char *szZeile)
     return iLaenge + n + 1;
 }
 
-// Hands the reason and the path of a failure to the next error message.
-int Fehlschlag(int iCode, const char *szPfad, const char *szGrund = nullptr)
+// Writes the reason and the path of a failure into the caller's record
+// (the toolkit's reason where none is given); returns @p iCode.
+int Fehlschlag(Exportgrund *pGrund, int iCode, const char *szPfad, const char *szGrund = nullptr)
 {
-    char szText[ZEM_USERSTRING_GROESSE];
-    TK_TextKopieren(szText, sizeof szText, szGrund ? szGrund : TK_DateiGrund());
-    TK_TextAnhaengen(szText, sizeof szText, ": ");
-    TK_TextAnhaengen(szText, sizeof szText, std::strcmp(szPfad, "-") == 0 ? "Standardausgabe" : szPfad);
-    ZEM_Fehleruserstring(szText);
+    if (!pGrund)
+        return iCode;
+    char *szText = pGrund->szText;
+    const size_t iGroesse = sizeof pGrund->szText;
+    if (szGrund)
+        TK_TextKopieren(szText, iGroesse, szGrund);
+    else
+        TK_DateiGrund(szText, iGroesse);
+    TK_TextAnhaengen(szText, iGroesse, ": ");
+    TK_TextAnhaengen(szText, iGroesse, std::strcmp(szPfad, "-") == 0 ? "Standardausgabe" : szPfad);
     return iCode;
 }
 
@@ -48,11 +53,12 @@ int Fehlschlag(int iCode, const char *szPfad, const char *szGrund = nullptr)
 // each a part with its own error code. The space of each part is reserved
 // before the first byte goes out, so that a full disk or a size limit is
 // reported at the part that does not fit while the old file is still whole.
-int Ablegen(const char *szPfad, const char *pText, size_t iKopf, size_t iDaten, size_t iGesamt)
+int Ablegen(const char *szPfad, const char *pText, size_t iKopf, size_t iDaten, size_t iGesamt,
+            Exportgrund *pGrund)
 {
     const int iDatei = CVI_OpenFile(szPfad, 2, 0, 1);
     if (iDatei == -1)
-        return Fehlschlag(SINUS_FEHLER_OEFFNEN, szPfad);
+        return Fehlschlag(pGrund, SINUS_FEHLER_OEFFNEN, szPfad);
     const struct {
         size_t iEnde;
         int iCode;
@@ -60,26 +66,27 @@ int Ablegen(const char *szPfad, const char *pText, size_t iKopf, size_t iDaten, 
     for (const auto &t : teile)
         if (TK_DateiReservieren(iDatei, static_cast<long long>(t.iEnde)) != 0) {
             CVI_CloseFile(iDatei);
-            return Fehlschlag(t.iCode, szPfad);
+            return Fehlschlag(pGrund, t.iCode, szPfad);
         }
     size_t iAnfang = 0;
     for (const auto &t : teile) {
         const int iTeil = static_cast<int>(t.iEnde - iAnfang);
         if (TK_ZeilenSchreiben(iDatei, pText + iAnfang, iTeil) != iTeil) {
             CVI_CloseFile(iDatei);  // puts back what was there
-            return Fehlschlag(t.iCode, szPfad);
+            return Fehlschlag(pGrund, t.iCode, szPfad);
         }
         iAnfang = t.iEnde;
     }
     // Only a file that reached the disk whole counts as written.
     if (CVI_CloseFile(iDatei) != 0)
-        return Fehlschlag(SINUS_FEHLER_ABSCHLUSS, szPfad);
+        return Fehlschlag(pGrund, SINUS_FEHLER_ABSCHLUSS, szPfad);
     return 0;
 }
 
 }  // namespace
 
-int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Exporttext *pText)
+int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Exporttext *pText,
+                       Exportgrund *pGrund)
 {
     // The whole file is formed in memory first (under 600 kB for the largest
     // curve): a line that cannot be formed fails before anything is touched,
@@ -89,7 +96,7 @@ int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const S
     const size_t iZeilen = static_cast<size_t>(Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte));
     char *pBytes = static_cast<char *>(std::malloc(iKopf + iZeilen * ZEILE_GROESSE + 1));
     if (!pBytes)
-        return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
+        return Fehlschlag(pGrund, SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
     size_t iLaenge = 0;
     for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
         iLaenge = ZeileAnhaengen(pBytes, iLaenge, Kurvenformat_Kopfzeile(i));
@@ -100,7 +107,7 @@ int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const S
         if (!Kurvenformat_Datenzeile(szZeile, sizeof szZeile, Kurvenformat_ZeitWeiter(&zeit), pSinus->pdWerte[i],
                                      pEingabe->szZeitbasis, pEingabe->iKurvennummer)) {
             std::free(pBytes);
-            return Fehlschlag(SINUS_FEHLER_DATEN, szPfad, SINUS_TEXT_ZEILE_ZU_LANG);
+            return Fehlschlag(pGrund, SINUS_FEHLER_DATEN, szPfad, SINUS_TEXT_ZEILE_ZU_LANG);
         }
         iLaenge = ZeileAnhaengen(pBytes, iLaenge, szZeile);
     }
@@ -111,9 +118,9 @@ int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const S
     return 0;
 }
 
-int Sinus_ExportAblegen(const char *szPfad, const Exporttext *pText)
+int Sinus_ExportAblegen(const char *szPfad, const Exporttext *pText, Exportgrund *pGrund)
 {
-    return Ablegen(szPfad, pText->pBytes, pText->iKopf, pText->iDaten, pText->iLaenge);
+    return Ablegen(szPfad, pText->pBytes, pText->iKopf, pText->iDaten, pText->iLaenge, pGrund);
 }
 
 void Sinus_ExportTextFreigeben(Exporttext *pText)
@@ -122,13 +129,14 @@ void Sinus_ExportTextFreigeben(Exporttext *pText)
     *pText = {};
 }
 
-int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus)
+int Sinus_ExportSchreiben(const char *szPfad, const Eingabewerte *pEingabe, const Sinuskurve *pSinus,
+                          Exportgrund *pGrund)
 {
     Exporttext text;
-    const int iBilden = Sinus_ExportBilden(szPfad, pEingabe, pSinus, &text);
+    const int iBilden = Sinus_ExportBilden(szPfad, pEingabe, pSinus, &text, pGrund);
     if (iBilden != 0)
         return iBilden;
-    const int iCode = Sinus_ExportAblegen(szPfad, &text);
+    const int iCode = Sinus_ExportAblegen(szPfad, &text, pGrund);
     Sinus_ExportTextFreigeben(&text);
     return iCode;
 }

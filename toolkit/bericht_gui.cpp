@@ -179,14 +179,15 @@ int schreiben(const char *pfad, const QByteArray &bytes, char *grund, std::size_
 {
     const int datei = CVI_OpenFile(pfad, 2, 0, 1);
     if (datei < 0) {
-        TK_TextKopieren(grund, groesse, TK_DateiGrund());
+        TK_DateiGrund(grund, groesse);
         return TK_FEHLER_ARGUMENT;
     }
+    char puffer[TK_DATEIGRUND_GROESSE];
     std::string fehler;
     if (TK_ZeilenSchreiben(datei, bytes.constData(), int(bytes.size())) < 0)
-        fehler = TK_DateiGrund();
+        fehler = TK_DateiGrund(puffer, sizeof puffer);
     if (CVI_CloseFile(datei) != 0 && fehler.empty())
-        fehler = TK_DateiGrund();
+        fehler = TK_DateiGrund(puffer, sizeof puffer);
     if (!fehler.empty()) {
         TK_TextKopieren(grund, groesse, fehler.c_str());
         return TK_FEHLER_ARGUMENT;

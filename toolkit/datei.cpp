@@ -29,7 +29,6 @@ using datei::Datei;
 namespace {
 
 const int MAX_DATEIEN = 8;
-const size_t GRUND_GROESSE = 300;
 const size_t KURZE_ZEILE = 256;
 
 enum Rueckbau { KEIN_RUECKBAU, ZURUECKGESETZT, NICHT_ZURUECKGESETZT, STEHEN_GEBLIEBEN };
@@ -380,20 +379,21 @@ int TK_DateiVerwerfen(int handle)
 
 int TK_DateiFehler(void) { return s_fehler; }
 
-const char *TK_DateiGrund(void)
+const char *TK_DateiGrund(char *szGrund, std::size_t iGroesse)
 {
-    static char s_text[GRUND_GROESSE];
-    TK_TextKopieren(s_text, sizeof s_text, s_grund ? s_grund : TK_FehlerGrund(s_fehler));
+    if (!szGrund || iGroesse == 0)
+        return "";
+    TK_TextKopieren(szGrund, iGroesse, s_grund ? s_grund : TK_FehlerGrund(s_fehler));
     if (s_rueckbau == ZURUECKGESETZT)
-        TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_WIEDERHERGESTELLT);
+        TK_TextAnhaengen(szGrund, iGroesse, TK_TEXT_WIEDERHERGESTELLT);
     else if (s_rueckbau == NICHT_ZURUECKGESETZT)
-        TK_TextAnhaengen(s_text, sizeof s_text, TK_TEXT_NICHT_WIEDERHERGESTELLT);
+        TK_TextAnhaengen(szGrund, iGroesse, TK_TEXT_NICHT_WIEDERHERGESTELLT);
     if (s_rueckbau == STEHEN_GEBLIEBEN) {
-        char stehen[GRUND_GROESSE];
+        char stehen[TK_DATEIGRUND_GROESSE];
         std::snprintf(stehen, sizeof stehen, TK_TEXT_STEHEN_GEBLIEBEN, s_stehenAnzahl, s_stehenAb, s_stehenGrund);
-        TK_TextAnhaengen(s_text, sizeof s_text, stehen);
+        TK_TextAnhaengen(szGrund, iGroesse, stehen);
     }
-    return s_text;
+    return szGrund;
 }
 
 long TK_BlockLesen(int fd, char *puffer, std::size_t groesse)

@@ -78,7 +78,7 @@ void TK_MeldungenAbfangen(TK_Meldungsausgabe handler);
  *   SIGTERM, ...) wait, for every thread, until CVI_CloseFile();
  * - pipes and devices are written as they are; a FIFO without a reader and
  *   a socket fail at once.
- * Returns a handle, or -1 (TK_DateiGrund() tells why).
+ * Returns a handle, or -1 (TK_DateiFehler() and TK_DateiGrund() tell why).
  */
 int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
 /**
@@ -121,15 +121,21 @@ int TK_DateiVerwerfen(int handle);
 int TK_DateiDeskriptor(const char *path);
 /** The errno of the last failed export-file call (0 before any). */
 int TK_DateiFehler(void);
+/** Room for every reason TK_DateiGrund() gives, its NUL included. */
+const std::size_t TK_DATEIGRUND_GROESSE = 300;
 /**
  * The German reason of the last failed export-file call, such as "Keine
  * Berechtigung", with " (alter Inhalt wiederhergestellt)" or " (alter
  * Inhalt nicht wiederhergestellt)" after a file written in place had
  * changed, or, after a failed append that could not be taken back, how
- * many bytes of the run stay from which byte on and why. Valid until the
- * next call.
+ * many bytes of the run stay from which byte on and why. Written into the
+ * caller's area @p szGrund of @p iGroesse bytes (TK_DATEIGRUND_GROESSE
+ * holds every reason whole; a smaller one gets it cut), which it returns;
+ * "" when there is no area. The export-file calls themselves return -1 on
+ * failure and keep the errno (TK_DateiFehler()) and this reason until the
+ * next failure.
  */
-const char *TK_DateiGrund(void);
+const char *TK_DateiGrund(char *szGrund, std::size_t iGroesse);
 /**
  * Reads up to @p groesse bytes from @p fd into @p puffer, again where a
  * signal interrupted the read. Returns the bytes read (0 at the end), or

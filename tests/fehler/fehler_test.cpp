@@ -135,3 +135,35 @@ TEST_F(Fehler, UeberlangeTexteWerdenAnZeichengrenzenGekuerzt)
     ZEM_Fehleruserstring(std::string(299, 'x').c_str());
     EXPECT_EQ(Text(-1002000).size(), 196u + 1 + 299);
 }
+
+// A reason the caller hands over goes under the message, in the caller's
+// area, cut at a character; the pending user string stays pending. The
+// title keeps its number whole down to an area of one byte.
+TEST_F(Fehler, GrundInDenBereichDesAufrufersUndKleinsteTitel)
+{
+    char text[ZEM_MELDUNG_GROESSE], klein[12];
+    ZEM_Fehleruserstring("offen");
+    EXPECT_STREQ(ZEM_FehlermeldungGrund(-301204, "Datei zu groß: /k.txt", text, sizeof text),
+                 "Fehler beim Schreiben auf Datei\nDatei zu groß: /k.txt");
+    EXPECT_STREQ(ZEM_FehlermeldungGrund(-301204, "", text, sizeof text), "Fehler beim Schreiben auf Datei");
+    EXPECT_STREQ(ZEM_FehlermeldungGrund(-308202, nullptr, klein, sizeof klein), "Fehler beim");
+    EXPECT_STREQ(ZEM_FehlermeldungGrund(-308202, "x", klein, 0), "");
+    EXPECT_EQ(Text(-308202), "Fehler beim Öffnen der Datei\noffen") << "still pending";
+    ZEM_FehlerpopupGrund(-301205, "Ein-/Ausgabefehler: -");
+    ZEM_FehlerpopupGrund(-6001, "still");
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_EQ(gMeldungen.back().titel + "|" + gMeldungen.back().text,
+              "Fehler #301205|Fehler beim Schreiben auf Datei\nEin-/Ausgabefehler: -");
+
+    const struct { size_t groesse; const char *titel; } titel[] = {
+        {1, ""}, {8, " #30120"}, {9, " #301204"}, {10, "F #301204"}, {15, "Fehler #301204"}};
+    for (const auto &t : titel) {
+        char sz[16];
+        std::fill(sz, sz + sizeof sz, 'x');
+        EXPECT_EQ(ZEM_Fehlertitel(-301204, nullptr, sz, t.groesse), 1) << t.groesse;
+        EXPECT_STREQ(sz, t.titel) << t.groesse;
+    }
+    char sz[2] = "x";
+    EXPECT_EQ(ZEM_Fehlertitel(-301204, nullptr, sz, 0), 0);
+    EXPECT_STREQ(sz, "x") << "no area: nothing written";
+}

@@ -37,11 +37,19 @@ protected:
     int Schreiben(rlim_t bytes = 0)
     {
         const Dateigrenze grenze(bytes);
-        return Sinus_ExportSchreiben(pfad.c_str(), &e, &s);
+        grund = {};
+        return Sinus_ExportSchreiben(pfad.c_str(), &e, &s, &grund);
+    }
+    // The message under a code, with the reason the export handed back.
+    std::string Meldung(int code)
+    {
+        char text[ZEM_MELDUNG_GROESSE];
+        return ZEM_FehlermeldungGrund(code, grund.szText, text, sizeof text);
     }
 
     Eingabewerte e = {};
     Sinuskurve s = {};
+    Exportgrund grund = {};
     std::string ordner = TestOrdner(), pfad = ordner + "/kurve.txt";
 };
 
@@ -91,7 +99,7 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
             gTempVersagt = art == AN_ORT;
             EXPECT_EQ(Schreiben(s.grenze), s.code);
             gTempVersagt = false;
-            EXPECT_EQ(std::string(ZEM_Fehlermeldung(s.code)), "Fehler beim Schreiben auf Datei\nDatei zu groß: " + pfad);
+            EXPECT_EQ(Meldung(s.code), "Fehler beim Schreiben auf Datei\nDatei zu groß: " + pfad);
             EXPECT_EQ(DateiLesen(pfad), art != NEU ? alt : "") << s.code;
             EXPECT_EQ(Eintraege(ordner), art != NEU ? 1u : 0u) << "no temporary file is left";
         }
@@ -104,17 +112,17 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
     EXPECT_EQ(Schreiben(), -301204);
     gTempVersagt = false, gSchreibRest = -1;
     EXPECT_EQ(DateiLesen(pfad), alt);
-    EXPECT_EQ(std::string(ZEM_Fehlermeldung(-301204)), "Fehler beim Schreiben auf Datei\nKein Speicherplatz mehr "
+    EXPECT_EQ(Meldung(-301204), "Fehler beim Schreiben auf Datei\nKein Speicherplatz mehr "
                                                          "auf dem Datenträger (alter Inhalt wiederhergestellt): " + pfad);
     std::filesystem::remove(pfad);
     gSyncVersagt = true;  // the finished file does not reach the disk: reported, nothing replaced
     EXPECT_EQ(Schreiben(), -301206);
     gSyncVersagt = false;
-    EXPECT_EQ(std::string(ZEM_Fehlermeldung(-301206)), "Fehler beim Schreiben auf Datei\nEin-/Ausgabefehler: " + pfad);
+    EXPECT_EQ(Meldung(-301206), "Fehler beim Schreiben auf Datei\nEin-/Ausgabefehler: " + pfad);
     EXPECT_EQ(Eintraege(ordner), 0u);
     pfad = ordner + "/fehlt/k.txt";
     EXPECT_EQ(Schreiben(), -308202);
-    EXPECT_EQ(std::string(ZEM_Fehlermeldung(-308202)), "Fehler beim Öffnen der Datei\nOrdner nicht gefunden: " + pfad);
+    EXPECT_EQ(Meldung(-308202), "Fehler beim Öffnen der Datei\nOrdner nicht gefunden: " + pfad);
 }
 
 TEST_F(Export, GroessteKurveZeileFuerZeileUeberAlleBloecke)

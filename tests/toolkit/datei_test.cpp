@@ -86,6 +86,13 @@ bool WartetAufSperre(pid_t pid)
     return false;
 }
 
+// The reason of the last failure, as a caller reads it into its own area.
+std::string Grund()
+{
+    char grund[TK_DATEIGRUND_GROESSE];
+    return TK_DateiGrund(grund, sizeof grund);
+}
+
 const char NICHT_RUECKBAR[] = "Alter Inhalt nicht lesbar und Platz nicht reservierbar, Datei unverändert";
 
 }  // namespace
@@ -200,10 +207,15 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
     for (const auto &f : faelle) {
         const auto beginn = std::chrono::steady_clock::now();
         EXPECT_EQ(CVI_OpenFile(f.pfad.c_str(), 2, 0, 1), -1) << f.pfad;
-        EXPECT_STREQ(TK_DateiGrund(), f.grund) << f.pfad;
+        EXPECT_EQ(Grund(), f.grund) << f.pfad;
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
     }
     close(s), close(nurLesen);
+    // The caller's area: cut to fit, at the smallest an empty text.
+    char klein[5] = "xxxx", leer[1] = {'x'};
+    EXPECT_STREQ(TK_DateiGrund(klein, sizeof klein), "Desk");
+    EXPECT_STREQ(TK_DateiGrund(leer, sizeof leer), "");
+    EXPECT_STREQ(TK_DateiGrund(nullptr, 0), "");
     EXPECT_EQ(Eintraege(ordner), 2u);
     EXPECT_STREQ(TK_FehlerGrund(EPERM), "Keine Berechtigung");
     EXPECT_STREQ(TK_FehlerGrund(12345), "Systemfehler 12345");
@@ -280,7 +292,7 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
                 gReservierenVersagt = gSyncVersagt = gSperreVersagt = false, gSchreibRest = -1;
             }
             EXPECT_EQ(DateiLesen(zweit), alt) << f.grund << neu.size();
-            EXPECT_STREQ(TK_DateiGrund(), f.grund);
+            EXPECT_EQ(Grund(), f.grund);
         }
         gCloseVersagt = true;  // after the sync the file is complete: a failing close changes nothing
         EXPECT_EQ(Exportieren(pfad, neu), 0);
@@ -329,7 +341,7 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
         EXPECT_EQ(Exportieren("/dev/fd/" + std::to_string(d), "yyyyyyyy\n"), -2);
         gSchreibRest = -1;
         EXPECT_EQ(DateiLesen(log), erwartet);
-        EXPECT_STREQ(TK_DateiGrund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
+        EXPECT_EQ(Grund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     }
     EXPECT_EQ(lseek(mitte, 0, SEEK_CUR), 2) << "the descriptor stands where it stood";
     // Written from inside without the right to read and without a
@@ -338,14 +350,14 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     gReservierenFehlt = true;
     EXPECT_EQ(Exportieren(nurSchreiben, "zz\n") + Exportieren(nurSchreiben, erwartet + "zz\n"), -4);
     gReservierenFehlt = false;
-    EXPECT_STREQ(TK_DateiGrund(), NICHT_RUECKBAR);
+    EXPECT_EQ(Grund(), NICHT_RUECKBAR);
     // Without the lock nobody can prove that no one appended after this
     // run's bytes: they stay, and the message says which they are.
     gSperreVersagt = true, gSchreibRest = 3;
     EXPECT_EQ(Exportieren("/dev/fd/" + n, "yyyyyyyy\n"), -2);
     gSperreVersagt = false, gSchreibRest = -1;
     EXPECT_EQ(DateiLesen(log), erwartet + "yyy");
-    EXPECT_EQ(std::string(TK_DateiGrund()), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt nicht "
+    EXPECT_EQ(Grund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt nicht "
               "wiederhergestellt: 3 Byte dieses Laufs stehen ab Byte " + std::to_string(erwartet.size()) +
               " in der Datei, denn die Datei ließ sich nicht sperren)");
     close(fd);
@@ -518,7 +530,7 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
         }
         gReservierenFehlt = true;
         for (const char *neu : {"kurz\n", "viel länger als vorher\n"})
-            ergebnis |= Exportieren(nurSchreiben, neu) == -2 && std::string(TK_DateiGrund()) == NICHT_RUECKBAR ? 0 : 16;
+            ergebnis |= Exportieren(nurSchreiben, neu) == -2 && Grund() == NICHT_RUECKBAR ? 0 : 16;
         gReservierenFehlt = false;
         return ergebnis | (Exportieren(zu, "neu\n") == 0 ? 0 : 2) | (Exportieren(offen, "neu\n") == 0 ? 0 : 4) |
                (Exportieren(offen + ".neu", "neu\n") == 0 ? 0 : 8) | (Exportieren(eigen, "neu\n") == 0 ? 0 : 32);
