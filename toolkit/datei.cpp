@@ -189,7 +189,9 @@ void Zuruecksetzen(const Datei &f)
         else if (r == 0 || errno != EINTR)
             ganz = false;
     }
-    ganz = ::ftruncate(f.fd, f.altLaenge) == 0 && ganz;
+    // A cut that fails where the length never changed (the new content's
+    // own cut failed first) still leaves the old file whole.
+    ganz = (::ftruncate(f.fd, f.altLaenge) == 0 || (::fstat(f.fd, &st) == 0 && st.st_size == f.altLaenge)) && ganz;
     if (!f.kuerzen && !f.anhaengen)
         ::lseek(f.fd, f.beginn, SEEK_SET);  // the caller's descriptor stands where it stood
     ::fsync(f.fd);  // the bytes are back either way; the disk may still fail to take them

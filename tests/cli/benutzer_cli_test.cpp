@@ -142,3 +142,23 @@ TEST(AlsBenutzer, LeserSiehtNieEineHalbeDatei)
     EXPECT_EQ(halbe, 0) << "of " << lesungen << " reads";
     EXPECT_GT(lesungen, RUNDEN);
 }
+
+// Written in place (a second name) with every cut failing: the file is
+// byte for byte the old one, and the message says so.
+TEST(AlsBenutzer, ScheiterndesKuerzenLaesstDieAlteDateiUndSagtEs)
+{
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no strace";
+    const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt", fehler = TestOrdner() + "/fehler";
+    const std::string alt = Ausfuehren({"--frequency", "0.062", "--timebase", "1ms", "--output", "-"}).aus;
+    AlteDatei(ziel, alt);
+    ASSERT_EQ(link(ziel.c_str(), (ordner + "/zweit").c_str()), 0);
+    const int status = std::system(("strace -f -qq -o /dev/null -e trace=ftruncate -e inject=ftruncate:error=EIO " +
+                                    Befehl({"--output", ziel}) + " 2>'" + fehler + "'")
+                                       .c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_TRUE(DateiLesen(ziel) == alt);
+    EXPECT_NE(DateiLesen(fehler).find("Ein-/Ausgabefehler (alter Inhalt wiederhergestellt): " + ziel),
+              std::string::npos)
+        << DateiLesen(fehler);
+}
