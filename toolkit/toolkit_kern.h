@@ -65,14 +65,15 @@ void TK_MeldungenAbfangen(TK_Meldungsausgabe handler);
  *   and terminals cannot be undone;
  * - a regular file, or a new one, is written into a temporary file beside
  *   it (unnamed where the file system has them), which gets the old file's
- *   owner, group, mode, ACL, extended attributes and file flags and is
- *   renamed over it by CVI_CloseFile() once everything succeeded, the old
- *   file locked until then. A symbolic link stays and the file it points to
- *   is replaced. Temporary names that dead runs left are removed;
- * - where a rename cannot keep the file as it was (the folder takes no new
- *   file, the file has other names, its owner, an attribute or a flag
- *   cannot be kept, or the process cannot see trusted attributes), the file
- *   is written in place under an exclusive lock (flock; a failing lock
+ *   owner, group, mode with its set-id bits, ACL, every extended attribute
+ *   the process can list and file flags and is renamed over it by
+ *   CVI_CloseFile() once everything succeeded, the old file locked until
+ *   then; so for every user. A symbolic link stays and the file it points
+ *   to is replaced. Temporary names that dead runs left are removed;
+ * - only where a rename would lose something the process can see (the
+ *   folder takes no new file, the file has other names, its owner, group,
+ *   a set-id bit, an attribute or a flag cannot be given to a new file)
+ *   is the file written in place under an exclusive lock (flock; a failing lock
  *   fails the open), every old byte it changes kept in memory and written
  *   back if a write, the cut or the sync fails. Stop signals (SIGINT,
  *   SIGTERM, ...) wait, for every thread, until CVI_CloseFile();
@@ -87,14 +88,14 @@ int CVI_OpenFile(const char *path, int readWrite, int action, int fileType);
  * or a file size limit fail here, and so does a file written in place that
  * can neither be read back nor reserved. Call it with growing sizes to tell
  * apart which part would not fit. Returns 0 (also where nothing can be
- * reserved, as on a pipe), or -1, after which the file is discarded at
- * CVI_CloseFile().
+ * reserved, as on a pipe), or -1 (reason: TK_DateiFehler(), TK_DateiGrund()),
+ * after which the file is discarded at CVI_CloseFile().
  */
 int TK_DateiReservieren(int handle, long long bytes);
 /**
  * Writes @p count bytes of @p text and a line end (LF) in one write. Returns
- * @p count when all was written, -1 otherwise; after a failure the file is
- * discarded at CVI_CloseFile().
+ * @p count when all was written, -1 otherwise (reason: TK_DateiFehler(),
+ * TK_DateiGrund()); after a failure the file is discarded at CVI_CloseFile().
  */
 int WriteLine(int handle, const char *text, int count);
 /**
@@ -106,12 +107,14 @@ int TK_ZeilenSchreiben(int handle, const char *lines, int count);
  * Finishes the file: cuts a file written in place to its new length, syncs,
  * closes and, for a replaced file, renames it into place. After a failure
  * it discards the temporary file, or writes the old bytes and length back
- * into a file written in place, and returns -1. Returns 0 when the file is
- * complete on disk (a close that fails after the sync of a file written in
- * place changes nothing on the disk and is not reported).
+ * into a file written in place, and returns -1 (reason: TK_DateiFehler(),
+ * TK_DateiGrund(), which also says whether the old content is back).
+ * Returns 0 when the file is complete on disk (a close that fails after the
+ * sync of a file written in place changes nothing on the disk and is not
+ * reported).
  */
 int CVI_CloseFile(int handle);
-/** Closes the file and discards what was written, as after a failed line. */
+/** Closes the file and discards what was written, as after a failed line. 0, or -1 for no such handle. */
 int TK_DateiVerwerfen(int handle);
 /**
  * The descriptor of this process that @p path stands for as CVI_OpenFile()
@@ -208,7 +211,7 @@ void TK_RechnenVorbereiten(void);
  * rename itself last, waits for TK_OrdnerSyncen(), once per folder.
  */
 void TK_OrdnerSyncAufschieben(int aufschieben);
-/** Syncs the folders of the renames since TK_OrdnerSyncAufschieben(1); 0, or -1 (the reason as for a failed write). */
+/** Syncs the folders of the renames since TK_OrdnerSyncAufschieben(1); 0, or -1 (reason: TK_DateiFehler(), TK_DateiGrund()). */
 int TK_OrdnerSyncen(void);
 
 /** @name Text */

@@ -162,3 +162,23 @@ TEST(AlsBenutzer, ScheiterndesKuerzenLaesstDieAlteDateiUndSagtEs)
               std::string::npos)
         << DateiLesen(fehler);
 }
+
+// A manifest the user may not create is found before any file is touched.
+TEST(AlsBenutzer, ManifestInEinenFremdenOrdnerIstExitZweiOhneDatei)
+{
+    const std::string ordner = OrdnerVonNiemand(), zu = ordner + "/zu", plan = ordner + "/plan.tsv";
+    mkdir(zu.c_str(), 0755);
+    if (geteuid() == 0)
+        (void)!chown(zu.c_str(), NIEMAND, NIEMAND);
+    chmod(zu.c_str(), 0555);
+    DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
+    const std::string fehler = TestOrdner() + "/fehler";
+    const int status =
+        std::system((Befehl({"--plan", plan, "--manifest", zu + "/m.tsv"}) + " 2>'" + fehler + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+    EXPECT_NE(DateiLesen(fehler).find("--manifest \"" + zu + "/m.tsv\": der Ordner nimmt keine neue Datei an "
+                                      "(Keine Berechtigung)."),
+              std::string::npos)
+        << DateiLesen(fehler);
+    EXPECT_EQ(Eintraege(ordner), 2u) << "the plan and the folder: no a.txt";
+}
