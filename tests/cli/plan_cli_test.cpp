@@ -400,3 +400,46 @@ TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
         EXPECT_EQ(Eintraege(ordner), static_cast<std::size_t>(ANZAHL + 2)) << "no temporary file is left";
     }
 }
+
+// A series killed (SIGKILL) at any sync, rename or close of its write
+// leaves every file of the plan old or whole new, and a manifest that is
+// the old one or a whole new one.
+TEST(Plan, GetoetetBleibtJedeDateiAltOderGanzNeu)
+{
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no strace";
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
+    const int ANZAHL = 4;
+    std::string text = "periods\tcurve\toutput\n";
+    for (int i = 0; i < ANZAHL; ++i)
+        text += std::to_string(1 + i) + "\t2\t" + ordner + "/f_" + std::to_string(i) + ".txt\n";
+    DateiSchreiben(plan, text);
+    ASSERT_EQ(Ausfuehren({"--plan", plan, "--manifest", manifest}).code, 0);
+    std::vector<std::string> neu;
+    for (int i = 0; i < ANZAHL; ++i)
+        neu.push_back(DateiLesen(ordner + "/f_" + std::to_string(i) + ".txt"));
+    const std::string neuesManifest = DateiLesen(manifest);
+    int laeufe = 0;
+    for (const char *aufruf : {"fsync", "rename", "renameat", "renameat2", "close", "linkat"})
+        for (int wann = 1; wann <= ANZAHL + 2; ++wann) {
+            for (int i = 0; i < ANZAHL; ++i)
+                DateiSchreiben(ordner + "/f_" + std::to_string(i) + ".txt", "alt\n");
+            DateiSchreiben(manifest, "alt\n");
+            const std::string befehl = std::string("strace -f -qq -o /dev/null -e trace=") + aufruf + " -e inject=" +
+                                       aufruf + ":signal=SIGKILL:when=" + std::to_string(wann) + " " + WLR7_EXPORT +
+                                       " --plan '" + plan + "' --manifest '" + manifest + "' 2>/dev/null";
+            if (std::system(befehl.c_str()) == -1)
+                continue;
+            ++laeufe;
+            for (int i = 0; i < ANZAHL; ++i) {
+                const std::string inhalt = DateiLesen(ordner + "/f_" + std::to_string(i) + ".txt");
+                EXPECT_TRUE(inhalt == "alt\n" || inhalt == neu[static_cast<std::size_t>(i)])
+                    << aufruf << " #" << wann << ": f_" << i << " " << inhalt.size() << " bytes";
+            }
+            const std::string m = DateiLesen(manifest);
+            EXPECT_TRUE(m == "alt\n" || m == neuesManifest) << aufruf << " #" << wann;
+        }
+    EXPECT_GT(laeufe, 0);
+    EXPECT_LE(Eintraege(ordner), static_cast<std::size_t>(ANZAHL + 2 + ANZAHL))
+        << "at most a hidden name per file that a kill between naming and renaming left";
+}
