@@ -18,6 +18,7 @@ bool gSperreVersagt = false;
 long gSchreibRest = -1;
 int gSchreibFehler = ENOSPC;
 int gSignalNachLink = 0;
+int gNamenVergeben = 0;
 
 extern "C" int __real_fsync(int fd);
 extern "C" int __real_close(int fd);
@@ -37,9 +38,24 @@ extern "C" int __wrap_close(int fd) { return __real_close(fd) == 0 && !gCloseVer
 extern "C" void *__wrap_realloc(void *p, std::size_t n) { return gReallocVersagt ? nullptr : __real_realloc(p, n); }
 extern "C" int __wrap_fchmod(int fd, mode_t m) { return gRechteVersagt ? (errno = EPERM, -1) : __real_fchmod(fd, m); }
 extern "C" int __wrap_flock(int fd, int art) { return gSperreVersagt ? (errno = ENOLCK, -1) : __real_flock(fd, art); }
+// Another process takes the name a temporary file is about to get: a file
+// of that name appears in the folder first.
+static void NameVergeben(int ordner, const char *name)
+{
+    if (gNamenVergeben <= 0)
+        return;
+    --gNamenVergeben;
+    const int fd = __real_openat(ordner, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        (void)!__real_write(fd, "fremd\n", 6);
+        __real_close(fd);
+    }
+}
+
 // A stop that comes between naming the temporary file and renaming it.
 extern "C" int __wrap_linkat(int von, const char *alt, int nach, const char *neu, int art)
 {
+    NameVergeben(nach, neu);
     const int r = __real_linkat(von, alt, nach, neu, art);
     if (r == 0 && gSignalNachLink)
         raise(gSignalNachLink);
@@ -77,6 +93,8 @@ extern "C" int __wrap_openat(int ordner, const char *pfad, int flags, ...)
     const mode_t modus = static_cast<mode_t>(va_arg(a, unsigned));
     va_end(a);
     const int e = TempSperre(flags);
+    if (!e && (flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL))
+        NameVergeben(ordner, pfad);
     return e ? (errno = e, -1) : __real_openat(ordner, pfad, flags, modus);
 }
 

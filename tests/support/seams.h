@@ -13,7 +13,8 @@ extern bool gReservierenFehlt;    ///< the file system has no fallocate (EOPNOTS
 extern bool gSperreVersagt;       ///< flock fails with ENOLCK, as on some network file systems
 extern bool gReallocVersagt;      ///< realloc returns no memory
 extern long gSchreibRest;         ///< from 0 on: bytes write() still takes before ENOSPC; -1 no limit
-extern int gSchreibFehler;
-extern int gSignalNachLink;       ///< raised right after a temporary file got its name (linkat), 0 none        ///< the errno write() fails with once gSchreibRest is used up (ENOSPC)
+extern int gSchreibFehler;        ///< the errno write() fails with once gSchreibRest is used up (ENOSPC)
+extern int gSignalNachLink;       ///< raised right after a temporary file got its name (linkat), 0 none
+extern int gNamenVergeben;        ///< this many temporary names are taken by another file just before they are tried
 
 #endif

@@ -5,6 +5,7 @@
 #include "seams.h"
 #include "toolkit_kern.h"
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -375,6 +377,10 @@ TEST(Exportdatei, GestoppterLaufHinterlaesstKeineTemporaereDatei)
             DateiSchreiben(pfad, "alt\n");
             gUnbenanntFehlt = !unbenannt;
             const int status = ImKind([&] {
+                // A long-running process (the window) wrote and discarded
+                // more files before than it can have open at once.
+                for (int i = 0; i < 10; ++i)
+                    TK_DateiVerwerfen(CVI_OpenFile(pfad.c_str(), 2, 0, 1)), Exportieren(ordner + "/b.txt", "b\n");
                 const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
                 WriteLine(f, "neu", 3);
                 raise(sig);
@@ -382,11 +388,12 @@ TEST(Exportdatei, GestoppterLaufHinterlaesstKeineTemporaereDatei)
             });
             gUnbenanntFehlt = false;
             EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
-            EXPECT_EQ(DateiLesen(pfad) + std::to_string(Eintraege(ordner)), "alt\n1") << sig << unbenannt;
+            EXPECT_EQ(DateiLesen(pfad) + std::to_string(Eintraege(ordner)), "alt\n2") << sig << unbenannt;
         }
     // Between naming and renaming every stop signal waits for the rename;
     // the name a SIGKILL leaves there is removed by the next run.
-    for (int sig : {SIGQUIT, SIGALRM, SIGUSR1, SIGTERM, SIGKILL}) {
+    for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGTERM, SIGVTALRM, SIGPROF, SIGXCPU, SIGPWR,
+                    SIGKILL}) {
         const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
         DateiSchreiben(pfad, "alt\n");
         const int status = ImKind([&] {
@@ -398,6 +405,30 @@ TEST(Exportdatei, GestoppterLaufHinterlaesstKeineTemporaereDatei)
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
         EXPECT_EQ(DateiLesen(pfad) + std::to_string(Eintraege(ordner)), sig == SIGKILL ? "alt\n2" : "neu\n1") << sig;
         EXPECT_EQ(Exportieren(pfad, "neuer\n") + Eintraege(ordner), 1u) << sig;
+    }
+}
+
+// A temporary name another file took meanwhile is skipped, and that file
+// stays; when no name is free the export fails and the old file stays.
+TEST(Exportdatei, BelegteTemporaereNamenWerdenUebersprungen)
+{
+    for (bool unbenannt : {true, false}) {
+        const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
+        DateiSchreiben(pfad, "alt\n");
+        gUnbenanntFehlt = !unbenannt;
+        gNamenVergeben = 3;
+        EXPECT_EQ(Exportieren(pfad, "neu\n"), 0) << unbenannt;
+        EXPECT_EQ(gNamenVergeben, 0);
+        std::string fremde;
+        for (const auto &e : std::filesystem::directory_iterator(ordner))
+            if (e.path() != pfad)
+                fremde += DateiLesen(e.path());
+        EXPECT_EQ(DateiLesen(pfad) + fremde, "neu\nfremd\nfremd\nfremd\n") << unbenannt;
+        gNamenVergeben = 1000;
+        EXPECT_LT(Exportieren(pfad, "nie\n"), 0) << unbenannt;
+        gNamenVergeben = 0;
+        gUnbenanntFehlt = false;
+        EXPECT_EQ(DateiLesen(pfad), "neu\n") << unbenannt;
     }
 }
 
@@ -641,4 +672,68 @@ TEST(Exportdatei, ReservierungNurFuerWasNochFehlt)
     EXPECT_EQ(TK_DateiReservieren(f, -1), -1);
     EXPECT_EQ(CVI_CloseFile(f) + CVI_CloseFile(strom), -1) << "the failed reservation discards the file";
     EXPECT_EQ(Eintraege(ordner), 0u);
+}
+
+namespace {
+
+// Writes @p text into /proc/self/@p datei; false where the kernel refuses.
+bool ProcSchreiben(const char *datei, const std::string &text)
+{
+    const int fd = open((std::string("/proc/self/") + datei).c_str(), O_WRONLY);
+    const bool ok = fd >= 0 && write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    if (fd >= 0)
+        close(fd);
+    return ok;
+}
+
+// Becomes root of a new user namespace, mapped onto the current user, as
+// `unshare -U -r` does. False where the kernel does not allow it.
+bool EigenerNamensraum()
+{
+    const std::string uid = std::to_string(geteuid()), gid = std::to_string(getegid());
+    prctl(PR_SET_DUMPABLE, 1);  // the own /proc files, which a change of user gave to root
+    return unshare(CLONE_NEWUSER) == 0 && ProcSchreiben("setgroups", "deny") &&
+           ProcSchreiben("uid_map", "0 " + uid + " 1") && ProcSchreiben("gid_map", "0 " + gid + " 1") &&
+           geteuid() == 0;
+}
+
+}  // namespace
+
+// Root of a user namespace has no capability over the files outside it and
+// sees no trusted.* attribute: its overwrite of the user's own file is a
+// rename all the same, keeping mode, owner and the attributes it sees, and a
+// reader only ever finds the old or the whole new content.
+TEST(Exportdatei, ImBenutzernamensraumErsetztUmbenennenUndGanz)
+{
+    const std::string ordner = OrdnerVonNiemand(), pfad = ordner + "/k.txt", alt(20000, 'a'), neu(30000, 'n');
+    DateiVonNiemand(pfad, alt, 0640);
+    const bool attribute = setxattr(pfad.c_str(), "user.herkunft", "rig7", 4, 0) == 0;
+    const struct stat vorher = Status(pfad);
+    std::atomic<bool> fertig{false};
+    std::atomic<int> halbe{0};
+    std::thread leser([&] {
+        while (!fertig) {
+            const std::string gelesen = DateiLesen(pfad);
+            halbe += gelesen != alt && gelesen != neu;
+        }
+    });
+    const int status = AlsNiemand([&] {
+        if (!EigenerNamensraum())
+            return 100;
+        return Exportieren(pfad, neu) == 0 ? 0 : 1;
+    });
+    fertig = true;
+    leser.join();
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 100)
+        GTEST_SKIP() << "the kernel refuses a user namespace here";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const struct stat nachher = Status(pfad);
+    EXPECT_NE(nachher.st_ino, vorher.st_ino) << "replaced by rename";
+    EXPECT_TRUE(DateiLesen(pfad) == neu);
+    EXPECT_EQ(halbe, 0) << "reads that found neither the old nor the whole new file";
+    EXPECT_TRUE(nachher.st_mode == vorher.st_mode && nachher.st_uid == vorher.st_uid &&
+                nachher.st_gid == vorher.st_gid)
+        << std::oct << nachher.st_mode;
+    EXPECT_TRUE(!attribute || Attribut(pfad, "user.herkunft") == "rig7");
+    EXPECT_EQ(Eintraege(ordner), 1u) << "no temporary file is left";
 }
