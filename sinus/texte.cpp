@@ -4,7 +4,6 @@
 #include "Sinuserzeugung_Main.h"
 #include "Kurvenformat.h"
 #include "Sinuseingaben.h"
-#include "wlr7sinus_uir.h"
 
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
@@ -64,13 +63,13 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
     // Each number as its field shows it, with the field's decimals.
-    auto stellen = [](int iControl) { return Eingaben_ZuControl(iControl)->iStellen; };
+    auto stellen = [](int iEingabe) { return Eingaben_Feld(iEingabe)->iStellen; };
     char sz[400];
     std::snprintf(sz, sizeof sz,
                   "WLR-7 max. %.*f V · Amplitude %.*f V^ (%.*f Veff) · Offset %.*f V · Frequenz %.*f Hz",
-                  stellen(WLR7UMAX), pEingabe->dUmax, stellen(AMPLITUDEDACH), pEingabe->dAmplitudeDach,
-                  stellen(AMPLITUDEEFF), pEingabe->dAmplitudeEff, stellen(OFFSET), pEingabe->dOffset,
-                  stellen(FREQUENZ), pEingabe->dFrequenz);
+                  stellen(EINGABE_UMAX), pEingabe->dUmax, stellen(EINGABE_DACH), pEingabe->dAmplitudeDach,
+                  stellen(EINGABE_EFF), pEingabe->dAmplitudeEff, stellen(EINGABE_OFFSET), pEingabe->dOffset,
+                  stellen(EINGABE_FREQUENZ), pEingabe->dFrequenz);
     TK_TextKopieren(szText, iGroesse, sz);
     if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
         char szZahl[48];
@@ -78,7 +77,7 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
         std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
-    std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),
+    std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(EINGABE_PERIODEN),
                   pEingabe->dAnzahlPerioden, pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, sz);
 }
