@@ -99,7 +99,8 @@ int Eingaben_Lesen(int iEingabe, const char *szText, Eingabelesung *pLesung);
  * Takes the text of one input as the user types it into @p pEingabe: a
  * number the input's way (Eingaben_Lesen()) in the range of the input that
  * takes it, a time-base label, or a curve number 1 to 4. @p pLesung, where
- * not null, gets how it was read (for rings: the input itself, no unit).
+ * not null, gets how it was read, also for a number out of range (for
+ * rings: the input itself, no unit).
  * Returns EINGABEN_GELESEN, or EINGABEN_KEINE_ZAHL, EINGABEN_FREMDE_EINHEIT
  * or EINGABEN_AUSSERHALB for text the input does not take (nothing changes).
  */

@@ -158,12 +158,12 @@ int Eingaben_Uebernehmen(Eingabewerte *pEingabe, const Eingabefeld *pFeld, const
     const int iGelesen = Eingaben_Lesen(pFeld->iId, szText, &lesung);
     if (iGelesen != EINGABEN_GELESEN)
         return iGelesen;
+    if (pLesung)
+        *pLesung = lesung;
     const Eingabefeld *pZiel = Eingaben_Feld(lesung.iEingabe);
     if (!(lesung.dWert >= pZiel->dMin && lesung.dWert <= pZiel->dMax))
         return EINGABEN_AUSSERHALB;
     *Eingaben_Zahl(pEingabe, pZiel) = lesung.dWert;
-    if (pLesung)
-        *pLesung = lesung;
     return EINGABEN_GELESEN;
 }
 

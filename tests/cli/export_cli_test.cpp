@@ -107,6 +107,83 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
     EXPECT_NE(l.fehler.find("nicht \"" + lang.substr(0, 200) + "…\"."), std::string::npos) << l.fehler;
 }
 
+// Numbers as engineers type them: a prefix or unit writes the bytes of the
+// plain number it stands for, on the command line and in a plan's cells.
+TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
+{
+    using Argumente = std::vector<std::string>;
+    const std::pair<Argumente, Argumente> gleich[] = {
+        {{"--frequency", "2,5k"}, {"--frequency", "2500"}},
+        {{"--frequency=1.005k"}, {"--frequency", "1005"}},
+        {{"--frequency", "0.1k"}, {"--frequency", "100"}},
+        {{"--frequency", "999.5m"}, {"--frequency", "0.9995"}},
+        {{"--frequency", "50mHz"}, {"--frequency", "0.05"}},
+        {{"--frequency", "2,5 kHz"}, {"--frequency", "2500"}},
+        {{"--period", "0,2s"}, {"--period", "200"}},
+        {{"--period", "250us"}, {"--period", "0.25"}},
+        {{"--peak", "500mV"}, {"--peak", "0.5"}},
+        {{"--peak", "7Vss"}, {"--peak", "3.5"}},
+        {{"--peak", "7 Vpp"}, {"--peak", "3.5"}},
+        {{"--peak", "3,5355339Veff"}, {"--rms", "3.5355339"}},
+        {{"--peak", "3.5355339 Vrms", "--frequency", "8"}, {"--rms", "3.5355339", "--frequency", "8"}},
+        {{"--umax", "0.02k", "--offset", "-250mV"}, {"--umax", "20", "--offset", "-0.25"}},
+        {{"--periods", "2500m"}, {"--periods", "2.5"}},
+    };
+    for (const auto &[mit, ohne] : gleich) {
+        Argumente a = mit, b = ohne;
+        for (Argumente *x : {&a, &b})
+            x->insert(x->end(), {"--output", "-"});
+        const Lauf la = Ausfuehren(a), lb = Ausfuehren(b);
+        ASSERT_EQ(lb.code, 0) << lb.fehler;
+        EXPECT_EQ(la.code, 0) << mit[0] << " " << (mit.size() > 1 ? mit[1] : "") << ": " << la.fehler;
+        EXPECT_EQ(la.aus, lb.aus) << mit[0] << " " << (mit.size() > 1 ? mit[1] : "");
+    }
+
+    // A unit the option does not take: exit 2, the units it takes named, nothing touched.
+    const std::string datei = TestOrdner() + "/bleibt.txt";
+    DateiSchreiben(datei, "alt");
+    const std::pair<Argumente, std::string> falsch[] = {
+        {{"--frequency", "5V"}, "--frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."},
+        {{"--peak", "2Hz"}, "--peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."},
+        {{"--rms", "2Vss"}, "--rms \"2Vss\" passt nicht zu Amplitude: V, mV, kV."},
+        {{"--period", "5 MS"}, "--period \"5 MS\" passt nicht zu Periodendauer: ms, s, \u00b5s."},
+        {{"--periods", "2s"}, "--periods \"2s\" passt nicht zu Perioden: ohne Einheit."},
+        {{"--frequency", "30kHz"}, "--frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"30kHz\" (30000 Hz)."},
+        {{"--frequency", "5MHz"}, "passt nicht zu Frequenz"},
+        {{"--peak", "3Veff", "--rms", "2"}, "--rms und --peak geben dieselbe Größe an"},
+    };
+    for (const auto &[argumente, meldung] : falsch) {
+        Argumente a = argumente;
+        a.insert(a.end(), {"--output", datei});
+        const Lauf l = Ausfuehren(a);
+        EXPECT_EQ(l.code, 2) << meldung;
+        EXPECT_NE(l.fehler.find(meldung), std::string::npos) << l.fehler;
+        EXPECT_EQ(DateiLesen(datei), "alt") << meldung;
+    }
+
+    // A plan's cells read as the options do.
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv";
+    DateiSchreiben(plan, "frequency\tperiod\tpeak\toutput\n"
+                         "2,5k\t\t7 Vss\t" + ordner + "/a.txt\n"
+                         "\t0,2s\t3,5355339Veff\t" + ordner + "/b.txt\n");
+    Lauf l = Ausfuehren({"--plan", plan});
+    ASSERT_EQ(l.code, 0) << l.fehler;
+    EXPECT_EQ(DateiLesen(ordner + "/a.txt"),
+              Ausfuehren({"--frequency", "2500", "--peak", "3.5", "--output", "-"}).aus);
+    EXPECT_EQ(DateiLesen(ordner + "/b.txt"),
+              Ausfuehren({"--period", "200", "--rms", "3.5355339", "--output", "-"}).aus);
+    DateiSchreiben(plan, "frequency\tpeak\toutput\n"
+                         "2,5k\t1\t" + ordner + "/c.txt\n"
+                         "5V\t2Hz\t" + ordner + "/d.txt\n");
+    l = Ausfuehren({"--plan", plan});
+    EXPECT_EQ(l.code, 2);
+    EXPECT_NE(l.fehler.find(plan + ":3: Spalte frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."),
+              std::string::npos) << l.fehler;
+    EXPECT_NE(l.fehler.find("Spalte peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."),
+              std::string::npos) << l.fehler;
+    EXPECT_EQ(access((ordner + "/c.txt").c_str(), F_OK), -1) << "nothing written before the plan is checked";
+}
+
 TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
 {
     const std::string ordner = TestOrdner(), datei = ordner + "/nie.txt", fifo = ordner + "/fifo";
