@@ -132,8 +132,9 @@ void Eingaben_Bereich(const Eingabefeld *pFeld, char *szText, std::size_t iGroes
 
 /**
  * What the field says of itself (tooltip, What's This): its description,
- * range and unit, "Frequenz in Hertz (0.02 bis 20000 Hz)", "Abstand zweier
- * Stützpunkte (50us bis 1std)".
+ * range and unit, and for a numeric field what a typed number may carry,
+ * "Frequenz in Hertz (0.02 bis 20000 Hz); Einheiten Hz, kHz, mHz; Vorsätze
+ * µ (u), m, k, M", "Abstand zweier Stützpunkte (50us bis 1std)".
  */
 void Eingaben_Hilfe(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse);
 

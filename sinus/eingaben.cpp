@@ -289,4 +289,14 @@ void Eingaben_Hilfe(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse
         Eingaben_Bereich(pFeld, szBereich, sizeof szBereich);
     std::snprintf(szText, iGroesse, "%s (%s%s%s)", pFeld->szBeschreibung, szBereich,
                   *pFeld->szEinheit && Eingaben_Begrenzt(pFeld) ? " " : "", Eingaben_Begrenzt(pFeld) ? pFeld->szEinheit : "");
+    // What a typed number may carry: the field's units and the SI prefixes.
+    if (pFeld->iArt != EINGABEN_ZAHL)
+        return;
+    char szEinheiten[AENDERUNG_WERT * 2];
+    Eingaben_Einheiten(pFeld, szEinheiten, sizeof szEinheiten);
+    if (*szEinheiten) {
+        TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_HILFE_EINHEITEN);
+        TK_TextAnhaengen(szText, iGroesse, szEinheiten);
+    }
+    TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_HILFE_VORSAETZE);
 }

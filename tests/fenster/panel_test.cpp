@@ -69,9 +69,12 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
                               "200\u00a0ms");
     EXPECT_EQ(A(WARNZEILE), "") << "the default curve warns of nothing";
     // Tooltip and What's This give the range and unit of each input.
-    for (const auto &[control, text] : {std::pair{FREQUENZ, "Frequenz in Hertz (0.02 bis 20000 Hz)"},
-                                        {ZEITBASIS, "Abstand zweier Stützpunkte (50us bis 1std)"},
-                                        {OFFSET, "Offset in Volt (ohne Grenzen)"}})
+    for (const auto &[control, text] :
+         {std::pair{FREQUENZ, "Frequenz in Hertz (0.02 bis 20000 Hz); Einheiten Hz, kHz, mHz; Vorsätze µ (u), m, k, M"},
+          {ZEITBASIS, "Abstand zweier Stützpunkte (50us bis 1std)"},
+          {AMPLITUDEDACH, "Scheitelwert der Amplitude in Volt (ohne Grenzen); Einheiten V, mV, kV, Veff, Vrms, Vss, "
+                          "Vpp; Vorsätze µ (u), m, k, M"},
+          {ANZAHLPERIODEN, "Anzahl der Perioden (0.01 bis 100); Vorsätze µ (u), m, k, M"}})
         for (int attribut : {ATTR_TOOLTIP_TEXT, ATTR_WHATS_THIS}) {
             char sz[200] = "";
             GetCtrlAttribute(gPanelMain, control, attribut, sz, sizeof sz);
