@@ -187,6 +187,31 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
     EXPECT_EQ(access((ordner + "/c.txt").c_str(), F_OK), -1) << "nothing written before the plan is checked";
 }
 
+// A design at the very top of an input's range is taken back from its file
+// as it is, not as the nearest value inside.
+TEST(Batch, EntwurfAmOberenRandDerBereiche)
+{
+    using Argumente = std::vector<std::string>;
+    const std::string datei = TestOrdner() + "/rand.txt";
+    for (const Argumente &rand : {Argumente{"--timebase", "1s", "--period", "50000", "--periods", "100"},
+                                  Argumente{"--timebase", "10ms", "--period", "200", "--periods", "100"},
+                                  Argumente{"--timebase", "1s", "--period", "50000", "--periods", "0.1"}}) {
+        Argumente a = rand;
+        a.insert(a.end(), {"--output", datei});
+        const Lauf l = Ausfuehren(a);
+        ASSERT_EQ(l.code, 0) << l.fehler;
+        const Lauf wieder = Ausfuehren({"--from", datei, "--output", "-"});
+        EXPECT_EQ(wieder.code, 0) << wieder.fehler;
+        EXPECT_EQ(wieder.aus, DateiLesen(datei)) << rand[1] << " " << rand[3] << " " << rand[5];
+        // The design named is the one typed, though one a hundredth inside writes the same lines.
+        const Lauf pruefung = Ausfuehren({"--check", datei});
+        EXPECT_NE(pruefung.aus.find("neu: wlr7sinus-export --timebase " + rand[1] + " --period " + rand[3] +
+                                    " --periods " + rand[5] + " --peak 5"),
+                  std::string::npos)
+            << pruefung.aus;
+    }
+}
+
 TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
 {
     const std::string ordner = TestOrdner(), datei = ordner + "/nie.txt", fifo = ordner + "/fifo";
