@@ -62,14 +62,22 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 
 void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
-    // Each number as its field shows it, with the field's decimals.
-    auto stellen = [](int iEingabe) { return Eingaben_Feld(iEingabe)->iStellen; };
+    // Each number as its field shows it: the field's decimals, more for a
+    // small value.
+    struct Feldtext {
+        char sz[TK_ZAHL_TEXT_GROESSE];
+        Feldtext(const Eingabewerte *pEingabe, int iEingabe)
+        {
+            const Eingabefeld *f = Eingaben_Feld(iEingabe);
+            TK_ZahlText(*Eingaben_Zahl(const_cast<Eingabewerte *>(pEingabe), f), f->iStellen, TK_ZAHL_FELDBREITE, sz,
+                        sizeof sz);
+        }
+    };
     char sz[400];
-    std::snprintf(sz, sizeof sz,
-                  "WLR-7 max. %.*f V · Amplitude %.*f V^ (%.*f Veff) · Offset %.*f V · Frequenz %.*f Hz",
-                  stellen(EINGABE_UMAX), pEingabe->dUmax, stellen(EINGABE_DACH), pEingabe->dAmplitudeDach,
-                  stellen(EINGABE_EFF), pEingabe->dAmplitudeEff, stellen(EINGABE_OFFSET), pEingabe->dOffset,
-                  stellen(EINGABE_FREQUENZ), pEingabe->dFrequenz);
+    std::snprintf(sz, sizeof sz, "WLR-7 max. %s V · Amplitude %s V^ (%s Veff) · Offset %s V · Frequenz %s Hz",
+                  Feldtext(pEingabe, EINGABE_UMAX).sz, Feldtext(pEingabe, EINGABE_DACH).sz,
+                  Feldtext(pEingabe, EINGABE_EFF).sz, Feldtext(pEingabe, EINGABE_OFFSET).sz,
+                  Feldtext(pEingabe, EINGABE_FREQUENZ).sz);
     TK_TextKopieren(szText, iGroesse, sz);
     if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
         char szZahl[48];
@@ -77,7 +85,7 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
         std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
         TK_TextAnhaengen(szText, iGroesse, sz);
     }
-    std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(EINGABE_PERIODEN),
-                  pEingabe->dAnzahlPerioden, pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
+    std::snprintf(sz, sizeof sz, " · Perioden %s · Zeitbasis %s · Kurve %d", Feldtext(pEingabe, EINGABE_PERIODEN).sz,
+                  pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, sz);
 }

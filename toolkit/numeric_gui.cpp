@@ -63,7 +63,7 @@ void NumericCtrl::setzeSchritt(double s)
 void NumericCtrl::anzeigen()
 {
     char text[TK_ZAHL_TEXT_GROESSE];
-    TK_ZahlText(m_wert, m_stellen, MAX_FESTE_STELLEN, text, sizeof text);
+    TK_ZahlText(m_wert, m_stellen, TK_ZAHL_FELDBREITE, text, sizeof text);
     lineEdit()->setText(QString::fromUtf8(text));
 }
 

@@ -69,7 +69,6 @@ private:
     bool textUebernehmen();
     void anzeigen();
 
-    static const int MAX_FESTE_STELLEN = 12;  // what the field shows in fixed form
     double m_wert = 0.0;
     double m_min;
     double m_max;

@@ -255,6 +255,7 @@ int TK_ZahlLesenEinheit(const char *text, const TK_Einheit *einheiten, int anzah
 /** TK_ZahlLesenEinheit() without units: returns 1 and stores the value, or 0 and leaves @p value alone. */
 int TK_ZahlLesen(const char *text, double *value);
 enum { TK_ZAHL_TEXT_GROESSE = 40 };  ///< room for any text of TK_ZahlText()
+enum { TK_ZAHL_FELDBREITE = 12 };    ///< characters a numeric field shows in the fixed form
 /**
  * A value as a field with @p stellen decimals shows it: fixed with those
  * decimals, more (up to 15) where the shown value would be off by more than

@@ -89,6 +89,12 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     a.bSinus = 1, a.dFrequenz = 4.0, a.dAbweichung = -3.0;
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
     EXPECT_NE(std::string(sz).find("Frequenz 4.12 Hz (in der Datei 4 Hz) · Perioden"), std::string::npos);
+    // Small values as the fields show them, not hidden behind their decimals.
+    e = Eingabebau().Dach(0.0004).Frequenz(0.06113);
+    Sinus_BerichtTitel(&e, nullptr, sz, sizeof sz);
+    EXPECT_NE(std::string(sz).find("Amplitude 0.0004 V^ (0.000283 Veff) · Offset 5.000 V · Frequenz 0.0611 Hz"),
+              std::string::npos)
+        << sz;
 }
 
 TEST(Verlauf, DieAenderungEinesSchrittsInWorten)

@@ -120,3 +120,28 @@ TEST(Zahl, MilliGenauUeberVieleWerte)
     }
     EXPECT_EQ(iVerfehlt, 0);
 }
+
+// A field shows its decimals, more where a small value would hide behind
+// them, the exponent form where the fixed one is too long.
+TEST(Zahl, AnzeigeZeigtKleineWerte)
+{
+    const struct {
+        double wert;
+        int stellen;
+        const char *text;
+    } faelle[] = {
+        {5.0, 2, "5.00"},           {20000.0, 2, "20000.00"},     {3.5355339059327373, 3, "3.536"},
+        {0.06113, 2, "0.0611"},     {0.0004, 3, "0.0004"},        {-0.0004, 3, "-0.0004"},
+        {0.00028284271247461904, 3, "0.000283"}, {0.0, 3, "0.000"}, {1.5e-9, 3, "0.0000000015"},
+        {1.234e-12, 3, "1.234e-12"}, {1e20, 2, "1.00e+20"},       {123456789012.0, 2, "1.235e+11"},
+        {4.123456789, 2, "4.12"},   {0.123, 2, "0.123"},          {99.99, 2, "99.99"},
+    };
+    for (const auto &f : faelle) {
+        char text[TK_ZAHL_TEXT_GROESSE];
+        EXPECT_EQ(TK_ZahlText(f.wert, f.stellen, 12, text, sizeof text), std::strlen(f.text)) << f.text;
+        EXPECT_STREQ(text, f.text);
+    }
+    char kurz[4];
+    TK_ZahlText(0.06113, 2, 12, kurz, sizeof kurz);
+    EXPECT_STREQ(kurz, "0.0") << "cut to the area";
+}
