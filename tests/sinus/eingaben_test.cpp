@@ -4,6 +4,7 @@
 #include "Sinuseingaben.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
@@ -209,4 +210,40 @@ TEST(Eingaben, GleichheitUeberJedeEingabeDerTabelle)
     }
     EXPECT_EQ(Eingaben_Feld(EINGABE_ZEITBASIS)->dMax, Zeitbasis_Anzahl());
     EXPECT_EQ(Eingaben_Feld(EINGABEN_ANZAHL), nullptr);
+}
+
+// Each bounded input takes its limits themselves and refuses the nearest
+// double beyond them; the limits are written here by hand.
+TEST(Eingaben, GenaueGrenzenJederEingabe)
+{
+    const struct {
+        int iEingabe;
+        double dMin, dMax;
+    } grenzen[] = {{EINGABE_UMAX, 0.001, 10000.0},
+                   {EINGABE_FREQUENZ, 0.02, 20000.0},
+                   {EINGABE_PERIODE, 0.05, 50000.0},
+                   {EINGABE_PERIODEN, 0.01, 100.0}};
+    for (const auto &g : grenzen) {
+        const Eingabefeld *f = Eingaben_Feld(g.iEingabe);
+        SCOPED_TRACE(f->szOption);
+        for (const auto &[dWert, bDrin] : {std::pair{g.dMin, true}, {g.dMax, true},
+                                           {std::nextafter(g.dMin, -1.0), false}, {std::nextafter(g.dMax, 1e300), false}}) {
+            Eingabewerte e;
+            Eingaben_Vorgaben(&e);
+            char sz[40];
+            std::snprintf(sz, sizeof sz, "%.17g", dWert);
+            EXPECT_EQ(Eingaben_Uebernehmen(&e, f, sz), bDrin ? EINGABEN_GELESEN : EINGABEN_AUSSERHALB) << sz;
+            if (bDrin) {
+                EXPECT_EQ(*Eingaben_Zahl(&e, f), dWert);
+            }
+        }
+    }
+    Eingabewerte e;
+    Eingaben_Vorgaben(&e);
+    for (const char *kurve : {"0", "5"})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_KURVE), kurve), EINGABEN_KEINE_ZAHL) << kurve;
+    for (const char *kurve : {"1", "4"})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_KURVE), kurve), EINGABEN_GELESEN) << kurve;
+    for (const char *label : {"50us", "1std"})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_ZEITBASIS), label), EINGABEN_GELESEN) << label;
 }
