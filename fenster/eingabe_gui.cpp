@@ -19,7 +19,7 @@ namespace {
 const size_t HINWEIS_GROESSE = 200;  // one note line of the status
 const size_t MELDUNG_GROESSE = 300;  // the refusal with its point count
 const size_t ECHO_GROESSE = 61;      // what a note repeats of a typed text
-const size_t GETIPPT_GROESSE = 256;  // a typed text read back from its field
+const size_t GETIPPT_GROESSE = 4096;  // a typed text read back from its field, whole
 
 // The form's control of each input of the table.
 const struct {

@@ -4,9 +4,13 @@
 #include "toolkit_kern.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -144,4 +148,33 @@ TEST(Zahl, AnzeigeZeigtKleineWerte)
     char kurz[4];
     TK_ZahlText(0.06113, 2, 12, kurz, sizeof kurz);
     EXPECT_STREQ(kurz, "0.0") << "cut to the area";
+}
+
+// Random decimals with a prefix read as the same digits with the point
+// moved by hand, read by strtod: one rounding, whatever the digits.
+TEST(Zahl, VorsatzWieVerschobenesKommaUeberZufallszahlen)
+{
+    const unsigned seed = std::random_device()();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 zufall(seed);
+    const struct { const char *vorsatz; int stellen; } vorsaetze[] = {{"\xc2\xb5", -6}, {"u", -6}, {"m", -3},
+                                                                    {"k", 3},          {"M", 6}};
+    for (int i = 0; i < 20000; ++i) {
+        std::string ganz = std::to_string(zufall() % 100000), bruch;
+        for (int k = static_cast<int>(zufall() % 12); k > 0; --k)
+            bruch += static_cast<char>('0' + zufall() % 10);
+        const auto &v = vorsaetze[zufall() % std::size(vorsaetze)];
+        const std::string text = ganz + (bruch.empty() ? "" : (zufall() % 2 ? "," : ".") + bruch) + v.vorsatz;
+        // The point moved by hand: pad with zeros, then cut the digits anew.
+        std::string ziffern = ganz + bruch;
+        long long punkt = static_cast<long long>(ganz.size()) + v.stellen;
+        while (punkt < 1)
+            ziffern.insert(0, "0"), ++punkt;
+        while (punkt > static_cast<long long>(ziffern.size()))
+            ziffern += '0';
+        const std::string verschoben = ziffern.substr(0, punkt) + "." + ziffern.substr(punkt);
+        double wert = -1.0;
+        ASSERT_EQ(TK_ZahlLesen(text.c_str(), &wert), 1) << text;
+        ASSERT_EQ(wert, std::strtod(verschoben.c_str(), nullptr)) << text << " as " << verschoben;
+    }
 }
