@@ -39,9 +39,11 @@ int Control(const Eingabefeld *pFeld)
 // in the field's units ("2,5k" in Frequenz: 2500; "7 Vss" as the peak:
 // 3.5). An RMS value typed into the peak field shows as the peak it couples
 // to; the commit then takes the RMS value itself.
-int FeldLesen(int, int iControl, const char *szText, double *pdWert)
+int FeldLesen(int iPanel, int iControl, const char *szText, double *pdWert)
 {
-    const int iEingabe = Fenster_Eingabe(iControl);
+    const int iEingabe = iPanel == gPanelMain ? Fenster_Eingabe(iControl) : -1;
+    if (iEingabe < 0)  // a field that is no input: a plain number
+        return TK_ZahlLesen(szText, pdWert) ? EINGABEN_GELESEN : EINGABEN_KEINE_ZAHL;
     Eingabelesung lesung;
     const int iGelesen = Eingaben_Lesen(iEingabe, szText, &lesung);
     if (iGelesen != EINGABEN_GELESEN)

@@ -1,6 +1,7 @@
 // The sine curve on the real panel: the first curve, coupling, refusal, the
 // status line and marks, a failed allocation, and the export button.
 #include "lauf.h"
+#include "Sinuseingaben.h"
 #include "Sinuserzeugung_gui.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
@@ -362,4 +363,20 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     EXPECT_NE(MeldungenText().find("Keine Eingaben exportieren die Werte von krumm.txt"), std::string::npos)
         << MeldungenText();
     EXPECT_EQ(std::memcmp(&vorher, &gEingabe, sizeof vorher), 0) << "nothing changed";
+}
+
+// The window finds each input of the table on the control labelled for it,
+// and the control's input again.
+TEST_F(SinusPanel, JedeEingabeAufIhremControl)
+{
+    EXPECT_EQ(Fenster_Eingabe(GRAPH), -1);
+    EXPECT_EQ(Fenster_Control(Eingaben_Anzahl()), 0);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const int iControl = Fenster_Control(i);
+        ASSERT_GT(iControl, 0) << i;
+        EXPECT_EQ(Fenster_Eingabe(iControl), i);
+        char sz[200] = "";
+        ASSERT_EQ(GetCtrlAttribute(gPanelMain, iControl, ATTR_LABEL_TEXT, sz, sizeof sz), 0);
+        EXPECT_STREQ(sz, Eingaben_Feld(i)->szLabel);
+    }
 }
