@@ -60,6 +60,7 @@ struct Eingabefeld {
     std::size_t iFeld;          ///< offset of the double in Eingabewerte (numeric fields)
     const TK_Einheit *pEinheiten; ///< the units a typed value may carry (numeric fields), or null
     int iEinheiten;             ///< how many
+    const char *szTitel;        ///< its part of the report title, "%s" for the value as the field shows it; "" for none
 };
 
 /** Results of reading a typed value (Eingaben_Lesen(), Eingaben_Uebernehmen()). */

@@ -41,6 +41,12 @@ const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+const std::size_t TITEL_TEIL_GROESSE = 96;  // one input's part of the report title
+
+}  // namespace
+
 void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
                           char *szText, size_t iGroesse)
 {
@@ -62,30 +68,29 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 
 void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
-    // Each number as its field shows it: the field's decimals, more for a
-    // small value.
-    struct Feldtext {
-        char sz[TK_ZAHL_TEXT_GROESSE];
-        Feldtext(const Eingabewerte *pEingabe, int iEingabe)
-        {
-            const Eingabefeld *f = Eingaben_Feld(iEingabe);
-            TK_ZahlText(*Eingaben_Zahl(const_cast<Eingabewerte *>(pEingabe), f), f->iStellen, TK_ZAHL_FELDBREITE, sz,
-                        sizeof sz);
-        }
-    };
-    char sz[400];
-    std::snprintf(sz, sizeof sz, "WLR-7 max. %s V · Amplitude %s V^ (%s Veff) · Offset %s V · Frequenz %s Hz",
-                  Feldtext(pEingabe, EINGABE_UMAX).sz, Feldtext(pEingabe, EINGABE_DACH).sz,
-                  Feldtext(pEingabe, EINGABE_EFF).sz, Feldtext(pEingabe, EINGABE_OFFSET).sz,
-                  Feldtext(pEingabe, EINGABE_FREQUENZ).sz);
-    TK_TextKopieren(szText, iGroesse, sz);
-    if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
-        char szZahl[48];
-        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
-        std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
+    // Each input's part of the title from the table, its number as its
+    // field shows it: the field's decimals, more for a small value.
+    TK_TextKopieren(szText, iGroesse, "");
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (!*f->szTitel)
+            continue;
+        char szWert[TK_ZAHL_TEXT_GROESSE], sz[TITEL_TEIL_GROESSE];
+        if (f->iArt == EINGABEN_ZAHL)
+            TK_ZahlText(*Eingaben_Zahl(const_cast<Eingabewerte *>(pEingabe), f), f->iStellen, TK_ZAHL_FELDBREITE, szWert,
+                        sizeof szWert);
+        else if (f->iArt == EINGABEN_ZEITBASIS)
+            TK_TextKopieren(szWert, sizeof szWert, pEingabe->szZeitbasis);
+        else
+            std::snprintf(szWert, sizeof szWert, "%d", static_cast<int>(pEingabe->iKurvennummer));
+        std::snprintf(sz, sizeof sz, f->szTitel, szWert);
         TK_TextAnhaengen(szText, iGroesse, sz);
+        // What the file plays, where it is not the frequency typed.
+        if (f->iId == EINGABE_FREQUENZ && pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
+            char szZahl[48];
+            Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+            std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
+            TK_TextAnhaengen(szText, iGroesse, sz);
+        }
     }
-    std::snprintf(sz, sizeof sz, " · Perioden %s · Zeitbasis %s · Kurve %d", Feldtext(pEingabe, EINGABE_PERIODEN).sz,
-                  pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
-    TK_TextAnhaengen(szText, iGroesse, sz);
 }
