@@ -38,7 +38,11 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "  --help            diese Hilfe\n"
     "  --version         Name und Version\n"
     "\n"
-    "Zahlen wie im Fenster: Dezimalpunkt oder -komma, Exponent erlaubt (2,5e-3).\n"
+    "Zahlen wie im Fenster: Dezimalpunkt oder -komma, Exponent erlaubt (2,5e-3),\n"
+    "auch mit Vorsatz µ (oder u), m, k, M, genau gelesen: 2,5k ist 2500, m ist\n"
+    "milli, M ist mega. Dazu die Einheiten, die bei jeder Option stehen, mit\n"
+    "oder ohne Leerzeichen (0,2s, 500 mV, 50mHz); --peak nimmt auch den\n"
+    "Effektivwert (3,54Veff oder Vrms) und Spitze-Spitze (7Vss oder Vpp).\n"
     "--peak und --rms sowie --frequency und --period schließen einander aus.\n"
     "--timebase auto nimmt die Zeitbasis, die die Frequenz genau spielt (die mit\n"
     "den meisten Punkten je Periode), sonst die ihr nächste, und nennt sie.\n"
@@ -79,6 +83,9 @@ inline const char *const CLI_TEXT_UNBEKANNT = "unbekannte Option ";
 inline const char *const CLI_TEXT_MEHRFACH = " ist mehrfach angegeben; jede Option gilt nur einmal.";
 inline const char *const CLI_TEXT_WERT_FEHLT = ", es fehlt aber der Wert.";
 inline const char *const CLI_TEXT_NICHT = ", nicht ";
+inline const char *const CLI_TEXT_PASST_NICHT = " passt nicht zu ";
+inline const char *const CLI_TEXT_OHNE_EINHEIT = "ohne Einheit";
+inline const char *const CLI_TEXT_EINHEITEN = "Einheiten: ";
 inline const char *const CLI_TEXT_NUR_DATEIEN = "--check prüft nur Dateien; --";
 inline const char *const CLI_TEXT_NICHT_DAZU = " gehört nicht dazu.";
 inline const char *const CLI_TEXT_ARGUMENT = "unerwartetes Argument ";

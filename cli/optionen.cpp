@@ -26,15 +26,6 @@ std::string Zeitbasen()
     return s;
 }
 
-// The input that sits on control @p iControl, by its index in the table.
-int Index(int iControl)
-{
-    for (int i = 0; i < Eingaben_Anzahl(); ++i)
-        if (Eingaben_Feld(i)->iControl == iControl)
-            return i;
-    return -1;
-}
-
 }  // namespace
 
 void Optionen_Beginnen(Eingabesatz &s)
@@ -42,6 +33,16 @@ void Optionen_Beginnen(Eingabesatz &s)
     Eingaben_Vorgaben(&s.e);
     s.gegeben.assign(static_cast<std::size_t>(Eingaben_Anzahl()), false);
     s.texte.assign(static_cast<std::size_t>(Eingaben_Anzahl()), std::string());
+    s.ziel.assign(static_cast<std::size_t>(Eingaben_Anzahl()), 0);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i)
+        s.ziel[static_cast<std::size_t>(i)] = i;
+}
+
+std::string Optionen_Einheiten(int iEingabe)
+{
+    char sz[BEREICH_GROESSE];
+    Eingaben_Einheiten(Eingaben_Feld(iEingabe), sz, sizeof sz);
+    return sz;
 }
 
 std::string Optionen_Name(int iEingabe, int iQuelle)
@@ -81,31 +82,54 @@ std::string Optionen_Erwartet(int iEingabe, int iQuelle)
     return Optionen_Name(iEingabe, iQuelle) + CLI_TEXT_ERWARTET + Optionen_Bereich(iEingabe);
 }
 
-std::string Optionen_Setzen(Eingabesatz &s, int iEingabe, const char *szWert, int iQuelle)
+int Optionen_Setzen(Eingabesatz &s, int iEingabe, const char *szWert, int iQuelle, std::string &grund)
 {
-    const bool bZeitbasis = Eingaben_Feld(iEingabe)->iArt == EINGABEN_ZEITBASIS;
+    const Eingabefeld *f = Eingaben_Feld(iEingabe);
+    const bool bZeitbasis = f->iArt == EINGABEN_ZEITBASIS;
     const bool bAuto = bZeitbasis && std::strcmp(szWert, CLI_TEXT_AUTO) == 0;
-    if (!bAuto && !Eingaben_Uebernehmen(&s.e, Eingaben_Feld(iEingabe), szWert))
-        return Optionen_Erwartet(iEingabe, iQuelle) + CLI_TEXT_NICHT + Optionen_Echo(szWert) + ".";
+    Eingabelesung lesung = {iEingabe, 0.0, 0};
+    const int iGelesen = bAuto ? EINGABEN_GELESEN : Eingaben_Uebernehmen(&s.e, f, szWert, &lesung);
+    if (iGelesen == EINGABEN_FREMDE_EINHEIT) {
+        char szName[BEREICH_GROESSE];
+        Eingaben_Name(f, szName, sizeof szName);
+        const std::string einheiten = Optionen_Einheiten(iEingabe);
+        grund = Optionen_Name(iEingabe, iQuelle) + " " + Optionen_Echo(szWert) + CLI_TEXT_PASST_NICHT + szName + ": " +
+                (einheiten.empty() ? CLI_TEXT_OHNE_EINHEIT : einheiten) + ".";
+        return CLI_EXIT_EINGABE;
+    }
+    if (iGelesen != EINGABEN_GELESEN) {
+        // A value out of range that was typed with a unit says what it was read as.
+        std::string gelesen;
+        if (iGelesen == EINGABEN_AUSSERHALB && lesung.bEinheit) {
+            const Eingabefeld *pZiel = Eingaben_Feld(lesung.iEingabe);
+            gelesen = " (" + std::string(pZiel != f ? pZiel->szOption : "") + (pZiel != f ? " " : "") +
+                      Optionen_Zahl(lesung.dWert) + (*pZiel->szEinheit ? " " : "") + pZiel->szEinheit + ")";
+        }
+        grund = Optionen_Erwartet(lesung.iEingabe, iQuelle) + CLI_TEXT_NICHT + Optionen_Echo(szWert) + gelesen + ".";
+        return CLI_EXIT_EINGABE;
+    }
     if (bZeitbasis)
         s.bAuto = bAuto;
     s.gegeben[static_cast<std::size_t>(iEingabe)] = true;
     s.texte[static_cast<std::size_t>(iEingabe)] = szWert;
-    return "";
+    s.ziel[static_cast<std::size_t>(iEingabe)] = lesung.iEingabe;
+    return 0;
 }
 
-std::string Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hinweis)
+int Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hinweis, std::string &grund)
 {
     hinweis.clear();
     if (!s.bAuto)
-        return "";
+        return 0;
     int iZeitbasis = 0;
     while (Eingaben_Feld(iZeitbasis)->iArt != EINGABEN_ZEITBASIS)
         ++iZeitbasis;
     const std::string name = Optionen_Name(iZeitbasis, iQuelle) + " " + CLI_TEXT_AUTO;
     Zeitbasisrat r;
-    if (!Analyse_Zeitbasis(s.e.dPeriodendauer, s.e.dAnzahlPerioden, -1, 1, &r))
-        return name + CLI_TEXT_AUTO_KEINE;
+    if (!Analyse_Zeitbasis(s.e.dPeriodendauer, s.e.dAnzahlPerioden, -1, 1, &r)) {
+        grund = name + CLI_TEXT_AUTO_KEINE;
+        return CLI_EXIT_EINGABE;
+    }
     s.e.iZeitbasisIndex = r.iZeitbasis;
     TK_TextKopieren(s.e.szZeitbasis, sizeof s.e.szZeitbasis, Zeitbasis_Label(r.iZeitbasis));
     char szAbweichung[ABWEICHUNG_GROESSE];
@@ -113,22 +137,27 @@ std::string Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hin
     hinweis = name + ": " + s.e.szZeitbasis +
               (r.bGenau ? CLI_TEXT_AUTO_GENAU : CLI_TEXT_AUTO_NAECHSTE + std::string(szAbweichung)) +
               std::to_string(r.iPunkte) + CLI_TEXT_PUNKTE_JE_PERIODE;
-    return "";
+    return 0;
 }
 
-std::string Optionen_Koppeln(Eingabesatz &s, int iQuelle)
+int Optionen_Koppeln(Eingabesatz &s, int iQuelle, std::string &grund)
 {
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         if (!s.gegeben[static_cast<std::size_t>(i)])
             continue;
-        const int iPartner = Eingaben_Koppeln(&s.e, Eingaben_Feld(i)->iControl);
-        if (iPartner < 0)
-            return Optionen_Name(i, iQuelle) + " " + Optionen_Echo(s.texte[static_cast<std::size_t>(i)].c_str()) +
-                   CLI_TEXT_PARTNER_UNENDLICH;
-        if (iPartner > 0 && s.gegeben[static_cast<std::size_t>(Index(iPartner))])
-            return Optionen_Name(i, iQuelle) + " und " + Optionen_Name(Index(iPartner), iQuelle) + CLI_TEXT_DOPPELT;
+        // "--peak 3Veff" set the RMS amplitude, which the peak follows.
+        const int iPartner = Eingaben_Koppeln(&s.e, s.ziel[static_cast<std::size_t>(i)]);
+        if (iPartner == EINGABEN_PARTNER_UNENDLICH) {
+            grund = Optionen_Name(i, iQuelle) + " " + Optionen_Echo(s.texte[static_cast<std::size_t>(i)].c_str()) +
+                    CLI_TEXT_PARTNER_UNENDLICH;
+            return CLI_EXIT_EINGABE;
+        }
+        if (iPartner >= 0 && iPartner != i && s.gegeben[static_cast<std::size_t>(iPartner)]) {
+            grund = Optionen_Name(i, iQuelle) + " und " + Optionen_Name(iPartner, iQuelle) + CLI_TEXT_DOPPELT;
+            return CLI_EXIT_EINGABE;
+        }
     }
-    return "";
+    return 0;
 }
 
 std::string Optionen_Fehlertext(int iCode, const char *szGrund)

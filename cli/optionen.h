@@ -1,7 +1,8 @@
 /* The curve inputs of the exporter, wherever they come from: an option on
    the command line or a cell of a series plan. Both go through these
    functions, so a value is read, checked, coupled and refused in the same
-   words either way. */
+   words either way. Each call that can refuse returns 0 or an exit code
+   (CLI_EXIT_EINGABE) and writes its message into the caller's string. */
 #ifndef CLI_OPTIONEN_H
 #define CLI_OPTIONEN_H
 
@@ -22,6 +23,7 @@ struct Eingabesatz {
     Eingabewerte e;
     std::vector<bool> gegeben;       ///< one per input of the table
     std::vector<std::string> texte;  ///< the text each given input had
+    std::vector<int> ziel;           ///< the input each given one set: itself, or the RMS amplitude for "--peak 3Veff"
     bool bAuto = false;              ///< the time base is "auto": chosen for the period once it is known
 };
 
@@ -42,23 +44,28 @@ std::string Optionen_Bereich(int iEingabe);
 std::string Optionen_Erwartet(int iEingabe, int iQuelle);
 /**
  * Takes @p szWert for input @p iEingabe into @p s, as the window takes a
- * typed value, and marks it given. Returns "" or the message that refuses it.
+ * typed value (SI prefixes and the input's units, read exactly), and marks
+ * it given. Returns 0, or CLI_EXIT_EINGABE with the message that refuses it
+ * in @p grund (a unit the input does not take: the units it takes).
  */
-std::string Optionen_Setzen(Eingabesatz &s, int iEingabe, const char *szWert, int iQuelle);
+int Optionen_Setzen(Eingabesatz &s, int iEingabe, const char *szWert, int iQuelle, std::string &grund);
 /**
  * Resolves a time base given as "auto" (after the coupling, with the
  * period and periods in place): the exact one with the most points per
- * period within the limit, else the closest. Returns "" or the message
- * that none gives a sine; @p hinweis gets the note that names the choice
- * ("--timebase auto: 5ms, genau (25 Punkte je Periode)"), "" without auto.
+ * period within the limit, else the closest. @p hinweis gets the note that
+ * names the choice ("--timebase auto: 5ms, genau (25 Punkte je Periode)"),
+ * "" without auto. Returns 0, or CLI_EXIT_EINGABE with the message that
+ * none gives a sine in @p grund.
  */
-std::string Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hinweis);
+int Optionen_AutoZeitbasis(Eingabesatz &s, int iQuelle, std::string &hinweis, std::string &grund);
 /**
  * Sets each given quantity's partner as the panel's coupling does. Returns
- * "" or the message that refuses both partners given, or a partner that
- * would be no finite number.
+ * 0, or CLI_EXIT_EINGABE with the message in @p grund that refuses both
+ * partners given, or a partner that would be no finite number.
  */
-std::string Optionen_Koppeln(Eingabesatz &s, int iQuelle);
+int Optionen_Koppeln(Eingabesatz &s, int iQuelle, std::string &grund);
+/** The units input @p iEingabe takes, "Hz, kHz, mHz"; "" for none. */
+std::string Optionen_Einheiten(int iEingabe);
 
 /**
  * A failed step's message: "Fehler #301204: " and the catalogue's text on

@@ -240,16 +240,15 @@ void Zeile(Pruefung &p, int iZeile, const std::vector<std::string> &zellen, cons
             Befund(p, iZeile,
                    Optionen_Echo(zellen[k].c_str()) + CLI_TEXT_ZELLE_OHNE_SPALTE + std::to_string(k + 1) + ").");
         } else if (iArt >= 0) {
-            const std::string fehler = Optionen_Setzen(s, iArt, zellen[k].c_str(), OPTIONEN_PLAN);
-            if (!fehler.empty())
+            std::string fehler;
+            if (Optionen_Setzen(s, iArt, zellen[k].c_str(), OPTIONEN_PLAN, fehler) != 0)
                 Befund(p, iZeile, fehler);
         }
     }
     if (p.befunde.size() == iVorher) {
-        std::string fehler = Optionen_Koppeln(s, OPTIONEN_PLAN);
-        if (fehler.empty())
-            fehler = Optionen_AutoZeitbasis(s, OPTIONEN_PLAN, z.hinweis);
-        if (!fehler.empty())
+        std::string fehler;
+        if (Optionen_Koppeln(s, OPTIONEN_PLAN, fehler) != 0 ||
+            Optionen_AutoZeitbasis(s, OPTIONEN_PLAN, z.hinweis, fehler) != 0)
             Befund(p, iZeile, fehler);
     }
     const bool bMitAusgabe = std::find(p.spalten.begin(), p.spalten.end(), SPALTE_AUSGABE) != p.spalten.end();

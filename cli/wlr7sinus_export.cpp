@@ -103,6 +103,8 @@ bool Hilfe()
         s += zeile + "\n";
         if (*f->szHinweis)
             s += einzug + f->szHinweis + "\n";
+        if (f->iEinheiten > 0)
+            s += einzug + CLI_TEXT_EINHEITEN + Optionen_Einheiten(i) + "\n";
     }
     s += CLI_TEXT_HILFE_FUSS;
     return std::fputs(s.c_str(), stdout) >= 0;
@@ -195,9 +197,9 @@ int Lesen(int argc, char *argv[], Aufruf &a)
         }
         if (a.s.gegeben[static_cast<std::size_t>(c)])
             return Optionen_Melden(CLI_EXIT_EINGABE, Optionen_Name(c, OPTIONEN_AUFRUF) + CLI_TEXT_MEHRFACH);
-        const std::string fehler = Optionen_Setzen(a.s, c, optarg, OPTIONEN_AUFRUF);
-        if (!fehler.empty())
-            return Optionen_Melden(CLI_EXIT_EINGABE, fehler);
+        std::string fehler;
+        if (const int iExit = Optionen_Setzen(a.s, c, optarg, OPTIONEN_AUFRUF, fehler))
+            return Optionen_Melden(iExit, fehler);
     }
     const std::string unvereinbar = Unvereinbar(a);
     if (!unvereinbar.empty())
@@ -210,21 +212,18 @@ int Lesen(int argc, char *argv[], Aufruf &a)
     return -1;
 }
 
-// The partner of a coupled input, or 0.
+// The partner of a coupled input, or -1.
 int Partner(const Eingabefeld *f)
 {
     Eingabewerte probe = {};
     Eingaben_Vorgaben(&probe);
-    const int iPartner = Eingaben_Koppeln(&probe, f->iControl);
-    return iPartner > 0 ? iPartner : 0;
+    const int iPartner = Eingaben_Koppeln(&probe, f->iId);
+    return iPartner >= 0 ? iPartner : -1;
 }
 
-bool Gegeben(const Aufruf &a, int iControl)
+bool Gegeben(const Aufruf &a, int iEingabe)
 {
-    for (int i = 0; i < Eingaben_Anzahl(); ++i)
-        if (Eingaben_Feld(i)->iControl == iControl)
-            return a.s.gegeben[static_cast<std::size_t>(i)];
-    return false;
+    return iEingabe >= 0 && a.s.gegeben[static_cast<std::size_t>(iEingabe)];
 }
 
 // --from: the inputs that export the file's values again, for every input
@@ -252,7 +251,7 @@ int VonDatei(Aufruf &a)
                                                      CLI_TEXT_VON_KEIN_ENTWURF);
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
-        if (a.s.gegeben[static_cast<std::size_t>(i)] || (Partner(f) && Gegeben(a, Partner(f))))
+        if (a.s.gegeben[static_cast<std::size_t>(i)] || Gegeben(a, Partner(f)))
             continue;
         if (f->iArt == EINGABEN_ZAHL)
             *Eingaben_Zahl(&a.s.e, f) = *Eingaben_Zahl(&entwurf, f);
@@ -284,16 +283,15 @@ int main(int argc, char *argv[])
         iExit = VonDatei(a);
     if (iExit >= 0)
         return iExit;
-    const std::string koppeln = Optionen_Koppeln(a.s, OPTIONEN_AUFRUF);
-    if (!koppeln.empty())
-        return Optionen_Melden(CLI_EXIT_EINGABE, koppeln);
+    std::string grund;
+    if (const int iKoppeln = Optionen_Koppeln(a.s, OPTIONEN_AUFRUF, grund))
+        return Optionen_Melden(iKoppeln, grund);
     // A plan resolves "auto" line by line, each with its own period.
     if (a.szPlan)
         return Plan_Ausfuehren(a.szPlan, a.szManifest, a.s, a.bStreng, WLR7_VERSION);
     std::string hinweis;
-    const std::string autoFehler = Optionen_AutoZeitbasis(a.s, OPTIONEN_AUFRUF, hinweis);
-    if (!autoFehler.empty())
-        return Optionen_Melden(CLI_EXIT_EINGABE, autoFehler);
+    if (const int iAuto = Optionen_AutoZeitbasis(a.s, OPTIONEN_AUFRUF, hinweis, grund))
+        return Optionen_Melden(iAuto, grund);
     if (!hinweis.empty())
         std::fprintf(stderr, "%s: %s%s\n", CLI_PROGRAMM, CLI_TEXT_HINWEIS, hinweis.c_str());
     if (!a.szAusgabe)

@@ -23,6 +23,10 @@ extern Sinuskurve gSinus;
 double Zeitbasis_Ermitteln(const char *szZeitbasis);
 
 /* Commit (eingabe_gui.cpp). */
+/** The form's control of input @p iEingabe (an id of the input table), or 0 for none. */
+int Fenster_Control(int iEingabe);
+/** The input (an id of the input table) on the form's control @p iControl, or -1 for none. */
+int Fenster_Eingabe(int iControl);
 /** Reads the panel and runs the step; a refused input set is shown in a
     message and the last accepted values return onto the panel. */
 void Sinus_EingabenLesen(void);

@@ -1,6 +1,7 @@
-// The panel's inputs: reading them into the records (refusing input sets
-// with too many points), writing them back, and the input callback that
-// couples peak with RMS amplitude and frequency with period duration.
+// The panel's inputs: the form's controls mapped onto the input table's
+// ids, reading them into the records (refusing input sets with too many
+// points), writing them back, and the input callback that couples peak
+// with RMS amplitude and frequency with period duration.
 #include "Sinuserzeugung_gui.h"
 
 #include "Sinuseingaben.h"
@@ -18,6 +19,42 @@ namespace {
 const size_t HINWEIS_GROESSE = 200;  // one note line of the status
 const size_t MELDUNG_GROESSE = 300;  // the refusal with its point count
 const size_t ECHO_GROESSE = 61;      // what a note repeats of a typed text
+const size_t GETIPPT_GROESSE = 4096;  // a typed text read back from its field, whole
+
+// The form's control of each input of the table.
+const struct {
+    int iEingabe, iControl;
+} gControls[] = {
+    {EINGABE_UMAX, WLR7UMAX},         {EINGABE_DACH, AMPLITUDEDACH},     {EINGABE_EFF, AMPLITUDEEFF},
+    {EINGABE_OFFSET, OFFSET},         {EINGABE_FREQUENZ, FREQUENZ},      {EINGABE_PERIODE, PERIODENDAUER},
+    {EINGABE_PERIODEN, ANZAHLPERIODEN}, {EINGABE_ZEITBASIS, ZEITBASIS}, {EINGABE_KURVE, KURVENNUMMER},
+};
+
+int Control(const Eingabefeld *pFeld)
+{
+    return Fenster_Control(pFeld->iId);
+}
+
+// What a field holds for typed text: the value as the input table reads it
+// in the field's units ("2,5k" in Frequenz: 2500; "7 Vss" as the peak:
+// 3.5). An RMS value typed into the peak field shows as the peak it couples
+// to; the commit then takes the RMS value itself.
+int FeldLesen(int iPanel, int iControl, const char *szText, double *pdWert)
+{
+    const int iEingabe = iPanel == gPanelMain ? Fenster_Eingabe(iControl) : -1;
+    if (iEingabe < 0)  // a field that is no input: a plain number
+        return TK_ZahlLesen(szText, pdWert) ? EINGABEN_GELESEN : EINGABEN_KEINE_ZAHL;
+    Eingabelesung lesung;
+    const int iGelesen = Eingaben_Lesen(iEingabe, szText, &lesung);
+    if (iGelesen != EINGABEN_GELESEN)
+        return iGelesen;
+    Eingabewerte e = gEingabe;
+    *Eingaben_Zahl(&e, Eingaben_Feld(lesung.iEingabe)) = lesung.dWert;
+    if (lesung.iEingabe != iEingabe && Eingaben_Koppeln(&e, lesung.iEingabe) != iEingabe)
+        return EINGABEN_KEINE_ZAHL;
+    *pdWert = *Eingaben_Zahl(&e, Eingaben_Feld(iEingabe));
+    return EINGABEN_GELESEN;
+}
 
 // A typed value that the control pulled into its range is named in the
 // status line, as long as the control still holds the limit it was pulled
@@ -25,9 +62,9 @@ const size_t ECHO_GROESSE = 61;      // what a note repeats of a typed text
 void BegrenzungMelden(const Eingabefeld *pFeld)
 {
     double dGetippt = 0.0, dWert = 0.0;
-    if (TK_Begrenzt(gPanelMain, pFeld->iControl, &dGetippt, nullptr, nullptr) != 1)
+    if (TK_Begrenzt(gPanelMain, Control(pFeld), &dGetippt, nullptr, nullptr) != 1)
         return;
-    GetCtrlVal(gPanelMain, pFeld->iControl, &dWert);
+    GetCtrlVal(gPanelMain, Control(pFeld), &dWert);
     if (dWert != pFeld->dMin && dWert != pFeld->dMax)
         return;
     char szText[HINWEIS_GROESSE];
@@ -35,19 +72,42 @@ void BegrenzungMelden(const Eingabefeld *pFeld)
     Sinus_Hinweis(szText);
 }
 
-// Typed text that is no number is refused by the field, which shows its
-// value again; the status line says so, so that it cannot go unseen.
+// Typed text that is no number, or carries a unit the field does not
+// take, is refused by the field, which shows its value again; the status
+// line says so, naming the units it takes, so that it cannot go unseen.
 void TextAbgelehnt(int iPanel, int iControl, const char *szText)
 {
     double dWert = 0.0;
     GetCtrlVal(iPanel, iControl, &dWert);
     char szGetippt[ECHO_GROESSE], szHinweis[HINWEIS_GROESSE];
-    TK_TextKopieren(szGetippt, sizeof szGetippt, szText);  // cut at a character, never inside one
-    std::snprintf(szHinweis, sizeof szHinweis, SINUS_TEXT_KEINE_ZAHL, szGetippt, dWert);
+    const Eingabefeld *pFeld = Eingaben_Feld(Fenster_Eingabe(iControl));
+    Eingabelesung lesung;
+    if (pFeld && Eingaben_Lesen(pFeld->iId, szText, &lesung) == EINGABEN_FREMDE_EINHEIT) {
+        Eingaben_FremdText(pFeld, szText, szHinweis, sizeof szHinweis);
+    } else {
+        TK_TextKopieren(szGetippt, sizeof szGetippt, szText);  // cut at a character, never inside one
+        std::snprintf(szHinweis, sizeof szHinweis, SINUS_TEXT_KEINE_ZAHL, szGetippt, dWert);
+    }
     Sinus_Hinweis(szHinweis);
 }
 
 }  // namespace
+
+int Fenster_Control(int iEingabe)
+{
+    for (const auto &c : gControls)
+        if (c.iEingabe == iEingabe)
+            return c.iControl;
+    return 0;
+}
+
+int Fenster_Eingabe(int iControl)
+{
+    for (const auto &c : gControls)
+        if (c.iControl == iControl)
+            return c.iEingabe;
+    return -1;
+}
 
 int Eingabe(int, int iControl, int iEreignis, void *, int, int)
 {
@@ -58,19 +118,35 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
 
     // The partner control is written from code, which raises no event, so
     // its own coupling does not run in turn.
-    const Eingabefeld *pFeld = Eingaben_ZuControl(iControl);
+    const Eingabefeld *pFeld = Eingaben_Feld(Fenster_Eingabe(iControl));
     Eingabewerte neu = gEingabe;
+    char szLesung[HINWEIS_GROESSE] = "";
     if (double *pdWert = Eingaben_Zahl(&neu, pFeld)) {
         GetCtrlVal(gPanelMain, iControl, pdWert);
-        const int iPartner = Eingaben_Koppeln(&neu, iControl);
+        // Typed text is read again for how it was meant: an RMS value in
+        // the peak field goes to the RMS amplitude itself, and the status
+        // says how a prefix or unit was read.
+        int iGesetzt = pFeld->iId;
+        char szGetippt[GETIPPT_GROESSE];
+        Eingabelesung lesung;
+        if (TK_Getippt(gPanelMain, iControl, szGetippt, sizeof szGetippt) == 1 &&
+            Eingaben_Lesen(pFeld->iId, szGetippt, &lesung) == EINGABEN_GELESEN) {
+            if (lesung.iEingabe != pFeld->iId) {
+                *Eingaben_Zahl(&neu, Eingaben_Feld(lesung.iEingabe)) = lesung.dWert;
+                iGesetzt = lesung.iEingabe;
+            }
+            Eingaben_LesungText(pFeld, szGetippt, &lesung, szLesung, sizeof szLesung);
+        }
+        const int iPartner = Eingaben_Koppeln(&neu, iGesetzt);
         // A value whose partner is no finite number is refused like text
         // that is no number: the control takes its last accepted value back.
-        if (iPartner < 0) {
+        if (iPartner == EINGABEN_PARTNER_UNENDLICH) {
             SetCtrlVal(gPanelMain, iControl, *Eingaben_Zahl(&gEingabe, pFeld));
             return 0;
         }
-        if (iPartner > 0)
-            SetCtrlVal(gPanelMain, iPartner, *Eingaben_Zahl(&neu, Eingaben_ZuControl(iPartner)));
+        SetCtrlVal(gPanelMain, Fenster_Control(iGesetzt), *Eingaben_Zahl(&neu, Eingaben_Feld(iGesetzt)));
+        if (iPartner >= 0)
+            SetCtrlVal(gPanelMain, Fenster_Control(iPartner), *Eingaben_Zahl(&neu, Eingaben_Feld(iPartner)));
     }
 
     Sinus_EingabenLesen();
@@ -78,6 +154,8 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
     Sinus_Festhalten(&vorher);
+    if (szLesung[0])
+        Sinus_Hinweis(szLesung);
     if (pFeld && pFeld->iArt == EINGABEN_ZAHL)
         BegrenzungMelden(pFeld);
     return 0;
@@ -93,12 +171,12 @@ void Sinus_EingabenLesen(void)
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
         if (double *pd = Eingaben_Zahl(&neu, f)) {
-            GetCtrlVal(gPanelMain, f->iControl, pd);
+            GetCtrlVal(gPanelMain, Control(f), pd);
         } else if (f->iArt == EINGABEN_ZEITBASIS) {
-            GetCtrlIndex(gPanelMain, f->iControl, &neu.iZeitbasisIndex);
-            GetLabelFromIndex(gPanelMain, f->iControl, neu.iZeitbasisIndex, neu.szZeitbasis, sizeof neu.szZeitbasis);
+            GetCtrlIndex(gPanelMain, Control(f), &neu.iZeitbasisIndex);
+            GetLabelFromIndex(gPanelMain, Control(f), neu.iZeitbasisIndex, neu.szZeitbasis, sizeof neu.szZeitbasis);
         } else {
-            GetCtrlVal(gPanelMain, f->iControl, &neu.iKurvennummer);
+            GetCtrlVal(gPanelMain, Control(f), &neu.iKurvennummer);
         }
     }
     Zeitbasis_Ermitteln(neu.szZeitbasis);  // warns of a label missing from the table
@@ -142,22 +220,23 @@ void Fenster_EingabenZeigen(const Eingabewerte *pEingabe)
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
         if (double *pd = Eingaben_Zahl(&e, f))
-            SetCtrlVal(gPanelMain, f->iControl, *pd);
+            SetCtrlVal(gPanelMain, Control(f), *pd);
         else if (f->iArt == EINGABEN_ZEITBASIS)
-            SetCtrlIndex(gPanelMain, f->iControl, e.iZeitbasisIndex);
+            SetCtrlIndex(gPanelMain, Control(f), e.iZeitbasisIndex);
         else
-            SetCtrlVal(gPanelMain, f->iControl, static_cast<int>(e.iKurvennummer));
+            SetCtrlVal(gPanelMain, Control(f), static_cast<int>(e.iKurvennummer));
     }
 }
 
 void Sinus_FelderEinrichten(void)
 {
     TK_AblehnungSetzen(TextAbgelehnt);
+    TK_ZahlleserSetzen(FeldLesen);
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
         char szText[HINWEIS_GROESSE];
         Eingaben_Hilfe(f, szText, sizeof szText);
-        SetCtrlAttribute(gPanelMain, f->iControl, ATTR_TOOLTIP_TEXT, szText);
-        SetCtrlAttribute(gPanelMain, f->iControl, ATTR_WHATS_THIS, szText);
+        SetCtrlAttribute(gPanelMain, Control(f), ATTR_TOOLTIP_TEXT, szText);
+        SetCtrlAttribute(gPanelMain, Control(f), ATTR_WHATS_THIS, szText);
     }
 }

@@ -56,6 +56,7 @@ constexpr double ZEITBASIS_ERSATZ_MS = 1.0;
 double Zeitbasis_Ms(const char *szZeitbasis);
 int Zeitbasis_Suchen(const char *szZeitbasis, double *pdMillisekunden); /* 1 found, 0 not */
 int Zeitbasis_Anzahl(void);
+constexpr int ZEITBASIS_ANZAHL = 17; /* entries of the table, which holds it to this */
 const char *Zeitbasis_Label(int iIndex);
 
 /* Pure computations on the records, without a panel. */

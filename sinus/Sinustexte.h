@@ -29,6 +29,12 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 #define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %s" SINUS_NBSP "Hz"
 /** Typed text that is no number, and the value that stays. */
 #define SINUS_TEXT_KEINE_ZAHL "\u201e%s\u201c ist keine Zahl: %.10g bleibt"
+/* A unit the field does not take: the typed text, the field, the units it takes. */
+#define SINUS_TEXT_PASST_NICHT "\u201e%s\u201c passt nicht zu %s: %s"
+#define SINUS_TEXT_OHNE_EINHEIT "ohne Einheit"
+/* What a field's help adds: its units, then the prefixes every number takes. */
+#define SINUS_TEXT_HILFE_EINHEITEN "; Einheiten "
+#define SINUS_TEXT_HILFE_VORSAETZE "; Vorsätze \u00b5 (u), m, k, M"
 /** Inputs taken over from a curve file: the dialog's title, and how their export compares. */
 extern const char *const SINUS_TEXT_ENTWURF_TITEL;
 #define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben exportieren die Werte von %s: sie sind kein Export einer Sinuskurve."

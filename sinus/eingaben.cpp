@@ -3,8 +3,8 @@
 // RMS amplitude and of frequency with period duration.
 #include "Sinuseingaben.h"
 
+#include "Sinustexte.h"
 #include "toolkit_kern.h"
-#include "wlr7sinus_uir.h"
 
 #include <cmath>
 #include <cstddef>
@@ -17,45 +17,69 @@ namespace {
 
 const double UNBEGRENZT = std::numeric_limits<double>::infinity();
 const int ZEITBASIS_VORGABE = 9;  // "10ms"
-const double ZEITBASEN = 17.0;    // items of the time-base ring, one per entry of its table
 const int KURVEN = 4;
 const int AENDERUNG_WERT = 32;    // one value of a change, as text
 const int AENDERUNG_STELLEN = 10; // significant digits: what was typed, not a rounding of it
 
+// The units a typed value may carry, in the field's own unit.
+const TK_Einheit VOLT[] = {{"V", 0, EINHEIT_WERT}, {"mV", -3, EINHEIT_WERT}, {"kV", 3, EINHEIT_WERT}};
+const TK_Einheit DACH[] = {{"V", 0, EINHEIT_WERT},    {"mV", -3, EINHEIT_WERT}, {"kV", 3, EINHEIT_WERT},
+                           {"Veff", 0, EINHEIT_EFF},  {"Vrms", 0, EINHEIT_EFF}, {"Vss", 0, EINHEIT_SS},
+                           {"Vpp", 0, EINHEIT_SS}};
+const TK_Einheit HERTZ[] = {{"Hz", 0, EINHEIT_WERT}, {"kHz", 3, EINHEIT_WERT}, {"mHz", -3, EINHEIT_WERT}};
+const TK_Einheit MILLISEKUNDEN[] = {{"ms", 0, EINHEIT_WERT}, {"s", 3, EINHEIT_WERT}, {"\u00b5s", -3, EINHEIT_WERT}};
+const int VOLT_N = static_cast<int>(std::size(VOLT));
+
 // In panel order, which is also the order of the fields in Eingabewerte.
 const Eingabefeld gFelder[] = {
-    {WLR7UMAX, "umax", "V", "WLR-7 Ausgang max. [V]", "V", "Größte Ausgangsspannung des WLR-7 in Volt", "",
-     EINGABEN_ZAHL, 0.001, 10000.0, 10.0, 3, offsetof(Eingabewerte, dUmax)},
-    {AMPLITUDEDACH, "peak", "V", "Amplitude [V^]", "V", "Scheitelwert der Amplitude in Volt", "",
-     EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 5.0, 3, offsetof(Eingabewerte, dAmplitudeDach)},
-    {AMPLITUDEEFF, "rms", "V", "Amplitude [Veff]", "V", "Effektivwert der Amplitude in Volt",
+    {EINGABE_UMAX, "umax", "V", "WLR-7 Ausgang max. [V]", "V", "Größte Ausgangsspannung des WLR-7 in Volt", "",
+     EINGABEN_ZAHL, 0.001, 10000.0, 10.0, 3, offsetof(Eingabewerte, dUmax), VOLT, VOLT_N,
+     "WLR-7 max. %s V"},
+    {EINGABE_DACH, "peak", "V", "Amplitude [V^]", "V", "Scheitelwert der Amplitude in Volt", "",
+     EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 5.0, 3, offsetof(Eingabewerte, dAmplitudeDach), DACH,
+     static_cast<int>(std::size(DACH)), " \u00b7 Amplitude %s V^"},
+    {EINGABE_EFF, "rms", "V", "Amplitude [Veff]", "V", "Effektivwert der Amplitude in Volt",
      "Scheitelwert = sqrt(2) * V", EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 3.536, 3,
-     offsetof(Eingabewerte, dAmplitudeEff)},
-    {OFFSET, "offset", "V", "Offset [V]", "V", "Offset in Volt", "", EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 5.0, 3,
-     offsetof(Eingabewerte, dOffset)},
-    {FREQUENZ, "frequency", "HZ", "Frequenz [Hz]", "Hz", "Frequenz in Hertz", "Periodendauer = 1000 / HZ",
-     EINGABEN_ZAHL, 0.02, 20000.0, 5.0, 2, offsetof(Eingabewerte, dFrequenz)},
-    {PERIODENDAUER, "period", "MS", "Periodendauer [ms]", "ms", "Periodendauer in Millisekunden", "",
-     EINGABEN_ZAHL, 0.05, 50000.0, 200.0, 2, offsetof(Eingabewerte, dPeriodendauer)},
-    {ANZAHLPERIODEN, "periods", "N", "Perioden", "", "Anzahl der Perioden", "", EINGABEN_ZAHL, 0.01, 100.0, 1.0, 2,
-     offsetof(Eingabewerte, dAnzahlPerioden)},
-    {ZEITBASIS, "timebase", "LABEL", "Zeitbasis", "", "Abstand zweier Stützpunkte", "", EINGABEN_ZEITBASIS, 1.0,
-     ZEITBASEN, ZEITBASIS_VORGABE + 1.0, 0, 0},
-    {KURVENNUMMER, "curve", "N", "Kurve", "", "Kurvennummer in der Exportdatei", "", EINGABEN_KURVE, 1.0, KURVEN,
-     1.0, 0, 0},
+     offsetof(Eingabewerte, dAmplitudeEff), VOLT, VOLT_N, " (%s Veff)"},
+    {EINGABE_OFFSET, "offset", "V", "Offset [V]", "V", "Offset in Volt", "", EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 5.0, 3,
+     offsetof(Eingabewerte, dOffset), VOLT, VOLT_N, " \u00b7 Offset %s V"},
+    {EINGABE_FREQUENZ, "frequency", "HZ", "Frequenz [Hz]", "Hz", "Frequenz in Hertz", "Periodendauer = 1000 / HZ",
+     EINGABEN_ZAHL, 0.02, 20000.0, 5.0, 2, offsetof(Eingabewerte, dFrequenz), HERTZ,
+     static_cast<int>(std::size(HERTZ)), " \u00b7 Frequenz %s Hz"},
+    {EINGABE_PERIODE, "period", "MS", "Periodendauer [ms]", "ms", "Periodendauer in Millisekunden", "",
+     EINGABEN_ZAHL, 0.05, 50000.0, 200.0, 2, offsetof(Eingabewerte, dPeriodendauer), MILLISEKUNDEN,
+     static_cast<int>(std::size(MILLISEKUNDEN)), ""},
+    {EINGABE_PERIODEN, "periods", "N", "Perioden", "", "Anzahl der Perioden", "", EINGABEN_ZAHL, 0.01, 100.0, 1.0, 2,
+     offsetof(Eingabewerte, dAnzahlPerioden), nullptr, 0, " \u00b7 Perioden %s"},
+    {EINGABE_ZEITBASIS, "timebase", "LABEL", "Zeitbasis", "", "Abstand zweier Stützpunkte", "", EINGABEN_ZEITBASIS,
+     1.0, ZEITBASIS_ANZAHL, ZEITBASIS_VORGABE + 1.0, 0, 0, nullptr, 0, " \u00b7 Zeitbasis %s"},
+    {EINGABE_KURVE, "curve", "N", "Kurve", "", "Kurvennummer in der Exportdatei", "", EINGABEN_KURVE, 1.0, KURVEN,
+     1.0, 0, 0, nullptr, 0, " \u00b7 Kurve %s"},
 };
+static_assert(std::size(gFelder) == EINGABEN_ANZAHL, "one row per id");
 
-// The coupled pairs: a control, its partner and how the partner follows.
+// The coupled pairs: an input, its partner and how the partner follows.
 struct Paar {
-    int iControl, iPartner;
+    int iEingabe, iPartner;
     double (*partner)(double);
 };
 const Paar gPaare[] = {
-    {AMPLITUDEDACH, AMPLITUDEEFF, Sinus_EffAusDach},
-    {AMPLITUDEEFF, AMPLITUDEDACH, Sinus_DachAusEff},
-    {FREQUENZ, PERIODENDAUER, Sinus_PeriodeAusFrequenz},
-    {PERIODENDAUER, FREQUENZ, Sinus_FrequenzAusPeriode},
+    {EINGABE_DACH, EINGABE_EFF, Sinus_EffAusDach},
+    {EINGABE_EFF, EINGABE_DACH, Sinus_DachAusEff},
+    {EINGABE_FREQUENZ, EINGABE_PERIODE, Sinus_PeriodeAusFrequenz},
+    {EINGABE_PERIODE, EINGABE_FREQUENZ, Sinus_FrequenzAusPeriode},
 };
+const int ECHO_GROESSE = 61;  // what a message repeats of a typed text
+
+// The typed text without the blanks around it.
+void Getippt(const char *szGetippt, char *szText, std::size_t iGroesse)
+{
+    while (*szGetippt == ' ' || *szGetippt == '\t')
+        ++szGetippt;
+    TK_TextKopieren(szText, iGroesse, szGetippt);  // cut at a character, never inside one
+    for (std::size_t n = std::strlen(szText); n > 0 && (szText[n - 1] == ' ' || szText[n - 1] == '\t'); --n)
+        szText[n - 1] = '\0';
+}
 
 }  // namespace
 
@@ -67,14 +91,6 @@ int Eingaben_Anzahl(void)
 const Eingabefeld *Eingaben_Feld(int iIndex)
 {
     return iIndex >= 0 && iIndex < Eingaben_Anzahl() ? &gFelder[iIndex] : nullptr;
-}
-
-const Eingabefeld *Eingaben_ZuControl(int iControl)
-{
-    for (const Eingabefeld &f : gFelder)
-        if (f.iControl == iControl)
-            return &f;
-    return nullptr;
 }
 
 double *Eingaben_Zahl(Eingabewerte *pEingabe, const Eingabefeld *pFeld)
@@ -96,30 +112,98 @@ void Eingaben_Vorgaben(Eingabewerte *pEingabe)
     pEingabe->iKurvennummer = 1;
 }
 
-int Eingaben_Uebernehmen(Eingabewerte *pEingabe, const Eingabefeld *pFeld, const char *szText)
+int Eingaben_Lesen(int iEingabe, const char *szText, Eingabelesung *pLesung)
+{
+    const Eingabefeld *f = Eingaben_Feld(iEingabe);
+    if (!f || f->iArt != EINGABEN_ZAHL || !szText || !pLesung)
+        return EINGABEN_KEINE_ZAHL;
+    double d = 0.0;
+    TK_Lesart wie;
+    const int iGelesen = TK_ZahlLesenEinheit(szText, f->pEinheiten, f->iEinheiten, &d, &wie);
+    if (iGelesen != TK_ZAHL_GELESEN)
+        return iGelesen == TK_ZAHL_EINHEIT ? EINGABEN_FREMDE_EINHEIT : EINGABEN_KEINE_ZAHL;
+    const int iArt = wie.iEinheit >= 0 ? f->pEinheiten[wie.iEinheit].iArt : EINHEIT_WERT;
+    // Peak to peak is twice the peak: halving a double is exact.
+    const int iZehner = wie.iEinheit >= 0 ? f->pEinheiten[wie.iEinheit].iZehnerpotenz : 0;
+    *pLesung = {iArt == EINHEIT_EFF ? static_cast<int>(EINGABE_EFF) : iEingabe, iArt == EINHEIT_SS ? d / 2.0 : d,
+                wie.iVorsatz != 0 || iZehner != 0 || iArt != EINHEIT_WERT};
+    return EINGABEN_GELESEN;
+}
+
+int Eingaben_Uebernehmen(Eingabewerte *pEingabe, const Eingabefeld *pFeld, const char *szText, Eingabelesung *pLesung)
 {
     if (!pEingabe || !pFeld || !szText)
-        return 0;
+        return EINGABEN_KEINE_ZAHL;
+    Eingabelesung lesung = {pFeld->iId, 0.0, 0};
     if (pFeld->iArt == EINGABEN_ZEITBASIS) {
         for (int k = 0; k < Zeitbasis_Anzahl(); ++k)
             if (std::strcmp(Zeitbasis_Label(k), szText) == 0) {
                 pEingabe->iZeitbasisIndex = k;
                 TK_TextKopieren(pEingabe->szZeitbasis, sizeof pEingabe->szZeitbasis, szText);
-                return 1;
+                lesung.dWert = k + 1.0;
+                if (pLesung)
+                    *pLesung = lesung;
+                return EINGABEN_GELESEN;
             }
-        return 0;
+        return EINGABEN_KEINE_ZAHL;
     }
     if (pFeld->iArt == EINGABEN_KURVE) {
         if (std::strlen(szText) != 1 || szText[0] < '1' || szText[0] > '0' + KURVEN)
-            return 0;
+            return EINGABEN_KEINE_ZAHL;
         pEingabe->iKurvennummer = szText[0] - '0';
-        return 1;
+        lesung.dWert = pEingabe->iKurvennummer;
+        if (pLesung)
+            *pLesung = lesung;
+        return EINGABEN_GELESEN;
     }
-    double d;
-    if (!TK_ZahlLesen(szText, &d) || d < pFeld->dMin || d > pFeld->dMax)
-        return 0;
-    *Eingaben_Zahl(pEingabe, pFeld) = d;
-    return 1;
+    const int iGelesen = Eingaben_Lesen(pFeld->iId, szText, &lesung);
+    if (iGelesen != EINGABEN_GELESEN)
+        return iGelesen;
+    if (pLesung)
+        *pLesung = lesung;
+    const Eingabefeld *pZiel = Eingaben_Feld(lesung.iEingabe);
+    if (!(lesung.dWert >= pZiel->dMin && lesung.dWert <= pZiel->dMax))
+        return EINGABEN_AUSSERHALB;
+    *Eingaben_Zahl(pEingabe, pZiel) = lesung.dWert;
+    return EINGABEN_GELESEN;
+}
+
+void Eingaben_Name(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse)
+{
+    // The label without its unit in brackets: "Frequenz [Hz]" names "Frequenz".
+    const char *szKlammer = std::strstr(pFeld->szLabel, " [");
+    const int iName = szKlammer ? static_cast<int>(szKlammer - pFeld->szLabel) : static_cast<int>(std::strlen(pFeld->szLabel));
+    std::snprintf(szText, iGroesse, "%.*s", iName, pFeld->szLabel);
+}
+
+void Eingaben_Einheiten(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse)
+{
+    TK_EinheitenText(pFeld->pEinheiten, pFeld->iEinheiten, szText, iGroesse);
+}
+
+void Eingaben_FremdText(const Eingabefeld *pFeld, const char *szGetippt, char *szText, std::size_t iGroesse)
+{
+    char szEcho[ECHO_GROESSE], szName[AENDERUNG_WERT], szEinheiten[AENDERUNG_WERT * 2];
+    Getippt(szGetippt, szEcho, sizeof szEcho);
+    Eingaben_Name(pFeld, szName, sizeof szName);
+    Eingaben_Einheiten(pFeld, szEinheiten, sizeof szEinheiten);
+    std::snprintf(szText, iGroesse, SINUS_TEXT_PASST_NICHT, szEcho, szName,
+                  *szEinheiten ? szEinheiten : SINUS_TEXT_OHNE_EINHEIT);
+}
+
+void Eingaben_LesungText(const Eingabefeld *pFeld, const char *szGetippt, const Eingabelesung *pLesung, char *szText,
+                         std::size_t iGroesse)
+{
+    if (iGroesse > 0)
+        szText[0] = '\0';
+    if (!pLesung->bEinheit)
+        return;
+    char szEcho[ECHO_GROESSE];
+    Getippt(szGetippt, szEcho, sizeof szEcho);
+    const Eingabefeld *pZiel = Eingaben_Feld(pLesung->iEingabe);
+    std::snprintf(szText, iGroesse, "%s = %.*g%s%s%s%s%s", szEcho, AENDERUNG_STELLEN, pLesung->dWert,
+                  *pZiel->szEinheit ? " " : "", pZiel->szEinheit, pZiel != pFeld ? " (" : "",
+                  pZiel != pFeld ? pZiel->szLabel : "", pZiel != pFeld ? ")" : "");
 }
 
 int Eingaben_Begrenzt(const Eingabefeld *pFeld)
@@ -135,18 +219,35 @@ void Eingaben_Bereich(const Eingabefeld *pFeld, char *szText, std::size_t iGroes
         std::snprintf(szText, iGroesse, "%g bis %g", pFeld->dMin, pFeld->dMax);
 }
 
-int Eingaben_Koppeln(Eingabewerte *pEingabe, int iControl)
+int Eingaben_Koppeln(Eingabewerte *pEingabe, int iEingabe)
 {
     for (const Paar &p : gPaare) {
-        if (p.iControl != iControl)
+        if (p.iEingabe != iEingabe)
             continue;
-        const double dPartner = p.partner(*Eingaben_Zahl(pEingabe, Eingaben_ZuControl(iControl)));
+        const double dPartner = p.partner(*Eingaben_Zahl(pEingabe, Eingaben_Feld(iEingabe)));
         if (!std::isfinite(dPartner))
-            return -1;
-        *Eingaben_Zahl(pEingabe, Eingaben_ZuControl(p.iPartner)) = dPartner;
+            return EINGABEN_PARTNER_UNENDLICH;
+        *Eingaben_Zahl(pEingabe, Eingaben_Feld(p.iPartner)) = dPartner;
         return p.iPartner;
     }
-    return 0;
+    return EINGABEN_OHNE_PARTNER;
+}
+
+int Eingaben_Gleich(const Eingabewerte *pA, const Eingabewerte *pB)
+{
+    for (const Eingabefeld &f : gFelder) {
+        if (f.iArt == EINGABEN_ZAHL) {
+            if (*Eingaben_Zahl(const_cast<Eingabewerte *>(pA), &f) != *Eingaben_Zahl(const_cast<Eingabewerte *>(pB), &f))
+                return 0;
+        } else if (f.iArt == EINGABEN_ZEITBASIS) {
+            if (pA->iZeitbasisIndex != pB->iZeitbasisIndex ||
+                std::strncmp(pA->szZeitbasis, pB->szZeitbasis, sizeof pA->szZeitbasis) != 0)
+                return 0;
+        } else if (pA->iKurvennummer != pB->iKurvennummer) {
+            return 0;
+        }
+    }
+    return 1;
 }
 
 void Eingaben_AenderungText(const Eingabewerte *pVon, const Eingabewerte *pNach, char *szText, std::size_t iGroesse)
@@ -170,10 +271,9 @@ void Eingaben_AenderungText(const Eingabewerte *pVon, const Eingabewerte *pNach,
         }
         if (std::strcmp(szVon, szNach) == 0)
             continue;
-        // The label without its unit in brackets: "Frequenz [Hz]" names "Frequenz".
-        const char *szKlammer = std::strstr(f.szLabel, " [");
-        const int iName = szKlammer ? static_cast<int>(szKlammer - f.szLabel) : static_cast<int>(std::strlen(f.szLabel));
-        std::snprintf(szText, iGroesse, "%.*s %s \u2192 %s%s%s", iName, f.szLabel, szVon, szNach, *f.szEinheit ? " " : "",
+        char szName[AENDERUNG_WERT];
+        Eingaben_Name(&f, szName, sizeof szName);
+        std::snprintf(szText, iGroesse, "%s %s \u2192 %s%s%s", szName, szVon, szNach, *f.szEinheit ? " " : "",
                       f.szEinheit);
         return;
     }
@@ -190,4 +290,14 @@ void Eingaben_Hilfe(const Eingabefeld *pFeld, char *szText, std::size_t iGroesse
         Eingaben_Bereich(pFeld, szBereich, sizeof szBereich);
     std::snprintf(szText, iGroesse, "%s (%s%s%s)", pFeld->szBeschreibung, szBereich,
                   *pFeld->szEinheit && Eingaben_Begrenzt(pFeld) ? " " : "", Eingaben_Begrenzt(pFeld) ? pFeld->szEinheit : "");
+    // What a typed number may carry: the field's units and the SI prefixes.
+    if (pFeld->iArt != EINGABEN_ZAHL)
+        return;
+    char szEinheiten[AENDERUNG_WERT * 2];
+    Eingaben_Einheiten(pFeld, szEinheiten, sizeof szEinheiten);
+    if (*szEinheiten) {
+        TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_HILFE_EINHEITEN);
+        TK_TextAnhaengen(szText, iGroesse, szEinheiten);
+    }
+    TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_HILFE_VORSAETZE);
 }

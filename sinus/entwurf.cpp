@@ -32,20 +32,11 @@ bool ImBereich(const Eingabefeld *f, double d)
     return f && d >= f->dMin && d <= f->dMax;
 }
 
-// An input of the table by its exporter option.
-const Eingabefeld *NachOption(const char *szOption)
-{
-    for (int i = 0; i < Eingaben_Anzahl(); ++i)
-        if (std::strcmp(Eingaben_Feld(i)->szOption, szOption) == 0)
-            return Eingaben_Feld(i);
-    return nullptr;
-}
-
 // The two-decimal number of periods whose samples round to iN with iP per
 // period, within the field's range; the closest when none does.
 double Perioden(int32_t iP, int iN)
 {
-    const Eingabefeld *f = NachOption("periods");
+    const Eingabefeld *f = Eingaben_Feld(EINGABE_PERIODEN);
     const long long iMitte = std::llround(static_cast<double>(iN) * HUNDERTSTEL / iP);
     double dBeste = 0.0;
     long long iBesteAbstand = -1;
@@ -125,7 +116,7 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
     if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs) || Modell_Umkehren(piWerte, iAnzahl, &m) != 0 ||
         m.iPassend == 0)
         return 0;
-    const Eingabefeld *fPeriode = NachOption("period");
+    const Eingabefeld *fPeriode = Eingaben_Feld(EINGABE_PERIODE);
     // The determined P, else the simplest: one period over the file for
     // values that never change, the smallest fitting P for others; each
     // only where its period fits the field.
@@ -215,19 +206,18 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
 void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iGroesse)
 {
     char szZahl[ZAHL_GROESSE], szTeil[ZAHL_GROESSE + 32];
-    std::snprintf(szText, iGroesse, "--timebase %s", pEingabe->szZeitbasis);
-    const struct {
-        const char *szOption;
-        double dWert;
-    } zahlen[] = {{"period", pEingabe->dPeriodendauer}, {"periods", pEingabe->dAnzahlPerioden},
-                  {"peak", pEingabe->dAmplitudeDach},   {"offset", pEingabe->dOffset},
-                  {"umax", pEingabe->dUmax}};
-    for (const auto &z : zahlen) {
-        Zahl(z.dWert, szZahl, sizeof szZahl);
-        std::snprintf(szTeil, sizeof szTeil, " --%s %s", z.szOption, szZahl);
+    std::snprintf(szText, iGroesse, "--%s %s", Eingaben_Feld(EINGABE_ZEITBASIS)->szOption, pEingabe->szZeitbasis);
+    // The inputs that fix the file: the period rather than the frequency,
+    // the peak rather than the RMS amplitude.
+    const int zahlen[] = {EINGABE_PERIODE, EINGABE_PERIODEN, EINGABE_DACH, EINGABE_OFFSET, EINGABE_UMAX};
+    Eingabewerte e = *pEingabe;
+    for (const int iEingabe : zahlen) {
+        Zahl(*Eingaben_Zahl(&e, Eingaben_Feld(iEingabe)), szZahl, sizeof szZahl);
+        std::snprintf(szTeil, sizeof szTeil, " --%s %s", Eingaben_Feld(iEingabe)->szOption, szZahl);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
     }
-    std::snprintf(szTeil, sizeof szTeil, " --curve %d", static_cast<int>(pEingabe->iKurvennummer));
+    std::snprintf(szTeil, sizeof szTeil, " --%s %d", Eingaben_Feld(EINGABE_KURVE)->szOption,
+                  static_cast<int>(pEingabe->iKurvennummer));
     TK_TextAnhaengen(szText, iGroesse, szTeil);
 }
 

@@ -4,7 +4,6 @@
 #include "Sinuserzeugung_Main.h"
 #include "Kurvenformat.h"
 #include "Sinuseingaben.h"
-#include "wlr7sinus_uir.h"
 
 const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Die Kurve besteht aus zu vielen Punkten.\nReduzieren Sie die Perioden oder die\n"
@@ -42,6 +41,12 @@ const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+const std::size_t TITEL_TEIL_GROESSE = 96;  // one input's part of the report title
+
+}  // namespace
+
 void Sinus_BegrenzungText(double dGetippt, double dWert, double dMin, double dMax, const char *szEinheit,
                           char *szText, size_t iGroesse)
 {
@@ -63,22 +68,29 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 
 void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnalyse, char *szText, size_t iGroesse)
 {
-    // Each number as its field shows it, with the field's decimals.
-    auto stellen = [](int iControl) { return Eingaben_ZuControl(iControl)->iStellen; };
-    char sz[400];
-    std::snprintf(sz, sizeof sz,
-                  "WLR-7 max. %.*f V · Amplitude %.*f V^ (%.*f Veff) · Offset %.*f V · Frequenz %.*f Hz",
-                  stellen(WLR7UMAX), pEingabe->dUmax, stellen(AMPLITUDEDACH), pEingabe->dAmplitudeDach,
-                  stellen(AMPLITUDEEFF), pEingabe->dAmplitudeEff, stellen(OFFSET), pEingabe->dOffset,
-                  stellen(FREQUENZ), pEingabe->dFrequenz);
-    TK_TextKopieren(szText, iGroesse, sz);
-    if (pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
-        char szZahl[48];
-        Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
-        std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
+    // Each input's part of the title from the table, its number as its
+    // field shows it: the field's decimals, more for a small value.
+    TK_TextKopieren(szText, iGroesse, "");
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        if (!*f->szTitel)
+            continue;
+        char szWert[TK_ZAHL_TEXT_GROESSE], sz[TITEL_TEIL_GROESSE];
+        if (f->iArt == EINGABEN_ZAHL)
+            TK_ZahlText(*Eingaben_Zahl(const_cast<Eingabewerte *>(pEingabe), f), f->iStellen, TK_ZAHL_FELDBREITE, szWert,
+                        sizeof szWert);
+        else if (f->iArt == EINGABEN_ZEITBASIS)
+            TK_TextKopieren(szWert, sizeof szWert, pEingabe->szZeitbasis);
+        else
+            std::snprintf(szWert, sizeof szWert, "%d", static_cast<int>(pEingabe->iKurvennummer));
+        std::snprintf(sz, sizeof sz, f->szTitel, szWert);
         TK_TextAnhaengen(szText, iGroesse, sz);
+        // What the file plays, where it is not the frequency typed.
+        if (f->iId == EINGABE_FREQUENZ && pAnalyse && Analyse_AndereFrequenz(pAnalyse)) {
+            char szZahl[48];
+            Analyse_Zahl(pAnalyse->dFrequenz, ANALYSE_STELLEN, szZahl, sizeof szZahl);
+            std::snprintf(sz, sizeof sz, " (in der Datei %s Hz)", szZahl);
+            TK_TextAnhaengen(szText, iGroesse, sz);
+        }
     }
-    std::snprintf(sz, sizeof sz, " · Perioden %.*f · Zeitbasis %s · Kurve %d", stellen(ANZAHLPERIODEN),
-                  pEingabe->dAnzahlPerioden, pEingabe->szZeitbasis, static_cast<int>(pEingabe->iKurvennummer));
-    TK_TextAnhaengen(szText, iGroesse, sz);
 }

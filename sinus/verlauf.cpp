@@ -1,6 +1,8 @@
 // The undo history of accepted inputs, as a fixed ring of records.
 #include "verlauf.h"
 
+#include "Sinuseingaben.h"
+
 #include <cstring>
 
 Verlauf gVerlauf;
@@ -16,12 +18,7 @@ Eingabewerte *Stufe(int iPosition)
 
 int Sinus_EingabenGleich(const Eingabewerte *pA, const Eingabewerte *pB)
 {
-    return pA->dUmax == pB->dUmax && pA->dAmplitudeDach == pB->dAmplitudeDach &&
-           pA->dAmplitudeEff == pB->dAmplitudeEff && pA->dOffset == pB->dOffset &&
-           pA->dFrequenz == pB->dFrequenz && pA->dPeriodendauer == pB->dPeriodendauer &&
-           pA->dAnzahlPerioden == pB->dAnzahlPerioden && pA->iZeitbasisIndex == pB->iZeitbasisIndex &&
-           std::strncmp(pA->szZeitbasis, pB->szZeitbasis, sizeof pA->szZeitbasis) == 0 &&
-           pA->iKurvennummer == pB->iKurvennummer;
+    return Eingaben_Gleich(pA, pB);
 }
 
 void Sinus_VerlaufLeeren(void)

@@ -18,6 +18,7 @@ const Zeitbasis gTabelle[] = {
     {"20ms", 20.0},   {"50ms", 50.0},   {"100ms", 100.0}, {"1s", 1000.0},   {"10s", 10000.0},
     {"1min", 60000.0}, {"1std", 3600000.0},
 };
+static_assert(std::size(gTabelle) == ZEITBASIS_ANZAHL, "the count the input table takes");
 
 }  // namespace
 

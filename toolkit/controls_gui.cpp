@@ -98,6 +98,17 @@ int GetCtrlVal(int panel, int control, char *value, std::size_t size)
     return 0;
 }
 
+int TK_Getippt(int panel, int control, char *text, std::size_t size)
+{
+    tk::NumericCtrl *n = tk::numerisch(panel, control);
+    if (!n)
+        return fehlendesControl(panel);
+    if (!text || size == 0)
+        return TK_FEHLER_ARGUMENT;
+    TK_TextKopieren(text, size, n->getippterText().toUtf8().constData());
+    return n->getippterText().isEmpty() ? 0 : 1;
+}
+
 int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum)
 {
     tk::NumericCtrl *n = tk::numerisch(panel, control);

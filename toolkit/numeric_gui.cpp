@@ -10,20 +10,12 @@
 
 namespace tk {
 
-namespace {
-
-// The number syntax that the batch exporter reads too.
-bool zahlLesen(const QString &text, double *wert)
-{
-    return TK_ZahlLesen(text.toUtf8().constData(), wert) != 0;
-}
-
-}  // namespace
-
 NumericCtrl::NumericCtrl(QWidget *parent)
     : QAbstractSpinBox(parent),
       m_min(-std::numeric_limits<double>::infinity()),
-      m_max(std::numeric_limits<double>::infinity())
+      m_max(std::numeric_limits<double>::infinity()),
+      // The number syntax that the batch exporter reads too.
+      m_leser([](const QString &text, double *wert) { return TK_ZahlLesen(text.toUtf8().constData(), wert) != 0; })
 {
     setKeyboardTracking(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -65,30 +57,31 @@ void NumericCtrl::setzeSchritt(double s)
     m_schritt = s;
 }
 
-// The fixed form with the control's decimals; a number too long for the
-// field shows in the exponent form instead. Leaving the field unedited
-// commits the held value, not the text.
+// The control's decimals, more where a small value would hide behind them,
+// the exponent form where the fixed one grows too long (TK_ZahlText).
+// Leaving the field unedited commits the held value, not the text.
 void NumericCtrl::anzeigen()
 {
-    QString text = QString::number(m_wert, 'f', m_stellen);
-    if (text.size() > MAX_FESTE_STELLEN)
-        text = QString::number(m_wert, 'e', m_stellen);
-    lineEdit()->setText(text);
+    char text[TK_ZAHL_TEXT_GROESSE];
+    TK_ZahlText(m_wert, m_stellen, TK_ZAHL_FELDBREITE, text, sizeof text);
+    lineEdit()->setText(QString::fromUtf8(text));
 }
 
-// Takes the typed text as the new value. Text that is not exactly a number
-// ("500m", "2,5k") puts the held value back on display and is not a
-// commit: nothing typed is ever cut to its numeric start.
+// Takes the typed text as the new value, the value the reader understood
+// ("2,5k" in a field of hertz: 2500). Text the reader refuses puts the held
+// value back on display and is not a commit: nothing typed is ever cut to
+// its numeric start.
 bool NumericCtrl::textUebernehmen()
 {
     m_bearbeitet = false;
     double v;
-    if (!zahlLesen(lineEdit()->text(), &v)) {
+    if (!m_leser(lineEdit()->text(), &v)) {
         const QString text = lineEdit()->text();
         anzeigen();
         emit abgelehnt(text);
         return false;
     }
+    m_text = lineEdit()->text();
     setzeWert(v);
     m_begrenzt = m_wert != v;
     m_getippt = v;
@@ -127,6 +120,7 @@ void NumericCtrl::stepBy(int steps)
     if (m_bearbeitet)
         textUebernehmen();
     m_begrenzt = false;
+    m_text.clear();
     double alt = m_wert;
     setzeWert(m_wert + steps * m_schritt);
     selectAll();
@@ -149,7 +143,7 @@ QAbstractSpinBox::StepEnabled NumericCtrl::stepEnabled() const
 QValidator::State NumericCtrl::validate(QString &text, int &) const
 {
     double v;
-    return zahlLesen(text, &v) ? QValidator::Acceptable : QValidator::Intermediate;
+    return m_leser(text, &v) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 void NumericCtrl::keyPressEvent(QKeyEvent *e)
@@ -157,8 +151,10 @@ void NumericCtrl::keyPressEvent(QKeyEvent *e)
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         // Enter on an untouched field commits the held value as it is: the
         // shown text is rounded and must not replace it.
-        if (!m_bearbeitet)
+        if (!m_bearbeitet) {
             m_begrenzt = false;
+            m_text.clear();
+        }
         bool gueltig = !m_bearbeitet || textUebernehmen();
         selectAll();
         e->accept();

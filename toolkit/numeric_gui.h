@@ -5,6 +5,8 @@
 
 #include <QAbstractSpinBox>
 
+#include <functional>
+
 namespace tk {
 
 class NumericCtrl : public QAbstractSpinBox {
@@ -39,6 +41,13 @@ public:
     /// Whether the last commit pulled the typed value into the range; then
     /// @p getippt is what was typed.
     bool begrenzt(double *getippt) const;
+    /// The text of the last commit when it was typed; empty after a step or
+    /// an Enter on an untouched field.
+    const QString &getippterText() const { return m_text; }
+    /// How typed text becomes the value to hold (true) or is refused
+    /// (false); by default TK_ZahlLesen().
+    using Leser = std::function<bool(const QString &text, double *wert)>;
+    void setzeLeser(Leser leser) { m_leser = std::move(leser); }
 
 signals:
     /// The user committed a value (Enter, leaving an edited field, a step).
@@ -60,7 +69,6 @@ private:
     bool textUebernehmen();
     void anzeigen();
 
-    static const int MAX_FESTE_STELLEN = 12;  // what the field shows in fixed form
     double m_wert = 0.0;
     double m_min;
     double m_max;
@@ -69,6 +77,8 @@ private:
     bool m_bearbeitet = false;
     bool m_begrenzt = false;
     double m_getippt = 0.0;
+    QString m_text;
+    Leser m_leser;
 };
 
 }  // namespace tk

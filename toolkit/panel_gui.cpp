@@ -123,6 +123,7 @@ void offenesFestlegen(QWidget *fenster)
 }
 
 TK_Ablehnung s_ablehnung = nullptr;
+TK_Zahlleser s_zahlleser = nullptr;
 
 void commit(int handle, int id, CtrlCallbackPtr rueckruf)
 {
@@ -134,6 +135,13 @@ void commit(int handle, int id, CtrlCallbackPtr rueckruf)
 // control names a callback that no function of the table answers to.
 bool controlBinden(int handle, int id, QWidget *w)
 {
+    if (auto *n = qobject_cast<tk::NumericCtrl *>(w))
+        n->setzeLeser([=](const QString &text, double *wert) {
+            const QByteArray utf8 = text.toUtf8();
+            if (s_zahlleser && tk::panel(handle))
+                return s_zahlleser(handle, id, utf8.constData(), wert) == 0;
+            return TK_ZahlLesen(utf8.constData(), wert) != 0;
+        });
     QByteArray name = w->property("cviCallback").toByteArray();
     if (name.isEmpty())
         return true;
@@ -436,6 +444,11 @@ QAction *MenuAktion(int handle, int menuItem, int *code)
 void TK_AblehnungSetzen(TK_Ablehnung ablehnung)
 {
     s_ablehnung = ablehnung;
+}
+
+void TK_ZahlleserSetzen(TK_Zahlleser leser)
+{
+    s_zahlleser = leser;
 }
 
 int TK_MenuText(int handle, int menuItem, const char *text)

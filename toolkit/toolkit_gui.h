@@ -130,6 +130,20 @@ int GetCtrlVal(int panel, int control, char *value, std::size_t size);
  * the range, with the typed value and the range; 0 when it did not.
  */
 int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *maximum);
+/**
+ * Numeric control: copies the text of its last user commit into @p text
+ * (at most @p size bytes) and returns 1 when that commit was typed; "" and
+ * 0 after a step or an Enter on an untouched field.
+ */
+int TK_Getippt(int panel, int control, char *text, std::size_t size);
+/**
+ * Reads @p text typed into numeric control @p control: returns 0 with the
+ * value the control is to hold in @p value, or a negative code that refuses
+ * the text.
+ */
+typedef int (*TK_Zahlleser)(int panel, int control, const char *text, double *value);
+/** Installs the program's reading of typed numbers; null reads them as TK_ZahlLesen() does. */
+void TK_ZahlleserSetzen(TK_Zahlleser leser);
 /** Called when a numeric control refused typed @p text that is no number (its held value shows again). */
 typedef void (*TK_Ablehnung)(int panel, int control, const char *text);
 /** Installs the program's answer to a refused text; null removes it. */

@@ -227,13 +227,62 @@ std::size_t TK_TextAnhaengen(char *dst, std::size_t size, const char *src);
 /** A message on one line, in place: each run of line breaks becomes one blank, none at either end. */
 void TK_TextEineZeile(char *sz);
 /**
- * Reads a number as the user types it: blanks around it, an optional sign,
- * digits with a decimal point or comma, an optional exponent (e or E). No
- * hexadecimal form, no inf or nan; the value must be a finite double
- * (subnormal ones included; a value too small for any double reads as 0).
- * Returns 1 and stores the value, or 0 and leaves @p value alone.
+ * A unit a number may carry: how it is written (case as it stands; "u" or
+ * the Greek mu at its start read as the micro sign) and the power of ten of
+ * the caller's own unit that one of it is ("kHz" where the caller counts in
+ * Hz: 3; "s" where it counts in ms: 3). @c iArt is the caller's own mark.
  */
+struct TK_Einheit {
+    const char *szText;
+    int iZehnerpotenz;
+    int iArt;
+};
+/** How TK_ZahlLesenEinheit() read a number. */
+struct TK_Lesart {
+    int iEinheit;  ///< index of the unit in the caller's list; -1 for none
+    int iVorsatz;  ///< power of ten of an SI prefix standing alone ("k": 3); 0 for none
+};
+/** Results of TK_ZahlLesenEinheit(). */
+enum {
+    TK_ZAHL_GELESEN = 0,  ///< a number, its value stored
+    TK_ZAHL_KEINE = -1,   ///< no number (nothing is stored)
+    TK_ZAHL_EINHEIT = -2  ///< a number followed by a unit that is none of the caller's (nothing is stored)
+};
+/**
+ * Reads a number as the user types it: blanks around it, an optional sign,
+ * digits with a decimal point or comma, an optional exponent (e or E), then,
+ * after optional blanks, either an SI prefix alone (micro sign, "u" or mu,
+ * m, k, M; m is milli, M is mega) or one of the @p anzahl units of
+ * @p einheiten, matched whole. No hexadecimal form, no inf or nan.
+ *
+ * The prefix or unit moves the decimal point of the typed digits before the
+ * one rounding to the nearest double, so "1.005k" is the double that "1005"
+ * is. The value must be a finite double (subnormal ones included; a value
+ * too small for any double reads as 0).
+ *
+ * Returns TK_ZAHL_GELESEN with the value in @p value and, where @p lesart is
+ * not null, how it was read; TK_ZAHL_EINHEIT where the number is followed by
+ * a word that is no prefix and none of the units (no digit, sign, point,
+ * comma or blank in it); else TK_ZAHL_KEINE. @p value is left alone on
+ * failure.
+ */
+int TK_ZahlLesenEinheit(const char *text, const TK_Einheit *einheiten, int anzahl, double *value, TK_Lesart *lesart);
+/** TK_ZahlLesenEinheit() without units: returns 1 and stores the value, or 0 and leaves @p value alone. */
 int TK_ZahlLesen(const char *text, double *value);
+enum { TK_ZAHL_TEXT_GROESSE = 40 };  ///< room for any text of TK_ZahlText()
+enum { TK_ZAHL_FELDBREITE = 12 };    ///< characters a numeric field shows in the fixed form
+/**
+ * A value as a field with @p stellen decimals shows it: fixed with those
+ * decimals, more (up to 15) where the shown value would be off by more than
+ * a thousandth of the value (0.06113 at two: "0.0611"; 0.0004 at three:
+ * "0.0004"); where the fixed form is longer than @p laenge characters, the
+ * exponent form with @p stellen or more digits after the point, by the same
+ * rule. Numbers with a point; into @p text of @p size bytes (cut short at
+ * TK_ZAHL_TEXT_GROESSE). Returns the length.
+ */
+std::size_t TK_ZahlText(double v, int stellen, int laenge, char *text, std::size_t size);
+/** Writes the units' texts as a list, "Hz, kHz, mHz", into @p text of @p size bytes; returns its length. */
+std::size_t TK_EinheitenText(const TK_Einheit *einheiten, int anzahl, char *text, std::size_t size);
 /**
  * The item of a ring that typed @p text means, whatever item is shown:
  * the label itself, else a label with a word that is the text ("3": "Kurve

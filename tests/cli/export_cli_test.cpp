@@ -46,7 +46,10 @@ TEST(Batch, JedeOptionWirktWieImFenster)
     // Each input with its range and default, under its line; no line wider than a terminal.
     for (const char *zeile : {"\n  --umax V          Größte Ausgangsspannung des WLR-7 in Volt\n"
                               "                    eine Zahl von 0.001 bis 10000; Vorgabe 10\n",
-                              "\n                    eine Zahl (ohne Grenzen); Vorgabe 3.536\n"})
+                              "\n                    eine Zahl (ohne Grenzen); Vorgabe 3.536\n",
+                              "Periodendauer = 1000 / HZ\n                    Einheiten: Hz, kHz, mHz\n",
+                              "\n                    Einheiten: V, mV, kV, Veff, Vrms, Vss, Vpp\n",
+                              "\n                    Einheiten: ms, s, \u00b5s\n", "2,5k ist 2500"})
         EXPECT_NE(l.aus.find(zeile), std::string::npos) << zeile;
     std::istringstream hilfe(l.aus);
     for (std::string zeile; std::getline(hilfe, zeile);) {
@@ -105,6 +108,108 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         lang += "ä";
     Lauf l = Ausfuehren({"--output", datei, "--timebase", lang});
     EXPECT_NE(l.fehler.find("nicht \"" + lang.substr(0, 200) + "…\"."), std::string::npos) << l.fehler;
+}
+
+// Numbers as engineers type them: a prefix or unit writes the bytes of the
+// plain number it stands for, on the command line and in a plan's cells.
+TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
+{
+    using Argumente = std::vector<std::string>;
+    const std::pair<Argumente, Argumente> gleich[] = {
+        {{"--frequency", "2,5k"}, {"--frequency", "2500"}},
+        {{"--frequency=1.005k"}, {"--frequency", "1005"}},
+        {{"--frequency", "0.1k"}, {"--frequency", "100"}},
+        {{"--frequency", "999.5m"}, {"--frequency", "0.9995"}},
+        {{"--frequency", "50mHz"}, {"--frequency", "0.05"}},
+        {{"--frequency", "2,5 kHz"}, {"--frequency", "2500"}},
+        {{"--period", "0,2s"}, {"--period", "200"}},
+        {{"--period", "250us"}, {"--period", "0.25"}},
+        {{"--peak", "500mV"}, {"--peak", "0.5"}},
+        {{"--peak", "7Vss"}, {"--peak", "3.5"}},
+        {{"--peak", "7 Vpp"}, {"--peak", "3.5"}},
+        {{"--peak", "3,5355339Veff"}, {"--rms", "3.5355339"}},
+        {{"--peak", "3.5355339 Vrms", "--frequency", "8"}, {"--rms", "3.5355339", "--frequency", "8"}},
+        {{"--umax", "0.02k", "--offset", "-250mV"}, {"--umax", "20", "--offset", "-0.25"}},
+        {{"--periods", "2500m"}, {"--periods", "2.5"}},
+    };
+    for (const auto &[mit, ohne] : gleich) {
+        Argumente a = mit, b = ohne;
+        for (Argumente *x : {&a, &b})
+            x->insert(x->end(), {"--output", "-"});
+        const Lauf la = Ausfuehren(a), lb = Ausfuehren(b);
+        ASSERT_EQ(lb.code, 0) << lb.fehler;
+        EXPECT_EQ(la.code, 0) << mit[0] << " " << (mit.size() > 1 ? mit[1] : "") << ": " << la.fehler;
+        EXPECT_EQ(la.aus, lb.aus) << mit[0] << " " << (mit.size() > 1 ? mit[1] : "");
+    }
+
+    // A unit the option does not take: exit 2, the units it takes named, nothing touched.
+    const std::string datei = TestOrdner() + "/bleibt.txt";
+    DateiSchreiben(datei, "alt");
+    const std::pair<Argumente, std::string> falsch[] = {
+        {{"--frequency", "5V"}, "--frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."},
+        {{"--peak", "2Hz"}, "--peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."},
+        {{"--rms", "2Vss"}, "--rms \"2Vss\" passt nicht zu Amplitude: V, mV, kV."},
+        {{"--period", "5 MS"}, "--period \"5 MS\" passt nicht zu Periodendauer: ms, s, \u00b5s."},
+        {{"--periods", "2s"}, "--periods \"2s\" passt nicht zu Perioden: ohne Einheit."},
+        {{"--frequency", "30kHz"}, "--frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"30kHz\" (30000 Hz)."},
+        {{"--frequency", "5MHz"}, "passt nicht zu Frequenz"},
+        {{"--peak", "3Veff", "--rms", "2"}, "--rms und --peak geben dieselbe Größe an"},
+    };
+    for (const auto &[argumente, meldung] : falsch) {
+        Argumente a = argumente;
+        a.insert(a.end(), {"--output", datei});
+        const Lauf l = Ausfuehren(a);
+        EXPECT_EQ(l.code, 2) << meldung;
+        EXPECT_NE(l.fehler.find(meldung), std::string::npos) << l.fehler;
+        EXPECT_EQ(DateiLesen(datei), "alt") << meldung;
+    }
+
+    // A plan's cells read as the options do.
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv";
+    DateiSchreiben(plan, "frequency\tperiod\tpeak\toutput\n"
+                         "2,5k\t\t7 Vss\t" + ordner + "/a.txt\n"
+                         "\t0,2s\t3,5355339Veff\t" + ordner + "/b.txt\n");
+    Lauf l = Ausfuehren({"--plan", plan});
+    ASSERT_EQ(l.code, 0) << l.fehler;
+    EXPECT_EQ(DateiLesen(ordner + "/a.txt"),
+              Ausfuehren({"--frequency", "2500", "--peak", "3.5", "--output", "-"}).aus);
+    EXPECT_EQ(DateiLesen(ordner + "/b.txt"),
+              Ausfuehren({"--period", "200", "--rms", "3.5355339", "--output", "-"}).aus);
+    DateiSchreiben(plan, "frequency\tpeak\toutput\n"
+                         "2,5k\t1\t" + ordner + "/c.txt\n"
+                         "5V\t2Hz\t" + ordner + "/d.txt\n");
+    l = Ausfuehren({"--plan", plan});
+    EXPECT_EQ(l.code, 2);
+    EXPECT_NE(l.fehler.find(plan + ":3: Spalte frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."),
+              std::string::npos) << l.fehler;
+    EXPECT_NE(l.fehler.find("Spalte peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."),
+              std::string::npos) << l.fehler;
+    EXPECT_EQ(access((ordner + "/c.txt").c_str(), F_OK), -1) << "nothing written before the plan is checked";
+}
+
+// A design at the very top of an input's range is taken back from its file
+// as it is, not as the nearest value inside.
+TEST(Batch, EntwurfAmOberenRandDerBereiche)
+{
+    using Argumente = std::vector<std::string>;
+    const std::string datei = TestOrdner() + "/rand.txt";
+    for (const Argumente &rand : {Argumente{"--timebase", "1s", "--period", "50000", "--periods", "100"},
+                                  Argumente{"--timebase", "10ms", "--period", "200", "--periods", "100"},
+                                  Argumente{"--timebase", "1s", "--period", "50000", "--periods", "0.1"}}) {
+        Argumente a = rand;
+        a.insert(a.end(), {"--output", datei});
+        const Lauf l = Ausfuehren(a);
+        ASSERT_EQ(l.code, 0) << l.fehler;
+        const Lauf wieder = Ausfuehren({"--from", datei, "--output", "-"});
+        EXPECT_EQ(wieder.code, 0) << wieder.fehler;
+        EXPECT_EQ(wieder.aus, DateiLesen(datei)) << rand[1] << " " << rand[3] << " " << rand[5];
+        // The design named is the one typed, though one a hundredth inside writes the same lines.
+        const Lauf pruefung = Ausfuehren({"--check", datei});
+        EXPECT_NE(pruefung.aus.find("neu: wlr7sinus-export --timebase " + rand[1] + " --period " + rand[3] +
+                                    " --periods " + rand[5] + " --peak 5"),
+                  std::string::npos)
+            << pruefung.aus;
+    }
 }
 
 TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)

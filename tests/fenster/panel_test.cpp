@@ -1,6 +1,7 @@
 // The sine curve on the real panel: the first curve, coupling, refusal, the
 // status line and marks, a failed allocation, and the export button.
 #include "lauf.h"
+#include "Sinuseingaben.h"
 #include "Sinuserzeugung_gui.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
@@ -69,9 +70,12 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
                               "200\u00a0ms");
     EXPECT_EQ(A(WARNZEILE), "") << "the default curve warns of nothing";
     // Tooltip and What's This give the range and unit of each input.
-    for (const auto &[control, text] : {std::pair{FREQUENZ, "Frequenz in Hertz (0.02 bis 20000 Hz)"},
-                                        {ZEITBASIS, "Abstand zweier Stützpunkte (50us bis 1std)"},
-                                        {OFFSET, "Offset in Volt (ohne Grenzen)"}})
+    for (const auto &[control, text] :
+         {std::pair{FREQUENZ, "Frequenz in Hertz (0.02 bis 20000 Hz); Einheiten Hz, kHz, mHz; Vorsätze µ (u), m, k, M"},
+          {ZEITBASIS, "Abstand zweier Stützpunkte (50us bis 1std)"},
+          {AMPLITUDEDACH, "Scheitelwert der Amplitude in Volt (ohne Grenzen); Einheiten V, mV, kV, Veff, Vrms, Vss, "
+                          "Vpp; Vorsätze µ (u), m, k, M"},
+          {ANZAHLPERIODEN, "Anzahl der Perioden (0.01 bis 100); Vorsätze µ (u), m, k, M"}})
         for (int attribut : {ATTR_TOOLTIP_TEXT, ATTR_WHATS_THIS}) {
             char sz[200] = "";
             GetCtrlAttribute(gPanelMain, control, attribut, sz, sizeof sz);
@@ -359,4 +363,20 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     EXPECT_NE(MeldungenText().find("Keine Eingaben exportieren die Werte von krumm.txt"), std::string::npos)
         << MeldungenText();
     EXPECT_EQ(std::memcmp(&vorher, &gEingabe, sizeof vorher), 0) << "nothing changed";
+}
+
+// The window finds each input of the table on the control labelled for it,
+// and the control's input again.
+TEST_F(SinusPanel, JedeEingabeAufIhremControl)
+{
+    EXPECT_EQ(Fenster_Eingabe(GRAPH), -1);
+    EXPECT_EQ(Fenster_Control(Eingaben_Anzahl()), 0);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const int iControl = Fenster_Control(i);
+        ASSERT_GT(iControl, 0) << i;
+        EXPECT_EQ(Fenster_Eingabe(iControl), i);
+        char sz[200] = "";
+        ASSERT_EQ(GetCtrlAttribute(gPanelMain, iControl, ATTR_LABEL_TEXT, sz, sizeof sz), 0);
+        EXPECT_STREQ(sz, Eingaben_Feld(i)->szLabel);
+    }
 }

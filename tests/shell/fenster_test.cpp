@@ -146,11 +146,26 @@ TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
 
 TEST_F(Fenster, KeineStillenAenderungen)
 {
-    for (const char *keineZahl : {"500m", "2,5k", "5 5"}) {
+    for (const char *keineZahl : {"5 5", "1.2.3", "k"}) {
         TK_Tippen(gPanelMain, FREQUENZ, keineZahl);
         EXPECT_EQ(std::make_pair(W(FREQUENZ), A(FREQUENZ)), std::make_pair(5.0, std::string("5.00"))) << keineZahl;
         EXPECT_NE(A(STATUSZEILE).find(std::string("\n\u201e") + keineZahl + "\u201c ist keine Zahl: 5 bleibt"),
                   std::string::npos) << A(STATUSZEILE);
+    }
+    // A unit the field does not take is refused, naming the ones it does.
+    const struct { int control; const char *getippt, *meldung; } fremd[] = {
+        {FREQUENZ, "5V", "\u201e5V\u201c passt nicht zu Frequenz: Hz, kHz, mHz"},
+        {FREQUENZ, "5 khz", "\u201e5 khz\u201c passt nicht zu Frequenz: Hz, kHz, mHz"},
+        {AMPLITUDEDACH, "2Hz", "\u201e2Hz\u201c passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp"},
+        {AMPLITUDEEFF, "3 Veff", "\u201e3 Veff\u201c passt nicht zu Amplitude: V, mV, kV"},
+        {PERIODENDAUER, "5Hz", "\u201e5Hz\u201c passt nicht zu Periodendauer: ms, s, \u00b5s"},
+        {ANZAHLPERIODEN, "2s", "\u201e2s\u201c passt nicht zu Perioden: ohne Einheit"}};
+    for (const auto &f : fremd) {
+        const double vorher = W(f.control);
+        TK_Tippen(gPanelMain, f.control, f.getippt);
+        EXPECT_EQ(W(f.control), vorher) << f.getippt;
+        EXPECT_NE(A(STATUSZEILE).find(std::string("\n") + f.meldung), std::string::npos) << A(STATUSZEILE);
+        TK_Tippen(gPanelMain, ANZAHLPERIODEN, "1");  // a commit writes the status afresh
     }
     const struct { int control; const char *getippt, *hinweis; } faelle[] = {
         {FREQUENZ, "30000", "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"},
@@ -162,6 +177,56 @@ TEST_F(Fenster, KeineStillenAenderungen)
     }
     TK_Tippen(gPanelMain, OFFSET, "2");
     EXPECT_EQ(A(STATUSZEILE).find("begrenzt"), std::string::npos) << "only for that commit";
+}
+
+// Numbers as engineers type them: the field shows the value it understood
+// and the status line how it was read.
+TEST_F(Fenster, VorsaetzeUndEinheitenInDenFeldern)
+{
+    TK_Tippen(gPanelMain, FREQUENZ, "2,5k");
+    EXPECT_EQ(std::make_tuple(W(FREQUENZ), A(FREQUENZ), gEingabe.dFrequenz), std::make_tuple(2500.0, std::string("2500.00"), 2500.0));
+    EXPECT_NE(A(STATUSZEILE).find("\n2,5k = 2500 Hz"), std::string::npos) << A(STATUSZEILE);
+    EXPECT_EQ(W(PERIODENDAUER), 0.4) << "coupled as if 2500 had been typed";
+    TK_Tippen(gPanelMain, FREQUENZ, "50mHz");
+    EXPECT_EQ(gEingabe.dFrequenz, 0.05);
+    TK_Tippen(gPanelMain, PERIODENDAUER, "0,2 s");
+    EXPECT_EQ(std::make_pair(gEingabe.dPeriodendauer, gEingabe.dFrequenz), std::make_pair(200.0, 5.0));
+    TK_Tippen(gPanelMain, PERIODENDAUER, "1 ms");
+    EXPECT_EQ(A(STATUSZEILE).find(" = "), std::string::npos) << "a field's own unit is no news";
+
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "7 Vss");
+    EXPECT_EQ(std::make_pair(W(AMPLITUDEDACH), gEingabe.dAmplitudeDach), std::make_pair(3.5, 3.5));
+    EXPECT_EQ(A(AMPLITUDEDACH), "3.500");
+    EXPECT_NE(A(STATUSZEILE).find("\n7 Vss = 3.5 V"), std::string::npos) << A(STATUSZEILE);
+    TK_Tippen(gPanelMain, OFFSET, "500mV");
+    EXPECT_EQ(gEingabe.dOffset, 0.5);
+
+    // An RMS value in the peak field is the RMS value typed into its own field.
+    TK_Tippen(gPanelMain, AMPLITUDEEFF, "3.5355339");
+    const Eingabewerte eff = gEingabe;
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "1");
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "3,5355339 Veff");
+    EXPECT_EQ(std::make_pair(gEingabe.dAmplitudeEff, gEingabe.dAmplitudeDach),
+              std::make_pair(eff.dAmplitudeEff, eff.dAmplitudeDach));
+    EXPECT_EQ(std::make_pair(W(AMPLITUDEEFF), W(AMPLITUDEDACH)), std::make_pair(3.5355339, eff.dAmplitudeDach));
+    EXPECT_NE(A(STATUSZEILE).find("\n3,5355339 Veff = 3.5355339 V (Amplitude [Veff])"), std::string::npos)
+        << A(STATUSZEILE);
+
+    // Ranges hold for the value understood.
+    TK_Tippen(gPanelMain, FREQUENZ, "30kHz");
+    EXPECT_EQ(W(FREQUENZ), 20000.0);
+    EXPECT_NE(A(STATUSZEILE).find("30000 auf 20000 begrenzt"), std::string::npos) << A(STATUSZEILE);
+}
+
+// Small values are not hidden behind the field's decimals.
+TEST_F(Fenster, KleineWerteBleibenSichtbar)
+{
+    TK_Tippen(gPanelMain, AMPLITUDEDACH, "0.0004");
+    EXPECT_EQ(std::make_pair(A(AMPLITUDEDACH), A(AMPLITUDEEFF)), std::make_pair(std::string("0.0004"), std::string("0.000283")));
+    SetCtrlVal(gPanelMain, FREQUENZ, 0.06113);
+    EXPECT_EQ(A(FREQUENZ), "0.0611");
+    SetCtrlVal(gPanelMain, FREQUENZ, 5.0);
+    EXPECT_EQ(A(FREQUENZ), "5.00");
 }
 
 TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)

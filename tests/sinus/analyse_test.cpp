@@ -4,6 +4,7 @@
 #include "Kurvenformat.h"
 #include "Sinusanalyse.h"
 #include "Sinusentwurf.h"
+#include "eingabebau.h"
 #include "Sinusmodell.h"
 #include "kurvendatei.h"
 
@@ -158,7 +159,7 @@ bool Erzeugen(Export &x)
 
 Eingabewerte Vorgabe()
 {
-    return {10, 5, 0, 5, 5, 200, 1, 9, "10ms", 1};
+    return Eingabebau();  // the window's defaults
 }
 
 // A design drawn like those engineers type: every time base, peak or RMS,

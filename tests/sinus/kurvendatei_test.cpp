@@ -3,6 +3,7 @@
 // cut into blocks; the limits on findings and data lines hold.
 #include "Sinuserzeugung_Main.h"
 #include "aufzeichnung.h"
+#include "eingabebau.h"
 #include "Kurvenformat.h"
 #include "Sinusschritt.h"
 #include "kurvendatei.h"
@@ -59,19 +60,26 @@ void ExportierenUndLesen(const Eingabewerte &e)
 TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
 {
     // The largest curve, fractional periods, curves cut at both limits, then random sets.
-    std::vector<Eingabewerte> saetze = {{10, 5, 0, 5, 0, 200, 4.0895, 0, "50us", 2},
-                                        {10, 5, 0, 5, 0, 200, 2.37, 0, "3ms", 3},
-                                        {10, 30, 0, 5, 0, 200, 1, 0, "1ms", 4},
-                                        {1, -3, 0, 0.2, 0, 50000, 100, 0, "1std", 1}};
+    std::vector<Eingabewerte> saetze = {
+        Eingabebau().Perioden(4.0895).Zeitbasis("50us").Kurve(2),
+        Eingabebau().Perioden(2.37).Zeitbasis("3ms").Kurve(3),
+        Eingabebau().Dach(30).Perioden(1).Zeitbasis("1ms").Kurve(4),
+        Eingabebau().Umax(1).Dach(-3).Offset(0.2).Periode(50000).Perioden(100).Zeitbasis("1std").Kurve(1)};
     unsigned zustand = 4711;
     auto zufall = [&zustand](double von, double bis) {
         zustand = zustand * 1103515245u + 12345u;
         return von + (bis - von) * ((zustand >> 8) % 100000u) / 100000.0;
     };
     for (int i = 0; saetze.size() < 120; ++i) {
-        Eingabewerte e = {zufall(0.001, 100), zufall(-100, 100), 0, zufall(-50, 150), 0, zufall(0.05, 50000),
-                          zufall(0.01, 100), 0, "", 1 + i % 4};
-        TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(i % Zeitbasis_Anzahl()));
+        // In this order: a chain of calls evaluates its arguments from left to right.
+        Eingabewerte e = Eingabebau()
+                             .Umax(zufall(0.001, 100))
+                             .Dach(zufall(-100, 100))
+                             .Offset(zufall(-50, 150))
+                             .Periode(zufall(0.05, 50000))
+                             .Perioden(zufall(0.01, 100))
+                             .Zeitbasis(Zeitbasis_Label(i % Zeitbasis_Anzahl()))
+                             .Kurve(1 + i % 4);
         Sinuskurve k;
         Sinus_Ableiten(&e, Zeitbasis_Ms(e.szZeitbasis), &k);
         if (Sinus_AnzahlWerte(&k) <= 2000)  // every time base, none too slow
@@ -99,7 +107,7 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
 
 TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
 {
-    ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
+    ExportierenUndLesen(Eingabebau());
     Sinus_KurveFreigeben(&gS);
     const std::string vorlage = gText;
     // Each defect: a piece of the good file and what replaces it (nullptr: the file ends before it).
@@ -195,7 +203,7 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
 
 TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
 {
-    ExportierenUndLesen({10, 5, 0, 5, 0, 200, 1, 0, "10ms", 1});
+    ExportierenUndLesen(Eingabebau());
     Sinus_KurveFreigeben(&gS);
     std::string nurCr = gText;
     for (char &z : nurCr)
@@ -223,7 +231,7 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
 
 TEST(Kurvendatei, NotizenZumSignal)
 {
-    Eingabewerte e = {10.0, 8.0, 0.0, 5.0, 5.0, 200.0, 3.0, 9, "10ms", 1};
+    Eingabewerte e = Eingabebau().Dach(8.0).Perioden(3.0);
     ExportierenUndLesen(e);
     char notizen[300];
     Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);

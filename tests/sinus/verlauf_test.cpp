@@ -4,6 +4,7 @@
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "Sinusschritt.h"
+#include "eingabebau.h"
 #include "verlauf.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     char sz[400];
     Sinuskurve s{};
     // 500us, 32716.5 ms: 65433 points a period, 0.25 periods, just over the limit.
-    Eingabewerte zuViele{10.0, 5.0, 0.0, 5.0, 0.0, 32716.5, 0.25, 3, "500us", 1};
+    Eingabewerte zuViele = Eingabebau().Periode(32716.5).Perioden(0.25).Zeitbasis("500us");
     Schrittbericht b;
     EXPECT_EQ(Sinus_Schritt(&zuViele, &s, nullptr, &b), SCHRITT_ZU_VIELE_PUNKTE);
     Sinus_SchrittText(&b, sz, sizeof sz);
@@ -80,7 +81,7 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
         Sinus_ExportText("/a/b/k.txt", &s, sz, sizeof sz);
         EXPECT_STREQ(sz, szErwartet);
     }
-    Eingabewerte e{10.0, 5.0, 3.5355339059327373, -5.0, 4.123456789, 242.5, 1.0, 9, "10ms", 3};
+    Eingabewerte e = Eingabebau().Dach(5.0).Offset(-5.0).Frequenz(4.123456789).Kurve(3);
     Kurvenanalyse a{};
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
     EXPECT_STREQ(sz, "WLR-7 max. 10.000 V · Amplitude 5.000 V^ (3.536 Veff) · Offset -5.000 V · Frequenz 4.12 Hz · "
@@ -88,6 +89,12 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     a.bSinus = 1, a.dFrequenz = 4.0, a.dAbweichung = -3.0;
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
     EXPECT_NE(std::string(sz).find("Frequenz 4.12 Hz (in der Datei 4 Hz) · Perioden"), std::string::npos);
+    // Small values as the fields show them, not hidden behind their decimals.
+    e = Eingabebau().Dach(0.0004).Frequenz(0.06113);
+    Sinus_BerichtTitel(&e, nullptr, sz, sizeof sz);
+    EXPECT_NE(std::string(sz).find("Amplitude 0.0004 V^ (0.000283 Veff) · Offset 5.000 V · Frequenz 0.0611 Hz"),
+              std::string::npos)
+        << sz;
 }
 
 TEST(Verlauf, DieAenderungEinesSchrittsInWorten)

@@ -1,0 +1,249 @@
+// Typed values per input, as an engineer writes them, against doubles
+// written by hand: the decimal literal, rounded once by the compiler, is
+// the oracle, never a product of the reader's own steps.
+#include "Sinuseingaben.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+struct Fall {
+    int iEingabe;
+    const char *szText;
+    int iZiel;     // the input that takes the value
+    double dWert;  // in that input's unit
+    int bEinheit;
+};
+
+}  // namespace
+
+TEST(Eingaben, GetippteWerteJeFeld)
+{
+    const Fall faelle[] = {
+        // Frequenz [Hz]
+        {EINGABE_FREQUENZ, "2500", EINGABE_FREQUENZ, 2500.0, 0},
+        {EINGABE_FREQUENZ, "2,5k", EINGABE_FREQUENZ, 2500.0, 1},
+        {EINGABE_FREQUENZ, "2,5 kHz", EINGABE_FREQUENZ, 2500.0, 1},
+        {EINGABE_FREQUENZ, "1.005k", EINGABE_FREQUENZ, 1005.0, 1},
+        {EINGABE_FREQUENZ, "0.1k", EINGABE_FREQUENZ, 100.0, 1},
+        {EINGABE_FREQUENZ, "999.5m", EINGABE_FREQUENZ, 0.9995, 1},
+        {EINGABE_FREQUENZ, "999.5mHz", EINGABE_FREQUENZ, 0.9995, 1},
+        {EINGABE_FREQUENZ, "50mHz", EINGABE_FREQUENZ, 0.05, 1},
+        {EINGABE_FREQUENZ, "50 Hz", EINGABE_FREQUENZ, 50.0, 0},
+        {EINGABE_FREQUENZ, "0,02M", EINGABE_FREQUENZ, 20000.0, 1},
+        {EINGABE_FREQUENZ, "20m", EINGABE_FREQUENZ, 0.02, 1},
+        {EINGABE_FREQUENZ, "1.23456e1m", EINGABE_FREQUENZ, 0.0123456, 1},
+        // Periodendauer [ms]
+        {EINGABE_PERIODE, "0,2s", EINGABE_PERIODE, 200.0, 1},
+        {EINGABE_PERIODE, "0.2 s", EINGABE_PERIODE, 200.0, 1},
+        {EINGABE_PERIODE, "200ms", EINGABE_PERIODE, 200.0, 0},
+        {EINGABE_PERIODE, "50\xc2\xb5s", EINGABE_PERIODE, 0.05, 1},
+        {EINGABE_PERIODE, "50us", EINGABE_PERIODE, 0.05, 1},
+        {EINGABE_PERIODE, "1.005s", EINGABE_PERIODE, 1005.0, 1},
+        {EINGABE_PERIODE, "12,345678s", EINGABE_PERIODE, 12345.678, 1},
+        {EINGABE_PERIODE, "5k", EINGABE_PERIODE, 5000.0, 1},
+        // Amplitude [V^]: plain volts, milli and kilo, RMS and peak to peak.
+        {EINGABE_DACH, "500mV", EINGABE_DACH, 0.5, 1},
+        {EINGABE_DACH, "500m", EINGABE_DACH, 0.5, 1},
+        {EINGABE_DACH, "0,5 V", EINGABE_DACH, 0.5, 0},
+        {EINGABE_DACH, "7Vss", EINGABE_DACH, 3.5, 1},
+        {EINGABE_DACH, "7 Vpp", EINGABE_DACH, 3.5, 1},
+        {EINGABE_DACH, "-0.3Vss", EINGABE_DACH, -0.15, 1},
+        {EINGABE_DACH, "3,5355339Veff", EINGABE_EFF, 3.5355339, 1},
+        {EINGABE_DACH, "3,5355339 Vrms", EINGABE_EFF, 3.5355339, 1},
+        {EINGABE_DACH, "0.001kV", EINGABE_DACH, 1.0, 1},
+        {EINGABE_DACH, "10u", EINGABE_DACH, 0.00001, 1},
+        // Amplitude [Veff], Offset, WLR-7 max.
+        {EINGABE_EFF, "3,54", EINGABE_EFF, 3.54, 0},
+        {EINGABE_EFF, "354 mV", EINGABE_EFF, 0.354, 1},
+        {EINGABE_OFFSET, "-250mV", EINGABE_OFFSET, -0.25, 1},
+        {EINGABE_OFFSET, "1.005k", EINGABE_OFFSET, 1005.0, 1},
+        {EINGABE_UMAX, "10 kV", EINGABE_UMAX, 10000.0, 1},
+        {EINGABE_UMAX, "1mV", EINGABE_UMAX, 0.001, 1},
+        {EINGABE_UMAX, "10", EINGABE_UMAX, 10.0, 0},
+        // Perioden: no unit, prefixes only.
+        {EINGABE_PERIODEN, "2,5", EINGABE_PERIODEN, 2.5, 0},
+        {EINGABE_PERIODEN, "250m", EINGABE_PERIODEN, 0.25, 1},
+        {EINGABE_PERIODEN, "0.1k", EINGABE_PERIODEN, 100.0, 1},
+    };
+    for (const Fall &f : faelle) {
+        SCOPED_TRACE(f.szText);
+        Eingabelesung l = {-1, 0.0, -1};
+        ASSERT_EQ(Eingaben_Lesen(f.iEingabe, f.szText, &l), EINGABEN_GELESEN);
+        EXPECT_EQ(l.iEingabe, f.iZiel);
+        EXPECT_EQ(l.dWert, f.dWert);
+        EXPECT_EQ(l.bEinheit, f.bEinheit);
+    }
+}
+
+// Case matters as in the SI: M is mega, m is milli; a unit in the wrong case is refused.
+TEST(Eingaben, GrossesUndKleinesM)
+{
+    Eingabelesung l;
+    ASSERT_EQ(Eingaben_Lesen(EINGABE_UMAX, "0.002M", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(l.dWert, 2000.0);
+    ASSERT_EQ(Eingaben_Lesen(EINGABE_UMAX, "2000m", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(l.dWert, 2.0);
+    ASSERT_EQ(Eingaben_Lesen(EINGABE_FREQUENZ, "5mHz", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(l.dWert, 0.005);
+    const std::pair<int, const char *> falsch[] = {{EINGABE_FREQUENZ, "5MHz"}, {EINGABE_FREQUENZ, "5KHz"},
+                                                   {EINGABE_FREQUENZ, "5hz"},  {EINGABE_DACH, "5 v"},
+                                                   {EINGABE_DACH, "5mv"},      {EINGABE_DACH, "5 VSS"},
+                                                   {EINGABE_DACH, "5veff"},    {EINGABE_PERIODE, "5Ms"}};
+    for (const auto &[iEingabe, szText] : falsch)
+        EXPECT_EQ(Eingaben_Lesen(iEingabe, szText, &l), EINGABEN_FREMDE_EINHEIT) << szText;
+}
+
+TEST(Eingaben, AbgelehntUndIhreTexte)
+{
+    const struct {
+        int iEingabe;
+        const char *szText;
+        int iErgebnis;
+        const char *szMeldung;  // the window's words; null where no unit is at fault
+    } faelle[] = {
+        {EINGABE_FREQUENZ, "5V", EINGABEN_FREMDE_EINHEIT, "\u201e5V\u201c passt nicht zu Frequenz: Hz, kHz, mHz"},
+        {EINGABE_DACH, "2Hz", EINGABEN_FREMDE_EINHEIT,
+         "\u201e2Hz\u201c passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp"},
+        {EINGABE_EFF, "2 Vss", EINGABEN_FREMDE_EINHEIT, "\u201e2 Vss\u201c passt nicht zu Amplitude: V, mV, kV"},
+        {EINGABE_PERIODE, " 5Hz ", EINGABEN_FREMDE_EINHEIT,
+         "\u201e5Hz\u201c passt nicht zu Periodendauer: ms, s, \u00b5s"},
+        {EINGABE_PERIODEN, "3 s", EINGABEN_FREMDE_EINHEIT, "\u201e3 s\u201c passt nicht zu Perioden: ohne Einheit"},
+        {EINGABE_FREQUENZ, "kHz", EINGABEN_KEINE_ZAHL, nullptr},
+        {EINGABE_FREQUENZ, "5 k Hz", EINGABEN_KEINE_ZAHL, nullptr},
+        {EINGABE_FREQUENZ, "5kHz5", EINGABEN_KEINE_ZAHL, nullptr},
+        {EINGABE_FREQUENZ, "0x10", EINGABEN_KEINE_ZAHL, nullptr},
+        {EINGABE_ZEITBASIS, "5", EINGABEN_KEINE_ZAHL, nullptr},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.szText);
+        Eingabelesung l = {-7, 7.0, 7};
+        EXPECT_EQ(Eingaben_Lesen(f.iEingabe, f.szText, &l), f.iErgebnis);
+        EXPECT_EQ(l.dWert, 7.0) << "nothing read";
+        if (f.szMeldung) {
+            char sz[200];
+            Eingaben_FremdText(Eingaben_Feld(f.iEingabe), f.szText, sz, sizeof sz);
+            EXPECT_STREQ(sz, f.szMeldung);
+        }
+    }
+}
+
+// Ranges hold for the value understood; a refused text changes nothing.
+TEST(Eingaben, BereicheGeltenFuerDenVerstandenenWert)
+{
+    Eingabewerte e, vorher;
+    Eingaben_Vorgaben(&e);
+    vorher = e;
+    const Eingabefeld *frequenz = Eingaben_Feld(EINGABE_FREQUENZ), *periode = Eingaben_Feld(EINGABE_PERIODE);
+    Eingabelesung l;
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, frequenz, "20,001k", &l), EINGABEN_AUSSERHALB);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, frequenz, "19mHz", &l), EINGABEN_AUSSERHALB);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, periode, "50,001s", &l), EINGABEN_AUSSERHALB);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, periode, "49us", &l), EINGABEN_AUSSERHALB);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, frequenz, "5V", &l), EINGABEN_FREMDE_EINHEIT);
+    EXPECT_EQ(std::memcmp(&e, &vorher, sizeof e), 0);
+    // The limits themselves, typed with a prefix, belong to the range.
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, frequenz, "20k", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(e.dFrequenz, 20000.0);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, frequenz, "20mHz", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(e.dFrequenz, 0.02);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, periode, "50s", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(e.dPeriodendauer, 50000.0);
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, periode, "50\u00b5s", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(e.dPeriodendauer, 0.05);
+    // "Veff" in the peak field sets the RMS amplitude, and only that.
+    e = vorher;
+    EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_DACH), "2 Veff", &l), EINGABEN_GELESEN);
+    EXPECT_EQ(std::make_pair(e.dAmplitudeEff, e.dAmplitudeDach), std::make_pair(2.0, vorher.dAmplitudeDach));
+    EXPECT_EQ(l.iEingabe, EINGABE_EFF);
+}
+
+TEST(Eingaben, WieGelesenImStatus)
+{
+    const struct {
+        int iEingabe;
+        const char *szText, *szErwartet;
+    } faelle[] = {
+        {EINGABE_FREQUENZ, "2,5k", "2,5k = 2500 Hz"},
+        {EINGABE_FREQUENZ, " 50mHz ", "50mHz = 0.05 Hz"},
+        {EINGABE_PERIODE, "0,2s", "0,2s = 200 ms"},
+        {EINGABE_DACH, "7 Vss", "7 Vss = 3.5 V"},
+        {EINGABE_DACH, "3,54 Veff", "3,54 Veff = 3.54 V (Amplitude [Veff])"},
+        {EINGABE_PERIODEN, "250m", "250m = 0.25"},
+        {EINGABE_FREQUENZ, "50 Hz", ""},
+        {EINGABE_FREQUENZ, "2500", ""},
+    };
+    for (const auto &f : faelle) {
+        Eingabelesung l;
+        ASSERT_EQ(Eingaben_Lesen(f.iEingabe, f.szText, &l), EINGABEN_GELESEN) << f.szText;
+        char sz[120] = "x";
+        Eingaben_LesungText(Eingaben_Feld(f.iEingabe), f.szText, &l, sz, sizeof sz);
+        EXPECT_STREQ(sz, f.szErwartet);
+    }
+    char sz[40];
+    Eingaben_Einheiten(Eingaben_Feld(EINGABE_PERIODEN), sz, sizeof sz);
+    EXPECT_STREQ(sz, "");
+}
+
+// The table's lists derive from its rows: every row has its id at its
+// place, and two records differ wherever one of its inputs differs.
+TEST(Eingaben, GleichheitUeberJedeEingabeDerTabelle)
+{
+    Eingabewerte a;
+    Eingaben_Vorgaben(&a);
+    for (int i = 0; i < Eingaben_Anzahl(); ++i) {
+        const Eingabefeld *f = Eingaben_Feld(i);
+        EXPECT_EQ(f->iId, i);
+        Eingabewerte b = a;
+        if (double *pd = Eingaben_Zahl(&b, f))
+            *pd += 1.0;
+        else if (f->iArt == EINGABEN_ZEITBASIS)
+            b.szZeitbasis[0] = 'x';
+        else
+            b.iKurvennummer += 1;
+        EXPECT_EQ(Eingaben_Gleich(&a, &b), 0) << f->szOption;
+        EXPECT_EQ(Eingaben_Gleich(&a, &a), 1);
+    }
+    EXPECT_EQ(Eingaben_Feld(EINGABE_ZEITBASIS)->dMax, Zeitbasis_Anzahl());
+    EXPECT_EQ(Eingaben_Feld(EINGABEN_ANZAHL), nullptr);
+}
+
+// Each bounded input takes its limits themselves and refuses the nearest
+// double beyond them; the limits are written here by hand.
+TEST(Eingaben, GenaueGrenzenJederEingabe)
+{
+    const struct {
+        int iEingabe;
+        double dMin, dMax;
+    } grenzen[] = {{EINGABE_UMAX, 0.001, 10000.0},
+                   {EINGABE_FREQUENZ, 0.02, 20000.0},
+                   {EINGABE_PERIODE, 0.05, 50000.0},
+                   {EINGABE_PERIODEN, 0.01, 100.0}};
+    for (const auto &g : grenzen) {
+        const Eingabefeld *f = Eingaben_Feld(g.iEingabe);
+        SCOPED_TRACE(f->szOption);
+        for (const auto &[dWert, bDrin] : {std::pair{g.dMin, true}, {g.dMax, true},
+                                           {std::nextafter(g.dMin, -1.0), false}, {std::nextafter(g.dMax, 1e300), false}}) {
+            Eingabewerte e;
+            Eingaben_Vorgaben(&e);
+            char sz[40];
+            std::snprintf(sz, sizeof sz, "%.17g", dWert);
+            EXPECT_EQ(Eingaben_Uebernehmen(&e, f, sz), bDrin ? EINGABEN_GELESEN : EINGABEN_AUSSERHALB) << sz;
+            if (bDrin) {
+                EXPECT_EQ(*Eingaben_Zahl(&e, f), dWert);
+            }
+        }
+    }
+    Eingabewerte e;
+    Eingaben_Vorgaben(&e);
+    for (const char *kurve : {"0", "5"})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_KURVE), kurve), EINGABEN_KEINE_ZAHL) << kurve;
+    for (const char *kurve : {"1", "4"})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_KURVE), kurve), EINGABEN_GELESEN) << kurve;
+    for (const char *label : {"50us", "1std"})
+        EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_ZEITBASIS), label), EINGABEN_GELESEN) << label;
+}
