@@ -301,7 +301,7 @@ int main(int argc, char *argv[])
     static Sinuskurve kurve;
     static Kurvenanalyse analyse;
     Schrittbericht bericht;
-    Exportgrund grund = {};
+    Exportgrund exportgrund = {};
     int iCode = Sinus_Schritt(&a.s.e, &kurve, &analyse, &bericht);
     if (iCode == SCHRITT_NICHT_ENDLICH || iCode == SCHRITT_ZU_VIELE_PUNKTE)
         return Optionen_Melden(iCode == SCHRITT_NICHT_ENDLICH ? CLI_EXIT_EINGABE : CLI_EXIT_FEHLER,
@@ -316,10 +316,10 @@ int main(int argc, char *argv[])
             Sinus_KurveFreigeben(&kurve);
             return CLI_EXIT_WARNUNG;
         }
-        iCode = Sinus_ExportSchreiben(a.szAusgabe, &a.s.e, &kurve, &grund);
+        iCode = Sinus_ExportSchreiben(a.szAusgabe, &a.s.e, &kurve, &exportgrund);
     }
     Sinus_KurveFreigeben(&kurve);
     if (iCode != 0)
-        return Optionen_Melden(CLI_EXIT_FEHLER, Optionen_Fehlertext(iCode, grund.szText));
+        return Optionen_Melden(CLI_EXIT_FEHLER, Optionen_Fehlertext(iCode, exportgrund.szText));
     return 0;
 }
