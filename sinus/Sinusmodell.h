@@ -31,7 +31,7 @@ struct Kurvenmodell {
     int32_t piPassend[MODELL_MAX_PASSEND]; /**< those P, ascending */
     int32_t bVollstaendig;     /**< 1: every P from 1 to MODELL_MAX_P decided, piPassend holds all that fit */
     int32_t iPunkteProPeriode; /**< the one P that fits, else 0 (none, several, or not all decided) */
-    double dOffset, dAmplitude; /**< a fitting design for piPassend[0], in % */
+    double dOffset, dAmplitude; /**< a fitting design for the first P found, in % */
     int32_t iBegrenztOben;  /**< lines at 100.00 that every fitting design cuts (0 unless all decided) */
     int32_t iBegrenztUnten; /**< lines at 0.00 that every fitting design cuts (likewise) */
 };
@@ -70,6 +70,18 @@ int Modell_Passt(const int32_t *piWerte, int iAnzahl, int32_t iP, double *pdOffs
  */
 int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, double *pdOffset,
                      double *pdAmplitude);
+
+/**
+ * The design of @p iP samples per period lying deepest inside the steps of
+ * the @p iAnzahl values @p piWerte (hundredths): margins from a quarter
+ * step down by quarters to @p dRandMin hundredths are tried in turn, and
+ * of the designs with the first that leaves room, the one with about the
+ * smallest amplitude is given in % (either pointer may be null). Returns
+ * that margin; 0 when only the widened test fits (a design on the edge
+ * of a step, drawn a little inwards); -1 when P does not fit.
+ */
+double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRandMin, double *pdOffset,
+                       double *pdAmplitude);
 
 /**
  * The inverse: every P from 1 to MODELL_MAX_P for which some offset and

@@ -19,13 +19,20 @@
 namespace {
 
 const int HUNDERTSTEL = 100;   // the periods field's two decimals
+const double PERIODE_STELLEN = 1e6;  // a period in ms is rounded to these parts
 const int SUCHE_PERIODEN = 3;  // hundredths tried either side of the first guess
 const int ZAHL_GROESSE = 400;
 const int32_t WEITERE_P = 64;             // P tried past a cut-short list of fitting ones
 const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
 const long long SUCHE_ARBEIT = 2000000;   // designs tried by the number of periods, times lines
 const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short number
-const double RAENDER[] = {0.25, 0.05, 0.005, 5e-4, 5e-5};  // hundredths inside the steps, tried in turn
+// Hundredths inside the steps a design is looked for at, from a quarter
+// step down by quarters to a hair above the export's own rounding (about
+// 1e-12 hundredths): a design found so writes the same values however the
+// arithmetic rounds. A long file can leave a band narrower than 1e-4.
+const double RAND_KLEIN = 1e-10;
+const int NACHBARN_ULP = 2;  // ulps tried either side of a design that misses by its rounding
+const double RAND_NACHBARN = 1e-6;  // margins below which they are tried
 
 bool ImBereich(const Eingabefeld *f, double d)
 {
@@ -86,6 +93,31 @@ int Vergleichen(const Eingabewerte *e, const int32_t *piWerte, int iAnzahl)
     return iZeilen == iAnzahl ? 0 : (iZeilen < iAnzahl ? iZeilen : iAnzahl) + 1;
 }
 
+// Vergleichen, and where the design misses, the peak and offset a few
+// ulps either side (the conversion to volts and back can round a value
+// on the edge of its step over it); @p e takes the first that writes
+// the values. The first differing line of @p e as given, else 0.
+int Nachbarn(Eingabewerte *e, const int32_t *piWerte, int iAnzahl, double dRand)
+{
+    const int iAb = Vergleichen(e, piWerte, iAnzahl);
+    if (iAb == 0 || dRand >= RAND_NACHBARN || dRand <= 0.0)
+        return iAb;  // that far inside, a miss is not the rounding's; on the edge, no room to find
+    for (int i = -NACHBARN_ULP; i <= NACHBARN_ULP; ++i)
+        for (int j = -NACHBARN_ULP; j <= NACHBARN_ULP; ++j) {
+            Eingabewerte n = *e;
+            for (int s = 0; s < std::abs(i); ++s)
+                n.dAmplitudeDach = std::nextafter(n.dAmplitudeDach, i < 0 ? -HUGE_VAL : HUGE_VAL);
+            for (int s = 0; s < std::abs(j); ++s)
+                n.dOffset = std::nextafter(n.dOffset, j < 0 ? -HUGE_VAL : HUGE_VAL);
+            n.dAmplitudeEff = Sinus_EffAusDach(n.dAmplitudeDach);
+            if ((i != 0 || j != 0) && Vergleichen(&n, piWerte, iAnzahl) == 0) {
+                *e = n;
+                return 0;
+            }
+        }
+    return iAb;
+}
+
 // The inputs of a design in % at the maximum voltage @p dUmax, the coupled
 // fields as the window couples them.
 Eingabewerte Eingaben(const Eingabewerte &vorlage, double dUmax, double dAmplitude, double dOffset, double dPeriode,
@@ -121,9 +153,10 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
                       Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
 {
     double dMs;
-    static Kurvenmodell m;
+    Kurvenmodell m;
+    // No design only where the model proves it; a search cut short goes on below.
     if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs) || Modell_Umkehren(piWerte, iAnzahl, &m) != 0 ||
-        m.iPassend == 0)
+        (m.iPassend == 0 && m.bVollstaendig))
         return 0;
     const Eingabefeld *fPeriode = NachOption("period");
     // The determined P, else the simplest: one period over the file for
@@ -145,7 +178,8 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
     for (const int32_t iP : kandidaten) {
         // P time bases, or where the field cannot hold that (the longest
         // time bases) the nearest period it holds that still gives P.
-        double dPeriode = iP * dMs;
+        // (Time bases are whole twentieths of a ms: the product to 1e-6 ms is exact and prints short.)
+        double dPeriode = std::round(iP * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
         dPeriode = dPeriode < fPeriode->dMin ? fPeriode->dMin : dPeriode > fPeriode->dMax ? fPeriode->dMax : dPeriode;
         if (Sinus_Runden(dPeriode / dMs) != iP)
             continue;
@@ -155,13 +189,11 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
         // The design farthest inside its steps first, so that the
         // arithmetic of the export cannot tip a value over.
         double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
-        bool bPasst = m.iStufen == 1;
-        for (size_t r = 0; r < sizeof RAENDER / sizeof RAENDER[0] && !bPasst; ++r)
-            bPasst = Modell_Entwerfen(piWerte, iAnzahl, iP, RAENDER[r], &dOffset, &dAmplitude);
-        if (!bPasst && !Modell_Passt(piWerte, iAnzahl, iP, &dOffset, &dAmplitude))
+        const double dRand = m.iStufen == 1 ? 1.0 : Modell_Tiefster(piWerte, iAnzahl, iP, RAND_KLEIN, &dOffset, &dAmplitude);
+        if (dRand < 0.0)
             continue;
         Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
-        const int iAb = Vergleichen(&probe, piWerte, iAnzahl);
+        const int iAb = Nachbarn(&probe, piWerte, iAnzahl, dRand);
         if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
             e = probe;
             iAbweichend = iAb;
@@ -182,13 +214,12 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
                 continue;
             ++iVersuche;
             double dOffset, dAmplitude;
-            bool bPasst = false;
-            for (size_t r = 0; r < sizeof RAENDER / sizeof RAENDER[0] && !bPasst; ++r)
-                bPasst = Modell_Entwerfen(piWerte, iAnzahl, static_cast<int32_t>(iP), RAENDER[r], &dOffset, &dAmplitude);
-            if (!bPasst)
+            const double dRand = Modell_Tiefster(piWerte, iAnzahl, static_cast<int32_t>(iP), RAND_KLEIN, &dOffset, &dAmplitude);
+            if (dRand < 0.0)
                 continue;
-            Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, iP * dMs, dPerioden, szZeitbasis, iKurve);
-            if (Vergleichen(&probe, piWerte, iAnzahl) == 0)
+            const double dPeriode = std::round(static_cast<double>(iP) * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
+            Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+            if (Nachbarn(&probe, piWerte, iAnzahl, dRand) == 0)
                 e = probe, iAbweichend = 0;
         }
     }

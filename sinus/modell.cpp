@@ -56,6 +56,10 @@ const double NAHE_HALB = 1e-6;                       // hundredths: where the pr
 const double RAHMEN = MODELL_MAX_PROZENT * 100.0;    // the box of (o, a), in hundredths
 const long long MAX_ARBEIT = 1000000;                // lines clipped over all candidates of one file
 const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test looks at
+const double RAND_TIEF_START = 0.25, RAND_TIEF_SCHRITT = 4.0;  // margins Modell_Tiefster tries, hundredths
+const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
+const double SONDE_SCHRITT = 1.0 / 256.0;           // relative step from one probe's P to the next, at first
+const int SONDE_STUFEN = 6;                          // levels of probes, each at half the step before
 
 struct Ecke {
     double o, a;
@@ -110,24 +114,29 @@ struct Datei {
     int n;
     std::vector<int> reihenfolge;
     long long iArbeit;
+    int32_t iSinusP;             // the P whose sines sinus holds, 0 none
+    std::vector<double> sinus;   // unit sine of each line for iSinusP
 };
 
 void Reihenfolge(Datei &d)
 {
-    int iBits = 0;
-    while ((1LL << iBits) < d.n)
-        ++iBits;
+    long long iSchritt = 1;
+    while (iSchritt < d.n)
+        iSchritt *= 2;
     d.reihenfolge.clear();
     d.reihenfolge.reserve(static_cast<size_t>(d.n));
     if (d.n > 1)
         d.reihenfolge.push_back(d.n - 1);
-    for (long long i = 0; i < (1LL << iBits); ++i) {
-        long long k = 0;
-        for (int b = 0; b < iBits; ++b)
-            k |= ((i >> b) & 1) << (iBits - 1 - b);
-        if (k < d.n && k != d.n - 1)
+    if (d.n > 0)
+        d.reihenfolge.push_back(0);
+    for (iSchritt /= 2; iSchritt >= 1; iSchritt /= 2)
+        for (long long k = iSchritt; k < d.n - 1; k += 2 * iSchritt)
             d.reihenfolge.push_back(static_cast<int>(k));
-    }
+    // Lines inside the limits bound a design on both sides and refuse a
+    // wrong P soonest; the lines at a limit, one-sided, come after them.
+    std::stable_partition(d.reihenfolge.begin(), d.reihenfolge.end(), [&d](int k) {
+        return d.v[k] > 0 && d.v[k] < MODELL_HUNDERT;
+    });
 }
 
 // Clips @p p to the strip of one line printed as @p v: o + a * sTief at most
@@ -146,10 +155,11 @@ bool Streifen(Polygon &p, double sTief, double sHoch, int32_t v, double dRand)
 bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
 {
     const double f = 1.0 / iP;
+    const bool bGemerkt = d.iSinusP == iP;
     p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
     for (const int k : d.reihenfolge) {
         ++d.iArbeit;
-        const double s = Einheitssinus(f, k);
+        const double s = bGemerkt ? d.sinus[static_cast<size_t>(k)] : Einheitssinus(f, k);
         if (!Streifen(p, s, s, d.v[k], dRand))
             return false;
     }
@@ -379,7 +389,7 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     for (int k = 0; k < iAnzahl; ++k)
         if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
             return 0;
-    Datei d = {piWerte, iAnzahl, {}, 0};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}};
     Reihenfolge(d);
     Polygon p;
     if (!Pruefen(d, iP, p, -dRand))
@@ -399,6 +409,51 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     if (pdAmplitude)
         *pdAmplitude = (1.0 - ZUR_MITTE) * klein.a / 100.0 + ZUR_MITTE * m.dAmplitude;
     return 1;
+}
+
+double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRandMin, double *pdOffset,
+                       double *pdAmplitude)
+{
+    if (iAnzahl <= 0 || iP < 1)
+        return -1.0;
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return -1.0;
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}};
+    Reihenfolge(d);
+    // The sines once for every margin tried.
+    d.sinus.resize(static_cast<size_t>(iAnzahl));
+    for (int k = 0; k < iAnzahl; ++k)
+        d.sinus[static_cast<size_t>(k)] = Einheitssinus(1.0 / iP, k);
+    d.iSinusP = iP;
+    Polygon p;
+    if (!Pruefen(d, iP, p, TOLERANZ))
+        return -1.0;
+    // No room at the smallest margin: the widened test's design, on the edge.
+    double dRand = 0.0;
+    if (Pruefen(d, iP, p, -dRandMin))
+        for (double r = RAND_TIEF_START; r >= dRandMin && dRand == 0.0; r /= RAND_TIEF_SCHRITT)
+            if (Pruefen(d, iP, p, -r))
+                dRand = r;
+    if (dRand == 0.0 && !Pruefen(d, iP, p, TOLERANZ))
+        return -1.0;  // cannot happen: it fitted above
+    // Of the designs that far inside, the one with the smallest amplitude.
+    Ecke klein = p.e.front();
+    for (const Ecke &e : p.e)
+        if (std::fabs(e.a) < std::fabs(klein.a))
+            klein = e;
+    if (dRand == 0.0) {  // on the edge: drawn a little towards the middle
+        double o = 0.0, a = 0.0;
+        for (const Ecke &e : p.e)
+            o += e.o, a += e.a;
+        const double ZUR_MITTE = 0.1, iEcken = static_cast<double>(p.e.size());
+        klein = {(1.0 - ZUR_MITTE) * klein.o + ZUR_MITTE * o / iEcken, (1.0 - ZUR_MITTE) * klein.a + ZUR_MITTE * a / iEcken};
+    }
+    if (pdOffset)
+        *pdOffset = klein.o / 100.0;
+    if (pdAmplitude)
+        *pdAmplitude = klein.a / 100.0;
+    return dRand;
 }
 
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
@@ -435,7 +490,7 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
         return 0;
     }
 
-    Datei d = {piWerte, iAnzahl, {}, 0};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}};
     Reihenfolge(d);
     Polygon p;
     std::vector<char> oben(static_cast<size_t>(iAnzahl)), unten(static_cast<size_t>(iAnzahl));
@@ -445,12 +500,17 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
     }
     bool bWeiter = true;
     std::vector<int32_t> paare;
-    auto kandidat = [&](int32_t iP) {
+    // A probe takes a P only where a design lies inside every step by more
+    // than the arithmetic could err: adjacent levels fit almost any P on
+    // the very edge of their steps, which says nothing.
+    auto kandidat = [&](int32_t iP, bool bSonde) {
         if (d.iArbeit > MAX_ARBEIT) {
             bWeiter = false;
             return;
         }
-        if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
+        if (std::find(m.piPassend, m.piPassend + m.iPassend, iP) != m.piPassend + m.iPassend)
+            return;  // found by a probe already
+        if ((bSonde && !Pruefen(d, iP, p, -RAND_SONDE)) || !Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
             return;
         Schnitte(d, iP, p, oben, unten);
         bWeiter = Aufnehmen(&m, iP, p);
@@ -461,12 +521,33 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
     const int32_t p0 = perioden.empty() ? iAnzahl : perioden.front();
     for (size_t i = 0; i < perioden.size() && bWeiter; ++i)
         if (perioden[i] == p0 || perioden[i] > iAnzahl - p0)
-            kandidat(perioden[i]);
+            kandidat(perioden[i], false);
     // Not shorter: less than one period in the file. Ranges of P are
     // refused whole where even the loosened test fails, else halved;
     // short ones are decided P by P. Lowest first.
+    const std::vector<Bereich> grosse = GrosseKandidaten(piWerte, iAnzahl);
+    // Probes first: a short piece of a long period often fits a wide band
+    // of P, which P spread geometrically over the ranges meet at once
+    // where the search from the lowest P could spend its bound before it.
+    // Two fitting P decide that the file leaves the period open.
+    // Coarse to fine: each level halves the step (in log P) and probes the
+    // midpoints the levels before it left.
+    for (int iStufe = 0; iStufe < SONDE_STUFEN && bWeiter && m.iPassend < 2; ++iStufe) {
+        const double dSchritt = std::log1p(SONDE_SCHRITT) / static_cast<double>(1 << iStufe);
+        for (size_t i = 0; i < grosse.size() && bWeiter && m.iPassend < 2; ++i) {
+            const double dVon = static_cast<double>(grosse[i].von), dBis = static_cast<double>(grosse[i].bis);
+            for (long long j = iStufe == 0 ? 0 : 1; bWeiter && m.iPassend < 2; j += iStufe == 0 ? 1 : 2) {
+                const double x = dVon * std::exp(dSchritt * static_cast<double>(j));
+                if (x > dBis)
+                    break;
+                kandidat(static_cast<int32_t>(x), true);
+            }
+        }
+    }
+    const bool bOffen = m.iPassend >= 2;
+    bWeiter = bWeiter && !bOffen;
     const long long KURZ = 8;
-    for (const Bereich &b : GrosseKandidaten(piWerte, iAnzahl)) {
+    for (const Bereich &b : grosse) {
         std::vector<Bereich> stapel = {b};
         while (!stapel.empty() && bWeiter) {
             const Bereich r = stapel.back();
@@ -484,10 +565,11 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
                 continue;
             }
             for (long long iP = r.von; iP <= r.bis && bWeiter; ++iP)
-                kandidat(static_cast<int32_t>(iP));
+                kandidat(static_cast<int32_t>(iP), false);
         }
     }
     m.bVollstaendig = bWeiter;
+    std::sort(m.piPassend, m.piPassend + m.iPassend);
     if (m.bVollstaendig && m.iPassend == 1)
         m.iPunkteProPeriode = m.piPassend[0];
     if (m.bVollstaendig && m.iPassend > 0)
