@@ -92,6 +92,7 @@ inline const char *const CLI_TEXT_AUTO_NAECHSTE = ", am nächsten: ";
 inline const char *const CLI_TEXT_PUNKTE_JE_PERIODE = " Punkte je Periode)";
 inline const char *const CLI_TEXT_ZWEIMAL_EINGABE =
     "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines.";
+inline const char *const CLI_TEXT_VON_BEFUNDE = ": die Datei hat Befunde (oben); aus ihr wird kein Entwurf genommen.";
 inline const char *const CLI_TEXT_VON_KEINE_KURVE = ": keine lesbare Kurve (--check nennt die Befunde).";
 inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinuskurve ergibt diese Werte.";
 inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";

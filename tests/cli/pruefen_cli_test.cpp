@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
 {
@@ -123,4 +124,40 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
         EXPECT_EQ(l.code, 3) << f.warnung;
         EXPECT_EQ(DateiLesen(datei), "alt") << "nothing touched";
     }
+}
+
+TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)
+{
+    // Hand-edited files: --check names the finding, --from the same and
+    // writes nothing (exit 2). A FIFO nobody writes to reads as empty at once.
+    const std::string ordner = TestOrdner(), gut = ordner + "/gut.txt", kaputt = ordner + "/kaputt.txt",
+                      neu = ordner + "/neu.txt", fifo = ordner + "/fifo";
+    ASSERT_EQ(Ausfuehren({"--frequency", "8", "--timebase", "5ms", "--output", gut}).code, 0);
+    const std::string text = DateiLesen(gut);
+    const struct {
+        const char *name;
+        std::string inhalt, befund;
+    } faelle[] = {
+        {"BOM", "\xEF\xBB\xBF" + text, ":1: "},
+        {"CR LF", std::string(text).replace(text.find("\n0.00500"), 1, "\r\n"), ":7: "},
+        {"NUL danach", text + std::string(100000, '\0'), ":34: "},
+        {"ohne letztes LF", text.substr(0, text.size() - 1), ":33: "},
+        {"Kurve wechselt", std::string(text).replace(text.find("\t1\n", text.size() / 2), 3, "\t2\n"), ":16: "},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        DateiSchreiben(kaputt, f.inhalt);
+        const Lauf pruefen = Ausfuehren({"--check", kaputt});
+        EXPECT_EQ(pruefen.code, 1);
+        EXPECT_EQ(pruefen.aus.rfind(kaputt + f.befund, 0), 0u) << pruefen.aus;
+        unlink(neu.c_str());
+        const Lauf von = Ausfuehren({"--from", kaputt, "--output", neu});
+        EXPECT_EQ(von.code, 2);
+        EXPECT_EQ(von.fehler.rfind(pruefen.aus.substr(0, pruefen.aus.find('\n') + 1), 0), 0u) << von.fehler;
+        EXPECT_NE(von.fehler.find("aus ihr wird kein Entwurf genommen"), std::string::npos);
+        EXPECT_NE(access(neu.c_str(), F_OK), 0) << "nothing written";
+    }
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Ausfuehren({"--check", fifo}).aus.rfind(fifo + ":1: Datei ist leer\n", 0), 0u);
+    EXPECT_EQ(Ausfuehren({"--from", fifo, "--output", neu}).code, 2);
 }
