@@ -29,6 +29,10 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 #define SINUS_TEXT_FREQUENZ_IN_DATEI " · Frequenz in der Datei %s" SINUS_NBSP "Hz"
 /** Typed text that is no number, and the value that stays. */
 #define SINUS_TEXT_KEINE_ZAHL "\u201e%s\u201c ist keine Zahl: %.10g bleibt"
+/** The warning of values at the limits: at 100 % and at 0 %, at one of them, and the lines a design's limits changed. */
+#define SINUS_TEXT_BEGRENZT_BEIDE "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%"
+#define SINUS_TEXT_BEGRENZT "begrenzt: %d von %d Werten bei %s%s%%"
+#define SINUS_TEXT_BEGRENZT_GEKAPPT ", davon %d gekappt"
 /** Inputs taken over from a curve file: the dialog's title, and how their export compares. */
 extern const char *const SINUS_TEXT_ENTWURF_TITEL;
 #define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben exportieren die Werte von %s: sie sind kein Export einer Sinuskurve."

@@ -23,7 +23,7 @@ const double GANZ_TOLERANZ = 1e-9;   // relative: a ratio this close to a whole 
 const int STELLEN_GENAU = 7;         // where four read alike
 const int NACHKOMMA_MAX = 15;
 const int32_t STUFE = 1;             // one printed step, in hundredths
-const char *const MINUS = "\xe2\x88\x92";  // the advice's minus sign
+const char *const MINUS = "\xe2\x88\x92";  // the advice's minus sign in a window; tools get ASCII
 
 void Zahl(double d, char *sz, size_t iGroesse, int iStellen = ANALYSE_STELLEN)
 {
@@ -80,6 +80,10 @@ void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double
                                     : ANALYSE_ZWEI_WERTE;
     a.iBegrenztOben = m.iBegrenztOben;
     a.iBegrenztUnten = m.iBegrenztUnten;
+    for (const int32_t v : h) {
+        a.iBeiHundert += v == MODELL_HUNDERT;
+        a.iBeiNull += v == 0;
+    }
     if (a.iZeilen > 0) {
         a.dMinProzent = m.iMin / 100.0;
         a.dMaxProzent = m.iMax / 100.0;
@@ -168,14 +172,24 @@ void EineStufeText(const Kurvenanalyse *, const char *, char *sz, size_t iGroess
     TK_TextKopieren(sz, iGroesse, "Amplitude nur 1 Stufe der Auflösung");
 }
 
+// The values at each limit that was cut, counted as the file holds them;
+// for a design also the lines the limits changed, where they are fewer
+// (a sample that only rounds to the limit was not cut).
 void BegrenztText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
-    if (p->iBegrenztOben > 0 && p->iBegrenztUnten > 0)
-        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%", p->iBegrenztOben,
-                      p->iZeilen, sp, p->iBegrenztUnten, sp);
+    const bool bOben = p->iBegrenztOben > 0, bUnten = p->iBegrenztUnten > 0;
+    if (bOben && bUnten)
+        std::snprintf(sz, iGroesse, SINUS_TEXT_BEGRENZT_BEIDE, p->iBeiHundert, p->iZeilen, sp, p->iBeiNull, sp);
     else
-        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei %s%s%%", p->iBegrenztOben + p->iBegrenztUnten,
-                      p->iZeilen, p->iBegrenztOben > 0 ? "100" : "0", sp);
+        std::snprintf(sz, iGroesse, SINUS_TEXT_BEGRENZT, bOben ? p->iBeiHundert : p->iBeiNull, p->iZeilen,
+                      bOben ? "100" : "0", sp);
+    const int iGekappt = p->iBegrenztOben + p->iBegrenztUnten;
+    const int iBeiGrenze = (bOben ? p->iBeiHundert : 0) + (bUnten ? p->iBeiNull : 0);
+    if (p->iPunkteEntwurf > 0 && iGekappt < iBeiGrenze) {
+        char szTeil[ZAHL_GROESSE];
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_BEGRENZT_GEKAPPT, iGekappt);
+        TK_TextAnhaengen(sz, iGroesse, szTeil);
+    }
 }
 
 const Zeile ZEILEN[] = {
@@ -206,7 +220,7 @@ void RatText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
         std::snprintf(szTeil, sizeof szTeil, "; genau %s%sHz mit Zeitbasis %s (%d%sPunkte je Periode)", szZahl, sp,
                       Zeitbasis_Label(r.iZeitbasis), r.iPunkte, sp);
     } else {
-        Abweichung(r.dAbweichung, MINUS, szZahl, sizeof szZahl);
+        Abweichung(r.dAbweichung, std::strcmp(sp, " ") == 0 ? "-" : MINUS, szZahl, sizeof szZahl);
         std::snprintf(szTeil, sizeof szTeil, "; am nächsten: %s, %s%s%%", Zeitbasis_Label(r.iZeitbasis), szZahl, sp);
     }
     TK_TextAnhaengen(sz, iGroesse, szTeil);
@@ -227,6 +241,15 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
     a.iZeitbasis = ZeitbasisIndex(pEingabe->szZeitbasis);
     a.iPunkteEntwurf = pSinus->iPunkteProPeriode;
     a.dAmplitude = pSinus->dAmplitude;
+    // The design's own P is a fact of the file it writes, where the values
+    // would leave the period open too.
+    if (pSinus->iPunkteProPeriode > 0 && a.iZeilen > 0) {
+        a.iPunkteProPeriode = pSinus->iPunkteProPeriode;
+        a.bEindeutig = 1;
+        a.bKeinePasst = 0;
+        a.dPeriodeMs = a.iPunkteProPeriode * dMs;
+        a.dFrequenz = Sinus_FrequenzAusPeriode(a.dPeriodeMs);
+    }
     if (pSinus->dPeriodendauer > 0.0 && pSinus->iPunkteProPeriode > 0) {  // not so in a record never derived
         a.dPeriodeSollMs = pSinus->dPeriodendauer;
         a.dFrequenzSoll = Sinus_FrequenzAusPeriode(pSinus->dPeriodendauer);
