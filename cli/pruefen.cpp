@@ -75,6 +75,7 @@ int DateiPruefen(const char *szName)
         close(iDatei);
     if (iGelesen < 0)
         return Unlesbar(szName, -iGelesen);
+    Kurvendatei_WertePruefen(&gDatei);
 
     const int iGenannt = gDatei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? gDatei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
     for (int i = 0; i < iGenannt; ++i)

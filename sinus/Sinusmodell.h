@@ -91,4 +91,13 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
  */
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
 
+/**
+ * Where the @p iAnzahl values @p piWerte (hundredths) fit no design: the
+ * one line whose value, left out, lets the others fit a P with which they
+ * repeat (a file of a period or more). Returns that line (from 0) and in
+ * @p piErwartet (may be null) the value the fitting designs print there;
+ * -1 when the values fit, or no single line, or several, would explain it.
+ */
+int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet);
+
 #endif

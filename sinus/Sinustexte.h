@@ -59,6 +59,7 @@ extern const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN;
 #define KURVENDATEI_TEXT_ZEIT_SCHRITT "Zeit %s statt %s: wächst nicht um die Zeitbasis %s"
 #define KURVENDATEI_TEXT_WERT_FORM "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)%s"
 #define KURVENDATEI_TEXT_WERT_BEREICH "Wert %s außerhalb von 0 bis 100"
+#define KURVENDATEI_TEXT_WERT_FALSCH "Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet %d.%02d)"
 #define KURVENDATEI_TEXT_ZEITBASIS_UNBEKANNT "unbekannte Zeitbasis \"%s\""
 #define KURVENDATEI_TEXT_ZEITBASIS_WECHSEL "Zeitbasis wechselt von %s zu %s"
 #define KURVENDATEI_TEXT_KURVE_UNGUELTIG "Kurvennummer \"%s\" ist keine Zahl von %d bis %d"

@@ -4,6 +4,7 @@
 #include "kurvendatei.h"
 
 #include "Sinusanalyse.h"
+#include "Sinusmodell.h"
 
 #include "Kurvenformat.h"
 #include "toolkit_kern.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -409,6 +411,27 @@ int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
     }
     Kurvendatei_Beenden(pDatei);
     return 0;
+}
+
+int Kurvendatei_WertePruefen(Kurvendatei *pDatei)
+{
+    if (pDatei->iBefunde > 0 || pDatei->iWerte == 0 || pDatei->iWerte != pDatei->iDatenzeilen)
+        return 0;
+    std::vector<int32_t> h(static_cast<size_t>(pDatei->iWerte));
+    for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
+        h[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * 100.0));
+    Kurvenmodell m;
+    Modell_Umkehren(h.data(), pDatei->iWerte, &m);
+    if (!m.bVollstaendig || m.iPassend > 0)
+        return 0;
+    int32_t iErwartet = 0;
+    const int iFalsch = Modell_FalscherWert(h.data(), pDatei->iWerte, &iErwartet);
+    if (iFalsch < 0)
+        return 0;
+    // Without findings, data line i stands right after the header.
+    Melden(pDatei, Kurvenformat_KopfzeilenAnzahl() + 1 + iFalsch, KURVENDATEI_TEXT_WERT_FALSCH,
+           static_cast<int>(iErwartet / 100), static_cast<int>(iErwartet % 100));
+    return 1;
 }
 
 double Kurvendatei_Dauer(const Kurvendatei *pDatei)

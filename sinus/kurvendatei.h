@@ -77,6 +77,13 @@ void Kurvendatei_Beenden(Kurvendatei *pDatei);
  */
 int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei);
 
+/**
+ * After a file read without findings: where its values fit no design of
+ * the export but would without one line, that line is a finding, with the
+ * value the others call for. Returns 1 when it added one, else 0.
+ */
+int Kurvendatei_WertePruefen(Kurvendatei *pDatei);
+
 /** Duration of the curve in seconds: data lines less one, times the time base. */
 double Kurvendatei_Dauer(const Kurvendatei *pDatei);
 

@@ -57,6 +57,10 @@ const double RAHMEN = MODELL_MAX_PROZENT * 100.0;    // the box of (o, a), in hu
 const long long MAX_ARBEIT = 1000000;                // lines clipped over all candidates of one file
 const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test looks at
 const double RAND_TIEF_START = 0.25, RAND_TIEF_SCHRITT = 4.0;  // margins Modell_Tiefster tries, hundredths
+const int FALSCH_ZEILEN_MIN = 4;                     // fewer lines name no wrong one
+const int FALSCH_PERIODEN_MAX = 16;                  // periods tried for a wrong line
+const long long FALSCH_ARBEIT = 4000000;             // pairs of lines compared for them
+const int FALSCH_KERN_MAX = 3;                       // lines of a smallest contradiction
 const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
 const double SONDE_SCHRITT = 1.0 / 256.0;           // relative step from one probe's P to the next, at first
 const int SONDE_STUFEN = 6;                          // levels of probes, each at half the step before
@@ -116,6 +120,7 @@ struct Datei {
     long long iArbeit;
     int32_t iSinusP;             // the P whose sines sinus holds, 0 none
     std::vector<double> sinus;   // unit sine of each line for iSinusP
+    int iOhne = -1;              // a line left out, -1 none
 };
 
 void Reihenfolge(Datei &d)
@@ -158,6 +163,8 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
     const bool bGemerkt = d.iSinusP == iP;
     p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
     for (const int k : d.reihenfolge) {
+        if (k == d.iOhne)
+            continue;
         ++d.iArbeit;
         const double s = bGemerkt ? d.sinus[static_cast<size_t>(k)] : Einheitssinus(f, k);
         if (!Streifen(p, s, s, d.v[k], dRand))
@@ -177,6 +184,8 @@ bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &
         return true;  // no two lines share a sine: the phases k and P/2 - k are not both in the file
     werte.assign(static_cast<size_t>(2 * P + 1), -1);
     for (int k = 0; k < d.n; ++k) {
+        if (k == d.iOhne)
+            continue;
         const long long j = k % P, q = 4 * j;
         const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
         int32_t &w = werte[static_cast<size_t>(iSchluessel + P)];
@@ -389,7 +398,7 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     for (int k = 0; k < iAnzahl; ++k)
         if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
             return 0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
     Reihenfolge(d);
     Polygon p;
     if (!Pruefen(d, iP, p, -dRand))
@@ -419,7 +428,7 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
     for (int k = 0; k < iAnzahl; ++k)
         if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
             return -1.0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
     Reihenfolge(d);
     // The sines once for every margin tried.
     d.sinus.resize(static_cast<size_t>(iAnzahl));
@@ -490,7 +499,7 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
         return 0;
     }
 
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
     Reihenfolge(d);
     Polygon p;
     std::vector<char> oben(static_cast<size_t>(iAnzahl)), unten(static_cast<size_t>(iAnzahl));
@@ -578,4 +587,93 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
             m.iBegrenztUnten += unten[static_cast<size_t>(k)];
         }
     return 0;
+}
+
+namespace {
+
+// The lines of a smallest set that no design of P fits together, found by
+// clipping in turn with the ones found so far first: in two unknowns at
+// most three lines.
+std::vector<int> Widerspruch(Datei &d, int32_t iP, Polygon &p)
+{
+    std::vector<int> kern;
+    const std::vector<int> alle = d.reihenfolge;
+    for (int iRunde = 0; iRunde < FALSCH_KERN_MAX; ++iRunde) {
+        d.reihenfolge = kern;
+        for (const int k : alle)
+            if (std::find(kern.begin(), kern.end(), k) == kern.end())
+                d.reihenfolge.push_back(k);
+        // The line at which the polygon empties joins the set.
+        const double f = 1.0 / iP;
+        p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
+        int iLeer = -1;
+        for (size_t i = 0; i < d.reihenfolge.size() && iLeer < 0; ++i) {
+            const int k = d.reihenfolge[i];
+            const double sk = Einheitssinus(f, k);
+            if (!Streifen(p, sk, sk, d.v[k], TOLERANZ))
+                iLeer = static_cast<int>(i);
+        }
+        if (iLeer < 0 || static_cast<size_t>(iLeer) < kern.size())
+            break;  // the set alone already fails (or nothing fails)
+        kern.push_back(d.reihenfolge[static_cast<size_t>(iLeer)]);
+    }
+    d.reihenfolge = alle;
+    return kern;
+}
+
+}  // namespace
+
+int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet)
+{
+    if (iAnzahl < FALSCH_ZEILEN_MIN)
+        return -1;
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return -1;
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
+    Reihenfolge(d);
+    Polygon p;
+    std::vector<int32_t> paare;
+    int iFalsch = -1;
+    int32_t iErwartet = 0;
+    long long iVergleiche = 0;
+    int iPerioden = 0;
+    // The periods the values keep but at one line (two pairs differ at
+    // most); each line that could explain it is left out in turn.
+    for (int32_t iP = 1; iP < iAnzahl && iPerioden < FALSCH_PERIODEN_MAX && iVergleiche < FALSCH_ARBEIT; ++iP) {
+        std::vector<int> ungleich;
+        for (int k = 0; k + iP < iAnzahl && ungleich.size() <= 4; ++k, ++iVergleiche)
+            if (piWerte[k] != piWerte[k + iP])
+                ungleich.push_back(k), ungleich.push_back(k + iP);
+        if (ungleich.size() > 4)
+            continue;
+        ++iPerioden;
+        d.iOhne = -1;
+        if (Pruefen(d, iP, p))
+            return -1;  // the values fit as they are
+        std::vector<int> verdacht = Widerspruch(d, iP, p);
+        verdacht.insert(verdacht.end(), ungleich.begin(), ungleich.end());
+        std::sort(verdacht.begin(), verdacht.end());
+        verdacht.erase(std::unique(verdacht.begin(), verdacht.end()), verdacht.end());
+        for (const int j : verdacht) {
+            d.iOhne = j;
+            if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
+                continue;
+            // What the fitting designs print there; one value where they agree.
+            const double sj = Einheitssinus(1.0 / iP, j);
+            double dMin = HUGE_VAL, dMax = -HUGE_VAL;
+            for (const Ecke &e : p.e) {
+                dMin = std::min(dMin, e.o + e.a * sj);
+                dMax = std::max(dMax, e.o + e.a * sj);
+            }
+            const int32_t iWert = Modell_Hundertstel((dMin + dMax) / 200.0);
+            if (iFalsch >= 0 && (iFalsch != j || iErwartet != iWert))
+                return -1;  // two lines or two values explain it: none is named
+            iFalsch = j;
+            iErwartet = iWert;
+        }
+    }
+    if (iFalsch >= 0 && piErwartet)
+        *piErwartet = iErwartet;
+    return iFalsch;
 }

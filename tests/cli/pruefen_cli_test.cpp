@@ -157,6 +157,17 @@ TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)
         EXPECT_NE(von.fehler.find("aus ihr wird kein Entwurf genommen"), std::string::npos);
         EXPECT_NE(access(neu.c_str(), F_OK), 0) << "nothing written";
     }
+    // One value raised by a hundredth: named at its line with the value the others call for.
+    std::string eins = text;
+    eins.replace(eins.find("\t99.90\t"), 7, "\t99.91\t");
+    DateiSchreiben(kaputt, eins);
+    Lauf l = Ausfuehren({"--check", kaputt});
+    EXPECT_EQ(l.code, 1);
+    EXPECT_EQ(l.aus.rfind(kaputt + ":13: Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet 99.90)\n", 0), 0u)
+        << l.aus;
+    l = Ausfuehren({"--from", kaputt, "--output", neu});
+    EXPECT_EQ(l.code, 2);
+    EXPECT_EQ(l.fehler.rfind(kaputt + ":13: Wert passt nicht", 0), 0u) << l.fehler;
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(Ausfuehren({"--check", fifo}).aus.rfind(fifo + ":1: Datei ist leer\n", 0), 0u);
     EXPECT_EQ(Ausfuehren({"--from", fifo, "--output", neu}).code, 2);

@@ -375,6 +375,40 @@ TEST(Analyse, JederExportWirdWiedergeoeffnet)
     EXPECT_GT(lang, 80);
 }
 
+TEST(Analyse, EinFalscherWertWirdAnSeinerZeileGenannt)
+{
+    // One value of an export of a period or more, moved by a hundredth:
+    // where no design fits any more, the line named is that one, with the
+    // value it had; never another.
+    std::mt19937 zufall(3131);
+    int geprueft = 0, genannt = 0;
+    while (geprueft < 300) {
+        Export x;
+        if (!Zufallsentwurf(zufall, x, 3000) || static_cast<int>(x.v.size()) <= x.s.iPunkteProPeriode)
+            continue;
+        const int n = static_cast<int>(x.v.size()), j = static_cast<int>(zufall() % static_cast<unsigned>(n));
+        std::vector<int32_t> v(x.v.begin(), x.v.end());
+        const int32_t alt = v[static_cast<size_t>(j)];
+        v[static_cast<size_t>(j)] = alt == 10000 ? 9999 : alt == 0 ? 1 : alt + (zufall() % 2 ? 1 : -1);
+        Kurvenmodell m;
+        Modell_Umkehren(v.data(), n, &m);
+        if (!m.bVollstaendig || m.iPassend > 0)
+            continue;  // still some export's values
+        ++geprueft;
+        int32_t erwartet = -1;
+        const int falsch = Modell_FalscherWert(v.data(), n, &erwartet);
+        SCOPED_TRACE(testing::Message() << "line " << j << " of " << n << ", P " << x.s.iPunkteProPeriode);
+        if (falsch >= 0) {
+            EXPECT_EQ(std::make_tuple(falsch, erwartet), std::make_tuple(j, alt));
+            ++genannt;
+        }
+    }
+    EXPECT_GT(genannt, 200);
+    // The values as exported fit: nothing is named.
+    const std::vector<int32_t> gut = {5000, 9755, 7939, 2061, 245, 5000, 9755, 7939, 2061, 245};
+    EXPECT_EQ(Modell_FalscherWert(gut.data(), static_cast<int>(gut.size()), nullptr), -1);
+}
+
 TEST(Analyse, GedruckterWertWieDieDatei)
 {
     // The model's printed value against printf's "%.2f" of the limited
