@@ -55,7 +55,7 @@ int ZeitbasisIndex(const char *szLabel)
 // The analysis of the printed values themselves, hundredths of a %.
 void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
-    static Kurvenmodell m;
+    Kurvenmodell m;
     Kurvenanalyse &a = *pAnalyse;
     a = {};
     a.iZeitbasis = -1;
@@ -192,11 +192,19 @@ void BegrenztText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroe
     }
 }
 
-const Zeile ZEILEN[] = {
-    {WarntFrequenz, FrequenzText, true},   {WarntKeinSinus, KeinSinusText, true},
-    {WarntGrob, GrobText, true},           {WarntEineStufe, EineStufeText, false},
-    {WarntBegrenzt, BegrenztText, false},
-};
+// The rows by their index: a table of function pointers would need relocating.
+enum { FREQUENZ, KEIN_SINUS, GROB, EINE_STUFE, BEGRENZT, ZEILEN_ANZAHL };
+
+Zeile ZeileNr(int i)
+{
+    switch (i) {
+    case FREQUENZ: return {WarntFrequenz, FrequenzText, true};
+    case KEIN_SINUS: return {WarntKeinSinus, KeinSinusText, true};
+    case GROB: return {WarntGrob, GrobText, true};
+    case EINE_STUFE: return {WarntEineStufe, EineStufeText, false};
+    default: return {WarntBegrenzt, BegrenztText, false};
+    }
+}
 
 // Whether the advised time base helps the warning of this row.
 bool RatHilft(const Kurvenanalyse *p, const Zeile &z)
@@ -232,8 +240,7 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
 {
     const double dMs = Zeitbasis_Ms(pEingabe->szZeitbasis);  // as the export steps
     const int iZeilen = pSinus->iAnzahlPunkte > 1 && pSinus->pdWerte ? pSinus->iAnzahlPunkte - 1 : 0;
-    static std::vector<int32_t> h;
-    h.resize(static_cast<size_t>(iZeilen));
+    std::vector<int32_t> h(static_cast<size_t>(iZeilen));
     for (int i = 0; i < iZeilen; ++i)  // index 0 is not written
         h[static_cast<size_t>(i)] = Modell_Hundertstel(pSinus->pdWerte[i + 1]);
     WerteAnalysieren(h, dMs, pEingabe->dUmax, pAnalyse);
@@ -279,8 +286,7 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
 
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
-    static std::vector<int32_t> h;
-    h.resize(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
+    std::vector<int32_t> h(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
     for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
         h[i] = static_cast<int32_t>(std::llround(pdWerte[i] * 100.0));
     WerteAnalysieren(h, dZeitbasisMs, dUmax, pAnalyse);
@@ -357,8 +363,8 @@ int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse)
 int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse)
 {
     int iAnzahl = 0;
-    for (const Zeile &z : ZEILEN)
-        iAnzahl += z.warnt(pAnalyse);
+    for (int i = 0; i < ZEILEN_ANZAHL; ++i)
+        iAnzahl += ZeileNr(i).warnt(pAnalyse);
     return iAnzahl;
 }
 
@@ -369,7 +375,8 @@ int Analyse_WarnungenText(const Kurvenanalyse *pAnalyse, int bGeschuetzt, char *
     int iAnzahl = 0;
     bool bRatGenannt = false;
     char szWarnung[WARNUNG_GROESSE];
-    for (const Zeile &z : ZEILEN) {
+    for (int i = 0; i < ZEILEN_ANZAHL; ++i) {
+        const Zeile z = ZeileNr(i);
         if (!z.warnt(pAnalyse))
             continue;
         z.text(pAnalyse, sp, szWarnung, sizeof szWarnung);

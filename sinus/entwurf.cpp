@@ -265,10 +265,10 @@ void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iG
 int Entwurf_AusDatei(const Kurvendatei *pDatei, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
 {
     // The values as read, to two decimals: back to their digits.
-    static int32_t werte[KURVENDATEI_MAX_DATENZEILEN];
-    for (int i = 0; i < pDatei->iWerte; ++i)
+    std::vector<int32_t> werte(static_cast<size_t>(pDatei->iWerte > 0 ? pDatei->iWerte : 0));
+    for (size_t i = 0; i < werte.size(); ++i)
         werte[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * HUNDERTSTEL));
-    return Entwurf_AusWerten(werte, pDatei->iWerte, pDatei->szZeitbasis,
+    return Entwurf_AusWerten(werte.data(), pDatei->iWerte, pDatei->szZeitbasis,
                              pDatei->iKurvennummer ? pDatei->iKurvennummer : Kurvenformat_KurveMin(), dUmax, pEingabe,
                              pBericht);
 }

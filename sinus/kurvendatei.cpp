@@ -396,21 +396,31 @@ void Kurvendatei_Beenden(Kurvendatei *pDatei)
     s.iAbschnitt = GESTOPPT;
 }
 
-int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
+int Kurvendatei_Bloecke(int iDatei, int (*pfBlock)(void *pKontext, const char *pBlock, size_t iLaenge),
+                        void *pKontext)
 {
-    static char block[KURVENDATEI_BLOCK];
-    Kurvendatei_Beginnen(pDatei);
+    std::vector<char> block(KURVENDATEI_BLOCK);
     for (;;) {
-        const long n = TK_BlockLesen(iDatei, block, sizeof block);
-        if (n < 0)
-            return static_cast<int>(n);
-        if (n == 0)
-            break;
-        if (!Kurvendatei_Weiter(pDatei, block, static_cast<size_t>(n)))
+        const long n = TK_BlockLesen(iDatei, block.data(), block.size());
+        if (n <= 0)
+            return n < 0 ? static_cast<int>(n) : 1;
+        if (!pfBlock(pKontext, block.data(), static_cast<size_t>(n)))
             return 0;
     }
-    Kurvendatei_Beenden(pDatei);
-    return 0;
+}
+
+int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
+{
+    Kurvendatei_Beginnen(pDatei);
+    const int iGelesen = Kurvendatei_Bloecke(
+        iDatei,
+        [](void *p, const char *pBlock, size_t n) {
+            return Kurvendatei_Weiter(static_cast<Kurvendatei *>(p), pBlock, n);
+        },
+        pDatei);
+    if (iGelesen == 1)
+        Kurvendatei_Beenden(pDatei);
+    return iGelesen < 0 ? iGelesen : 0;
 }
 
 int Kurvendatei_WertePruefen(Kurvendatei *pDatei)
@@ -479,7 +489,7 @@ void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGro
         TK_TextKopieren(szNotizen, iGroesse, KURVENDATEI_TEXT_NICHT_BEURTEILT);
         return;
     }
-    static Kurvenanalyse analyse;
+    Kurvenanalyse analyse;
     Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
     Analyse_Notizen(&analyse, szNotizen, iGroesse);
 }
