@@ -92,6 +92,14 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
 
 /**
+ * Modell_Umkehren; with @p bMitRand only the P for which some design lies
+ * inside every step by more than the arithmetic could err (adjacent levels
+ * fit almost any P on the very edge of their steps): the P worth a design.
+ * Returns 0.
+ */
+int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell);
+
+/**
  * Where the @p iAnzahl values @p piWerte (hundredths) fit no design: the
  * one line whose value, left out, lets the others fit a P with which they
  * repeat (a file of a period or more). Returns that line (from 0) and in

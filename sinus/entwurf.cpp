@@ -9,6 +9,7 @@
 
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -25,6 +26,7 @@ const int ZAHL_GROESSE = 400;
 const int32_t WEITERE_P = 64;             // P tried past a cut-short list of fitting ones
 const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
 const long long SUCHE_ARBEIT = 2000000;   // designs tried by the number of periods, times lines
+const long long SUCHE_MIN = 2000;         // designs tried at least (a P that does not fit fails in a few lines)
 const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short number
 // Hundredths inside the steps a design is looked for at, from a quarter
 // step down by quarters to a hair above the export's own rounding (about
@@ -175,38 +177,51 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
         kandidaten.push_back(m.piPassend[m.iPassend - 1] + i);
     Eingabewerte e = *pEingabe;
     int iAbweichend = -1;
-    for (const int32_t iP : kandidaten) {
-        // P time bases, or where the field cannot hold that (the longest
-        // time bases) the nearest period it holds that still gives P.
-        // (Time bases are whole twentieths of a ms: the product to 1e-6 ms is exact and prints short.)
-        double dPeriode = std::round(iP * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
-        dPeriode = dPeriode < fPeriode->dMin ? fPeriode->dMin : dPeriode > fPeriode->dMax ? fPeriode->dMax : dPeriode;
-        if (Sinus_Runden(dPeriode / dMs) != iP)
-            continue;
-        const double dPerioden = Perioden(iP, iAnzahl - 1);
-        if (iAbweichend >= 0 && Sinus_Runden(iP * dPerioden) != iAnzahl - 1)
-            continue;  // a candidate that fits the lines was had already
-        // The design farthest inside its steps first, so that the
-        // arithmetic of the export cannot tip a value over.
-        double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
-        const double dRand = m.iStufen == 1 ? 1.0 : Modell_Tiefster(piWerte, iAnzahl, iP, RAND_KLEIN, &dOffset, &dAmplitude);
-        if (dRand < 0.0)
-            continue;
-        Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
-        const int iAb = Nachbarn(&probe, piWerte, iAnzahl, dRand);
-        if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
-            e = probe;
-            iAbweichend = iAb;
+    auto versuchen = [&](const std::vector<int32_t> &liste) {
+        for (const int32_t iP : liste) {
+            // P time bases, or where the field cannot hold that (the longest
+            // time bases) the nearest period it holds that still gives P.
+            // (Time bases are whole twentieths of a ms: the product to 1e-6 ms is exact and prints short.)
+            double dPeriode = std::round(iP * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
+            dPeriode = dPeriode < fPeriode->dMin ? fPeriode->dMin : dPeriode > fPeriode->dMax ? fPeriode->dMax : dPeriode;
+            if (Sinus_Runden(dPeriode / dMs) != iP)
+                continue;
+            const double dPerioden = Perioden(iP, iAnzahl - 1);
+            if (iAbweichend >= 0 && Sinus_Runden(iP * dPerioden) != iAnzahl - 1)
+                continue;  // a candidate that fits the lines was had already
+            // The design farthest inside its steps first, so that the
+            // arithmetic of the export cannot tip a value over.
+            double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
+            const double dRand =
+                m.iStufen == 1 ? 1.0 : Modell_Tiefster(piWerte, iAnzahl, iP, RAND_KLEIN, &dOffset, &dAmplitude);
+            if (dRand < 0.0)
+                continue;
+            Eingabewerte probe =
+                Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+            const int iAb = Nachbarn(&probe, piWerte, iAnzahl, dRand);
+            if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
+                e = probe;
+                iAbweichend = iAb;
+            }
+            if (iAb == 0)
+                break;
         }
-        if (iAb == 0)
-            break;
+    };
+    versuchen(kandidaten);
+    // Adjacent levels fit almost any P on the very edge of their steps,
+    // where no design has room: then the P where one has.
+    if (iAbweichend != 0 && m.iStufen > 1) {
+        Kurvenmodell mitRand;
+        Modell_UmkehrenMitRand(piWerte, iAnzahl, 1, &mitRand);
+        versuchen(std::vector<int32_t>(mitRand.piPassend, mitRand.piPassend + mitRand.iPassend));
     }
     // Less than a period whose P the values leave open: the numbers of
     // periods that give the lines, each with the P it allows, until one fits.
     const int iN = iAnzahl - 1;
     long long iVersuche = 0;
-    const long long iMaxVersuche = SUCHE_ARBEIT / iAnzahl;
-    for (int x = SUCHE_MAX_HUNDERTSTEL; x >= 1 && iAbweichend != 0 && iVersuche < iMaxVersuche; --x) {
+    // The fewest periods first: the longest P, where the values leave most open.
+    const long long iMaxVersuche = std::max(SUCHE_MIN, SUCHE_ARBEIT / iAnzahl);
+    for (int x = 1; x <= SUCHE_MAX_HUNDERTSTEL && iAbweichend != 0 && iVersuche < iMaxVersuche; ++x) {
         const double dPerioden = static_cast<double>(x) / HUNDERTSTEL;
         for (long long iP = static_cast<long long>(std::ceil((iN - 0.5) / dPerioden));
              iP <= (iN + 0.5) / dPerioden && iP <= MODELL_MAX_P && iAbweichend != 0; ++iP) {

@@ -467,6 +467,11 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
 
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
 {
+    return Modell_UmkehrenMitRand(piWerte, iAnzahl, 0, pModell);
+}
+
+int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell)
+{
     TK_RechnenVorbereiten();
     Kurvenmodell &m = *pModell;
     m = {};
@@ -519,7 +524,7 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
         }
         if (std::find(m.piPassend, m.piPassend + m.iPassend, iP) != m.piPassend + m.iPassend)
             return;  // found by a probe already
-        if ((bSonde && !Pruefen(d, iP, p, -RAND_SONDE)) || !Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
+        if (((bSonde || bMitRand) && !Pruefen(d, iP, p, -RAND_SONDE)) || !Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
             return;
         Schnitte(d, iP, p, oben, unten);
         bWeiter = Aufnehmen(&m, iP, p);
