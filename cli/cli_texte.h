@@ -45,12 +45,14 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "Effektivwert (3,54Veff oder Vrms) und Spitze-Spitze (7Vss oder Vpp).\n"
     "--peak und --rms sowie --frequency und --period schließen einander aus.\n"
     "--timebase auto nimmt die Zeitbasis, die die Frequenz genau spielt (die mit\n"
-    "den meisten Punkten je Periode), sonst die ihr nächste, und nennt sie.\n"
+    "den meisten Punkten je Periode), sonst die ihr nächste, und nennt sie; über\n"
+    "6667 Hz (unter 3 Punkten je Periode bei 50us) gibt es keine.\n"
     "Eine vorhandene Datei wird ganz ersetzt oder bleibt, wie sie war. Pipes,\n"
     "Sockets und Terminals können nicht rückgängig gemacht werden: was dort\n"
     "ankam, bleibt.\n"
-    "Spielt die Datei etwas anderes ab als eingegeben (Frequenz, kein Sinus,\n"
-    "grobe Stufen, begrenzte Werte), steht eine Warnung auf der Fehlerausgabe.\n"
+    "Spielt die Datei etwas anderes ab als eingegeben (Frequenz, ohne Toleranz;\n"
+    "kein Sinus, grobe Stufen, begrenzte Werte), steht eine Warnung auf der\n"
+    "Fehlerausgabe.\n"
     "\n"
     "Exit-Code: 0 geschrieben; 1 zu viele Punkte oder Schreibfehler;\n"
     "2 ungültige Eingabe; 3 Warnung unter --strict. Bei 1, 2 und 3 bleibt eine\n"
@@ -99,6 +101,7 @@ inline const char *const CLI_TEXT_AUTO_NAECHSTE = ", am nächsten: ";
 inline const char *const CLI_TEXT_PUNKTE_JE_PERIODE = " Punkte je Periode)";
 inline const char *const CLI_TEXT_ZWEIMAL_EINGABE =
     "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines.";
+inline const char *const CLI_TEXT_VON_BEFUNDE = ": die Datei hat Befunde (oben); aus ihr wird kein Entwurf genommen.";
 inline const char *const CLI_TEXT_VON_KEINE_KURVE = ": keine lesbare Kurve (--check nennt die Befunde).";
 inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinuskurve ergibt diese Werte.";
 inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";

@@ -66,21 +66,16 @@ void Neu(char *szNotizen, size_t iGroesse)
 int DateiPruefen(const char *szName)
 {
     const bool bEingabe = std::strcmp(szName, STANDARDEINGABE) == 0;
-    const int iDatei = bEingabe ? STDIN_FILENO : open(szName, O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    if (iDatei < 0)
-        return Unlesbar(szName, errno);
-    // A named device can deliver bytes without end: it is no curve file.
     // Standard input is read as it comes, a terminal included.
-    struct stat st;
-    if (!bEingabe && fstat(iDatei, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))) {
-        close(iDatei);
-        return Unlesbar(szName, ENODEV);
-    }
+    const int iDatei = bEingabe ? STDIN_FILENO : TK_LesenOeffnen(szName);
+    if (iDatei < 0)
+        return Unlesbar(szName, -iDatei);
     const int iGelesen = Kurvendatei_Lesen(iDatei, &gDatei);
     if (!bEingabe)
         close(iDatei);
     if (iGelesen < 0)
         return Unlesbar(szName, -iGelesen);
+    Kurvendatei_WertePruefen(&gDatei);
 
     const int iGenannt = gDatei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? gDatei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
     for (int i = 0; i < iGenannt; ++i)

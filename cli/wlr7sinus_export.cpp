@@ -232,15 +232,25 @@ bool Gegeben(const Aufruf &a, int iEingabe)
 int VonDatei(Aufruf &a)
 {
     const bool bEingabe = std::strcmp(a.szVon, "-") == 0;
-    const int iDatei = bEingabe ? STDIN_FILENO : open(a.szVon, O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    const int iDatei = bEingabe ? STDIN_FILENO : TK_LesenOeffnen(a.szVon);
     if (iDatei < 0)
         return Optionen_Melden(CLI_EXIT_EINGABE,
                                std::string("--from ") + Optionen_Echo(a.szVon) + ": " +
-                                   (errno == ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(errno)));
+                                   (iDatei == -ENOENT ? CLI_TEXT_NICHT_GEFUNDEN : TK_FehlerGrund(-iDatei)));
     static Kurvendatei datei;
     const int iGelesen = Kurvendatei_Lesen(iDatei, &datei);
     if (!bEingabe)
         close(iDatei);
+    // A file with findings gives no design: they are named as --check names them.
+    if (iGelesen >= 0)
+        Kurvendatei_WertePruefen(&datei);
+    if (iGelesen >= 0 && datei.iBefunde > 0) {
+        const int iGenannt = datei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? datei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
+        for (int i = 0; i < iGenannt; ++i)
+            std::fprintf(stderr, "%s:%d: %s\n", a.szVon, datei.aBefunde[i].iZeile, datei.aBefunde[i].szText);
+        return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) +
+                                                     CLI_TEXT_VON_BEFUNDE);
+    }
     if (iGelesen < 0 || datei.iWerte == 0 || datei.iWerte != datei.iDatenzeilen || !datei.szZeitbasis[0])
         return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) +
                                                      CLI_TEXT_VON_KEINE_KURVE);

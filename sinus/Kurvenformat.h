@@ -83,6 +83,33 @@ int Kurvenformat_KurveGueltig(int iKurve);
 int Kurvenformat_KurveMin(void);
 int Kurvenformat_KurveMax(void);
 
+/**
+ * The file's lines in order: the header, a data line for each of the
+ * @p iDaten values pdWerte[1 .. iDaten] (element 0 is not written), the
+ * closing empty line. Fill the first five fields, then call
+ * Kurvenformat_ZeilenBeginnen.
+ */
+struct Kurvenzeilen {
+    const double *pdWerte;   /**< the sample array */
+    int iDaten;              /**< data lines */
+    const char *szZeitbasis; /**< the label each data line carries */
+    double dZeitbasisMs;     /**< its interval */
+    int iKurvennummer;       /**< the curve number each data line carries */
+    int iZeile;              /**< lines formed so far */
+    Kurvenzeit zeit;         /**< the running time */
+};
+/** Starts @p pZeilen at the first header line. */
+void Kurvenformat_ZeilenBeginnen(Kurvenzeilen *pZeilen);
+/**
+ * Forms the next line with its line end ("\n") into @p szZeile of
+ * @p iGroesse bytes (at least KURVENFORMAT_ZEILE_MAX + 2). Returns its
+ * length, 0 after the closing empty line, or -1 for a line that does not
+ * fit (never a cut line).
+ */
+int Kurvenformat_ZeileWeiter(Kurvenzeilen *pZeilen, char *szZeile, std::size_t iGroesse);
+/** 1 while the lines formed so far are header lines only, 2 up to the last data line, 3 after it. */
+int Kurvenformat_ZeilenTeil(const Kurvenzeilen *pZeilen);
+
 /** One field of a line: where it begins and how many bytes it has. */
 struct Kurvenfeld {
     const char *p;

@@ -11,8 +11,13 @@
 #include <cstddef>
 #include <cstdint>
 
-/** Smallest deviation of the file's frequency from the typed one, in %, that is warned about. */
-const double ANALYSE_ABWEICHUNG_GRENZE = 0.01;
+/**
+ * Smallest deviation of the file's frequency from the typed one, in %, that
+ * is warned about: no tolerance, only the arithmetic's own noise (a period
+ * typed as a frequency, 1000 * (1 / f), can miss a whole number of time
+ * bases by an ulp).
+ */
+const double ANALYSE_ABWEICHUNG_GRENZE = 1e-7;
 /** Fewer samples per period than this are coarse steps. */
 const int ANALYSE_PUNKTE_GROB = 10;
 /** Resolution of the file's values, in % of the maximum voltage. */
@@ -46,7 +51,7 @@ struct Kurvenanalyse {
     double dSchrittMs;         /**< step from line to line: the time base */
     int32_t iStufen;           /**< different values among the lines */
     int32_t iPassend;          /**< samples per period that fit the values (as far as listed) */
-    int32_t bEindeutig;        /**< 1: exactly one fits, the values determine the period */
+    int32_t bEindeutig;        /**< 1: the period is known: the design's own, or the one P the values determine */
     int32_t bKeinePasst;       /**< 1: no design of the export writes these values */
     int32_t iPunkteProPeriode; /**< the samples per period the values determine; 0 else */
     double dPeriodeMs;         /**< period the file plays; 0 unknown */
@@ -59,8 +64,10 @@ struct Kurvenanalyse {
     int32_t iPunkteEntwurf;    /**< samples per period of the inputs; 0 unknown (from a file) */
     double dAmplitude;         /**< typed peak in %; 0 unknown (from a file) */
     double dUmax;              /**< maximum voltage in V; 0 unknown */
-    int32_t iBegrenztOben;     /**< lines whose value the limit 100 % changed */
-    int32_t iBegrenztUnten;    /**< lines whose value the limit 0 % changed */
+    int32_t iBegrenztOben;     /**< lines whose value the limit 100 % changed (from a file: that every fitting design cuts) */
+    int32_t iBegrenztUnten;    /**< lines whose value the limit 0 % changed (likewise) */
+    int32_t iBeiHundert;       /**< values at 100.00 as the file holds them */
+    int32_t iBeiNull;          /**< values at 0.00 as the file holds them */
     double dMinProzent, dMaxProzent; /**< smallest and largest value, % */
     double dMinV, dMaxV;       /**< the same in V; 0 when dUmax is unknown */
     int32_t iZeitbasis;        /**< index of the chosen time base; -1 unknown */
@@ -71,9 +78,11 @@ struct Kurvenanalyse {
  * Analyses the export file that @p pEingabe and @p pSinus (with its sample
  * array) give: data lines 1 to iAnzahlPunkte - 1, stepped by the time base
  * of szZeitbasis (1 ms for a label missing from the table, as the export
- * does, but without its popup). The values are analysed as a file's are;
- * the inputs add what was typed, the cause of "kein Sinus", the lines the
- * limits changed and the advised time base. Returns 0.
+ * does, but without its popup). The design is judged, not the file alone:
+ * its samples per period give the frequency played (where the values
+ * would leave it open too), its values before the limits the lines the
+ * limits changed; the inputs add what was typed, the cause of "kein
+ * Sinus" and the advised time base. Returns 0.
  */
 int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurvenanalyse *pAnalyse);
 

@@ -31,7 +31,7 @@ struct Kurvenmodell {
     int32_t piPassend[MODELL_MAX_PASSEND]; /**< those P, ascending */
     int32_t bVollstaendig;     /**< 1: every P from 1 to MODELL_MAX_P decided, piPassend holds all that fit */
     int32_t iPunkteProPeriode; /**< the one P that fits, else 0 (none, several, or not all decided) */
-    double dOffset, dAmplitude; /**< a fitting design for piPassend[0], in % */
+    double dOffset, dAmplitude; /**< a fitting design for the first P found, in % */
     int32_t iBegrenztOben;  /**< lines at 100.00 that every fitting design cuts (0 unless all decided) */
     int32_t iBegrenztUnten; /**< lines at 0.00 that every fitting design cuts (likewise) */
 };
@@ -72,11 +72,40 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
                      double *pdAmplitude);
 
 /**
+ * The design of @p iP samples per period lying deepest inside the steps of
+ * the @p iAnzahl values @p piWerte (hundredths): margins from a quarter
+ * step down by quarters to @p dRandMin hundredths are tried in turn, and
+ * of the designs with the first that leaves room, the one with about the
+ * smallest amplitude is given in % (either pointer may be null). Returns
+ * that margin; 0 when only the widened test fits (a design on the edge
+ * of a step, drawn a little inwards); -1 when P does not fit.
+ */
+double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRandMin, double *pdOffset,
+                       double *pdAmplitude);
+
+/**
  * The inverse: every P from 1 to MODELL_MAX_P for which some offset and
  * amplitude write exactly the @p iAnzahl values @p piWerte (hundredths),
  * and the lines every fitting design cuts. Bounded in time on any values;
  * where the bound ends the search, bVollstaendig is 0. Returns 0.
  */
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
+
+/**
+ * Modell_Umkehren; with @p bMitRand only the P for which some design lies
+ * inside every step by more than the arithmetic could err (adjacent levels
+ * fit almost any P on the very edge of their steps): the P worth a design.
+ * Returns 0.
+ */
+int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell);
+
+/**
+ * Where the @p iAnzahl values @p piWerte (hundredths) fit no design: the
+ * one line whose value, left out, lets the others fit a P with which they
+ * repeat (a file of a period or more). Returns that line (from 0) and in
+ * @p piErwartet (may be null) the value the fitting designs print there;
+ * -1 when the values fit, or no single line, or several, would explain it.
+ */
+int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet);
 
 #endif

@@ -13,7 +13,7 @@
 #define SINUS_NBSP "\xc2\xa0"
 
 /** Shown when an input set has too many points. */
-extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
+extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 /** Added to it: the product of samples per period and periods against the
     limit ("16360 Punkte, höchstens 16358"); a literal, so that the compiler
     checks its format. */
@@ -35,15 +35,19 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 /* What a field's help adds: its units, then the prefixes every number takes. */
 #define SINUS_TEXT_HILFE_EINHEITEN "; Einheiten "
 #define SINUS_TEXT_HILFE_VORSAETZE "; Vorsätze \u00b5 (u), m, k, M"
+/** The warning of values at the limits: at 100 % and at 0 %, at one of them, and the lines a design's limits changed. */
+#define SINUS_TEXT_BEGRENZT_BEIDE "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%"
+#define SINUS_TEXT_BEGRENZT "begrenzt: %d von %d Werten bei %s%s%%"
+#define SINUS_TEXT_BEGRENZT_GEKAPPT ", davon %d gekappt"
 /** Inputs taken over from a curve file: the dialog's title, and how their export compares. */
-extern const char *const SINUS_TEXT_ENTWURF_TITEL;
+extern const char SINUS_TEXT_ENTWURF_TITEL[];
 #define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben exportieren die Werte von %s: sie sind kein Export einer Sinuskurve."
 #define SINUS_TEXT_ENTWURF_GLEICH "Eingaben aus %s übernommen: ihr Export ist Byte für Byte die Datei"
 #define SINUS_TEXT_ENTWURF_WERTE "Eingaben aus %s übernommen: ihr Export hat dieselben Werte"
 #define SINUS_TEXT_ENTWURF_ABWEICHEND "Eingaben aus %s übernommen: ihr Export weicht ab Datenzeile %d ab"
 #define SINUS_TEXT_ENTWURF_OFFEN " · Periode nicht eindeutig: die einfachste passende genommen"
 /** Bearbeiten's item that sets the advised time base, its label added after a colon. */
-extern const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN;
+extern const char SINUS_TEXT_ZEITBASIS_ANPASSEN[];
 /** A reference's findings in their message: the count, then a line each. */
 #define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
 #define SINUS_TEXT_BEFUND "Befund"
@@ -61,6 +65,7 @@ extern const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN;
 #define KURVENDATEI_TEXT_ZEIT_SCHRITT "Zeit %s statt %s: wächst nicht um die Zeitbasis %s"
 #define KURVENDATEI_TEXT_WERT_FORM "Wert \"%s\" nicht in der Form 0.00 (zwei Nachkommastellen, Dezimalpunkt)%s"
 #define KURVENDATEI_TEXT_WERT_BEREICH "Wert %s außerhalb von 0 bis 100"
+#define KURVENDATEI_TEXT_WERT_FALSCH "Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet %d.%02d)"
 #define KURVENDATEI_TEXT_ZEITBASIS_UNBEKANNT "unbekannte Zeitbasis \"%s\""
 #define KURVENDATEI_TEXT_ZEITBASIS_WECHSEL "Zeitbasis wechselt von %s zu %s"
 #define KURVENDATEI_TEXT_KURVE_UNGUELTIG "Kurvennummer \"%s\" ist keine Zahl von %d bis %d"
@@ -97,45 +102,45 @@ extern const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN;
 /** Room for one formed line of a message. */
 const size_t SINUS_ZEILE_GROESSE = 160;
 /** Shown when amplitude or offset in % of the maximum voltage is no finite number. */
-extern const char *const SINUS_TEXT_NICHT_ENDLICH;
+extern const char SINUS_TEXT_NICHT_ENDLICH[];
 /** Bearbeiten's items, the step they go to added after a colon. */
-extern const char *const SINUS_TEXT_RUECKGAENGIG;
-extern const char *const SINUS_TEXT_WIEDERHOLEN;
+extern const char SINUS_TEXT_RUECKGAENGIG[];
+extern const char SINUS_TEXT_WIEDERHOLEN[];
 /** Put before a refusal's words in the status line. */
-extern const char *const SINUS_TEXT_ABGELEHNT;
+extern const char SINUS_TEXT_ABGELEHNT[];
 /** Title of the too-many-points message. */
-extern const char *const SINUS_TEXT_FEHLER;
+extern const char SINUS_TEXT_FEHLER[];
 /** Title and text of the warning for a time-base label missing from the table. */
-extern const char *const SINUS_TEXT_WARNUNG;
-extern const char *const SINUS_TEXT_ZEITBASIS_FEHLT;
+extern const char SINUS_TEXT_WARNUNG[];
+extern const char SINUS_TEXT_ZEITBASIS_FEHLT[];
 /** The range of a numeric input that takes any finite number. */
-extern const char *const SINUS_TEXT_OHNE_GRENZEN;
+extern const char SINUS_TEXT_OHNE_GRENZEN[];
 /** The status line when there is no curve. */
-extern const char *const SINUS_TEXT_KEINE_KURVE;
+extern const char SINUS_TEXT_KEINE_KURVE[];
 /** The file dialogs' filters: curve files and report pictures. */
-extern const char *const SINUS_TEXT_FILTER_KURVEN;
-extern const char *const SINUS_TEXT_FILTER_BILDER;
+extern const char SINUS_TEXT_FILTER_KURVEN[];
+extern const char SINUS_TEXT_FILTER_BILDER[];
 /** The legend's names of the curve and of the ideal sine beside a reference. */
-extern const char *const SINUS_TEXT_LEGENDE_KURVE;
-extern const char *const SINUS_TEXT_LEGENDE_IDEAL;
+extern const char SINUS_TEXT_LEGENDE_KURVE[];
+extern const char SINUS_TEXT_LEGENDE_IDEAL[];
 /** The time axis' title, as designed and as the file has it. */
-extern const char *const SINUS_TEXT_ACHSE_ZEIT;
-extern const char *const SINUS_TEXT_ACHSE_WIE_EXPORTIERT;
+extern const char SINUS_TEXT_ACHSE_ZEIT[];
+extern const char SINUS_TEXT_ACHSE_WIE_EXPORTIERT[];
 /** Title of the export's file dialog. */
-extern const char *const SINUS_TEXT_EXPORT_TITEL;
+extern const char SINUS_TEXT_EXPORT_TITEL[];
 /** Title of the dialog and messages that open a curve file as a reference. */
-extern const char *const SINUS_TEXT_REFERENZ_TITEL;
+extern const char SINUS_TEXT_REFERENZ_TITEL[];
 /** First line of the message when a curve file cannot be read. */
-extern const char *const SINUS_TEXT_REFERENZ_UNLESBAR;
+extern const char SINUS_TEXT_REFERENZ_UNLESBAR[];
 /** The status line's word for a reference that is what the inputs export. */
-extern const char *const SINUS_TEXT_REFERENZ_GLEICH;
+extern const char SINUS_TEXT_REFERENZ_GLEICH[];
 /** Title of the report picture's file dialog, and the start of the message when it cannot be written. */
-extern const char *const SINUS_TEXT_BERICHT_TITEL;
-extern const char *const SINUS_TEXT_BERICHT_FEHLER;
+extern const char SINUS_TEXT_BERICHT_TITEL[];
+extern const char SINUS_TEXT_BERICHT_FEHLER[];
 /** Reason given when a data line does not fit its area. */
-extern const char *const SINUS_TEXT_ZEILE_ZU_LANG;
+extern const char SINUS_TEXT_ZEILE_ZU_LANG[];
 /** Reason given when the chosen path does not fit. */
-extern const char *const SINUS_TEXT_PFAD_ZU_LANG;
+extern const char SINUS_TEXT_PFAD_ZU_LANG[];
 
 struct Eingabewerte;
 struct Sinuskurve;

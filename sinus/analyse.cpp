@@ -23,7 +23,7 @@ const double GANZ_TOLERANZ = 1e-9;   // relative: a ratio this close to a whole 
 const int STELLEN_GENAU = 7;         // where four read alike
 const int NACHKOMMA_MAX = 15;
 const int32_t STUFE = 1;             // one printed step, in hundredths
-const char *const MINUS = "\xe2\x88\x92";  // the advice's minus sign
+const char *const MINUS = "\xe2\x88\x92";  // the advice's minus sign in a window; tools get ASCII
 
 void Zahl(double d, char *sz, size_t iGroesse, int iStellen = ANALYSE_STELLEN)
 {
@@ -55,7 +55,7 @@ int ZeitbasisIndex(const char *szLabel)
 // The analysis of the printed values themselves, hundredths of a %.
 void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
-    static Kurvenmodell m;
+    Kurvenmodell m;
     Kurvenanalyse &a = *pAnalyse;
     a = {};
     a.iZeitbasis = -1;
@@ -80,6 +80,10 @@ void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double
                                     : ANALYSE_ZWEI_WERTE;
     a.iBegrenztOben = m.iBegrenztOben;
     a.iBegrenztUnten = m.iBegrenztUnten;
+    for (const int32_t v : h) {
+        a.iBeiHundert += v == MODELL_HUNDERT;
+        a.iBeiNull += v == 0;
+    }
     if (a.iZeilen > 0) {
         a.dMinProzent = m.iMin / 100.0;
         a.dMaxProzent = m.iMax / 100.0;
@@ -168,21 +172,39 @@ void EineStufeText(const Kurvenanalyse *, const char *, char *sz, size_t iGroess
     TK_TextKopieren(sz, iGroesse, "Amplitude nur 1 Stufe der Auflösung");
 }
 
+// The values at each limit that was cut, counted as the file holds them;
+// for a design also the lines the limits changed, where they are fewer
+// (a sample that only rounds to the limit was not cut).
 void BegrenztText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
-    if (p->iBegrenztOben > 0 && p->iBegrenztUnten > 0)
-        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%", p->iBegrenztOben,
-                      p->iZeilen, sp, p->iBegrenztUnten, sp);
+    const bool bOben = p->iBegrenztOben > 0, bUnten = p->iBegrenztUnten > 0;
+    if (bOben && bUnten)
+        std::snprintf(sz, iGroesse, SINUS_TEXT_BEGRENZT_BEIDE, p->iBeiHundert, p->iZeilen, sp, p->iBeiNull, sp);
     else
-        std::snprintf(sz, iGroesse, "begrenzt: %d von %d Werten bei %s%s%%", p->iBegrenztOben + p->iBegrenztUnten,
-                      p->iZeilen, p->iBegrenztOben > 0 ? "100" : "0", sp);
+        std::snprintf(sz, iGroesse, SINUS_TEXT_BEGRENZT, bOben ? p->iBeiHundert : p->iBeiNull, p->iZeilen,
+                      bOben ? "100" : "0", sp);
+    const int iGekappt = p->iBegrenztOben + p->iBegrenztUnten;
+    const int iBeiGrenze = (bOben ? p->iBeiHundert : 0) + (bUnten ? p->iBeiNull : 0);
+    if (p->iPunkteEntwurf > 0 && iGekappt < iBeiGrenze) {
+        char szTeil[ZAHL_GROESSE];
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_BEGRENZT_GEKAPPT, iGekappt);
+        TK_TextAnhaengen(sz, iGroesse, szTeil);
+    }
 }
 
-const Zeile ZEILEN[] = {
-    {WarntFrequenz, FrequenzText, true},   {WarntKeinSinus, KeinSinusText, true},
-    {WarntGrob, GrobText, true},           {WarntEineStufe, EineStufeText, false},
-    {WarntBegrenzt, BegrenztText, false},
-};
+// The rows by their index: a table of function pointers would need relocating.
+enum { FREQUENZ, KEIN_SINUS, GROB, EINE_STUFE, BEGRENZT, ZEILEN_ANZAHL };
+
+Zeile ZeileNr(int i)
+{
+    switch (i) {
+    case FREQUENZ: return {WarntFrequenz, FrequenzText, true};
+    case KEIN_SINUS: return {WarntKeinSinus, KeinSinusText, true};
+    case GROB: return {WarntGrob, GrobText, true};
+    case EINE_STUFE: return {WarntEineStufe, EineStufeText, false};
+    default: return {WarntBegrenzt, BegrenztText, false};
+    }
+}
 
 // Whether the advised time base helps the warning of this row.
 bool RatHilft(const Kurvenanalyse *p, const Zeile &z)
@@ -206,7 +228,7 @@ void RatText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
         std::snprintf(szTeil, sizeof szTeil, "; genau %s%sHz mit Zeitbasis %s (%d%sPunkte je Periode)", szZahl, sp,
                       Zeitbasis_Label(r.iZeitbasis), r.iPunkte, sp);
     } else {
-        Abweichung(r.dAbweichung, MINUS, szZahl, sizeof szZahl);
+        Abweichung(r.dAbweichung, std::strcmp(sp, " ") == 0 ? "-" : MINUS, szZahl, sizeof szZahl);
         std::snprintf(szTeil, sizeof szTeil, "; am nächsten: %s, %s%s%%", Zeitbasis_Label(r.iZeitbasis), szZahl, sp);
     }
     TK_TextAnhaengen(sz, iGroesse, szTeil);
@@ -218,8 +240,7 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
 {
     const double dMs = Zeitbasis_Ms(pEingabe->szZeitbasis);  // as the export steps
     const int iZeilen = pSinus->iAnzahlPunkte > 1 && pSinus->pdWerte ? pSinus->iAnzahlPunkte - 1 : 0;
-    static std::vector<int32_t> h;
-    h.resize(static_cast<size_t>(iZeilen));
+    std::vector<int32_t> h(static_cast<size_t>(iZeilen));
     for (int i = 0; i < iZeilen; ++i)  // index 0 is not written
         h[static_cast<size_t>(i)] = Modell_Hundertstel(pSinus->pdWerte[i + 1]);
     WerteAnalysieren(h, dMs, pEingabe->dUmax, pAnalyse);
@@ -227,6 +248,15 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
     a.iZeitbasis = ZeitbasisIndex(pEingabe->szZeitbasis);
     a.iPunkteEntwurf = pSinus->iPunkteProPeriode;
     a.dAmplitude = pSinus->dAmplitude;
+    // The design's own P is a fact of the file it writes, where the values
+    // would leave the period open too.
+    if (pSinus->iPunkteProPeriode > 0 && a.iZeilen > 0) {
+        a.iPunkteProPeriode = pSinus->iPunkteProPeriode;
+        a.bEindeutig = 1;
+        a.bKeinePasst = 0;
+        a.dPeriodeMs = a.iPunkteProPeriode * dMs;
+        a.dFrequenz = Sinus_FrequenzAusPeriode(a.dPeriodeMs);
+    }
     if (pSinus->dPeriodendauer > 0.0 && pSinus->iPunkteProPeriode > 0) {  // not so in a record never derived
         a.dPeriodeSollMs = pSinus->dPeriodendauer;
         a.dFrequenzSoll = Sinus_FrequenzAusPeriode(pSinus->dPeriodendauer);
@@ -256,8 +286,7 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
 
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
 {
-    static std::vector<int32_t> h;
-    h.resize(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
+    std::vector<int32_t> h(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
     for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
         h[i] = static_cast<int32_t>(std::llround(pdWerte[i] * 100.0));
     WerteAnalysieren(h, dZeitbasisMs, dUmax, pAnalyse);
@@ -334,8 +363,8 @@ int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse)
 int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse)
 {
     int iAnzahl = 0;
-    for (const Zeile &z : ZEILEN)
-        iAnzahl += z.warnt(pAnalyse);
+    for (int i = 0; i < ZEILEN_ANZAHL; ++i)
+        iAnzahl += ZeileNr(i).warnt(pAnalyse);
     return iAnzahl;
 }
 
@@ -346,7 +375,8 @@ int Analyse_WarnungenText(const Kurvenanalyse *pAnalyse, int bGeschuetzt, char *
     int iAnzahl = 0;
     bool bRatGenannt = false;
     char szWarnung[WARNUNG_GROESSE];
-    for (const Zeile &z : ZEILEN) {
+    for (int i = 0; i < ZEILEN_ANZAHL; ++i) {
+        const Zeile z = ZeileNr(i);
         if (!z.warnt(pAnalyse))
             continue;
         z.text(pAnalyse, sp, szWarnung, sizeof szWarnung);

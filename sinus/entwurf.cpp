@@ -9,6 +9,7 @@
 
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,13 +20,21 @@
 namespace {
 
 const int HUNDERTSTEL = 100;   // the periods field's two decimals
+const double PERIODE_STELLEN = 1e6;  // a period in ms is rounded to these parts
 const int SUCHE_PERIODEN = 3;  // hundredths tried either side of the first guess
 const int ZAHL_GROESSE = 400;
 const int32_t WEITERE_P = 64;             // P tried past a cut-short list of fitting ones
 const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
 const long long SUCHE_ARBEIT = 2000000;   // designs tried by the number of periods, times lines
+const long long SUCHE_MIN = 2000;         // designs tried at least (a P that does not fit fails in a few lines)
 const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short number
-const double RAENDER[] = {0.25, 0.05, 0.005, 5e-4, 5e-5};  // hundredths inside the steps, tried in turn
+// Hundredths inside the steps a design is looked for at, from a quarter
+// step down by quarters to a hair above the export's own rounding (about
+// 1e-12 hundredths): a design found so writes the same values however the
+// arithmetic rounds. A long file can leave a band narrower than 1e-4.
+const double RAND_KLEIN = 1e-10;
+const int NACHBARN_ULP = 2;  // ulps tried either side of a design that misses by its rounding
+const double RAND_NACHBARN = 1e-6;  // margins below which they are tried
 
 bool ImBereich(const Eingabefeld *f, double d)
 {
@@ -77,6 +86,31 @@ int Vergleichen(const Eingabewerte *e, const int32_t *piWerte, int iAnzahl)
     return iZeilen == iAnzahl ? 0 : (iZeilen < iAnzahl ? iZeilen : iAnzahl) + 1;
 }
 
+// Vergleichen, and where the design misses, the peak and offset a few
+// ulps either side (the conversion to volts and back can round a value
+// on the edge of its step over it); @p e takes the first that writes
+// the values. The first differing line of @p e as given, else 0.
+int Nachbarn(Eingabewerte *e, const int32_t *piWerte, int iAnzahl, double dRand)
+{
+    const int iAb = Vergleichen(e, piWerte, iAnzahl);
+    if (iAb == 0 || dRand >= RAND_NACHBARN || dRand <= 0.0)
+        return iAb;  // that far inside, a miss is not the rounding's; on the edge, no room to find
+    for (int i = -NACHBARN_ULP; i <= NACHBARN_ULP; ++i)
+        for (int j = -NACHBARN_ULP; j <= NACHBARN_ULP; ++j) {
+            Eingabewerte n = *e;
+            for (int s = 0; s < std::abs(i); ++s)
+                n.dAmplitudeDach = std::nextafter(n.dAmplitudeDach, i < 0 ? -HUGE_VAL : HUGE_VAL);
+            for (int s = 0; s < std::abs(j); ++s)
+                n.dOffset = std::nextafter(n.dOffset, j < 0 ? -HUGE_VAL : HUGE_VAL);
+            n.dAmplitudeEff = Sinus_EffAusDach(n.dAmplitudeDach);
+            if ((i != 0 || j != 0) && Vergleichen(&n, piWerte, iAnzahl) == 0) {
+                *e = n;
+                return 0;
+            }
+        }
+    return iAb;
+}
+
 // The inputs of a design in % at the maximum voltage @p dUmax, the coupled
 // fields as the window couples them.
 Eingabewerte Eingaben(const Eingabewerte &vorlage, double dUmax, double dAmplitude, double dOffset, double dPeriode,
@@ -112,9 +146,10 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
                       Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
 {
     double dMs;
-    static Kurvenmodell m;
+    Kurvenmodell m;
+    // No design only where the model proves it; a search cut short goes on below.
     if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs) || Modell_Umkehren(piWerte, iAnzahl, &m) != 0 ||
-        m.iPassend == 0)
+        (m.iPassend == 0 && m.bVollstaendig))
         return 0;
     const Eingabefeld *fPeriode = Eingaben_Feld(EINGABE_PERIODE);
     // The determined P, else the simplest: one period over the file for
@@ -133,39 +168,51 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
         kandidaten.push_back(m.piPassend[m.iPassend - 1] + i);
     Eingabewerte e = *pEingabe;
     int iAbweichend = -1;
-    for (const int32_t iP : kandidaten) {
-        // P time bases, or where the field cannot hold that (the longest
-        // time bases) the nearest period it holds that still gives P.
-        double dPeriode = iP * dMs;
-        dPeriode = dPeriode < fPeriode->dMin ? fPeriode->dMin : dPeriode > fPeriode->dMax ? fPeriode->dMax : dPeriode;
-        if (Sinus_Runden(dPeriode / dMs) != iP)
-            continue;
-        const double dPerioden = Perioden(iP, iAnzahl - 1);
-        if (iAbweichend >= 0 && Sinus_Runden(iP * dPerioden) != iAnzahl - 1)
-            continue;  // a candidate that fits the lines was had already
-        // The design farthest inside its steps first, so that the
-        // arithmetic of the export cannot tip a value over.
-        double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
-        bool bPasst = m.iStufen == 1;
-        for (size_t r = 0; r < sizeof RAENDER / sizeof RAENDER[0] && !bPasst; ++r)
-            bPasst = Modell_Entwerfen(piWerte, iAnzahl, iP, RAENDER[r], &dOffset, &dAmplitude);
-        if (!bPasst && !Modell_Passt(piWerte, iAnzahl, iP, &dOffset, &dAmplitude))
-            continue;
-        Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
-        const int iAb = Vergleichen(&probe, piWerte, iAnzahl);
-        if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
-            e = probe;
-            iAbweichend = iAb;
+    auto versuchen = [&](const std::vector<int32_t> &liste) {
+        for (const int32_t iP : liste) {
+            // P time bases, or where the field cannot hold that (the longest
+            // time bases) the nearest period it holds that still gives P.
+            // (Time bases are whole twentieths of a ms: the product to 1e-6 ms is exact and prints short.)
+            double dPeriode = std::round(iP * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
+            dPeriode = dPeriode < fPeriode->dMin ? fPeriode->dMin : dPeriode > fPeriode->dMax ? fPeriode->dMax : dPeriode;
+            if (Sinus_Runden(dPeriode / dMs) != iP)
+                continue;
+            const double dPerioden = Perioden(iP, iAnzahl - 1);
+            if (iAbweichend >= 0 && Sinus_Runden(iP * dPerioden) != iAnzahl - 1)
+                continue;  // a candidate that fits the lines was had already
+            // The design farthest inside its steps first, so that the
+            // arithmetic of the export cannot tip a value over.
+            double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
+            const double dRand =
+                m.iStufen == 1 ? 1.0 : Modell_Tiefster(piWerte, iAnzahl, iP, RAND_KLEIN, &dOffset, &dAmplitude);
+            if (dRand < 0.0)
+                continue;
+            Eingabewerte probe =
+                Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+            const int iAb = Nachbarn(&probe, piWerte, iAnzahl, dRand);
+            if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
+                e = probe;
+                iAbweichend = iAb;
+            }
+            if (iAb == 0)
+                break;
         }
-        if (iAb == 0)
-            break;
+    };
+    versuchen(kandidaten);
+    // Adjacent levels fit almost any P on the very edge of their steps,
+    // where no design has room: then the P where one has.
+    if (iAbweichend != 0 && m.iStufen > 1) {
+        Kurvenmodell mitRand;
+        Modell_UmkehrenMitRand(piWerte, iAnzahl, 1, &mitRand);
+        versuchen(std::vector<int32_t>(mitRand.piPassend, mitRand.piPassend + mitRand.iPassend));
     }
     // Less than a period whose P the values leave open: the numbers of
     // periods that give the lines, each with the P it allows, until one fits.
     const int iN = iAnzahl - 1;
     long long iVersuche = 0;
-    const long long iMaxVersuche = SUCHE_ARBEIT / iAnzahl;
-    for (int x = SUCHE_MAX_HUNDERTSTEL; x >= 1 && iAbweichend != 0 && iVersuche < iMaxVersuche; --x) {
+    // The fewest periods first: the longest P, where the values leave most open.
+    const long long iMaxVersuche = std::max(SUCHE_MIN, SUCHE_ARBEIT / iAnzahl);
+    for (int x = 1; x <= SUCHE_MAX_HUNDERTSTEL && iAbweichend != 0 && iVersuche < iMaxVersuche; ++x) {
         const double dPerioden = static_cast<double>(x) / HUNDERTSTEL;
         for (long long iP = static_cast<long long>(std::ceil((iN - 0.5) / dPerioden));
              iP <= (iN + 0.5) / dPerioden && iP <= MODELL_MAX_P && iAbweichend != 0; ++iP) {
@@ -173,13 +220,12 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
                 continue;
             ++iVersuche;
             double dOffset, dAmplitude;
-            bool bPasst = false;
-            for (size_t r = 0; r < sizeof RAENDER / sizeof RAENDER[0] && !bPasst; ++r)
-                bPasst = Modell_Entwerfen(piWerte, iAnzahl, static_cast<int32_t>(iP), RAENDER[r], &dOffset, &dAmplitude);
-            if (!bPasst)
+            const double dRand = Modell_Tiefster(piWerte, iAnzahl, static_cast<int32_t>(iP), RAND_KLEIN, &dOffset, &dAmplitude);
+            if (dRand < 0.0)
                 continue;
-            Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, iP * dMs, dPerioden, szZeitbasis, iKurve);
-            if (Vergleichen(&probe, piWerte, iAnzahl) == 0)
+            const double dPeriode = std::round(static_cast<double>(iP) * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
+            Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+            if (Nachbarn(&probe, piWerte, iAnzahl, dRand) == 0)
                 e = probe, iAbweichend = 0;
         }
     }
@@ -224,10 +270,10 @@ void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iG
 int Entwurf_AusDatei(const Kurvendatei *pDatei, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
 {
     // The values as read, to two decimals: back to their digits.
-    static int32_t werte[KURVENDATEI_MAX_DATENZEILEN];
-    for (int i = 0; i < pDatei->iWerte; ++i)
+    std::vector<int32_t> werte(static_cast<size_t>(pDatei->iWerte > 0 ? pDatei->iWerte : 0));
+    for (size_t i = 0; i < werte.size(); ++i)
         werte[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * HUNDERTSTEL));
-    return Entwurf_AusWerten(werte, pDatei->iWerte, pDatei->szZeitbasis,
+    return Entwurf_AusWerten(werte.data(), pDatei->iWerte, pDatei->szZeitbasis,
                              pDatei->iKurvennummer ? pDatei->iKurvennummer : Kurvenformat_KurveMin(), dUmax, pEingabe,
                              pBericht);
 }

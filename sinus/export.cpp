@@ -23,15 +23,6 @@ size_t KopfLaenge()
     return iLaenge;
 }
 
-// Appends a line and its line end at @p iLaenge; the new length.
-size_t ZeileAnhaengen(char *pText, size_t iLaenge, const char *szZeile)
-{
-    const size_t n = std::strlen(szZeile);
-    std::memcpy(pText + iLaenge, szZeile, n);
-    pText[iLaenge + n] = '\n';
-    return iLaenge + n + 1;
-}
-
 // Writes the reason and the path of a failure into the caller's record
 // (the toolkit's reason where none is given); returns @p iCode.
 int Fehlschlag(Exportgrund *pGrund, int iCode, const char *szPfad, const char *szGrund = nullptr)
@@ -97,24 +88,27 @@ int Sinus_ExportBilden(const char *szPfad, const Eingabewerte *pEingabe, const S
     char *pBytes = static_cast<char *>(std::malloc(iKopf + iZeilen * ZEILE_GROESSE + 1));
     if (!pBytes)
         return Fehlschlag(pGrund, SINUS_FEHLER_DATEN, szPfad, TK_FehlerGrund(ENOMEM));
-    size_t iLaenge = 0;
-    for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
-        iLaenge = ZeileAnhaengen(pBytes, iLaenge, Kurvenformat_Kopfzeile(i));
-    char szZeile[ZEILE_GROESSE];
-    Kurvenzeit zeit;
-    Kurvenformat_ZeitBeginnen(&zeit, Zeitbasis_Ms(pEingabe->szZeitbasis));
-    for (size_t i = 1; i <= iZeilen; ++i) {
-        if (!Kurvenformat_Datenzeile(szZeile, sizeof szZeile, Kurvenformat_ZeitWeiter(&zeit), pSinus->pdWerte[i],
-                                     pEingabe->szZeitbasis, pEingabe->iKurvennummer)) {
+    // The lines in the file's order, as the curve-file module forms them.
+    Kurvenzeilen zeilen = {pSinus->pdWerte, static_cast<int>(iZeilen), pEingabe->szZeitbasis,
+                           Zeitbasis_Ms(pEingabe->szZeitbasis), pEingabe->iKurvennummer, 0, {}};
+    Kurvenformat_ZeilenBeginnen(&zeilen);
+    char szZeile[ZEILE_GROESSE + 1];
+    size_t iLaenge = 0, iKopfEnde = 0, iDatenEnde = 0;
+    for (int n; (n = Kurvenformat_ZeileWeiter(&zeilen, szZeile, sizeof szZeile)) != 0;) {
+        if (n < 0) {
             std::free(pBytes);
             return Fehlschlag(pGrund, SINUS_FEHLER_DATEN, szPfad, SINUS_TEXT_ZEILE_ZU_LANG);
         }
-        iLaenge = ZeileAnhaengen(pBytes, iLaenge, szZeile);
+        std::memcpy(pBytes + iLaenge, szZeile, static_cast<size_t>(n));
+        iLaenge += static_cast<size_t>(n);
+        const int iTeil = Kurvenformat_ZeilenTeil(&zeilen);
+        iKopfEnde = iTeil == 1 ? iLaenge : iKopfEnde;
+        iDatenEnde = iTeil <= 2 ? iLaenge : iDatenEnde;
     }
     pText->pBytes = pBytes;
-    pText->iKopf = iKopf;
-    pText->iDaten = iLaenge;
-    pText->iLaenge = ZeileAnhaengen(pBytes, iLaenge, "");
+    pText->iKopf = iKopfEnde;
+    pText->iDaten = iDatenEnde;
+    pText->iLaenge = iLaenge;
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "kurvendatei.h"
 
 #include "Sinusanalyse.h"
+#include "Sinusmodell.h"
 
 #include "Kurvenformat.h"
 #include "toolkit_kern.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -394,21 +396,52 @@ void Kurvendatei_Beenden(Kurvendatei *pDatei)
     s.iAbschnitt = GESTOPPT;
 }
 
-int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
+int Kurvendatei_Bloecke(int iDatei, int (*pfBlock)(void *pKontext, const char *pBlock, size_t iLaenge),
+                        void *pKontext)
 {
-    static char block[KURVENDATEI_BLOCK];
-    Kurvendatei_Beginnen(pDatei);
+    std::vector<char> block(KURVENDATEI_BLOCK);
     for (;;) {
-        const long n = TK_BlockLesen(iDatei, block, sizeof block);
-        if (n < 0)
-            return static_cast<int>(n);
-        if (n == 0)
-            break;
-        if (!Kurvendatei_Weiter(pDatei, block, static_cast<size_t>(n)))
+        const long n = TK_BlockLesen(iDatei, block.data(), block.size());
+        if (n <= 0)
+            return n < 0 ? static_cast<int>(n) : 1;
+        if (!pfBlock(pKontext, block.data(), static_cast<size_t>(n)))
             return 0;
     }
-    Kurvendatei_Beenden(pDatei);
-    return 0;
+}
+
+int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
+{
+    Kurvendatei_Beginnen(pDatei);
+    const int iGelesen = Kurvendatei_Bloecke(
+        iDatei,
+        [](void *p, const char *pBlock, size_t n) {
+            return Kurvendatei_Weiter(static_cast<Kurvendatei *>(p), pBlock, n);
+        },
+        pDatei);
+    if (iGelesen == 1)
+        Kurvendatei_Beenden(pDatei);
+    return iGelesen < 0 ? iGelesen : 0;
+}
+
+int Kurvendatei_WertePruefen(Kurvendatei *pDatei)
+{
+    if (pDatei->iBefunde > 0 || pDatei->iWerte == 0 || pDatei->iWerte != pDatei->iDatenzeilen)
+        return 0;
+    std::vector<int32_t> h(static_cast<size_t>(pDatei->iWerte));
+    for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
+        h[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * 100.0));
+    Kurvenmodell m;
+    Modell_Umkehren(h.data(), pDatei->iWerte, &m);
+    if (!m.bVollstaendig || m.iPassend > 0)
+        return 0;
+    int32_t iErwartet = 0;
+    const int iFalsch = Modell_FalscherWert(h.data(), pDatei->iWerte, &iErwartet);
+    if (iFalsch < 0)
+        return 0;
+    // Without findings, data line i stands right after the header.
+    Melden(pDatei, Kurvenformat_KopfzeilenAnzahl() + 1 + iFalsch, KURVENDATEI_TEXT_WERT_FALSCH,
+           static_cast<int>(iErwartet / 100), static_cast<int>(iErwartet % 100));
+    return 1;
 }
 
 double Kurvendatei_Dauer(const Kurvendatei *pDatei)
@@ -456,7 +489,7 @@ void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGro
         TK_TextKopieren(szNotizen, iGroesse, KURVENDATEI_TEXT_NICHT_BEURTEILT);
         return;
     }
-    static Kurvenanalyse analyse;
+    Kurvenanalyse analyse;
     Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
     Analyse_Notizen(&analyse, szNotizen, iGroesse);
 }

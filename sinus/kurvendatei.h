@@ -71,11 +71,27 @@ int Kurvendatei_Weiter(Kurvendatei *pDatei, const char *pBlock, size_t iLaenge);
 void Kurvendatei_Beenden(Kurvendatei *pDatei);
 
 /**
+ * Reads the file behind descriptor @p iDatei in blocks of KURVENDATEI_BLOCK
+ * bytes, handing each to @p pfBlock with @p pKontext until it returns 0.
+ * Returns 1 at the end of the file, 0 where @p pfBlock ended the reading,
+ * or minus the errno of a failed read.
+ */
+int Kurvendatei_Bloecke(int iDatei, int (*pfBlock)(void *pKontext, const char *pBlock, size_t iLaenge),
+                        void *pKontext);
+
+/**
  * Reads the file behind descriptor @p iDatei to its end, or as far as
  * reading is worth it, in blocks of KURVENDATEI_BLOCK bytes. Returns 0, or
  * minus the errno of a failed read (what was read so far stays in @p pDatei).
  */
 int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei);
+
+/**
+ * After a file read without findings: where its values fit no design of
+ * the export but would without one line, that line is a finding, with the
+ * value the others call for. Returns 1 when it added one, else 0.
+ */
+int Kurvendatei_WertePruefen(Kurvendatei *pDatei);
 
 /** Duration of the curve in seconds: data lines less one, times the time base. */
 double Kurvendatei_Dauer(const Kurvendatei *pDatei);

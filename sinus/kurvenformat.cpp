@@ -11,7 +11,9 @@
 
 namespace {
 
-const char *const gKopf[] = {
+const int KOPF_GROESSE = 48;  // room for the longest header line
+// Text in place, not pointers: the table needs no relocation and stays read-only.
+const char gKopf[][KOPF_GROESSE] = {
     "# Kurven exportiert aus WLR7-Dovarizuz",
     "# Spalte 1 = Zeit in Sekunden",
     "# Spalte 2 = Y-Wert in Prozent",
@@ -184,4 +186,39 @@ int Kurvenformat_Felder(const char *p, std::size_t n, Kurvenfeld *pFelder, int i
             return iFelder + 1;
         p = tab + 1;
     }
+}
+
+void Kurvenformat_ZeilenBeginnen(Kurvenzeilen *pZeilen)
+{
+    pZeilen->iZeile = 0;
+    Kurvenformat_ZeitBeginnen(&pZeilen->zeit, pZeilen->dZeitbasisMs);
+}
+
+int Kurvenformat_ZeileWeiter(Kurvenzeilen *pZeilen, char *szZeile, std::size_t iGroesse)
+{
+    const int iKopf = Kurvenformat_KopfzeilenAnzahl(), k = pZeilen->iZeile;
+    if (k > iKopf + pZeilen->iDaten || iGroesse < 2)
+        return 0;
+    ++pZeilen->iZeile;
+    if (k < iKopf) {
+        if (std::strlen(Kurvenformat_Kopfzeile(k)) + 2 > iGroesse)
+            return -1;
+        std::strcpy(szZeile, Kurvenformat_Kopfzeile(k));
+    } else if (k < iKopf + pZeilen->iDaten) {
+        if (!Kurvenformat_Datenzeile(szZeile, iGroesse - 1, Kurvenformat_ZeitWeiter(&pZeilen->zeit),
+                                     pZeilen->pdWerte[k - iKopf + 1], pZeilen->szZeitbasis, pZeilen->iKurvennummer))
+            return -1;
+    } else {
+        szZeile[0] = '\0';  // the closing empty line
+    }
+    const std::size_t n = std::strlen(szZeile);
+    szZeile[n] = '\n';
+    szZeile[n + 1] = '\0';
+    return static_cast<int>(n + 1);
+}
+
+int Kurvenformat_ZeilenTeil(const Kurvenzeilen *pZeilen)
+{
+    const int iKopf = Kurvenformat_KopfzeilenAnzahl();
+    return pZeilen->iZeile <= iKopf ? 1 : pZeilen->iZeile <= iKopf + pZeilen->iDaten ? 2 : 3;
 }

@@ -56,6 +56,14 @@ const double NAHE_HALB = 1e-6;                       // hundredths: where the pr
 const double RAHMEN = MODELL_MAX_PROZENT * 100.0;    // the box of (o, a), in hundredths
 const long long MAX_ARBEIT = 1000000;                // lines clipped over all candidates of one file
 const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test looks at
+const double RAND_TIEF_START = 0.25, RAND_TIEF_SCHRITT = 4.0;  // margins Modell_Tiefster tries, hundredths
+const int FALSCH_ZEILEN_MIN = 4;                     // fewer lines name no wrong one
+const int FALSCH_PERIODEN_MAX = 16;                  // periods tried for a wrong line
+const long long FALSCH_ARBEIT = 4000000;             // pairs of lines compared for them
+const int FALSCH_KERN_MAX = 3;                       // lines of a smallest contradiction
+const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
+const double SONDE_SCHRITT = 1.0 / 256.0;           // relative step from one probe's P to the next, at first
+const int SONDE_STUFEN = 6;                          // levels of probes, each at half the step before
 
 struct Ecke {
     double o, a;
@@ -110,24 +118,30 @@ struct Datei {
     int n;
     std::vector<int> reihenfolge;
     long long iArbeit;
+    int32_t iSinusP;             // the P whose sines sinus holds, 0 none
+    std::vector<double> sinus;   // unit sine of each line for iSinusP
+    int iOhne = -1;              // a line left out, -1 none
 };
 
 void Reihenfolge(Datei &d)
 {
-    int iBits = 0;
-    while ((1LL << iBits) < d.n)
-        ++iBits;
+    long long iSchritt = 1;
+    while (iSchritt < d.n)
+        iSchritt *= 2;
     d.reihenfolge.clear();
     d.reihenfolge.reserve(static_cast<size_t>(d.n));
     if (d.n > 1)
         d.reihenfolge.push_back(d.n - 1);
-    for (long long i = 0; i < (1LL << iBits); ++i) {
-        long long k = 0;
-        for (int b = 0; b < iBits; ++b)
-            k |= ((i >> b) & 1) << (iBits - 1 - b);
-        if (k < d.n && k != d.n - 1)
+    if (d.n > 0)
+        d.reihenfolge.push_back(0);
+    for (iSchritt /= 2; iSchritt >= 1; iSchritt /= 2)
+        for (long long k = iSchritt; k < d.n - 1; k += 2 * iSchritt)
             d.reihenfolge.push_back(static_cast<int>(k));
-    }
+    // Lines inside the limits bound a design on both sides and refuse a
+    // wrong P soonest; the lines at a limit, one-sided, come after them.
+    std::stable_partition(d.reihenfolge.begin(), d.reihenfolge.end(), [&d](int k) {
+        return d.v[k] > 0 && d.v[k] < MODELL_HUNDERT;
+    });
 }
 
 // Clips @p p to the strip of one line printed as @p v: o + a * sTief at most
@@ -146,10 +160,13 @@ bool Streifen(Polygon &p, double sTief, double sHoch, int32_t v, double dRand)
 bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
 {
     const double f = 1.0 / iP;
+    const bool bGemerkt = d.iSinusP == iP;
     p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
     for (const int k : d.reihenfolge) {
+        if (k == d.iOhne)
+            continue;
         ++d.iArbeit;
-        const double s = Einheitssinus(f, k);
+        const double s = bGemerkt ? d.sinus[static_cast<size_t>(k)] : Einheitssinus(f, k);
         if (!Streifen(p, s, s, d.v[k], dRand))
             return false;
     }
@@ -167,6 +184,8 @@ bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &
         return true;  // no two lines share a sine: the phases k and P/2 - k are not both in the file
     werte.assign(static_cast<size_t>(2 * P + 1), -1);
     for (int k = 0; k < d.n; ++k) {
+        if (k == d.iOhne)
+            continue;
         const long long j = k % P, q = 4 * j;
         const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
         int32_t &w = werte[static_cast<size_t>(iSchluessel + P)];
@@ -379,7 +398,7 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     for (int k = 0; k < iAnzahl; ++k)
         if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
             return 0;
-    Datei d = {piWerte, iAnzahl, {}, 0};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
     Reihenfolge(d);
     Polygon p;
     if (!Pruefen(d, iP, p, -dRand))
@@ -401,7 +420,57 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     return 1;
 }
 
+double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRandMin, double *pdOffset,
+                       double *pdAmplitude)
+{
+    if (iAnzahl <= 0 || iP < 1)
+        return -1.0;
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return -1.0;
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
+    Reihenfolge(d);
+    // The sines once for every margin tried.
+    d.sinus.resize(static_cast<size_t>(iAnzahl));
+    for (int k = 0; k < iAnzahl; ++k)
+        d.sinus[static_cast<size_t>(k)] = Einheitssinus(1.0 / iP, k);
+    d.iSinusP = iP;
+    Polygon p;
+    if (!Pruefen(d, iP, p, TOLERANZ))
+        return -1.0;
+    // No room at the smallest margin: the widened test's design, on the edge.
+    double dRand = 0.0;
+    if (Pruefen(d, iP, p, -dRandMin))
+        for (double r = RAND_TIEF_START; r >= dRandMin && dRand == 0.0; r /= RAND_TIEF_SCHRITT)
+            if (Pruefen(d, iP, p, -r))
+                dRand = r;
+    if (dRand == 0.0 && !Pruefen(d, iP, p, TOLERANZ))
+        return -1.0;  // cannot happen: it fitted above
+    // Of the designs that far inside, the one with the smallest amplitude.
+    Ecke klein = p.e.front();
+    for (const Ecke &e : p.e)
+        if (std::fabs(e.a) < std::fabs(klein.a))
+            klein = e;
+    if (dRand == 0.0) {  // on the edge: drawn a little towards the middle
+        double o = 0.0, a = 0.0;
+        for (const Ecke &e : p.e)
+            o += e.o, a += e.a;
+        const double ZUR_MITTE = 0.1, iEcken = static_cast<double>(p.e.size());
+        klein = {(1.0 - ZUR_MITTE) * klein.o + ZUR_MITTE * o / iEcken, (1.0 - ZUR_MITTE) * klein.a + ZUR_MITTE * a / iEcken};
+    }
+    if (pdOffset)
+        *pdOffset = klein.o / 100.0;
+    if (pdAmplitude)
+        *pdAmplitude = klein.a / 100.0;
+    return dRand;
+}
+
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
+{
+    return Modell_UmkehrenMitRand(piWerte, iAnzahl, 0, pModell);
+}
+
+int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell)
 {
     TK_RechnenVorbereiten();
     Kurvenmodell &m = *pModell;
@@ -435,7 +504,7 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
         return 0;
     }
 
-    Datei d = {piWerte, iAnzahl, {}, 0};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
     Reihenfolge(d);
     Polygon p;
     std::vector<char> oben(static_cast<size_t>(iAnzahl)), unten(static_cast<size_t>(iAnzahl));
@@ -445,12 +514,17 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
     }
     bool bWeiter = true;
     std::vector<int32_t> paare;
-    auto kandidat = [&](int32_t iP) {
+    // A probe takes a P only where a design lies inside every step by more
+    // than the arithmetic could err: adjacent levels fit almost any P on
+    // the very edge of their steps, which says nothing.
+    auto kandidat = [&](int32_t iP, bool bSonde) {
         if (d.iArbeit > MAX_ARBEIT) {
             bWeiter = false;
             return;
         }
-        if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
+        if (std::find(m.piPassend, m.piPassend + m.iPassend, iP) != m.piPassend + m.iPassend)
+            return;  // found by a probe already
+        if (((bSonde || bMitRand) && !Pruefen(d, iP, p, -RAND_SONDE)) || !Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
             return;
         Schnitte(d, iP, p, oben, unten);
         bWeiter = Aufnehmen(&m, iP, p);
@@ -461,12 +535,33 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
     const int32_t p0 = perioden.empty() ? iAnzahl : perioden.front();
     for (size_t i = 0; i < perioden.size() && bWeiter; ++i)
         if (perioden[i] == p0 || perioden[i] > iAnzahl - p0)
-            kandidat(perioden[i]);
+            kandidat(perioden[i], false);
     // Not shorter: less than one period in the file. Ranges of P are
     // refused whole where even the loosened test fails, else halved;
     // short ones are decided P by P. Lowest first.
+    const std::vector<Bereich> grosse = GrosseKandidaten(piWerte, iAnzahl);
+    // Probes first: a short piece of a long period often fits a wide band
+    // of P, which P spread geometrically over the ranges meet at once
+    // where the search from the lowest P could spend its bound before it.
+    // Two fitting P decide that the file leaves the period open.
+    // Coarse to fine: each level halves the step (in log P) and probes the
+    // midpoints the levels before it left.
+    for (int iStufe = 0; iStufe < SONDE_STUFEN && bWeiter && m.iPassend < 2; ++iStufe) {
+        const double dSchritt = std::log1p(SONDE_SCHRITT) / static_cast<double>(1 << iStufe);
+        for (size_t i = 0; i < grosse.size() && bWeiter && m.iPassend < 2; ++i) {
+            const double dVon = static_cast<double>(grosse[i].von), dBis = static_cast<double>(grosse[i].bis);
+            for (long long j = iStufe == 0 ? 0 : 1; bWeiter && m.iPassend < 2; j += iStufe == 0 ? 1 : 2) {
+                const double x = dVon * std::exp(dSchritt * static_cast<double>(j));
+                if (x > dBis)
+                    break;
+                kandidat(static_cast<int32_t>(x), true);
+            }
+        }
+    }
+    const bool bOffen = m.iPassend >= 2;
+    bWeiter = bWeiter && !bOffen;
     const long long KURZ = 8;
-    for (const Bereich &b : GrosseKandidaten(piWerte, iAnzahl)) {
+    for (const Bereich &b : grosse) {
         std::vector<Bereich> stapel = {b};
         while (!stapel.empty() && bWeiter) {
             const Bereich r = stapel.back();
@@ -484,10 +579,11 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
                 continue;
             }
             for (long long iP = r.von; iP <= r.bis && bWeiter; ++iP)
-                kandidat(static_cast<int32_t>(iP));
+                kandidat(static_cast<int32_t>(iP), false);
         }
     }
     m.bVollstaendig = bWeiter;
+    std::sort(m.piPassend, m.piPassend + m.iPassend);
     if (m.bVollstaendig && m.iPassend == 1)
         m.iPunkteProPeriode = m.piPassend[0];
     if (m.bVollstaendig && m.iPassend > 0)
@@ -496,4 +592,93 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
             m.iBegrenztUnten += unten[static_cast<size_t>(k)];
         }
     return 0;
+}
+
+namespace {
+
+// The lines of a smallest set that no design of P fits together, found by
+// clipping in turn with the ones found so far first: in two unknowns at
+// most three lines.
+std::vector<int> Widerspruch(Datei &d, int32_t iP, Polygon &p)
+{
+    std::vector<int> kern;
+    const std::vector<int> alle = d.reihenfolge;
+    for (int iRunde = 0; iRunde < FALSCH_KERN_MAX; ++iRunde) {
+        d.reihenfolge = kern;
+        for (const int k : alle)
+            if (std::find(kern.begin(), kern.end(), k) == kern.end())
+                d.reihenfolge.push_back(k);
+        // The line at which the polygon empties joins the set.
+        const double f = 1.0 / iP;
+        p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
+        int iLeer = -1;
+        for (size_t i = 0; i < d.reihenfolge.size() && iLeer < 0; ++i) {
+            const int k = d.reihenfolge[i];
+            const double sk = Einheitssinus(f, k);
+            if (!Streifen(p, sk, sk, d.v[k], TOLERANZ))
+                iLeer = static_cast<int>(i);
+        }
+        if (iLeer < 0 || static_cast<size_t>(iLeer) < kern.size())
+            break;  // the set alone already fails (or nothing fails)
+        kern.push_back(d.reihenfolge[static_cast<size_t>(iLeer)]);
+    }
+    d.reihenfolge = alle;
+    return kern;
+}
+
+}  // namespace
+
+int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet)
+{
+    if (iAnzahl < FALSCH_ZEILEN_MIN)
+        return -1;
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return -1;
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
+    Reihenfolge(d);
+    Polygon p;
+    std::vector<int32_t> paare;
+    int iFalsch = -1;
+    int32_t iErwartet = 0;
+    long long iVergleiche = 0;
+    int iPerioden = 0;
+    // The periods the values keep but at one line (two pairs differ at
+    // most); each line that could explain it is left out in turn.
+    for (int32_t iP = 1; iP < iAnzahl && iPerioden < FALSCH_PERIODEN_MAX && iVergleiche < FALSCH_ARBEIT; ++iP) {
+        std::vector<int> ungleich;
+        for (int k = 0; k + iP < iAnzahl && ungleich.size() <= 4; ++k, ++iVergleiche)
+            if (piWerte[k] != piWerte[k + iP])
+                ungleich.push_back(k), ungleich.push_back(k + iP);
+        if (ungleich.size() > 4)
+            continue;
+        ++iPerioden;
+        d.iOhne = -1;
+        if (Pruefen(d, iP, p))
+            return -1;  // the values fit as they are
+        std::vector<int> verdacht = Widerspruch(d, iP, p);
+        verdacht.insert(verdacht.end(), ungleich.begin(), ungleich.end());
+        std::sort(verdacht.begin(), verdacht.end());
+        verdacht.erase(std::unique(verdacht.begin(), verdacht.end()), verdacht.end());
+        for (const int j : verdacht) {
+            d.iOhne = j;
+            if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
+                continue;
+            // What the fitting designs print there; one value where they agree.
+            const double sj = Einheitssinus(1.0 / iP, j);
+            double dMin = HUGE_VAL, dMax = -HUGE_VAL;
+            for (const Ecke &e : p.e) {
+                dMin = std::min(dMin, e.o + e.a * sj);
+                dMax = std::max(dMax, e.o + e.a * sj);
+            }
+            const int32_t iWert = Modell_Hundertstel((dMin + dMax) / 200.0);
+            if (iFalsch >= 0 && (iFalsch != j || iErwartet != iWert))
+                return -1;  // two lines or two values explain it: none is named
+            iFalsch = j;
+            iErwartet = iWert;
+        }
+    }
+    if (iFalsch >= 0 && piErwartet)
+        *piErwartet = iErwartet;
+    return iFalsch;
 }

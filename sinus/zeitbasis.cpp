@@ -6,8 +6,11 @@
 
 namespace {
 
+const int LABEL_GROESSE = 8;  // room for the longest label
+
+// The labels in place, not pointers: the table needs no relocation and stays read-only.
 struct Zeitbasis {
-    const char *szLabel;
+    char szLabel[LABEL_GROESSE];
     double dMillisekunden;
 };
 

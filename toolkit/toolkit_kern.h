@@ -145,6 +145,13 @@ const char *TK_DateiGrund(char *szGrund, std::size_t iGroesse);
  * minus the errno.
  */
 long TK_BlockLesen(int fd, char *puffer, std::size_t groesse);
+/**
+ * Opens @p pfad for reading without waiting in open() (a FIFO without a
+ * writer then reads as empty at once). Returns the descriptor, or minus
+ * the errno: -ENODEV for a character or block device, which can deliver
+ * bytes without end.
+ */
+int TK_LesenOeffnen(const char *pfad);
 /** A German text for an errno, such as "Keine Berechtigung". */
 const char *TK_FehlerGrund(int errnum);
 ///@}

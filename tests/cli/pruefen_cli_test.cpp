@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
 {
@@ -59,6 +60,13 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         {"--peak", "0.0009", "--frequency", "8", "--periods", "3"},
         {"--umax", "24", "--peak", "7.5640476", "--offset", "29.313762", "--frequency", "20", "--timebase", "5ms"},
         {"--rms", "3", "--period", "333.3", "--periods", "0.37", "--timebase", "3ms", "--curve", "4"},
+        // Short pieces of long periods, whose values fit a wide band of P.
+        {"--umax=1.16161", "--rms=15.9709", "--offset=0.5808", "--frequency=0.1151", "--periods=0.08",
+         "--timebase=1ms", "--curve=3"},
+        {"--umax=25.0802", "--peak=2.4609", "--offset=21.541378985033663", "--frequency=0.0200000040000008",
+         "--periods=0.02", "--timebase=200us"},
+        // The largest curve, unclipped, odd P: a band of designs narrower than 1e-4 hundredths.
+        {"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5"},
     };
     for (std::vector<std::string> argumente : entwuerfe) {
         argumente.insert(argumente.end(), {"--output", alt});
@@ -77,8 +85,9 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         EXPECT_EQ(DateiLesen(neu), DateiLesen(alt));
         const Lauf anders = Ausfuehren({"--from", alt, "--curve", "2", "--output", neu});
         std::string erwartet = DateiLesen(alt);
-        for (size_t i; (i = erwartet.find("\t1\n")) != std::string::npos || (i = erwartet.find("\t4\n")) != std::string::npos;)
-            erwartet.replace(i, 3, "\t2\n");
+        for (const char *kurve : {"\t1\n", "\t3\n", "\t4\n"})
+            for (size_t i; (i = erwartet.find(kurve)) != std::string::npos;)
+                erwartet.replace(i, 3, "\t2\n");
         EXPECT_EQ(DateiLesen(neu), erwartet);
     }
     // --timebase auto: the exact time base with the most points, named as a note.
@@ -115,4 +124,51 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
         EXPECT_EQ(l.code, 3) << f.warnung;
         EXPECT_EQ(DateiLesen(datei), "alt") << "nothing touched";
     }
+}
+
+TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)
+{
+    // Hand-edited files: --check names the finding, --from the same and
+    // writes nothing (exit 2). A FIFO nobody writes to reads as empty at once.
+    const std::string ordner = TestOrdner(), gut = ordner + "/gut.txt", kaputt = ordner + "/kaputt.txt",
+                      neu = ordner + "/neu.txt", fifo = ordner + "/fifo";
+    ASSERT_EQ(Ausfuehren({"--frequency", "8", "--timebase", "5ms", "--output", gut}).code, 0);
+    const std::string text = DateiLesen(gut);
+    const struct {
+        const char *name;
+        std::string inhalt, befund;
+    } faelle[] = {
+        {"BOM", "\xEF\xBB\xBF" + text, ":1: "},
+        {"CR LF", std::string(text).replace(text.find("\n0.00500"), 1, "\r\n"), ":7: "},
+        {"NUL danach", text + std::string(100000, '\0'), ":34: "},
+        {"ohne letztes LF", text.substr(0, text.size() - 1), ":33: "},
+        {"Kurve wechselt", std::string(text).replace(text.find("\t1\n", text.size() / 2), 3, "\t2\n"), ":16: "},
+    };
+    for (const auto &f : faelle) {
+        SCOPED_TRACE(f.name);
+        DateiSchreiben(kaputt, f.inhalt);
+        const Lauf pruefen = Ausfuehren({"--check", kaputt});
+        EXPECT_EQ(pruefen.code, 1);
+        EXPECT_EQ(pruefen.aus.rfind(kaputt + f.befund, 0), 0u) << pruefen.aus;
+        unlink(neu.c_str());
+        const Lauf von = Ausfuehren({"--from", kaputt, "--output", neu});
+        EXPECT_EQ(von.code, 2);
+        EXPECT_EQ(von.fehler.rfind(pruefen.aus.substr(0, pruefen.aus.find('\n') + 1), 0), 0u) << von.fehler;
+        EXPECT_NE(von.fehler.find("aus ihr wird kein Entwurf genommen"), std::string::npos);
+        EXPECT_NE(access(neu.c_str(), F_OK), 0) << "nothing written";
+    }
+    // One value raised by a hundredth: named at its line with the value the others call for.
+    std::string eins = text;
+    eins.replace(eins.find("\t99.90\t"), 7, "\t99.91\t");
+    DateiSchreiben(kaputt, eins);
+    Lauf l = Ausfuehren({"--check", kaputt});
+    EXPECT_EQ(l.code, 1);
+    EXPECT_EQ(l.aus.rfind(kaputt + ":13: Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet 99.90)\n", 0), 0u)
+        << l.aus;
+    l = Ausfuehren({"--from", kaputt, "--output", neu});
+    EXPECT_EQ(l.code, 2);
+    EXPECT_EQ(l.fehler.rfind(kaputt + ":13: Wert passt nicht", 0), 0u) << l.fehler;
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Ausfuehren({"--check", fifo}).aus.rfind(fifo + ":1: Datei ist leer\n", 0), 0u);
+    EXPECT_EQ(Ausfuehren({"--from", fifo, "--output", neu}).code, 2);
 }

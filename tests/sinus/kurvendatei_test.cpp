@@ -135,6 +135,11 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"0.05000\t", "0.07000\t", 12, 1, "Zeit 0.07000 statt 0.05000"},  // one wrong time, one finding
         {"0.01000\t65.45\t10ms\t1\n", "", 8, 1, "Zeit 0.02000 statt 0.01000"},
         {"\t100.00\t", "\t100.01\t", 12, 1, "Wert 100.01 außerhalb von 0 bis 100"},
+        // The digit limits: 12 before the point of a time and 9 of a value are still read as numbers.
+        {"0.05000\t", "123456789012.00000\t", 12, 1, "Zeit 123456789012.00000 statt 0.05000"},
+        {"0.05000\t", "1234567890123.00000\t", 12, 1, "Zeit \"1234567890123.00000\" nicht in der Form"},
+        {"\t100.00\t", "\t123456789.00\t", 12, 1, "Wert 123456789.00 außerhalb von 0 bis 100"},
+        {"\t100.00\t", "\t1234567890.00\t", 12, 1, "Wert \"1234567890.00\" nicht in der Form 0.00"},
         {"\t0.00\t", "\t-0.01\t", 22, 1, "Wert -0.01 außerhalb von 0 bis 100"},
         {"65.45\t10ms", "65.45\t20ms", 8, 1, "Zeitbasis wechselt von 10ms zu 20ms"},
         {"65.45\t10ms\t1", "65.45\t10ms\t2", 8, 1, "Kurvennummer wechselt von 1 zu 2"},
