@@ -26,7 +26,7 @@ std::map<int, tk::Panel> s_panels;
 int s_naechsterHandle = 1;
 
 // Creates the toolkit's own numeric control, ring and graph where the form
-// names QDoubleSpinBox, QComboBox, TK_Graph and TK_Text; everything else as Designer
+// names QDoubleSpinBox, QComboBox, TK_Graph, TK_Text and TK_Textbereich; everything else as Designer
 // made it.
 class Lader : public QUiLoader {
 public:
@@ -41,6 +41,8 @@ public:
             w = new tk::GraphCtrl(eltern);
         else if (klasse == QLatin1String("TK_Text"))
             w = new tk::TextCtrl(eltern);
+        else if (klasse == QLatin1String("TK_Textbereich"))
+            w = new tk::Textbereich(eltern);
         else
             return QUiLoader::createWidget(klasse, eltern, name);
         w->setObjectName(name);
