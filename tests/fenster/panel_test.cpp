@@ -4,7 +4,7 @@
 #include "Sinuserzeugung_gui.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
-#include "panel_fixture.h"
+#include "fenster_fixture.h"
 #include "seams.h"
 #include "wlr7sinus_uir.h"
 
@@ -27,43 +27,14 @@ std::string Feld(double d, const char *format = "%.2f")
     return sz;
 }
 
-class SinusPanel : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const CallbackEntry rueckrufe[] = {gTestRueckrufe[2], gTestRueckrufe[3], {"Eingabe", Eingabe, nullptr, nullptr},
-                                           {"Speichern", Speichern, nullptr, nullptr}};
-        SetCallbackTable(rueckrufe, 4);
-        ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
-        Sinus_Initialisieren();
-        MeldungenLeeren();
-        gDateiauswahl.titel.clear();
-    }
-    void TearDown() override { Sinus_Freigeben(), DiscardPanel(gPanelMain); }
-    static double W(int c) { return Wert(gPanelMain, c); }
-    static std::string A(int c) { return Anzeige(gPanelMain, c); }
-    static void Tippen(int c, const char *text) { TK_Tippen(gPanelMain, c, text); }
-    static std::vector<double> Plot() { return Plotwerte(gPanelMain, GRAPH); }
-    static std::pair<double, double> Gains()
-    {
-        double x = 0.0, y = 0.0;  // NAN when a read reports no success
-        const int a = GetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, &x);
-        return a | GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y) ? std::pair(double(NAN), double(NAN)) : std::pair(x, y);
-    }
-    static void Exportieren(const std::string &datei, int ergebnis = 2)
-    {
-        gDateiauswahl.pfad = datei;
-        gDateiauswahl.ergebnis = ergebnis;
-        TK_Klicken(gPanelMain, SPEICHERN);
-    }
-};
+using SinusPanel = FensterTest;
 
 }  // namespace
 
 TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
 {
     ASSERT_EQ(gSinus.iAnzahlPunkte, 22);
-    EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte, gSinus.pdWerte + 22)) << "the graph's own copy";
+    EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + 22)) << "the graph's own copy of the file's lines";
     EXPECT_EQ(Gains(), std::make_pair(0.01, 0.1));
     EXPECT_EQ(A(STATUSZEILE), "20 von 16358\u00a0Punkten · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
                               "200\u00a0ms");
@@ -92,7 +63,9 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     TK_RingWaehlen(gPanelMain, ZEITBASIS, 5);  // 2ms: 3 ms are 2 samples
     Tippen(PERIODENDAUER, "3");
     Tippen(WLR7UMAX, "20");
-    EXPECT_DOUBLE_EQ(Gains().first, 0.0015) << "the period divided, not the time base";
+    EXPECT_DOUBLE_EQ(Gains().first, 0.002) << "as exported: the time base";
+    Fenster_ZeitachseSetzen(0);
+    EXPECT_DOUBLE_EQ(Gains().first, 0.0015) << "as designed: the period divided, not the time base";
     EXPECT_DOUBLE_EQ(Gains().second, 0.2);
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2) << "every commit leaves the samples and the ideal sine";
     EXPECT_TRUE(gMeldungen.empty());
@@ -156,11 +129,12 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     EXPECT_EQ(A(WARNZEILE), "\u26a0 begrenzt: 5 von 21 Werten bei 100\u00a0% und 5 bei 0\u00a0%");
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
-    EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
-    Sinus_ZeitachseSetzen(1);  // data line k is element k: the marks move with the curve
-    ASSERT_EQ(marken.size(), 2u);
     EXPECT_EQ(std::make_tuple(marken[0].von, marken[0].bis, marken[1].von), std::make_tuple(3, 7, 13));
-    Sinus_ZeitachseSetzen(0);
+    EXPECT_TRUE(marken[0].oben);
+    Fenster_ZeitachseSetzen(0);  // element 0 goes before data line 1: the marks move with the curve
+    ASSERT_EQ(marken.size(), 2u);
+    EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
+    Fenster_ZeitachseSetzen(1);
 
     const double *alt = gSinus.pdWerte;
     gReallocVersagt = true;
@@ -168,9 +142,10 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     gReallocVersagt = false;
     EXPECT_EQ(MeldungenText(), "Fehler #600201: Speicherreservierung fehlgeschlagen\n");
     EXPECT_EQ(gSinus.iAnzahlPunkte, 0);
+    EXPECT_EQ(A(STATUSZEILE), "Keine Kurve") << "nothing to export, and the status says so";
     EXPECT_EQ(gSinus.pdWerte, alt) << "the old block stays owned";
     EXPECT_EQ(W(ANZAHLPERIODEN), 2.0) << "the panel keeps the committed value";
-    EXPECT_EQ(std::make_pair(Plot().size(), marken.size()), std::make_pair(size_t{22}, size_t{2}))
+    EXPECT_EQ(std::make_pair(Plot().size(), marken.size()), std::make_pair(size_t{21}, size_t{2}))
         << "the previous curve stays, with its marks";
     Tippen(AMPLITUDEDACH, "5");
     EXPECT_EQ(gSinus.iAnzahlPunkte, 42);
@@ -225,6 +200,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_NE(A(STATUSZEILE).find("Dauer 130\u00a0ms · Frequenz in der Datei 7.692\u00a0Hz"), std::string::npos);
 
     // As designed: the period divided by its samples, the ideal sine behind.
+    Fenster_ZeitachseSetzen(0);
     tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
     EXPECT_DOUBLE_EQ(Gains().first, 0.125 / 13);
     EXPECT_EQ(g->accessibleName(), QStringLiteral("Grafik"));
@@ -234,7 +210,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_NEAR(*std::max_element(ideal->begin(), ideal->end()), 130.0, 0.01) << "5 + 8 V of 10 V, not cut at 100 %";
 
     // As exported: the file's lines, one time base apart; the readout in its terms.
-    Sinus_ZeitachseSetzen(1);
+    Fenster_ZeitachseSetzen(1);
     EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + gSinus.iAnzahlPunkte));
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
     EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.13 s, Spannung 0 bis 10 V"));
@@ -246,9 +222,9 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_EQ(anzeige->text().toStdString(), "Datenzeile 3: 0.02000\u00a0s, " +
                                                  Feld(gSinus.pdWerte[3]) + "\u00a0%, " + Feld(gSinus.pdWerte[3] * 0.1, "%.4g") + "\u00a0V");
     Tippen(ANZAHLPERIODEN, "1");  // a commit keeps the chosen axis
-    EXPECT_EQ(Sinus_ZeitachseWieExportiert(), 1);
+    EXPECT_EQ(gFenster.bWieExportiert, 1);
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
-    Sinus_ZeitachseSetzen(0);
+    Fenster_ZeitachseSetzen(0);
 }
 
 TEST_F(SinusPanel, KurvendateiAlsReferenz)
@@ -256,7 +232,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     const std::string ordner = TestOrdner(), datei = ordner + "/k.txt", kaputt = ordner + "/kaputt.txt";
     DateiSchreiben(datei, Ausfuehren({"--output", "-"}).aus);
     gDateiauswahl = {datei, 1, {}};
-    EXPECT_EQ(Sinus_KurveOeffnen(), 0);
+    Fenster_KurveOeffnen();
     EXPECT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve öffnen"});
     EXPECT_TRUE(gMeldungen.empty()) << "a clean file has nothing to say";
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 3);
@@ -283,29 +259,29 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, false));
     Tippen(AMPLITUDEDACH, "4");  // the first line stays 50.00, the second differs
     EXPECT_NE(A(STATUSZEILE).find("weicht ab Datenzeile 2 vom Export der Eingaben ab"), std::string::npos);
-    Sinus_ReferenzEntfernen();
+    Fenster_ReferenzEntfernen();
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
-    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(false, true));
-    EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the designed axis is back: 200 ms over 20 samples";
+    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, true));
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the chosen axis is back, the file's by default";
     EXPECT_EQ(legende(), "") << "the legend goes with the reference";
     EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
 
     // A file cut off: its findings in one message, the reference shown all the same.
     DateiSchreiben(kaputt, DateiLesen(datei).substr(0, 200));
     gDateiauswahl = {kaputt, 1, {}};
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_EQ(MeldungenText().rfind("Kurve öffnen: kaputt.txt: 1 Befund\n\nZeile ", 0), 0u) << MeldungenText();
-    EXPECT_TRUE(Sinus_ReferenzDa());
+    EXPECT_TRUE(gFenster.bReferenz);
     MeldungenLeeren();
     gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_NE(MeldungenText().find("Ordner nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos);
     EXPECT_NE(A(STATUSZEILE).find("Referenz kaputt.txt"), std::string::npos) << "the reference shown stays";
     MeldungenLeeren();
     gDateiauswahl = {"/dev/zero", 1, {}};  // bytes without end: refused, never read
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_NE(MeldungenText().find("Keine gewöhnliche Datei: /dev/zero"), std::string::npos) << MeldungenText();
-    Sinus_ReferenzEntfernen();
+    Fenster_ReferenzEntfernen();
 }
 
 TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
@@ -315,14 +291,14 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     };
     ASSERT_TRUE(aktion("ZEITBASISANPASSEN") && aktion("EINGABENAUSREFERENZ"));
     EXPECT_FALSE(aktion("ZEITBASISANPASSEN")->isEnabled()) << "the default curve plays what was typed";
-    EXPECT_EQ(Sinus_ZeitbasisAnpassen(), 0);
+    EXPECT_EQ(Fenster_ZeitbasisAnpassen(), 0);
     Tippen(FREQUENZ, "8");  // 10ms plays 7.692 Hz; 5ms plays 8 Hz exactly
     EXPECT_EQ(aktion("ZEITBASISANPASSEN")->text().toStdString(), "&Zeitbasis anpassen: 5ms");
     EXPECT_TRUE(aktion("ZEITBASISANPASSEN")->isEnabled());
-    EXPECT_EQ(Sinus_ZeitbasisAnpassen(), 1);
+    EXPECT_EQ(Fenster_ZeitbasisAnpassen(), 1);
     EXPECT_EQ(std::make_pair(std::string(gEingabe.szZeitbasis), A(ZEITBASIS)), std::make_pair(std::string("5ms"), std::string("5ms")));
     EXPECT_EQ(A(WARNZEILE), "") << "the file now plays 8 Hz";
-    EXPECT_EQ(Sinus_Rueckgaengig(), 1) << "one undo step";
+    EXPECT_EQ(Fenster_Rueckgaengig(), 1) << "one undo step";
     EXPECT_STREQ(gEingabe.szZeitbasis, "10ms");
 
     // A file of other inputs: the window takes them over and exports the same bytes.
@@ -330,7 +306,7 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     DateiSchreiben(datei, Ausfuehren({"--umax", "10", "--rms", "2", "--frequency", "4", "--periods", "1,5",
                                       "--timebase", "5ms", "--curve", "3", "--output", "-"}).aus);
     gDateiauswahl = {datei, 1, {}};
-    Sinus_EingabenAusKurve();
+    Fenster_EingabenAusKurve();
     ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
     EXPECT_EQ(std::make_tuple(std::string(gEingabe.szZeitbasis), gEingabe.iKurvennummer, gEingabe.dPeriodendauer),
               std::make_tuple(std::string("5ms"), 3, 250.0));
@@ -338,16 +314,16 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
               std::string::npos) << A(STATUSZEILE);
     Exportieren(ordner + "/wieder.txt");
     EXPECT_EQ(DateiLesen(ordner + "/wieder.txt"), DateiLesen(datei));
-    EXPECT_EQ(Sinus_Rueckgaengig(), 1);
+    EXPECT_EQ(Fenster_Rueckgaengig(), 1);
     EXPECT_EQ(gEingabe.iKurvennummer, 1) << "the whole design was one step";
 
     // The same for the open reference; a file that no design writes is refused with a word.
     gDateiauswahl = {datei, 1, {}};
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_TRUE(aktion("EINGABENAUSREFERENZ")->isEnabled());
-    Sinus_EingabenAusReferenz();
+    Fenster_EingabenAusReferenz();
     EXPECT_NE(A(STATUSZEILE).find("ist Byte für Byte der Export der Eingaben"), std::string::npos) << A(STATUSZEILE);
-    Sinus_ReferenzEntfernen();
+    Fenster_ReferenzEntfernen();
     EXPECT_FALSE(aktion("EINGABENAUSREFERENZ")->isEnabled());
     std::string text = DateiLesen(datei);
     const size_t zweite = text.find('\n', text.find("\n0.00000")) + 1;  // the second data line's value
@@ -355,7 +331,7 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     DateiSchreiben(ordner + "/krumm.txt", text);
     gDateiauswahl = {ordner + "/krumm.txt", 1, {}};
     const Eingabewerte vorher = gEingabe;
-    Sinus_EingabenAusKurve();
+    Fenster_EingabenAusKurve();
     EXPECT_NE(MeldungenText().find("Keine Eingaben exportieren die Werte von krumm.txt"), std::string::npos)
         << MeldungenText();
     EXPECT_EQ(std::memcmp(&vorher, &gEingabe, sizeof vorher), 0) << "nothing changed";

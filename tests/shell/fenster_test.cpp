@@ -6,8 +6,7 @@
 #include "bedienung.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
-#include "panel_fixture.h"
-#include "verlauf.h"
+#include "fenster_fixture.h"
 #include "wlr7sinus_uir.h"
 
 #include <QAccessible>
@@ -23,26 +22,10 @@
 
 namespace {
 
-class Fenster : public ::testing::Test {
+class Fenster : public FensterTest {
 protected:
-    void SetUp() override
-    {
-        const CallbackEntry rueckrufe[] = {{"Callback_Panel", nullptr, Callback_Panel, nullptr},
-                                           {"Menu_Main", nullptr, nullptr, Menu_Main},
-                                           {"Eingabe", Eingabe, nullptr, nullptr},
-                                           {"Speichern", Speichern, nullptr, nullptr}};
-        SetCallbackTable(rueckrufe, 4);
-        ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
-        Sinus_Initialisieren();
-        DisplayPanel(gPanelMain);
-        MeldungenLeeren();
-        gDateiauswahl = Dateiauswahl();
-    }
-    void TearDown() override { Sinus_Freigeben(), DiscardPanel(gPanelMain); }
     static void Tasten(const char *folge) { ASSERT_EQ(TK_Tasten(gPanelMain, folge), 0) << folge; }
     static void Text(const char *text) { ASSERT_EQ(TK_TextTippen(gPanelMain, text), 0) << text; }
-    static std::string A(int c) { return Anzeige(gPanelMain, c); }
-    static double W(int c) { return Wert(gPanelMain, c); }
 };
 
 double Helligkeit(const QColor &c) { return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF(); }
@@ -104,7 +87,7 @@ TEST_F(Fenster, RingUebernimmtErstDasGewaehlteUndMeldetDiePunktzahl)
     EXPECT_EQ(A(ZEITBASIS), "10ms") << "back to the last accepted item";
     Tasten("Down Escape Alt+Z Down Down Up Alt+K");  // Escape takes back; then 20ms, 50ms, 20ms
     EXPECT_EQ(std::string(gEingabe.szZeitbasis), "20ms");
-    EXPECT_EQ(gVerlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
+    EXPECT_EQ(gFenster.verlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
     EXPECT_EQ(gMeldungen.size(), 1u);
 }
 
