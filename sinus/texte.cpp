@@ -11,29 +11,14 @@ const char *const SINUS_TEXT_ZU_VIELE_PUNKTE =
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char *const SINUS_TEXT_NICHT_ENDLICH =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
-const char *const SINUS_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
-const char *const SINUS_TEXT_ZEITBASIS_ANPASSEN = "&Zeitbasis anpassen";
-const char *const SINUS_TEXT_RUECKGAENGIG = "&Rückgängig";
-const char *const SINUS_TEXT_WIEDERHOLEN = "&Wiederholen";
 const char *const SINUS_TEXT_ABGELEHNT = "Abgelehnt, die vorigen Eingaben gelten: ";
 const char *const SINUS_TEXT_FEHLER = "Fehler";
 const char *const SINUS_TEXT_WARNUNG = "Warnung";
 const char *const SINUS_TEXT_ZEITBASIS_FEHLT = "Zeitbasis nicht gefunden";
 const char *const SINUS_TEXT_OHNE_GRENZEN = "ohne Grenzen";
 const char *const SINUS_TEXT_KEINE_KURVE = "Keine Kurve";
-const char *const SINUS_TEXT_FILTER_KURVEN = "Kurvendateien (*.txt)";
-const char *const SINUS_TEXT_FILTER_BILDER = "Grafiken (*.png *.svg *.pdf)";
-const char *const SINUS_TEXT_LEGENDE_KURVE = "Kurve";
-const char *const SINUS_TEXT_LEGENDE_IDEAL = "Ideal";
-const char *const SINUS_TEXT_ACHSE_ZEIT = "Zeit [s]";
-const char *const SINUS_TEXT_ACHSE_WIE_EXPORTIERT = "Zeit [s] wie exportiert";
-const char *const SINUS_TEXT_EXPORT_TITEL = "Kurve exportieren";
 const char *const SINUS_TEXT_PFAD_ZU_LANG = "Pfad zu lang";
-const char *const SINUS_TEXT_REFERENZ_TITEL = "Kurve öffnen";
-const char *const SINUS_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
 const char *const SINUS_TEXT_REFERENZ_GLEICH = "ist Byte für Byte der Export der Eingaben";
-const char *const SINUS_TEXT_BERICHT_TITEL = "Grafik speichern";
-const char *const SINUS_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
 const char *const SINUS_TEXT_ZEILE_ZU_LANG = "Zeile zu lang";
 
 #include "toolkit_kern.h"

@@ -6,6 +6,7 @@
 #include "bedienung.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
+#include "text_gui.h"
 #include "fenster_fixture.h"
 #include "wlr7sinus_uir.h"
 
@@ -261,4 +262,52 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
     EXPECT_EQ(gesehen.toStdString(), ordner + "|bericht.bmp") << "the last name chosen, kept to be corrected";
+}
+
+// Warnings are why the tool exists: at the size the window opens with, each
+// warning line lies whole inside the visible part of the text area, above
+// the status, alone, beside a reference, after a take-over and beside a
+// refusal's note.
+TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
+{
+    QWidget *fenster = tk::panel(gPanelMain)->fenster;
+    const QSize start = fenster->size();
+    auto *warnungen = qobject_cast<QLabel *>(tk::control(gPanelMain, WARNZEILE));
+    auto *bereich = fenster->findChild<tk::Textbereich *>();
+    ASSERT_TRUE(warnungen && bereich);
+    auto inSicht = [&](const char *fall) {
+        for (int i = 0; i < 4; ++i)
+            QApplication::processEvents();
+        ASSERT_EQ(fenster->size(), start) << fall;
+        ASSERT_TRUE(warnungen->isVisible()) << fall;
+        EXPECT_GE(A(WARNZEILE).find('\n'), 1u) << fall;
+        const QRect zeilen(warnungen->mapTo(bereich->viewport(), QPoint(0, 0)), warnungen->size());
+        EXPECT_TRUE(bereich->viewport()->rect().contains(zeilen))
+            << fall << ": " << zeilen.y() << "+" << zeilen.height() << " in " << bereich->viewport()->height();
+        const QRect sichtbar(bereich->viewport()->mapTo(fenster, QPoint(0, 0)), bereich->viewport()->size());
+        EXPECT_TRUE(fenster->rect().contains(sichtbar)) << fall << ": the area itself inside the window";
+        // Each line as laid out in the label's font and width: all of them fit its height.
+        const QFontMetrics masse(warnungen->font());
+        const QRect noetig = masse.boundingRect(QRect(0, 0, warnungen->contentsRect().width(), 100000),
+                                                Qt::TextWordWrap, warnungen->text());
+        EXPECT_LE(noetig.height(), warnungen->contentsRect().height()) << fall;
+    };
+    Tippen(AMPLITUDEDACH, "6");
+    Tippen(PERIODENDAUER, "125");  // cut at 100 % and 0 %, and 7.692 Hz in place of 8 Hz
+    inSicht("two warnings");
+    const std::string datei = TestOrdner() + "/ref.txt";
+    Exportieren(datei);
+    Waehlen(datei);
+    Fenster_KurveOeffnen();
+    ASSERT_TRUE(gFenster.bReferenz);
+    inSicht("beside a reference");
+    Tippen(AMPLITUDEDACH, "4");
+    Fenster_EingabenAusReferenz();
+    EXPECT_EQ(gEingabe.dAmplitudeDach, 6.0);
+    inSicht("after a take-over");
+    Tippen(ANZAHLPERIODEN, "100");
+    Tippen(PERIODENDAUER, "2000");  // 200 points a period, 100 periods: too many, refused
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_NE(A(STATUSZEILE).find("Abgelehnt"), std::string::npos) << A(STATUSZEILE);
+    inSicht("beside a refusal");
 }
