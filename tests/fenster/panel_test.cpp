@@ -8,7 +8,10 @@
 #include "seams.h"
 #include "wlr7sinus_uir.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QMenu>
+#include <QtCharts/QLineSeries>
 #include <QLabel>
 #include <QtCharts/QChart>
 #include <QtTest/QTest>
@@ -16,6 +19,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -314,8 +318,13 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
               std::string::npos) << A(STATUSZEILE);
     Exportieren(ordner + "/wieder.txt");
     EXPECT_EQ(DateiLesen(ordner + "/wieder.txt"), DateiLesen(datei));
+    // One step, named for what it did: every input it changed goes back with it.
+    EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Eingaben aus fremd.txt");
     EXPECT_EQ(Fenster_Rueckgaengig(), 1);
     EXPECT_EQ(gEingabe.iKurvennummer, 1) << "the whole design was one step";
+    EXPECT_EQ(aktion("WIEDERHOLEN")->text().toStdString(), "&Wiederholen: Eingaben aus fremd.txt");
+    EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Frequenz 8 \u2192 5 Hz")
+        << "the step before it is a commit of one input";
 
     // The same for the open reference; a file that no design writes is refused with a word.
     gDateiauswahl = {datei, 1, {}};
@@ -335,4 +344,70 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     EXPECT_NE(MeldungenText().find("Keine Eingaben exportieren die Werte von krumm.txt"), std::string::npos)
         << MeldungenText();
     EXPECT_EQ(std::memcmp(&vorher, &gEingabe, sizeof vorher), 0) << "nothing changed";
+}
+
+// The graph draws each sample where the file puts it: a step from the
+// file's time with the file's value, over as long as the file lasts; the
+// ideal sine starts at the offset where the wave starts, in both views.
+TEST_F(SinusPanel, GraphZeigtDieZeitspalteDerDatei)
+{
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    auto serie = [g](const char *farbe) {
+        for (QAbstractSeries *s : g->chart()->series())
+            if (auto *linie = qobject_cast<QLineSeries *>(s); linie && linie->pen().color() == QColor(farbe))
+                return linie->points();
+        return QList<QPointF>();
+    };
+    const std::string ordner = TestOrdner();
+    const struct {
+        int control;
+        const char *text;
+    } entwuerfe[] = {{0, ""}, {FREQUENZ, "8"}, {AMPLITUDEDACH, "8"}, {FREQUENZ, "1000"}, {ZEITBASIS, "5"}};
+    for (const auto &e : entwuerfe) {
+        if (e.control == ZEITBASIS)
+            TK_RingWaehlen(gPanelMain, ZEITBASIS, 5);
+        else if (e.control)
+            Tippen(e.control, e.text);
+        Exportieren(ordner + "/g.txt");
+        std::istringstream datei(DateiLesen(ordner + "/g.txt"));
+        std::vector<std::pair<double, double>> zeilen;  // time in s, value in V
+        for (std::string zeile; std::getline(datei, zeile);) {
+            double t, wert;
+            if (zeile.empty() || zeile[0] == '#' || std::sscanf(zeile.c_str(), "%lf\t%lf", &t, &wert) != 2)
+                continue;
+            zeilen.emplace_back(t, wert * gEingabe.dUmax / 100.0);
+        }
+        ASSERT_GE(zeilen.size(), 2u) << e.text;
+        const QList<QPointF> kurve = serie("#0099ff");
+        for (const auto &[t, v] : zeilen) {
+            const bool da = std::any_of(kurve.begin(), kurve.end(), [&, t = t, v = v](const QPointF &p) {
+                return std::fabs(p.x() - t) < 1e-9 && std::fabs(p.y() - v) <= 0.00005 * gEingabe.dUmax + 1e-12;
+            });
+            EXPECT_TRUE(da) << e.text << ": line at " << t << " s, " << v << " V";
+        }
+        EXPECT_NEAR(kurve.back().x(), zeilen.back().first, 1e-9) << e.text << ": the axis ends with the file";
+        const QList<QPointF> ideal = serie("#a0a0a0");
+        ASSERT_FALSE(ideal.isEmpty()) << e.text;
+        EXPECT_NEAR(ideal.front().x(), 0.0, 1e-12) << e.text;
+        EXPECT_NEAR(ideal.front().y(), gEingabe.dOffset, 1e-9) << e.text << ": the ideal starts at the offset";
+        // As designed: element 0 repeats the first sample before it; the wave and the ideal start one step on.
+        Fenster_ZeitachseSetzen(0);
+        EXPECT_NEAR(serie("#a0a0a0").front().x(), Gains().first, 1e-12) << e.text;
+        EXPECT_NEAR(serie("#a0a0a0").front().y(), gEingabe.dOffset, 1e-9) << e.text;
+        Fenster_ZeitachseSetzen(1);
+    }
+
+    // The view is a checkable item that assistive technology reads as checked.
+    QAction *achse = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("ZEITACHSE"));
+    ASSERT_TRUE(achse && achse->isCheckable() && achse->isChecked());
+    QMenu *ansicht = tk::panel(gPanelMain)->fenster->findChild<QMenu *>(QStringLiteral("ANSICHT"));
+    ASSERT_TRUE(ansicht);
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(ansicht);
+    ASSERT_TRUE(menu && menu->childCount() > 0);
+    QAccessibleInterface *eintrag = menu->child(ansicht->actions().indexOf(achse));
+    ASSERT_TRUE(eintrag);
+    EXPECT_TRUE(eintrag->state().checkable && eintrag->state().checked);
+    TK_MenuWaehlen(gPanelMain, ZEITACHSE);
+    EXPECT_EQ(gFenster.bWieExportiert, 0);
+    EXPECT_FALSE(eintrag->state().checked);
 }
