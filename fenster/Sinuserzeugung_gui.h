@@ -97,6 +97,8 @@ int Fenster_KurvendateiOeffnen(const char *szPfad);
     and leaves @p pDatei unspecified. 1, or 0. */
 struct Kurvendatei;
 int Fenster_KurvendateiLesen(const char *szPfad, Kurvendatei *pDatei);
+/** Why a curve file could not be read, for errno @p iErrno, in German. */
+const char *Fenster_LeseGrund(int iErrno);
 /** The last part of @p szPfad: the name the window shows for a file. */
 const char *Fenster_Dateiname(const char *szPfad);
 

@@ -221,7 +221,7 @@ void Fenster_ReferenzText(char *szText, std::size_t iGroesse)
     if (iGleich == 1)
         TK_TextKopieren(szVergleich, sizeof szVergleich, SINUS_TEXT_REFERENZ_GLEICH);
     else if (iGleich < 0)
-        std::snprintf(szVergleich, sizeof szVergleich, "%s", TK_FehlerGrund(-iGleich));
+        std::snprintf(szVergleich, sizeof szVergleich, "%s", Fenster_LeseGrund(-iGleich));
     else if (iZeile <= iKopf)
         std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_IM_KOPF_AB, iZeile);
     else

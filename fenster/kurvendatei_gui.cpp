@@ -35,12 +35,23 @@ int Fenster_KurvendateiLesen(const char *szPfad, Kurvendatei *pDatei)
         close(iDatei);
     if (iGelesen < 0) {
         static char szText[FENSTER_PFAD_GROESSE + FENSTER_HINWEIS_GROESSE];
-        std::snprintf(szText, sizeof szText, "%s\n%s: %s", FENSTER_TEXT_REFERENZ_UNLESBAR, TK_FehlerGrund(-iGelesen),
+        std::snprintf(szText, sizeof szText, "%s\n%s: %s", FENSTER_TEXT_REFERENZ_UNLESBAR, Fenster_LeseGrund(-iGelesen),
                       szPfad);
         MessagePopup(SINUS_TEXT_FEHLER, szText);
         return 0;
     }
     return 1;
+}
+
+const char *Fenster_LeseGrund(int iErrno)
+{
+    // The toolkit's reasons speak of writing, where a missing name means a missing folder.
+    if (iErrno == ENOENT)
+        return FENSTER_TEXT_NICHT_GEFUNDEN;
+    // A file opened without waiting that has nothing to give now (/proc/kmsg): never waited for.
+    if (iErrno == EAGAIN)
+        return FENSTER_TEXT_KEINE_DATEN;
+    return TK_FehlerGrund(iErrno);
 }
 
 const char *Fenster_Dateiname(const char *szPfad)

@@ -18,6 +18,8 @@ const char *const FENSTER_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
 const char *const FENSTER_TEXT_BERICHT_TITEL = "Grafik speichern";
 const char *const FENSTER_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
 const char *const FENSTER_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
+const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
+const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
 
 // Each line short enough for the message box, so that none wraps and loses
 // its indent; a long entry goes on below, indented further.

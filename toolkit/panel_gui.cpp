@@ -171,7 +171,8 @@ void ringWerte(QComboBox *r)
 
 // A screen reader announces each input by its label, without the mnemonic
 // marker and the unit, and gives the unit and the tooltip as description.
-// Where two labels differ only by their unit, the unit stays in the name.
+// A name the form gives stays; where two labels differ only by their unit
+// and the form gives none, the unit stays in the name.
 void zugaenglichMachen(QWidget *fenster)
 {
     const QList<QLabel *> labels = fenster->findChildren<QLabel *>();
@@ -184,7 +185,8 @@ void zugaenglichMachen(QWidget *fenster)
             continue;
         const QString name = tk::labelName(l->text(), false);
         const QString einheit = tk::labelEinheit(l->text());
-        w->setAccessibleName(namen.count(name) > 1 ? tk::labelName(l->text(), true) : name);
+        if (w->accessibleName().isEmpty())
+            w->setAccessibleName(namen.count(name) > 1 ? tk::labelName(l->text(), true) : name);
         w->setProperty("tkEinheit", einheit);
         tk::beschreibungSetzen(w);
     }

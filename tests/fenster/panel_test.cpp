@@ -279,7 +279,8 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     MeldungenLeeren();
     gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
     Fenster_KurveOeffnen();
-    EXPECT_NE(MeldungenText().find("Ordner nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos);
+    EXPECT_NE(MeldungenText().find("Datei nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos)
+        << "the folder is there: " << MeldungenText();
     EXPECT_NE(A(STATUSZEILE).find("Referenz kaputt.txt"), std::string::npos) << "the reference shown stays";
     MeldungenLeeren();
     gDateiauswahl = {"/dev/zero", 1, {}};  // bytes without end: refused, never read

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
@@ -151,8 +152,8 @@ TEST_F(Fenster, KeineStillenAenderungen)
 TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
 {
     const struct { int control; const char *name, *beschreibung; } faelle[] = {
-        {WLR7UMAX, "WLR-7 Ausgang max.", "V, "}, {AMPLITUDEDACH, "Amplitude [V^]", "V^, "},
-        {AMPLITUDEEFF, "Amplitude [Veff]", "Veff, "}, {OFFSET, "Offset", "V, "}, {FREQUENZ, "Frequenz", "Hz, "},
+        {WLR7UMAX, "WLR-7 Ausgang max.", "V, "}, {AMPLITUDEDACH, "Amplitude Scheitelwert", "V^, "},
+        {AMPLITUDEEFF, "Amplitude Effektivwert", "Veff, "}, {OFFSET, "Offset", "V, "}, {FREQUENZ, "Frequenz", "Hz, "},
         {PERIODENDAUER, "Periodendauer", "ms, "}, {ANZAHLPERIODEN, "Perioden", "Anzahl"},
         {ZEITBASIS, "Zeitbasis", "Abstand"}, {KURVENNUMMER, "Kurve", "Kurvennummer"}};
     // Fields carry the name; rings on Linux name their value and are
@@ -172,6 +173,17 @@ TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
     TK_Tippen(gPanelMain, ANZAHLPERIODEN, "2");
     QAccessibleInterface *status = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, STATUSZEILE));
     EXPECT_EQ(status->text(QAccessible::Name).toStdString(), A(STATUSZEILE));
+    // No warnings: no line to be read out by the name of its kind.
+    EXPECT_FALSE(tk::control(gPanelMain, WARNZEILE)->isVisible());
+    // Past Exportieren the keyboard goes on to a named control, never to the text area.
+    tk::control(gPanelMain, SPEICHERN)->setFocus();
+    ASSERT_EQ(TK_Tabulator(gPanelMain), 0);
+    QWidget *fokus = QApplication::focusWidget();
+    ASSERT_TRUE(fokus);
+    EXPECT_NE(fokus->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(fokus)->text(QAccessible::Name).isEmpty())
+        << fokus->metaObject()->className();
+    EXPECT_FALSE(qobject_cast<QScrollArea *>(fokus) || qobject_cast<QScrollArea *>(fokus->parentWidget()));
 }
 
 // Text and its background come from the same place, whatever the theme:

@@ -78,4 +78,11 @@ TEST(Programm, DateiImAufrufWirdReferenz)
     EXPECT_EQ(WLR7_Main(2, argv), 0);
     EXPECT_TRUE(bReferenz);
     EXPECT_TRUE(gMeldungen.empty()) << MeldungenText();
+
+    // A name that is not there, in a folder that is: the file is missing, not the folder.
+    static const std::string fehlt = TestOrdner() + "/nosuch.txt";
+    TK_Spaeter([](void *) { TK_Spaeter([](void *) { TK_MenuWaehlen(gPanelMain, BEENDEN); }, nullptr); }, nullptr);
+    char *argv2[] = {name, const_cast<char *>(fehlt.c_str()), nullptr};
+    EXPECT_EQ(WLR7_Main(2, argv2), 0);
+    EXPECT_EQ(MeldungenText(), "Fehler: Die Kurvendatei konnte nicht gelesen werden:\nDatei nicht gefunden: " + fehlt + "\n");
 }
