@@ -20,9 +20,11 @@ extern const char *const SINUS_TEXT_ZU_VIELE_PUNKTE;
 #define SINUS_TEXT_PUNKTE_GEGEN_GRENZE "\n\n%.10g Punkte, höchstens %.0f"
 /* Texts that carry numbers stand here as literals, so that the compiler
    still checks each format against its arguments. */
-/** The status line: points against the limit, points per period, step, duration. */
+/** The status line: data lines against their limit, points per period, step, duration. */
 #define SINUS_TEXT_STATUS \
-    "%d von %.0f" SINUS_NBSP "Punkten · %d" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s"
+    "%d von %d" SINUS_NBSP "Datenzeilen · %s" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s"
+/** Added to the status line where the file holds other periods than were typed. */
+#define SINUS_TEXT_PERIODEN_IN_DATEI " · %.6g" SINUS_NBSP "Perioden in der Datei"
 #define SINUS_TEXT_PUNKT "Punkt"
 #define SINUS_TEXT_PUNKTE "Punkte"
 /** Added to the status line where the file plays another frequency. */

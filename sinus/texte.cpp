@@ -40,7 +40,7 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 {
     const char *szName = std::strrchr(szPfad, '/');
     char szZahl[48];
-    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Kurvenformat_Zeilen(pSinus->iAnzahlPunkte));
+    std::snprintf(szZahl, sizeof szZahl, " (%d Datenzeilen)", Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte));
     TK_TextKopieren(szText, iGroesse, "Exportiert: ");
     TK_TextAnhaengen(szText, iGroesse, szName && szName[1] ? szName + 1 : szPfad);
     TK_TextAnhaengen(szText, iGroesse, szZahl);

@@ -40,7 +40,7 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     ASSERT_EQ(gSinus.iAnzahlPunkte, 22);
     EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + 22)) << "the graph's own copy of the file's lines";
     EXPECT_EQ(Gains(), std::make_pair(0.01, 0.1));
-    EXPECT_EQ(A(STATUSZEILE), "20 von 16358\u00a0Punkten · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
+    EXPECT_EQ(A(STATUSZEILE), "21 von 16359\u00a0Datenzeilen · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
                               "200\u00a0ms");
     EXPECT_EQ(A(WARNZEILE), "") << "the default curve warns of nothing";
     // Tooltip and What's This give the range and unit of each input.
@@ -164,7 +164,7 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
     ASSERT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve exportieren"});
     const std::string inhalt = DateiLesen(pfad);
     EXPECT_EQ(inhalt, Ausfuehren({"--output", "-"}).aus) << "the batch exporter's file";
-    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (28 Zeilen)"), std::string::npos);
+    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (21 Datenzeilen)"), std::string::npos);
     Exportieren("", 0);  // cancelled: nothing touched, nothing shown
     EXPECT_EQ(DateiLesen(pfad), inhalt);
     EXPECT_TRUE(gMeldungen.empty());

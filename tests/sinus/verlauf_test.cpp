@@ -22,7 +22,7 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     EXPECT_STREQ(sz, "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)");
     Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
     EXPECT_STREQ(sz, "0 auf 0.01 ");
-    for (const auto &[iPunkte, szErwartet] : {std::pair{22, "Exportiert: k.txt (28 Zeilen)"}, {0, "Exportiert: k.txt (7 Zeilen)"}}) {
+    for (const auto &[iPunkte, szErwartet] : {std::pair{22, "Exportiert: k.txt (21 Datenzeilen)"}, {0, "Exportiert: k.txt (0 Datenzeilen)"}}) {
         s.iAnzahlPunkte = iPunkte;
         Sinus_ExportText("/a/b/k.txt", &s, sz, sizeof sz);
         EXPECT_STREQ(sz, szErwartet);
