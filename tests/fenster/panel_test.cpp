@@ -412,3 +412,30 @@ TEST_F(SinusPanel, GraphZeigtDieZeitspalteDerDatei)
     EXPECT_EQ(gFenster.bWieExportiert, 0);
     EXPECT_FALSE(eintrag->state().checked);
 }
+
+// At the edge: a single sample at the limit is marked over exactly its own
+// step, from its data line's time to the next one's, in both views.
+TEST_F(SinusPanel, EinWertAnDerGrenzeEinSchrittBreitMarkiert)
+{
+    Tippen(OFFSET, "5.0001");  // only the crest, k = 5, reaches past 100 %, the trough stays above 0 %
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    for (int bWieExportiert : {1, 0}) {
+        Fenster_ZeitachseSetzen(bWieExportiert);
+        ASSERT_EQ(g->marken().size(), 1u);
+        const long iErwartet = bWieExportiert ? 5 : 6;  // data line 6 at 0.05 s; element 6 as designed
+        EXPECT_EQ(std::make_pair(g->marken()[0].von, g->marken()[0].bis), std::make_pair(iErwartet, iErwartet));
+        QApplication::processEvents();
+        const QImage bild = g->grab().toImage();
+        const QRectF flaeche = g->chart()->plotArea();
+        const double dt = Gains().first;
+        const double a = g->chart()->mapToPosition(QPointF(iErwartet * dt, 0.0)).x();
+        const double b = g->chart()->mapToPosition(QPointF((iErwartet + 1) * dt, 0.0)).x();
+        auto band = [&](double x) {
+            const QColor c = bild.pixelColor(QPoint(int(std::lround(x)), int(flaeche.top()) + 3));
+            return c.red() > c.green() + 40;
+        };
+        EXPECT_TRUE(band((a + b) / 2)) << bWieExportiert;
+        EXPECT_TRUE(band(a + 2) && band(b - 2)) << "over the whole step: " << a << " to " << b;
+        EXPECT_FALSE(band(a - 3) || band(b + 3)) << "and no further: " << a << " to " << b;
+    }
+}

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QStyleFactory>
 #include <QTest>
@@ -322,4 +323,25 @@ TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
     ASSERT_EQ(gMeldungen.size(), 1u);
     EXPECT_NE(A(STATUSZEILE).find("Abgelehnt"), std::string::npos) << A(STATUSZEILE);
     inSicht("beside a refusal");
+}
+
+// The help in the message box as it shows it: no line wraps, so that none
+// loses its indent.
+TEST_F(Fenster, HilfeZeilenBrechenNichtUm)
+{
+    Tasten("F1");
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    const QString text = QString::fromStdString(gMeldungen[0].text);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(gMeldungen[0].titel), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.show();
+    QApplication::processEvents();
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_TRUE(label);
+    const QFontMetrics masse(label->font());
+    for (const QString &zeile : text.split(QLatin1Char('\n')))
+        EXPECT_LE(masse.horizontalAdvance(zeile), label->contentsRect().width()) << zeile.toStdString();
+    EXPECT_EQ(label->height(), label->heightForWidth(label->width()));
+    EXPECT_LE(label->heightForWidth(label->width()), (text.count(QLatin1Char('\n')) + 1) * masse.lineSpacing() + 2)
+        << "one line on the screen for each line of the help";
 }
