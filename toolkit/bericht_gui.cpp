@@ -8,11 +8,14 @@
 #include "texte_gui.h"
 
 #include <QBuffer>
+#include <QFontInfo>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -175,6 +178,7 @@ bool erzeugen(Format format, tk::GraphCtrl *g, Bericht &b, QByteArray *bytes)
     b.geraetSetzen(&muster);
     QImage bild(TK_BERICHT_BREITE, int(b.hoehe() * faktor + 0.5), QImage::Format_RGB32);
     bild.setDevicePixelRatio(faktor);
+    bild.fill(Qt::white);  // a last row that the rounded height adds is page, not noise
     b.geraetSetzen(&bild);
     if (!maler.begin(&bild))
         return false;
@@ -218,10 +222,13 @@ int berichtSchreiben(GraphCtrl *g, const QString &titel, const QString &text, co
         return TK_FEHLER_ARGUMENT;
     }
     Bericht b;
+    // Sized in units of the page, so that every format lays out the same
+    // page: a size in points grows with the resolution of the format.
     b.text.schrift = g->font();
+    b.text.schrift.setPixelSize(std::max(1, QFontInfo(g->font()).pixelSize()));
     b.titel.schrift = b.text.schrift;
     b.titel.schrift.setBold(true);
-    b.titel.schrift.setPointSizeF(b.text.schrift.pointSizeF() * TITEL_FAKTOR);
+    b.titel.schrift.setPixelSize(int(std::lround(b.text.schrift.pixelSize() * TITEL_FAKTOR)));
     b.titel.text = titel;
     b.text.text = text;
     b.legende = g->legende();

@@ -321,3 +321,35 @@ TEST_F(PanelTest, BerichtsbildSchneidetKurvenAnDerFlaeche)
         << ", sine " << ideal.left() << ".." << ideal.right() << " x " << ideal.top() << ".." << ideal.bottom();
     EXPECT_NEAR(ideal.height(), flaeche.height(), 0.5) << "cut at both edges, not left out";
 }
+
+// The picture's extent against what it holds: the PNG is the SVG's page at
+// its own scale, to the pixel, and its last text (the legend) lies inside it
+// with a white margin below.
+TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoehe)
+{
+    Zeigen();
+    double w[3] = {10, 90, 10};
+    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(204, 0, 102));
+    SetPlotAttribute(h, 12, plot, ATTR_PLOT_LG_TEXT, "ref.txt");
+    const std::string o = TestOrdner();
+    for (const char *fuss : {"", "Status", "Status · a\n\u26a0 eins\n\u26a0 zwei\n\u26a0 drei"}) {
+        ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.svg").c_str()), 0);
+        ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.png").c_str()), 0);
+        const std::string svg = DateiLesen(o + "/h.svg");
+        double breite = 0.0, hoehe = 0.0;
+        const size_t box = svg.find("viewBox=\"");
+        ASSERT_NE(box, std::string::npos);
+        ASSERT_EQ(std::sscanf(svg.c_str() + box + 9, "0 0 %lf %lf", &breite, &hoehe), 2);
+        const QImage bild(QString::fromStdString(o + "/h.png"));
+        const double faktor = TK_BERICHT_BREITE / breite;
+        EXPECT_EQ(bild.height(), std::lround(hoehe * faktor)) << fuss;
+        // The last row that is not white: the legend's text, above a margin.
+        int letzte = -1;
+        for (int y = bild.height() - 1; y >= 0 && letzte < 0; --y)
+            for (int x = 0; x < bild.width() && letzte < 0; ++x)
+                if (bild.pixelColor(x, y) != Qt::white)
+                    letzte = y;
+        EXPECT_GT(letzte, bild.height() - 60 * faktor) << fuss << ": the legend near the bottom";
+        EXPECT_LT(letzte, bild.height() - 4 * faktor) << fuss << ": and a margin below it";
+    }
+}
