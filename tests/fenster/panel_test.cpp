@@ -359,6 +359,8 @@ TEST_F(SinusPanel, GraphZeigtDieZeitspalteDerDatei)
                 return linie->points();
         return QList<QPointF>();
     };
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.2 s, Spannung 0 bis 10 V"))
+        << "as long as the file lasts, as the status says";
     const std::string ordner = TestOrdner();
     const struct {
         int control;
