@@ -99,6 +99,11 @@ struct Kurvendatei;
 int Fenster_KurvendateiLesen(const char *szPfad, Kurvendatei *pDatei);
 /** Why a curve file could not be read, for errno @p iErrno, in German. */
 const char *Fenster_LeseGrund(int iErrno);
+/** Reads the curve file @p szPfad into @p pDatei as Fenster_KurvendateiLesen does, through a copy of its
+    bytes in memory: the descriptor of that copy (the caller closes it), or -1 when the file cannot be read
+    (said in a message; @p pDatei unspecified). The copy lets the window compare the file with every commit
+    without reading the file again. */
+int Fenster_KurvendateiKopieren(const char *szPfad, Kurvendatei *pDatei);
 /** The last part of @p szPfad: the name the window shows for a file. */
 const char *Fenster_Dateiname(const char *szPfad);
 

@@ -15,6 +15,7 @@
 #include "zustand.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
@@ -211,12 +212,12 @@ void Fenster_ReferenzText(char *szText, std::size_t iGroesse)
     char szZusammenfassung[TEXT_GROESSE], szNotizen[TEXT_GROESSE / 2], szVergleich[80];
     Kurvendatei_Notizen(&ref, szNotizen, sizeof szNotizen);
     Kurvendatei_Zusammenfassung(&ref, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
-    // Read again: what the inputs export changes with every commit.
+    // Compared anew with every commit, from the copy of its bytes as read:
+    // a commit never waits for the file's folder.
     int iZeile = 0;
-    const int iDatei = Fenster_KurvendateiOeffnen(gFenster.szReferenzPfad);
-    const int iGleich = iDatei < 0 ? iDatei : Sinus_ExportVergleichen(iDatei, &gEingabe, &gSinus, &iZeile);
-    if (iDatei >= 0)
-        close(iDatei);
+    const int iGleich = lseek(gFenster.iReferenzKopie, 0, SEEK_SET) != 0
+                            ? -errno
+                            : Sinus_ExportVergleichen(gFenster.iReferenzKopie, &gEingabe, &gSinus, &iZeile);
     const int iKopf = Kurvenformat_KopfzeilenAnzahl();
     if (iGleich == 1)
         TK_TextKopieren(szVergleich, sizeof szVergleich, SINUS_TEXT_REFERENZ_GLEICH);

@@ -8,6 +8,7 @@
 #include "zustand.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 int Sinus_Initialisieren(void)
 {
@@ -15,6 +16,8 @@ int Sinus_Initialisieren(void)
     // The graph shows the curve as the rig plays it, on the file's time
     // column; the axis as designed is one click away.
     gFenster.bWieExportiert = 1;
+    if (gFenster.bReferenz)
+        close(gFenster.iReferenzKopie);  // a reference of an earlier panel
     gFenster.bReferenz = 0;
     Fenster_HinweisLeeren();
     Fenster_VerlaufLeeren();

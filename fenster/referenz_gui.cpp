@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -50,8 +51,12 @@ void Fenster_KurveOeffnen(void)
 int Fenster_ReferenzLaden(const char *szPfad)
 {
     // Read apart: a file that cannot be read leaves the reference shown as it was.
-    if (!Fenster_KurvendateiLesen(szPfad, &gFenster.gelesen))
+    const int iKopie = Fenster_KurvendateiKopieren(szPfad, &gFenster.gelesen);
+    if (iKopie < 0)
         return 0;
+    if (gFenster.bReferenz)
+        close(gFenster.iReferenzKopie);
+    gFenster.iReferenzKopie = iKopie;
     std::memcpy(&gFenster.referenz, &gFenster.gelesen, sizeof gFenster.referenz);
     TK_TextKopieren(gFenster.szReferenzPfad, sizeof gFenster.szReferenzPfad, szPfad);
     gFenster.bReferenz = 1;
@@ -64,6 +69,8 @@ int Fenster_ReferenzLaden(const char *szPfad)
 
 void Fenster_ReferenzEntfernen(void)
 {
+    if (gFenster.bReferenz)
+        close(gFenster.iReferenzKopie);
     gFenster.bReferenz = 0;
     Fenster_HinweisLeeren();
     Fenster_Darstellen();

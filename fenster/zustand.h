@@ -48,6 +48,7 @@ struct Fensterzustand {
     int bReferenz;          ///< a reference is shown
     Kurvendatei referenz;   ///< the reference as read
     char szReferenzPfad[FENSTER_PFAD_GROESSE]; ///< its path
+    int iReferenzKopie;     ///< its bytes as read, in memory (a descriptor), compared with each commit's export
     Kurvendatei gelesen;    ///< scratch of a file being read (a take-over, a new reference)
 };
 
