@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 #include <vector>
 
@@ -178,14 +179,38 @@ void MenusZeigen()
     TK_MenuDimmen(gPanelMain, ZEITACHSE, gFenster.bReferenz);
 }
 
+// What the graph would be drawn from now.
+Graphstand JetzigerStand()
+{
+    Graphstand g;
+    std::memset(&g, 0, sizeof g);  // padding too: the records compare whole
+    g.pdWerte = gSinus.pdWerte;
+    g.dFaktor = gSinus.dFaktor;
+    g.dAmplitude = gSinus.dAmplitude;
+    g.dOffset = gSinus.dOffset;
+    g.dPeriodendauer = gSinus.dPeriodendauer;
+    g.dPerioden = gSinus.dPerioden;
+    g.dZeitbasisMs = Zeitbasis_Ms(gEingabe.szZeitbasis);
+    g.iAnzahlPunkte = gSinus.iAnzahlPunkte;
+    g.iPunkteProPeriode = gSinus.iPunkteProPeriode;
+    g.bWieExportiert = gFenster.bWieExportiert;
+    g.bReferenz = gFenster.bReferenz;
+    g.iReferenzStand = gFenster.iReferenzStand;
+    return g;
+}
+
 }  // namespace
 
 void Fenster_Darstellen(void)
 {
     // A failed generation leaves the previous curve and its marks on the graph.
-    if (gFenster.iErzeugung == 0) {
+    const Graphstand jetzt = JetzigerStand();
+    if (gFenster.iErzeugung == 0 &&
+        (!gFenster.bGraphGezeichnet || std::memcmp(&jetzt, &gFenster.gezeichnet, sizeof jetzt) != 0)) {
         GraphZeichnen();
         Markieren();
+        gFenster.gezeichnet = jetzt;
+        gFenster.bGraphGezeichnet = 1;
     }
     TexteZeigen();
     MenusZeigen();

@@ -19,6 +19,7 @@ int Sinus_Initialisieren(void)
     if (gFenster.bReferenz)
         close(gFenster.iReferenzKopie);  // a reference of an earlier panel
     gFenster.bReferenz = 0;
+    gFenster.bGraphGezeichnet = 0;
     Fenster_HinweisLeeren();
     Fenster_VerlaufLeeren();
     Fenster_FelderEinrichten();

@@ -57,6 +57,7 @@ int Fenster_ReferenzLaden(const char *szPfad)
     if (gFenster.bReferenz)
         close(gFenster.iReferenzKopie);
     gFenster.iReferenzKopie = iKopie;
+    ++gFenster.iReferenzStand;
     std::memcpy(&gFenster.referenz, &gFenster.gelesen, sizeof gFenster.referenz);
     TK_TextKopieren(gFenster.szReferenzPfad, sizeof gFenster.szReferenzPfad, szPfad);
     gFenster.bReferenz = 1;

@@ -38,6 +38,14 @@ struct Verlauf {
     int iPosition;  ///< the current step, 0 to iAnzahl - 1
 };
 
+/** What the graph was drawn from: where it is unchanged (a note, an export, a refused text) the graph
+    is left as it is, its zoom included. Compared whole, padding zeroed. */
+struct Graphstand {
+    const double *pdWerte;
+    double dFaktor, dAmplitude, dOffset, dPeriodendauer, dPerioden, dZeitbasisMs;
+    int iAnzahlPunkte, iPunkteProPeriode, bWieExportiert, bReferenz, iReferenzStand;
+};
+
 struct Fensterzustand {
     Kurvenanalyse analyse;  ///< what the drawn curve plays
     Zeitachse achse;        ///< the time axis it is drawn on (derived when drawn)
@@ -49,6 +57,9 @@ struct Fensterzustand {
     Kurvendatei referenz;   ///< the reference as read
     char szReferenzPfad[FENSTER_PFAD_GROESSE]; ///< its path
     int iReferenzKopie;     ///< its bytes as read, in memory (a descriptor), compared with each commit's export
+    int iReferenzStand;     ///< counts the references read, so that a new one is drawn anew
+    int bGraphGezeichnet;   ///< the graph shows gezeichnet; 0 on a new panel
+    Graphstand gezeichnet;  ///< what the graph shows
     Kurvendatei gelesen;    ///< scratch of a file being read (a take-over, a new reference)
 };
 

@@ -165,6 +165,14 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
     const std::string inhalt = DateiLesen(pfad);
     EXPECT_EQ(inhalt, Ausfuehren({"--output", "-"}).aus) << "the batch exporter's file";
     EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (21 Datenzeilen)"), std::string::npos);
+    // An export changes nothing drawn: the graph keeps the part the user looks at.
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    g->zoomen(5.0, 12.0);
+    const double dVon = g->von();
+    ASSERT_GT(dVon, 0.0);
+    Exportieren(pfad, 1);
+    EXPECT_EQ(g->von(), dVon);
+    g->ganzZeigen();
     Exportieren("", 0);  // cancelled: nothing touched, nothing shown
     EXPECT_EQ(DateiLesen(pfad), inhalt);
     EXPECT_TRUE(gMeldungen.empty());
