@@ -4,6 +4,7 @@
 #include "Sinuserzeugung_gui.h"
 #include "toolkit_gui.h"
 #include "treiber.h"
+#include "wlr7sinus_main.h"
 #include "wlr7sinus_uir.h"
 
 #include <benchmark/benchmark.h>
@@ -11,17 +12,9 @@
 
 namespace {
 
-void LeiseMenu(int, int, void *, int) {}
-
 void PanelLaden(bool grosseKurve)
 {
-    static const CallbackEntry rueckrufe[] = {
-        {"Eingabe", Eingabe, nullptr, nullptr},
-        {"Speichern", Speichern, nullptr, nullptr},
-        {"Callback_Panel", nullptr, [](int, int, void *, int, int) { return 0; }, nullptr},
-        {"Menu_Main", nullptr, nullptr, LeiseMenu},
-    };
-    SetCallbackTable(rueckrufe, 4);
+    SetCallbackTable(gRueckrufe, iRueckrufe);
     gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN);
     if (grosseKurve) {
         SetCtrlIndex(gPanelMain, ZEITBASIS, 4);  // 1ms

@@ -1,15 +1,18 @@
 /**
  * @file Sinuserzeugung_gui.h
- * @brief The window's side of the sine curve: the records of the last
- *        accepted inputs and their curve, reading and writing the panel,
- *        drawing, the status and warning lines, undo, the reference file,
- *        the report picture and the export through the file dialog. Every
- *        computation is a core function; this side shows its results.
+ * @brief The window's side of the sine curve. Its glue flows one way: a
+ *        callback or menu item changes the records (gEingabe, gSinus) and
+ *        the window's state record (zustand.h); Fenster_Darstellen() then
+ *        derives everything shown from them. Every computation is a core
+ *        function; this side shows its results. No file here calls back
+ *        into the file that called it:
+ *
+ *        shell -> verlauf_gui, entwurf_gui, referenz_gui, export_gui, bericht_gui, kurve_gui
+ *              -> eingabe_gui -> darstellung_gui -> kurvendatei_gui, verlauf, zustand
  */
 #ifndef SINUSERZEUGUNG_GUI_H
 #define SINUSERZEUGUNG_GUI_H
 
-#include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
 
 #include <cstddef>
@@ -22,6 +25,12 @@ extern Sinuskurve gSinus;
     shows the warning "Zeitbasis nicht gefunden" and gives 1 ms. */
 double Zeitbasis_Ermitteln(const char *szZeitbasis);
 
+/* Start and end (kurve_gui.cpp). */
+/** Reads the panel's defaults and draws the first curve. Returns 0. */
+int Sinus_Initialisieren(void);
+/** Frees the sample array at the end. */
+void Sinus_Freigeben(void);
+
 /* Commit (eingabe_gui.cpp). */
 /** The form's control of input @p iEingabe (an id of the input table), or 0 for none. */
 int Fenster_Control(int iEingabe);
@@ -32,67 +41,74 @@ int Fenster_Eingabe(int iControl);
 void Sinus_EingabenLesen(void);
 /** Writes gEingabe into the nine input controls. */
 void Sinus_EingabenSetzen(void);
+/** Writes the inputs @p pEingabe onto the panel, raising no event (Sinus_EingabenSetzen for any record). */
+void Fenster_EingabenZeigen(const Eingabewerte *pEingabe);
 /** Gives each input's tooltip and What's This its description, range and unit, from the input table,
     and has a refused text said in the status line. */
-void Sinus_FelderEinrichten(void);
+void Fenster_FelderEinrichten(void);
+/** Commits @p pNeu as the user's commit would, as one undo step made by @p szAnlass (null: one input). */
+void Fenster_Uebernehmen(const Eingabewerte *pNeu, const char *szAnlass);
 
-/* Curve (kurve_gui.cpp). */
-/** Reads the panel's defaults and draws the first curve. Returns 0. */
-int Sinus_Initialisieren(void);
-/** Draws the curve of the last step; returns that step's generation code (0 or SINUS_FEHLER_SPEICHER). */
+/* What is shown (darstellung_gui.cpp). */
+/** Derives everything shown from the records and the state: graph (curve,
+    ideal sine, reference, marks), status, warnings and menu states. */
+void Fenster_Darstellen(void);
+/** Shows the curve of the last step; returns that step's generation code (0 or SINUS_FEHLER_SPEICHER),
+    on which the graph keeps the previous curve. */
 int Sinus_Berechnen(void);
-/** Draws gSinus on the graph (on the chosen time axis, the ideal sine behind it), then the status. */
-void Sinus_Zeichnen(void);
-/** The time axis as exported (1) or as designed (0); redraws. */
-void Sinus_ZeitachseSetzen(int bWieExportiert);
-int Sinus_ZeitachseWieExportiert(void);
-/** What the last drawn curve plays. */
-const Kurvenanalyse *Sinus_Analyse(void);
-/** Frees the sample array at the end. */
-void Sinus_Freigeben(void);
-
-/* Status and warning lines (status_gui.cpp). */
-/** Status line, warnings and marks of the limited stretches, from gSinus. */
-void Sinus_Anzeigen(void);
-/** Appends @p szText as a line of its own to the status line until the next commit redraws it. */
-void Sinus_Hinweis(const char *szText);
+/** The time axis as exported (1) or as designed (0). */
+void Fenster_ZeitachseSetzen(int bWieExportiert);
+/** The status line's words on the reference: file, summary, comparison; "" without one. */
+void Fenster_ReferenzText(char *szText, std::size_t iGroesse);
 
 /* Undo and redo (verlauf_gui.cpp). */
-/** After a commit: records gEingabe as a step when it differs from @p pVorher (a refused commit is no step). */
-void Sinus_Festhalten(const Eingabewerte *pVorher);
-/** Bearbeiten > Rückgängig and Wiederholen usable only where there is a step to go to. */
-void Sinus_VerlaufZeigen(void);
-/** Undo and redo: inputs, curve and graph as at that step; 0 when there is none. */
-int Sinus_Rueckgaengig(void);
-int Sinus_Wiederholen(void);
+/** Inputs, curve and graph as at the step before or after; 0 when there is none. */
+int Fenster_Rueckgaengig(void);
+int Fenster_Wiederholen(void);
 
 /* Export (export_gui.cpp). */
-int Sinus_Exportieren(void);
+/** Asks for a file and writes the curve to it: 0, or an error code for ZEM_Fehlerpopup. */
+int Fenster_Exportieren(void);
 
 /* Report picture (bericht_gui.cpp). */
-/** Asks for a PNG or SVG file and writes the report picture (title line, graph, status). */
-void Sinus_GrafikSpeichern(void);
+/** Asks for a PNG, SVG or PDF file and writes the report picture (title line, graph, status). */
+void Fenster_GrafikSpeichern(void);
 
 /* Reference file (referenz_gui.cpp). */
-/** Datei > Kurve öffnen: a curve file as a reference over the curve; its findings in one message. Returns 0. */
-int Sinus_KurveOeffnen(void);
+/** Datei > Kurve öffnen: a curve file as a reference over the curve; its findings in one message. */
+void Fenster_KurveOeffnen(void);
 /** Reads the curve file @p szPfad as the reference (Datei > Kurve öffnen, or a file
     named on the command line): drawn, summed up, its findings in one message.
-    1, or 0 when it cannot be read (said in a message). */
-int Sinus_ReferenzLaden(const char *szPfad);
+    1, or 0 when it cannot be read (said in a message; the reference shown stays). */
+int Fenster_ReferenzLaden(const char *szPfad);
+/** Datei > Referenz entfernen. */
+void Fenster_ReferenzEntfernen(void);
+
+/* Take-overs (entwurf_gui.cpp). */
 /** Datei > Eingaben aus Kurve übernehmen: the inputs that export a chosen curve file, as one undo step. */
-int Sinus_EingabenAusKurve(void);
+void Fenster_EingabenAusKurve(void);
 /** Datei > Eingaben aus Referenz übernehmen: the same for the open reference. */
-int Sinus_EingabenAusReferenz(void);
+void Fenster_EingabenAusReferenz(void);
 /** Bearbeiten > Zeitbasis anpassen: the time base that plays the typed frequency, as one undo step;
     0 when there is nothing to adjust. */
-int Sinus_ZeitbasisAnpassen(void);
-/** Datei > Referenz entfernen. */
-void Sinus_ReferenzEntfernen(void);
-int Sinus_ReferenzDa(void);
-/** Plots the reference on its own time axis in the graph's x units of @p pAchse. */
-void Sinus_ReferenzZeichnen(const Zeitachse *pAchse);
-/** The status line's words on the reference: file, summary, comparison. */
-void Sinus_ReferenzText(char *szText, std::size_t iGroesse);
+int Fenster_ZeitbasisAnpassen(void);
+
+/* Curve files (kurvendatei_gui.cpp). */
+/** Opens a curve file for reading: a regular file only, so that a device or pipe cannot hold the window.
+    The descriptor, or minus the errno. */
+int Fenster_KurvendateiOeffnen(const char *szPfad);
+/** Reads the curve file @p szPfad into @p pDatei; a file that cannot be read is said in a message
+    and leaves @p pDatei unspecified. 1, or 0. */
+struct Kurvendatei;
+int Fenster_KurvendateiLesen(const char *szPfad, Kurvendatei *pDatei);
+/** Why a curve file could not be read, for errno @p iErrno, in German. */
+const char *Fenster_LeseGrund(int iErrno);
+/** Reads the curve file @p szPfad into @p pDatei as Fenster_KurvendateiLesen does, through a copy of its
+    bytes in memory: the descriptor of that copy (the caller closes it), or -1 when the file cannot be read
+    (said in a message; @p pDatei unspecified). The copy lets the window compare the file with every commit
+    without reading the file again. */
+int Fenster_KurvendateiKopieren(const char *szPfad, Kurvendatei *pDatei);
+/** The last part of @p szPfad: the name the window shows for a file. */
+const char *Fenster_Dateiname(const char *szPfad);
 
 #endif

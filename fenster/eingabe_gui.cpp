@@ -1,7 +1,8 @@
 // The panel's inputs: the form's controls mapped onto the input table's
 // ids, reading them into the records (refusing input sets with too many
 // points), writing them back, and the input callback that couples peak
-// with RMS amplitude and frequency with period duration.
+// with RMS amplitude and frequency with period duration. A commit changes
+// the records and the state; the view follows from them.
 #include "Sinuserzeugung_gui.h"
 
 #include "Sinuseingaben.h"
@@ -69,7 +70,7 @@ void BegrenzungMelden(const Eingabefeld *pFeld)
         return;
     char szText[HINWEIS_GROESSE];
     Sinus_BegrenzungText(dGetippt, dWert, pFeld->dMin, pFeld->dMax, pFeld->szEinheit, szText, sizeof szText);
-    Sinus_Hinweis(szText);
+    Fenster_Hinweis(szText);
 }
 
 // Typed text that is no number, or carries a unit the field does not
@@ -88,7 +89,8 @@ void TextAbgelehnt(int iPanel, int iControl, const char *szText)
         TK_TextKopieren(szGetippt, sizeof szGetippt, szText);  // cut at a character, never inside one
         std::snprintf(szHinweis, sizeof szHinweis, SINUS_TEXT_KEINE_ZAHL, szGetippt, dWert);
     }
-    Sinus_Hinweis(szHinweis);
+    Fenster_Hinweis(szHinweis);
+    Fenster_Darstellen();
 }
 
 }  // namespace
@@ -149,16 +151,28 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
             SetCtrlVal(gPanelMain, Fenster_Control(iPartner), *Eingaben_Zahl(&neu, Eingaben_Feld(iPartner)));
     }
 
+    Fenster_HinweisLeeren();
     Sinus_EingabenLesen();
+    Fenster_Festhalten(&vorher, nullptr);
+    if (szLesung[0])
+        Fenster_Hinweis(szLesung);
+    if (pFeld && pFeld->iArt == EINGABEN_ZAHL)
+        BegrenzungMelden(pFeld);
     const int iCode = Sinus_Berechnen();
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
-    Sinus_Festhalten(&vorher);
-    if (szLesung[0])
-        Sinus_Hinweis(szLesung);
-    if (pFeld && pFeld->iArt == EINGABEN_ZAHL)
-        BegrenzungMelden(pFeld);
     return 0;
+}
+
+void Fenster_Uebernehmen(const Eingabewerte *pNeu, const char *szAnlass)
+{
+    const Eingabewerte vorher = gEingabe;
+    Fenster_EingabenZeigen(pNeu);
+    Sinus_EingabenLesen();
+    Fenster_Festhalten(&vorher, szAnlass);
+    const int iCode = Sinus_Berechnen();
+    if (iCode != 0)
+        ZEM_Fehlerpopup(iCode);
 }
 
 // Reads the panel into a new record and runs the step on it: accepted, it
@@ -189,9 +203,11 @@ void Sinus_EingabenLesen(void)
         MessagePopup(SINUS_TEXT_FEHLER, szText);
         Sinus_EingabenSetzen();
         // Said in the status line too, so that a missed message cannot go unseen.
-        TK_TextKopieren(gFenster.szHinweis, sizeof gFenster.szHinweis, SINUS_TEXT_ABGELEHNT);
-        TK_TextAnhaengen(gFenster.szHinweis, sizeof gFenster.szHinweis, szText);
-        TK_TextEineZeile(gFenster.szHinweis);
+        char szHinweis[FENSTER_HINWEIS_GROESSE];
+        TK_TextKopieren(szHinweis, sizeof szHinweis, SINUS_TEXT_ABGELEHNT);
+        TK_TextAnhaengen(szHinweis, sizeof szHinweis, szText);
+        TK_TextEineZeile(szHinweis);
+        Fenster_Hinweis(szHinweis);
         // A curve that could not be made before is tried again, as the commit redraws.
         if (gSinus.iAnzahlPunkte == 0)
             gFenster.iErzeugung = Sinus_Erzeugen(&gSinus);
@@ -228,7 +244,7 @@ void Fenster_EingabenZeigen(const Eingabewerte *pEingabe)
     }
 }
 
-void Sinus_FelderEinrichten(void)
+void Fenster_FelderEinrichten(void)
 {
     TK_AblehnungSetzen(TextAbgelehnt);
     TK_ZahlleserSetzen(FeldLesen);

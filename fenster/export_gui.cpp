@@ -1,9 +1,9 @@
 // The export button: asks for a file and writes the curve to it.
 #include "Sinuserzeugung_gui.h"
 
+#include "Fenstertexte.h"
 #include "ZEM_errorV3.h"
 #include "toolkit_gui.h"
-#include "wlr7sinus_uir.h"
 #include "zustand.h"
 
 namespace {
@@ -12,8 +12,8 @@ namespace {
 int Exportieren(Exportgrund *pGrund)
 {
     char szPfad[FENSTER_PFAD_GROESSE];
-    const int iAuswahl = FileSelectPopup("", "*.txt", SINUS_TEXT_FILTER_KURVEN, SINUS_TEXT_EXPORT_TITEL, 1, 0, 0, 1, 1, szPfad,
-                                         sizeof szPfad);
+    const int iAuswahl = FileSelectPopup("", "*.txt", FENSTER_TEXT_FILTER_KURVEN, FENSTER_TEXT_EXPORT_TITEL, 1, 0, 0, 1,
+                                         1, szPfad, sizeof szPfad);
     if (iAuswahl == 0)
         return 0;
     // The dialog failed or the path does not fit: there is no file to open.
@@ -23,20 +23,21 @@ int Exportieren(Exportgrund *pGrund)
         return SINUS_FEHLER_OEFFNEN;
     }
     const int iCode = Sinus_ExportSchreiben(szPfad, &gEingabe, &gSinus, pGrund);
-    // Confirmed in the status line until the next commit redraws it; a
-    // failed export takes an earlier confirmation away.
-    Sinus_Anzeigen();
+    // Confirmed in the status line until the next change; a failed export
+    // takes an earlier confirmation away.
+    Fenster_HinweisLeeren();
     if (iCode == 0) {
         char szText[FENSTER_PFAD_GROESSE + 40];
         Sinus_ExportText(szPfad, &gSinus, szText, sizeof szText);
-        Sinus_Hinweis(szText);
+        Fenster_Hinweis(szText);
     }
+    Fenster_Darstellen();
     return iCode;
 }
 
 }  // namespace
 
-int Sinus_Exportieren(void)
+int Fenster_Exportieren(void)
 {
     Exportgrund grund = {};
     return Exportieren(&grund);

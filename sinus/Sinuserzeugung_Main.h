@@ -102,8 +102,9 @@ struct Zeitachse {
 /* As designed (the period divided by its samples) or, for bWieExportiert,
    as the file holds it (its data lines, one time base apart). */
 void Sinus_Zeitachse(const Sinuskurve *pSinus, double dZeitbasisMs, int bWieExportiert, Zeitachse *pAchse);
-/* The ideal sine as typed, unclipped, in %, over the shown x at equal steps
-   (*pdSchrittX); at most iMax values; returns their number (0: none). */
+/* The ideal sine as typed, unclipped, in %, at equal steps (*pdSchrittX)
+   from x = dIdealNullX, where it starts at the offset, to the last shown
+   element; at most iMax values; returns their number (0: none). */
 int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWerte, int iMax, double *pdSchrittX);
 /* The readout of shown element iIndex in the file's terms: data line,
    time, value in % and in V. */

@@ -20,9 +20,11 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_PUNKTE_GEGEN_GRENZE "\n\n%.10g Punkte, höchstens %.0f"
 /* Texts that carry numbers stand here as literals, so that the compiler
    still checks each format against its arguments. */
-/** The status line: points against the limit, points per period, step, duration. */
+/** The status line: data lines against their limit, points per period, step, duration. */
 #define SINUS_TEXT_STATUS \
-    "%d von %.0f" SINUS_NBSP "Punkten · %d" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s"
+    "%d von %d" SINUS_NBSP "Datenzeilen · %s" SINUS_NBSP "%s je Periode · Schritt %s · Dauer %s"
+/** Added to the status line where the file holds other periods than were typed. */
+#define SINUS_TEXT_PERIODEN_IN_DATEI " · %.6g" SINUS_NBSP "Perioden in der Datei"
 #define SINUS_TEXT_PUNKT "Punkt"
 #define SINUS_TEXT_PUNKTE "Punkte"
 /** Added to the status line where the file plays another frequency. */
@@ -39,15 +41,12 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_BEGRENZT_BEIDE "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%"
 #define SINUS_TEXT_BEGRENZT "begrenzt: %d von %d Werten bei %s%s%%"
 #define SINUS_TEXT_BEGRENZT_GEKAPPT ", davon %d gekappt"
-/** Inputs taken over from a curve file: the dialog's title, and how their export compares. */
-extern const char SINUS_TEXT_ENTWURF_TITEL[];
+/** Inputs taken over from a curve file: how their export compares. */
 #define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben exportieren die Werte von %s: sie sind kein Export einer Sinuskurve."
 #define SINUS_TEXT_ENTWURF_GLEICH "Eingaben aus %s übernommen: ihr Export ist Byte für Byte die Datei"
 #define SINUS_TEXT_ENTWURF_WERTE "Eingaben aus %s übernommen: ihr Export hat dieselben Werte"
 #define SINUS_TEXT_ENTWURF_ABWEICHEND "Eingaben aus %s übernommen: ihr Export weicht ab Datenzeile %d ab"
 #define SINUS_TEXT_ENTWURF_OFFEN " · Periode nicht eindeutig: die einfachste passende genommen"
-/** Bearbeiten's item that sets the advised time base, its label added after a colon. */
-extern const char SINUS_TEXT_ZEITBASIS_ANPASSEN[];
 /** A reference's findings in their message: the count, then a line each. */
 #define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
 #define SINUS_TEXT_BEFUND "Befund"
@@ -103,9 +102,6 @@ extern const char SINUS_TEXT_ZEITBASIS_ANPASSEN[];
 const size_t SINUS_ZEILE_GROESSE = 160;
 /** Shown when amplitude or offset in % of the maximum voltage is no finite number. */
 extern const char SINUS_TEXT_NICHT_ENDLICH[];
-/** Bearbeiten's items, the step they go to added after a colon. */
-extern const char SINUS_TEXT_RUECKGAENGIG[];
-extern const char SINUS_TEXT_WIEDERHOLEN[];
 /** Put before a refusal's words in the status line. */
 extern const char SINUS_TEXT_ABGELEHNT[];
 /** Title of the too-many-points message. */
@@ -117,26 +113,8 @@ extern const char SINUS_TEXT_ZEITBASIS_FEHLT[];
 extern const char SINUS_TEXT_OHNE_GRENZEN[];
 /** The status line when there is no curve. */
 extern const char SINUS_TEXT_KEINE_KURVE[];
-/** The file dialogs' filters: curve files and report pictures. */
-extern const char SINUS_TEXT_FILTER_KURVEN[];
-extern const char SINUS_TEXT_FILTER_BILDER[];
-/** The legend's names of the curve and of the ideal sine beside a reference. */
-extern const char SINUS_TEXT_LEGENDE_KURVE[];
-extern const char SINUS_TEXT_LEGENDE_IDEAL[];
-/** The time axis' title, as designed and as the file has it. */
-extern const char SINUS_TEXT_ACHSE_ZEIT[];
-extern const char SINUS_TEXT_ACHSE_WIE_EXPORTIERT[];
-/** Title of the export's file dialog. */
-extern const char SINUS_TEXT_EXPORT_TITEL[];
-/** Title of the dialog and messages that open a curve file as a reference. */
-extern const char SINUS_TEXT_REFERENZ_TITEL[];
-/** First line of the message when a curve file cannot be read. */
-extern const char SINUS_TEXT_REFERENZ_UNLESBAR[];
 /** The status line's word for a reference that is what the inputs export. */
 extern const char SINUS_TEXT_REFERENZ_GLEICH[];
-/** Title of the report picture's file dialog, and the start of the message when it cannot be written. */
-extern const char SINUS_TEXT_BERICHT_TITEL[];
-extern const char SINUS_TEXT_BERICHT_FEHLER[];
 /** Reason given when a data line does not fit its area. */
 extern const char SINUS_TEXT_ZEILE_ZU_LANG[];
 /** Reason given when the chosen path does not fit. */

@@ -1,6 +1,7 @@
 // What the status line under the graph says of the curve, and which of its
 // values the limits 0 and 100 % cut off. Reads gSinus-like records only.
 #include "Sinusanalyse.h"
+#include "Kurvenformat.h"
 #include "Sinuserzeugung_Main.h"
 
 #include "toolkit_kern.h"
@@ -15,6 +16,8 @@ const double MS_JE_MINUTE = 60000.0;
 const long long MS_JE_STUNDE = 3600000;
 const long long MS_JE_MIN = 60000;
 const double MS_JE_S = 1000.0;
+const double PUNKTE_GERUNDET_EINS = 0.5;  // below it, the points a period round to none and are raised to one
+const double PERIODEN_TOLERANZ = 1e-9;    // relative: the samples hold the typed periods
 
 // A duration in ms as it reads best, number and unit held together: below a
 // minute in the one unit that fits ("200 ms", "1.5 s"), from a minute on in
@@ -99,14 +102,29 @@ void Sinus_StatusText(const Sinuskurve *pSinus, const Kurvenanalyse *pAnalyse, c
         TK_TextKopieren(szText, iGroesse, SINUS_TEXT_KEINE_KURVE);
         return;
     }
-    char szSchritt[32], szDauer[32], szTeil[200];
+    char szSchritt[32], szDauer[32], szPunkte[32], szTeil[200];
     Zeitspanne(pAnalyse->dSchrittMs, szSchritt, sizeof szSchritt);
     Zeitspanne(pAnalyse->dSchrittMs * iN, szDauer, sizeof szDauer);
-    std::snprintf(szTeil, sizeof szTeil,
-                  SINUS_TEXT_STATUS, iN, MAX_KURVENPUNKTE, pSinus->iPunkteProPeriode,
-                  pSinus->iPunkteProPeriode == 1 ? SINUS_TEXT_PUNKT : SINUS_TEXT_PUNKTE,
-                  szSchritt, szDauer);
+    // A period shorter than half a step still gets one point: the status
+    // says what was typed, and the frequency note what the file plays.
+    const double dGetippt = pSinus->dPeriodendauer / pAnalyse->dSchrittMs;
+    const bool bUnterEins = dGetippt < PUNKTE_GERUNDET_EINS;
+    if (bUnterEins)
+        std::snprintf(szPunkte, sizeof szPunkte, "%.3g", dGetippt);
+    else
+        std::snprintf(szPunkte, sizeof szPunkte, "%d", pSinus->iPunkteProPeriode);
+    // Counted as the file and the checker count: its data lines, against the most a file may hold.
+    std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_STATUS, Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte),
+                  Kurvenformat_Datenzeilen(static_cast<int>(MAX_KURVENPUNKTE) + 2), szPunkte,
+                  !bUnterEins && pSinus->iPunkteProPeriode == 1 ? SINUS_TEXT_PUNKT : SINUS_TEXT_PUNKTE, szSchritt,
+                  szDauer);
     TK_TextKopieren(szText, iGroesse, szTeil);
+    // The periods the samples hold, where rounding them to whole samples changed what was typed.
+    const double dPerioden = static_cast<double>(iN) / pSinus->iPunkteProPeriode;
+    if (std::fabs(dPerioden - pSinus->dPerioden) > PERIODEN_TOLERANZ * std::fabs(pSinus->dPerioden)) {
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_PERIODEN_IN_DATEI, dPerioden);
+        TK_TextAnhaengen(szText, iGroesse, szTeil);
+    }
     // What the rig plays, where it is not what was typed.
     if (Analyse_AndereFrequenz(pAnalyse)) {
         char szZahl[48];

@@ -10,29 +10,14 @@ const char SINUS_TEXT_ZU_VIELE_PUNKTE[] =
     "Periodendauer oder erhöhen Sie\ndie Zeitbasis.";
 const char SINUS_TEXT_NICHT_ENDLICH[] =
     "Amplitude oder Offset sind in Prozent der Maximalspannung\nkeine endliche Zahl. Geben Sie kleinere Werte\noder eine größere Maximalspannung ein.";
-const char SINUS_TEXT_ENTWURF_TITEL[] = "Eingaben aus Kurve übernehmen";
-const char SINUS_TEXT_ZEITBASIS_ANPASSEN[] = "&Zeitbasis anpassen";
-const char SINUS_TEXT_RUECKGAENGIG[] = "&Rückgängig";
-const char SINUS_TEXT_WIEDERHOLEN[] = "&Wiederholen";
 const char SINUS_TEXT_ABGELEHNT[] = "Abgelehnt, die vorigen Eingaben gelten: ";
 const char SINUS_TEXT_FEHLER[] = "Fehler";
 const char SINUS_TEXT_WARNUNG[] = "Warnung";
 const char SINUS_TEXT_ZEITBASIS_FEHLT[] = "Zeitbasis nicht gefunden";
 const char SINUS_TEXT_OHNE_GRENZEN[] = "ohne Grenzen";
 const char SINUS_TEXT_KEINE_KURVE[] = "Keine Kurve";
-const char SINUS_TEXT_FILTER_KURVEN[] = "Kurvendateien (*.txt)";
-const char SINUS_TEXT_FILTER_BILDER[] = "Grafiken (*.png *.svg *.pdf)";
-const char SINUS_TEXT_LEGENDE_KURVE[] = "Kurve";
-const char SINUS_TEXT_LEGENDE_IDEAL[] = "Ideal";
-const char SINUS_TEXT_ACHSE_ZEIT[] = "Zeit [s]";
-const char SINUS_TEXT_ACHSE_WIE_EXPORTIERT[] = "Zeit [s] wie exportiert";
-const char SINUS_TEXT_EXPORT_TITEL[] = "Kurve exportieren";
 const char SINUS_TEXT_PFAD_ZU_LANG[] = "Pfad zu lang";
-const char SINUS_TEXT_REFERENZ_TITEL[] = "Kurve öffnen";
-const char SINUS_TEXT_REFERENZ_UNLESBAR[] = "Die Kurvendatei konnte nicht gelesen werden:";
 const char SINUS_TEXT_REFERENZ_GLEICH[] = "ist Byte für Byte der Export der Eingaben";
-const char SINUS_TEXT_BERICHT_TITEL[] = "Grafik speichern";
-const char SINUS_TEXT_BERICHT_FEHLER[] = "Die Grafik konnte nicht gespeichert werden:\n";
 const char SINUS_TEXT_ZEILE_ZU_LANG[] = "Zeile zu lang";
 
 #include "toolkit_kern.h"
@@ -60,7 +45,7 @@ void Sinus_ExportText(const char *szPfad, const Sinuskurve *pSinus, char *szText
 {
     const char *szName = std::strrchr(szPfad, '/');
     char szZahl[48];
-    std::snprintf(szZahl, sizeof szZahl, " (%d Zeilen)", Kurvenformat_Zeilen(pSinus->iAnzahlPunkte));
+    std::snprintf(szZahl, sizeof szZahl, " (%d Datenzeilen)", Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte));
     TK_TextKopieren(szText, iGroesse, "Exportiert: ");
     TK_TextAnhaengen(szText, iGroesse, szName && szName[1] ? szName + 1 : szPfad);
     TK_TextAnhaengen(szText, iGroesse, szZahl);

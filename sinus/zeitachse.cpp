@@ -38,16 +38,15 @@ void Sinus_Zeitachse(const Sinuskurve *pSinus, double dZeitbasisMs, int bWieExpo
 
 int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWerte, int iMax, double *pdSchrittX)
 {
-    const double dBreite = pAchse->iAnzahl - 1.0;
+    // From the wave's first sample on: where it starts, the ideal sine stands at the offset.
+    const double dBreite = pAchse->iAnzahl - 1.0 - pAchse->dIdealNullX;
     if (iMax < 2 || !(dBreite > 0.0) || !(pAchse->dIdealPeriodeX > 0.0))
         return 0;
     const double dPunkte = std::ceil(dBreite / pAchse->dIdealPeriodeX * IDEAL_JE_PERIODE) + 1.0;
     const int n = static_cast<int>(std::clamp(dPunkte, static_cast<double>(IDEAL_MIN), static_cast<double>(iMax)));
     *pdSchrittX = dBreite / (n - 1);
     for (int i = 0; i < n; ++i) {
-        const double x = i * *pdSchrittX;
-        pdWerte[i] = pSinus->dOffset +
-                     pSinus->dAmplitude * std::sin(2.0 * M_PI * (x - pAchse->dIdealNullX) / pAchse->dIdealPeriodeX);
+        pdWerte[i] = pSinus->dOffset + pSinus->dAmplitude * std::sin(2.0 * M_PI * i * *pdSchrittX / pAchse->dIdealPeriodeX);
     }
     return n;
 }

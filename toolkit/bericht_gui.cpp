@@ -8,11 +8,14 @@
 #include "texte_gui.h"
 
 #include <QBuffer>
+#include <QFontInfo>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -49,11 +52,15 @@ Format formatAusName(const QString &pfad)
 struct Block {
     QFont schrift;
     QString text;
+    QPaintDevice *geraet = nullptr;  // measured as the page draws it, whose resolution is not the screen's
 
+    QFontMetricsF masse() const { return geraet ? QFontMetricsF(schrift, geraet) : QFontMetricsF(schrift); }
     QStringList zeilen() const
     {
         const QString trenner = QStringLiteral(" \u00b7 ");
-        const QFontMetricsF m(schrift);
+        // The dot that ends a line holds to the item before it: a wrap never leaves it alone.
+        const QString ende = QStringLiteral("\u00a0\u00b7");
+        const QFontMetricsF m = masse();
         const double breite = SEITE - 2 * RAND;
         QStringList zeilen;
         for (const QString &absatz : text.split(QLatin1Char('\n'))) {
@@ -62,12 +69,11 @@ struct Block {
             for (qsizetype i = 1; i < teile.size(); ++i) {
                 // With the separator that ends the line unless it is the last item.
                 const QString laenger = zeile + trenner + teile[i];
-                const QString ende = i + 1 < teile.size() ? trenner.chopped(1) : QString();
-                if (m.horizontalAdvance(laenger + ende) <= breite) {
+                if (m.horizontalAdvance(laenger + (i + 1 < teile.size() ? ende : QString())) <= breite) {
                     zeile = laenger;
                     continue;
                 }
-                zeilen << zeile + trenner.chopped(1);
+                zeilen << zeile + ende;
                 zeile = teile[i];
             }
             zeilen << zeile;
@@ -77,7 +83,7 @@ struct Block {
     QRectF rahmen(double y) const { return QRectF(RAND, y, SEITE - 2 * RAND, 1e6); }
     double zeilenHoehe(const QString &z) const
     {
-        return QFontMetricsF(schrift).boundingRect(rahmen(0), Qt::TextWordWrap, z).height();
+        return masse().boundingRect(rahmen(0), Qt::TextWordWrap, z).height();
     }
     double hoehe() const
     {
@@ -99,7 +105,8 @@ struct Block {
 struct Bericht {
     Block titel, text;
     std::vector<tk::GraphCtrl::Legendeneintrag> legende;
-    double legendeHoehe() const { return legende.empty() ? 0.0 : ABSTAND + QFontMetricsF(text.schrift).height(); }
+    double legendeHoehe() const { return legende.empty() ? 0.0 : ABSTAND + text.masse().height(); }
+    void geraetSetzen(QPaintDevice *geraet) { titel.geraet = text.geraet = geraet; }
     double hoehe() const
     {
         return RAND + titel.hoehe() + ABSTAND + GRAFIK_HOEHE + ABSTAND + text.hoehe() + legendeHoehe() + RAND;
@@ -122,7 +129,7 @@ void zeichnen(QPainter &maler, tk::GraphCtrl *g, const Bericht &b)
     b.text.zeichnen(maler, y);
     y += b.text.hoehe() + ABSTAND;
     // The legend in one row: a stretch of each plot's line, then its name.
-    const QFontMetricsF m(b.text.schrift);
+    const QFontMetricsF m = b.text.masse();
     double x = RAND;
     for (const auto &e : b.legende) {
         const double mitte = y + m.height() / 2.0;
@@ -136,13 +143,14 @@ void zeichnen(QPainter &maler, tk::GraphCtrl *g, const Bericht &b)
 }
 
 // Renders into memory in the format the name asks for.
-bool erzeugen(Format format, tk::GraphCtrl *g, const Bericht &b, QByteArray *bytes)
+bool erzeugen(Format format, tk::GraphCtrl *g, Bericht &b, QByteArray *bytes)
 {
     QBuffer puffer(bytes);
     puffer.open(QIODevice::WriteOnly);
     QPainter maler;
     if (format == SVG) {
         QSvgGenerator svg;
+        b.geraetSetzen(&svg);
         svg.setOutputDevice(&puffer);
         svg.setSize(QSize(int(SEITE), int(b.hoehe() + 0.5)));
         svg.setViewBox(QRectF(0, 0, SEITE, b.hoehe()));
@@ -155,6 +163,7 @@ bool erzeugen(Format format, tk::GraphCtrl *g, const Bericht &b, QByteArray *byt
     if (format == PDF) {
         QPdfWriter pdf(&puffer);
         pdf.setResolution(72);  // one unit a point
+        b.geraetSetzen(&pdf);
         pdf.setPageSize(QPageSize(QSizeF(SEITE, b.hoehe()), QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(b.titel.text);
@@ -164,8 +173,13 @@ bool erzeugen(Format format, tk::GraphCtrl *g, const Bericht &b, QByteArray *byt
         return maler.end();
     }
     const double faktor = TK_BERICHT_BREITE / SEITE;
+    QImage muster(1, 1, QImage::Format_RGB32);  // the picture's resolution, before its height is known
+    muster.setDevicePixelRatio(faktor);
+    b.geraetSetzen(&muster);
     QImage bild(TK_BERICHT_BREITE, int(b.hoehe() * faktor + 0.5), QImage::Format_RGB32);
     bild.setDevicePixelRatio(faktor);
+    bild.fill(Qt::white);  // a last row that the rounded height adds is page, not noise
+    b.geraetSetzen(&bild);
     if (!maler.begin(&bild))
         return false;
     zeichnen(maler, g, b);
@@ -209,10 +223,13 @@ int berichtSchreiben(GraphCtrl *g, const QString &titel, const QString &text, co
         return TK_FEHLER_ARGUMENT;
     }
     Bericht b;
+    // Sized in units of the page, so that every format lays out the same
+    // page: a size in points grows with the resolution of the format.
     b.text.schrift = g->font();
+    b.text.schrift.setPixelSize(std::max(1, QFontInfo(g->font()).pixelSize()));
     b.titel.schrift = b.text.schrift;
     b.titel.schrift.setBold(true);
-    b.titel.schrift.setPointSizeF(b.text.schrift.pointSizeF() * TITEL_FAKTOR);
+    b.titel.schrift.setPixelSize(int(std::lround(b.text.schrift.pixelSize() * TITEL_FAKTOR)));
     b.titel.text = titel;
     b.text.text = text;
     b.legende = g->legende();

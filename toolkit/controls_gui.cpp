@@ -82,6 +82,8 @@ int SetCtrlVal(int panel, int control, const char *value)
         const bool dunkel = p.color(QPalette::Window).lightness() < HALBE_HELLIGKEIT;
         p.setColor(QPalette::WindowText, dunkel ? WARNFARBE_AUF_DUNKEL : WARNFARBE_AUF_HELL);
         l->setPalette(p);
+        // No warning, no line: it takes no room and is not read out.
+        l->setVisible(!text.isEmpty());
     }
     l->setzeText(text);
     return 0;

@@ -550,11 +550,89 @@ void GraphCtrl::seiteZeichnen(QPainter *maler, const QSizeF &groesse)
     };
     c->legend()->setVisible(false);
     auslegen(QRectF(vorher.topLeft(), groesse));
+    // Axes, grid and labels from the scene; the curves drawn here, cut at
+    // the plot area point by point, since not every format keeps a clip
+    // (an SVG drew the ideal sine over the labels).
+    for (Plot &p : m_plots)
+        p.serie->setVisible(false);
     scene()->render(maler, QRectF(QPointF(0, 0), groesse), QRectF(vorher.topLeft(), groesse));
+    for (Plot &p : m_plots)
+        p.serie->setVisible(true);
+    maler->save();
     maler->translate(-vorher.topLeft());
+    for (const Plot *p : zeichenfolge())
+        kurveZeichnen(maler, *p);
     markenZeichnen(maler);
+    maler->restore();
     c->legend()->setVisible(legende);
     auslegen(vorher);
+}
+
+// The order in which the chart draws them: plain lines behind step lines.
+std::vector<const GraphCtrl::Plot *> GraphCtrl::zeichenfolge() const
+{
+    std::vector<const Plot *> folge;
+    for (bool stufen : {false, true})
+        for (const Plot &p : m_plots)
+            if (p.stufen == stufen)
+                folge.push_back(&p);
+    return folge;
+}
+
+void GraphCtrl::kurveZeichnen(QPainter *maler, const Plot &p)
+{
+    const QRectF flaeche = chart()->plotArea();
+    const QList<QPointF> punkte = p.serie->points();
+    QPen stift = p.serie->pen();
+    stift.setWidthF(1.0);  // one unit of the page
+    maler->setPen(stift);
+    maler->setBrush(Qt::NoBrush);
+    QPolygonF zug;
+    auto absetzen = [&] {
+        if (zug.size() > 1)
+            maler->drawPolyline(zug);
+        zug.clear();
+    };
+    for (qsizetype i = 0; i + 1 < punkte.size(); ++i) {
+        QPointF a = chart()->mapToPosition(punkte[i], p.serie), b = chart()->mapToPosition(punkte[i + 1], p.serie);
+        if (!streckeBeschneiden(flaeche, &a, &b)) {
+            absetzen();
+            continue;
+        }
+        if (!zug.isEmpty() && zug.back() != a)
+            absetzen();
+        if (zug.isEmpty())
+            zug << a;
+        zug << b;
+    }
+    absetzen();
+}
+
+// Liang-Barsky: cuts the segment from *a to *b to the rectangle; false where none of it lies inside.
+bool GraphCtrl::streckeBeschneiden(const QRectF &r, QPointF *a, QPointF *b)
+{
+    const double dx = b->x() - a->x(), dy = b->y() - a->y();
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a->x() - r.left(), r.right() - a->x(), a->y() - r.top(), r.bottom() - a->y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = *a;
+    *a = start + QPointF(dx, dy) * t0;
+    *b = start + QPointF(dx, dy) * t1;
+    return true;
 }
 
 void GraphCtrl::leaveEvent(QEvent *e)

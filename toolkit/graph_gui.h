@@ -132,6 +132,9 @@ private:
     double xZeichen() const;
     long spalten() const;
     const Plot *hauptPlot() const;
+    std::vector<const Plot *> zeichenfolge() const;
+    void kurveZeichnen(QPainter *maler, const Plot &p);
+    static bool streckeBeschneiden(const QRectF &r, QPointF *a, QPointF *b);
     double letztesX() const;
 
     std::vector<Plot> m_plots;

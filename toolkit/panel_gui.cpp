@@ -26,7 +26,7 @@ std::map<int, tk::Panel> s_panels;
 int s_naechsterHandle = 1;
 
 // Creates the toolkit's own numeric control, ring and graph where the form
-// names QDoubleSpinBox, QComboBox, TK_Graph and TK_Text; everything else as Designer
+// names QDoubleSpinBox, QComboBox, TK_Graph, TK_Text and TK_Textbereich; everything else as Designer
 // made it.
 class Lader : public QUiLoader {
 public:
@@ -41,6 +41,8 @@ public:
             w = new tk::GraphCtrl(eltern);
         else if (klasse == QLatin1String("TK_Text"))
             w = new tk::TextCtrl(eltern);
+        else if (klasse == QLatin1String("TK_Textbereich"))
+            w = new tk::Textbereich(eltern);
         else
             return QUiLoader::createWidget(klasse, eltern, name);
         w->setObjectName(name);
@@ -177,7 +179,8 @@ void ringWerte(QComboBox *r)
 
 // A screen reader announces each input by its label, without the mnemonic
 // marker and the unit, and gives the unit and the tooltip as description.
-// Where two labels differ only by their unit, the unit stays in the name.
+// A name the form gives stays; where two labels differ only by their unit
+// and the form gives none, the unit stays in the name.
 void zugaenglichMachen(QWidget *fenster)
 {
     const QList<QLabel *> labels = fenster->findChildren<QLabel *>();
@@ -190,7 +193,8 @@ void zugaenglichMachen(QWidget *fenster)
             continue;
         const QString name = tk::labelName(l->text(), false);
         const QString einheit = tk::labelEinheit(l->text());
-        w->setAccessibleName(namen.count(name) > 1 ? tk::labelName(l->text(), true) : name);
+        if (w->accessibleName().isEmpty())
+            w->setAccessibleName(namen.count(name) > 1 ? tk::labelName(l->text(), true) : name);
         w->setProperty("tkEinheit", einheit);
         tk::beschreibungSetzen(w);
     }

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTreeView>
 
 namespace {
@@ -34,6 +37,34 @@ public:
             return QString();
         return QLocale().formattedDataSize(dateien->size(quelle), 1, QLocale::DataSizeTraditionalFormat);
     }
+};
+
+// Icons and types by a file's name alone. Qt's own provider opens a file
+// whose name says nothing and reads its first bytes: a file that never
+// answers (/proc/kmsg, a pipe, a slow network folder) would hold the window
+// for good, since the dialog asks on its own thread.
+class SymboleNachNamen : public QFileIconProvider {
+public:
+    // The icons are made here, on the window's thread: the dialog's own thread only copies them.
+    SymboleNachNamen()
+        : m_ordner(QApplication::style()->standardIcon(QStyle::SP_DirIcon)),
+          m_datei(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
+    {
+        setOptions(QFileIconProvider::DontUseCustomDirectoryIcons);
+    }
+
+    QIcon icon(const QFileInfo &info) const override { return info.isDir() ? m_ordner : m_datei; }
+    QString type(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);  // folders and the like: by their kind, no reading
+        const QMimeType art = m_arten.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+        return art.comment().isEmpty() ? art.name() : art.comment();
+    }
+
+private:
+    QIcon m_ordner, m_datei;
+    QMimeDatabase m_arten;
 };
 
 // Set by TK_DateiauswahlAbfangen(): answers file dialogs in the user's place.
@@ -81,6 +112,7 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     QString ordner = QString::fromUtf8(defaultDirectory ? defaultDirectory : "");
     const auto zuletzt = s_zuletzt.find(titel);
     const bool wieZuletzt = ordner.isEmpty() && zuletzt != s_zuletzt.end();
+    SymboleNachNamen symbole;  // outlives the dialog that asks it
     QFileDialog dialog(QApplication::activeWindow(), titel, ordner);
     const bool laden = buttonLabel == TK_KNOPF_LADEN;
     dialog.setAcceptMode(laden ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -89,6 +121,7 @@ int FileSelectPopup(const char *defaultDirectory, const char *, const char *file
     // it asks before an existing file is overwritten.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, !allowMakeDirectory);
+    dialog.setIconProvider(&symbole);
     dialog.setProxyModel(new DeutscheAngaben(&dialog));
     // Large enough for every column, the type included: the name takes the
     // room the others leave.

@@ -1,7 +1,12 @@
 #include "text_gui.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QLayout>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace tk {
 
@@ -85,12 +90,95 @@ void TextCtrl::resizeEvent(QResizeEvent *e)
 void TextCtrl::ansagen()
 {
     m_ansageFaellig = false;
-    if (m_text == m_angesagt)
+    // A line that went empty has nothing to say: its bare name is no news.
+    if (m_text == m_angesagt || m_text.isEmpty()) {
+        m_angesagt = m_text;
         return;
+    }
     m_angesagt = m_text;
     QAccessibleEvent e(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&e);
     emit angesagt();
+}
+
+namespace {
+
+// The layout below @p l that holds @p w, or null.
+QLayout *layoutMit(QLayout *l, QWidget *w)
+{
+    if (!l)
+        return nullptr;
+    if (l->indexOf(w) >= 0)
+        return l;
+    for (int i = 0; i < l->count(); ++i)
+        if (QLayout *innen = layoutMit(l->itemAt(i)->layout(), w))
+            return innen;
+    return nullptr;
+}
+
+}  // namespace
+
+Textbereich::Textbereich(QWidget *parent) : QScrollArea(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+}
+
+int Textbereich::inhaltHoehe() const
+{
+    QWidget *w = widget();
+    if (!w)
+        return 0;
+    const int breite = std::max(1, width() - 2 * frameWidth());
+    return (w->hasHeightForWidth() ? w->heightForWidth(breite) : w->sizeHint().height()) + 2 * frameWidth();
+}
+
+// What the column leaves when everything else in it has its minimum height.
+int Textbereich::platz() const
+{
+    QWidget *eltern = parentWidget();
+    QLayout *spalte = eltern ? layoutMit(eltern->layout(), const_cast<Textbereich *>(this)) : nullptr;
+    if (!spalte || !spalte->geometry().isValid())
+        return QWIDGETSIZE_MAX;
+    const QMargins rand = spalte->contentsMargins();
+    int frei = spalte->geometry().height() - rand.top() - rand.bottom();
+    int sichtbar = 0;
+    for (int i = 0; i < spalte->count(); ++i) {
+        QLayoutItem *item = spalte->itemAt(i);
+        if (item->isEmpty())
+            continue;
+        ++sichtbar;
+        if (item->widget() != this)
+            frei -= item->minimumSize().height();
+    }
+    return frei - std::max(0, sichtbar - 1) * std::max(0, spalte->spacing());
+}
+
+QSize Textbereich::sizeHint() const
+{
+    return {QScrollArea::sizeHint().width(), inhaltHoehe()};
+}
+
+QSize Textbereich::minimumSizeHint() const
+{
+    return {QScrollArea::minimumSizeHint().width(), std::max(0, std::min(inhaltHoehe(), platz()))};
+}
+
+bool Textbereich::eventFilter(QObject *o, QEvent *e)
+{
+    // New lines or lines that went: the column lays out again.
+    if (o == widget() && e->type() == QEvent::LayoutRequest)
+        updateGeometry();
+    return QScrollArea::eventFilter(o, e);
+}
+
+void Textbereich::resizeEvent(QResizeEvent *e)
+{
+    QScrollArea::resizeEvent(e);
+    if (width() != m_breite) {
+        m_breite = width();
+        updateGeometry();  // lines wrap anew for the width
+    }
 }
 
 }  // namespace tk

@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QScrollArea>
 
 namespace tk {
 
@@ -43,6 +44,29 @@ private:
     QString m_text;
     QString m_angesagt;       // what a screen reader was last told
     bool m_ansageFaellig = false;
+};
+
+/// The area of the text lines under the graph: as tall as its lines need,
+/// before the widgets beside it in its column shrink to their minimum
+/// heights; only beyond that does it scroll. Its first line (the warnings)
+/// is thus always in view. Never takes the keyboard focus.
+class Textbereich : public QScrollArea {
+    Q_OBJECT
+
+public:
+    explicit Textbereich(QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    /// The height its lines need at its present width.
+    int inhaltHoehe() const;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    int platz() const;
+    int m_breite = -1;
 };
 
 }  // namespace tk

@@ -5,11 +5,14 @@
 #include "Sinuserzeugung_gui.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
-#include "panel_fixture.h"
+#include "fenster_fixture.h"
 #include "seams.h"
 #include "wlr7sinus_uir.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QMenu>
+#include <QtCharts/QLineSeries>
 #include <QLabel>
 #include <QtCharts/QChart>
 #include <QtTest/QTest>
@@ -17,6 +20,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -28,45 +32,16 @@ std::string Feld(double d, const char *format = "%.2f")
     return sz;
 }
 
-class SinusPanel : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const CallbackEntry rueckrufe[] = {gTestRueckrufe[2], gTestRueckrufe[3], {"Eingabe", Eingabe, nullptr, nullptr},
-                                           {"Speichern", Speichern, nullptr, nullptr}};
-        SetCallbackTable(rueckrufe, 4);
-        ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
-        Sinus_Initialisieren();
-        MeldungenLeeren();
-        gDateiauswahl.titel.clear();
-    }
-    void TearDown() override { Sinus_Freigeben(), DiscardPanel(gPanelMain); }
-    static double W(int c) { return Wert(gPanelMain, c); }
-    static std::string A(int c) { return Anzeige(gPanelMain, c); }
-    static void Tippen(int c, const char *text) { TK_Tippen(gPanelMain, c, text); }
-    static std::vector<double> Plot() { return Plotwerte(gPanelMain, GRAPH); }
-    static std::pair<double, double> Gains()
-    {
-        double x = 0.0, y = 0.0;  // NAN when a read reports no success
-        const int a = GetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, &x);
-        return a | GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y) ? std::pair(double(NAN), double(NAN)) : std::pair(x, y);
-    }
-    static void Exportieren(const std::string &datei, int ergebnis = 2)
-    {
-        gDateiauswahl.pfad = datei;
-        gDateiauswahl.ergebnis = ergebnis;
-        TK_Klicken(gPanelMain, SPEICHERN);
-    }
-};
+using SinusPanel = FensterTest;
 
 }  // namespace
 
 TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
 {
     ASSERT_EQ(gSinus.iAnzahlPunkte, 22);
-    EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte, gSinus.pdWerte + 22)) << "the graph's own copy";
+    EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + 22)) << "the graph's own copy of the file's lines";
     EXPECT_EQ(Gains(), std::make_pair(0.01, 0.1));
-    EXPECT_EQ(A(STATUSZEILE), "20 von 16358\u00a0Punkten · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
+    EXPECT_EQ(A(STATUSZEILE), "21 von 16359\u00a0Datenzeilen · 20\u00a0Punkte je Periode · Schritt 10\u00a0ms · Dauer "
                               "200\u00a0ms");
     EXPECT_EQ(A(WARNZEILE), "") << "the default curve warns of nothing";
     // Tooltip and What's This give the range and unit of each input.
@@ -96,7 +71,9 @@ TEST_F(SinusPanel, ErsteKurveAchsenUndKopplung)
     TK_RingWaehlen(gPanelMain, ZEITBASIS, 5);  // 2ms: 3 ms are 2 samples
     Tippen(PERIODENDAUER, "3");
     Tippen(WLR7UMAX, "20");
-    EXPECT_DOUBLE_EQ(Gains().first, 0.0015) << "the period divided, not the time base";
+    EXPECT_DOUBLE_EQ(Gains().first, 0.002) << "as exported: the time base";
+    Fenster_ZeitachseSetzen(0);
+    EXPECT_DOUBLE_EQ(Gains().first, 0.0015) << "as designed: the period divided, not the time base";
     EXPECT_DOUBLE_EQ(Gains().second, 0.2);
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2) << "every commit leaves the samples and the ideal sine";
     EXPECT_TRUE(gMeldungen.empty());
@@ -160,11 +137,12 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     EXPECT_EQ(A(WARNZEILE), "\u26a0 begrenzt: 5 von 21 Werten bei 100\u00a0% und 5 bei 0\u00a0%");
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
-    EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
-    Sinus_ZeitachseSetzen(1);  // data line k is element k: the marks move with the curve
-    ASSERT_EQ(marken.size(), 2u);
     EXPECT_EQ(std::make_tuple(marken[0].von, marken[0].bis, marken[1].von), std::make_tuple(3, 7, 13));
-    Sinus_ZeitachseSetzen(0);
+    EXPECT_TRUE(marken[0].oben);
+    Fenster_ZeitachseSetzen(0);  // element 0 goes before data line 1: the marks move with the curve
+    ASSERT_EQ(marken.size(), 2u);
+    EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
+    Fenster_ZeitachseSetzen(1);
 
     const double *alt = gSinus.pdWerte;
     gReallocVersagt = true;
@@ -172,9 +150,10 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     gReallocVersagt = false;
     EXPECT_EQ(MeldungenText(), "Fehler #600201: Speicherreservierung fehlgeschlagen\n");
     EXPECT_EQ(gSinus.iAnzahlPunkte, 0);
+    EXPECT_EQ(A(STATUSZEILE), "Keine Kurve") << "nothing to export, and the status says so";
     EXPECT_EQ(gSinus.pdWerte, alt) << "the old block stays owned";
     EXPECT_EQ(W(ANZAHLPERIODEN), 2.0) << "the panel keeps the committed value";
-    EXPECT_EQ(std::make_pair(Plot().size(), marken.size()), std::make_pair(size_t{22}, size_t{2}))
+    EXPECT_EQ(std::make_pair(Plot().size(), marken.size()), std::make_pair(size_t{21}, size_t{2}))
         << "the previous curve stays, with its marks";
     Tippen(AMPLITUDEDACH, "5");
     EXPECT_EQ(gSinus.iAnzahlPunkte, 42);
@@ -189,7 +168,15 @@ TEST_F(SinusPanel, ExportUeberDenDialogUndSeineFehler)
     ASSERT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve exportieren"});
     const std::string inhalt = DateiLesen(pfad);
     EXPECT_EQ(inhalt, Ausfuehren({"--output", "-"}).aus) << "the batch exporter's file";
-    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (28 Zeilen)"), std::string::npos);
+    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (21 Datenzeilen)"), std::string::npos);
+    // An export changes nothing drawn: the graph keeps the part the user looks at.
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    g->zoomen(5.0, 12.0);
+    const double dVon = g->von();
+    ASSERT_GT(dVon, 0.0);
+    Exportieren(pfad, 1);
+    EXPECT_EQ(g->von(), dVon);
+    g->ganzZeigen();
     Exportieren("", 0);  // cancelled: nothing touched, nothing shown
     EXPECT_EQ(DateiLesen(pfad), inhalt);
     EXPECT_TRUE(gMeldungen.empty());
@@ -229,6 +216,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_NE(A(STATUSZEILE).find("Dauer 130\u00a0ms · Frequenz in der Datei 7.692\u00a0Hz"), std::string::npos);
 
     // As designed: the period divided by its samples, the ideal sine behind.
+    Fenster_ZeitachseSetzen(0);
     tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
     EXPECT_DOUBLE_EQ(Gains().first, 0.125 / 13);
     EXPECT_EQ(g->accessibleName(), QStringLiteral("Grafik"));
@@ -238,7 +226,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_NEAR(*std::max_element(ideal->begin(), ideal->end()), 130.0, 0.01) << "5 + 8 V of 10 V, not cut at 100 %";
 
     // As exported: the file's lines, one time base apart; the readout in its terms.
-    Sinus_ZeitachseSetzen(1);
+    Fenster_ZeitachseSetzen(1);
     EXPECT_EQ(Plot(), std::vector<double>(gSinus.pdWerte + 1, gSinus.pdWerte + gSinus.iAnzahlPunkte));
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
     EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.13 s, Spannung 0 bis 10 V"));
@@ -250,9 +238,9 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     EXPECT_EQ(anzeige->text().toStdString(), "Datenzeile 3: 0.02000\u00a0s, " +
                                                  Feld(gSinus.pdWerte[3]) + "\u00a0%, " + Feld(gSinus.pdWerte[3] * 0.1, "%.4g") + "\u00a0V");
     Tippen(ANZAHLPERIODEN, "1");  // a commit keeps the chosen axis
-    EXPECT_EQ(Sinus_ZeitachseWieExportiert(), 1);
+    EXPECT_EQ(gFenster.bWieExportiert, 1);
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
-    Sinus_ZeitachseSetzen(0);
+    Fenster_ZeitachseSetzen(0);
 }
 
 TEST_F(SinusPanel, KurvendateiAlsReferenz)
@@ -260,7 +248,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     const std::string ordner = TestOrdner(), datei = ordner + "/k.txt", kaputt = ordner + "/kaputt.txt";
     DateiSchreiben(datei, Ausfuehren({"--output", "-"}).aus);
     gDateiauswahl = {datei, 1, {}};
-    EXPECT_EQ(Sinus_KurveOeffnen(), 0);
+    Fenster_KurveOeffnen();
     EXPECT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve öffnen"});
     EXPECT_TRUE(gMeldungen.empty()) << "a clean file has nothing to say";
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 3);
@@ -285,31 +273,41 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     QAction *achse = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("ZEITACHSE"));
     ASSERT_TRUE(achse);
     EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, false));
+    // Compared as it was read: a commit reads no file, however slow its folder, and a file that
+    // changed or went since does not change the reference shown.
+    DateiSchreiben(datei, "anders\n");
     Tippen(AMPLITUDEDACH, "4");  // the first line stays 50.00, the second differs
-    EXPECT_NE(A(STATUSZEILE).find("weicht ab Datenzeile 2 vom Export der Eingaben ab"), std::string::npos);
-    Sinus_ReferenzEntfernen();
+    EXPECT_NE(A(STATUSZEILE).find("weicht ab Datenzeile 2 vom Export der Eingaben ab"), std::string::npos)
+        << A(STATUSZEILE);
+    std::remove(datei.c_str());
+    Tippen(AMPLITUDEDACH, "5");
+    EXPECT_NE(A(STATUSZEILE).find("ist Byte für Byte der Export der Eingaben"), std::string::npos) << A(STATUSZEILE);
+    Tippen(AMPLITUDEDACH, "4");
+    DateiSchreiben(datei, Ausfuehren({"--output", "-"}).aus);
+    Fenster_ReferenzEntfernen();
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
-    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(false, true));
-    EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the designed axis is back: 200 ms over 20 samples";
+    EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, true));
+    EXPECT_DOUBLE_EQ(Gains().first, 0.01) << "the chosen axis is back, the file's by default";
     EXPECT_EQ(legende(), "") << "the legend goes with the reference";
     EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
 
     // A file cut off: its findings in one message, the reference shown all the same.
     DateiSchreiben(kaputt, DateiLesen(datei).substr(0, 200));
     gDateiauswahl = {kaputt, 1, {}};
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_EQ(MeldungenText().rfind("Kurve öffnen: kaputt.txt: 1 Befund\n\nZeile ", 0), 0u) << MeldungenText();
-    EXPECT_TRUE(Sinus_ReferenzDa());
+    EXPECT_TRUE(gFenster.bReferenz);
     MeldungenLeeren();
     gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
-    Sinus_KurveOeffnen();
-    EXPECT_NE(MeldungenText().find("Ordner nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos);
+    Fenster_KurveOeffnen();
+    EXPECT_NE(MeldungenText().find("Datei nicht gefunden: " + ordner + "/fehlt.txt"), std::string::npos)
+        << "the folder is there: " << MeldungenText();
     EXPECT_NE(A(STATUSZEILE).find("Referenz kaputt.txt"), std::string::npos) << "the reference shown stays";
     MeldungenLeeren();
     gDateiauswahl = {"/dev/zero", 1, {}};  // bytes without end: refused, never read
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_NE(MeldungenText().find("Keine gewöhnliche Datei: /dev/zero"), std::string::npos) << MeldungenText();
-    Sinus_ReferenzEntfernen();
+    Fenster_ReferenzEntfernen();
 }
 
 TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
@@ -319,14 +317,14 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     };
     ASSERT_TRUE(aktion("ZEITBASISANPASSEN") && aktion("EINGABENAUSREFERENZ"));
     EXPECT_FALSE(aktion("ZEITBASISANPASSEN")->isEnabled()) << "the default curve plays what was typed";
-    EXPECT_EQ(Sinus_ZeitbasisAnpassen(), 0);
+    EXPECT_EQ(Fenster_ZeitbasisAnpassen(), 0);
     Tippen(FREQUENZ, "8");  // 10ms plays 7.692 Hz; 5ms plays 8 Hz exactly
     EXPECT_EQ(aktion("ZEITBASISANPASSEN")->text().toStdString(), "&Zeitbasis anpassen: 5ms");
     EXPECT_TRUE(aktion("ZEITBASISANPASSEN")->isEnabled());
-    EXPECT_EQ(Sinus_ZeitbasisAnpassen(), 1);
+    EXPECT_EQ(Fenster_ZeitbasisAnpassen(), 1);
     EXPECT_EQ(std::make_pair(std::string(gEingabe.szZeitbasis), A(ZEITBASIS)), std::make_pair(std::string("5ms"), std::string("5ms")));
     EXPECT_EQ(A(WARNZEILE), "") << "the file now plays 8 Hz";
-    EXPECT_EQ(Sinus_Rueckgaengig(), 1) << "one undo step";
+    EXPECT_EQ(Fenster_Rueckgaengig(), 1) << "one undo step";
     EXPECT_STREQ(gEingabe.szZeitbasis, "10ms");
 
     // A file of other inputs: the window takes them over and exports the same bytes.
@@ -334,7 +332,7 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     DateiSchreiben(datei, Ausfuehren({"--umax", "10", "--rms", "2", "--frequency", "4", "--periods", "1,5",
                                       "--timebase", "5ms", "--curve", "3", "--output", "-"}).aus);
     gDateiauswahl = {datei, 1, {}};
-    Sinus_EingabenAusKurve();
+    Fenster_EingabenAusKurve();
     ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
     EXPECT_EQ(std::make_tuple(std::string(gEingabe.szZeitbasis), gEingabe.iKurvennummer, gEingabe.dPeriodendauer),
               std::make_tuple(std::string("5ms"), 3, 250.0));
@@ -342,16 +340,21 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
               std::string::npos) << A(STATUSZEILE);
     Exportieren(ordner + "/wieder.txt");
     EXPECT_EQ(DateiLesen(ordner + "/wieder.txt"), DateiLesen(datei));
-    EXPECT_EQ(Sinus_Rueckgaengig(), 1);
+    // One step, named for what it did: every input it changed goes back with it.
+    EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Eingaben aus fremd.txt");
+    EXPECT_EQ(Fenster_Rueckgaengig(), 1);
     EXPECT_EQ(gEingabe.iKurvennummer, 1) << "the whole design was one step";
+    EXPECT_EQ(aktion("WIEDERHOLEN")->text().toStdString(), "&Wiederholen: Eingaben aus fremd.txt");
+    EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Frequenz 8 \u2192 5 Hz")
+        << "the step before it is a commit of one input";
 
     // The same for the open reference; a file that no design writes is refused with a word.
     gDateiauswahl = {datei, 1, {}};
-    Sinus_KurveOeffnen();
+    Fenster_KurveOeffnen();
     EXPECT_TRUE(aktion("EINGABENAUSREFERENZ")->isEnabled());
-    Sinus_EingabenAusReferenz();
+    Fenster_EingabenAusReferenz();
     EXPECT_NE(A(STATUSZEILE).find("ist Byte für Byte der Export der Eingaben"), std::string::npos) << A(STATUSZEILE);
-    Sinus_ReferenzEntfernen();
+    Fenster_ReferenzEntfernen();
     EXPECT_FALSE(aktion("EINGABENAUSREFERENZ")->isEnabled());
     std::string text = DateiLesen(datei);
     const size_t zweite = text.find('\n', text.find("\n0.00000")) + 1;  // the second data line's value
@@ -359,7 +362,7 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     DateiSchreiben(ordner + "/krumm.txt", text);
     gDateiauswahl = {ordner + "/krumm.txt", 1, {}};
     const Eingabewerte vorher = gEingabe;
-    Sinus_EingabenAusKurve();
+    Fenster_EingabenAusKurve();
     EXPECT_NE(MeldungenText().find("Keine Eingaben exportieren die Werte von krumm.txt"), std::string::npos)
         << MeldungenText();
     EXPECT_EQ(std::memcmp(&vorher, &gEingabe, sizeof vorher), 0) << "nothing changed";
@@ -378,5 +381,100 @@ TEST_F(SinusPanel, JedeEingabeAufIhremControl)
         char sz[200] = "";
         ASSERT_EQ(GetCtrlAttribute(gPanelMain, iControl, ATTR_LABEL_TEXT, sz, sizeof sz), 0);
         EXPECT_STREQ(sz, Eingaben_Feld(i)->szLabel);
+    }
+}
+
+// The graph draws each sample where the file puts it: a step from the
+// file's time with the file's value, over as long as the file lasts; the
+// ideal sine starts at the offset where the wave starts, in both views.
+TEST_F(SinusPanel, GraphZeigtDieZeitspalteDerDatei)
+{
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    auto serie = [g](const char *farbe) {
+        for (QAbstractSeries *s : g->chart()->series())
+            if (auto *linie = qobject_cast<QLineSeries *>(s); linie && linie->pen().color() == QColor(farbe))
+                return linie->points();
+        return QList<QPointF>();
+    };
+    EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.2 s, Spannung 0 bis 10 V"))
+        << "as long as the file lasts, as the status says";
+    const std::string ordner = TestOrdner();
+    const struct {
+        int control;
+        const char *text;
+    } entwuerfe[] = {{0, ""}, {FREQUENZ, "8"}, {AMPLITUDEDACH, "8"}, {FREQUENZ, "1000"}, {ZEITBASIS, "5"}};
+    for (const auto &e : entwuerfe) {
+        if (e.control == ZEITBASIS)
+            TK_RingWaehlen(gPanelMain, ZEITBASIS, 5);
+        else if (e.control)
+            Tippen(e.control, e.text);
+        Exportieren(ordner + "/g.txt");
+        std::istringstream datei(DateiLesen(ordner + "/g.txt"));
+        std::vector<std::pair<double, double>> zeilen;  // time in s, value in V
+        for (std::string zeile; std::getline(datei, zeile);) {
+            double t, wert;
+            if (zeile.empty() || zeile[0] == '#' || std::sscanf(zeile.c_str(), "%lf\t%lf", &t, &wert) != 2)
+                continue;
+            zeilen.emplace_back(t, wert * gEingabe.dUmax / 100.0);
+        }
+        ASSERT_GE(zeilen.size(), 2u) << e.text;
+        const QList<QPointF> kurve = serie("#0099ff");
+        for (const auto &[t, v] : zeilen) {
+            const bool da = std::any_of(kurve.begin(), kurve.end(), [&, t = t, v = v](const QPointF &p) {
+                return std::fabs(p.x() - t) < 1e-9 && std::fabs(p.y() - v) <= 0.00005 * gEingabe.dUmax + 1e-12;
+            });
+            EXPECT_TRUE(da) << e.text << ": line at " << t << " s, " << v << " V";
+        }
+        EXPECT_NEAR(kurve.back().x(), zeilen.back().first, 1e-9) << e.text << ": the axis ends with the file";
+        const QList<QPointF> ideal = serie("#a0a0a0");
+        ASSERT_FALSE(ideal.isEmpty()) << e.text;
+        EXPECT_NEAR(ideal.front().x(), 0.0, 1e-12) << e.text;
+        EXPECT_NEAR(ideal.front().y(), gEingabe.dOffset, 1e-9) << e.text << ": the ideal starts at the offset";
+        // As designed: element 0 repeats the first sample before it; the wave and the ideal start one step on.
+        Fenster_ZeitachseSetzen(0);
+        EXPECT_NEAR(serie("#a0a0a0").front().x(), Gains().first, 1e-12) << e.text;
+        EXPECT_NEAR(serie("#a0a0a0").front().y(), gEingabe.dOffset, 1e-9) << e.text;
+        Fenster_ZeitachseSetzen(1);
+    }
+
+    // The view is a checkable item that assistive technology reads as checked.
+    QAction *achse = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("ZEITACHSE"));
+    ASSERT_TRUE(achse && achse->isCheckable() && achse->isChecked());
+    QMenu *ansicht = tk::panel(gPanelMain)->fenster->findChild<QMenu *>(QStringLiteral("ANSICHT"));
+    ASSERT_TRUE(ansicht);
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(ansicht);
+    ASSERT_TRUE(menu && menu->childCount() > 0);
+    QAccessibleInterface *eintrag = menu->child(ansicht->actions().indexOf(achse));
+    ASSERT_TRUE(eintrag);
+    EXPECT_TRUE(eintrag->state().checkable && eintrag->state().checked);
+    TK_MenuWaehlen(gPanelMain, ZEITACHSE);
+    EXPECT_EQ(gFenster.bWieExportiert, 0);
+    EXPECT_FALSE(eintrag->state().checked);
+}
+
+// At the edge: a single sample at the limit is marked over exactly its own
+// step, from its data line's time to the next one's, in both views.
+TEST_F(SinusPanel, EinWertAnDerGrenzeEinSchrittBreitMarkiert)
+{
+    Tippen(OFFSET, "5.0001");  // only the crest, k = 5, reaches past 100 %, the trough stays above 0 %
+    tk::GraphCtrl *g = tk::graph(gPanelMain, GRAPH);
+    for (int bWieExportiert : {1, 0}) {
+        Fenster_ZeitachseSetzen(bWieExportiert);
+        ASSERT_EQ(g->marken().size(), 1u);
+        const long iErwartet = bWieExportiert ? 5 : 6;  // data line 6 at 0.05 s; element 6 as designed
+        EXPECT_EQ(std::make_pair(g->marken()[0].von, g->marken()[0].bis), std::make_pair(iErwartet, iErwartet));
+        QApplication::processEvents();
+        const QImage bild = g->grab().toImage();
+        const QRectF flaeche = g->chart()->plotArea();
+        const double dt = Gains().first;
+        const double a = g->chart()->mapToPosition(QPointF(iErwartet * dt, 0.0)).x();
+        const double b = g->chart()->mapToPosition(QPointF((iErwartet + 1) * dt, 0.0)).x();
+        auto band = [&](double x) {
+            const QColor c = bild.pixelColor(QPoint(int(std::lround(x)), int(flaeche.top()) + 3));
+            return c.red() > c.green() + 40;
+        };
+        EXPECT_TRUE(band((a + b) / 2)) << bWieExportiert;
+        EXPECT_TRUE(band(a + 2) && band(b - 2)) << "over the whole step: " << a << " to " << b;
+        EXPECT_FALSE(band(a - 3) || band(b + 3)) << "and no further: " << a << " to " << b;
     }
 }

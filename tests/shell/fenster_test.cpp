@@ -6,8 +6,8 @@
 #include "bedienung.h"
 #include "graph_gui.h"
 #include "intern_gui.h"
-#include "panel_fixture.h"
-#include "verlauf.h"
+#include "text_gui.h"
+#include "fenster_fixture.h"
 #include "wlr7sinus_uir.h"
 
 #include <QAccessible>
@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollArea>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
@@ -23,26 +25,10 @@
 
 namespace {
 
-class Fenster : public ::testing::Test {
+class Fenster : public FensterTest {
 protected:
-    void SetUp() override
-    {
-        const CallbackEntry rueckrufe[] = {{"Callback_Panel", nullptr, Callback_Panel, nullptr},
-                                           {"Menu_Main", nullptr, nullptr, Menu_Main},
-                                           {"Eingabe", Eingabe, nullptr, nullptr},
-                                           {"Speichern", Speichern, nullptr, nullptr}};
-        SetCallbackTable(rueckrufe, 4);
-        ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
-        Sinus_Initialisieren();
-        DisplayPanel(gPanelMain);
-        MeldungenLeeren();
-        gDateiauswahl = Dateiauswahl();
-    }
-    void TearDown() override { Sinus_Freigeben(), DiscardPanel(gPanelMain); }
     static void Tasten(const char *folge) { ASSERT_EQ(TK_Tasten(gPanelMain, folge), 0) << folge; }
     static void Text(const char *text) { ASSERT_EQ(TK_TextTippen(gPanelMain, text), 0) << text; }
-    static std::string A(int c) { return Anzeige(gPanelMain, c); }
-    static double W(int c) { return Wert(gPanelMain, c); }
 };
 
 double Helligkeit(const QColor &c) { return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF(); }
@@ -67,7 +53,7 @@ TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
     EXPECT_EQ(std::make_pair(std::string(gEingabe.szZeitbasis), int(gEingabe.iKurvennummer)),
               std::make_pair(std::string("5ms"), 3));
     ASSERT_EQ(gDateiauswahl.titel, std::vector<std::string>{"Kurve exportieren"});
-    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (68 Zeilen)"), std::string::npos) << A(STATUSZEILE);
+    EXPECT_NE(A(STATUSZEILE).find("\nExportiert: kurve.txt (61 Datenzeilen)"), std::string::npos) << A(STATUSZEILE);
     Tasten("Alt+O");
     Text("4");
     Tasten("Return");
@@ -104,7 +90,7 @@ TEST_F(Fenster, RingUebernimmtErstDasGewaehlteUndMeldetDiePunktzahl)
     EXPECT_EQ(A(ZEITBASIS), "10ms") << "back to the last accepted item";
     Tasten("Down Escape Alt+Z Down Down Up Alt+K");  // Escape takes back; then 20ms, 50ms, 20ms
     EXPECT_EQ(std::string(gEingabe.szZeitbasis), "20ms");
-    EXPECT_EQ(gVerlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
+    EXPECT_EQ(gFenster.verlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
     EXPECT_EQ(gMeldungen.size(), 1u);
 }
 
@@ -232,8 +218,8 @@ TEST_F(Fenster, KleineWerteBleibenSichtbar)
 TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
 {
     const struct { int control; const char *name, *beschreibung; } faelle[] = {
-        {WLR7UMAX, "WLR-7 Ausgang max.", "V, "}, {AMPLITUDEDACH, "Amplitude [V^]", "V^, "},
-        {AMPLITUDEEFF, "Amplitude [Veff]", "Veff, "}, {OFFSET, "Offset", "V, "}, {FREQUENZ, "Frequenz", "Hz, "},
+        {WLR7UMAX, "WLR-7 Ausgang max.", "V, "}, {AMPLITUDEDACH, "Amplitude Scheitelwert", "V^, "},
+        {AMPLITUDEEFF, "Amplitude Effektivwert", "Veff, "}, {OFFSET, "Offset", "V, "}, {FREQUENZ, "Frequenz", "Hz, "},
         {PERIODENDAUER, "Periodendauer", "ms, "}, {ANZAHLPERIODEN, "Perioden", "Anzahl"},
         {ZEITBASIS, "Zeitbasis", "Abstand"}, {KURVENNUMMER, "Kurve", "Kurvennummer"}};
     // Fields carry the name; rings on Linux name their value and are
@@ -253,6 +239,17 @@ TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
     TK_Tippen(gPanelMain, ANZAHLPERIODEN, "2");
     QAccessibleInterface *status = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, STATUSZEILE));
     EXPECT_EQ(status->text(QAccessible::Name).toStdString(), A(STATUSZEILE));
+    // No warnings: no line to be read out by the name of its kind.
+    EXPECT_FALSE(tk::control(gPanelMain, WARNZEILE)->isVisible());
+    // Past Exportieren the keyboard goes on to a named control, never to the text area.
+    tk::control(gPanelMain, SPEICHERN)->setFocus();
+    ASSERT_EQ(TK_Tabulator(gPanelMain), 0);
+    QWidget *fokus = QApplication::focusWidget();
+    ASSERT_TRUE(fokus);
+    EXPECT_NE(fokus->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(fokus)->text(QAccessible::Name).isEmpty())
+        << fokus->metaObject()->className();
+    EXPECT_FALSE(qobject_cast<QScrollArea *>(fokus) || qobject_cast<QScrollArea *>(fokus->parentWidget()));
 }
 
 // Text and its background come from the same place, whatever the theme:
@@ -312,7 +309,7 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::white));
     const std::string svg = DateiLesen(ordner + "/bericht.svg");
     for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "Offset 5.000 V",
-                            "Frequenz 5.00 Hz", "Perioden 1.00", "Zeitbasis 10ms", "Kurve 1", "20 von 16358"})
+                            "Frequenz 5.00 Hz", "Perioden 1.00", "Zeitbasis 10ms", "Kurve 1", "21 von 16359"})
         EXPECT_NE(svg.find(teil), std::string::npos) << teil;
 
     // Every warning below the graph, and the graph's own menu writes the same picture.
@@ -343,4 +340,73 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
     EXPECT_EQ(gesehen.toStdString(), ordner + "|bericht.bmp") << "the last name chosen, kept to be corrected";
+}
+
+// Warnings are why the tool exists: at the size the window opens with, each
+// warning line lies whole inside the visible part of the text area, above
+// the status, alone, beside a reference, after a take-over and beside a
+// refusal's note.
+TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
+{
+    QWidget *fenster = tk::panel(gPanelMain)->fenster;
+    const QSize start = fenster->size();
+    auto *warnungen = qobject_cast<QLabel *>(tk::control(gPanelMain, WARNZEILE));
+    auto *bereich = fenster->findChild<tk::Textbereich *>();
+    ASSERT_TRUE(warnungen && bereich);
+    auto inSicht = [&](const char *fall) {
+        for (int i = 0; i < 4; ++i)
+            QApplication::processEvents();
+        ASSERT_EQ(fenster->size(), start) << fall;
+        ASSERT_TRUE(warnungen->isVisible()) << fall;
+        EXPECT_GE(A(WARNZEILE).find('\n'), 1u) << fall;
+        const QRect zeilen(warnungen->mapTo(bereich->viewport(), QPoint(0, 0)), warnungen->size());
+        EXPECT_TRUE(bereich->viewport()->rect().contains(zeilen))
+            << fall << ": " << zeilen.y() << "+" << zeilen.height() << " in " << bereich->viewport()->height();
+        const QRect sichtbar(bereich->viewport()->mapTo(fenster, QPoint(0, 0)), bereich->viewport()->size());
+        EXPECT_TRUE(fenster->rect().contains(sichtbar)) << fall << ": the area itself inside the window";
+        // Each line as laid out in the label's font and width: all of them fit its height.
+        const QFontMetrics masse(warnungen->font());
+        const QRect noetig = masse.boundingRect(QRect(0, 0, warnungen->contentsRect().width(), 100000),
+                                                Qt::TextWordWrap, warnungen->text());
+        EXPECT_LE(noetig.height(), warnungen->contentsRect().height()) << fall;
+    };
+    Tippen(AMPLITUDEDACH, "6");
+    Tippen(PERIODENDAUER, "125");  // cut at 100 % and 0 %, and 7.692 Hz in place of 8 Hz
+    inSicht("two warnings");
+    const std::string datei = TestOrdner() + "/ref.txt";
+    Exportieren(datei);
+    Waehlen(datei);
+    Fenster_KurveOeffnen();
+    ASSERT_TRUE(gFenster.bReferenz);
+    inSicht("beside a reference");
+    Tippen(AMPLITUDEDACH, "4");
+    Fenster_EingabenAusReferenz();
+    EXPECT_EQ(gEingabe.dAmplitudeDach, 6.0);
+    inSicht("after a take-over");
+    Tippen(ANZAHLPERIODEN, "100");
+    Tippen(PERIODENDAUER, "2000");  // 200 points a period, 100 periods: too many, refused
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_NE(A(STATUSZEILE).find("Abgelehnt"), std::string::npos) << A(STATUSZEILE);
+    inSicht("beside a refusal");
+}
+
+// The help in the message box as it shows it: no line wraps, so that none
+// loses its indent.
+TEST_F(Fenster, HilfeZeilenBrechenNichtUm)
+{
+    Tasten("F1");
+    ASSERT_EQ(gMeldungen.size(), 1u);
+    const QString text = QString::fromStdString(gMeldungen[0].text);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(gMeldungen[0].titel), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.show();
+    QApplication::processEvents();
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_TRUE(label);
+    const QFontMetrics masse(label->font());
+    for (const QString &zeile : text.split(QLatin1Char('\n')))
+        EXPECT_LE(masse.horizontalAdvance(zeile), label->contentsRect().width()) << zeile.toStdString();
+    EXPECT_EQ(label->height(), label->heightForWidth(label->width()));
+    EXPECT_LE(label->heightForWidth(label->width()), (text.count(QLatin1Char('\n')) + 1) * masse.lineSpacing() + 2)
+        << "one line on the screen for each line of the help";
 }

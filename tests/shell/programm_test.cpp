@@ -6,6 +6,7 @@
 #include "panel_fixture.h"
 #include "wlr7sinus_main.h"
 #include "wlr7sinus_uir.h"
+#include "zustand.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST(Programm, DateiBeendenUndSchliessfeldEndenMitNull)
               }),
               0);
     EXPECT_EQ(gTitel, "WLR7-Dovarizuz V 1.0");
-    EXPECT_EQ(gWerte, 22) << "the first curve, drawn when the panel shows";
+    EXPECT_EQ(gWerte, 21) << "the first curve's data lines, drawn when the panel shows";
     EXPECT_TRUE(gMeldungen.empty()) << "no popup at start";
     EXPECT_EQ(gSinus.pdWerte, nullptr) << "the sample array is freed at the end";
     EXPECT_EQ(Wert(gPanelMain, WLR7UMAX), -1.0) << "the panel is discarded";
@@ -69,7 +70,7 @@ TEST(Programm, DateiImAufrufWirdReferenz)
     TK_Spaeter([](void *) {
         // After the program's own call for the file, which the start-up posted later.
         TK_Spaeter([](void *) {
-            bReferenz = Sinus_ReferenzDa();
+            bReferenz = gFenster.bReferenz;
             TK_MenuWaehlen(gPanelMain, BEENDEN);
         }, nullptr);
     }, nullptr);
@@ -77,4 +78,11 @@ TEST(Programm, DateiImAufrufWirdReferenz)
     EXPECT_EQ(WLR7_Main(2, argv), 0);
     EXPECT_TRUE(bReferenz);
     EXPECT_TRUE(gMeldungen.empty()) << MeldungenText();
+
+    // A name that is not there, in a folder that is: the file is missing, not the folder.
+    static const std::string fehlt = TestOrdner() + "/nosuch.txt";
+    TK_Spaeter([](void *) { TK_Spaeter([](void *) { TK_MenuWaehlen(gPanelMain, BEENDEN); }, nullptr); }, nullptr);
+    char *argv2[] = {name, const_cast<char *>(fehlt.c_str()), nullptr};
+    EXPECT_EQ(WLR7_Main(2, argv2), 0);
+    EXPECT_EQ(MeldungenText(), "Fehler: Die Kurvendatei konnte nicht gelesen werden:\nDatei nicht gefunden: " + fehlt + "\n");
 }

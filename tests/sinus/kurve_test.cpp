@@ -124,17 +124,24 @@ TEST(Kurve, WerteFortsetzungUndBegrenzung)
 
 TEST(Kurve, StatuszeileUndBegrenzteStrecken)
 {
-    const std::string kopf = "20 von 16358~Punkten · 20~Punkte je Periode · Schritt 10~ms · Dauer 200~ms";
+    const std::string kopf = "21 von 16359~Datenzeilen · 20~Punkte je Periode · Schritt 10~ms · Dauer 200~ms";
     EXPECT_EQ(Kurve(10, 5, 5, 200, 1, 10).Status(), kopf);
     EXPECT_EQ(Kurve(10, 8, 5, 200, 1, 10).Status(), kopf) << "what is cut is a warning of its own";
     EXPECT_EQ(Kurve(10, 5, 5, 16358, 1, 1).Status(),
-              "16358 von 16358~Punkten · 16358~Punkte je Periode · Schritt 1~ms · Dauer 16.36~s");
+              "16359 von 16359~Datenzeilen · 16358~Punkte je Periode · Schritt 1~ms · Dauer 16.36~s");
     EXPECT_EQ(Kurve(10, 5, 5, 50000, 3, 3600000).Status(),
-              "3 von 16358~Punkten · 1~Punkt je Periode · Schritt 1~h · Dauer 3~h");
+              "4 von 16359~Datenzeilen · 0.0139~Punkte je Periode · Schritt 1~h · Dauer 3~h");
     EXPECT_EQ(Kurve(10, 5, 5, 0.3, 2, 0.05).Status(),
-              "12 von 16358~Punkten · 6~Punkte je Periode · Schritt 50~µs · Dauer 600~µs");
-    EXPECT_EQ(Kurve(10, 5, 5, 125, 1, 10).Status(), "13 von 16358~Punkten · 13~Punkte je Periode · Schritt 10~ms · "
+              "13 von 16359~Datenzeilen · 6~Punkte je Periode · Schritt 50~µs · Dauer 600~µs");
+    EXPECT_EQ(Kurve(10, 5, 5, 125, 1, 10).Status(), "14 von 16359~Datenzeilen · 13~Punkte je Periode · Schritt 10~ms · "
                                                     "Dauer 130~ms · Frequenz in der Datei 7.692~Hz");
+    // Counted as the file counts: its data lines; the typed period and periods where the samples hold others.
+    EXPECT_EQ(Kurve(10, 5, 5, 125, 2.5, 5).Status(), "64 von 16359~Datenzeilen · 25~Punkte je Periode · Schritt 5~ms · "
+                                                     "Dauer 315~ms · 2.52~Perioden in der Datei");
+    EXPECT_EQ(Kurve(10, 5, 5, 1, 1, 10).Status().rfind("2 von 16359~Datenzeilen · 0.1~Punkte je Periode · ", 0), 0u)
+        << "1 kHz on 10 ms: a tenth of a point, raised to one";
+    EXPECT_EQ(Kurve(10, 5, 5, 5, 1, 10).Status().find("Perioden in der Datei"), std::string::npos)
+        << "half a step rounds up to one point: one period, as typed";
     // From a minute on in hours, minutes and seconds.
     EXPECT_NE(Kurve(10, 5, 5, 10000, 10, 1000).Status().find("Schritt 1~s · Dauer 1~min 40~s"), std::string::npos);
     EXPECT_NE(Kurve(10, 5, 5, 50000, 16, 60000).Status().find("Schritt 1~min · Dauer 16~min"), std::string::npos);

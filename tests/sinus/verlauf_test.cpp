@@ -1,65 +1,12 @@
-// The undo history as a ring of input records, and the window's texts
-// formed from the records.
+// The window's texts formed from the records.
 #include "Sinusanalyse.h"
 #include "Sinuseingaben.h"
 #include "Sinuserzeugung_Main.h"
 #include "Sinusschritt.h"
 #include "eingabebau.h"
-#include "verlauf.h"
 
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-Eingabewerte Stufe(double dOffset)
-{
-    Eingabewerte e{};
-    e.dOffset = dOffset;
-    return e;
-}
-
-// Undo (-1) or redo (+1); the offset of the step reached, -1 for none.
-double Gehen(int iRichtung)
-{
-    Eingabewerte e{};
-    return (iRichtung < 0 ? Sinus_VerlaufZurueck(&e) : Sinus_VerlaufVor(&e)) ? e.dOffset : -1.0;
-}
-
-}  // namespace
-
-TEST(Verlauf, ZurueckVorUndNeuerZweigUeberDenRingHinweg)
-{
-    Sinus_VerlaufLeeren();
-    EXPECT_EQ(Gehen(-1), -1.0);
-    for (int i = 0; i < 3; ++i) {
-        const Eingabewerte e = Stufe(i);
-        Sinus_VerlaufMerken(&e);
-    }
-    EXPECT_EQ((std::vector<double>{Gehen(-1), Gehen(-1), Gehen(-1), Gehen(+1)}), (std::vector<double>{1, 0, -1, 1}));
-    const Eingabewerte neu = Stufe(9);  // a commit after undo drops what redo would bring back
-    Sinus_VerlaufMerken(&neu);
-    EXPECT_EQ((std::vector<double>{Gehen(+1), Gehen(-1), Gehen(-1), Gehen(-1)}), (std::vector<double>{-1, 1, 0, -1}));
-
-    Sinus_VerlaufLeeren();
-    const int iSchritte = VERLAUF_GROESSE + 30;  // the oldest steps drop out of the ring
-    for (int i = 0; i < iSchritte; ++i) {
-        const Eingabewerte e = Stufe(i);
-        Sinus_VerlaufMerken(&e);
-    }
-    int iZurueck = 0;
-    double dAeltester = 0.0;
-    for (double d; (d = Gehen(-1)) >= 0.0; ++iZurueck)
-        dAeltester = d;
-    EXPECT_EQ(iZurueck, VERLAUF_GROESSE - 1);
-    EXPECT_EQ(dAeltester, iSchritte - VERLAUF_GROESSE);
-    EXPECT_GE(iZurueck, 100);
-
-    Eingabewerte a = Stufe(1), b = Stufe(1);
-    b.szZeitbasis[0] = 'x';
-    EXPECT_TRUE(Sinus_EingabenGleich(&a, &a));
-    EXPECT_FALSE(Sinus_EingabenGleich(&a, &b));
-}
 
 TEST(Texte, PunkteBegrenzungExportUndTitel)
 {
@@ -76,7 +23,7 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     EXPECT_STREQ(sz, "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)");
     Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
     EXPECT_STREQ(sz, "0 auf 0.01 ");
-    for (const auto &[iPunkte, szErwartet] : {std::pair{22, "Exportiert: k.txt (28 Zeilen)"}, {0, "Exportiert: k.txt (7 Zeilen)"}}) {
+    for (const auto &[iPunkte, szErwartet] : {std::pair{22, "Exportiert: k.txt (21 Datenzeilen)"}, {0, "Exportiert: k.txt (0 Datenzeilen)"}}) {
         s.iAnzahlPunkte = iPunkte;
         Sinus_ExportText("/a/b/k.txt", &s, sz, sizeof sz);
         EXPECT_STREQ(sz, szErwartet);

@@ -38,7 +38,7 @@ inline const CallbackEntry gTestRueckrufe[] = {
 
 inline std::string Anzeige(int panel, int control)
 {
-    char text[300];
+    char text[4096];
     return TK_Anzeige(panel, control, text, sizeof text), text;
 }
 inline double Wert(int panel, int control)

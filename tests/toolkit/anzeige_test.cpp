@@ -128,16 +128,35 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     EXPECT_EQ(QString(gebrochen).replace(QChar(0x00a0), QLatin1Char(' ')),
               QString(lang).replace(QChar(0x00a0), QLatin1Char(' ')));
 
+    // The lines take the room they need, the warnings first; the graph gives
+    // way down to its minimum, and only beyond it do the lines scroll.
     QWidget *graph = tk::control(h, 12);
-    QApplication::processEvents();
-    const int hoehe = graph->height();
-    SetCtrlVal(h, 14, "eins\nzwei\ndrei\nvier");
-    SetCtrlVal(h, 13, (text + "\n" + text).toUtf8().constData());
-    QApplication::processEvents();
-    EXPECT_EQ(graph->height(), hoehe) << "the text lines have their own area";
-    auto *bereich = tk::panel(h)->fenster->findChild<QScrollArea *>();
+    auto *bereich = qobject_cast<tk::Textbereich *>(tk::panel(h)->fenster->findChild<QScrollArea *>());
     ASSERT_TRUE(bereich);
+    // A new line lays out the area, then the column around it.
+    auto ausgelegt = [] {
+        for (int i = 0; i < 4; ++i)
+            QApplication::processEvents();
+    };
+    SetCtrlVal(h, 14, "");
+    SetCtrlVal(h, 13, "eine Zeile");
+    ausgelegt();
+    const int hoehe = graph->height(), zeile = bereich->height();
+    EXPECT_FALSE(tk::control(h, 14)->isVisible()) << "no warning, no line";
+    SetCtrlVal(h, 14, "eins\nzwei");
+    ausgelegt();
+    EXPECT_EQ(bereich->height(), bereich->inhaltHoehe()) << "two warnings above the status, all in view";
+    EXPECT_GE(bereich->height(), 3 * QFontMetrics(graph->font()).height());
+    EXPECT_EQ(graph->height() + bereich->height(), hoehe + zeile) << "the graph gives the room";
+    EXPECT_EQ(bereich->verticalScrollBar()->maximum(), 0);
+    std::string viele;
+    for (int i = 0; i < 30; ++i)
+        viele += "Zeile\n";
+    SetCtrlVal(h, 13, viele.c_str());
+    ausgelegt();
+    EXPECT_EQ(graph->height(), graph->minimumHeight()) << "down to its minimum, no further";
     EXPECT_GT(bereich->verticalScrollBar()->maximum(), 0) << "more lines than it shows can be scrolled to";
+    EXPECT_EQ(bereich->verticalScrollBar()->value(), 0) << "the warnings stay in view";
     tk::panel(h)->fenster->resize(tk::panel(h)->fenster->minimumSize());
     QApplication::processEvents();
     EXPECT_GE(graph->height(), 200) << "the smallest window keeps the plot readable";

@@ -5,6 +5,9 @@
 #include "panel_fixture.h"
 
 #include <QFile>
+#include <QPolygonF>
+#include <QTransform>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <QLabel>
@@ -14,6 +17,7 @@
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,7 +181,9 @@ TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
         const size_t anfang = svg.find("</text>", i), ende = svg.rfind('>', anfang);
         const std::string zeile = svg.substr(ende + 1, anfang - ende - 1);
         zeilen += (zeilen.empty() ? "" : " ") + zeile;
-        EXPECT_TRUE(zeilen.size() == std::strlen(titel) || zeile.substr(zeile.size() - 3) == " \u00b7")
+        for (size_t fest; (fest = zeilen.find("\u00a0\u00b7")) != std::string::npos;)
+            zeilen.replace(fest, 2, " ");
+        EXPECT_TRUE(zeilen.size() == std::strlen(titel) || zeile.substr(zeile.size() - 4) == "\u00a0\u00b7")
             << "broken between items only: " << zeile;
         i = anfang + 1;
     }
@@ -261,4 +267,89 @@ TEST_F(PanelTest, LegendeNurFuerBenanntePlotsUndFlaecheZurueck)
     EXPECT_FALSE(g->chart()->legend()->isVisible()) << "the legend goes with its plot";
     EXPECT_EQ(g->chart()->plotArea(), voll) << "and the plot gets its room back";
     EXPECT_TRUE(g->legende().empty());
+}
+
+// The curves of the report picture stay inside the plot, in every format:
+// an SVG keeps no clip of its own. A sine from -50 to 150 % lies within the
+// extent of a step line from 0 to 100 %, both running on past the shown x
+// range, to half a unit of the page.
+TEST_F(PanelTest, BerichtsbildSchneidetKurvenAnDerFlaeche)
+{
+    Zeigen();
+    double rand[8] = {0, 100, 0, 100, 0, 100, 0, 100};
+    PlotY(h, 12, rand, 8, 4, 6, 24, 0, 1, MakeColor(0, 153, 255));
+    std::vector<double> weit(600);
+    for (size_t i = 0; i < weit.size(); ++i)
+        weit[i] = 50.0 + 100.0 * std::sin(2.0 * M_PI * static_cast<double>(i) / 100.0);
+    PlotWaveform(h, 12, weit.data(), static_cast<int>(weit.size()), 4, 1.0, 0.0, -0.5, 0.01, 0, 0, 0, 1,
+                 MakeColor(160, 160, 160));
+    tk::graph(h, 12)->zoomen(1.0, 4.0);  // both run on past both ends
+    const std::string pfad = TestOrdner() + "/s.svg";
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", pfad.c_str()), 0);
+    const std::string svg = DateiLesen(pfad);
+    // The points of the lines in a stroke colour, in page units (each group's matrix applied).
+    auto punkte = [&](const std::string &farbe) {
+        QPolygonF alle;
+        QTransform matrix;
+        bool gesucht = false;
+        for (size_t i = 0; (i = svg.find('<', i)) != std::string::npos; ++i) {
+            const size_t ende = svg.find('>', i);
+            const std::string tag = svg.substr(i, ende - i);
+            if (tag.rfind("<g ", 0) == 0) {
+                gesucht = tag.find("stroke=\"" + farbe + "\"") != std::string::npos;
+                double m[6] = {1, 0, 0, 1, 0, 0};
+                const size_t t = tag.find("transform=\"matrix(");
+                if (t != std::string::npos)
+                    std::sscanf(tag.c_str() + t + 18, "%lf,%lf,%lf,%lf,%lf,%lf", &m[0], &m[1], &m[2], &m[3], &m[4], &m[5]);
+                matrix = QTransform(m[0], m[1], m[2], m[3], m[4], m[5]);
+            } else if (gesucht && tag.rfind("<polyline", 0) == 0) {
+                const size_t p = tag.find("points=\"") + 8;
+                std::istringstream zahlen(tag.substr(p, tag.find('"', p) - p));
+                double x, y;
+                char komma;
+                while (zahlen >> x >> komma >> y)
+                    alle << matrix.map(QPointF(x, y));
+            }
+        }
+        return alle;
+    };
+    const QRectF flaeche = punkte("#0099ff").boundingRect(), ideal = punkte("#a0a0a0").boundingRect();
+    ASSERT_GT(flaeche.height(), 50.0);
+    ASSERT_FALSE(ideal.isEmpty()) << "the sine is drawn where it lies inside";
+    EXPECT_TRUE(flaeche.adjusted(-0.5, -0.5, 0.5, 0.5).contains(ideal))
+        << "plot " << flaeche.left() << ".." << flaeche.right() << " x " << flaeche.top() << ".." << flaeche.bottom()
+        << ", sine " << ideal.left() << ".." << ideal.right() << " x " << ideal.top() << ".." << ideal.bottom();
+    EXPECT_NEAR(ideal.height(), flaeche.height(), 0.5) << "cut at both edges, not left out";
+}
+
+// The picture's extent against what it holds: the PNG is the SVG's page at
+// its own scale, to the pixel, and its last text (the legend) lies inside it
+// with a white margin below.
+TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoehe)
+{
+    Zeigen();
+    double w[3] = {10, 90, 10};
+    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(204, 0, 102));
+    SetPlotAttribute(h, 12, plot, ATTR_PLOT_LG_TEXT, "ref.txt");
+    const std::string o = TestOrdner();
+    for (const char *fuss : {"", "Status", "Status · a\n\u26a0 eins\n\u26a0 zwei\n\u26a0 drei"}) {
+        ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.svg").c_str()), 0);
+        ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.png").c_str()), 0);
+        const std::string svg = DateiLesen(o + "/h.svg");
+        double breite = 0.0, hoehe = 0.0;
+        const size_t box = svg.find("viewBox=\"");
+        ASSERT_NE(box, std::string::npos);
+        ASSERT_EQ(std::sscanf(svg.c_str() + box + 9, "0 0 %lf %lf", &breite, &hoehe), 2);
+        const QImage bild(QString::fromStdString(o + "/h.png"));
+        const double faktor = TK_BERICHT_BREITE / breite;
+        EXPECT_EQ(bild.height(), std::lround(hoehe * faktor)) << fuss;
+        // The last row that is not white: the legend's text, above a margin.
+        int letzte = -1;
+        for (int y = bild.height() - 1; y >= 0 && letzte < 0; --y)
+            for (int x = 0; x < bild.width() && letzte < 0; ++x)
+                if (bild.pixelColor(x, y) != Qt::white)
+                    letzte = y;
+        EXPECT_GT(letzte, bild.height() - 60 * faktor) << fuss << ": the legend near the bottom";
+        EXPECT_LT(letzte, bild.height() - 4 * faktor) << fuss << ": and a margin below it";
+    }
 }

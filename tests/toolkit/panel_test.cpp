@@ -8,9 +8,16 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QStandardItemModel>
+#include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <clocale>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
 {
@@ -149,5 +156,59 @@ TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
               0) << "cancelled: no file, and no error either";
     EXPECT_EQ(filter, QStringList({"Kurvendateien (*.txt)", "Alle Dateien (*)"}));
     EXPECT_EQ(endung, QStringLiteral("txt"));
+    TK_DateiauswahlAbfangen(DateiauswahlAntworten);
+}
+
+// A file that never answers a read (a pipe nobody writes to, /proc/kmsg)
+// typed into either dialog: the dialog keeps answering the user, since it
+// judges files by their names and never reads them.
+TEST(Dateiauswahl, EinPfadDerNieAntwortetHaeltKeinenDialog)
+{
+    const std::string fifo = TestOrdner() + "/leitung";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<std::string> pfade{fifo};
+    // Readable only with the right to read the kernel's log: the test reads nothing of it.
+    if (access("/proc/kmsg", R_OK) == 0)
+        pfade.push_back("/proc/kmsg");
+    TK_DateiauswahlAbfangen(nullptr);  // the real dialog
+    for (const std::string &pfad : pfade)
+        for (int knopf : {static_cast<int>(TK_KNOPF_LADEN), 1}) {
+            std::atomic<bool> fertig{false}, festgehalten{false};
+            // A dialog held in a read is let go, through the pipe, and the test fails; /proc/kmsg cannot be
+            // answered, so the run ends with a message rather than hang.
+            std::thread wache([&] {
+                const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+                while (!fertig && std::chrono::steady_clock::now() < frist)
+                    std::this_thread::yield();
+                if (fertig)
+                    return;
+                festgehalten = true;
+                if (pfad != fifo) {
+                    std::fprintf(stderr, "the dialog reads %s and hangs\n", pfad.c_str());
+                    std::_Exit(1);
+                }
+                const int fd = open(fifo.c_str(), O_WRONLY);
+                (void)!write(fd, "x", 1);
+                close(fd);
+            });
+            QTimer::singleShot(0, [&] {
+                auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                ASSERT_TRUE(d);
+                auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                ASSERT_TRUE(name);
+                QTest::keyClicks(name, QString::fromStdString(pfad));
+                // What the dialog does with a typed name happens on its events: let them run.
+                QTest::qWait(200);
+                fertig = true;
+                d->reject();
+            });
+            char gewaehlt[300];
+            EXPECT_EQ(FileSelectPopup("", "*.txt", "Kurvendateien (*.txt)", pfad.c_str(), knopf, 0, 0, 1, 1, gewaehlt,
+                                      sizeof gewaehlt),
+                      0);
+            fertig = true;
+            wache.join();
+            EXPECT_FALSE(festgehalten) << pfad << (knopf == TK_KNOPF_LADEN ? " to open" : " to save");
+        }
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
 }

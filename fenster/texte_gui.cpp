@@ -1,0 +1,68 @@
+// The texts only the window shows (see Fenstertexte.h).
+#include "Fenstertexte.h"
+
+const char *const FENSTER_TEXT_TITEL = "WLR7-Dovarizuz V " WLR7_VERSION;
+const char *const FENSTER_TEXT_RUECKGAENGIG = "&Rückgängig";
+const char *const FENSTER_TEXT_WIEDERHOLEN = "&Wiederholen";
+const char *const FENSTER_TEXT_ZEITBASIS_ANPASSEN = "&Zeitbasis anpassen";
+const char *const FENSTER_TEXT_ANLASS_DATEI = "Eingaben aus %s";
+const char *const FENSTER_TEXT_FILTER_KURVEN = "Kurvendateien (*.txt)";
+const char *const FENSTER_TEXT_FILTER_BILDER = "Grafiken (*.png *.svg *.pdf)";
+const char *const FENSTER_TEXT_LEGENDE_KURVE = "Kurve";
+const char *const FENSTER_TEXT_LEGENDE_IDEAL = "Ideal";
+const char *const FENSTER_TEXT_ACHSE_ZEIT = "Zeit [s]";
+const char *const FENSTER_TEXT_ACHSE_WIE_EXPORTIERT = "Zeit [s] wie exportiert";
+const char *const FENSTER_TEXT_EXPORT_TITEL = "Kurve exportieren";
+const char *const FENSTER_TEXT_REFERENZ_TITEL = "Kurve öffnen";
+const char *const FENSTER_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
+const char *const FENSTER_TEXT_BERICHT_TITEL = "Grafik speichern";
+const char *const FENSTER_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
+const char *const FENSTER_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
+const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
+const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
+
+// Each line short enough for the message box, so that none wraps and loses
+// its indent; a long entry goes on below, indented further.
+const char *const FENSTER_TEXT_BEDIENUNG_TITEL = "Tasten und Maus";
+const char *const FENSTER_TEXT_BEDIENUNG =
+    "Eingaben\n"
+    "  Alt + unterstrichener Buchstabe: Feld wählen\n"
+    "  Tab, Umschalt+Tab: nächstes, voriges Feld\n"
+    "  Enter oder Feld verlassen: Wert übernehmen\n"
+    "  Esc: Eingabe verwerfen\n"
+    "  Pfeil auf/ab, Mausrad im Feld: Wert um 1 ändern\n"
+    "  Zahlen: Komma oder Punkt, Exponent (2,5e-3), Vorsatz µ (u), m, k, M\n"
+    "  (2,5k = 2500; m milli, M mega); Einheit des Feldes mit oder ohne\n"
+    "  Leerzeichen: V, mV, kV; Hz, kHz, mHz; ms, s, µs; Amplitude [V^] auch\n"
+    "  Veff, Vrms (Effektivwert) und Vss, Vpp (Spitze-Spitze)\n"
+    "  Zeitbasis, Kurve: Pfeile oder Tippen wählen,\n"
+    "      Enter oder Tab übernimmt\n"
+    "  die Ziffern 1 bis 4 wählen die Kurve\n"
+    "\n"
+    "Befehle\n"
+    "  Strg+S, Alt+X: Exportieren\n"
+    "  Strg+O: Kurvendatei als Referenz öffnen\n"
+    "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
+    "  Bearbeiten > Zeitbasis anpassen:\n"
+    "      die Zeitbasis, die die Frequenz spielt\n"
+    "  Datei > Eingaben aus Kurve übernehmen:\n"
+    "      die Eingaben, die eine Datei schreiben\n"
+    "  Umschalt+F1 auf einem Feld: Bereich und Einheit\n"
+    "  Strg+Q: Beenden; F1: diese Hilfe\n"
+    "\n"
+    "Grafik\n"
+    "  Zeiger über der Kurve: Datenzeile, Zeit,\n"
+    "      Wert in % und V ablesen\n"
+    "  Rechteck ziehen mit der linken Taste:\n"
+    "      Ausschnitt in Zeit und Spannung\n"
+    "  Ansicht > Zeitachse wie exportiert (an):\n"
+    "      die Zeilen der Datei, je eine Zeitbasis;\n"
+    "      aus: die Periode geteilt durch ihre Punkte\n"
+    "  Doppelklick, Ansicht > Ganze Kurve: wieder alles\n"
+    "  Rechtsklick: Ganze Kurve, Grafik speichern";
+
+const char *const FENSTER_TEXT_UEBER_TITEL = "Über WLR7-Dovarizuz";
+const char *const FENSTER_TEXT_UEBER = "WLR7-Dovarizuz " WLR7_VERSION "\n"
+                                       "Sinuskurven für den WLR-7 entwerfen und als Kurvendatei exportieren.\n\n"
+                                       "© 2026 WLR7-Entwicklung. Alle Rechte vorbehalten.\n"
+                                       "Für den Einsatz an den Prüfständen des WLR-7.";
