@@ -153,14 +153,16 @@ int Eingabe(int, int iControl, int iEreignis, void *, int, int)
 
     Fenster_HinweisLeeren();
     Sinus_EingabenLesen();
+    const int iCode = Sinus_Berechnen();
+    if (iCode != 0)
+        ZEM_Fehlerpopup(iCode);
+    // The step and a clamped value into the state; shown with it (the graph stays as drawn).
     Fenster_Festhalten(&vorher, nullptr);
     if (szLesung[0])
         Fenster_Hinweis(szLesung);
     if (pFeld && pFeld->iArt == EINGABEN_ZAHL)
         BegrenzungMelden(pFeld);
-    const int iCode = Sinus_Berechnen();
-    if (iCode != 0)
-        ZEM_Fehlerpopup(iCode);
+    Fenster_Darstellen();
     return 0;
 }
 
@@ -169,10 +171,11 @@ void Fenster_Uebernehmen(const Eingabewerte *pNeu, const char *szAnlass)
     const Eingabewerte vorher = gEingabe;
     Fenster_EingabenZeigen(pNeu);
     Sinus_EingabenLesen();
-    Fenster_Festhalten(&vorher, szAnlass);
     const int iCode = Sinus_Berechnen();
     if (iCode != 0)
         ZEM_Fehlerpopup(iCode);
+    Fenster_Festhalten(&vorher, szAnlass);
+    Fenster_Darstellen();
 }
 
 // Reads the panel into a new record and runs the step on it: accepted, it

@@ -157,6 +157,16 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     EXPECT_EQ(graph->height(), graph->minimumHeight()) << "down to its minimum, no further";
     EXPECT_GT(bereich->verticalScrollBar()->maximum(), 0) << "more lines than it shows can be scrolled to";
     EXPECT_EQ(bereich->verticalScrollBar()->value(), 0) << "the warnings stay in view";
+    // A window made taller and back: the lines take the new room, then give it back.
+    QWidget *fenster = tk::panel(h)->fenster;
+    const QSize groesse = fenster->size();
+    fenster->resize(groesse + QSize(0, 200));
+    ausgelegt();
+    EXPECT_EQ(graph->height(), graph->minimumHeight()) << "the lines take the room first";
+    EXPECT_GT(bereich->height(), 150);
+    fenster->resize(groesse);
+    ausgelegt();
+    EXPECT_EQ(graph->height(), graph->minimumHeight()) << "and give it back, never the graph's minimum";
     tk::panel(h)->fenster->resize(tk::panel(h)->fenster->minimumSize());
     QApplication::processEvents();
     EXPECT_GE(graph->height(), 200) << "the smallest window keeps the plot readable";
