@@ -225,6 +225,24 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
 
 TEST(Exportdatei, GeraeteWerdenBeschriebenWieSieSind)
 {
+    // A pipe its parent made non-blocking: the export waits for a slow
+    // reader instead of failing, and every byte arrives.
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    fcntl(rohr[1], F_SETFL, O_NONBLOCK);
+    const std::string viel(300000, 'p');
+    std::string angekommen;
+    std::thread leser([&] {
+        char block[4096];
+        for (ssize_t n; (n = read(rohr[0], block, sizeof block)) > 0; usleep(100))
+            angekommen.append(block, static_cast<size_t>(n));
+    });
+    EXPECT_EQ(Exportieren("/dev/fd/" + std::to_string(rohr[1]), viel), 0);
+    close(rohr[1]);
+    leser.join();
+    close(rohr[0]);
+    EXPECT_TRUE(angekommen == viel) << angekommen.size();
+
     int f = CVI_OpenFile("/dev/null", 2, 0, 1);
     EXPECT_EQ(WriteLine(f, "abc", 3) + CVI_CloseFile(f), 3);
     EXPECT_EQ(WriteLine(f = CVI_OpenFile("/dev/full", 2, 0, 1), "abc", 3), -1);
@@ -322,7 +340,8 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     const std::string pfade[] = {"/dev/fd/" + n, "/proc/self/fd/" + n, ordner + "/verweis", ordner + "/verweis2",
                                  "/proc/thread-self/fd/" + n, "/proc/self/fd//" + n, "/dev/fd/../fd/" + n,
                                  "/proc/" + std::to_string(getpid()) + "/task/" + std::to_string(gettid()) +
-                                     "/fd/" + n};
+                                     "/fd/" + n,
+                                 "/dev/fd/" + std::string(9 - n.size(), '0') + n};  // as many digits as read
     std::string erwartet = "L1\n";
     for (const std::string &pfad : pfade) {
         EXPECT_EQ(Exportieren(pfad, "x\n"), 0) << pfad;
