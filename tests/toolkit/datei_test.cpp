@@ -198,6 +198,8 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
     adresse.sun_family = AF_UNIX;
     sock.copy(adresse.sun_path, sizeof adresse.sun_path - 1);
     const int s = socket(AF_UNIX, SOCK_STREAM, 0), nurLesen = open("/dev/null", O_RDONLY);
+    int rohr[2];  // a pipe's reading end: no flag set at all
+    ASSERT_EQ(pipe(rohr), 0);
     ASSERT_EQ(bind(s, reinterpret_cast<sockaddr *>(&adresse), sizeof adresse), 0);
     const struct { std::string pfad; const char *grund; } faelle[] = {
         {ordner + "/fehlt/a.txt", "Ordner nicht gefunden"}, {ordner, "Ist ein Ordner"},
@@ -205,6 +207,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         {fifo, "Kein Leser an der Pipe"}, {sock, "Ist ein Socket, keine Datei"},
         {"/dev/fd/999", "Deskriptor nicht offen"}, {"/proc/self/fd/999", "Deskriptor nicht offen"},
         {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
+        {"/dev/fd/" + std::to_string(rohr[0]), "Deskriptor nicht zum Schreiben offen"},
     };
     for (const auto &f : faelle) {
         const auto beginn = std::chrono::steady_clock::now();
@@ -212,7 +215,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         EXPECT_EQ(Grund(), f.grund) << f.pfad;
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
     }
-    close(s), close(nurLesen);
+    close(s), close(nurLesen), close(rohr[0]), close(rohr[1]);
     // The caller's area: cut to fit, at the smallest an empty text.
     char klein[5] = "xxxx", leer[1] = {'x'};
     EXPECT_STREQ(TK_DateiGrund(klein, sizeof klein), "Desk");
@@ -320,6 +323,11 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
         EXPECT_EQ(DateiLesen(zweit), neu);
         DateiSchreiben(pfad, alt);
     }
+    DateiSchreiben(pfad, "a");  // the smallest old content, overwritten and put back
+    gSchreibRest = 2;
+    EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);
+    gSchreibRest = -1;
+    EXPECT_EQ(DateiLesen(zweit) + " " + Grund(), "a Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     ASSERT_EQ(Exportieren(pfad, "kurz\n"), 0);
     EXPECT_EQ(DateiLesen(zweit), "kurz\n") << "both names, cut to the new length";
     gTempVersagt = true;  // a folder that takes no new file: in place too
