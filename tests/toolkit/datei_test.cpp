@@ -380,6 +380,17 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     EXPECT_EQ(Exportieren(nurSchreiben, "zz\n") + Exportieren(nurSchreiben, erwartet + "zz\n"), -4);
     gReservierenFehlt = false;
     EXPECT_EQ(Grund(), NICHT_RUECKBAR);
+    // Another writer appended between the opening and the first line: this
+    // run's bytes start after it, and only they are taken back.
+    const int f = CVI_OpenFile(("/dev/fd/" + n).c_str(), 2, 0, 1), anderer = open(log.c_str(), O_WRONLY | O_APPEND);
+    EXPECT_EQ(write(anderer, "X\n", 2), 2);
+    close(anderer);
+    gSchreibRest = 3;
+    EXPECT_EQ(TK_ZeilenSchreiben(f, "yyyyyyyy\n", 9), -1);
+    gSchreibRest = -1;
+    EXPECT_EQ(CVI_CloseFile(f), -1);
+    EXPECT_EQ(DateiLesen(log), (erwartet += "X\n"));
+    EXPECT_EQ(Grund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     // Without the lock nobody can prove that no one appended after this
     // run's bytes: they stay, and the message says which they are.
     gSperreVersagt = true, gSchreibRest = 3;
