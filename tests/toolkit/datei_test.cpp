@@ -5,6 +5,7 @@
 #include "seams.h"
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -774,4 +775,37 @@ TEST(Exportdatei, ImBenutzernamensraumErsetztUmbenennenUndGanz)
         << std::oct << nachher.st_mode;
     EXPECT_TRUE(!attribute || Attribut(pfad, "user.herkunft") == "rig7");
     EXPECT_EQ(Eintraege(ordner), 1u) << "no temporary file is left";
+}
+
+// A later run removes the temporary names that dead runs left for the same
+// target, and nothing else: not a live process's (another user's too), not
+// another target's, not a name that only looks alike.
+TEST(Exportdatei, NurToteTemporaereNamenWerdenEntfernt)
+{
+    const std::string ordner = OrdnerVonNiemand(), pfad = ordner + "/a.txt";
+    const pid_t toter = fork();  // a process that has ended
+    if (toter == 0)
+        _exit(0);
+    waitpid(toter, nullptr, 0);
+    const std::string t = std::to_string(toter);
+    const std::string bleiben[] = {".a.txt." + t + "-2x", ".a.txt." + t, ".b.txt." + t + "-1", ".a.txt.1-1",
+                                   ".a.txt." + std::to_string(getpid()) + "-3", ".a.txt.99999999999-1", "a.txt"};
+    for (const std::string &name : bleiben)
+        DateiVonNiemand(ordner + "/" + name, "x", 0644);
+    DateiVonNiemand(ordner + "/.a.txt." + t + "-1", "x", 0600);
+    for (bool unbenannt : {true, false}) {
+        gUnbenanntFehlt = !unbenannt;
+        const int status = AlsNiemand([&] { return Exportieren(pfad, "neu\n") == 0 ? 0 : 1; });
+        gUnbenanntFehlt = false;
+        EXPECT_EQ(status, 0) << unbenannt;
+        std::vector<std::string> da;
+        for (const auto &e : std::filesystem::directory_iterator(ordner))
+            da.push_back(e.path().filename());
+        std::sort(da.begin(), da.end());
+        std::vector<std::string> erwartet(std::begin(bleiben), std::end(bleiben));
+        std::sort(erwartet.begin(), erwartet.end());
+        EXPECT_EQ(da, erwartet) << unbenannt;
+        EXPECT_EQ(DateiLesen(pfad), "neu\n");
+        DateiVonNiemand(ordner + "/.a.txt." + t + "-1", "x", 0600);
+    }
 }
