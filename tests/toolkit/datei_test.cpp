@@ -381,6 +381,16 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     EXPECT_EQ(Exportieren(nurSchreiben, "zz\n") + Exportieren(nurSchreiben, erwartet + "zz\n"), -4);
     gReservierenFehlt = false;
     EXPECT_EQ(Grund(), NICHT_RUECKBAR);
+    // Past its reservation such a file takes no more of the run's bytes.
+    const std::string eng = ordner + "/eng.txt";
+    DateiSchreiben(eng, std::string(100, 'a'));
+    const int engFd = open(eng.c_str(), O_WRONLY), e = CVI_OpenFile(("/dev/fd/" + std::to_string(engFd)).c_str(), 2, 0, 1);
+    EXPECT_EQ(TK_DateiReservieren(e, 10), 0);
+    EXPECT_EQ(TK_ZeilenSchreiben(e, "bbbbbbbb", 8), 8);
+    EXPECT_EQ(TK_ZeilenSchreiben(e, "cccccccc", 8), -1);
+    EXPECT_EQ(CVI_CloseFile(e), -1);
+    close(engFd);
+    EXPECT_EQ(DateiLesen(eng), "bbbbbbbb" + std::string(92, 'a'));
     // Another writer appended between the opening and the first line: this
     // run's bytes start after it, and only they are taken back.
     const int f = CVI_OpenFile(("/dev/fd/" + n).c_str(), 2, 0, 1), anderer = open(log.c_str(), O_WRONLY | O_APPEND);
