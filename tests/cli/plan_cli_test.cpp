@@ -323,7 +323,7 @@ TEST(Plan, VonDateiAlsGrundlage)
 // end after the last line. Each file is its single export.
 TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
 {
-    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan\n1.tsv", manifest = ordner + "/m.tsv";
     const std::string a = ordner + "/a \"b\".txt", c = ordner + "/c.txt";
     DateiSchreiben(plan, "\xef\xbb\xbf\"periods\"\t\"output\"\tcurve\r\n\"1,5\"\t\"" + ordner +
                              "/a \"\"b\"\".txt\"\t\"\"\r\n\r\n\t\r\n# Kommentar\r\n2\t" + c + "\t3");
@@ -337,6 +337,11 @@ TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
                   zeilen[1].at("periods"),
               a + "|1.5|" + c + "|2");
     EXPECT_EQ(Eintraege(ordner), 4u);
+    // The plan's name stays on its one line of the header; read from
+    // standard input, the plan is named as such.
+    EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + ordner + "/plan?1.tsv\noutput\t", 0), 0u);
+    const Lauf ein = Ausfuehren({"--plan", "-", "--manifest", "-"}, -1, plan);
+    EXPECT_EQ(ein.aus.rfind("# wlr7sinus-export 1.0\n# Plan: Standardeingabe\noutput\t", 0), 0u) << ein.aus;
 }
 
 // On a terminal a long plan shows how far it is; the files are the same.
