@@ -131,6 +131,19 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     umask(maske);
     EXPECT_EQ(Status(ordner + "/neu.txt").st_mode & 07777, 0644u);
 
+    // As many links as the kernel follows (40) lead to the file, which gets
+    // the content; one more is refused as the kernel refuses it, and every
+    // link stays a link.
+    DateiSchreiben(ordner + "/k0", "alt\n");
+    for (int i = 1; i <= 41; ++i)
+        symlink(("k" + std::to_string(i - 1)).c_str(), (ordner + "/k" + std::to_string(i)).c_str());
+    EXPECT_EQ(Exportieren(ordner + "/k40", "40\n"), 0);
+    EXPECT_EQ(Exportieren(ordner + "/k41", "41\n"), -1);
+    EXPECT_EQ(Grund(), "Zu viele symbolische Verknüpfungen");
+    EXPECT_EQ(DateiLesen(ordner + "/k0"), "40\n");
+    for (int i = 1; i <= 41; ++i)
+        EXPECT_TRUE(IstVerweis(ordner + "/k" + std::to_string(i))) << i;
+
     std::string tief = ordner;  // a valid path of 4,088 bytes, new and then replaced
     while (tief.size() + 1 + NAME_MAX < 4088)
         mkdir((tief += "/" + std::string(250, 't')).c_str(), 0755);
