@@ -23,6 +23,7 @@
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -128,8 +129,13 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_TRUE(std::filesystem::exists(ordner + "/b.txt") && IstVerweis(ordner + "/haengt"));
     const mode_t maske = umask(022);  // a new file: 0666 less the umask
     EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu.txt").c_str(), 2, 0, 1)), 0);
+    umask(027);  // also where the file system has no unnamed temporary files
+    gUnbenanntFehlt = true;
+    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu2.txt").c_str(), 2, 0, 1)), 0);
+    gUnbenanntFehlt = false;
     umask(maske);
     EXPECT_EQ(Status(ordner + "/neu.txt").st_mode & 07777, 0644u);
+    EXPECT_EQ(Status(ordner + "/neu2.txt").st_mode & 07777, 0640u);
 
     // As many links as the kernel follows (40) lead to the file, which gets
     // the content; one more is refused as the kernel refuses it, and every
@@ -592,6 +598,57 @@ TEST(Exportdatei, ZweiExporterWartenAufeinander)
     for (int fd : {los[0], los[1], halb[0], halb[1]})
         close(fd);
   }
+}
+
+namespace {
+int gSignalRohr = -1;
+void SignalMelden(int) { (void)!write(gSignalRohr, "s", 1); }
+}  // namespace
+
+// A signal whose handler restarts no call (a window's timer) comes again and
+// again while the export waits for another writer's lock: it goes on
+// waiting, then writes.
+TEST(Exportdatei, WartenAufDieSperreUeberstehtSignale)
+{
+    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
+    DateiSchreiben(pfad, "alt\n");
+    ASSERT_EQ(link(pfad.c_str(), (ordner + "/zweit").c_str()), 0);  // in place: the lock decides
+    int bereit[2], weiter[2], signale[2];
+    ASSERT_EQ(pipe(bereit) + pipe(weiter), 0);
+    const pid_t halter = fork();  // another process, not a parent: its lock is waited for
+    if (halter == 0) {
+        const int fd = open(pfad.c_str(), O_RDONLY);
+        char c;
+        flock(fd, LOCK_EX);
+        (void)!write(bereit[1], "h", 1), (void)!read(weiter[0], &c, 1);
+        _exit(0);
+    }
+    char c;
+    ASSERT_EQ(read(bereit[0], &c, 1), 1);
+    ASSERT_EQ(pipe(signale), 0);
+    const pid_t kind = fork();
+    if (kind == 0) {
+        gSignalRohr = signale[1];
+        struct sigaction sa = {};
+        sa.sa_handler = SignalMelden;
+        sigaction(SIGALRM, &sa, nullptr);
+        const struct itimerval takt = {{0, 20000}, {0, 20000}}, aus = {};
+        setitimer(ITIMER_REAL, &takt, nullptr);
+        const int r = Exportieren(pfad, "neu\n");
+        setitimer(ITIMER_REAL, &aus, nullptr);
+        _exit(r == 0 ? 0 : 1);
+    }
+    close(signale[1]);
+    EXPECT_TRUE(WartetAufSperre(kind));
+    for (int n = 0; n < 3 && read(signale[0], &c, 1) == 1;)  // three signals while it waits
+        ++n;
+    ASSERT_EQ(write(weiter[1], "g", 1), 1);
+    int s1 = -1, s2 = -1;
+    waitpid(halter, &s1, 0), waitpid(kind, &s2, 0);
+    EXPECT_EQ(s1 + s2, 0);
+    EXPECT_EQ(DateiLesen(ordner + "/zweit"), "neu\n");
+    for (int fd : {bereit[0], bereit[1], weiter[0], weiter[1], signale[0]})
+        close(fd);
 }
 
 TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
