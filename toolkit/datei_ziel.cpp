@@ -36,6 +36,7 @@ namespace datei {
 namespace {
 
 const int VERWEISTIEFE = 40;  // the kernel's own limit of links followed
+const int ZU_TIEF = -2;       // ZielDatei(): more links than the kernel follows
 const int VERSUCHE = 10;      // a file replaced under us is looked at again this often
 const int NOCHMAL = 1;        // Ersetzen(): the file changed while it was being locked
 const size_t ZIFFERN_HOECHSTENS = 9;
@@ -92,10 +93,11 @@ int EigenerDeskriptor(const std::string &pfad)
 // Follows the symbolic links of @p pfad, so that a link stays and its
 // target gets the new content; a link that points nowhere yet names the
 // file to create. Stops at a descriptor of this process and returns it;
-// -1 with @p pfad naming the file.
+// -1 with @p pfad naming the file; ZU_TIEF where one link more than the
+// kernel follows remains (renamed over, that link would be lost).
 int ZielDatei(std::string &pfad)
 {
-    for (int tiefe = 0; tiefe < VERWEISTIEFE; ++tiefe) {
+    for (int tiefe = 0;; ++tiefe) {
         int fd = Deskriptor(pfad);
         if (fd >= 0)
             return fd;
@@ -105,6 +107,8 @@ int ZielDatei(std::string &pfad)
             return fd;
         if (!da || !S_ISLNK(l.st_mode))
             return -1;
+        if (tiefe == VERWEISTIEFE)
+            return ZU_TIEF;
         char ziel[PATH_MAX];
         const ssize_t n = ::readlink(pfad.c_str(), ziel, sizeof ziel - 1);
         if (n <= 0)
@@ -112,7 +116,6 @@ int ZielDatei(std::string &pfad)
         ziel[n] = '\0';
         pfad = ziel[0] == '/' ? std::string(ziel) : OrdnerVon(pfad) + "/" + ziel;
     }
-    return -1;
 }
 
 // Whether a parent of this process, or theirs, holds a flock on the file
@@ -363,6 +366,8 @@ int Vorbereiten(const char *pfad, Datei &d)
 {
     std::string ziel = pfad;
     const int fd = ZielDatei(ziel);
+    if (fd == ZU_TIEF)
+        return Fehler(ELOOP);
     if (fd >= 0)
         return AmDeskriptor(fd, d);
     for (int versuch = 0;; ++versuch) {
@@ -394,5 +399,5 @@ int TK_DateiDeskriptor(const char *path)
     if (!path || !*path)
         return -1;
     std::string ziel = path;
-    return datei::ZielDatei(ziel);
+    return std::max(datei::ZielDatei(ziel), -1);
 }

@@ -318,6 +318,32 @@ TEST(Plan, VonDateiAlsGrundlage)
     EXPECT_EQ(DateiLesen(ordner + "/b.txt"), Ausfuehren({"--from", vorlage, "--curve", "3", "--output", "-"}).aus);
 }
 
+// A plan as a spreadsheet saves it: a UTF-8 mark, CR LF line ends, cells in
+// quotes ("" for a quote), decimal commas, empty and comment lines, no line
+// end after the last line. Each file is its single export.
+TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan\n1.tsv", manifest = ordner + "/m.tsv";
+    const std::string a = ordner + "/a \"b\".txt", c = ordner + "/c.txt";
+    DateiSchreiben(plan, "\xef\xbb\xbf\"periods\"\t\"output\"\tcurve\r\n\"1,5\"\t\"" + ordner +
+                             "/a \"\"b\"\".txt\"\t\"\"\r\n\r\n\t\r\n# Kommentar\r\n2\t" + c + "\t3");
+    const Lauf l = Ausfuehren({"--plan", plan, "--manifest", manifest});
+    ASSERT_EQ(l.code, 0) << l.fehler;
+    EXPECT_EQ(DateiLesen(a), Ausfuehren({"--periods", "1.5", "--output", "-"}).aus);
+    EXPECT_EQ(DateiLesen(c), Ausfuehren({"--periods", "2", "--curve", "3", "--output", "-"}).aus);
+    const auto zeilen = Manifest(DateiLesen(manifest));
+    ASSERT_EQ(zeilen.size(), 2u);
+    EXPECT_EQ(zeilen[0].at("output") + "|" + zeilen[0].at("periods") + "|" + zeilen[1].at("output") + "|" +
+                  zeilen[1].at("periods"),
+              a + "|1.5|" + c + "|2");
+    EXPECT_EQ(Eintraege(ordner), 4u);
+    // The plan's name stays on its one line of the header; read from
+    // standard input, the plan is named as such.
+    EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + ordner + "/plan?1.tsv\noutput\t", 0), 0u);
+    const Lauf ein = Ausfuehren({"--plan", "-", "--manifest", "-"}, -1, plan);
+    EXPECT_EQ(ein.aus.rfind("# wlr7sinus-export 1.0\n# Plan: Standardeingabe\noutput\t", 0), 0u) << ein.aus;
+}
+
 // On a terminal a long plan shows how far it is; the files are the same.
 TEST(Plan, FortschrittNurAufDemTerminal)
 {

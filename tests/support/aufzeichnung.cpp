@@ -29,6 +29,7 @@ struct Einrichtung {
 }  // namespace
 
 void MeldungenLeeren() { gMeldungen.clear(); }
+void MeldungenAufzeichnen() { TK_MeldungenAbfangen(Aufzeichnen); }
 
 std::string MeldungenText()
 {

@@ -14,6 +14,8 @@ struct Meldung {
 /// Every message popup since the last Leeren(), oldest first.
 extern std::vector<Meldung> gMeldungen;
 void MeldungenLeeren();
+/// Routes the popups into gMeldungen again, as from the start.
+void MeldungenAufzeichnen();
 /// Every popup since then as "title: text" lines.
 std::string MeldungenText();
 

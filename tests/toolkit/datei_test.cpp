@@ -5,6 +5,7 @@
 #include "seams.h"
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -22,6 +23,7 @@
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -127,8 +129,26 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_TRUE(std::filesystem::exists(ordner + "/b.txt") && IstVerweis(ordner + "/haengt"));
     const mode_t maske = umask(022);  // a new file: 0666 less the umask
     EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu.txt").c_str(), 2, 0, 1)), 0);
+    umask(027);  // also where the file system has no unnamed temporary files
+    gUnbenanntFehlt = true;
+    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu2.txt").c_str(), 2, 0, 1)), 0);
+    gUnbenanntFehlt = false;
     umask(maske);
     EXPECT_EQ(Status(ordner + "/neu.txt").st_mode & 07777, 0644u);
+    EXPECT_EQ(Status(ordner + "/neu2.txt").st_mode & 07777, 0640u);
+
+    // As many links as the kernel follows (40) lead to the file, which gets
+    // the content; one more is refused as the kernel refuses it, and every
+    // link stays a link.
+    DateiSchreiben(ordner + "/k0", "alt\n");
+    for (int i = 1; i <= 41; ++i)
+        symlink(("k" + std::to_string(i - 1)).c_str(), (ordner + "/k" + std::to_string(i)).c_str());
+    EXPECT_EQ(Exportieren(ordner + "/k40", "40\n"), 0);
+    EXPECT_EQ(Exportieren(ordner + "/k41", "41\n"), -1);
+    EXPECT_EQ(Grund(), "Zu viele symbolische Verknüpfungen");
+    EXPECT_EQ(DateiLesen(ordner + "/k0"), "40\n");
+    for (int i = 1; i <= 41; ++i)
+        EXPECT_TRUE(IstVerweis(ordner + "/k" + std::to_string(i))) << i;
 
     std::string tief = ordner;  // a valid path of 4,088 bytes, new and then replaced
     while (tief.size() + 1 + NAME_MAX < 4088)
@@ -198,6 +218,8 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
     adresse.sun_family = AF_UNIX;
     sock.copy(adresse.sun_path, sizeof adresse.sun_path - 1);
     const int s = socket(AF_UNIX, SOCK_STREAM, 0), nurLesen = open("/dev/null", O_RDONLY);
+    int rohr[2];  // a pipe's reading end: no flag set at all
+    ASSERT_EQ(pipe(rohr), 0);
     ASSERT_EQ(bind(s, reinterpret_cast<sockaddr *>(&adresse), sizeof adresse), 0);
     const struct { std::string pfad; const char *grund; } faelle[] = {
         {ordner + "/fehlt/a.txt", "Ordner nicht gefunden"}, {ordner, "Ist ein Ordner"},
@@ -205,6 +227,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         {fifo, "Kein Leser an der Pipe"}, {sock, "Ist ein Socket, keine Datei"},
         {"/dev/fd/999", "Deskriptor nicht offen"}, {"/proc/self/fd/999", "Deskriptor nicht offen"},
         {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
+        {"/dev/fd/" + std::to_string(rohr[0]), "Deskriptor nicht zum Schreiben offen"},
     };
     for (const auto &f : faelle) {
         const auto beginn = std::chrono::steady_clock::now();
@@ -212,7 +235,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         EXPECT_EQ(Grund(), f.grund) << f.pfad;
         EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
     }
-    close(s), close(nurLesen);
+    close(s), close(nurLesen), close(rohr[0]), close(rohr[1]);
     // The caller's area: cut to fit, at the smallest an empty text.
     char klein[5] = "xxxx", leer[1] = {'x'};
     EXPECT_STREQ(TK_DateiGrund(klein, sizeof klein), "Desk");
@@ -225,6 +248,24 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
 
 TEST(Exportdatei, GeraeteWerdenBeschriebenWieSieSind)
 {
+    // A pipe its parent made non-blocking: the export waits for a slow
+    // reader instead of failing, and every byte arrives.
+    int rohr[2];
+    ASSERT_EQ(pipe(rohr), 0);
+    fcntl(rohr[1], F_SETFL, O_NONBLOCK);
+    const std::string viel(300000, 'p');
+    std::string angekommen;
+    std::thread leser([&] {
+        char block[4096];
+        for (ssize_t n; (n = read(rohr[0], block, sizeof block)) > 0; usleep(100))
+            angekommen.append(block, static_cast<size_t>(n));
+    });
+    EXPECT_EQ(Exportieren("/dev/fd/" + std::to_string(rohr[1]), viel), 0);
+    close(rohr[1]);
+    leser.join();
+    close(rohr[0]);
+    EXPECT_TRUE(angekommen == viel) << angekommen.size();
+
     int f = CVI_OpenFile("/dev/null", 2, 0, 1);
     EXPECT_EQ(WriteLine(f, "abc", 3) + CVI_CloseFile(f), 3);
     EXPECT_EQ(WriteLine(f = CVI_OpenFile("/dev/full", 2, 0, 1), "abc", 3), -1);
@@ -302,6 +343,11 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
         EXPECT_EQ(DateiLesen(zweit), neu);
         DateiSchreiben(pfad, alt);
     }
+    DateiSchreiben(pfad, "a");  // the smallest old content, overwritten and put back
+    gSchreibRest = 2;
+    EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);
+    gSchreibRest = -1;
+    EXPECT_EQ(DateiLesen(zweit) + " " + Grund(), "a Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     ASSERT_EQ(Exportieren(pfad, "kurz\n"), 0);
     EXPECT_EQ(DateiLesen(zweit), "kurz\n") << "both names, cut to the new length";
     gTempVersagt = true;  // a folder that takes no new file: in place too
@@ -322,7 +368,8 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     const std::string pfade[] = {"/dev/fd/" + n, "/proc/self/fd/" + n, ordner + "/verweis", ordner + "/verweis2",
                                  "/proc/thread-self/fd/" + n, "/proc/self/fd//" + n, "/dev/fd/../fd/" + n,
                                  "/proc/" + std::to_string(getpid()) + "/task/" + std::to_string(gettid()) +
-                                     "/fd/" + n};
+                                     "/fd/" + n,
+                                 "/dev/fd/" + std::string(9 - n.size(), '0') + n};  // as many digits as read
     std::string erwartet = "L1\n";
     for (const std::string &pfad : pfade) {
         EXPECT_EQ(Exportieren(pfad, "x\n"), 0) << pfad;
@@ -353,6 +400,27 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     EXPECT_EQ(Exportieren(nurSchreiben, "zz\n") + Exportieren(nurSchreiben, erwartet + "zz\n"), -4);
     gReservierenFehlt = false;
     EXPECT_EQ(Grund(), NICHT_RUECKBAR);
+    // Past its reservation such a file takes no more of the run's bytes.
+    const std::string eng = ordner + "/eng.txt";
+    DateiSchreiben(eng, std::string(100, 'a'));
+    const int engFd = open(eng.c_str(), O_WRONLY), e = CVI_OpenFile(("/dev/fd/" + std::to_string(engFd)).c_str(), 2, 0, 1);
+    EXPECT_EQ(TK_DateiReservieren(e, 10), 0);
+    EXPECT_EQ(TK_ZeilenSchreiben(e, "bbbbbbbb", 8), 8);
+    EXPECT_EQ(TK_ZeilenSchreiben(e, "cccccccc", 8), -1);
+    EXPECT_EQ(CVI_CloseFile(e), -1);
+    close(engFd);
+    EXPECT_EQ(DateiLesen(eng), "bbbbbbbb" + std::string(92, 'a'));
+    // Another writer appended between the opening and the first line: this
+    // run's bytes start after it, and only they are taken back.
+    const int f = CVI_OpenFile(("/dev/fd/" + n).c_str(), 2, 0, 1), anderer = open(log.c_str(), O_WRONLY | O_APPEND);
+    EXPECT_EQ(write(anderer, "X\n", 2), 2);
+    close(anderer);
+    gSchreibRest = 3;
+    EXPECT_EQ(TK_ZeilenSchreiben(f, "yyyyyyyy\n", 9), -1);
+    gSchreibRest = -1;
+    EXPECT_EQ(CVI_CloseFile(f), -1);
+    EXPECT_EQ(DateiLesen(log), (erwartet += "X\n"));
+    EXPECT_EQ(Grund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     // Without the lock nobody can prove that no one appended after this
     // run's bytes: they stay, and the message says which they are.
     gSperreVersagt = true, gSchreibRest = 3;
@@ -530,6 +598,57 @@ TEST(Exportdatei, ZweiExporterWartenAufeinander)
     for (int fd : {los[0], los[1], halb[0], halb[1]})
         close(fd);
   }
+}
+
+namespace {
+int gSignalRohr = -1;
+void SignalMelden(int) { (void)!write(gSignalRohr, "s", 1); }
+}  // namespace
+
+// A signal whose handler restarts no call (a window's timer) comes again and
+// again while the export waits for another writer's lock: it goes on
+// waiting, then writes.
+TEST(Exportdatei, WartenAufDieSperreUeberstehtSignale)
+{
+    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
+    DateiSchreiben(pfad, "alt\n");
+    ASSERT_EQ(link(pfad.c_str(), (ordner + "/zweit").c_str()), 0);  // in place: the lock decides
+    int bereit[2], weiter[2], signale[2];
+    ASSERT_EQ(pipe(bereit) + pipe(weiter), 0);
+    const pid_t halter = fork();  // another process, not a parent: its lock is waited for
+    if (halter == 0) {
+        const int fd = open(pfad.c_str(), O_RDONLY);
+        char c;
+        flock(fd, LOCK_EX);
+        (void)!write(bereit[1], "h", 1), (void)!read(weiter[0], &c, 1);
+        _exit(0);
+    }
+    char c;
+    ASSERT_EQ(read(bereit[0], &c, 1), 1);
+    ASSERT_EQ(pipe(signale), 0);
+    const pid_t kind = fork();
+    if (kind == 0) {
+        gSignalRohr = signale[1];
+        struct sigaction sa = {};
+        sa.sa_handler = SignalMelden;
+        sigaction(SIGALRM, &sa, nullptr);
+        const struct itimerval takt = {{0, 20000}, {0, 20000}}, aus = {};
+        setitimer(ITIMER_REAL, &takt, nullptr);
+        const int r = Exportieren(pfad, "neu\n");
+        setitimer(ITIMER_REAL, &aus, nullptr);
+        _exit(r == 0 ? 0 : 1);
+    }
+    close(signale[1]);
+    EXPECT_TRUE(WartetAufSperre(kind));
+    for (int n = 0; n < 3 && read(signale[0], &c, 1) == 1;)  // three signals while it waits
+        ++n;
+    ASSERT_EQ(write(weiter[1], "g", 1), 1);
+    int s1 = -1, s2 = -1;
+    waitpid(halter, &s1, 0), waitpid(kind, &s2, 0);
+    EXPECT_EQ(s1 + s2, 0);
+    EXPECT_EQ(DateiLesen(ordner + "/zweit"), "neu\n");
+    for (int fd : {bereit[0], bereit[1], weiter[0], weiter[1], signale[0]})
+        close(fd);
 }
 
 TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
@@ -736,4 +855,37 @@ TEST(Exportdatei, ImBenutzernamensraumErsetztUmbenennenUndGanz)
         << std::oct << nachher.st_mode;
     EXPECT_TRUE(!attribute || Attribut(pfad, "user.herkunft") == "rig7");
     EXPECT_EQ(Eintraege(ordner), 1u) << "no temporary file is left";
+}
+
+// A later run removes the temporary names that dead runs left for the same
+// target, and nothing else: not a live process's (another user's too), not
+// another target's, not a name that only looks alike.
+TEST(Exportdatei, NurToteTemporaereNamenWerdenEntfernt)
+{
+    const std::string ordner = OrdnerVonNiemand(), pfad = ordner + "/a.txt";
+    const pid_t toter = fork();  // a process that has ended
+    if (toter == 0)
+        _exit(0);
+    waitpid(toter, nullptr, 0);
+    const std::string t = std::to_string(toter);
+    const std::string bleiben[] = {".a.txt." + t + "-2x", ".a.txt." + t, ".b.txt." + t + "-1", ".a.txt.1-1",
+                                   ".a.txt." + std::to_string(getpid()) + "-3", ".a.txt.99999999999-1", "a.txt"};
+    for (const std::string &name : bleiben)
+        DateiVonNiemand(ordner + "/" + name, "x", 0644);
+    DateiVonNiemand(ordner + "/.a.txt." + t + "-1", "x", 0600);
+    for (bool unbenannt : {true, false}) {
+        gUnbenanntFehlt = !unbenannt;
+        const int status = AlsNiemand([&] { return Exportieren(pfad, "neu\n") == 0 ? 0 : 1; });
+        gUnbenanntFehlt = false;
+        EXPECT_EQ(status, 0) << unbenannt;
+        std::vector<std::string> da;
+        for (const auto &e : std::filesystem::directory_iterator(ordner))
+            da.push_back(e.path().filename());
+        std::sort(da.begin(), da.end());
+        std::vector<std::string> erwartet(std::begin(bleiben), std::end(bleiben));
+        std::sort(erwartet.begin(), erwartet.end());
+        EXPECT_EQ(da, erwartet) << unbenannt;
+        EXPECT_EQ(DateiLesen(pfad), "neu\n");
+        DateiVonNiemand(ordner + "/.a.txt." + t + "-1", "x", 0600);
+    }
 }

@@ -109,6 +109,9 @@ TEST(Grafik, TicksAufRundenZahlen)
         }
         EXPECT_GE(labels.size(), 2u) << "some ticks remain, at " << k.bis;
     }
+    // Where not even two labels fit, the step is the whole span: both ends keep their tick.
+    ASSERT_EQ(TK_GraphTicksPlatz(0.0, 1.0, 1.0, &schritt, &stellen), 0);
+    EXPECT_EQ(schritt, 1.0);
     for (double falsch : {0.0, -1.0, 1.0 / 0.0, 0.0 / 0.0})
         EXPECT_EQ(TK_GraphTicks(falsch, &schritt, &stellen), TK_FEHLER_ARGUMENT) << falsch;
 }

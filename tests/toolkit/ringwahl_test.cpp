@@ -23,6 +23,10 @@ TEST(Ringwahl, GetippterTextMeintDasKuerzesteOderGanzeWort)
     };
     for (const auto &f : faelle)
         EXPECT_EQ(TK_RingTreffer(f.labels, f.anzahl, f.text), f.erwartet) << f.text;
+    // The label's own beginning wins over a later word's, even a shorter label's.
+    const char *const anfaenge[] = {"Minimum", "1 min"};
+    EXPECT_EQ(TK_RingTreffer(anfaenge, 2, "mi"), 0);
+    EXPECT_EQ(TK_RingTreffer(anfaenge, 2, "min"), 1) << "a whole word beats a beginning";
     const char *const mitLuecke[] = {"5ms", nullptr, "5s"};
     EXPECT_EQ(TK_RingTreffer(mitLuecke, 3, "5s"), 2);
     EXPECT_EQ(TK_RingTreffer(nullptr, 3, "5") + TK_RingTreffer(kurven, 4, nullptr), -2);

@@ -1,4 +1,5 @@
-// The sine generator's contract, and bounded text.
+// The sine generator's contract, bounded text and where popups go.
+#include "aufzeichnung.h"
 #include "toolkit_kern.h"
 
 #include <cmath>
@@ -46,3 +47,41 @@ TEST(Text, KopienBleibenInIhrerFlaecheUndTeilenKeinZeichen)
     EXPECT_STREQ(z, "");
     EXPECT_EQ(TK_TextKopieren(z, 0, "a"), 0u);
 }
+
+TEST(Text, MeldungAufEinerZeile)
+{
+    const struct { const char *text, *zeile; } faelle[] = {
+        {"a\nb", "a b"},     {"a\n\n\nb", "a b"}, {"\nab\n", "ab"}, {"a \nb", "a b"},
+        {"\n\n", ""},       {"", ""},           {"ab", "ab"},     {"a\nb\nc", "a b c"},
+    };
+    for (const auto &f : faelle) {
+        char sz[16];
+        TK_TextKopieren(sz, sizeof sz, f.text);
+        TK_TextEineZeile(sz);
+        EXPECT_STREQ(sz, f.zeile) << f.text;
+    }
+}
+
+namespace {
+std::string gGezeigt, gAbgefangen;
+void Zeigen(const char *titel, const char *text) { gGezeigt += std::string(titel) + "|" + text + ";"; }
+void Abfangen(const char *titel, const char *text) { gAbgefangen += std::string(titel) + "|" + text + ";"; }
+}  // namespace
+
+// A popup goes to automation's handler first, else to the window's display,
+// else to standard error as one line.
+TEST(Meldung, AbfangenVorAnzeigeVorFehlerausgabe)
+{
+    TK_MeldungsanzeigeSetzen(Zeigen);
+    TK_MeldungenAbfangen(Abfangen);
+    EXPECT_EQ(MessagePopup("T", "M"), 0);
+    TK_MeldungenAbfangen(nullptr);
+    MessagePopup(nullptr, nullptr);
+    EXPECT_EQ(gAbgefangen + "/" + gGezeigt, "T|M;/|;");
+    TK_MeldungsanzeigeSetzen(nullptr);
+    testing::internal::CaptureStderr();
+    MessagePopup("Fehler #301204", "Datei zu groß");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Fehler #301204: Datei zu groß\n");
+    MeldungenAufzeichnen();
+}
+
