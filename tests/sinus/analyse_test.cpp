@@ -543,6 +543,18 @@ TEST(Analyse, WarnungenBleibenInIhremBereich)
     Analyse_Kurve(&e0, &s0, &a);
     EXPECT_EQ((Analyse_Warnungen(&a, fenster, sizeof fenster), std::string(fenster)),
               "kein Sinus: die Datei enthält keine Werte");
+    // A period left open among a few P names them; a search cut short says so.
+    Kurvenanalyse offen = {};
+    offen.iZeilen = 11;
+    offen.bSinus = 1, offen.dMaxProzent = 50.0;
+    offen.iPassend = offen.iKandidaten = 3;
+    offen.piKandidaten[0] = 10, offen.piKandidaten[1] = 26, offen.piKandidaten[2] = 30;
+    char notiz[200];
+    Analyse_Notizen(&offen, notiz, sizeof notiz);
+    EXPECT_STREQ(notiz, "Periode nicht eindeutig (10, 26 oder 30 Punkte je Periode)");
+    offen.iPassend = 1, offen.iKandidaten = 0;
+    Analyse_Notizen(&offen, notiz, sizeof notiz);
+    EXPECT_STREQ(notiz, "Periode nicht ermittelt: Suche an ihrer Rechengrenze abgebrochen");
     // A file of one line holds one value, at 10 V full scale in volts too.
     const double eins = 65.45;
     Analyse_Werte(&eins, 1, 10.0, 10.0, &a);
