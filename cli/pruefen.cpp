@@ -40,7 +40,8 @@ int Unlesbar(const char *szName, int iErrno)
 // (at the exporter's default maximum voltage: the file holds no volts).
 void Neu(char *szNotizen, size_t iGroesse)
 {
-    if (gDatei.iWerte == 0 || gDatei.iWerte != gDatei.iDatenzeilen || !gDatei.szZeitbasis[0])
+    // A file with findings is not reopened.
+    if (gDatei.iBefunde > 0 || gDatei.iWerte == 0 || gDatei.iWerte != gDatei.iDatenzeilen || !gDatei.szZeitbasis[0])
         return;
     static std::vector<int32_t> werte;
     werte.resize(static_cast<size_t>(gDatei.iWerte));
