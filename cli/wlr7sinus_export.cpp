@@ -244,7 +244,7 @@ int VonDatei(Aufruf &a)
         close(iDatei);
     // A file with findings gives no design: they are named as --check names them.
     if (iGelesen >= 0)
-        Kurvendatei_WertePruefen(&datei);
+        Kurvendatei_WertePruefen(&datei, nullptr);
     if (iGelesen >= 0 && datei.iBefunde > 0) {
         const int iGenannt = datei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? datei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
         for (int i = 0; i < iGenannt; ++i)

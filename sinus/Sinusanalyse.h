@@ -7,6 +7,7 @@
 #define SINUSANALYSE_H
 
 #include "Sinuserzeugung_Main.h"
+#include "Sinusmodell.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -98,6 +99,14 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
  * cuts them. Returns 0.
  */
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse);
+
+/**
+ * Analyse_Werte on the values in hundredths, @p pModell the model of
+ * exactly these values (Modell_Umkehren) where the caller has it, else
+ * null. Returns 0.
+ */
+int Analyse_Hundertstel(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, double dZeitbasisMs,
+                        double dUmax, Kurvenanalyse *pAnalyse);
 
 /**
  * The time base that plays the period @p dPeriodeMs with @p dPerioden

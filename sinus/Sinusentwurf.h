@@ -8,6 +8,7 @@
 #define SINUSENTWURF_H
 
 #include "Sinuserzeugung_Main.h"
+#include "Sinusmodell.h"
 #include "kurvendatei.h"
 
 #include <cstddef>
@@ -31,6 +32,13 @@ struct Entwurfsbericht {
  */
 int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbasis, int iKurve, double dUmax,
                       Eingabewerte *pEingabe, Entwurfsbericht *pBericht);
+
+/**
+ * Entwurf_AusWerten with @p pModell the model of exactly these values
+ * (Modell_Umkehren) where the caller has it, else null. Returns as it.
+ */
+int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, const char *szZeitbasis,
+                      int iKurve, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht);
 
 /**
  * Entwurf_AusWerten for the values, time base and curve number of a curve

@@ -53,9 +53,14 @@ int ZeitbasisIndex(const char *szLabel)
 }
 
 // The analysis of the printed values themselves, hundredths of a %.
-void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
+void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell, double dZeitbasisMs, double dUmax,
+                      Kurvenanalyse *pAnalyse)
 {
     Kurvenmodell m;
+    if (pModell)
+        m = *pModell;
+    else
+        Modell_Umkehren(h.data(), static_cast<int>(h.size()), &m);
     Kurvenanalyse &a = *pAnalyse;
     a = {};
     a.iZeitbasis = -1;
@@ -63,7 +68,6 @@ void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double
     a.iZeilen = static_cast<int32_t>(h.size());
     a.dSchrittMs = dZeitbasisMs;
     a.dUmax = dUmax;
-    Modell_Umkehren(h.data(), a.iZeilen, &m);
     a.iStufen = m.iStufen;
     a.iPassend = m.iPassend;
     if (m.bVollstaendig && m.iPassend <= ANALYSE_KANDIDATEN && m.iStufen > 1) {
@@ -247,7 +251,7 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
     std::vector<int32_t> h(static_cast<size_t>(iZeilen));
     for (int i = 0; i < iZeilen; ++i)  // index 0 is not written
         h[static_cast<size_t>(i)] = Modell_Hundertstel(pSinus->pdWerte[i + 1]);
-    WerteAnalysieren(h, dMs, pEingabe->dUmax, pAnalyse);
+    WerteAnalysieren(h, nullptr, dMs, pEingabe->dUmax, pAnalyse);
     Kurvenanalyse &a = *pAnalyse;
     a.iZeitbasis = ZeitbasisIndex(pEingabe->szZeitbasis);
     a.iPunkteEntwurf = pSinus->iPunkteProPeriode;
@@ -293,7 +297,15 @@ int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, doubl
     std::vector<int32_t> h(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
     for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
         h[i] = static_cast<int32_t>(std::llround(pdWerte[i] * 100.0));
-    WerteAnalysieren(h, dZeitbasisMs, dUmax, pAnalyse);
+    WerteAnalysieren(h, nullptr, dZeitbasisMs, dUmax, pAnalyse);
+    return 0;
+}
+
+int Analyse_Hundertstel(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, double dZeitbasisMs,
+                        double dUmax, Kurvenanalyse *pAnalyse)
+{
+    const std::vector<int32_t> h(piWerte, piWerte + (iAnzahl > 0 ? iAnzahl : 0));
+    WerteAnalysieren(h, pModell, dZeitbasisMs, dUmax, pAnalyse);
     return 0;
 }
 
