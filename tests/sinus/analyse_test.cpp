@@ -199,7 +199,9 @@ bool Zufallsentwurf(std::mt19937 &zufall, Export &x, size_t iMaxZeilen)
 
 TEST(Analyse, StimmtMitDemOrakelUeberein)
 {
-    std::mt19937 zufall(24);
+    const unsigned saat = 24;
+    SCOPED_TRACE(testing::Message() << "seed " << saat);
+    std::mt19937 zufall(saat);
     int geprueft = 0, eindeutig = 0, mehrdeutig = 0, ohneSinus = 0, begrenzt = 0, dateiBegrenzt = 0, zweifelhaft = 0;
     while (geprueft < 1000) {
         Export x;
@@ -371,6 +373,18 @@ TEST(Analyse, JederExportWirdWiedergeoeffnet)
         Kurvenanalyse d;
         Analyse_Werte(x.prozent.data(), n, x.tb, 0.0, &d);
         ASSERT_FALSE(d.bKeinePasst);
+        // The exporter's frequency warning against the design worked out
+        // apart: P = the period over the time base, rounded half up; the
+        // file plays 1 / (P tb) and is warned about wherever that is not
+        // the typed frequency (beyond the doubles' noise) and it is a sine.
+        Kurvenanalyse a;
+        Analyse_Kurve(&x.e, &x.s, &a);
+        const long double P = std::max(1.0L, std::floor(static_cast<long double>(x.e.dPeriodendauer) / x.tb + 0.5L));
+        const long double abw = std::fabs(x.e.dPeriodendauer / (P * x.tb) - 1.0L) * 100.0L;
+        if (a.bSinus && (abw > 1e-6L || abw < 1e-8L)) {
+            ASSERT_EQ(Analyse_AndereFrequenz(&a) != 0, abw > 1e-6L) << static_cast<double>(abw) << " %";
+            ASSERT_NEAR(a.dFrequenz * static_cast<double>(P) * x.tb, 1000.0, 1e-9);
+        }
     }
     EXPECT_GT(lang, 200);
 }
