@@ -259,7 +259,8 @@ int VonDatei(Aufruf &a)
     Entwurfsbericht bericht;
     if (!Entwurf_AusDatei(&datei, a.s.e.dUmax, &entwurf, &bericht))
         return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) +
-                                                     CLI_TEXT_VON_KEIN_ENTWURF);
+                                                     (bericht.bKeinerMoeglich ? CLI_TEXT_VON_KEIN_ENTWURF
+                                                                              : CLI_TEXT_VON_NICHT_GEFUNDEN));
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
         if (a.s.gegeben[static_cast<std::size_t>(i)] || (Partner(f) && Gegeben(a, Partner(f))))

@@ -162,6 +162,8 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
 {
     double dMs;
     Kurvenmodell m = {};
+    if (pBericht)
+        *pBericht = {0, 0, 1};
     if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs))
         return 0;
     if (pModell)
@@ -171,6 +173,8 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     // No design only where the model proves it; a search cut short goes on below.
     if (m.iPassend == 0 && m.bVollstaendig)
         return 0;
+    if (pBericht)
+        pBericht->bKeinerMoeglich = 0;
     const Eingabefeld *fPeriode = NachOption("period");
     // The determined P, else the simplest: one period over the file for
     // values that never change, the smallest fitting P for others; each
@@ -265,7 +269,7 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     }
     *pEingabe = e;
     if (pBericht)
-        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend};
+        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend, 0};
     return 1;
 }
 

@@ -416,6 +416,11 @@ TEST(Analyse, EinFalscherWertWirdAnSeinerZeileGenannt)
             EXPECT_EQ(std::make_tuple(falsch, erwartet), std::make_tuple(j, alt));
             ++genannt;
         }
+        // No design, proven: reopening says that none exists, not that it gave up.
+        Eingabewerte e = {};
+        Entwurfsbericht b = {};
+        EXPECT_EQ(std::make_tuple(Entwurf_AusWerten(v.data(), n, x.e.szZeitbasis, 1, 10.0, &e, &b), b.bKeinerMoeglich),
+                  std::make_tuple(0, 1));
     }
     EXPECT_GT(genannt, 200);
     // The values as exported fit: nothing is named.
