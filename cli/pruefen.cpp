@@ -38,18 +38,15 @@ int Unlesbar(const char *szName, int iErrno)
 
 // The command line that writes the file's values again, after the notes
 // (at the exporter's default maximum voltage: the file holds no volts).
-void Neu(char *szNotizen, size_t iGroesse)
+void Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, char *szNotizen, size_t iGroesse)
 {
-    if (gDatei.iWerte == 0 || gDatei.iWerte != gDatei.iDatenzeilen || !gDatei.szZeitbasis[0])
+    // A file with findings is not reopened.
+    if (gDatei.iBefunde > 0 || werte.empty() || !gDatei.szZeitbasis[0])
         return;
-    static std::vector<int32_t> werte;
-    werte.resize(static_cast<size_t>(gDatei.iWerte));
-    for (size_t i = 0; i < werte.size(); ++i)  // values read to two decimals: back to their digits
-        werte[i] = static_cast<int32_t>(std::llround(gDatei.pdWerte[i] * 100.0));
     Eingabewerte e = {};
     Entwurfsbericht b;
     const double UMAX = 10.0;
-    if (!Entwurf_AusWerten(werte.data(), gDatei.iWerte, gDatei.szZeitbasis,
+    if (!Entwurf_AusModell(werte.data(), gDatei.iWerte, &m, gDatei.szZeitbasis,
                            gDatei.iKurvennummer ? gDatei.iKurvennummer : 1, UMAX, &e, &b) ||
         b.iAbweichendAb != 0)
         return;
@@ -75,14 +72,23 @@ int DateiPruefen(const char *szName)
         close(iDatei);
     if (iGelesen < 0)
         return Unlesbar(szName, -iGelesen);
-    Kurvendatei_WertePruefen(&gDatei);
+    // The model of the values once, for the wrong value, the notes and the design.
+    std::vector<int32_t> werte;
+    Kurvenmodell m = {};
+    if (gDatei.iWerte > 0 && gDatei.iWerte == gDatei.iDatenzeilen) {
+        werte.resize(static_cast<size_t>(gDatei.iWerte));
+        for (size_t i = 0; i < werte.size(); ++i)  // values read to two decimals: back to their digits
+            werte[i] = static_cast<int32_t>(std::llround(gDatei.pdWerte[i] * 100.0));
+        Modell_Umkehren(werte.data(), gDatei.iWerte, &m);
+    }
+    Kurvendatei_WertePruefen(&gDatei, werte.empty() ? nullptr : &m);
 
     const int iGenannt = gDatei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? gDatei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
     for (int i = 0; i < iGenannt; ++i)
         std::printf("%s:%d: %s\n", szName, gDatei.aBefunde[i].iZeile, gDatei.aBefunde[i].szText);
     char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE], szNotizen[ZUSAMMENFASSUNG_GROESSE];
-    Kurvendatei_Notizen(&gDatei, szNotizen, sizeof szNotizen);
-    Neu(szNotizen, sizeof szNotizen);
+    Kurvendatei_NotizenMitModell(&gDatei, werte.empty() ? nullptr : &m, szNotizen, sizeof szNotizen);
+    Neu(werte, m, szNotizen, sizeof szNotizen);
     Kurvendatei_Zusammenfassung(&gDatei, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     std::printf("%s: %s\n", szName, szZusammenfassung);
     return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;

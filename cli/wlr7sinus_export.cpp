@@ -243,7 +243,7 @@ int VonDatei(Aufruf &a)
         close(iDatei);
     // A file with findings gives no design: they are named as --check names them.
     if (iGelesen >= 0)
-        Kurvendatei_WertePruefen(&datei);
+        Kurvendatei_WertePruefen(&datei, nullptr);
     if (iGelesen >= 0 && datei.iBefunde > 0) {
         const int iGenannt = datei.iBefunde < KURVENDATEI_MAX_BEFUNDE ? datei.iBefunde : KURVENDATEI_MAX_BEFUNDE;
         for (int i = 0; i < iGenannt; ++i)
@@ -258,7 +258,8 @@ int VonDatei(Aufruf &a)
     Entwurfsbericht bericht;
     if (!Entwurf_AusDatei(&datei, a.s.e.dUmax, &entwurf, &bericht))
         return Optionen_Melden(CLI_EXIT_EINGABE, std::string("--from ") + Optionen_Echo(a.szVon) +
-                                                     CLI_TEXT_VON_KEIN_ENTWURF);
+                                                     (bericht.bKeinerMoeglich ? CLI_TEXT_VON_KEIN_ENTWURF
+                                                                              : CLI_TEXT_VON_NICHT_GEFUNDEN));
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
         if (a.s.gegeben[static_cast<std::size_t>(i)] || Gegeben(a, Partner(f)))

@@ -7,6 +7,7 @@
 #define SINUSANALYSE_H
 
 #include "Sinuserzeugung_Main.h"
+#include "Sinusmodell.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +27,9 @@ const double ANALYSE_AUFLOESUNG = 0.01;
 const int ANALYSE_STELLEN = 4;
 /** Fewer different values than this hold no sine. */
 const int ANALYSE_STUFEN_SINUS = 3;
+
+/** Fitting P a check names where the values leave the period open among so few. */
+const int ANALYSE_KANDIDATEN = 4;
 
 /** Why a file holds no sine (iKeinSinus). */
 enum {
@@ -51,6 +55,8 @@ struct Kurvenanalyse {
     double dSchrittMs;         /**< step from line to line: the time base */
     int32_t iStufen;           /**< different values among the lines */
     int32_t iPassend;          /**< samples per period that fit the values (as far as listed) */
+    int32_t iKandidaten;       /**< all of them are in piKandidaten: every P decided, at most ANALYSE_KANDIDATEN fit */
+    int32_t piKandidaten[ANALYSE_KANDIDATEN]; /**< those P, ascending */
     int32_t bEindeutig;        /**< 1: the period is known: the design's own, or the one P the values determine */
     int32_t bKeinePasst;       /**< 1: no design of the export writes these values */
     int32_t iPunkteProPeriode; /**< the samples per period the values determine; 0 else */
@@ -93,6 +99,14 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
  * cuts them. Returns 0.
  */
 int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse);
+
+/**
+ * Analyse_Werte on the values in hundredths, @p pModell the model of
+ * exactly these values (Modell_Umkehren) where the caller has it, else
+ * null. Returns 0.
+ */
+int Analyse_Hundertstel(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, double dZeitbasisMs,
+                        double dUmax, Kurvenanalyse *pAnalyse);
 
 /**
  * The time base that plays the period @p dPeriodeMs with @p dPerioden

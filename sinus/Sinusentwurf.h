@@ -8,6 +8,7 @@
 #define SINUSENTWURF_H
 
 #include "Sinuserzeugung_Main.h"
+#include "Sinusmodell.h"
 #include "kurvendatei.h"
 
 #include <cstddef>
@@ -17,6 +18,8 @@
 struct Entwurfsbericht {
     int32_t bEindeutig;     /**< 1: the values determine the period; else the simplest fitting one was taken */
     int32_t iAbweichendAb;  /**< first data line (from 1) the inputs export differently; 0: byte for byte */
+    int32_t bKeinerMoeglich; /**< after a return of 0: 1 when the model proves that no design writes the values,
+                                  0 when the search ended before one was found */
 };
 
 /**
@@ -27,10 +30,18 @@ struct Entwurfsbericht {
  * does, else the shortest), peak and offset in V, as short as they still
  * write the same values. Every field of @p pEingabe is set within its range, the
  * coupled ones (RMS, frequency) as the window couples them. Returns 1, or
- * 0 when no design of the export writes such values (pEingabe unchanged).
+ * 0 when no design was found (pEingabe unchanged; pBericht->bKeinerMoeglich
+ * says whether none exists).
  */
 int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbasis, int iKurve, double dUmax,
                       Eingabewerte *pEingabe, Entwurfsbericht *pBericht);
+
+/**
+ * Entwurf_AusWerten with @p pModell the model of exactly these values
+ * (Modell_Umkehren) where the caller has it, else null. Returns as it.
+ */
+int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, const char *szZeitbasis,
+                      int iKurve, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht);
 
 /**
  * Entwurf_AusWerten for the values, time base and curve number of a curve

@@ -87,7 +87,10 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
  * The inverse: every P from 1 to MODELL_MAX_P for which some offset and
  * amplitude write exactly the @p iAnzahl values @p piWerte (hundredths),
  * and the lines every fitting design cuts. Bounded in time on any values;
- * where the bound ends the search, bVollstaendig is 0. Returns 0.
+ * where the bound ends the search, or probes over long periods found two
+ * fitting P (the period is open) before the search from the lowest P was
+ * through, bVollstaendig is 0 and piPassend holds those found, ascending.
+ * Returns 0.
  */
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
 

@@ -37,6 +37,27 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 /* What a field's help adds: its units, then the prefixes every number takes. */
 #define SINUS_TEXT_HILFE_EINHEITEN "; Einheiten "
 #define SINUS_TEXT_HILFE_VORSAETZE "; Vorsätze \u00b5 (u), m, k, M"
+/** The warnings of what the rig plays (%s: a space, or a no-break space in a window's line). */
+#define SINUS_TEXT_FREQUENZ "Frequenz %s%sHz statt %s%sHz (%s%s%%)"
+#define SINUS_TEXT_KEIN_SINUS_LEER "kein Sinus: die Datei enthält keine Werte"
+#define SINUS_TEXT_KEIN_SINUS_PUNKTE "kein Sinus: nur %d%s%s je Periode"
+#define SINUS_TEXT_KEIN_SINUS_AUFLOESUNG \
+    "kein Sinus: Amplitude %s%sV unter der Auflösung der Datei von %s%sV (0.01%s%% von %s%sV)"
+#define SINUS_TEXT_KEIN_SINUS_GLEICH "kein Sinus: alle Werte %.2f%s%%"
+#define SINUS_TEXT_KEIN_SINUS_ZWEI "kein Sinus: nur die Werte %.2f%s%% und %.2f%s%%"
+#define SINUS_TEXT_GROB "grobe Stufen: nur %d%sPunkte je Periode"
+#define SINUS_TEXT_EINE_STUFE "Amplitude nur 1 Stufe der Auflösung"
+/** The advice added to a warning: the time base that plays the frequency exactly, or comes closest. */
+#define SINUS_TEXT_RAT_GENAU "; genau %s%sHz mit Zeitbasis %s (%d%sPunkte je Periode)"
+#define SINUS_TEXT_RAT_NAECHSTE "; am nächsten: %s, %s%s%%"
+/** What a check notes of a file's period. */
+#define SINUS_TEXT_NOTIZ_FREQUENZ "Frequenz %s Hz (%d Punkte je Periode)"
+#define SINUS_TEXT_NOTIZ_KEINE_KURVE "keine Sinuskurve des Exports ergibt diese Werte"
+#define SINUS_TEXT_NOTIZ_OFFEN "Periode nicht eindeutig"
+#define SINUS_TEXT_NOTIZ_NICHT_ERMITTELT "Periode nicht ermittelt: Suche an ihrer Rechengrenze abgebrochen"
+/** The few P that fit, named after SINUS_TEXT_NOTIZ_OFFEN: " (10 oder 30 Punkte je Periode)". */
+#define SINUS_TEXT_NOTIZ_KANDIDATEN_ODER " oder "
+#define SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE " Punkte je Periode)"
 /** The warning of values at the limits: at 100 % and at 0 %, at one of them, and the lines a design's limits changed. */
 #define SINUS_TEXT_BEGRENZT_BEIDE "begrenzt: %d von %d Werten bei 100%s%% und %d bei 0%s%%"
 #define SINUS_TEXT_BEGRENZT "begrenzt: %d von %d Werten bei %s%s%%"

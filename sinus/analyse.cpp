@@ -53,9 +53,14 @@ int ZeitbasisIndex(const char *szLabel)
 }
 
 // The analysis of the printed values themselves, hundredths of a %.
-void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double dUmax, Kurvenanalyse *pAnalyse)
+void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell, double dZeitbasisMs, double dUmax,
+                      Kurvenanalyse *pAnalyse)
 {
     Kurvenmodell m;
+    if (pModell)
+        m = *pModell;
+    else
+        Modell_Umkehren(h.data(), static_cast<int>(h.size()), &m);
     Kurvenanalyse &a = *pAnalyse;
     a = {};
     a.iZeitbasis = -1;
@@ -63,9 +68,12 @@ void WerteAnalysieren(const std::vector<int32_t> &h, double dZeitbasisMs, double
     a.iZeilen = static_cast<int32_t>(h.size());
     a.dSchrittMs = dZeitbasisMs;
     a.dUmax = dUmax;
-    Modell_Umkehren(h.data(), a.iZeilen, &m);
     a.iStufen = m.iStufen;
     a.iPassend = m.iPassend;
+    if (m.bVollstaendig && m.iPassend <= ANALYSE_KANDIDATEN && m.iStufen > 1) {
+        a.iKandidaten = m.iPassend;
+        std::copy(m.piPassend, m.piPassend + m.iPassend, a.piKandidaten);
+    }
     a.bEindeutig = m.iPunkteProPeriode > 0;
     a.bKeinePasst = a.iZeilen > 0 && m.bVollstaendig && m.iPassend == 0;
     a.iPunkteProPeriode = m.iPunkteProPeriode;
@@ -136,40 +144,40 @@ void FrequenzText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroe
     int iStellen = 1 - static_cast<int>(std::floor(std::log10(dBetrag)));
     iStellen = iStellen < 0 ? 0 : iStellen > 4 ? 4 : iStellen;
     std::snprintf(szAbw, sizeof szAbw, "%+.*f", iStellen, p->dAbweichung);
-    std::snprintf(sz, iGroesse, "Frequenz %s%sHz statt %s%sHz (%s%s%%)", szIst, sp, szSoll, sp, szAbw, sp);
+    std::snprintf(sz, iGroesse, SINUS_TEXT_FREQUENZ, szIst, sp, szSoll, sp, szAbw, sp);
 }
 
 void KeinSinusText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
     char szA[ZAHL_GROESSE], szAufl[ZAHL_GROESSE], szUmax[ZAHL_GROESSE];
     switch (p->iKeinSinus) {
-    case ANALYSE_KEINE_WERTE: TK_TextKopieren(sz, iGroesse, "kein Sinus: die Datei enthält keine Werte"); return;
+    case ANALYSE_KEINE_WERTE: TK_TextKopieren(sz, iGroesse, SINUS_TEXT_KEIN_SINUS_LEER); return;
     case ANALYSE_ZU_WENIG_PUNKTE:
-        std::snprintf(sz, iGroesse, "kein Sinus: nur %d%s%s je Periode", p->iPunkteEntwurf, sp,
-                      p->iPunkteEntwurf == 1 ? "Punkt" : "Punkte");
+        std::snprintf(sz, iGroesse, SINUS_TEXT_KEIN_SINUS_PUNKTE, p->iPunkteEntwurf, sp,
+                      p->iPunkteEntwurf == 1 ? SINUS_TEXT_PUNKT : SINUS_TEXT_PUNKTE);
         return;
     case ANALYSE_UNTER_AUFLOESUNG:
         Zahl(p->dAmplitude * p->dUmax / 100.0, szA, sizeof szA);
         Zahl(ANALYSE_AUFLOESUNG * p->dUmax / 100.0, szAufl, sizeof szAufl);
         Zahl(p->dUmax, szUmax, sizeof szUmax);
-        std::snprintf(sz, iGroesse, "kein Sinus: Amplitude %s%sV unter der Auflösung der Datei von %s%sV (0.01%s%% von %s%sV)",
+        std::snprintf(sz, iGroesse, SINUS_TEXT_KEIN_SINUS_AUFLOESUNG,
                       szA, sp, szAufl, sp, sp, szUmax, sp);
         return;
-    case ANALYSE_ALLE_GLEICH: std::snprintf(sz, iGroesse, "kein Sinus: alle Werte %.2f%s%%", p->dMinProzent, sp); return;
+    case ANALYSE_ALLE_GLEICH: std::snprintf(sz, iGroesse, SINUS_TEXT_KEIN_SINUS_GLEICH, p->dMinProzent, sp); return;
     default:
-        std::snprintf(sz, iGroesse, "kein Sinus: nur die Werte %.2f%s%% und %.2f%s%%", p->dMinProzent, sp,
+        std::snprintf(sz, iGroesse, SINUS_TEXT_KEIN_SINUS_ZWEI, p->dMinProzent, sp,
                       p->dMaxProzent, sp);
     }
 }
 
 void GrobText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 {
-    std::snprintf(sz, iGroesse, "grobe Stufen: nur %d%sPunkte je Periode", p->iPunkteProPeriode, sp);
+    std::snprintf(sz, iGroesse, SINUS_TEXT_GROB, p->iPunkteProPeriode, sp);
 }
 
 void EineStufeText(const Kurvenanalyse *, const char *, char *sz, size_t iGroesse)
 {
-    TK_TextKopieren(sz, iGroesse, "Amplitude nur 1 Stufe der Auflösung");
+    TK_TextKopieren(sz, iGroesse, SINUS_TEXT_EINE_STUFE);
 }
 
 // The values at each limit that was cut, counted as the file holds them;
@@ -225,11 +233,11 @@ void RatText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
     char szZahl[ZAHL_GROESSE], szTeil[WARNUNG_GROESSE];
     if (r.bGenau) {
         Zahl(p->dFrequenzSoll, szZahl, sizeof szZahl, STELLEN_GENAU);
-        std::snprintf(szTeil, sizeof szTeil, "; genau %s%sHz mit Zeitbasis %s (%d%sPunkte je Periode)", szZahl, sp,
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_RAT_GENAU, szZahl, sp,
                       Zeitbasis_Label(r.iZeitbasis), r.iPunkte, sp);
     } else {
         Abweichung(r.dAbweichung, std::strcmp(sp, " ") == 0 ? "-" : MINUS, szZahl, sizeof szZahl);
-        std::snprintf(szTeil, sizeof szTeil, "; am nächsten: %s, %s%s%%", Zeitbasis_Label(r.iZeitbasis), szZahl, sp);
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_RAT_NAECHSTE, Zeitbasis_Label(r.iZeitbasis), szZahl, sp);
     }
     TK_TextAnhaengen(sz, iGroesse, szTeil);
 }
@@ -243,7 +251,7 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
     std::vector<int32_t> h(static_cast<size_t>(iZeilen));
     for (int i = 0; i < iZeilen; ++i)  // index 0 is not written
         h[static_cast<size_t>(i)] = Modell_Hundertstel(pSinus->pdWerte[i + 1]);
-    WerteAnalysieren(h, dMs, pEingabe->dUmax, pAnalyse);
+    WerteAnalysieren(h, nullptr, dMs, pEingabe->dUmax, pAnalyse);
     Kurvenanalyse &a = *pAnalyse;
     a.iZeitbasis = ZeitbasisIndex(pEingabe->szZeitbasis);
     a.iPunkteEntwurf = pSinus->iPunkteProPeriode;
@@ -289,7 +297,15 @@ int Analyse_Werte(const double *pdWerte, int iAnzahl, double dZeitbasisMs, doubl
     std::vector<int32_t> h(static_cast<size_t>(iAnzahl > 0 ? iAnzahl : 0));
     for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
         h[i] = static_cast<int32_t>(std::llround(pdWerte[i] * 100.0));
-    WerteAnalysieren(h, dZeitbasisMs, dUmax, pAnalyse);
+    WerteAnalysieren(h, nullptr, dZeitbasisMs, dUmax, pAnalyse);
+    return 0;
+}
+
+int Analyse_Hundertstel(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, double dZeitbasisMs,
+                        double dUmax, Kurvenanalyse *pAnalyse)
+{
+    const std::vector<int32_t> h(piWerte, piWerte + (iAnzahl > 0 ? iAnzahl : 0));
+    WerteAnalysieren(h, pModell, dZeitbasisMs, dUmax, pAnalyse);
     return 0;
 }
 
@@ -404,12 +420,20 @@ void Analyse_Notizen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroess
     char szWarnungen[WARNUNG_GROESSE * 4], szZahl[ZAHL_GROESSE];
     if (pAnalyse->bEindeutig && pAnalyse->dFrequenz > 0.0) {
         Zahl(pAnalyse->dFrequenz, szZahl, sizeof szZahl);
-        std::snprintf(szText, iGroesse, "Frequenz %s Hz (%d Punkte je Periode)", szZahl,
+        std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_FREQUENZ, szZahl,
                       static_cast<int>(pAnalyse->iPunkteProPeriode));
     } else if (pAnalyse->bKeinePasst) {
-        TK_TextKopieren(szText, iGroesse, "keine Sinuskurve des Exports ergibt diese Werte");
+        TK_TextKopieren(szText, iGroesse, SINUS_TEXT_NOTIZ_KEINE_KURVE);
     } else if (!pAnalyse->bEindeutig) {
-        TK_TextKopieren(szText, iGroesse, pAnalyse->iPassend > 1 ? "Periode nicht eindeutig" : "Periode nicht ermittelt");
+        TK_TextKopieren(szText, iGroesse, pAnalyse->iPassend > 1 ? SINUS_TEXT_NOTIZ_OFFEN : SINUS_TEXT_NOTIZ_NICHT_ERMITTELT);
+        for (int i = 0; pAnalyse->iPassend > 1 && i < pAnalyse->iKandidaten; ++i) {
+            std::snprintf(szZahl, sizeof szZahl, "%s%d", i == 0 ? " (" : i + 1 < pAnalyse->iKandidaten ? ", "
+                                                                             : SINUS_TEXT_NOTIZ_KANDIDATEN_ODER,
+                          static_cast<int>(pAnalyse->piKandidaten[i]));
+            TK_TextAnhaengen(szText, iGroesse, szZahl);
+            if (i + 1 == pAnalyse->iKandidaten)
+                TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE);
+        }
     }
     if (Analyse_Warnungen(pAnalyse, szWarnungen, sizeof szWarnungen) == 0)
         return;

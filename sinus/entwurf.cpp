@@ -145,12 +145,27 @@ void Zahl(double d, char *sz, size_t iGroesse)
 int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbasis, int iKurve, double dUmax,
                       Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
 {
+    return Entwurf_AusModell(piWerte, iAnzahl, nullptr, szZeitbasis, iKurve, dUmax, pEingabe, pBericht);
+}
+
+int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *pModell, const char *szZeitbasis,
+                      int iKurve, double dUmax, Eingabewerte *pEingabe, Entwurfsbericht *pBericht)
+{
     double dMs;
-    Kurvenmodell m;
-    // No design only where the model proves it; a search cut short goes on below.
-    if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs) || Modell_Umkehren(piWerte, iAnzahl, &m) != 0 ||
-        (m.iPassend == 0 && m.bVollstaendig))
+    Kurvenmodell m = {};
+    if (pBericht)
+        *pBericht = {0, 0, 1};
+    if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs))
         return 0;
+    if (pModell)
+        m = *pModell;
+    else
+        Modell_Umkehren(piWerte, iAnzahl, &m);
+    // No design only where the model proves it; a search cut short goes on below.
+    if (m.iPassend == 0 && m.bVollstaendig)
+        return 0;
+    if (pBericht)
+        pBericht->bKeinerMoeglich = 0;
     const Eingabefeld *fPeriode = Eingaben_Feld(EINGABE_PERIODE);
     // The determined P, else the simplest: one period over the file for
     // values that never change, the smallest fitting P for others; each
@@ -245,7 +260,7 @@ int Entwurf_AusWerten(const int32_t *piWerte, int iAnzahl, const char *szZeitbas
     }
     *pEingabe = e;
     if (pBericht)
-        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend};
+        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend, 0};
     return 1;
 }
 

@@ -423,7 +423,7 @@ int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei)
     return iGelesen < 0 ? iGelesen : 0;
 }
 
-int Kurvendatei_WertePruefen(Kurvendatei *pDatei)
+int Kurvendatei_WertePruefen(Kurvendatei *pDatei, const Kurvenmodell *pModell)
 {
     if (pDatei->iBefunde > 0 || pDatei->iWerte == 0 || pDatei->iWerte != pDatei->iDatenzeilen)
         return 0;
@@ -431,7 +431,10 @@ int Kurvendatei_WertePruefen(Kurvendatei *pDatei)
     for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
         h[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * 100.0));
     Kurvenmodell m;
-    Modell_Umkehren(h.data(), pDatei->iWerte, &m);
+    if (pModell)
+        m = *pModell;
+    else
+        Modell_Umkehren(h.data(), pDatei->iWerte, &m);
     if (!m.bVollstaendig || m.iPassend > 0)
         return 0;
     int32_t iErwartet = 0;
@@ -481,6 +484,12 @@ void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotize
 // What the signal analysis says of the samples read, on one line.
 void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGroesse)
 {
+    Kurvendatei_NotizenMitModell(pDatei, nullptr, szNotizen, iGroesse);
+}
+
+void Kurvendatei_NotizenMitModell(const Kurvendatei *pDatei, const Kurvenmodell *pModell, char *szNotizen,
+                                  size_t iGroesse)
+{
     szNotizen[0] = '\0';
     if (pDatei->iWerte == 0 || !(pDatei->dZeitbasisMs > 0.0))
         return;
@@ -490,6 +499,9 @@ void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGro
         return;
     }
     Kurvenanalyse analyse;
-    Analyse_Werte(pDatei->pdWerte, pDatei->iWerte, pDatei->dZeitbasisMs, 0.0, &analyse);
+    std::vector<int32_t> h(static_cast<size_t>(pDatei->iWerte));
+    for (size_t i = 0; i < h.size(); ++i)  // values read to two decimals: back to their digits
+        h[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * 100.0));
+    Analyse_Hundertstel(h.data(), pDatei->iWerte, pModell, pDatei->dZeitbasisMs, 0.0, &analyse);
     Analyse_Notizen(&analyse, szNotizen, iGroesse);
 }

@@ -8,6 +8,7 @@
 
 #include "Kurvenformat.h"
 #include "Sinuserzeugung_Main.h"
+#include "Sinusmodell.h"
 
 #include <cstddef>
 
@@ -89,9 +90,11 @@ int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei);
 /**
  * After a file read without findings: where its values fit no design of
  * the export but would without one line, that line is a finding, with the
- * value the others call for. Returns 1 when it added one, else 0.
+ * value the others call for. @p pModell: the model of the file's values
+ * (in hundredths, Modell_Umkehren) where the caller has it, else null.
+ * Returns 1 when it added one, else 0.
  */
-int Kurvendatei_WertePruefen(Kurvendatei *pDatei);
+int Kurvendatei_WertePruefen(Kurvendatei *pDatei, const Kurvenmodell *pModell);
 
 /** Duration of the curve in seconds: data lines less one, times the time base. */
 double Kurvendatei_Dauer(const Kurvendatei *pDatei);
@@ -108,5 +111,8 @@ void Kurvendatei_Zusammenfassung(const Kurvendatei *pDatei, const char *szNotize
  * "begrenzt", ...); empty when there are no samples.
  */
 void Kurvendatei_Notizen(const Kurvendatei *pDatei, char *szNotizen, size_t iGroesse);
+/** Kurvendatei_Notizen with the model of the file's values where the caller has it (else null). */
+void Kurvendatei_NotizenMitModell(const Kurvendatei *pDatei, const Kurvenmodell *pModell, char *szNotizen,
+                                  size_t iGroesse);
 
 #endif

@@ -36,7 +36,11 @@
 // fails. Each remaining candidate is decided exactly; the lines are
 // clipped in a spread order, so that a wrong P is mostly refused after a
 // few strips. A bound on the work keeps any input fast; where it ends the
-// search, the result says the period was not determined.
+// search, the result says the period was not determined. Before that
+// search, probes spread geometrically over the ranges, coarse to fine,
+// take P only with a design inside every step by more than the arithmetic
+// errs: a short piece of a long period fits a band of P that they meet at
+// once, and two fitting P already say that the period is open.
 #include "Sinusmodell.h"
 
 #include "Kurvenformat.h"

@@ -14,12 +14,14 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
     text.replace(text.find("\t3\n"), 3, "\t3\r\n");
     DateiSchreiben(kaputt, text.substr(0, text.size() - 1));  // and cut off before the closing line
     const std::string zusammenfassung =
-        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5 Hz (20 Punkte je Periode); neu: "
-        "wlr7sinus-export --timebase 10ms --period 200 --periods 2 --peak 5 --offset 5 --umax 10 --curve 3\n";
-    const std::string sauber = gut + ": keine Befunde; " + zusammenfassung;
+        "41 Datenzeilen, Zeitbasis 10ms, Kurve 3, Dauer 0.40000 s; Frequenz 5 Hz (20 Punkte je Periode)";
+    const std::string sauber = gut + ": keine Befunde; " + zusammenfassung +
+                               "; neu: wlr7sinus-export --timebase 10ms --period 200 --periods 2 --peak 5 --offset 5 "
+                               "--umax 10 --curve 3\n";
+    // A file with findings is not reopened: no command line for it.
     const std::string befunde = kaputt + ":7: Zeilenende CR LF (Windows) statt LF\n" + kaputt +
                                 ":48: abschließende Leerzeile fehlt: Datei abgeschnitten?\n" + kaputt +
-                                ": 2 Befunde; " + zusammenfassung;
+                                ": 2 Befunde; " + zusammenfassung + "\n";
     const struct {
         std::vector<std::string> argumente;
         int code;

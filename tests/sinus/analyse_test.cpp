@@ -200,7 +200,9 @@ bool Zufallsentwurf(std::mt19937 &zufall, Export &x, size_t iMaxZeilen)
 
 TEST(Analyse, StimmtMitDemOrakelUeberein)
 {
-    std::mt19937 zufall(24);
+    const unsigned saat = 24;
+    SCOPED_TRACE(testing::Message() << "seed " << saat);
+    std::mt19937 zufall(saat);
     int geprueft = 0, eindeutig = 0, mehrdeutig = 0, ohneSinus = 0, begrenzt = 0, dateiBegrenzt = 0, zweifelhaft = 0;
     while (geprueft < 1000) {
         Export x;
@@ -372,6 +374,18 @@ TEST(Analyse, JederExportWirdWiedergeoeffnet)
         Kurvenanalyse d;
         Analyse_Werte(x.prozent.data(), n, x.tb, 0.0, &d);
         ASSERT_FALSE(d.bKeinePasst);
+        // The exporter's frequency warning against the design worked out
+        // apart: P = the period over the time base, rounded half up; the
+        // file plays 1 / (P tb) and is warned about wherever that is not
+        // the typed frequency (beyond the doubles' noise) and it is a sine.
+        Kurvenanalyse a;
+        Analyse_Kurve(&x.e, &x.s, &a);
+        const long double P = std::max(1.0L, std::floor(static_cast<long double>(x.e.dPeriodendauer) / x.tb + 0.5L));
+        const long double abw = std::fabs(x.e.dPeriodendauer / (P * x.tb) - 1.0L) * 100.0L;
+        if (a.bSinus && (abw > 1e-6L || abw < 1e-8L)) {
+            ASSERT_EQ(Analyse_AndereFrequenz(&a) != 0, abw > 1e-6L) << static_cast<double>(abw) << " %";
+            ASSERT_NEAR(a.dFrequenz * static_cast<double>(P) * x.tb, 1000.0, 1e-9);
+        }
     }
     EXPECT_GT(lang, 200);
 }
@@ -403,6 +417,11 @@ TEST(Analyse, EinFalscherWertWirdAnSeinerZeileGenannt)
             EXPECT_EQ(std::make_tuple(falsch, erwartet), std::make_tuple(j, alt));
             ++genannt;
         }
+        // No design, proven: reopening says that none exists, not that it gave up.
+        Eingabewerte e = {};
+        Entwurfsbericht b = {};
+        EXPECT_EQ(std::make_tuple(Entwurf_AusWerten(v.data(), n, x.e.szZeitbasis, 1, 10.0, &e, &b), b.bKeinerMoeglich),
+                  std::make_tuple(0, 1));
     }
     EXPECT_GT(genannt, 200);
     // The values as exported fit: nothing is named.
@@ -544,6 +563,18 @@ TEST(Analyse, WarnungenBleibenInIhremBereich)
     Analyse_Kurve(&e0, &s0, &a);
     EXPECT_EQ((Analyse_Warnungen(&a, fenster, sizeof fenster), std::string(fenster)),
               "kein Sinus: die Datei enthält keine Werte");
+    // A period left open among a few P names them; a search cut short says so.
+    Kurvenanalyse offen = {};
+    offen.iZeilen = 11;
+    offen.bSinus = 1, offen.dMaxProzent = 50.0;
+    offen.iPassend = offen.iKandidaten = 3;
+    offen.piKandidaten[0] = 10, offen.piKandidaten[1] = 26, offen.piKandidaten[2] = 30;
+    char notiz[200];
+    Analyse_Notizen(&offen, notiz, sizeof notiz);
+    EXPECT_STREQ(notiz, "Periode nicht eindeutig (10, 26 oder 30 Punkte je Periode)");
+    offen.iPassend = 1, offen.iKandidaten = 0;
+    Analyse_Notizen(&offen, notiz, sizeof notiz);
+    EXPECT_STREQ(notiz, "Periode nicht ermittelt: Suche an ihrer Rechengrenze abgebrochen");
     // A file of one line holds one value, at 10 V full scale in volts too.
     const double eins = 65.45;
     Analyse_Werte(&eins, 1, 10.0, 10.0, &a);

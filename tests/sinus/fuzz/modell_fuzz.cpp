@@ -2,7 +2,8 @@
 // lists fits when tried alone, a determined P is the only one listed, the
 // cut lines are lines at a limit; and values written by a design the input
 // chooses always list that design's P (unless the list is full or the
-// search was bounded).
+// search was bounded); a line named as the one wrong value is a line of the
+// file with another value called for.
 #include "Sinusmodell.h"
 
 #include <cmath>
@@ -79,6 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         Pruefen(i == 0 || m.piPassend[i] > m.piPassend[i - 1]);
         Pruefen(m.iStufen == 1 || Modell_Passt(v.data(), static_cast<int>(v.size()), m.piPassend[i], nullptr, nullptr));
     }
+    // A line named wrong is one of the file's, and another value is called for there.
+    int32_t iErwartet = -1;
+    const int iFalsch = Modell_FalscherWert(v.data(), static_cast<int>(v.size()), &iErwartet);
+    Pruefen(iFalsch < 0 || (iFalsch < static_cast<int>(v.size()) && iErwartet >= 0 && iErwartet <= MODELL_HUNDERT &&
+                            iErwartet != v[static_cast<size_t>(iFalsch)]));
     if (iEntwurf > 0 && m.bVollstaendig && !bKante) {
         bool bGefunden = false;
         for (int i = 0; i < m.iPassend; ++i)
