@@ -111,4 +111,17 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
  */
 int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet);
 
+/** Most wrong values Modell_FalscheWerte looks for together. */
+const int MODELL_FALSCH_MAX = 2;
+
+/**
+ * Modell_FalscherWert for up to @p iMax (at most MODELL_FALSCH_MAX) lines:
+ * the fewest lines whose values, left out, let the others fit, where that
+ * set is the only one. Fills @p piZeilen (from 0, ascending) and
+ * @p piErwartet (the values called for there; either may be null) and
+ * returns their number; 0 when the values fit, or no such set, or several,
+ * is found within the bound on the work.
+ */
+int Modell_FalscheWerte(const int32_t *piWerte, int iAnzahl, int iMax, int *piZeilen, int32_t *piErwartet);
+
 #endif

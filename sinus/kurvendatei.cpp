@@ -437,14 +437,14 @@ int Kurvendatei_WertePruefen(Kurvendatei *pDatei, const Kurvenmodell *pModell)
         Modell_Umkehren(h.data(), pDatei->iWerte, &m);
     if (!m.bVollstaendig || m.iPassend > 0)
         return 0;
-    int32_t iErwartet = 0;
-    const int iFalsch = Modell_FalscherWert(h.data(), pDatei->iWerte, &iErwartet);
-    if (iFalsch < 0)
-        return 0;
+    int piZeilen[MODELL_FALSCH_MAX];
+    int32_t piErwartet[MODELL_FALSCH_MAX];
+    const int iFalsch = Modell_FalscheWerte(h.data(), pDatei->iWerte, MODELL_FALSCH_MAX, piZeilen, piErwartet);
     // Without findings, data line i stands right after the header.
-    Melden(pDatei, Kurvenformat_KopfzeilenAnzahl() + 1 + iFalsch, KURVENDATEI_TEXT_WERT_FALSCH,
-           static_cast<int>(iErwartet / 100), static_cast<int>(iErwartet % 100));
-    return 1;
+    for (int i = 0; i < iFalsch; ++i)
+        Melden(pDatei, Kurvenformat_KopfzeilenAnzahl() + 1 + piZeilen[i], KURVENDATEI_TEXT_WERT_FALSCH,
+               static_cast<int>(piErwartet[i] / 100), static_cast<int>(piErwartet[i] % 100));
+    return iFalsch;
 }
 
 double Kurvendatei_Dauer(const Kurvendatei *pDatei)

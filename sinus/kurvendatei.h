@@ -89,10 +89,10 @@ int Kurvendatei_Lesen(int iDatei, Kurvendatei *pDatei);
 
 /**
  * After a file read without findings: where its values fit no design of
- * the export but would without one line, that line is a finding, with the
- * value the others call for. @p pModell: the model of the file's values
+ * the export but would without one line (or two), each such line is a
+ * finding, with the value the others call for. @p pModell: the model of the file's values
  * (in hundredths, Modell_Umkehren) where the caller has it, else null.
- * Returns 1 when it added one, else 0.
+ * Returns the number of findings it added.
  */
 int Kurvendatei_WertePruefen(Kurvendatei *pDatei, const Kurvenmodell *pModell);
 

@@ -63,7 +63,8 @@ const size_t GELOCKERT_LINIEN = 512;                 // lines a loosened test lo
 const double RAND_TIEF_START = 0.25, RAND_TIEF_SCHRITT = 4.0;  // margins Modell_Tiefster tries, hundredths
 const int FALSCH_ZEILEN_MIN = 4;                     // fewer lines name no wrong one
 const int FALSCH_PERIODEN_MAX = 16;                  // periods tried for a wrong line
-const long long FALSCH_ARBEIT = 4000000;             // pairs of lines compared for them
+const long long FALSCH_VERGLEICHE = 4000000;         // pairs of lines compared for them
+const long long FALSCH_ARBEIT = 4000000;             // lines clipped in looking for them
 const int FALSCH_KERN_MAX = 3;                       // lines of a smallest contradiction
 const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
 const double SONDE_SCHRITT = 1.0 / 256.0;           // relative step from one probe's P to the next, at first
@@ -124,7 +125,7 @@ struct Datei {
     long long iArbeit;
     int32_t iSinusP;             // the P whose sines sinus holds, 0 none
     std::vector<double> sinus;   // unit sine of each line for iSinusP
-    int iOhne = -1;              // a line left out, -1 none
+    std::vector<char> ohne;      // lines left out (empty: none)
 };
 
 void Reihenfolge(Datei &d)
@@ -167,7 +168,7 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
     const bool bGemerkt = d.iSinusP == iP;
     p.e = {{-RAHMEN, -RAHMEN}, {RAHMEN, -RAHMEN}, {RAHMEN, RAHMEN}, {-RAHMEN, RAHMEN}};
     for (const int k : d.reihenfolge) {
-        if (k == d.iOhne)
+        if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
             continue;
         ++d.iArbeit;
         const double s = bGemerkt ? d.sinus[static_cast<size_t>(k)] : Einheitssinus(f, k);
@@ -188,7 +189,7 @@ bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &
         return true;  // no two lines share a sine: the phases k and P/2 - k are not both in the file
     werte.assign(static_cast<size_t>(2 * P + 1), -1);
     for (int k = 0; k < d.n; ++k) {
-        if (k == d.iOhne)
+        if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
             continue;
         const long long j = k % P, q = 4 * j;
         const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
@@ -402,7 +403,7 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
     for (int k = 0; k < iAnzahl; ++k)
         if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
             return 0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
     Reihenfolge(d);
     Polygon p;
     if (!Pruefen(d, iP, p, -dRand))
@@ -432,7 +433,7 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
     for (int k = 0; k < iAnzahl; ++k)
         if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
             return -1.0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
     Reihenfolge(d);
     // The sines once for every margin tried.
     d.sinus.resize(static_cast<size_t>(iAnzahl));
@@ -508,7 +509,7 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
         return 0;
     }
 
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
     Reihenfolge(d);
     Polygon p;
     std::vector<char> oben(static_cast<size_t>(iAnzahl)), unten(static_cast<size_t>(iAnzahl));
@@ -618,6 +619,8 @@ std::vector<int> Widerspruch(Datei &d, int32_t iP, Polygon &p)
         int iLeer = -1;
         for (size_t i = 0; i < d.reihenfolge.size() && iLeer < 0; ++i) {
             const int k = d.reihenfolge[i];
+            if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
+                continue;
             const double sk = Einheitssinus(f, k);
             if (!Streifen(p, sk, sk, d.v[k], TOLERANZ))
                 iLeer = static_cast<int>(i);
@@ -632,57 +635,116 @@ std::vector<int> Widerspruch(Datei &d, int32_t iP, Polygon &p)
 
 }  // namespace
 
-int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet)
+namespace {
+
+// A way to explain the values: lines left out, ascending, and what the
+// designs that fit the rest print there.
+struct Erklaerung {
+    std::vector<int> zeilen;
+    std::vector<int32_t> werte;
+};
+
+// Leaves out up to @p iTiefe more lines, each from a smallest contradiction
+// or the lines where the period breaks, and collects every set after which
+// the rest fits P.
+void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleich, std::vector<Erklaerung> &gefunden)
 {
-    if (iAnzahl < FALSCH_ZEILEN_MIN)
-        return -1;
-    for (int k = 0; k < iAnzahl; ++k)
-        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
-            return -1;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, -1};
-    Reihenfolge(d);
     Polygon p;
     std::vector<int32_t> paare;
-    int iFalsch = -1;
-    int32_t iErwartet = 0;
-    long long iVergleiche = 0;
-    int iPerioden = 0;
-    // The periods the values keep but at one line (two pairs differ at
-    // most); each line that could explain it is left out in turn.
-    for (int32_t iP = 1; iP < iAnzahl && iPerioden < FALSCH_PERIODEN_MAX && iVergleiche < FALSCH_ARBEIT; ++iP) {
-        std::vector<int> ungleich;
-        for (int k = 0; k + iP < iAnzahl && ungleich.size() <= 4; ++k, ++iVergleiche)
-            if (piWerte[k] != piWerte[k + iP])
-                ungleich.push_back(k), ungleich.push_back(k + iP);
-        if (ungleich.size() > 4)
-            continue;
-        ++iPerioden;
-        d.iOhne = -1;
-        if (Pruefen(d, iP, p))
-            return -1;  // the values fit as they are
-        std::vector<int> verdacht = Widerspruch(d, iP, p);
-        verdacht.insert(verdacht.end(), ungleich.begin(), ungleich.end());
-        std::sort(verdacht.begin(), verdacht.end());
-        verdacht.erase(std::unique(verdacht.begin(), verdacht.end()), verdacht.end());
-        for (const int j : verdacht) {
-            d.iOhne = j;
-            if (!Pruefen(d, iP, p) || !GleicheSinusGleicheWerte(d, iP, paare))
-                continue;
-            // What the fitting designs print there; one value where they agree.
-            const double sj = Einheitssinus(1.0 / iP, j);
-            double dMin = HUGE_VAL, dMax = -HUGE_VAL;
-            for (const Ecke &e : p.e) {
-                dMin = std::min(dMin, e.o + e.a * sj);
-                dMax = std::max(dMax, e.o + e.a * sj);
+    if (d.iArbeit > FALSCH_ARBEIT)
+        return;
+    if (Pruefen(d, iP, p) && GleicheSinusGleicheWerte(d, iP, paare)) {
+        Erklaerung e;
+        for (int k = 0; k < d.n; ++k)
+            if (d.ohne[static_cast<size_t>(k)]) {
+                // What the fitting designs print there, from the middle of their range.
+                const double sk = Einheitssinus(1.0 / iP, k);
+                double dMin = HUGE_VAL, dMax = -HUGE_VAL;
+                for (const Ecke &ecke : p.e) {
+                    dMin = std::min(dMin, ecke.o + ecke.a * sk);
+                    dMax = std::max(dMax, ecke.o + ecke.a * sk);
+                }
+                e.zeilen.push_back(k);
+                e.werte.push_back(Modell_Hundertstel((dMin + dMax) / 200.0));
             }
-            const int32_t iWert = Modell_Hundertstel((dMin + dMax) / 200.0);
-            if (iFalsch >= 0 && (iFalsch != j || iErwartet != iWert))
-                return -1;  // two lines or two values explain it: none is named
-            iFalsch = j;
-            iErwartet = iWert;
-        }
+        gefunden.push_back(e);
+        return;
     }
-    if (iFalsch >= 0 && piErwartet)
-        *piErwartet = iErwartet;
-    return iFalsch;
+    if (iTiefe == 0)
+        return;
+    std::vector<int> verdacht = Widerspruch(d, iP, p);
+    verdacht.insert(verdacht.end(), ungleich.begin(), ungleich.end());
+    std::sort(verdacht.begin(), verdacht.end());
+    verdacht.erase(std::unique(verdacht.begin(), verdacht.end()), verdacht.end());
+    for (const int j : verdacht) {
+        if (d.ohne[static_cast<size_t>(j)])
+            continue;
+        d.ohne[static_cast<size_t>(j)] = 1;
+        Erklaeren(d, iP, iTiefe - 1, ungleich, gefunden);
+        d.ohne[static_cast<size_t>(j)] = 0;
+    }
+}
+
+}  // namespace
+
+int Modell_FalscheWerte(const int32_t *piWerte, int iAnzahl, int iMax, int *piZeilen, int32_t *piErwartet)
+{
+    if (iAnzahl < FALSCH_ZEILEN_MIN)
+        return 0;
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return 0;
+    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
+    Reihenfolge(d);
+    d.ohne.assign(static_cast<size_t>(iAnzahl), 0);
+    Polygon p;
+    // Fewest lines first: one, then two; each over the periods the values
+    // keep but at those lines (twice as many pairs differ at most).
+    const int iTiefeMax = std::min(iMax, MODELL_FALSCH_MAX);
+    for (int iTiefe = 1; iTiefe <= iTiefeMax; ++iTiefe) {
+        std::vector<Erklaerung> gefunden;
+        long long iVergleiche = 0;
+        int iPerioden = 0;
+        const size_t iUngleichMax = static_cast<size_t>(4 * iTiefe);
+        for (int32_t iP = 1; iP < iAnzahl && iPerioden < FALSCH_PERIODEN_MAX && iVergleiche < FALSCH_VERGLEICHE; ++iP) {
+            std::vector<int> ungleich;
+            for (int k = 0; k + iP < iAnzahl && ungleich.size() <= iUngleichMax; ++k, ++iVergleiche)
+                if (piWerte[k] != piWerte[k + iP])
+                    ungleich.push_back(k), ungleich.push_back(k + iP);
+            if (ungleich.size() > iUngleichMax)
+                continue;
+            ++iPerioden;
+            if (Pruefen(d, iP, p))
+                return 0;  // the values fit as they are
+            Erklaeren(d, iP, iTiefe, ungleich, gefunden);
+        }
+        if (d.iArbeit > FALSCH_ARBEIT)
+            return 0;  // not decided within the bound: nothing is named
+        if (gefunden.empty())
+            continue;
+        // Named only where every way to explain them agrees.
+        for (const Erklaerung &e : gefunden)
+            if (e.zeilen != gefunden.front().zeilen || e.werte != gefunden.front().werte)
+                return 0;
+        const Erklaerung &e = gefunden.front();
+        for (size_t i = 0; i < e.zeilen.size(); ++i) {
+            if (piZeilen)
+                piZeilen[i] = e.zeilen[i];
+            if (piErwartet)
+                piErwartet[i] = e.werte[i];
+        }
+        return static_cast<int>(e.zeilen.size());
+    }
+    return 0;
+}
+
+int Modell_FalscherWert(const int32_t *piWerte, int iAnzahl, int32_t *piErwartet)
+{
+    int iZeile = -1;
+    int32_t iWert = 0;
+    if (Modell_FalscheWerte(piWerte, iAnzahl, 1, &iZeile, &iWert) != 1)
+        return -1;
+    if (piErwartet)
+        *piErwartet = iWert;
+    return iZeile;
 }

@@ -170,6 +170,15 @@ TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)
     l = Ausfuehren({"--from", kaputt, "--output", neu});
     EXPECT_EQ(l.code, 2);
     EXPECT_EQ(l.fehler.rfind(kaputt + ":13: Wert passt nicht", 0), 0u) << l.fehler;
+    // And a second one: both named.
+    eins.replace(eins.find("\t31.59\t"), 7, "\t31.60\t");
+    DateiSchreiben(kaputt, eins);
+    l = Ausfuehren({"--check", kaputt});
+    EXPECT_EQ(l.aus.rfind(kaputt + ":13: Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet 99.90)\n" + kaputt +
+                              ":21: Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet 31.59)\n",
+                          0),
+              0u)
+        << l.aus;
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(Ausfuehren({"--check", fifo}).aus.rfind(fifo + ":1: Datei ist leer\n", 0), 0u);
     EXPECT_EQ(Ausfuehren({"--from", fifo, "--output", neu}).code, 2);
