@@ -307,6 +307,27 @@ TEST(Plan, AbbruchInDerMitteLaesstGanzeDateienUndIhrManifest)
     EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + plan + "\noutput\tumax\t", 0), 0u);
 }
 
+// The folder's sync at the series' end fails: the files are whole, but
+// their renames may not last, and the run says so with exit 1.
+TEST(Plan, OrdnerSyncAmEndeGescheitertIstExitEins)
+{
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no strace";
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", fehler = TestOrdner() + "/fehler";
+    DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n" + ordner + "/b.txt\n");
+    // Two files' syncs, then the one folder's.
+    const int status = std::system(("strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:error=EIO:when=3 " +
+                                    std::string(WLR7_EXPORT) + " --plan '" + plan + "' 2>'" + fehler + "'")
+                                       .c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(DateiLesen(fehler).find("die Ordner der geschriebenen Dateien ließen sich nicht auf die Platte "
+                                      "bringen: Ein-/Ausgabefehler"),
+              std::string::npos)
+        << DateiLesen(fehler);
+    const std::string einzel = Ausfuehren({"--output", "-"}).aus;
+    EXPECT_EQ(DateiLesen(ordner + "/a.txt") + DateiLesen(ordner + "/b.txt"), einzel + einzel);
+}
+
 // --from gives the design the lines start from; a line's cell still wins.
 TEST(Plan, VonDateiAlsGrundlage)
 {

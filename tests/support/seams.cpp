@@ -14,7 +14,7 @@
 
 bool gSyncVersagt = false, gCloseVersagt = false, gTempVersagt = false, gReallocVersagt = false;
 bool gUnbenanntFehlt = false, gRechteVersagt = false, gReservierenVersagt = false, gReservierenFehlt = false;
-bool gSperreVersagt = false;
+bool gSperreVersagt = false, gLesenVersagt = false;
 long gSchreibRest = -1;
 int gSchreibFehler = ENOSPC;
 int gSignalNachLink = 0;
@@ -30,6 +30,7 @@ extern "C" int __real_fallocate(int fd, int art, off_t von, off_t laenge);
 extern "C" ssize_t __real_write(int fd, const void *p, std::size_t n);
 extern "C" int __real_flock(int fd, int art);
 extern "C" int __real_linkat(int von, const char *alt, int nach, const char *neu, int art);
+extern "C" ssize_t __real_pread(int fd, void *p, std::size_t n, off_t ab);
 
 int gSyncAufrufe = 0;
 extern "C" int __wrap_fsync(int fd) { return ++gSyncAufrufe, gSyncVersagt ? (errno = EIO, -1) : __real_fsync(fd); }
@@ -37,6 +38,10 @@ extern "C" int __wrap_fsync(int fd) { return ++gSyncAufrufe, gSyncVersagt ? (err
 extern "C" int __wrap_close(int fd) { return __real_close(fd) == 0 && !gCloseVersagt ? 0 : (errno = EDQUOT, -1); }
 extern "C" void *__wrap_realloc(void *p, std::size_t n) { return gReallocVersagt ? nullptr : __real_realloc(p, n); }
 extern "C" int __wrap_fchmod(int fd, mode_t m) { return gRechteVersagt ? (errno = EPERM, -1) : __real_fchmod(fd, m); }
+extern "C" ssize_t __wrap_pread(int fd, void *p, std::size_t n, off_t ab)
+{
+    return gLesenVersagt ? (errno = EIO, -1) : __real_pread(fd, p, n, ab);
+}
 extern "C" int __wrap_flock(int fd, int art) { return gSperreVersagt ? (errno = ENOLCK, -1) : __real_flock(fd, art); }
 // Another process takes the name a temporary file is about to get: a file
 // of that name appears in the folder first.

@@ -343,6 +343,10 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
         EXPECT_EQ(DateiLesen(zweit), neu);
         DateiSchreiben(pfad, alt);
     }
+    gLesenVersagt = true;  // old bytes that cannot be read back are not overwritten
+    EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);
+    gLesenVersagt = false;
+    EXPECT_EQ(DateiLesen(zweit) + "|" + Grund(), alt + "|Ein-/Ausgabefehler");
     DateiSchreiben(pfad, "a");  // the smallest old content, overwritten and put back
     gSchreibRest = 2;
     EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);
