@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 
 namespace tk {
@@ -21,6 +23,42 @@ RingCtrl::RingCtrl(QWidget *parent) : QComboBox(parent)
         m_offen = false;
         emit festgelegt();
     });
+    // The label stays the item's text (files and the exporter use it); the
+    // spoken form rides along in the accessible role, which the popup
+    // list's items are read by as well.
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int von, int bis) { sprechformenSetzen(von, bis); });
+    connect(model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &a, const QModelIndex &b) { sprechformenSetzen(a.row(), b.row()); });
+}
+
+QString RingCtrl::sprechform(const QString &label)
+{
+    static const QRegularExpression zahlUndEinheit(QStringLiteral("^([0-9]+(?:[.,][0-9]+)?)([a-zA-Z]+)$"));
+    const QRegularExpressionMatch m = zahlUndEinheit.match(label);
+    if (!m.hasMatch())
+        return label;
+    QString einheit = m.captured(2);
+    if (einheit == QLatin1String("us"))
+        einheit = QStringLiteral("µs");
+    else if (einheit == QLatin1String("std"))
+        einheit = QStringLiteral("h");
+    return m.captured(1) + QLatin1Char(' ') + einheit;
+}
+
+QString RingCtrl::sprechtext(int i) const
+{
+    const QString s = itemData(i, Qt::AccessibleTextRole).toString();
+    return s.isEmpty() ? itemText(i) : s;
+}
+
+void RingCtrl::sprechformenSetzen(int von, int bis)
+{
+    for (int i = std::max(von, 0); i <= bis && i < count(); ++i) {
+        const QString s = sprechform(itemText(i));
+        if (itemData(i, Qt::AccessibleTextRole).toString() != s)  // setting it changes the data again
+            setItemData(i, s, Qt::AccessibleTextRole);
+    }
 }
 
 void RingCtrl::offenesFestlegen()

@@ -252,6 +252,59 @@ TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
     EXPECT_FALSE(qobject_cast<QScrollArea *>(fokus) || qobject_cast<QScrollArea *>(fokus->parentWidget()));
 }
 
+// The time base is read as the status says it, its label stays the file's,
+// and its list of choices is still there; fields without bounds read none.
+TEST_F(Fenster, BildschirmleserHoertZeitbasisWieStatusUndKeineUnendlichenGrenzen)
+{
+    Tasten("Alt+Z");
+    Text("50u");
+    Tasten("Return");
+    ASSERT_EQ(std::string(gEingabe.szZeitbasis), "50us") << "the file's label";
+    const std::string status = A(STATUSZEILE);
+    const size_t schritt = status.find("Schritt ");
+    ASSERT_NE(schritt, std::string::npos) << status;
+    const QString gesagt = QString::fromUtf8(status.substr(schritt + 8, status.find(" \u00b7", schritt) - schritt - 8).c_str())
+                               .replace(QChar(0xa0), QLatin1Char(' '));
+    EXPECT_EQ(gesagt, QStringLiteral("50 µs"));
+    QAccessibleInterface *ring = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, ZEITBASIS));
+    ASSERT_TRUE(ring);
+    EXPECT_EQ(ring->role(), QAccessible::ComboBox);
+    EXPECT_EQ(ring->text(QAccessible::Name), gesagt);
+    EXPECT_EQ(ring->text(QAccessible::Value), gesagt);
+    // The popup list reads its items the same way and opens by the action.
+    ASSERT_EQ(ring->childCount(), 1);
+    QAccessibleInterface *liste = ring->child(0);
+    ASSERT_TRUE(liste && liste->childCount() > 0);
+    const QStringList erwartet = {QStringLiteral("50 µs"), QStringLiteral("100 µs"), QStringLiteral("200 µs")};
+    for (int i = 0; i < erwartet.size(); ++i)
+        EXPECT_EQ(liste->child(i)->text(QAccessible::Name), erwartet[i]) << i;
+    ASSERT_TRUE(ring->actionInterface());
+    ring->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(ring->state().expanded);
+    ring->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_FALSE(ring->state().expanded);
+    EXPECT_EQ(std::string(gEingabe.szZeitbasis), "50us") << "opening and closing chose nothing";
+
+    // Amplitude fields hold any number: no bound is read, least of all "inf".
+    for (int feld : {AMPLITUDEDACH, AMPLITUDEEFF}) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, feld));
+        ASSERT_TRUE(a && a->valueInterface()) << feld;
+        EXPECT_FALSE(a->valueInterface()->minimumValue().isValid()) << feld;
+        EXPECT_FALSE(a->valueInterface()->maximumValue().isValid()) << feld;
+        EXPECT_TRUE(a->text(QAccessible::Description).endsWith(QStringLiteral("ohne Grenzen"))) << feld;
+        for (QAccessible::Text t : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+            EXPECT_FALSE(a->text(t).contains(QStringLiteral("inf"))) << feld << ": " << a->text(t).toStdString();
+        ASSERT_TRUE(a->textInterface()) << "read and edited as its text";
+        EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()).toStdString(), A(feld));
+    }
+    // A bounded field reads its bounds.
+    QAccessibleInterface *f = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, FREQUENZ));
+    ASSERT_TRUE(f && f->valueInterface());
+    EXPECT_EQ(f->valueInterface()->maximumValue().toDouble(), 20000.0);
+    EXPECT_EQ(f->valueInterface()->currentValue().toDouble(), W(FREQUENZ));
+    EXPECT_FALSE(f->text(QAccessible::Description).contains(QStringLiteral("ohne Grenzen")));
+}
+
 // Text and its background come from the same place, whatever the theme:
 // the labels, rings, button and status line read on the panel's beige, and
 // a warning keeps its colour.
