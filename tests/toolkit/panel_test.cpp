@@ -5,6 +5,7 @@
 #include "numeric_gui.h"
 #include "panel_fixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -272,4 +273,41 @@ TEST_F(PanelTest, GetipptesBegrenztesUndWarnzeile)
     EXPECT_EQ(TK_GraphGanz(h, 12), 0);
     EXPECT_EQ(std::make_pair(tk::graph(h, 12)->von(), tk::graph(h, 12)->bis()), std::make_pair(0.0, 99.0));
     EXPECT_EQ(TK_GraphGanz(h, 13), TK_FEHLER_CONTROL);
+}
+
+// Menu items as the program sets them (a text, a tick without an event, a
+// dimmed item), and what a user typed in a field but did not yet commit is
+// committed before a menu item acts on it, in that order.
+TEST_F(PanelTest, MenuepunkteUndGetipptesVorDemMenue)
+{
+    Zeigen();
+    auto aktion = [this](int item) -> QAction * {
+        for (QAction *a : tk::panel(h)->fenster->findChildren<QAction *>())
+            if (a->property("cviId").isValid() && a->property("cviId").toInt() == item)
+                return a;
+        return nullptr;
+    };
+    QAction *beenden = aktion(3), *exportieren = aktion(4), *achse = aktion(15);
+    ASSERT_TRUE(beenden && exportieren && achse && achse->isCheckable());
+    EXPECT_EQ(TK_MenuText(h, 3, "Schluss"), 0);
+    EXPECT_EQ(beenden->text(), "Schluss");
+    EXPECT_EQ(TK_MenuHaken(h, 15, 1), 0);
+    EXPECT_TRUE(achse->isChecked());
+    TK_MenuHaken(h, 15, 0);
+    EXPECT_FALSE(achse->isChecked());
+    EXPECT_EQ(TK_MenuDimmen(h, 4, 1), 0);
+    EXPECT_FALSE(exportieren->isEnabled());
+    TK_MenuDimmen(h, 4, 0);
+    EXPECT_TRUE(exportieren->isEnabled());
+    EXPECT_TRUE(gEreignisse.empty()) << "set by the program: no menu event";
+    EXPECT_EQ(TK_MenuText(h, 99, "x") + TK_MenuHaken(h + 1000, 15, 1), TK_FEHLER_CONTROL + TK_FEHLER_HANDLE);
+
+    tk::numerisch(h, 3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(tk::numerisch(h, 3)->findChild<QLineEdit *>(), "2");
+    EXPECT_TRUE(gEreignisse.empty()) << "typed, not yet committed";
+    exportieren->trigger();
+    ASSERT_EQ(gEreignisse.size(), 2u);
+    EXPECT_TRUE(gEreignisse[0].control == 3 && gEreignisse[0].event == EVENT_COMMIT) << "the field first";
+    EXPECT_EQ(gEreignisse[1].control, 4) << "then the menu item";
+    EXPECT_EQ(Wert(h, 3), 2.0);
 }
