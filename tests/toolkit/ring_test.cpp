@@ -127,3 +127,34 @@ TEST_F(RingTest, GesperrterEintragWirdNichtGewaehlt)
     EXPECT_EQ(fest.count(), 1);
     EXPECT_FALSE(ring->offen());
 }
+
+// Arrow keys only move the selection while the ring has the focus; Enter
+// commits it. A key sent without the focus, and a choice in the open list,
+// commit at once.
+TEST_F(RingTest, PfeileBewegenNurEnterOderDieListeLegenFest)
+{
+    ring->setCurrentIndex(4);
+    QSignalSpy fest(ring, &tk::RingCtrl::festgelegt);
+    QTest::keyClick(ring, Qt::Key_Down);
+    QTest::keyClick(ring, Qt::Key_Down);
+    EXPECT_EQ(gezeigt(), "3ms");
+    EXPECT_EQ(fest.count(), 0) << "passed on the way, not committed";
+    EXPECT_TRUE(ring->offen());
+    QTest::keyClick(ring, Qt::Key_Return);
+    EXPECT_EQ(fest.count(), 1);
+    EXPECT_FALSE(ring->offen());
+
+    fokus(feld);
+    QTest::keyClick(ring, Qt::Key_Down);
+    EXPECT_EQ(gezeigt(), "4ms");
+    EXPECT_EQ(fest.count(), 2) << "no focus change to wait for";
+
+    fokus(ring);
+    ring->showPopup();
+    ASSERT_TRUE(ring->view()->isVisible());
+    const QModelIndex ziel = ring->model()->index(9, 0);
+    ring->view()->setCurrentIndex(ziel);
+    QTest::keyClick(ring->view(), Qt::Key_Return);
+    EXPECT_EQ(gezeigt(), "10ms");
+    EXPECT_EQ(fest.count(), 3) << "a choice in the list is made";
+}
