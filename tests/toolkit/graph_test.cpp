@@ -454,3 +454,35 @@ TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
     QApplication::sendEvent(g, &weg);
     EXPECT_FALSE(anzeige->isVisible()) << "the mouse left the graph";
 }
+
+// A curve the program scales on its way in (gain, offset, start and step on
+// the x axis) is kept as scaled, the x axis reaches its last sample; plain
+// lines go behind the step line whatever the order they came in; a plot
+// that is not there can be neither named nor deleted.
+TEST_F(PanelTest, WellenformSkaliertUndStufenlinieVorn)
+{
+    Zeigen();
+    tk::GraphCtrl *g = tk::graph(h, 12);
+    const double roh[5] = {1, 2, 3, 4, 5};
+    const int stufen = PlotWaveform(h, 12, roh, 5, 4, 2.0, 1.0, 2.0, 0.5, TK_STIL_STUFEN, 0, 0, 1, MakeColor(0, 0, 255));
+    ASSERT_GT(stufen, 0);
+    EXPECT_EQ(Plotwerte(h, 12), (std::vector<double>{3, 5, 7, 9, 11}));
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 4.0) << "2 + 4 steps of 0.5";
+    const int linie = PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0);
+    ASSERT_GT(linie, 0);
+    PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, MakeColor(160, 160, 160));
+    const QList<QAbstractSeries *> folge = g->chart()->series();
+    ASSERT_EQ(folge.size(), 3);
+    EXPECT_EQ(static_cast<QLineSeries *>(folge.back())->pen().color(), QColor(0, 0, 255)) << "drawn last, in front";
+    EXPECT_EQ(Plotwerte(h, 12), (std::vector<double>{3, 5, 7, 9, 11})) << "the step line is the main curve";
+    EXPECT_EQ(PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 0.0, 0, 0, 0, 1, 0), TK_FEHLER_ARGUMENT) << "no step";
+
+    EXPECT_EQ(SetPlotAttribute(h, 12, 999, ATTR_PLOT_LG_TEXT, "x"), TK_FEHLER_ARGUMENT);
+    EXPECT_TRUE(g->legende().empty());
+    EXPECT_EQ(DeleteGraphPlot(h, 12, 999, 1), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(g->chart()->series().size(), 3);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, linie, 1), 0);
+    EXPECT_EQ(g->chart()->series().size(), 2);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0) << "all of none is no error";
+}
