@@ -317,3 +317,66 @@ TEST(Batch, ManPageNenntJedeOptionDerHilfe)
     ASSERT_GE(hilfe.size(), 13u);
     EXPECT_EQ(hilfe, seite);
 }
+
+// --timebase auto writes the file that the time base it names writes, and
+// says which and with how many points a period; where none fits the point
+// limit it refuses. The counts are the period over the step, by hand:
+// 200 ms / 50 us = 4000; 333.33 ms / 50 us rounds to 6667, which plays
+// 2.99985 Hz; 50 s / 1 s = 50.
+TEST(Batch, ZeitbasisAutoSchreibtWasDieGenannteSchreibt)
+{
+    const std::string o = TestOrdner();
+    const struct {
+        std::vector<std::string> eingaben;
+        std::string zeitbasis, hinweis;
+    } faelle[] = {
+        {{}, "50us", "Hinweis: --timebase auto: 50us, genau (4000 Punkte je Periode)\n"},
+        {{"--frequency", "3"}, "50us", "Hinweis: --timebase auto: 50us, am nächsten: -0.0050 % (6667 Punkte je Periode)\n"},
+        {{"--period", "50000", "--periods", "100"}, "1s", "Hinweis: --timebase auto: 1s, genau (50 Punkte je Periode)\n"},
+    };
+    for (const auto &f : faelle) {
+        std::vector<std::string> autoArg = f.eingaben, fest = f.eingaben;
+        autoArg.insert(autoArg.end(), {"--timebase", "auto", "--output", o + "/auto.txt"});
+        fest.insert(fest.end(), {"--timebase", f.zeitbasis, "--output", o + "/fest.txt"});
+        const Lauf a = Ausfuehren(autoArg), b = Ausfuehren(fest);
+        EXPECT_EQ(std::make_pair(a.code, b.code), std::make_pair(0, 0)) << a.fehler << b.fehler;
+        EXPECT_NE(a.fehler.find("wlr7sinus-export: " + f.hinweis), std::string::npos) << a.fehler;
+        EXPECT_EQ(DateiLesen(o + "/auto.txt"), DateiLesen(o + "/fest.txt")) << f.zeitbasis;
+    }
+    const Lauf keine = Ausfuehren({"--timebase", "auto", "--period", "0.05", "--periods", "100", "--output", o + "/k.txt"});
+    EXPECT_EQ(keine.code, 2);
+    EXPECT_NE(keine.fehler.find("--timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."),
+              std::string::npos)
+        << keine.fehler;
+    EXPECT_NE(access((o + "/k.txt").c_str(), F_OK), 0);
+}
+
+// The short forms answer as the long ones; options that do not go with
+// --check, or that read standard input twice, are named; a value with a
+// unit beyond its range says what it was read as.
+TEST(Batch, KurzformenUndUnvereinbareOptionen)
+{
+    EXPECT_EQ(Ausfuehren({"-V"}).aus, Ausfuehren({"--version"}).aus);
+    const Lauf h = Ausfuehren({"-h"});
+    EXPECT_EQ(h.code, 0);
+    EXPECT_EQ(h.aus, Ausfuehren({"--help"}).aus);
+    EXPECT_EQ(h.aus.rfind("Aufruf: wlr7sinus-export", 0), 0u);
+    const std::string o = TestOrdner();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> faelle = {
+        {{"--check", "--check", "x"}, "--check ist mehrfach angegeben"},
+        {{"--check", "--umax", "5", "x"}, "--check prüft nur Dateien; --umax gehört nicht dazu."},
+        {{"--check", "--output", o + "/c.txt", "x"}, "--check prüft nur Dateien; --output gehört nicht dazu."},
+        {{"--check", "--strict", "x"}, "--check prüft nur Dateien; --strict gehört nicht dazu."},
+        {{"--from", "-", "--plan", "-"}, "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines."},
+        {{"--umax", "20kV", "--output", o + "/c.txt"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"20kV\" (20000 V)."},
+        {{"--period", "60s", "--output", o + "/c.txt"}, "--period erwartet eine Zahl von 0.05 bis 50000, nicht \"60s\" (60000 ms)."},
+        {{"--periods", "2k", "--output", o + "/c.txt"}, "--periods erwartet eine Zahl von 0.01 bis 100, nicht \"2k\" (2000)."},
+    };
+    for (const auto &[argumente, meldung] : faelle) {
+        const Lauf l = Ausfuehren(argumente);
+        EXPECT_EQ(l.code, 2) << meldung;
+        EXPECT_NE(l.fehler.find("wlr7sinus-export: " + meldung), std::string::npos) << l.fehler;
+        EXPECT_NE(l.fehler.find("Hilfe: wlr7sinus-export --help\n"), std::string::npos);
+    }
+    EXPECT_NE(access((o + "/c.txt").c_str(), F_OK), 0);
+}

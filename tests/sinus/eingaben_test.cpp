@@ -247,3 +247,31 @@ TEST(Eingaben, GenaueGrenzenJederEingabe)
     for (const char *label : {"50us", "1std"})
         EXPECT_EQ(Eingaben_Uebernehmen(&e, Eingaben_Feld(EINGABE_ZEITBASIS), label), EINGABEN_GELESEN) << label;
 }
+
+// The help of each input, as its tooltip shows it: the description, then
+// the range in the input's unit (a unit only where there is a range), the
+// units a number may carry and the prefixes, for numbers only.
+TEST(Eingaben, HilfeNenntBereichEinheitenUndVorsaetze)
+{
+    const struct {
+        int iEingabe;
+        const char *szBereich;  // the bracket after the description
+        const char *szEinheiten;  // "" where the number has no unit to type
+        bool bVorsaetze;
+    } faelle[] = {
+        {EINGABE_UMAX, " (0.001 bis 10000 V)", "; Einheiten V, mV, kV", true},
+        {EINGABE_DACH, " (ohne Grenzen)", "; Einheiten V, mV, kV, Veff, Vrms, Vss, Vpp", true},
+        {EINGABE_FREQUENZ, " (0.02 bis 20000 Hz)", "; Einheiten Hz, kHz, mHz", true},
+        {EINGABE_PERIODEN, " (0.01 bis 100)", "", true},
+        {EINGABE_ZEITBASIS, " (50us bis 1std)", "", false},
+        {EINGABE_KURVE, " (1 bis 4)", "", false},
+    };
+    for (const auto &f : faelle) {
+        const Eingabefeld *feld = Eingaben_Feld(f.iEingabe);
+        char sz[400];
+        Eingaben_Hilfe(feld, sz, sizeof sz);
+        const std::string erwartet = std::string(feld->szBeschreibung) + f.szBereich + f.szEinheiten +
+                                     (f.bVorsaetze ? "; Vorsätze \u00b5 (u), m, k, M" : "");
+        EXPECT_EQ(sz, erwartet) << feld->szOption;
+    }
+}

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -352,4 +353,136 @@ TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoehe)
         EXPECT_GT(letzte, bild.height() - 60 * faktor) << fuss << ": the legend near the bottom";
         EXPECT_LT(letzte, bild.height() - 4 * faktor) << fuss << ": and a margin below it";
     }
+}
+
+// The page is white in every format, whatever the viewer's background (an
+// SVG has no page of its own), and each named plot's legend entry shows a
+// stretch of its line in its colour beside its name.
+TEST_F(PanelTest, BerichtsbildAufWeisserSeiteMitLinieJeLegendeneintrag)
+{
+    Zeigen();
+    double w[3] = {10, 90, 10};
+    const QColor farbe(204, 0, 102);
+    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(farbe.red(), farbe.green(), farbe.blue()));
+    SetPlotAttribute(h, 12, plot, ATTR_PLOT_LG_TEXT, "ref.txt");
+    const std::string o = TestOrdner();
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", (o + "/w.svg").c_str()), 0);
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", (o + "/w.png").c_str()), 0);
+    const std::string svg = DateiLesen(o + "/w.svg");
+    double breite = 0.0, hoehe = 0.0, x = -1.0, y = -1.0, rb = 0.0, rh = 0.0;
+    const size_t box = svg.find("viewBox=\""), weiss = svg.find("<g fill=\"#ffffff\""), rechteck = svg.find("<rect", weiss);
+    ASSERT_NE(box, std::string::npos);
+    ASSERT_EQ(std::sscanf(svg.c_str() + box + 9, "0 0 %lf %lf", &breite, &hoehe), 2);
+    ASSERT_NE(rechteck, std::string::npos) << "a white area";
+    EXPECT_LT(rechteck, svg.find("<text")) << "under everything else";
+    ASSERT_EQ(std::sscanf(svg.c_str() + rechteck, "<rect x=\"%lf\" y=\"%lf\" width=\"%lf\" height=\"%lf\"", &x, &y, &rb, &rh), 4);
+    EXPECT_EQ(QRectF(x, y, rb, rh), QRectF(0, 0, breite, hoehe)) << "the whole page";
+
+    // The legend's row lies below the graph and the footer, in the last
+    // 40 units of the page: there a line in the plot's colour, at least as
+    // long as the entry's stretch.
+    const QImage bild(QString::fromStdString(o + "/w.png"));
+    const double faktor = TK_BERICHT_BREITE / breite;
+    int farbig = 0;
+    for (int zeile = static_cast<int>(bild.height() - 40 * faktor); zeile < bild.height(); ++zeile)
+        for (int spalte = 0; spalte < bild.width(); ++spalte)
+            farbig += bild.pixelColor(spalte, zeile) == farbe;
+    EXPECT_GE(farbig, 24 * faktor) << "the legend's line";
+}
+
+// What the mouse does on the graph: a double click and the menu's first
+// item show the whole curve again (the item only when zoomed), the right
+// button opens the menu and never zooms out, and the readout goes when the
+// mouse leaves the plot area or the graph.
+TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
+{
+    Zeigen();
+    std::vector<double> werte(200);
+    for (size_t i = 0; i < werte.size(); ++i)
+        werte[i] = static_cast<double>(i % 100);
+    PlotY(h, 12, werte.data(), static_cast<int>(werte.size()), 4, 6, 24, 0, 1, 0);
+    tk::GraphCtrl *g = tk::graph(h, 12);
+    const QPoint mitte = g->chart()->plotArea().center().toPoint();
+    // The menu as shown: whether "whole curve" can be chosen; chosen if asked.
+    auto menue = [g, mitte](bool waehlen) {
+        int frei = -1;
+        QTimer::singleShot(0, [&] {
+            auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!m)
+                return;
+            frei = m->actions().constFirst()->isEnabled();
+            if (waehlen)
+                m->actions().constFirst()->trigger();
+            m->close();
+        });
+        QContextMenuEvent e(QContextMenuEvent::Mouse, mitte, g->viewport()->mapToGlobal(mitte));
+        QApplication::sendEvent(g->viewport(), &e);
+        return frei;
+    };
+    EXPECT_EQ(menue(false), 0) << "the whole curve is shown already";
+
+    g->zoomen(50.0, 70.0);
+    // Any menu a right click brings is closed at once, whatever the platform does.
+    QTimer zu;
+    QObject::connect(&zu, &QTimer::timeout, [] {
+        if (QWidget *m = QApplication::activePopupWidget())
+            m->close();
+    });
+    zu.start(0);
+    QTest::mouseClick(g->viewport(), Qt::RightButton, {}, mitte);
+    zu.stop();
+    EXPECT_DOUBLE_EQ(g->von(), 50.0) << "a right click does not zoom out";
+    EXPECT_DOUBLE_EQ(g->bis(), 70.0);
+    EXPECT_EQ(menue(true), 1);
+    EXPECT_DOUBLE_EQ(g->von(), 0.0);
+    EXPECT_DOUBLE_EQ(g->bis(), 199.0) << "the menu's item shows the whole curve";
+
+    g->zoomen(50.0, 70.0);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, mitte);
+    EXPECT_DOUBLE_EQ(g->von(), 0.0);
+    EXPECT_DOUBLE_EQ(g->bis(), 199.0) << "a double click shows the whole curve";
+
+    QLabel *anzeige = g->findChild<QLabel *>();
+    ASSERT_NE(anzeige, nullptr);
+    QTest::mouseMove(g->viewport(), mitte);
+    ASSERT_TRUE(anzeige->isVisible());
+    QTest::mouseMove(g->viewport(), g->chart()->plotArea().bottomLeft().toPoint() + QPoint(-5, 5));
+    EXPECT_FALSE(anzeige->isVisible()) << "off the plot area, no value to read";
+    QTest::mouseMove(g->viewport(), mitte + QPoint(1, 0));
+    ASSERT_TRUE(anzeige->isVisible());
+    QEvent weg(QEvent::Leave);
+    QApplication::sendEvent(g, &weg);
+    EXPECT_FALSE(anzeige->isVisible()) << "the mouse left the graph";
+}
+
+// A curve the program scales on its way in (gain, offset, start and step on
+// the x axis) is kept as scaled, the x axis reaches its last sample; plain
+// lines go behind the step line whatever the order they came in; a plot
+// that is not there can be neither named nor deleted.
+TEST_F(PanelTest, WellenformSkaliertUndStufenlinieVorn)
+{
+    Zeigen();
+    tk::GraphCtrl *g = tk::graph(h, 12);
+    const double roh[5] = {1, 2, 3, 4, 5};
+    const int stufen = PlotWaveform(h, 12, roh, 5, 4, 2.0, 1.0, 2.0, 0.5, TK_STIL_STUFEN, 0, 0, 1, MakeColor(0, 0, 255));
+    ASSERT_GT(stufen, 0);
+    EXPECT_EQ(Plotwerte(h, 12), (std::vector<double>{3, 5, 7, 9, 11}));
+    EXPECT_DOUBLE_EQ(Achse(g, Qt::Horizontal)->max(), 4.0) << "2 + 4 steps of 0.5";
+    const int linie = PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0);
+    ASSERT_GT(linie, 0);
+    PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, MakeColor(160, 160, 160));
+    const QList<QAbstractSeries *> folge = g->chart()->series();
+    ASSERT_EQ(folge.size(), 3);
+    EXPECT_EQ(static_cast<QLineSeries *>(folge.back())->pen().color(), QColor(0, 0, 255)) << "drawn last, in front";
+    EXPECT_EQ(Plotwerte(h, 12), (std::vector<double>{3, 5, 7, 9, 11})) << "the step line is the main curve";
+    EXPECT_EQ(PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 0.0, 0, 0, 0, 1, 0), TK_FEHLER_ARGUMENT) << "no step";
+
+    EXPECT_EQ(SetPlotAttribute(h, 12, 999, ATTR_PLOT_LG_TEXT, "x"), TK_FEHLER_ARGUMENT);
+    EXPECT_TRUE(g->legende().empty());
+    EXPECT_EQ(DeleteGraphPlot(h, 12, 999, 1), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(g->chart()->series().size(), 3);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, linie, 1), 0);
+    EXPECT_EQ(g->chart()->series().size(), 2);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0) << "all of none is no error";
 }

@@ -1,11 +1,14 @@
 // Panels and controls on the real widgets: loading, events, values, ranges,
 // and what a person expects of focus, wheel and keys.
+#include "graph_gui.h"
 #include "intern_gui.h"
 #include "numeric_gui.h"
 #include "panel_fixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTest>
@@ -211,4 +214,100 @@ TEST(Dateiauswahl, EinPfadDerNieAntwortetHaeltKeinenDialog)
             EXPECT_FALSE(festgehalten) << pfad << (knopf == TK_KNOPF_LADEN ? " to open" : " to save");
         }
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
+}
+
+// What the window reads back of a field after the user typed: the text as
+// typed and whether a limit changed the value; the warning line marks each
+// line, in a colour readable on light and dark, and is gone when empty.
+TEST_F(PanelTest, GetipptesBegrenztesUndWarnzeile)
+{
+    Zeigen();
+    char text[64] = "x";
+    double getippt = 0.0, min = 0.0, max = 0.0;
+    TK_Tippen(h, 2, "20000");
+    EXPECT_EQ(TK_Begrenzt(h, 2, &getippt, &min, &max), 1);
+    EXPECT_EQ(std::make_tuple(getippt, min, max), std::make_tuple(20000.0, 0.001, 10000.0));
+    EXPECT_EQ(TK_Getippt(h, 2, text, sizeof text), 1);
+    EXPECT_STREQ(text, "20000");
+    TK_Tippen(h, 2, "2,5k");
+    EXPECT_EQ(TK_Begrenzt(h, 2, &getippt, nullptr, nullptr), 0) << "inside its range";
+    EXPECT_EQ(TK_Getippt(h, 2, text, sizeof text), 1);
+    EXPECT_STREQ(text, "2,5k") << "the text as typed, unit and comma";
+    TK_Pfeil(h, 2, 1);
+    EXPECT_EQ(TK_Getippt(h, 2, text, sizeof text), 0) << "an arrow step types nothing";
+    EXPECT_STREQ(text, "");
+    EXPECT_EQ(TK_Getippt(h, 2, nullptr, 4) + TK_Begrenzt(h, 99, nullptr, nullptr, nullptr), TK_FEHLER_ARGUMENT + TK_FEHLER_CONTROL);
+
+    auto *warnung = qobject_cast<QLabel *>(tk::control(h, 14));
+    ASSERT_NE(warnung, nullptr);
+    char zeilen[128];
+    EXPECT_EQ(SetCtrlVal(h, 14, "eins\nzwei"), 0);
+    GetCtrlVal(h, 14, zeilen, sizeof zeilen);
+    EXPECT_STREQ(zeilen, "\u26a0 eins\n\u26a0 zwei");
+    EXPECT_TRUE(warnung->isVisible());
+    EXPECT_EQ(warnung->palette().color(QPalette::WindowText), QColor(166, 77, 0)) << "on a light window";
+    QPalette dunkel = warnung->palette();
+    dunkel.setColor(QPalette::Window, QColor(30, 30, 30));
+    warnung->setPalette(dunkel);
+    SetCtrlVal(h, 14, "drei");
+    EXPECT_EQ(warnung->palette().color(QPalette::WindowText), QColor(255, 179, 71)) << "on a dark window";
+    SetCtrlVal(h, 14, "");
+    GetCtrlVal(h, 14, zeilen, sizeof zeilen);
+    EXPECT_STREQ(zeilen, "");
+    EXPECT_FALSE(warnung->isVisible()) << "no empty line for a screen reader to find";
+    SetCtrlVal(h, 13, "Status");
+    GetCtrlVal(h, 13, zeilen, sizeof zeilen);
+    EXPECT_STREQ(zeilen, "Status") << "the status line has no marks";
+
+    auto *status = qobject_cast<QLabel *>(tk::control(h, 13));
+    const QColor normal = status->palette().color(QPalette::WindowText);
+    EXPECT_EQ(TK_Warnfarbe(h, 13, 1), 0);
+    EXPECT_EQ(status->palette().color(QPalette::WindowText), QColor(160, 56, 0));
+    TK_Warnfarbe(h, 13, 0);
+    EXPECT_EQ(status->palette().color(QPalette::WindowText), normal);
+    EXPECT_EQ(TK_Warnfarbe(h, 99, 1), TK_FEHLER_CONTROL);
+
+    double w[100] = {};
+    PlotY(h, 12, w, 100, 4, 6, 24, 0, 1, 0);
+    tk::graph(h, 12)->zoomen(10.0, 20.0);
+    EXPECT_EQ(TK_GraphGanz(h, 12), 0);
+    EXPECT_EQ(std::make_pair(tk::graph(h, 12)->von(), tk::graph(h, 12)->bis()), std::make_pair(0.0, 99.0));
+    EXPECT_EQ(TK_GraphGanz(h, 13), TK_FEHLER_CONTROL);
+}
+
+// Menu items as the program sets them (a text, a tick without an event, a
+// dimmed item), and what a user typed in a field but did not yet commit is
+// committed before a menu item acts on it, in that order.
+TEST_F(PanelTest, MenuepunkteUndGetipptesVorDemMenue)
+{
+    Zeigen();
+    auto aktion = [this](int item) -> QAction * {
+        for (QAction *a : tk::panel(h)->fenster->findChildren<QAction *>())
+            if (a->property("cviId").isValid() && a->property("cviId").toInt() == item)
+                return a;
+        return nullptr;
+    };
+    QAction *beenden = aktion(3), *exportieren = aktion(4), *achse = aktion(15);
+    ASSERT_TRUE(beenden && exportieren && achse && achse->isCheckable());
+    EXPECT_EQ(TK_MenuText(h, 3, "Schluss"), 0);
+    EXPECT_EQ(beenden->text(), "Schluss");
+    EXPECT_EQ(TK_MenuHaken(h, 15, 1), 0);
+    EXPECT_TRUE(achse->isChecked());
+    TK_MenuHaken(h, 15, 0);
+    EXPECT_FALSE(achse->isChecked());
+    EXPECT_EQ(TK_MenuDimmen(h, 4, 1), 0);
+    EXPECT_FALSE(exportieren->isEnabled());
+    TK_MenuDimmen(h, 4, 0);
+    EXPECT_TRUE(exportieren->isEnabled());
+    EXPECT_TRUE(gEreignisse.empty()) << "set by the program: no menu event";
+    EXPECT_EQ(TK_MenuText(h, 99, "x") + TK_MenuHaken(h + 1000, 15, 1), TK_FEHLER_CONTROL + TK_FEHLER_HANDLE);
+
+    tk::numerisch(h, 3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(tk::numerisch(h, 3)->findChild<QLineEdit *>(), "2");
+    EXPECT_TRUE(gEreignisse.empty()) << "typed, not yet committed";
+    exportieren->trigger();
+    ASSERT_EQ(gEreignisse.size(), 2u);
+    EXPECT_TRUE(gEreignisse[0].control == 3 && gEreignisse[0].event == EVENT_COMMIT) << "the field first";
+    EXPECT_EQ(gEreignisse[1].control, 4) << "then the menu item";
+    EXPECT_EQ(Wert(h, 3), 2.0);
 }

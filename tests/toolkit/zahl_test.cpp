@@ -178,3 +178,36 @@ TEST(Zahl, VorsatzWieVerschobenesKommaUeberZufallszahlen)
         ASSERT_EQ(wert, std::strtod(verschoben.c_str(), nullptr)) << text << " as " << verschoben;
     }
 }
+
+// Exponents far beyond any double still read as the value they mean (zero,
+// or no finite number), however many digits; a caller's wrong arguments
+// read nothing; a shown value keeps its fixed form up to the exact width.
+TEST(Zahl, RiesigeExponentenUndGrenzenDerBreite)
+{
+    const struct { const char *text; double wert; } gelesen[] = {
+        {"1e-99999999999999999999", 0.0}, {"0e99999999999999999999", 0.0},
+        {"1e-999999999k", 0.0},           {"123456789e-1000000008", 0.0},
+    };
+    for (const auto &f : gelesen) {
+        double v = 7.0;
+        EXPECT_EQ(TK_ZahlLesen(f.text, &v), 1) << f.text;
+        EXPECT_EQ(v, f.wert) << f.text;
+    }
+    for (const char *text : {"1e99999999999999999999", "1e999999999", "0.1e1000000000"}) {
+        double v = 7.0;
+        EXPECT_EQ(TK_ZahlLesen(text, &v), 0) << text;
+    }
+    double v = 7.0;
+    const TK_Einheit volt[] = {{"V", 0, 0}};
+    EXPECT_EQ(TK_ZahlLesenEinheit("5", volt, -1, &v, nullptr), TK_ZAHL_KEINE);
+    EXPECT_EQ(TK_ZahlLesenEinheit("5", nullptr, 1, &v, nullptr), TK_ZAHL_KEINE);
+    EXPECT_EQ(TK_ZahlLesenEinheit("5", volt, 1, nullptr, nullptr), TK_ZAHL_KEINE);
+    EXPECT_EQ(v, 7.0);
+
+    char text[TK_ZAHL_TEXT_GROESSE];
+    TK_ZahlText(1234567.0, 3, 11, text, sizeof text);
+    EXPECT_STREQ(text, "1234567.000") << "exactly the width";
+    TK_ZahlText(1234567.0, 3, 10, text, sizeof text);
+    EXPECT_STREQ(text, "1.235e+06") << "one more than the width";
+    EXPECT_EQ(TK_ZahlText(1.0, 2, 12, nullptr, 8) + TK_ZahlText(1.0, 2, 12, text, 0), 0u);
+}
