@@ -3,6 +3,8 @@
 #ifndef CLI_TEXTE_H
 #define CLI_TEXTE_H
 
+#include "Sinustexte.h"
+
 inline const char *const CLI_PROGRAMM = "wlr7sinus-export";
 
 inline const char *const CLI_TEXT_HILFE_KOPF =
@@ -103,9 +105,8 @@ inline const char *const CLI_TEXT_ZWEIMAL_EINGABE =
     "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines.";
 inline const char *const CLI_TEXT_VON_BEFUNDE = ": die Datei hat Befunde (oben); aus ihr wird kein Entwurf genommen.";
 inline const char *const CLI_TEXT_VON_KEINE_KURVE = ": keine lesbare Kurve (--check nennt die Befunde).";
-inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": kein Export einer Sinuskurve ergibt diese Werte.";
-inline const char *const CLI_TEXT_VON_NICHT_GEFUNDEN =
-    ": keinen Entwurf gefunden, der diese Werte schreibt (Suche an ihrer Rechengrenze abgebrochen).";
+inline const char *const CLI_TEXT_VON_KEIN_ENTWURF = ": " SINUS_TEXT_ENTWURF_KEINER ".";
+inline const char *const CLI_TEXT_VON_NICHT_GEFUNDEN = ": " SINUS_TEXT_ENTWURF_ABGEBROCHEN ".";
 inline const char *const CLI_TEXT_VON_OFFEN = ": die Werte bestimmen die Periode nicht; genommen: ";
 inline const char *const CLI_TEXT_VON_ABWEICHEND = ": die Eingaben exportieren ab Datenzeile ";
 inline const char *const CLI_TEXT_NEU = "neu: ";

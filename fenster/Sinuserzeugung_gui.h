@@ -108,6 +108,9 @@ const char *Fenster_LeseGrund(int iErrno);
     (said in a message; @p pDatei unspecified). The copy lets the window compare the file with every commit
     without reading the file again. */
 int Fenster_KurvendateiKopieren(const char *szPfad, Kurvendatei *pDatei);
+/** Says the findings of the curve file @p pDatei, named @p szName, in one message titled @p szTitel:
+    their count, then the first of them with their line numbers (referenz_gui.cpp). */
+void Fenster_BefundeZeigen(const Kurvendatei *pDatei, const char *szName, const char *szTitel);
 /** The last part of @p szPfad: the name the window shows for a file. */
 const char *Fenster_Dateiname(const char *szPfad);
 

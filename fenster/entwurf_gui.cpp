@@ -13,14 +13,23 @@
 namespace {
 
 // Takes over the design that writes the curve file @p pDatei (named @p szName) as one commit and one
-// undo step named for it, and says in the status line how its export compares with the file.
-void EntwurfUebernehmen(const Kurvendatei *pDatei, const char *szName)
+// undo step named for it, and says in the status line how its export compares with the file. A file
+// with findings (its wrong values included, as the checker names them) gives nothing: they are said
+// and the inputs stay.
+void EntwurfUebernehmen(Kurvendatei *pDatei, const char *szName)
 {
+    Kurvendatei_WertePruefen(pDatei, nullptr);
+    if (pDatei->iBefunde > 0) {
+        Fenster_BefundeZeigen(pDatei, szName, FENSTER_TEXT_ENTWURF_TITEL);
+        return;
+    }
     Eingabewerte entwurf = gEingabe;
     Entwurfsbericht bericht;
     char szText[FENSTER_HINWEIS_GROESSE];
     if (!Entwurf_AusDatei(pDatei, gEingabe.dUmax, &entwurf, &bericht)) {
-        std::snprintf(szText, sizeof szText, SINUS_TEXT_KEIN_ENTWURF, szName);
+        // A proof that no design exists, or a search that ended first: never the one for the other.
+        std::snprintf(szText, sizeof szText, SINUS_TEXT_KEIN_ENTWURF, szName,
+                      bericht.bKeinerMoeglich ? SINUS_TEXT_ENTWURF_KEINER : SINUS_TEXT_ENTWURF_ABGEBROCHEN);
         MessagePopup(FENSTER_TEXT_ENTWURF_TITEL, szText);
         return;
     }
@@ -28,8 +37,7 @@ void EntwurfUebernehmen(const Kurvendatei *pDatei, const char *szName)
         std::snprintf(szText, sizeof szText, SINUS_TEXT_ENTWURF_ABWEICHEND, szName,
                       static_cast<int>(bericht.iAbweichendAb));
     else
-        std::snprintf(szText, sizeof szText, pDatei->iBefunde == 0 ? SINUS_TEXT_ENTWURF_GLEICH : SINUS_TEXT_ENTWURF_WERTE,
-                      szName);
+        std::snprintf(szText, sizeof szText, SINUS_TEXT_ENTWURF_GLEICH, szName);
     if (!bericht.bEindeutig)
         TK_TextAnhaengen(szText, sizeof szText, SINUS_TEXT_ENTWURF_OFFEN);
     Fenster_HinweisLeeren();

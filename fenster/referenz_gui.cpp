@@ -18,27 +18,26 @@ namespace {
 const std::size_t TEXT_GROESSE = 1200;
 const int BEFUNDE_GEZEIGT = 10;  // findings the message lists
 
-// Findings in one message: the first of them with their line numbers.
-void BefundeZeigen()
-{
-    const Kurvendatei &ref = gFenster.referenz;
-    char szText[TEXT_GROESSE], szZeile[KURVENDATEI_TEXT_GROESSE + 32];
-    TK_TextKopieren(szText, sizeof szText, Fenster_Dateiname(gFenster.szReferenzPfad));
-    std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUNDE_ANZAHL, ref.iBefunde,
-                  ref.iBefunde == 1 ? SINUS_TEXT_BEFUND : SINUS_TEXT_BEFUNDE);
-    TK_TextAnhaengen(szText, sizeof szText, szZeile);
-    for (int i = 0; i < ref.iBefunde && i < BEFUNDE_GEZEIGT && i < KURVENDATEI_MAX_BEFUNDE; ++i) {
-        std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUND_ZEILE, ref.aBefunde[i].iZeile, ref.aBefunde[i].szText);
-        TK_TextAnhaengen(szText, sizeof szText, szZeile);
-    }
-    if (ref.iBefunde > BEFUNDE_GEZEIGT) {
-        std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_WEITERE_BEFUNDE, ref.iBefunde - BEFUNDE_GEZEIGT);
-        TK_TextAnhaengen(szText, sizeof szText, szZeile);
-    }
-    MessagePopup(FENSTER_TEXT_REFERENZ_TITEL, szText);
-}
-
 }  // namespace
+
+void Fenster_BefundeZeigen(const Kurvendatei *pDatei, const char *szName, const char *szTitel)
+{
+    char szText[TEXT_GROESSE], szZeile[KURVENDATEI_TEXT_GROESSE + 32];
+    TK_TextKopieren(szText, sizeof szText, szName);
+    std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUNDE_ANZAHL, pDatei->iBefunde,
+                  pDatei->iBefunde == 1 ? SINUS_TEXT_BEFUND : SINUS_TEXT_BEFUNDE);
+    TK_TextAnhaengen(szText, sizeof szText, szZeile);
+    for (int i = 0; i < pDatei->iBefunde && i < BEFUNDE_GEZEIGT && i < KURVENDATEI_MAX_BEFUNDE; ++i) {
+        std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_BEFUND_ZEILE, pDatei->aBefunde[i].iZeile,
+                      pDatei->aBefunde[i].szText);
+        TK_TextAnhaengen(szText, sizeof szText, szZeile);
+    }
+    if (pDatei->iBefunde > BEFUNDE_GEZEIGT) {
+        std::snprintf(szZeile, sizeof szZeile, SINUS_TEXT_WEITERE_BEFUNDE, pDatei->iBefunde - BEFUNDE_GEZEIGT);
+        TK_TextAnhaengen(szText, sizeof szText, szZeile);
+    }
+    MessagePopup(szTitel, szText);
+}
 
 void Fenster_KurveOeffnen(void)
 {
@@ -59,11 +58,13 @@ int Fenster_ReferenzLaden(const char *szPfad)
     gFenster.iReferenzKopie = iKopie;
     ++gFenster.iReferenzStand;
     std::memcpy(&gFenster.referenz, &gFenster.gelesen, sizeof gFenster.referenz);
+    Kurvendatei_WertePruefen(&gFenster.referenz, nullptr);  // its wrong values too, as the checker names them
     TK_TextKopieren(gFenster.szReferenzPfad, sizeof gFenster.szReferenzPfad, szPfad);
     gFenster.bReferenz = 1;
     Fenster_HinweisLeeren();
     if (gFenster.referenz.iBefunde > 0)
-        BefundeZeigen();
+        Fenster_BefundeZeigen(&gFenster.referenz, Fenster_Dateiname(gFenster.szReferenzPfad),
+                              FENSTER_TEXT_REFERENZ_TITEL);
     Fenster_Darstellen();
     return 1;
 }

@@ -63,9 +63,12 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_BEGRENZT "begrenzt: %d von %d Werten bei %s%s%%"
 #define SINUS_TEXT_BEGRENZT_GEKAPPT ", davon %d gekappt"
 /** Inputs taken over from a curve file: how their export compares. */
-#define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben exportieren die Werte von %s: sie sind kein Export einer Sinuskurve."
+#define SINUS_TEXT_KEIN_ENTWURF "Keine Eingaben aus %s: %s."
+/** Why a file's values give no design: the model proves that none writes them, or the search ended first. */
+#define SINUS_TEXT_ENTWURF_KEINER "kein Export einer Sinuskurve ergibt diese Werte"
+#define SINUS_TEXT_ENTWURF_ABGEBROCHEN \
+    "keinen Entwurf gefunden, der diese Werte schreibt (Suche an ihrer Rechengrenze abgebrochen)"
 #define SINUS_TEXT_ENTWURF_GLEICH "Eingaben aus %s übernommen: ihr Export ist Byte für Byte die Datei"
-#define SINUS_TEXT_ENTWURF_WERTE "Eingaben aus %s übernommen: ihr Export hat dieselben Werte"
 #define SINUS_TEXT_ENTWURF_ABWEICHEND "Eingaben aus %s übernommen: ihr Export weicht ab Datenzeile %d ab"
 #define SINUS_TEXT_ENTWURF_OFFEN " · Periode nicht eindeutig: die einfachste passende genommen"
 /** A reference's findings in their message: the count, then a line each. */

@@ -348,7 +348,7 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Frequenz 8 \u2192 5 Hz")
         << "the step before it is a commit of one input";
 
-    // The same for the open reference; a file that no design writes is refused with a word.
+    // The same for the open reference; a file with a wrong value is refused with its finding.
     gDateiauswahl = {datei, 1, {}};
     Fenster_KurveOeffnen();
     EXPECT_TRUE(aktion("EINGABENAUSREFERENZ")->isEnabled());
@@ -357,13 +357,15 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     Fenster_ReferenzEntfernen();
     EXPECT_FALSE(aktion("EINGABENAUSREFERENZ")->isEnabled());
     std::string text = DateiLesen(datei);
-    const size_t zweite = text.find('\n', text.find("\n0.00000")) + 1;  // the second data line's value
+    const size_t zweite = text.find('\n', text.find("\n0.00000")) + 1;  // the first data line's value
     text.replace(text.find('\t', zweite) + 1, 5, "99.99");
     DateiSchreiben(ordner + "/krumm.txt", text);
     gDateiauswahl = {ordner + "/krumm.txt", 1, {}};
     const Eingabewerte vorher = gEingabe;
     Fenster_EingabenAusKurve();
-    EXPECT_NE(MeldungenText().find("Keine Eingaben exportieren die Werte von krumm.txt"), std::string::npos)
+    EXPECT_NE(MeldungenText().find("krumm.txt: 1 Befund\n\nZeile 7: Wert passt nicht zur Sinuskurve der übrigen "
+                                   "Zeilen (erwartet 50.00)"),
+              std::string::npos)
         << MeldungenText();
     EXPECT_EQ(std::memcmp(&vorher, &gEingabe, sizeof vorher), 0) << "nothing changed";
 }
