@@ -167,18 +167,37 @@ QSize Textbereich::minimumSizeHint() const
 bool Textbereich::eventFilter(QObject *o, QEvent *e)
 {
     // New lines or lines that went: the column lays out again.
-    if (o == widget() && e->type() == QEvent::LayoutRequest)
+    if (o == widget() && e->type() == QEvent::LayoutRequest) {
         updateGeometry();
+        balkenWaehlen();
+    }
     return QScrollArea::eventFilter(o, e);
 }
 
 void Textbereich::resizeEvent(QResizeEvent *e)
 {
+    balkenWaehlen();
     QScrollArea::resizeEvent(e);
     if (width() != m_breite) {
         m_breite = width();
         updateGeometry();  // lines wrap anew for the width
     }
+}
+
+// The scroll bar is there when the lines do not fit beside it, decided from
+// the area's size and lines alone. Left to itself, a bar that narrows the
+// lines until they need it, and goes once they do not, would come and go
+// without end: a window that never answers again.
+void Textbereich::balkenWaehlen()
+{
+    QWidget *w = widget();
+    if (!w)
+        return;
+    const int innen = std::max(1, width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width());
+    const int noetig = w->hasHeightForWidth() ? w->heightForWidth(innen) : w->sizeHint().height();
+    const Qt::ScrollBarPolicy p = noetig > height() - 2 * frameWidth() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (verticalScrollBarPolicy() != p)
+        setVerticalScrollBarPolicy(p);
 }
 
 }  // namespace tk

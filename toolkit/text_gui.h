@@ -66,6 +66,7 @@ protected:
 
 private:
     int platz() const;
+    void balkenWaehlen();
     int m_breite = -1;
 };
 

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QWindow>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -92,13 +93,21 @@ protected:
     void Aktion(std::mt19937 &z)
     {
         QWidget *fenster = tk::panel(gPanelMain)->fenster;
+        // A menu, list or tip an action left open goes first, as Escape
+        // would close it: the keyboard driver waits for the window itself.
+        while (QWidget *p = QApplication::activePopupWidget())
+            p->close();
+        if (fenster->windowHandle() && !fenster->windowHandle()->isActive()) {
+            fenster->windowHandle()->requestActivate();
+            QApplication::processEvents();
+        }
         const int art = std::uniform_int_distribution<int>(0, 9)(z);
         DialogVorbereiten(z);
         switch (art) {
         case 0:
         case 1: {
             const char *t = Eines(z, TASTEN);
-            Merken("Taste %s", t);
+            Merken("Taste %s (Dialog: %s, %d)", t, gDateiauswahl.pfad.c_str(), gDateiauswahl.ergebnis);
             TK_Tasten(gPanelMain, t);
             break;
         }
@@ -130,12 +139,12 @@ protected:
         }
         case 6: {
             const int m = Eines(z, MENUS);
-            Merken("Menü %d", m);
+            Merken("Menü %d (Dialog: %s, %d)", m, gDateiauswahl.pfad.c_str(), gDateiauswahl.ergebnis);
             TK_MenuWaehlen(gPanelMain, m);
             break;
         }
         case 7:
-            Merken("Exportieren");
+            Merken("Exportieren (Dialog: %s, %d)", gDateiauswahl.pfad.c_str(), gDateiauswahl.ergebnis);
             TK_Klicken(gPanelMain, SPEICHERN);
             break;
         case 8: {  // a click anywhere in the window
@@ -159,6 +168,14 @@ protected:
         }
         }
         QApplication::processEvents();
+        // An action that keeps the window busy for long is named, short of a standstill.
+        static auto vorher = std::chrono::steady_clock::now();
+        const auto jetzt = std::chrono::steady_clock::now();
+        if (jetzt - vorher > std::chrono::seconds(1))
+            std::fprintf(stderr, "LANGSAM (%lld ms): %s\n",
+                         static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt - vorher).count()),
+                         gAktion);
+        vorher = jetzt;
         gFertig.fetch_add(1);
     }
 
