@@ -23,6 +23,10 @@ TEST(Ringwahl, GetippterTextMeintDasKuerzesteOderGanzeWort)
     };
     for (const auto &f : faelle)
         EXPECT_EQ(TK_RingTreffer(f.labels, f.anzahl, f.text), f.erwartet) << f.text;
+    // A whole word typed beats a shorter label that only begins with it.
+    const char *const woerter[] = {"10 s", "1 min"};
+    EXPECT_EQ(TK_RingTreffer(woerter, 2, "1"), 1);
+    EXPECT_EQ(TK_RingTreffer(woerter, 2, "10"), 0);
     const char *const mitLuecke[] = {"5ms", nullptr, "5s"};
     EXPECT_EQ(TK_RingTreffer(mitLuecke, 3, "5s"), 2);
     EXPECT_EQ(TK_RingTreffer(nullptr, 3, "5") + TK_RingTreffer(kurven, 4, nullptr), -2);
