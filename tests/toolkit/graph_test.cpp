@@ -200,6 +200,10 @@ TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
         EXPECT_STREQ(TK_BerichtGrund(), "Der Dateiname muss auf .png, .svg oder .pdf enden");
         EXPECT_FALSE(QFile::exists(QString::fromStdString(o + name)));
     }
+    // No name at all: refused before anything is drawn, with no reason to show.
+    EXPECT_EQ(TK_BerichtSpeichern(h, 12, titel, "", nullptr), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(TK_BerichtSpeichern(h, 12, titel, "", ""), TK_FEHLER_ARGUMENT);
+    EXPECT_STREQ(TK_BerichtGrund(), "");
     EXPECT_NE(TK_BerichtSpeichern(h, 12, titel, "", (o + "/fehlt/f.png").c_str()), 0);
     EXPECT_STREQ(TK_BerichtGrund(), "Ordner nicht gefunden");
     chmod(o.c_str(), 0500);

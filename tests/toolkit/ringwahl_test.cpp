@@ -27,6 +27,10 @@ TEST(Ringwahl, GetippterTextMeintDasKuerzesteOderGanzeWort)
     const char *const anfaenge[] = {"Minimum", "1 min"};
     EXPECT_EQ(TK_RingTreffer(anfaenge, 2, "mi"), 0);
     EXPECT_EQ(TK_RingTreffer(anfaenge, 2, "min"), 1) << "a whole word beats a beginning";
+    // A whole word typed beats a shorter label that only begins with it.
+    const char *const woerter[] = {"10 s", "1 min"};
+    EXPECT_EQ(TK_RingTreffer(woerter, 2, "1"), 1);
+    EXPECT_EQ(TK_RingTreffer(woerter, 2, "10"), 0);
     const char *const mitLuecke[] = {"5ms", nullptr, "5s"};
     EXPECT_EQ(TK_RingTreffer(mitLuecke, 3, "5s"), 2);
     EXPECT_EQ(TK_RingTreffer(nullptr, 3, "5") + TK_RingTreffer(kurven, 4, nullptr), -2);
