@@ -14,7 +14,7 @@
 
 bool gSyncVersagt = false, gCloseVersagt = false, gTempVersagt = false, gReallocVersagt = false;
 bool gUnbenanntFehlt = false, gRechteVersagt = false, gReservierenVersagt = false, gReservierenFehlt = false;
-bool gSperreVersagt = false, gLesenVersagt = false;
+bool gSperreVersagt = false, gLesenVersagt = false, gZurueckVersagt = false;
 long gSchreibRest = -1;
 int gSchreibFehler = ENOSPC;
 int gSignalNachLink = 0;
@@ -31,6 +31,7 @@ extern "C" ssize_t __real_write(int fd, const void *p, std::size_t n);
 extern "C" int __real_flock(int fd, int art);
 extern "C" int __real_linkat(int von, const char *alt, int nach, const char *neu, int art);
 extern "C" ssize_t __real_pread(int fd, void *p, std::size_t n, off_t ab);
+extern "C" ssize_t __real_pwrite(int fd, const void *p, std::size_t n, off_t ab);
 
 int gSyncAufrufe = 0;
 extern "C" int __wrap_fsync(int fd) { return ++gSyncAufrufe, gSyncVersagt ? (errno = EIO, -1) : __real_fsync(fd); }
@@ -41,6 +42,10 @@ extern "C" int __wrap_fchmod(int fd, mode_t m) { return gRechteVersagt ? (errno 
 extern "C" ssize_t __wrap_pread(int fd, void *p, std::size_t n, off_t ab)
 {
     return gLesenVersagt ? (errno = EIO, -1) : __real_pread(fd, p, n, ab);
+}
+extern "C" ssize_t __wrap_pwrite(int fd, const void *p, std::size_t n, off_t ab)
+{
+    return gZurueckVersagt ? (errno = EIO, -1) : __real_pwrite(fd, p, n, ab);
 }
 extern "C" int __wrap_flock(int fd, int art) { return gSperreVersagt ? (errno = ENOLCK, -1) : __real_flock(fd, art); }
 // Another process takes the name a temporary file is about to get: a file

@@ -13,6 +13,7 @@ extern bool gReservierenFehlt;    ///< the file system has no fallocate (EOPNOTS
 extern bool gSperreVersagt;       ///< flock fails with ENOLCK, as on some network file systems
 extern bool gReallocVersagt;      ///< realloc returns no memory
 extern bool gLesenVersagt;         ///< pread fails with EIO, as a failing disk does
+extern bool gZurueckVersagt;       ///< pwrite (putting old bytes back) fails with EIO
 extern long gSchreibRest;         ///< from 0 on: bytes write() still takes before ENOSPC; -1 no limit
 extern int gSchreibFehler;        ///< the errno write() fails with once gSchreibRest is used up (ENOSPC)
 extern int gSignalNachLink;       ///< raised right after a temporary file got its name (linkat), 0 none

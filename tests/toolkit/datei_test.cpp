@@ -347,6 +347,10 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
     EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);
     gLesenVersagt = false;
     EXPECT_EQ(DateiLesen(zweit) + "|" + Grund(), alt + "|Ein-/Ausgabefehler");
+    gSchreibRest = 500, gZurueckVersagt = true;  // and where they cannot be put back, the message says so
+    EXPECT_EQ(Exportieren(pfad, "neu\n" + alt), -2);
+    gSchreibRest = -1, gZurueckVersagt = false;
+    EXPECT_EQ(Grund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt nicht wiederhergestellt)");
     DateiSchreiben(pfad, "a");  // the smallest old content, overwritten and put back
     gSchreibRest = 2;
     EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);

@@ -43,6 +43,9 @@ TEST(Text, KopienBleibenInIhrerFlaecheUndTeilenKeinZeichen)
     TK_TextKopieren(z, sizeof z, "ab");
     TK_TextAnhaengen(z, sizeof z, "€x");  // three bytes fit exactly
     EXPECT_STREQ(z, "ab€");
+    TK_TextKopieren(z, sizeof z, "abcde");  // a full area takes nothing more
+    EXPECT_EQ(TK_TextAnhaengen(z, sizeof z, "x"), 0u);
+    EXPECT_STREQ(z, "abcde");
     TK_TextKopieren(z, sizeof z, nullptr);
     EXPECT_STREQ(z, "");
     EXPECT_EQ(TK_TextKopieren(z, 0, "a"), 0u);
