@@ -1,6 +1,7 @@
 #include "text_gui.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLayout>
@@ -170,6 +171,25 @@ bool Textbereich::eventFilter(QObject *o, QEvent *e)
     if (o == widget() && e->type() == QEvent::LayoutRequest) {
         updateGeometry();
         balkenWaehlen();
+    }
+    // The area answers each resize of its lines by sizing them for its
+    // viewport, which resizes them again. Where the lines' height for one
+    // width and the viewport left beside a bar disagree, the sizes swing
+    // between two answers without end, all inside one event: a window that
+    // never answers again. Past a depth no sizing converges at, the bar
+    // stays (the lines can be scrolled whatever their height) and the area
+    // sizes them once more when the event loop is back.
+    if (o == widget() && e->type() == QEvent::Resize) {
+        if (m_tiefe >= TIEFE_MAX) {
+            if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn)
+                setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+            return false;
+        }
+        ++m_tiefe;
+        const bool bFertig = QScrollArea::eventFilter(o, e);
+        --m_tiefe;
+        return bFertig;
     }
     return QScrollArea::eventFilter(o, e);
 }

@@ -68,6 +68,8 @@ private:
     int platz() const;
     void balkenWaehlen();
     int m_breite = -1;
+    int m_tiefe = 0;  // resizes of the lines handled inside one another
+    static constexpr int TIEFE_MAX = 16;
 };
 
 }  // namespace tk
