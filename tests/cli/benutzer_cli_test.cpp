@@ -17,7 +17,6 @@
 
 namespace {
 
-const uid_t NIEMAND = 65534;
 
 // The command prefix that runs what follows as the ordinary user.
 std::string AlsNiemand()
@@ -25,16 +24,6 @@ std::string AlsNiemand()
     return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
 }
 
-std::string OrdnerVonNiemand()
-{
-    const std::string ordner = TestOrdner();
-    chmod(ordner.c_str(), 0755);
-    const std::string eigen = ordner + "/n";
-    mkdir(eigen.c_str(), 0755);
-    if (geteuid() == 0)
-        (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
-    return eigen;
-}
 
 void AlteDatei(const std::string &pfad, const std::string &inhalt)
 {
@@ -73,7 +62,7 @@ std::map<std::string, int> Aufrufe(const std::string &befehl, const std::string 
 
 TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
 {
-    if (std::system("strace -V > /dev/null 2>&1") != 0)
+    if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt";
     const std::vector<std::string> neuArg = {"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4",
@@ -147,7 +136,7 @@ TEST(AlsBenutzer, LeserSiehtNieEineHalbeDatei)
 // byte for byte the old one, and the message says so.
 TEST(AlsBenutzer, ScheiterndesKuerzenLaesstDieAlteDateiUndSagtEs)
 {
-    if (std::system("strace -V > /dev/null 2>&1") != 0)
+    if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt", fehler = TestOrdner() + "/fehler";
     const std::string alt = Ausfuehren({"--frequency", "0.062", "--timebase", "1ms", "--output", "-"}).aus;

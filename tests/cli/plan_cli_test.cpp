@@ -311,7 +311,7 @@ TEST(Plan, AbbruchInDerMitteLaesstGanzeDateienUndIhrManifest)
 // their renames may not last, and the run says so with exit 1.
 TEST(Plan, OrdnerSyncAmEndeGescheitertIstExitEins)
 {
-    if (std::system("strace -V > /dev/null 2>&1") != 0)
+    if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", fehler = TestOrdner() + "/fehler";
     DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n" + ordner + "/b.txt\n");
@@ -397,7 +397,7 @@ TEST(Plan, FortschrittNurAufDemTerminal)
 // signal.
 TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
 {
-    if (std::system("strace -V > /dev/null 2>&1") != 0)
+    if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string wurzel = TestOrdner(), ordner = wurzel + "/n";
     chmod(wurzel.c_str(), 0755);
@@ -453,7 +453,7 @@ TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
 // the old one or a whole new one.
 TEST(Plan, GetoetetBleibtJedeDateiAltOderGanzNeu)
 {
-    if (std::system("strace -V > /dev/null 2>&1") != 0)
+    if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
     const int ANZAHL = 4;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <sstream>
 #include <unistd.h>
 
@@ -47,6 +48,26 @@ std::string TestOrdner()
         return "/tmp";
     gEinrichtung.ordner.push_back(ordner);
     return ordner;
+}
+
+bool StraceBereit()
+{
+    if (std::system("strace -V > /dev/null 2>&1") != 0)
+        return false;
+    if (const char *optionen = std::getenv("ASAN_OPTIONS"))
+        setenv("ASAN_OPTIONS", (std::string(optionen) + ":detect_leaks=0").c_str(), 1);
+    return true;
+}
+
+std::string OrdnerVonNiemand()
+{
+    const std::string ordner = TestOrdner();
+    chmod(ordner.c_str(), 0755);
+    const std::string eigen = ordner + "/n";
+    mkdir(eigen.c_str(), 0755);
+    if (geteuid() == 0)
+        (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
+    return eigen;
 }
 
 void DateiSchreiben(const std::string &pfad, const std::string &text)

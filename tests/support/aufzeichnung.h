@@ -21,6 +21,14 @@ std::string MeldungenText();
 
 /// A fresh, empty folder for one test's files.
 std::string TestOrdner();
+/// The ordinary user and group the file tests run as besides root.
+const unsigned NIEMAND = 65534;
+/// Whether strace is there to stop or fail a child at a system call. A
+/// child traced so cannot be checked for leaks (LeakSanitizer needs ptrace
+/// itself): the children started after this call are not.
+bool StraceBereit();
+/// A folder the ordinary user owns, inside a fresh test folder everyone may enter.
+std::string OrdnerVonNiemand();
 /// Writes @p text as the whole content of a file.
 void DateiSchreiben(const std::string &pfad, const std::string &text);
 /// The whole content of a file ("" if there is none).

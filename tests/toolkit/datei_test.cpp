@@ -32,7 +32,6 @@
 
 namespace {
 
-const uid_t NIEMAND = 65534;  // an unprivileged user and group
 
 // Writes @p inhalt as an export does: open, reserve, write, close. 0, or
 // -1 (open), -2 (reserve or write), -3 (close).
@@ -717,17 +716,6 @@ template <class F> int AlsNiemand(F schritt)
     });
 }
 
-// A folder the ordinary user owns, inside a test folder everyone may enter.
-std::string OrdnerVonNiemand()
-{
-    const std::string ordner = TestOrdner();
-    chmod(ordner.c_str(), 0755);
-    const std::string eigen = ordner + "/n";
-    mkdir(eigen.c_str(), 0755);
-    if (geteuid() == 0)
-        (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
-    return eigen;
-}
 
 // A file of the ordinary user with @p modus (set after the owner, which
 // clears set-id bits).
