@@ -149,6 +149,19 @@ void Reihenfolge(Datei &d)
     });
 }
 
+// The file's values in the model's order; false where a value lies outside
+// 0 to 100.00 %, which no export writes.
+bool DateiFassen(const int32_t *piWerte, int iAnzahl, Datei &d)
+{
+    for (int k = 0; k < iAnzahl; ++k)
+        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
+            return false;
+    d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
+    Reihenfolge(d);
+    return true;
+}
+
+
 // Clips @p p to the strip of one line printed as @p v: o + a * sTief at most
 // half a step above it, o + a * sHoch at least half a step below it, each
 // widened by @p dRand; one-sided at 0.00 and 100.00, where the limits cut.
@@ -400,11 +413,9 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
 {
     if (iAnzahl <= 0 || iP < 1)
         return 0;
-    for (int k = 0; k < iAnzahl; ++k)
-        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
-            return 0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
-    Reihenfolge(d);
+    Datei d;
+    if (!DateiFassen(piWerte, iAnzahl, d))
+        return 0;
     Polygon p;
     if (!Pruefen(d, iP, p, -dRand))
         return 0;
@@ -430,11 +441,9 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
 {
     if (iAnzahl <= 0 || iP < 1)
         return -1.0;
-    for (int k = 0; k < iAnzahl; ++k)
-        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
-            return -1.0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
-    Reihenfolge(d);
+    Datei d;
+    if (!DateiFassen(piWerte, iAnzahl, d))
+        return -1.0;
     // The sines once for every margin tried.
     d.sinus.resize(static_cast<size_t>(iAnzahl));
     for (int k = 0; k < iAnzahl; ++k)
@@ -691,11 +700,9 @@ int Modell_FalscheWerte(const int32_t *piWerte, int iAnzahl, int iMax, int *piZe
 {
     if (iAnzahl < FALSCH_ZEILEN_MIN)
         return 0;
-    for (int k = 0; k < iAnzahl; ++k)
-        if (piWerte[k] < 0 || piWerte[k] > MODELL_HUNDERT)
-            return 0;
-    Datei d = {piWerte, iAnzahl, {}, 0, 0, {}, {}};
-    Reihenfolge(d);
+    Datei d;
+    if (!DateiFassen(piWerte, iAnzahl, d))
+        return 0;
     d.ohne.assign(static_cast<size_t>(iAnzahl), 0);
     Polygon p;
     // Fewest lines first: one, then two; each over the periods the values
