@@ -18,6 +18,7 @@ struct Eingabewerte {
     double dFrequenz;       /* Hz */
     double dPeriodendauer;  /* ms */
     double dAnzahlPerioden; /* periods, may be fractional */
+    double dPhase;          /* degrees, the sine's angle at the first sample */
     int32_t iZeitbasisIndex;
     char szZeitbasis[20];   /* label of the selected time base, e.g. "10ms" */
     int32_t iKurvennummer;  /* 1 to 4 */
@@ -31,6 +32,7 @@ struct Sinuskurve {
     double dPeriodendauer;     /* ms */
     int32_t iPunkteProPeriode; /* >= 1 */
     double dPerioden;
+    double dPhase;             /* degrees, the sine's angle at the first sample */
     int32_t iAnzahlPunkte;     /* values in pdWerte */
     double *pdWerte;           /* N + 2 samples in % */
 };
@@ -67,6 +69,10 @@ int Sinus_PunkteZulaessig(const Sinuskurve *pSinus);
    would turn into values the sine does not have (100 % at its zeros). */
 int Sinus_WerteEndlich(const Sinuskurve *pSinus);
 int Sinus_AnzahlWerte(const Sinuskurve *pSinus);
+/* Where the generator starts the wave of the start angle dPhaseGrad
+   (degrees), in cycles from 0 up to below 1: 0 for 0 and every whole turn,
+   so that a curve without a phase writes its samples from exactly 0. */
+double Sinus_StartZyklen(double dPhaseGrad);
 void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl);
 /* Resizes the sample array of pSinus to the count its parameters give and
    fills it; 0, or SINUS_FEHLER_SPEICHER with iAnzahlPunkte 0 (the old

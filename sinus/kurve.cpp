@@ -3,12 +3,24 @@
 
 #include "toolkit_kern.h"
 
+#include <cmath>
 #include <cstdlib>
+
+namespace {
+const double GRAD_JE_ZYKLUS = 360.0;
+}
 
 int Sinus_AnzahlWerte(const Sinuskurve *pSinus)
 {
     const int iN = Sinus_Runden(static_cast<double>(pSinus->iPunkteProPeriode) * pSinus->dPerioden);
     return iN + 2;
+}
+
+double Sinus_StartZyklen(double dPhaseGrad)
+{
+    const double dZyklen = dPhaseGrad / GRAD_JE_ZYKLUS;
+    const double dStart = dZyklen - std::floor(dZyklen);
+    return dStart < 1.0 ? dStart : 0.0;  // a tiny negative angle rounds up to a whole turn
 }
 
 // Index 0 repeats the first sample, 1 to N are samples 0 to N - 1 of the
@@ -17,7 +29,7 @@ void Sinus_WerteFuellen(const Sinuskurve *pSinus, double *pdWerte, int iAnzahl)
 {
     const int iN = iAnzahl - 2;
     const double dFrequenz = 1.0 / pSinus->iPunkteProPeriode;
-    double dPhase = 0.0;
+    double dPhase = Sinus_StartZyklen(pSinus->dPhase);
     SineWave(iN, pSinus->dAmplitude, dFrequenz, &dPhase, pdWerte + 1);
     pdWerte[0] = pdWerte[1];
     SineWave(1, pSinus->dAmplitude, dFrequenz, &dPhase, pdWerte + iN + 1);  // continues the wave

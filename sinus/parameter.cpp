@@ -25,6 +25,7 @@ void Sinus_Ableiten(const Eingabewerte *pEingabe, double dZeitbasisMs, Sinuskurv
     const double dVerhaeltnis = pEingabe->dPeriodendauer / dZeitbasisMs;
     pSinus->iPunkteProPeriode = Sinus_Runden(dVerhaeltnis);
     pSinus->dPerioden = pEingabe->dAnzahlPerioden;
+    pSinus->dPhase = pEingabe->dPhase;
 }
 
 int Sinus_PunkteZulaessig(const Sinuskurve *pSinus)

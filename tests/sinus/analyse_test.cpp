@@ -524,7 +524,7 @@ TEST(Analyse, FaelleAusDemBetrieb)
     };
     for (const Fall &f : faelle) {
         Export x;
-        x.e = {f.umax, f.dach, 0, f.offset, 0, f.periode, f.perioden, 0, "", 1};
+        x.e = {f.umax, f.dach, 0, f.offset, 0, f.periode, f.perioden, 0.0, 0, "", 1};
         std::snprintf(x.e.szZeitbasis, sizeof x.e.szZeitbasis, "%s", f.zeitbasis);
         ASSERT_TRUE(Erzeugen(x));
         Kurvenanalyse a, d;

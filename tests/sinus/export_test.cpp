@@ -29,7 +29,7 @@ protected:
 
     void Kurve(const char *zeitbasis, int kurve, double perioden)
     {
-        e = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, perioden, 0, "", kurve};
+        e = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, perioden, 0.0, 0, "", kurve};
         TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, zeitbasis);
         ASSERT_EQ(Sinus_Schritt(&e, &s, nullptr, nullptr), SCHRITT_ANGENOMMEN);
     }

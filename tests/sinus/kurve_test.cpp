@@ -19,7 +19,7 @@ struct Kurve {
 
     Kurve(double umax, double dach, double offset, double periodeMs, double perioden, double tbMs)
     {
-        e = {umax, dach, 0.0, offset, 0.0, periodeMs, perioden, 0, "", 1};
+        e = {umax, dach, 0.0, offset, 0.0, periodeMs, perioden, 0.0, 0, "", 1};
         for (int k = 0; k < Zeitbasis_Anzahl(); ++k)
             if (Zeitbasis_Ms(Zeitbasis_Label(k)) == tbMs)
                 TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, Zeitbasis_Label(k));
