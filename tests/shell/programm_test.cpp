@@ -36,7 +36,8 @@ TEST(Programm, DateiBeendenUndSchliessfeldEndenMitNull)
     EXPECT_EQ(gWerte, 21) << "the first curve's data lines, drawn when the panel shows";
     EXPECT_TRUE(gMeldungen.empty()) << "no popup at start";
     EXPECT_EQ(gSinus.pdWerte, nullptr) << "the sample array is freed at the end";
-    EXPECT_EQ(Wert(gPanelMain, WLR7UMAX), -1.0) << "the panel is discarded";
+    double umax = -1.0;
+    EXPECT_EQ(GetCtrlVal(gPanelMain, WLR7UMAX, &umax), TK_FEHLER_HANDLE) << "the panel is discarded";
 
     EXPECT_EQ(Starten([](void *) {
                   // Other events and menu items leave it running.

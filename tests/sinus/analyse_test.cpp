@@ -521,6 +521,9 @@ TEST(Analyse, FaelleAusDemBetrieb)
          "Periode nicht eindeutig", "Frequenz"},
         {10, 5, 5, 1.08e7, 2, "1std", "grobe Stufen: nur 3 Punkte je Periode", "Frequenz 0.00009259 Hz (3 Punkte je Periode)", "e-"},
         {10, 1e-5, 5, 200, 1, "10ms", "kein Sinus: Amplitude 0.00001 V unter der Auflösung der Datei von 0.001 V", "alle Werte 50.00 %", "e-"},
+        // The one-step warning's edge: 49.99 to 50.01 % is one step either side, 49.99 to 50.02 % more.
+        {10, 0.001, 5, 200, 1, "10ms", "1 Stufe", "Amplitude nur 1 Stufe der Auflösung", "kein Sinus"},
+        {10, 0.0012, 5.0004, 200, 1, "10ms", "", "Frequenz 5 Hz", "Stufe"},
     };
     for (const Fall &f : faelle) {
         Export x;

@@ -44,7 +44,8 @@ inline std::string Anzeige(int panel, int control)
 inline double Wert(int panel, int control)
 {
     double v = -1.0;
-    return GetCtrlVal(panel, control, &v), v;
+    EXPECT_EQ(GetCtrlVal(panel, control, &v), 0) << "control " << control;
+    return v;
 }
 /// The values a graph's plot holds.
 inline std::vector<double> Plotwerte(int panel, int control)

@@ -885,3 +885,41 @@ TEST(Exportdatei, NurToteTemporaereNamenWerdenEntfernt)
         DateiVonNiemand(ordner + "/.a.txt." + t + "-1", "x", 0600);
     }
 }
+
+// Whatever way an export ends, written, refused, failed at any step or
+// discarded, it leaves no descriptor open: a window exports all day.
+TEST(Exportdatei, JederAusgangSchliesstAlleDeskriptoren)
+{
+    const auto offen = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+    };
+    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", zweit = ordner + "/zweit.txt";
+    DateiSchreiben(pfad, std::string(3000, 'a'));
+    const auto vorher = offen();
+    bool *const schalter[] = {nullptr, &gReservierenVersagt, &gSyncVersagt, &gSperreVersagt, &gCloseVersagt,
+                              &gTempVersagt, &gUnbenanntFehlt, &gRechteVersagt, &gReservierenFehlt};
+    for (int anOrt = 0; anOrt < 2; ++anOrt) {
+        if (anOrt) {
+            ASSERT_EQ(link(pfad.c_str(), zweit.c_str()), 0);
+        }
+        for (size_t i = 0; i < std::size(schalter); ++i) {
+            if (schalter[i])
+                *schalter[i] = true;
+            Exportieren(pfad, std::string(5000, 'n'));
+            if (schalter[i])
+                *schalter[i] = false;
+            EXPECT_EQ(offen(), vorher) << "failure " << i << ", in place " << anOrt;
+        }
+        gSchreibRest = 100;
+        EXPECT_LT(Exportieren(pfad, std::string(5000, 'r')), 0);
+        gSchreibRest = -1;
+        {
+            const Dateigrenze grenze(100);
+            EXPECT_LT(Exportieren(pfad, std::string(5000, 'g')), 0);
+        }
+        const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
+        EXPECT_EQ(WriteLine(f, "neu", 3) + TK_DateiVerwerfen(f), 3);
+        EXPECT_EQ(Exportieren(ordner + "/fehlt/b.txt", "x\n"), -1);
+        EXPECT_EQ(offen(), vorher) << "in place " << anOrt;
+    }
+}

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,22 @@ TEST(Grafik, StufenlinieUndReduktion)
         EXPECT_TRUE(i == 0 || p[i].x - p[i - 1].x <= 16359.0 / 400 + 1e-9) << "never more than a column apart";
     }
     EXPECT_EQ(spitzen, 2);
+    // Against every sample of a stretch: a spike anywhere in it, the first
+    // and the last sample and each column's edges included, is drawn, and
+    // nothing outside the stretch is.
+    for (const auto &[von, bis, spalten] : {std::tuple<double, double, long>{0, 999, 7}, {10.5, 700.25, 13}, {0, 1000, 1}}) {
+        for (long k = 0; k < 1000; ++k) {
+            std::vector<double> v(1000, 50.0);
+            v[static_cast<size_t>(k)] = 100.0;
+            const bool drin = k >= std::floor(von) && k <= std::min(999.0, std::ceil(bis));
+            const std::vector<TK_Punkt> q = Punkte(v, von, bis, spalten);
+            EXPECT_EQ(std::count_if(q.begin(), q.end(), [](const TK_Punkt &t) { return t.y == 100.0; }) > 0, drin)
+                << von << ".." << bis << " in " << spalten << " columns, spike at " << k;
+            const double ende = std::min(bis, 999.0);
+            EXPECT_TRUE(q.front().x == von && q.back().x <= ende && q.back().x >= ende - (ende - von) / spalten - 1e-9)
+                << "the drawn x range is the stretch's: " << q.front().x << ".." << q.back().x;
+        }
+    }
     // A zoomed stretch is reduced to its own samples only.
     for (const TK_Punkt &q : Punkte(w, 4000, 12000, 100))
         EXPECT_TRUE(q.x >= 4000 && q.x <= 12000 && q.y == 50.0);

@@ -7,7 +7,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QAbstractProxyModel>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QSignalSpy>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -83,12 +87,16 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
     TK_Pfeil(h, 8, -2);
     EXPECT_EQ(Wert(h, 8), 2.0) << "arrows step by 1";
     TK_Pfeil(h, 8, -5);  // 1, then the lower limit; beyond it nothing
-    int w;
-    GetCtrlVal(h, 10, &w);
+    int w = -1, erstes = -1;
+    ASSERT_EQ(GetCtrlVal(h, 10, &w), 0);
     EXPECT_EQ(std::make_tuple(Wert(h, 4), Wert(h, 3), Anzeige(h, 5), w, Wert(h, 8)),
               std::make_tuple(v, 1.25, std::string("5.000"), 4, 0.01));
     ASSERT_EQ(gEreignisse.size(), 7u);
     EXPECT_TRUE(gEreignisse[2].control == 10 && gEreignisse[3].event == EVENT_COMMIT);
+    // The first item is a value like any other; no area, no value.
+    EXPECT_EQ(SetCtrlIndex(h, 10, 0) + GetCtrlVal(h, 10, &erstes), 0);
+    EXPECT_EQ(erstes, 1);
+    EXPECT_EQ(GetCtrlVal(h, 10, static_cast<int *>(nullptr)), TK_FEHLER_ARGUMENT);
 }
 
 TEST_F(PanelTest, BereicheHaltenUndGrosseZahlenPassen)
@@ -146,19 +154,38 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
 TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
 {
     QStringList filter;
-    QString endung;
+    QString endung, groesse = "-", ordnerGroesse = "-", datum;
+    const std::string ordner = TestOrdner();
+    DateiSchreiben(ordner + "/k.txt", std::string(1536, 'k'));
+    mkdir((ordner + "/unter").c_str(), 0755);
     QTimer::singleShot(0, [&] {
         auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         filter = d->nameFilters(), endung = d->defaultSuffix();
+        // Sizes and dates as a German reads them, a folder without a size.
+        QAbstractProxyModel *angaben = d->proxyModel();
+        auto *dateien = angaben ? qobject_cast<QFileSystemModel *>(angaben->sourceModel()) : nullptr;
+        if (dateien) {
+            QSignalSpy geladen(dateien, &QFileSystemModel::directoryLoaded);
+            if (dateien->rowCount(dateien->index(QString::fromStdString(ordner))) < 2)
+                geladen.wait(10000);
+            auto zelle = [&](const char *name, int spalte) {
+                const QModelIndex i = dateien->index(QString::fromStdString(ordner + name), spalte);
+                return angaben->data(angaben->mapFromSource(i)).toString();
+            };
+            groesse = zelle("/k.txt", 1), ordnerGroesse = zelle("/unter", 1), datum = zelle("/k.txt", 3);
+        }
         d->close();
     });
     TK_DateiauswahlAbfangen(nullptr);  // the real dialog
     char pfad[300];
-    EXPECT_EQ(FileSelectPopup(TestOrdner().c_str(), "*.txt", "Kurvendateien (*.txt)", "Kurve exportieren", 1, 0, 0, 1,
+    EXPECT_EQ(FileSelectPopup(ordner.c_str(), "*.txt", "Kurvendateien (*.txt)", "Kurve exportieren", 1, 0, 0, 1,
                               1, pfad, sizeof pfad),
               0) << "cancelled: no file, and no error either";
     EXPECT_EQ(filter, QStringList({"Kurvendateien (*.txt)", "Alle Dateien (*)"}));
     EXPECT_EQ(endung, QStringLiteral("txt"));
+    EXPECT_EQ((groesse + "|" + ordnerGroesse).toStdString(), "1,5 kB|");
+    EXPECT_EQ(datum, QLocale(QLocale::German).toString(QFileInfo(QString::fromStdString(ordner + "/k.txt")).lastModified(),
+                                                        QLocale::ShortFormat));
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
 }
 
