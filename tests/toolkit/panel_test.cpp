@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 #include <chrono>
 #include <clocale>
 #include <cmath>
@@ -337,4 +338,54 @@ TEST_F(PanelTest, MenuepunkteUndGetipptesVorDemMenue)
     EXPECT_TRUE(gEreignisse[0].control == 3 && gEreignisse[0].event == EVENT_COMMIT) << "the field first";
     EXPECT_EQ(gEreignisse[1].control, 4) << "then the menu item";
     EXPECT_EQ(Wert(h, 3), 2.0);
+}
+
+// Each call answers 0 on its control, TK_FEHLER_CONTROL on a control of
+// another kind or none, and TK_FEHLER_HANDLE on a panel that is not there.
+TEST_F(PanelTest, JederAufrufMeldetErfolgOderWarumNicht)
+{
+    double d = 0.0;
+    int i = 0;
+    char text[32];
+    const double w[3] = {10, 90, 10};
+    const int NUMERISCH = 2, RING = 10, GRAPH = 12, KEINES = 999;
+    const struct {
+        std::function<int(int, int)> aufruf;
+        int control;  // 0: the panel's own
+        bool nurDieseArt = true;
+    } faelle[] = {
+        {[&](int p, int) { return DisplayPanel(p); }, 0},
+        {[&](int p, int) { return SetPanelAttribute(p, ATTR_TITLE, "T"); }, 0},
+        {[&](int p, int) { return GetPanelAttribute(p, ATTR_TITLE, text, sizeof text); }, 0},
+        {[&](int p, int) { return TK_MenuDimmen(p, 3, 0); }, 0},
+        {[&](int p, int) { return TK_MenuText(p, 3, "&Beenden"); }, 0},
+        {[&](int p, int c) { return GetCtrlVal(p, c, &d); }, NUMERISCH},
+        {[&](int p, int c) { return SetCtrlVal(p, c, 5.0); }, NUMERISCH},
+        {[&](int p, int c) { return GetCtrlVal(p, c, &i); }, RING},
+        {[&](int p, int c) { return SetCtrlVal(p, c, 2); }, RING},
+        {[&](int p, int c) { return GetCtrlIndex(p, c, &i); }, RING},
+        {[&](int p, int c) { return SetCtrlIndex(p, c, 1); }, RING},
+        {[&](int p, int c) { return GetLabelFromIndex(p, c, 1, text, sizeof text); }, RING},
+        {[&](int p, int c) { return SetCtrlAttribute(p, c, ATTR_YAXIS_GAIN, 0.1); }, GRAPH},
+        {[&](int p, int c) { return GetCtrlAttribute(p, c, ATTR_YAXIS_GAIN, &d); }, GRAPH},
+        {[&](int p, int c) { return TK_GraphGanz(p, c); }, GRAPH},
+        {[&](int p, int c) { return DeleteGraphPlot(p, c, -1, 1); }, GRAPH},
+        {[&](int p, int c) {
+             const int plot = PlotY(p, c, w, 3, 4, 6, 24, 0, 1, 0);
+             return plot > 0 ? 0 : plot;
+         },
+         GRAPH},
+        {[&](int p, int c) { return SetCtrlAttribute(p, c, ATTR_TOOLTIP_TEXT, "t"); }, NUMERISCH, false},  // any kind
+        {[&](int p, int c) { return GetCtrlAttribute(p, c, ATTR_TOOLTIP_TEXT, text, sizeof text); }, RING, false},
+    };
+    for (size_t k = 0; k < std::size(faelle); ++k) {
+        const auto &f = faelle[k];
+        EXPECT_EQ(f.aufruf(h, f.control), 0) << "call " << k;
+        EXPECT_EQ(f.aufruf(h + 100, f.control), TK_FEHLER_HANDLE) << "call " << k;
+        if (f.control) {
+            EXPECT_EQ(f.aufruf(h, KEINES), TK_FEHLER_CONTROL) << "call " << k;
+            EXPECT_TRUE(!f.nurDieseArt || f.aufruf(h, f.control == RING ? NUMERISCH : RING) == TK_FEHLER_CONTROL) << k;
+        }
+    }
+    EXPECT_EQ(DiscardPanel(h + 100), TK_FEHLER_HANDLE);
 }
