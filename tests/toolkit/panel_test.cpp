@@ -348,6 +348,8 @@ TEST_F(PanelTest, JederAufrufMeldetErfolgOderWarumNicht)
     int i = 0;
     char text[32];
     const double w[3] = {10, 90, 10};
+    const int von[1] = {0}, bis[1] = {1}, oben[1] = {1};
+    const auto Status = [](int plot) { return plot > 0 ? 0 : plot; };  // a plot's handle, or its error
     const int NUMERISCH = 2, RING = 10, GRAPH = 12, KEINES = 999;
     const struct {
         std::function<int(int, int)> aufruf;
@@ -370,11 +372,14 @@ TEST_F(PanelTest, JederAufrufMeldetErfolgOderWarumNicht)
         {[&](int p, int c) { return GetCtrlAttribute(p, c, ATTR_YAXIS_GAIN, &d); }, GRAPH},
         {[&](int p, int c) { return TK_GraphGanz(p, c); }, GRAPH},
         {[&](int p, int c) { return DeleteGraphPlot(p, c, -1, 1); }, GRAPH},
-        {[&](int p, int c) {
-             const int plot = PlotY(p, c, w, 3, 4, 6, 24, 0, 1, 0);
-             return plot > 0 ? 0 : plot;
-         },
+        {[&](int p, int c) { return Status(PlotY(p, c, w, 3, 4, 6, 24, 0, 1, 0)); }, GRAPH},
+        {[&](int p, int c) { return Status(PlotWaveform(p, c, w, 3, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0)); }, GRAPH},
+        {[&](int p, int c) { return SetPlotAttribute(p, c, PlotY(h, GRAPH, w, 3, 4, 6, 24, 0, 1, 0), ATTR_PLOT_LG_TEXT, "r"); },
          GRAPH},
+        {[&](int p, int c) { return TK_GraphMarkieren(p, c, von, bis, oben, 1); }, GRAPH},
+        {[&](int p, int c) { return TK_GraphYBereich(p, c, -20.0, 120.0); }, GRAPH},
+        {[&](int p, int c) { return TK_GraphAblesungSetzen(p, c, nullptr); }, GRAPH},
+        {[&](int p, int c) { return TK_GraphSpeichernSetzen(p, c, nullptr); }, GRAPH},
         {[&](int p, int c) { return SetCtrlAttribute(p, c, ATTR_TOOLTIP_TEXT, "t"); }, NUMERISCH, false},  // any kind
         {[&](int p, int c) { return GetCtrlAttribute(p, c, ATTR_TOOLTIP_TEXT, text, sizeof text); }, RING, false},
     };
