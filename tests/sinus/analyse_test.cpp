@@ -498,8 +498,8 @@ TEST(Analyse, FaelleAusDemBetrieb)
     };
     for (const Fall &f : faelle) {
         Export x;
-        x.e = {f.umax, f.dach, 0, f.offset, 0, f.periode, f.perioden, 0.0, 0, "", 1};
-        std::snprintf(x.e.szZeitbasis, sizeof x.e.szZeitbasis, "%s", f.zeitbasis);
+        x.e = Eingabebau().Umax(f.umax).Dach(f.dach).Offset(f.offset).Periode(f.periode).Perioden(f.perioden).Zeitbasis(
+            f.zeitbasis);
         ASSERT_TRUE(Erzeugen(x));
         Kurvenanalyse a, d;
         Analyse_Kurve(&x.e, &x.s, &a);

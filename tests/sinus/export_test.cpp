@@ -5,6 +5,7 @@
 #include "Sinusschritt.h"
 #include "ZEM_errorV3.h"
 #include "aufzeichnung.h"
+#include "eingabebau.h"
 #include "lauf.h"
 #include "seams.h"
 #include "toolkit_kern.h"
@@ -29,8 +30,7 @@ protected:
 
     void Kurve(const char *zeitbasis, int kurve, double perioden)
     {
-        e = {10.0, 5.0, 3.536, 5.0, 5.0, 200.0, perioden, 0.0, 0, "", kurve};
-        TK_TextKopieren(e.szZeitbasis, sizeof e.szZeitbasis, zeitbasis);
+        e = Eingabebau().Perioden(perioden).Zeitbasis(zeitbasis).Kurve(kurve);
         ASSERT_EQ(Sinus_Schritt(&e, &s, nullptr, nullptr), SCHRITT_ANGENOMMEN);
     }
     // Exports with a file size limit of @p bytes (none for 0).
