@@ -342,22 +342,29 @@ TEST_F(PanelTest, BerichtsbildSchneidetKurvenAnDerFlaeche)
 
 // The picture's extent against what it holds: the PNG is the SVG's page at
 // its own scale, to the pixel, and its last text (the legend) lies inside it
-// with a white margin below.
-TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoehe)
+// with a white margin below. The page is white in every format, whatever
+// the viewer's background (an SVG has no page of its own), and each named
+// plot's legend entry shows a stretch of its line in its colour.
+TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoeheAufWeisserSeiteMitLinieJeLegendeneintrag)
 {
     Zeigen();
     double w[3] = {10, 90, 10};
-    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(204, 0, 102));
+    const QColor farbe(204, 0, 102);
+    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(farbe.red(), farbe.green(), farbe.blue()));
     SetPlotAttribute(h, 12, plot, ATTR_PLOT_LG_TEXT, "ref.txt");
     const std::string o = TestOrdner();
     for (const char *fuss : {"", "Status", "Status · a\n\u26a0 eins\n\u26a0 zwei\n\u26a0 drei"}) {
         ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.svg").c_str()), 0);
         ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.png").c_str()), 0);
         const std::string svg = DateiLesen(o + "/h.svg");
-        double breite = 0.0, hoehe = 0.0;
-        const size_t box = svg.find("viewBox=\"");
+        double breite = 0.0, hoehe = 0.0, rx = -1.0, ry = -1.0, rb = 0.0, rh = 0.0;
+        const size_t box = svg.find("viewBox=\""), weiss = svg.find("<g fill=\"#ffffff\""), rechteck = svg.find("<rect", weiss);
         ASSERT_NE(box, std::string::npos);
         ASSERT_EQ(std::sscanf(svg.c_str() + box + 9, "0 0 %lf %lf", &breite, &hoehe), 2);
+        ASSERT_NE(rechteck, std::string::npos) << "a white area";
+        EXPECT_LT(rechteck, svg.find("<text")) << "under everything else";
+        ASSERT_EQ(std::sscanf(svg.c_str() + rechteck, "<rect x=\"%lf\" y=\"%lf\" width=\"%lf\" height=\"%lf\"", &rx, &ry, &rb, &rh), 4);
+        EXPECT_EQ(QRectF(rx, ry, rb, rh), QRectF(0, 0, breite, hoehe)) << "the whole page";
         const QImage bild(QString::fromStdString(o + "/h.png"));
         const double faktor = TK_BERICHT_BREITE / breite;
         EXPECT_EQ(bild.height(), std::lround(hoehe * faktor)) << fuss;
@@ -369,42 +376,14 @@ TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoehe)
                     letzte = y;
         EXPECT_GT(letzte, bild.height() - 60 * faktor) << fuss << ": the legend near the bottom";
         EXPECT_LT(letzte, bild.height() - 4 * faktor) << fuss << ": and a margin below it";
+        // The legend's row, in the last 40 units of the page: a line in the
+        // plot's colour, at least as long as the entry's stretch.
+        int farbig = 0;
+        for (int zeile = static_cast<int>(bild.height() - 40 * faktor); zeile < bild.height(); ++zeile)
+            for (int spalte = 0; spalte < bild.width(); ++spalte)
+                farbig += bild.pixelColor(spalte, zeile) == farbe;
+        EXPECT_GE(farbig, 24 * faktor) << fuss << ": the legend's line";
     }
-}
-
-// The page is white in every format, whatever the viewer's background (an
-// SVG has no page of its own), and each named plot's legend entry shows a
-// stretch of its line in its colour beside its name.
-TEST_F(PanelTest, BerichtsbildAufWeisserSeiteMitLinieJeLegendeneintrag)
-{
-    Zeigen();
-    double w[3] = {10, 90, 10};
-    const QColor farbe(204, 0, 102);
-    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(farbe.red(), farbe.green(), farbe.blue()));
-    SetPlotAttribute(h, 12, plot, ATTR_PLOT_LG_TEXT, "ref.txt");
-    const std::string o = TestOrdner();
-    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", (o + "/w.svg").c_str()), 0);
-    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", (o + "/w.png").c_str()), 0);
-    const std::string svg = DateiLesen(o + "/w.svg");
-    double breite = 0.0, hoehe = 0.0, x = -1.0, y = -1.0, rb = 0.0, rh = 0.0;
-    const size_t box = svg.find("viewBox=\""), weiss = svg.find("<g fill=\"#ffffff\""), rechteck = svg.find("<rect", weiss);
-    ASSERT_NE(box, std::string::npos);
-    ASSERT_EQ(std::sscanf(svg.c_str() + box + 9, "0 0 %lf %lf", &breite, &hoehe), 2);
-    ASSERT_NE(rechteck, std::string::npos) << "a white area";
-    EXPECT_LT(rechteck, svg.find("<text")) << "under everything else";
-    ASSERT_EQ(std::sscanf(svg.c_str() + rechteck, "<rect x=\"%lf\" y=\"%lf\" width=\"%lf\" height=\"%lf\"", &x, &y, &rb, &rh), 4);
-    EXPECT_EQ(QRectF(x, y, rb, rh), QRectF(0, 0, breite, hoehe)) << "the whole page";
-
-    // The legend's row lies below the graph and the footer, in the last
-    // 40 units of the page: there a line in the plot's colour, at least as
-    // long as the entry's stretch.
-    const QImage bild(QString::fromStdString(o + "/w.png"));
-    const double faktor = TK_BERICHT_BREITE / breite;
-    int farbig = 0;
-    for (int zeile = static_cast<int>(bild.height() - 40 * faktor); zeile < bild.height(); ++zeile)
-        for (int spalte = 0; spalte < bild.width(); ++spalte)
-            farbig += bild.pixelColor(spalte, zeile) == farbe;
-    EXPECT_GE(farbig, 24 * faktor) << "the legend's line";
 }
 
 // What the mouse does on the graph: a double click and the menu's first
