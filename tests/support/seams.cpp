@@ -19,6 +19,7 @@ long gSchreibRest = -1;
 int gSchreibFehler = ENOSPC;
 int gSignalNachLink = 0;
 int gNamenVergeben = 0;
+int gZurueckUnterbrochen = 0;
 
 extern "C" int __real_fsync(int fd);
 extern "C" int __real_close(int fd);
@@ -45,6 +46,8 @@ extern "C" ssize_t __wrap_pread(int fd, void *p, std::size_t n, off_t ab)
 }
 extern "C" ssize_t __wrap_pwrite(int fd, const void *p, std::size_t n, off_t ab)
 {
+    if (gZurueckUnterbrochen > 0)
+        return --gZurueckUnterbrochen, errno = EINTR, -1;
     return gZurueckVersagt ? (errno = EIO, -1) : __real_pwrite(fd, p, n, ab);
 }
 extern "C" int __wrap_flock(int fd, int art) { return gSperreVersagt ? (errno = ENOLCK, -1) : __real_flock(fd, art); }

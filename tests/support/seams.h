@@ -14,6 +14,7 @@ extern bool gSperreVersagt;       ///< flock fails with ENOLCK, as on some netwo
 extern bool gReallocVersagt;      ///< realloc returns no memory
 extern bool gLesenVersagt;         ///< pread fails with EIO, as a failing disk does
 extern bool gZurueckVersagt;       ///< pwrite (putting old bytes back) fails with EIO
+extern int gZurueckUnterbrochen;   ///< so many pwrite calls are interrupted by a signal (EINTR) first
 extern long gSchreibRest;         ///< from 0 on: bytes write() still takes before ENOSPC; -1 no limit
 extern int gSchreibFehler;        ///< the errno write() fails with once gSchreibRest is used up (ENOSPC)
 extern int gSignalNachLink;       ///< raised right after a temporary file got its name (linkat), 0 none

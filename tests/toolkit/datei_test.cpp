@@ -350,6 +350,11 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
     EXPECT_EQ(Exportieren(pfad, "neu\n" + alt), -2);
     gSchreibRest = -1, gZurueckVersagt = false;
     EXPECT_EQ(Grund(), "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt nicht wiederhergestellt)");
+    DateiSchreiben(pfad, alt);
+    gSchreibRest = 500, gZurueckUnterbrochen = 2;  // a signal while putting them back only delays it
+    EXPECT_EQ(Exportieren(pfad, "neu\n" + alt), -2);
+    gSchreibRest = -1, gZurueckUnterbrochen = 0;
+    EXPECT_EQ(DateiLesen(zweit) + "|" + Grund(), alt + "|Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)");
     DateiSchreiben(pfad, "a");  // the smallest old content, overwritten and put back
     gSchreibRest = 2;
     EXPECT_EQ(Exportieren(pfad, "neu\n"), -2);
@@ -509,6 +514,8 @@ TEST(Exportdatei, BelegteTemporaereNamenWerdenUebersprungen)
 
 TEST(Exportdatei, AnOrtWartenStoppsignaleBisDieDateiFertigIst)
 {
+  // By its name (a second name keeps it in place) and by a descriptor the process holds (written where it stands).
+  for (bool deskriptor : {false, true}) {
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", neu(100000, 'n');
     DateiSchreiben(pfad, std::string(150000, 'a'));
     link(pfad.c_str(), (ordner + "/zweit").c_str());
@@ -517,14 +524,16 @@ TEST(Exportdatei, AnOrtWartenStoppsignaleBisDieDateiFertigIst)
             for (;;)
                 pause();
         }).detach();  // a second thread, as in the window: it may take the signal
-        const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
+        const int fd = open(pfad.c_str(), O_RDWR);
+        const int f = CVI_OpenFile((deskriptor ? "/dev/fd/" + std::to_string(fd) : pfad).c_str(), 2, 0, 1);
         TK_ZeilenSchreiben(f, neu.data(), 50000);
         kill(getpid(), SIGTERM);
         TK_ZeilenSchreiben(f, neu.data() + 50000, 50000);
         return CVI_CloseFile(f) == 0 ? 0 : 1;
     });
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
-    EXPECT_TRUE(DateiLesen(pfad) == neu) << "finished, then stopped";
+    EXPECT_TRUE(DateiLesen(pfad) == neu + (deskriptor ? std::string(50000, 'a') : "")) << "finished, then stopped";
+  }
 }
 
 TEST(Exportdatei, AnhaengendeExporterNehmenEinanderNichtsAufVollemGeraet)
