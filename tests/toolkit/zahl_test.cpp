@@ -148,6 +148,8 @@ TEST(Zahl, AnzeigeZeigtKleineWerte)
     char kurz[4];
     TK_ZahlText(0.06113, 2, 12, kurz, sizeof kurz);
     EXPECT_STREQ(kurz, "0.0") << "cut to the area";
+    EXPECT_EQ(TK_ZahlText(1.5, 2, 12, nullptr, sizeof kurz) + TK_ZahlText(1.5, 2, 12, kurz, 0), 0u) << "no area";
+    EXPECT_STREQ(kurz, "0.0") << "and nothing written";
 }
 
 // Random decimals with a prefix read as the same digits with the point
