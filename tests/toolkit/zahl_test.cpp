@@ -150,6 +150,9 @@ TEST(Zahl, AnzeigeZeigtKleineWerte)
     EXPECT_STREQ(kurz, "0.0") << "cut to the area";
     EXPECT_EQ(TK_ZahlText(1.5, 2, 12, nullptr, sizeof kurz) + TK_ZahlText(1.5, 2, 12, kurz, 0), 0u) << "no area";
     EXPECT_STREQ(kurz, "0.0") << "and nothing written";
+    char eins[1] = {'x'};  // the smallest area holds the empty text
+    EXPECT_EQ(TK_ZahlText(1.5, 2, 12, eins, sizeof eins), 0u);
+    EXPECT_EQ(eins[0], '\0');
 }
 
 // Random decimals with a prefix read as the same digits with the point
