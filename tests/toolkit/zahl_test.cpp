@@ -106,6 +106,8 @@ TEST(Zahl, FremdeEinheitOderKeineZahl)
     EXPECT_STREQ(text, "Hz, kHz, mHz");
     TK_EinheitenText(MILLISEKUNDEN, 3, text, 6);
     EXPECT_STREQ(text, "ms, s") << "cut to the area";
+    EXPECT_EQ(TK_EinheitenText(HERTZ, 3, nullptr, 8) + TK_EinheitenText(HERTZ, 3, text, 1), 0u) << "the smallest areas";
+    EXPECT_STREQ(text, "");
 }
 
 // Every six-decimal value with a milli prefix is the double of its decimal
