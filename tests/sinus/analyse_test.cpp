@@ -585,6 +585,9 @@ TEST(Analyse, WarnungenBleibenInIhremBereich)
     Analyse_Werte(&eins, 1, 10.0, 10.0, &a);
     EXPECT_EQ(std::make_tuple(a.iZeilen, a.dMinProzent, a.dMaxProzent, a.bSinus), std::make_tuple(1, 65.45, 65.45, 0));
     EXPECT_DOUBLE_EQ(a.dMaxV, 6.545);
+    // Without a known time base the period is known in points only: no time, no frequency.
+    Analyse_Werte(x.prozent.data(), static_cast<int>(x.prozent.size()), 0.0, 10.0, &a);
+    EXPECT_EQ(std::make_tuple(a.bEindeutig, a.iPunkteProPeriode, a.dPeriodeMs, a.dFrequenz), std::make_tuple(1, 13, 0.0, 0.0));
     // A file without values: nothing to fit, so no claim that nothing fits.
     Analyse_Werte(&eins, 0, 10.0, 10.0, &a);
     EXPECT_EQ(std::make_tuple(a.iZeilen, a.bKeinePasst, a.bEindeutig), std::make_tuple(0, 0, 0));
