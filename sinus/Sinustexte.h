@@ -55,6 +55,10 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_NOTIZ_KEINE_KURVE "keine Sinuskurve des Exports ergibt diese Werte"
 #define SINUS_TEXT_NOTIZ_OFFEN "Periode nicht eindeutig"
 #define SINUS_TEXT_NOTIZ_NICHT_ERMITTELT "Periode nicht ermittelt: Suche an ihrer Rechengrenze abgebrochen"
+/** A file's start phase where no design of phase 0 writes it: one, a range the values leave open, or open with the period. */
+#define SINUS_TEXT_NOTIZ_PHASE "Phase %s°"
+#define SINUS_TEXT_NOTIZ_PHASE_OFFEN "Phase offen: %s° bis %s°"
+#define SINUS_TEXT_NOTIZ_PHASE_MIT_PERIODE "Phase offen wie die Periode"
 /** The few P that fit, named after SINUS_TEXT_NOTIZ_OFFEN: " (10 oder 30 Punkte je Periode)". */
 #define SINUS_TEXT_NOTIZ_KANDIDATEN_ODER " oder "
 #define SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE " Punkte je Periode)"
@@ -71,6 +75,7 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_ENTWURF_GLEICH "Eingaben aus %s übernommen: ihr Export ist Byte für Byte die Datei"
 #define SINUS_TEXT_ENTWURF_ABWEICHEND "Eingaben aus %s übernommen: ihr Export weicht ab Datenzeile %d ab"
 #define SINUS_TEXT_ENTWURF_OFFEN " · Periode nicht eindeutig: die einfachste passende genommen"
+#define SINUS_TEXT_ENTWURF_PHASE_OFFEN " · Phase offen (%s° bis %s°): %s° genommen"
 /** A reference's findings in their message: the count, then a line each. */
 #define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
 #define SINUS_TEXT_BEFUND "Befund"

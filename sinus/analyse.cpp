@@ -98,6 +98,9 @@ void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell
     }
     a.dMinV = a.dMinProzent * dUmax / 100.0;
     a.dMaxV = a.dMaxProzent * dUmax / 100.0;
+    a.bPhaseFrei = m.bPhaseFrei && m.iPassend > 0;
+    a.dPhaseVon = m.dPhaseVon;
+    a.dPhaseBis = m.dPhaseBis;
 }
 
 // The warnings: each row its condition and its text, in this order. The
@@ -351,6 +354,47 @@ int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bA
     return pRat->iZeitbasis >= 0;
 }
 
+void Analyse_PhasenZahl(double dGrad, char *sz, size_t iGroesse)
+{
+    const int PHASE_STELLEN = 2;
+    std::snprintf(sz, iGroesse, "%.*f", PHASE_STELLEN, dGrad);
+    char *p = sz + std::strlen(sz) - 1;
+    while (p > sz && *p == '0')
+        *p-- = '\0';
+    if (*p == '.')
+        *p = '\0';
+    if (std::strcmp(sz, "-0") == 0)
+        TK_TextKopieren(sz, iGroesse, "0");
+}
+
+void Analyse_Phase(int bPeriode, double dVon, double dBis, char *szText, size_t iGroesse)
+{
+    const int PHASE_STELLEN = 2;
+    const double HUNDERTSTEL = 100.0, VOLLKREIS = 360.0;
+    // The ends outwards, so that the range named holds every fitting phase.
+    auto zahl = Analyse_PhasenZahl;
+    char szVon[ZAHL_GROESSE], szBis[ZAHL_GROESSE];
+    if (!bPeriode || dBis - dVon >= VOLLKREIS) {
+        TK_TextKopieren(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE_MIT_PERIODE);
+    } else if (dBis - dVon >= MODELL_PHASE_OFFEN) {
+        zahl(std::floor(dVon * HUNDERTSTEL) / HUNDERTSTEL, szVon, sizeof szVon);
+        zahl(std::ceil(dBis * HUNDERTSTEL) / HUNDERTSTEL, szBis, sizeof szBis);
+        std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE_OFFEN, szVon, szBis);
+    } else {
+        // The shortest number in the range, nearest its middle, from 0 to under 360.
+        const double dMitte = (dVon + dBis) / 2.0;
+        double x = dMitte;
+        for (int i = PHASE_STELLEN; i >= 0; --i) {
+            const double dSkala = std::pow(10.0, i), y = std::round(dMitte * dSkala) / dSkala;
+            if (y >= dVon && y <= dBis)
+                x = y;
+        }
+        x -= VOLLKREIS * std::floor(x / VOLLKREIS);
+        zahl(x >= VOLLKREIS - 0.5 / HUNDERTSTEL ? 0.0 : x, szVon, sizeof szVon);
+        std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE, szVon);
+    }
+}
+
 void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse)
 {
     int iNach = 0;
@@ -434,6 +478,12 @@ void Analyse_Notizen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroess
             if (i + 1 == pAnalyse->iKandidaten)
                 TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE);
         }
+    }
+    if (pAnalyse->bPhaseFrei) {
+        char szPhase[2 * ZAHL_GROESSE + 40];
+        Analyse_Phase(pAnalyse->bEindeutig, pAnalyse->dPhaseVon, pAnalyse->dPhaseBis, szPhase, sizeof szPhase);
+        TK_TextAnhaengen(szText, iGroesse, szText[0] ? "; " : "");
+        TK_TextAnhaengen(szText, iGroesse, szPhase);
     }
     if (Analyse_Warnungen(pAnalyse, szWarnungen, sizeof szWarnungen) == 0)
         return;
