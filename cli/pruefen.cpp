@@ -39,8 +39,10 @@ int Unlesbar(const char *szName, int iErrno)
 
 // The command line that writes the file's values again, after the notes
 // (at the exporter's default maximum voltage: the file holds no volts).
-// Returns 1 and the design in @p e where the file reopens byte for byte.
-int Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, Eingabewerte &e, char *szNotizen, size_t iGroesse)
+// Returns 1 and the design in @p e where the file reopens byte for byte;
+// @p bPhaseOffen says whether its values leave the start phase open.
+int Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, Eingabewerte &e, int &bPhaseOffen, char *szNotizen,
+        size_t iGroesse)
 {
     // A file with findings is not reopened.
     if (gDatei.iBefunde > 0 || werte.empty() || !gDatei.szZeitbasis[0])
@@ -52,6 +54,7 @@ int Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, Eingabewerte &
                            gDatei.iKurvennummer ? gDatei.iKurvennummer : 1, UMAX, &e, &b) ||
         b.iAbweichendAb != 0)
         return 0;
+    bPhaseOffen = b.bPhaseOffen;
     char szOptionen[BEFEHL_GROESSE];
     Entwurf_Optionen(&e, szOptionen, sizeof szOptionen);
     TK_TextAnhaengen(szNotizen, iGroesse, szNotizen[0] ? "; " : "");
@@ -93,9 +96,12 @@ int DateiPruefen(const char *szName, Satzkurve *pKurve)
     char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE], szNotizen[ZUSAMMENFASSUNG_GROESSE];
     Kurvendatei_NotizenMitModell(&gDatei, werte.empty() ? nullptr : &m, szNotizen, sizeof szNotizen);
     Eingabewerte entwurf;
-    const int bEntwurf = Neu(werte, m, entwurf, szNotizen, sizeof szNotizen);
+    int bPhaseOffen = 0;
+    const int bEntwurf = Neu(werte, m, entwurf, bPhaseOffen, szNotizen, sizeof szNotizen);
+    // A phase the values leave open is no phase of the set.
     if (pKurve)
-        Kurvensatz_AusDatei(szName, &gDatei, werte.empty() ? nullptr : &m, bEntwurf ? &entwurf : nullptr, pKurve);
+        Kurvensatz_AusDatei(szName, &gDatei, werte.empty() ? nullptr : &m,
+                            bEntwurf && !bPhaseOffen ? &entwurf : nullptr, pKurve);
     Kurvendatei_Zusammenfassung(&gDatei, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     std::printf("%s: %s\n", szName, szZusammenfassung);
     return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;

@@ -1,6 +1,8 @@
 // wlr7sinus-export --set as an engineer runs it before loading curves 1-4
 // onto one rig: each file checked as --check checks it, then what does not
 // fit together, each naming its file, then the set's facts; exit 0, 1 or 2.
+#include "Sinusschritt.h"
+#include "eingabebau.h"
 #include "lauf.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +30,18 @@ std::string Geprueft(const std::vector<std::string> &dateien)
     for (const std::string &d : dateien)
         aus += Ausfuehren({"--check", d}).aus;
     return aus;
+}
+
+// A design with the start phase @p dPhase written by the core's own step and writer.
+std::string MitPhase(const Dateien &d, const std::string &name, int iKurve, double dPhase)
+{
+    Eingabewerte e = Eingabebau().Kurve(iKurve);
+    e.dPhase = dPhase;
+    Sinuskurve kurve = {};
+    EXPECT_EQ(Sinus_Schritt(&e, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
+    EXPECT_EQ(Sinus_ExportSchreiben(d.Pfad(name).c_str(), &e, &kurve), 0);
+    Sinus_KurveFreigeben(&kurve);
+    return d.Pfad(name);
 }
 
 bool Enthaelt(const std::string &text, const std::string &teil)
@@ -141,4 +155,23 @@ TEST(Satz, AufrufFehlerMitExitZwei)
     const Lauf l = Ausfuehren({"--set", a, "-"}, -1, b);
     EXPECT_EQ(l.code, 0) << l.aus;
     EXPECT_TRUE(Enthaelt(l.aus, "Satz: -: Kurve 2, 5 Hz wie " + a)) << l.aus;
+}
+
+TEST(Satz, DreiPhasenJeEinDrittelDrehung)
+{
+    Dateien d;
+    const std::string u = MitPhase(d, "u.txt", 1, 0.0), v = MitPhase(d, "v.txt", 2, 120.0),
+                      w = MitPhase(d, "w.txt", 3, 240.0);
+    const Lauf l = Ausfuehren({"--set", u, v, w});
+    EXPECT_EQ(l.code, 0) << l.aus;
+    EXPECT_TRUE(Enthaelt(l.aus, "Satz: " + u + ": Kurve 1, 5 Hz, Bezug der Phasen\n")) << l.aus;
+    EXPECT_TRUE(Enthaelt(l.aus, "Satz: " + v + ": Kurve 2, 5 Hz wie " + u + ", Phase +120.0°\n")) << l.aus;
+    EXPECT_TRUE(Enthaelt(l.aus, "Satz: " + w + ": Kurve 3, 5 Hz wie " + u + ", Phase -120.0°\n")) << l.aus;
+    EXPECT_TRUE(Enthaelt(l.aus, "Satz: keine Befunde\n")) << l.aus;
+    // Against another first curve the phases turn with it.
+    const std::string cos = MitPhase(d, "cos.txt", 4, 30.0);
+    const Lauf g = Ausfuehren({"--set", w, u, cos});
+    EXPECT_EQ(g.code, 0) << g.aus;
+    EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + u + ": Kurve 1, 5 Hz wie " + w + ", Phase +120.0°\n")) << g.aus;
+    EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + cos + ": Kurve 4, 5 Hz wie " + w + ", Phase +150.0°\n")) << g.aus;
 }
