@@ -190,6 +190,7 @@ Graphstand JetzigerStand()
     g.dOffset = gSinus.dOffset;
     g.dPeriodendauer = gSinus.dPeriodendauer;
     g.dPerioden = gSinus.dPerioden;
+    g.dPhase = gSinus.dPhase;
     g.dZeitbasisMs = Zeitbasis_Ms(gEingabe.szZeitbasis);
     g.iAnzahlPunkte = gSinus.iAnzahlPunkte;
     g.iPunkteProPeriode = gSinus.iPunkteProPeriode;

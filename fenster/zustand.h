@@ -42,7 +42,7 @@ struct Verlauf {
     is left as it is, its zoom included. Compared whole, padding zeroed. */
 struct Graphstand {
     const double *pdWerte;
-    double dFaktor, dAmplitude, dOffset, dPeriodendauer, dPerioden, dZeitbasisMs;
+    double dFaktor, dAmplitude, dOffset, dPeriodendauer, dPerioden, dPhase, dZeitbasisMs;
     int iAnzahlPunkte, iPunkteProPeriode, bWieExportiert, bReferenz, iReferenzStand;
 };
 

@@ -17,7 +17,8 @@ enum {
     SPEICHERN = 11,     /* command button: export */
     GRAPH = 12,         /* graph */
     STATUSZEILE = 13,   /* text: points, time step, duration, the file's frequency */
-    WARNZEILE = 14      /* text: what the rig plays that was not typed; empty when nothing */
+    WARNZEILE = 14,     /* text: what the rig plays that was not typed; empty when nothing */
+    PHASE = 15          /* numeric: start phase [°]; in the tab order after the button */
 };
 
 /* Menu bar, its menus and their items; the items carry these ids to Menu_Main. */
