@@ -18,6 +18,9 @@ const char *const FENSTER_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
 const char *const FENSTER_TEXT_BERICHT_TITEL = "Grafik speichern";
 const char *const FENSTER_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
 const char *const FENSTER_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
+const char *const FENSTER_TEXT_REFERENZ_ERSETZT =
+    "Referenz „%s“ nicht mehr gezeigt: höchstens %d Referenzen zugleich, die älteste macht Platz";
+const char *const FENSTER_TEXT_REFERENZ_WEG = "Referenz &%d „%s“ entfernen";
 const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
 
@@ -44,7 +47,7 @@ const char *const FENSTER_TEXT_BEDIENUNG =
     "\n"
     "Befehle\n"
     "  Strg+S, Alt+X: Exportieren\n"
-    "  Strg+O: Kurvendatei als Referenz öffnen\n"
+    "  Strg+O: Kurvendatei als Referenz öffnen (bis zu 3)\n"
     "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
     "  Bearbeiten > Zeitbasis anpassen:\n"
     "      die Zeitbasis, die die Frequenz spielt\n"
