@@ -8,6 +8,7 @@
 
 #include "Fenstertexte.h"
 #include "Kurvenformat.h"
+#include "Kurvensatz.h"
 #include "Sinuseingaben.h"
 #include "kurvendatei.h"
 #include "toolkit_gui.h"
@@ -123,7 +124,29 @@ void Markieren()
     TK_GraphMarkieren(gPanelMain, GRAPH, von.data(), bis.data(), oben.data(), iAnzahl);
 }
 
-// The warnings first, above the status, the reference and the notes.
+static_assert(1 + FENSTER_REFERENZEN_MAX <= KURVENSATZ_MAX, "the design and its references form one set");
+
+// The design and the references as the set one rig would play: what does
+// not fit together, the loop, each reference's frequency and phase against
+// the design.
+void SatzText(char *szText, std::size_t iGroesse)
+{
+    Satzkurve kurven[1 + FENSTER_REFERENZEN_MAX];
+    Kurvensatz_AusEntwurf(FENSTER_TEXT_SATZ_ENTWURF, &gEingabe, &gSinus, &kurven[0]);
+    for (int r = 0; r < gFenster.iReferenzen; ++r) {
+        kurven[r + 1] = gFenster.aReferenzen[r].satz;
+        kurven[r + 1].szName = Fenster_Dateiname(gFenster.aReferenzen[r].szPfad);
+    }
+    Kurvensatz satz;
+    szText[0] = '\0';
+    if (Kurvensatz_Pruefen(kurven, 1 + gFenster.iReferenzen, &satz) < 0 || iGroesse == 0)
+        return;
+    TK_TextKopieren(szText, iGroesse, FENSTER_TEXT_SATZ);
+    const std::size_t iLaenge = std::strlen(szText);
+    Kurvensatz_Zeile(&satz, kurven, " \u00b7 ", szText + iLaenge, iGroesse - iLaenge);
+}
+
+// The warnings first, above the status, the references, the set and the notes.
 void TexteZeigen()
 {
     char szStatus[STATUS_GROESSE], szWarnungen[WARNUNGEN_GROESSE];
@@ -134,6 +157,9 @@ void TexteZeigen()
     if (gFenster.iReferenzen > 0) {
         char szReferenz[STATUS_GROESSE * 3];
         Fenster_ReferenzText(szReferenz, sizeof szReferenz);
+        TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
+        TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
+        SatzText(szReferenz, sizeof szReferenz);
         TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
         TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
     }

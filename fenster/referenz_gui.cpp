@@ -5,6 +5,7 @@
 #include "Sinuserzeugung_gui.h"
 
 #include "Fenstertexte.h"
+#include "Kurvensatz.h"
 #include "kurvendatei.h"
 #include "toolkit_gui.h"
 #include "zustand.h"
@@ -90,6 +91,8 @@ int Fenster_ReferenzLaden(const char *szPfad)
     std::memcpy(&neu.datei, &gFenster.gelesen, sizeof neu.datei);
     Kurvendatei_WertePruefen(&neu.datei, nullptr);  // its wrong values too, as the checker names them
     TK_TextKopieren(neu.szPfad, sizeof neu.szPfad, szPfad);
+    // The file does not change while shown: its part of the set (its design's phase) is read once.
+    Kurvensatz_DateiLesen(nullptr, &neu.datei, &neu.satz);
     if (neu.datei.iBefunde > 0)
         Fenster_BefundeZeigen(&neu.datei, Fenster_Dateiname(neu.szPfad), FENSTER_TEXT_REFERENZ_TITEL);
     Fenster_Darstellen();

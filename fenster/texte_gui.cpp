@@ -20,6 +20,8 @@ const char *const FENSTER_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeic
 const char *const FENSTER_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
 const char *const FENSTER_TEXT_REFERENZ_ERSETZT =
     "Referenz „%s“ nicht mehr gezeigt: höchstens %d Referenzen zugleich, die älteste macht Platz";
+const char *const FENSTER_TEXT_SATZ = "Satz: ";
+const char *const FENSTER_TEXT_SATZ_ENTWURF = "Entwurf";
 const char *const FENSTER_TEXT_REFERENZ_WEG = "Referenz &%d „%s“ entfernen";
 const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
@@ -50,6 +52,9 @@ const char *const FENSTER_TEXT_BEDIENUNG =
     "  Strg+O: Kurvendatei als Referenz öffnen (bis zu 3,\n"
     "      die vierte ersetzt die älteste)\n"
     "  Datei > Referenz 1 bis 3 entfernen: eine davon\n"
+    "  mit Referenzen nennt die Statuszeile den Satz mit\n"
+    "      dem Entwurf: Kurvennummern, Zeitbasis, Zeilen,\n"
+    "      Schleife, Frequenzen und Phasen gegen den Entwurf\n"
     "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
     "  Bearbeiten > Zeitbasis anpassen:\n"
     "      die Zeitbasis, die die Frequenz spielt\n"

@@ -9,6 +9,7 @@
 #ifndef FENSTER_ZUSTAND_H
 #define FENSTER_ZUSTAND_H
 
+#include "Kurvensatz.h"
 #include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
 #include "kurvendatei.h"
@@ -36,6 +37,7 @@ struct Referenz {
     Kurvendatei datei;                  ///< as read, its wrong values checked as the checker names them
     char szPfad[FENSTER_PFAD_GROESSE];  ///< its path as opened; Fenster_Dateiname() of it names it
     int iKopie;                         ///< its bytes as read, in memory (a descriptor), owned while shown
+    Satzkurve satz;                     ///< what the set with the design needs of it, taken when read (its name unset)
 };
 
 /** One step of the undo history: the accepted inputs, and what made them where it was more than one input. */

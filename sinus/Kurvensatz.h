@@ -87,6 +87,15 @@ void Kurvensatz_AusDatei(const char *szName, const Kurvendatei *pDatei, const Ku
                          const Eingabewerte *pEntwurf, Satzkurve *pKurve);
 
 /**
+ * Kurvensatz_AusDatei for a caller that holds only the file as read (its
+ * wrong values checked): the model of its values is made here, and where
+ * the file has no findings its design is reopened at 10 V; the phase is
+ * taken only where that design writes the file byte for byte and its
+ * values determine the phase. @p szName is kept as a pointer.
+ */
+void Kurvensatz_DateiLesen(const char *szName, const Kurvendatei *pDatei, Satzkurve *pKurve);
+
+/**
  * Fills @p pKurve from a design: its inputs @p pEingabe (curve number,
  * time base, phase, peak) and the curve it derives @p pSinus (samples per
  * period, the data lines of its export: the samples less the one past

@@ -4,12 +4,14 @@
 #include "Kurvensatz.h"
 
 #include "Sinusanalyse.h"
+#include "Sinusentwurf.h"
 #include "Sinustexte.h"
 #include "toolkit_kern.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -21,6 +23,7 @@ const long long US_JE_MS = 1000;
 const long long US_JE_S = 1000000;
 const int MAX_VERHAELTNIS = 1000000;  // a larger ratio is no relation an engineer means
 const std::size_t ZAHL_GROESSE = 48;
+const double UMAX_ENTWURF = 10.0;  // a file holds no volts; the phase does not depend on them
 
 // A time base in whole units; 0 unknown or no whole number of them.
 long long Einheiten(double dMs)
@@ -226,6 +229,28 @@ void Kurvensatz_AusDatei(const char *szName, const Kurvendatei *pDatei, const Ku
         pKurve->bPhase = 1;
         pKurve->dPhase = Kurvensatz_Phase(pEntwurf->dPhase, pEntwurf->dAmplitudeDach);
     }
+}
+
+void Kurvensatz_DateiLesen(const char *szName, const Kurvendatei *pDatei, Satzkurve *pKurve)
+{
+    if (pDatei->iWerte == 0 || pDatei->iWerte != pDatei->iDatenzeilen) {
+        Kurvensatz_AusDatei(szName, pDatei, nullptr, nullptr, pKurve);
+        return;
+    }
+    std::vector<int32_t> werte(static_cast<size_t>(pDatei->iWerte));
+    for (size_t i = 0; i < werte.size(); ++i)  // values read to two decimals: back to their digits
+        werte[i] = static_cast<int32_t>(std::llround(pDatei->pdWerte[i] * 100.0));
+    Kurvenmodell m = {};
+    Modell_Umkehren(werte.data(), pDatei->iWerte, &m);
+    Eingabewerte e = {};
+    Entwurfsbericht b = {};
+    // A file with findings is not reopened.
+    const bool bEntwurf = pDatei->iBefunde == 0 && pDatei->szZeitbasis[0] &&
+                          Entwurf_AusModell(werte.data(), pDatei->iWerte, &m, pDatei->szZeitbasis,
+                                            pDatei->iKurvennummer ? pDatei->iKurvennummer : 1, UMAX_ENTWURF, &e,
+                                            &b) &&
+                          b.iAbweichendAb == 0 && !b.bPhaseOffen;
+    Kurvensatz_AusDatei(szName, pDatei, &m, bEntwurf ? &e : nullptr, pKurve);
 }
 
 void Kurvensatz_AusEntwurf(const char *szName, const Eingabewerte *pEingabe, const Sinuskurve *pSinus,
