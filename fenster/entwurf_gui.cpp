@@ -71,8 +71,11 @@ void Fenster_EingabenAusKurve(void)
 
 void Fenster_EingabenAusReferenz(void)
 {
-    if (gFenster.bReferenz)
-        EntwurfUebernehmen(&gFenster.referenz, Fenster_Dateiname(gFenster.szReferenzPfad));
+    // From the newest reference: the one just opened, as with a single one.
+    if (gFenster.iReferenzen > 0) {
+        Referenz &neueste = gFenster.aReferenzen[gFenster.iReferenzen - 1];
+        EntwurfUebernehmen(&neueste.datei, Fenster_Dateiname(neueste.szPfad));
+    }
 }
 
 int Fenster_ZeitbasisAnpassen(void)

@@ -103,6 +103,16 @@ void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell
     a.dPhaseBis = m.dPhaseBis;
 }
 
+// Sample k (from 0) of the wave started at dStart cycles, offset added,
+// before the limits: the very double the generation computes for it.
+double VorDerGrenze(const Sinuskurve *pSinus, double dStart, int k)
+{
+    const double dFrequenz = 1.0 / pSinus->iPunkteProPeriode;
+    double dPhase = dStart + dFrequenz * k, s = 0.0;
+    SineWave(1, pSinus->dAmplitude, dFrequenz, &dPhase, &s);
+    return s + pSinus->dOffset;
+}
+
 // The warnings: each row its condition and its text, in this order. The
 // advice goes with the first row shown that takes it.
 struct Zeile {
@@ -282,13 +292,15 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
         else if (pSinus->dAmplitude != 0.0 && !(std::fabs(pSinus->dAmplitude) >= ANALYSE_AUFLOESUNG))
             a.iKeinSinus = ANALYSE_UNTER_AUFLOESUNG;
     }
-    // The lines whose printed value a limit changed, from the values before it.
+    // The lines whose printed value a limit changed, from the values before
+    // it: sample k as the generation computes it, from the start phase on.
     a.iBegrenztOben = a.iBegrenztUnten = 0;
+    const double dStart = Sinus_StartZyklen(pSinus->dPhase);
     for (int k = 0; k < iZeilen && pSinus->iPunkteProPeriode > 0; ++k) {
         const double w = pSinus->pdWerte[k + 1];
         if (w != 0.0 && w != 100.0)
             continue;  // not at a limit: the limits changed nothing here
-        const double d = Modell_Wert(pSinus->dOffset, pSinus->dAmplitude, pSinus->iPunkteProPeriode, k);
+        const double d = VorDerGrenze(pSinus, dStart, k);
         a.iBegrenztOben += Modell_UeberHundert(d);
         a.iBegrenztUnten += Modell_UnterNull(d);
     }
