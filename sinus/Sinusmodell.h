@@ -145,6 +145,13 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
 int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell);
 
 /**
+ * Only the search of Modell_Umkehren at a free start phase (bPhaseFrei 1),
+ * also where designs of phase 0 fit or their search ended at its bound:
+ * for a design where that search found none. Returns 0.
+ */
+int Modell_UmkehrenFrei(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
+
+/**
  * Where the @p iAnzahl values @p piWerte (hundredths) fit no design: the
  * one line whose value, left out, lets the others fit a P with which they
  * repeat (a file of a period or more). Returns that line (from 0) and in

@@ -285,6 +285,7 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     // Less than a period whose P the values leave open: the numbers of
     // periods that give the lines, each with the P it allows, until one fits.
     const int iN = iAnzahl - 1;
+    auto kurzeSuche = [&]() {
     long long iVersuche = 0;
     // The fewest periods first: the longest P, where the values leave most open.
     const long long iMaxVersuche = std::max(SUCHE_MIN, SUCHE_ARBEIT / iAnzahl);
@@ -307,6 +308,20 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
             if (Nachbarn(&probe, piWerte, iAnzahl, dRand) == 0)
                 e = probe, iAbweichend = 0, phase = r;
         }
+    }
+    };
+    kurzeSuche();
+    // Where the search of phase 0 ended at its bound without a design: a free phase.
+    if (iAbweichend != 0 && !bFrei && m.iStufen > 1 && !m.bVollstaendig) {
+        Kurvenmodell frei;
+        Modell_UmkehrenFrei(piWerte, iAnzahl, &frei);
+        bFrei = true;
+        std::vector<int32_t> liste(frei.piPassend, frei.piPassend + frei.iPassend);
+        for (int32_t i = 1; !frei.bVollstaendig && frei.iPassend > 0 && i <= WEITERE_P; ++i)
+            liste.push_back(frei.piPassend[frei.iPassend - 1] + i);
+        versuchen(liste);
+        if (iAbweichend != 0)
+            kurzeSuche();
     }
     if (iAbweichend < 0)
         return 0;

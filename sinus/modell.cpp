@@ -74,7 +74,8 @@ const int SONDE_STUFEN = 6;                          // levels of probes, each a
 const double VIERTEL = 0.25;                         // cycles from the sine to the cosine
 const double VOLLKREIS = 360.0;                      // degrees
 const double GRAD_JE_RAD = 180.0 / M_PI;
-const long long MAX_ARBEIT_FREI = 400000;            // lines cut into the polytope over all candidates of one file
+const long long MAX_ARBEIT_FREI = 150000;            // lines cut into the polytope over all candidates of one file
+const long long ARBEIT_POLYEDER = 24;                // what setting up the polytope for one candidate counts as
 
 struct Ecke {
     double o, a;
@@ -385,6 +386,7 @@ bool PruefenFrei(Datei &d, int32_t iP, Polyeder &q, double dRand = TOLERANZ)
 {
     const double f = 1.0 / iP;
     Polyeder_Wuerfel(q, RAHMEN);
+    d.iArbeit += ARBEIT_POLYEDER;
     for (const int k : d.reihenfolge) {
         ++d.iArbeit;
         const double s = Einheitssinus(f, k), c = Einheitssinus(f, k, VIERTEL);
@@ -678,7 +680,10 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
     return Modell_UmkehrenMitRand(piWerte, iAnzahl, 0, pModell);
 }
 
-int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell)
+namespace {
+
+// The inverse; with @p bNurFrei only the search at a free phase.
+int Umkehren(const int32_t *piWerte, int iAnzahl, int bMitRand, bool bNurFrei, Kurvenmodell *pModell)
 {
     TK_RechnenVorbereiten();
     Kurvenmodell &m = *pModell;
@@ -726,6 +731,8 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
     // than the arithmetic could err: adjacent levels fit almost any P on
     // the very edge of their steps, which says nothing.
     auto kandidat = [&](int32_t iP, bool bSonde) {
+        if (bNurFrei)
+            return;
         if (d.iArbeit > MAX_ARBEIT) {
             bWeiter = false;
             return;
@@ -747,7 +754,7 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
     // Not shorter: less than one period in the file. Ranges of P are
     // refused whole where even the loosened test fails, else halved;
     // short ones are decided P by P. Lowest first.
-    const std::vector<Bereich> grosse = GrosseKandidaten(piWerte, iAnzahl);
+    const std::vector<Bereich> grosse = bNurFrei ? std::vector<Bereich>() : GrosseKandidaten(piWerte, iAnzahl);
     // Probes first: a short piece of a long period often fits a wide band
     // of P, which P spread geometrically over the ranges meet at once
     // where the search from the lowest P could spend its bound before it.
@@ -790,8 +797,10 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
                 kandidat(static_cast<int32_t>(iP), false);
         }
     }
-    if (bWeiter && m.iPassend == 0)
+    if ((bWeiter || bNurFrei) && m.iPassend == 0) {
+        bWeiter = true;
         FreiSuchen(d, perioden, bMitRand, m, oben, unten, bWeiter);
+    }
     m.bVollstaendig = bWeiter;
     std::sort(m.piPassend, m.piPassend + m.iPassend);
     if (m.bVollstaendig && m.iPassend == 1)
@@ -802,6 +811,18 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
             m.iBegrenztUnten += unten[static_cast<size_t>(k)];
         }
     return 0;
+}
+
+}  // namespace
+
+int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell)
+{
+    return Umkehren(piWerte, iAnzahl, bMitRand, false, pModell);
+}
+
+int Modell_UmkehrenFrei(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
+{
+    return Umkehren(piWerte, iAnzahl, 0, true, pModell);
 }
 
 namespace {
