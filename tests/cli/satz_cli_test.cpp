@@ -5,8 +5,10 @@
 #include "eingabebau.h"
 #include "lauf.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -174,4 +176,25 @@ TEST(Satz, DreiPhasenJeEinDrittelDrehung)
     EXPECT_EQ(g.code, 0) << g.aus;
     EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + u + ": Kurve 1, 5 Hz wie " + w + ", Phase +120.0°\n")) << g.aus;
     EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + cos + ": Kurve 4, 5 Hz wie " + w + ", Phase +150.0°\n")) << g.aus;
+}
+
+TEST(Satz, AlsGewoehnlicherNutzerEineDateiOhneLeserecht)
+{
+    // The user (uid 65534 where the test runs as root) reads the files of a set; one is not theirs to read.
+    const std::string ordner = OrdnerVonNiemand(), a = ordner + "/a.txt", b = ordner + "/b.txt",
+                      geheim = ordner + "/geheim.txt", aus = ordner + "/aus", fehler = ordner + "/fehler";
+    DateiSchreiben(a, Ausfuehren({"--output", "-"}).aus);
+    DateiSchreiben(b, Ausfuehren({"--curve", "2", "--output", "-"}).aus);
+    DateiSchreiben(geheim, DateiLesen(b));
+    chmod(a.c_str(), 0644), chmod(b.c_str(), 0644), chmod(geheim.c_str(), geteuid() == 0 ? 0600 : 0);
+    const std::string als = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    auto lauf = [&](const std::string &dateien) {
+        const int s = std::system((als + WLR7_EXPORT + " --set " + dateien + " >" + aus + " 2>" + fehler).c_str());
+        return WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    };
+    EXPECT_EQ(lauf(a + " " + b), 0) << DateiLesen(fehler);
+    EXPECT_TRUE(Enthaelt(DateiLesen(aus), "Satz: keine Befunde\n")) << DateiLesen(aus);
+    EXPECT_EQ(lauf(a + " " + geheim), 2);
+    EXPECT_EQ(DateiLesen(fehler).rfind("wlr7sinus-export: " + geheim + ": ", 0), 0u) << DateiLesen(fehler);
+    EXPECT_FALSE(Enthaelt(DateiLesen(aus), "Satz: ")) << "no set without all its files";
 }

@@ -3,7 +3,11 @@
 // as whole numbers of time bases).
 #include "Kurvensatz.h"
 #include "Sinusschritt.h"
+#include "aufzeichnung.h"
 #include "eingabebau.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -243,5 +247,42 @@ TEST(Kurvensatz, ZeileBegrenztUndAnZeichengrenzenGeschnitten)
         EXPECT_EQ(kurz[n], 'x');
         EXPECT_TRUE(GueltigesUtf8(kurz)) << n;
         EXPECT_EQ(std::string(sz).compare(0, std::strlen(kurz), kurz), 0) << n;
+    }
+}
+
+TEST(Kurvensatz, AusDerGelesenenDateiDiePhaseNurOhneBefunde)
+{
+    const std::string ordner = TestOrdner();
+    static Kurvendatei datei;
+    Satzkurve k;
+    const struct {
+        double dPhase, dDach, dErwartet;
+    } faelle[] = {{120.0, 5.0, 120.0}, {240.0, 5.0, -120.0}, {0.0, -5.0, 180.0}, {30.0, -2.5, -150.0}};
+    for (const auto &f : faelle) {
+        Eingabewerte e = Eingabebau().Dach(f.dDach).Kurve(3);
+        e.dPhase = f.dPhase;
+        Sinuskurve kurve = {};
+        ASSERT_EQ(Sinus_Schritt(&e, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
+        const std::string pfad = ordner + "/k.txt";
+        ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str(), &e, &kurve), 0);
+        Sinus_KurveFreigeben(&kurve);
+        const int fd = open(pfad.c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(Kurvendatei_Lesen(fd, &datei), 0);
+        close(fd);
+        Kurvendatei_WertePruefen(&datei, nullptr);
+        ASSERT_EQ(datei.iBefunde, 0);
+        Kurvensatz_DateiLesen("k.txt", &datei, &k);
+        EXPECT_STREQ(k.szName, "k.txt");
+        EXPECT_EQ(k.iKurvennummer, 3);
+        EXPECT_STREQ(k.szZeitbasis, "10ms");
+        EXPECT_EQ(k.iDatenzeilen, 21);
+        EXPECT_EQ(k.iPunkteProPeriode, 20);
+        EXPECT_EQ(k.bPhase, 1) << f.dPhase;
+        EXPECT_NEAR(Kurvensatz_Winkel(k.dPhase), f.dErwartet, 1e-9) << f.dPhase << " " << f.dDach;
+        // A file with findings is not reopened: it has no phase, the rest stays.
+        datei.iBefunde = 1;
+        Kurvensatz_DateiLesen("k.txt", &datei, &k);
+        EXPECT_EQ(std::make_pair(k.bPhase, k.iPunkteProPeriode), std::make_pair(0, 20));
     }
 }
