@@ -11,6 +11,7 @@ inline const char *const CLI_TEXT_HILFE_KOPF =
     "Aufruf: wlr7sinus-export [OPTION]... [--strict] --output DATEI|-\n"
     "        wlr7sinus-export [OPTION]... [--strict] --plan PLAN [--manifest DATEI]\n"
     "        wlr7sinus-export --check DATEI...\n"
+    "        wlr7sinus-export --set DATEI DATEI [DATEI [DATEI]]\n"
     "\n"
     "Schreibt die Sinuskurve als Exportdatei, genau wie WLR7-Dovarizuz sie nach\n"
     "denselben Eingaben exportiert. Ohne Option gilt die Vorgabe des Fensters.\n"
@@ -37,6 +38,13 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "                    gegebene Optionen gelten vor ihr (--umax: Vorgabe 10 V)\n"
     "  --check DATEI...  prüft Kurvendateien (\"-\": Standardeingabe) und nennt jede\n"
     "                    Abweichung als DATEI:ZEILE: Text; keine Kurvenoptionen\n"
+    "  --set DATEI...    prüft 2 bis 4 Kurvendateien als Satz, den ein Gerät\n"
+    "                    zusammen spielt: erst jede wie --check, dann als DATEI:\n"
+    "                    Text, was nicht zusammenpasst (Kurvennummer doppelt,\n"
+    "                    andere Zeitbasis, andere Zahl von Datenzeilen: die\n"
+    "                    Schleifen beginnen nicht gemeinsam neu), dann mit\n"
+    "                    \"Satz: \" die Dauer der Schleife und je Datei Frequenz\n"
+    "                    (ganze Verhältnisse benannt) und Phase gegen die erste\n"
     "  --help            diese Hilfe\n"
     "  --version         Name und Version\n"
     "\n"
@@ -62,7 +70,9 @@ inline const char *const CLI_TEXT_HILFE_FUSS =
     "Mit --plan: 2 Befunde im Plan, 3 Warnungen unter --strict, beide bevor eine\n"
     "Datei berührt wird; 1 eine Datei nicht geschrieben: die geschriebenen sind\n"
     "ganz und stehen im Manifest, die übrigen bleiben, wie sie waren.\n"
-    "Mit --check: 0 ohne Befund; 1 mit Befunden; 2 Datei nicht lesbar.\n";
+    "Mit --check: 0 ohne Befund; 1 mit Befunden; 2 Datei nicht lesbar.\n"
+    "Mit --set: 0 ohne Befund; 1 Befunde in einer Datei oder im Satz; 2 weniger\n"
+    "als 2 oder mehr als 4 Dateien oder eine Datei nicht lesbar.\n";
 
 inline const char *const CLI_TEXT_HILFE_VERWEIS = "Hilfe: ";
 inline const char *const CLI_TEXT_WARNUNG = "Warnung: ";
@@ -118,6 +128,16 @@ inline const char *const CLI_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 inline const char *const CLI_TEXT_PRUEFEN_OHNE_DATEI =
     "--check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).";
 inline const char *const CLI_TEXT_STANDARDAUSGABE = "Standardausgabe";
+// --set.
+inline const char *const CLI_TEXT_SATZ = "Satz: ";
+inline const char *const CLI_TEXT_SATZ_OHNE_BEFUND = "keine Befunde";
+inline const char *const CLI_TEXT_SATZ_ANZAHL =
+    "--set erwartet 2 bis 4 Kurvendateien, die ein Gerät zusammen spielt (Kurven 1 bis 4).";
+inline const char *const CLI_TEXT_SATZ_EINGABE_ZWEIMAL =
+    "--set: \"-\" (Standardeingabe) steht mehr als einmal; sie hält nur eine Datei.";
+inline const char *const CLI_TEXT_SATZ_NUR_DATEIEN = "--set prüft nur Dateien; --";
+inline const char *const CLI_TEXT_PRUEFEN_ODER_SATZ =
+    "--check und --set schließen einander aus: --set prüft jede Datei wie --check und dazu den Satz.";
 
 // Combinations of options.
 inline const char *const CLI_TEXT_PLAN_OHNE_AUSGABE =

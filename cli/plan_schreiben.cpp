@@ -93,22 +93,46 @@ std::string Einzeilig(std::string s)
     return s;
 }
 
+// The start phase has its column just before the checksum, and only in
+// the manifest of a plan that starts a curve elsewhere than at 0: the
+// columns readers count (the inputs, the frequency, the checksum last) stay
+// where they always stood, and a plan without a phase writes the manifest
+// it always wrote.
+bool MitPhase(const Plan &plan)
+{
+    for (const Planzeile &z : plan.zeilen)
+        if (z.e.dPhase != 0.0)
+            return true;
+    return false;
+}
+
+bool InSpalten(const Eingabefeld *f)
+{
+    return f->iId != EINGABE_PHASE;
+}
+
 // The manifest's header: version, plan, and the names of its columns.
 std::string Kopf(const Plan &plan, const char *szVersion)
 {
     std::string s = std::string("# ") + CLI_PROGRAMM + " " + szVersion + "\n" + CLI_TEXT_MANIFEST_PLAN +
                     Einzeilig(plan.name == STANDARDAUSGABE ? CLI_TEXT_STANDARDEINGABE : plan.name) + "\noutput";
     for (int i = 0; i < Eingaben_Anzahl(); ++i)
-        s += std::string("\t") + Eingaben_Feld(i)->szOption;
-    return s + "\tdatenzeilen\tfrequenz_datei\twarnungen\tsha256\n";
+        if (InSpalten(Eingaben_Feld(i)))
+            s += std::string("\t") + Eingaben_Feld(i)->szOption;
+    s += "\tdatenzeilen\tfrequenz_datei\twarnungen";
+    if (MitPhase(plan))
+        s += std::string("\t") + Eingaben_Feld(EINGABE_PHASE)->szOption;
+    return s + "\tsha256\n";
 }
 
 // One line of the manifest: the file, every input, what the file holds, its checksum.
-std::string Manifestzeile(const Planzeile &z, const char *szSha)
+std::string Manifestzeile(const Planzeile &z, bool bPhase, const char *szSha)
 {
     std::string s = z.ausgabe;
     for (int i = 0; i < Eingaben_Anzahl(); ++i) {
         const Eingabefeld *f = Eingaben_Feld(i);
+        if (!InSpalten(f))
+            continue;
         Eingabewerte e = z.e;
         s += "\t";
         if (f->iArt == EINGABEN_ZEITBASIS)
@@ -121,6 +145,8 @@ std::string Manifestzeile(const Planzeile &z, const char *szSha)
     s += "\t" + std::to_string(z.iDatenzeilen) + "\t" + (z.dFrequenz > 0.0 ? Zahl(z.dFrequenz) : "") + "\t";
     for (std::size_t k = 0; k < z.warnungen.size(); ++k)
         s += (k ? CLI_TEXT_WARNUNGEN_TRENNER : "") + z.warnungen[k];
+    if (bPhase)
+        s += "\t" + Zahl(z.e.dPhase + 0.0);  // "-0" typed is a phase of 0
     return s + "\t" + szSha + "\n";
 }
 
@@ -183,6 +209,7 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
     fortschritt.iGesamt = static_cast<int>(plan.zeilen.size());
     fortschritt.bAn = fortschritt.iGesamt >= FORTSCHRITT_AB && isatty(STDERR_FILENO);
     std::string manifest = Kopf(plan, szVersion);
+    const bool bPhase = MitPhase(plan);
     Sinuskurve kurve = {};
     int iExit = 0, iFertig = 0;
     struct sigaction vorher[3];
@@ -216,7 +243,7 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
             iExit = Optionen_Melden(CLI_EXIT_FEHLER, sz);
             break;
         }
-        manifest += Manifestzeile(z, szSha);
+        manifest += Manifestzeile(z, bPhase, szSha);
         ++iFertig;
     }
     Sinus_KurveFreigeben(&kurve);

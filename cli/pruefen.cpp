@@ -3,6 +3,7 @@
 // scripts can jump to the line.
 #include "pruefen.h"
 
+#include "Kurvensatz.h"
 #include "Sinusentwurf.h"
 #include "cli_texte.h"
 #include "kurvendatei.h"
@@ -38,18 +39,22 @@ int Unlesbar(const char *szName, int iErrno)
 
 // The command line that writes the file's values again, after the notes
 // (at the exporter's default maximum voltage: the file holds no volts).
-void Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, char *szNotizen, size_t iGroesse)
+// Returns 1 and the design in @p e where the file reopens byte for byte;
+// @p bPhaseOffen says whether its values leave the start phase open.
+int Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, Eingabewerte &e, int &bPhaseOffen, char *szNotizen,
+        size_t iGroesse)
 {
     // A file with findings is not reopened.
     if (gDatei.iBefunde > 0 || werte.empty() || !gDatei.szZeitbasis[0])
-        return;
-    Eingabewerte e = {};
+        return 0;
+    e = {};
     Entwurfsbericht b;
     const double UMAX = 10.0;
     if (!Entwurf_AusModell(werte.data(), gDatei.iWerte, &m, gDatei.szZeitbasis,
                            gDatei.iKurvennummer ? gDatei.iKurvennummer : 1, UMAX, &e, &b) ||
         b.iAbweichendAb != 0)
-        return;
+        return 0;
+    bPhaseOffen = b.bPhaseOffen;
     char szOptionen[BEFEHL_GROESSE];
     Entwurf_Optionen(&e, szOptionen, sizeof szOptionen);
     TK_TextAnhaengen(szNotizen, iGroesse, szNotizen[0] ? "; " : "");
@@ -57,10 +62,12 @@ void Neu(const std::vector<int32_t> &werte, const Kurvenmodell &m, char *szNotiz
     TK_TextAnhaengen(szNotizen, iGroesse, CLI_PROGRAMM);
     TK_TextAnhaengen(szNotizen, iGroesse, " ");
     TK_TextAnhaengen(szNotizen, iGroesse, szOptionen);
+    return 1;
 }
 
 // One file: its findings, its summary line; the exit code it calls for.
-int DateiPruefen(const char *szName)
+// @p pKurve (may be null) gets what a set of curves needs of the file.
+int DateiPruefen(const char *szName, Satzkurve *pKurve)
 {
     const bool bEingabe = std::strcmp(szName, STANDARDEINGABE) == 0;
     // Standard input is read as it comes, a terminal included.
@@ -88,10 +95,38 @@ int DateiPruefen(const char *szName)
         std::printf("%s:%d: %s\n", szName, gDatei.aBefunde[i].iZeile, gDatei.aBefunde[i].szText);
     char szZusammenfassung[ZUSAMMENFASSUNG_GROESSE], szNotizen[ZUSAMMENFASSUNG_GROESSE];
     Kurvendatei_NotizenMitModell(&gDatei, werte.empty() ? nullptr : &m, szNotizen, sizeof szNotizen);
-    Neu(werte, m, szNotizen, sizeof szNotizen);
+    Eingabewerte entwurf;
+    int bPhaseOffen = 0;
+    const int bEntwurf = Neu(werte, m, entwurf, bPhaseOffen, szNotizen, sizeof szNotizen);
+    // A phase the values leave open is no phase of the set.
+    if (pKurve)
+        Kurvensatz_AusDatei(szName, &gDatei, werte.empty() ? nullptr : &m,
+                            bEntwurf && !bPhaseOffen ? &entwurf : nullptr, pKurve);
     Kurvendatei_Zusammenfassung(&gDatei, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     std::printf("%s: %s\n", szName, szZusammenfassung);
     return gDatei.iBefunde > 0 ? EXIT_BEFUNDE : EXIT_SAUBER;
+}
+
+// Standard output taken all that was written, else exit 2.
+int Ausgegeben(int iExit)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: %s: %s\n", CLI_PROGRAMM, CLI_TEXT_STANDARDAUSGABE, TK_FehlerGrund(errno));
+        return EXIT_UNLESBAR;
+    }
+    return iExit;
+}
+
+// The files checked one by one; @p pKurven (may be null) gets each one's part of a set.
+int Dateien(int iAnzahl, char *const pszDateien[], Satzkurve *pKurven)
+{
+    int iExit = EXIT_SAUBER;
+    for (int i = 0; i < iAnzahl; ++i) {
+        const int iDatei = DateiPruefen(pszDateien[i], pKurven ? &pKurven[i] : nullptr);
+        if (iDatei > iExit)
+            iExit = iDatei;
+    }
+    return iExit;
 }
 
 }  // namespace
@@ -102,15 +137,39 @@ int Pruefen_Ausfuehren(int iAnzahl, char *const pszDateien[])
         std::fprintf(stderr, "%s: %s\n", CLI_PROGRAMM, CLI_TEXT_PRUEFEN_OHNE_DATEI);
         return EXIT_UNLESBAR;
     }
-    int iExit = EXIT_SAUBER;
-    for (int i = 0; i < iAnzahl; ++i) {
-        const int iDatei = DateiPruefen(pszDateien[i]);
-        if (iDatei > iExit)
-            iExit = iDatei;
-    }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "%s: %s: %s\n", CLI_PROGRAMM, CLI_TEXT_STANDARDAUSGABE, TK_FehlerGrund(errno));
+    return Ausgegeben(Dateien(iAnzahl, pszDateien, nullptr));
+}
+
+int Pruefen_Satz(int iAnzahl, char *const pszDateien[])
+{
+    if (iAnzahl < KURVENSATZ_MIN || iAnzahl > KURVENSATZ_MAX) {
+        std::fprintf(stderr, "%s: %s\n", CLI_PROGRAMM, CLI_TEXT_SATZ_ANZAHL);
         return EXIT_UNLESBAR;
     }
-    return iExit;
+    // Standard input holds one file only.
+    for (int i = 0; i < iAnzahl; ++i)
+        for (int j = 0; j < i; ++j)
+            if (std::strcmp(pszDateien[i], STANDARDEINGABE) == 0 && std::strcmp(pszDateien[j], STANDARDEINGABE) == 0) {
+                std::fprintf(stderr, "%s: %s\n", CLI_PROGRAMM, CLI_TEXT_SATZ_EINGABE_ZWEIMAL);
+                return EXIT_UNLESBAR;
+            }
+    Satzkurve kurven[KURVENSATZ_MAX];
+    int iExit = Dateien(iAnzahl, pszDateien, kurven);
+    // A file that could not be read leaves no set to judge.
+    if (iExit == EXIT_UNLESBAR)
+        return Ausgegeben(iExit);
+    static Kurvensatz satz;
+    if (Kurvensatz_Pruefen(kurven, iAnzahl, &satz) > 0)
+        iExit = EXIT_BEFUNDE;
+    for (int i = 0; i < satz.iBefunde; ++i)
+        std::printf("%s: %s\n", kurven[satz.aBefunde[i].iKurve].szName, satz.aBefunde[i].szText);
+    std::printf("%s%s\n", CLI_TEXT_SATZ, satz.szSchleife);
+    for (int i = 0; i < iAnzahl; ++i)
+        std::printf("%s%s: %s\n", CLI_TEXT_SATZ, kurven[i].szName, satz.aszKurve[i]);
+    if (satz.iBefunde == 0)
+        std::printf("%s%s\n", CLI_TEXT_SATZ, CLI_TEXT_SATZ_OHNE_BEFUND);
+    else
+        std::printf("%s%d %s\n", CLI_TEXT_SATZ, static_cast<int>(satz.iBefunde),
+                    satz.iBefunde == 1 ? SINUS_TEXT_BEFUND : SINUS_TEXT_BEFUNDE);
+    return Ausgegeben(iExit);
 }

@@ -12,4 +12,18 @@
  */
 int Pruefen_Ausfuehren(int iAnzahl, char *const pszDateien[]);
 
+/**
+ * Checks the files @p pszDateien[0 .. iAnzahl - 1] as the set one rig
+ * plays together: first each file as Pruefen_Ausfuehren checks it, then
+ * the set's findings ("FILE: text": a curve number used twice, another
+ * time base, another number of data lines), then its facts, each line
+ * beginning "Satz: ": the loop, each curve's frequency and phase against
+ * the first file, the count of the set's findings. Returns 0 without any
+ * finding, 1 with findings in a file or in the set, 2 for fewer than
+ * KURVENSATZ_MIN or more than KURVENSATZ_MAX files, standard input named
+ * twice, a file that could not be read (no set facts then) or standard
+ * output that could not be written.
+ */
+int Pruefen_Satz(int iAnzahl, char *const pszDateien[]);
+
 #endif

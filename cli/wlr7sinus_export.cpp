@@ -29,12 +29,12 @@ const int HILFE_SPALTE = 20;          // where the help's descriptions begin
 const std::size_t HILFE_BREITE = 80;  // columns of a terminal
 
 // Options after the inputs of the table; the inputs are 0 .. Eingaben_Anzahl() - 1.
-enum { AUSGABE = 200, PLAN, MANIFEST, VON, PRUEFEN, STRENG, HILFE = 'h', VERSION = 'V' };
+enum { AUSGABE = 200, PLAN, MANIFEST, VON, PRUEFEN, STRENG, SATZ, HILFE = 'h', VERSION = 'V' };
 
 struct Aufruf {
     Eingabesatz s;
     const char *szAusgabe = nullptr, *szPlan = nullptr, *szManifest = nullptr, *szVon = nullptr;
-    bool bPruefen = false, bStreng = false;
+    bool bPruefen = false, bStreng = false, bSatz = false;
 };
 
 // The options that take a file name, with where the name goes.
@@ -66,6 +66,7 @@ std::vector<option> Optionen()
         o.push_back({d.szName, required_argument, nullptr, d.iOption});
     o.push_back({"strict", no_argument, nullptr, STRENG});
     o.push_back({"check", no_argument, nullptr, PRUEFEN});
+    o.push_back({"set", no_argument, nullptr, SATZ});
     o.push_back({"help", no_argument, nullptr, HILFE});
     o.push_back({"version", no_argument, nullptr, VERSION});
     o.push_back({nullptr, 0, nullptr, 0});
@@ -137,16 +138,18 @@ std::string DateiErwartet(const Dateioption *d)
 // Which options do not go together; "" when the call is consistent.
 std::string Unvereinbar(const Aufruf &a)
 {
-    if (a.bPruefen) {
+    if (a.bPruefen && a.bSatz)
+        return CLI_TEXT_PRUEFEN_ODER_SATZ;
+    if (a.bPruefen || a.bSatz) {
+        const std::string nur = a.bSatz ? CLI_TEXT_SATZ_NUR_DATEIEN : CLI_TEXT_NUR_DATEIEN;
         for (std::size_t k = 0; k < a.s.gegeben.size(); ++k)
             if (a.s.gegeben[k])
-                return std::string(CLI_TEXT_NUR_DATEIEN) + Eingaben_Feld(static_cast<int>(k))->szOption +
-                       CLI_TEXT_NICHT_DAZU;
+                return nur + Eingaben_Feld(static_cast<int>(k))->szOption + CLI_TEXT_NICHT_DAZU;
         for (const Dateioption &d : DATEIOPTIONEN)
             if (a.*d.pZiel)
-                return std::string(CLI_TEXT_NUR_DATEIEN) + d.szName + CLI_TEXT_NICHT_DAZU;
+                return nur + d.szName + CLI_TEXT_NICHT_DAZU;
         if (a.bStreng)
-            return std::string(CLI_TEXT_NUR_DATEIEN) + "strict" + CLI_TEXT_NICHT_DAZU;
+            return nur + "strict" + CLI_TEXT_NICHT_DAZU;
     }
     if (a.szPlan && a.szAusgabe)
         return CLI_TEXT_PLAN_OHNE_AUSGABE;
@@ -170,11 +173,12 @@ int Lesen(int argc, char *argv[], Aufruf &a)
             return std::printf("%s %s\n", CLI_PROGRAMM, WLR7_VERSION) > 0 && std::fflush(stdout) == 0
                        ? 0
                        : Optionen_Melden(CLI_EXIT_FEHLER, CLI_TEXT_AUSGABE_FEHLT);
-        if (c == PRUEFEN || c == STRENG) {
-            bool &bGesetzt = c == PRUEFEN ? a.bPruefen : a.bStreng;
+        if (c == PRUEFEN || c == STRENG || c == SATZ) {
+            bool &bGesetzt = c == PRUEFEN ? a.bPruefen : c == SATZ ? a.bSatz : a.bStreng;
             if (bGesetzt)
                 return Optionen_Melden(CLI_EXIT_EINGABE,
-                                       std::string(c == PRUEFEN ? "--check" : "--strict") + CLI_TEXT_MEHRFACH);
+                                       std::string(c == PRUEFEN ? "--check" : c == SATZ ? "--set" : "--strict") +
+                                           CLI_TEXT_MEHRFACH);
             bGesetzt = true;
             continue;
         }
@@ -206,6 +210,8 @@ int Lesen(int argc, char *argv[], Aufruf &a)
         return Optionen_Melden(CLI_EXIT_EINGABE, unvereinbar);
     if (a.bPruefen)
         return Pruefen_Ausfuehren(argc - optind, argv + optind);
+    if (a.bSatz)
+        return Pruefen_Satz(argc - optind, argv + optind);
     if (optind < argc)
         return Optionen_Melden(CLI_EXIT_EINGABE,
                                CLI_TEXT_ARGUMENT + Optionen_Echo(argv[optind]) + CLI_TEXT_NUR_OPTIONEN);

@@ -24,6 +24,10 @@ extern const char *const FENSTER_TEXT_ENTWURF_TITEL;    ///< title of the take-o
 extern const char *const FENSTER_TEXT_BERICHT_TITEL;    ///< title of the report picture's dialog
 extern const char *const FENSTER_TEXT_BERICHT_FEHLER;   ///< a report picture not written, followed by path and reason
 extern const char *const FENSTER_TEXT_REFERENZ_UNLESBAR; ///< a curve file not read, followed by reason and path
+extern const char *const FENSTER_TEXT_REFERENZ_ERSETZT;  ///< the oldest reference made way: its name, the most shown
+extern const char *const FENSTER_TEXT_SATZ;            ///< the status line's set of the design and its references
+extern const char *const FENSTER_TEXT_SATZ_ENTWURF;    ///< how the set names the design
+extern const char *const FENSTER_TEXT_REFERENZ_WEG;      ///< menu item that removes one: its number, its name
 extern const char *const FENSTER_TEXT_NICHT_GEFUNDEN;   ///< reason: no file of that name
 extern const char *const FENSTER_TEXT_KEINE_DATEN;      ///< reason: a file that has no data without waiting
 extern const char *const FENSTER_TEXT_BEDIENUNG_TITEL;  ///< Hilfe > Tasten und Maus

@@ -58,7 +58,7 @@ void Fenster_Darstellen(void);
 int Sinus_Berechnen(void);
 /** The time axis as exported (1) or as designed (0). */
 void Fenster_ZeitachseSetzen(int bWieExportiert);
-/** The status line's words on the reference: file, summary, comparison; "" without one. */
+/** The status line's words on the references, a line each: file, summary, comparison; "" without one. */
 void Fenster_ReferenzText(char *szText, std::size_t iGroesse);
 
 /* Undo and redo (verlauf_gui.cpp). */
@@ -77,12 +77,15 @@ void Fenster_GrafikSpeichern(void);
 /* Reference file (referenz_gui.cpp). */
 /** Datei > Kurve öffnen: a curve file as a reference over the curve; its findings in one message. */
 void Fenster_KurveOeffnen(void);
-/** Reads the curve file @p szPfad as the reference (Datei > Kurve öffnen, or a file
-    named on the command line): drawn, summed up, its findings in one message.
-    1, or 0 when it cannot be read (said in a message; the reference shown stays). */
+/** Reads the curve file @p szPfad as the newest reference (Datei > Kurve öffnen, or a file
+    named on the command line): drawn, summed up, its findings in one message. A file shown
+    already is read anew; beyond FENSTER_REFERENZEN_MAX the oldest makes way (said in the status).
+    1, or 0 when it cannot be read (said in a message; the references shown stay). */
 int Fenster_ReferenzLaden(const char *szPfad);
-/** Datei > Referenz entfernen. */
+/** Datei > Referenz entfernen: every reference. */
 void Fenster_ReferenzEntfernen(void);
+/** Datei > Referenz N „name“ entfernen: reference @p iReferenz (0 the oldest); 1, or 0 where there is none. */
+int Fenster_EineReferenzEntfernen(int iReferenz);
 
 /* Take-overs (entwurf_gui.cpp). */
 /** Datei > Eingaben aus Kurve übernehmen: the inputs that export a chosen curve file, as one undo step. */

@@ -8,6 +8,7 @@
 
 #include "Fenstertexte.h"
 #include "Kurvenformat.h"
+#include "Kurvensatz.h"
 #include "Sinuseingaben.h"
 #include "kurvendatei.h"
 #include "toolkit_gui.h"
@@ -28,31 +29,47 @@ const int PLOT_DICKE = 4;    // plot styles and sizes as the graph takes them
 const int PLOT_STUFEN = 6;
 const int PLOT_PUNKT = 24;
 const int FARBE_IDEAL = 160; // grey, each of red, green and blue
-const size_t STATUS_GROESSE = 1200;
+const size_t STATUS_GROESSE = 1200 * (1 + FENSTER_REFERENZEN_MAX);  // the curve and a line per reference
 const size_t WARNUNGEN_GROESSE = 600;
 const size_t MENU_GROESSE = 120;
 const size_t TEXT_GROESSE = 1200;
+
+// Each reference its colour and its line: dark and saturated enough for
+// the white plot area, told apart without colour by their dashes.
+const struct {
+    int iRot, iGruen, iBlau, iLinie;
+} REFERENZ_STIL[FENSTER_REFERENZEN_MAX] = {
+    {204, 0, 102, TK_LINIE_DURCHGEHEND},  // magenta
+    {214, 110, 0, TK_LINIE_STRICHE},      // orange
+    {0, 140, 70, TK_LINIE_PUNKTE},        // green
+};
+// The menu items that remove one reference, in the order of the references.
+const int REFERENZ_WEG[FENSTER_REFERENZEN_MAX] = {REFERENZENTFERNEN1, REFERENZENTFERNEN2, REFERENZENTFERNEN3};
 
 void Ablesung(int iIndex, char *szText, size_t iGroesse)
 {
     Sinus_Ablesung(&gSinus, &gFenster.achse, Zeitbasis_Ms(gEingabe.szZeitbasis), iIndex, szText, iGroesse);
 }
 
-// The reference on its own time axis, in the graph's x units; the y axis
+// The references, each on its own time axis in the graph's x units, in
+// its colour and line, named in the legend by its file name; the y axis
 // widens to keep values outside 0 to 100 % in sight.
-void ReferenzZeichnen()
+void ReferenzenZeichnen()
 {
-    const Kurvendatei &ref = gFenster.referenz;
-    if (!gFenster.bReferenz || ref.iWerte == 0 || !(ref.dZeitbasisMs > 0.0) || !(gFenster.achse.dSchrittS > 0.0))
-        return;
-    // Data line k at (k - 1) time bases of the file.
-    const int iPlot = PlotWaveform(gPanelMain, GRAPH, ref.pdWerte, ref.iWerte, PLOT_DICKE, 1.0, 0.0, 0.0,
-                                   ref.dZeitbasisMs / 1000.0 / gFenster.achse.dSchrittS, PLOT_STUFEN, 0, 0, 1,
-                                   MakeColor(204, 0, 102));
-    SetPlotAttribute(gPanelMain, GRAPH, iPlot, ATTR_PLOT_LG_TEXT, Fenster_Dateiname(gFenster.szReferenzPfad));
     double dMin = KURVENFORMAT_WERT_MIN / 100.0, dMax = KURVENFORMAT_WERT_MAX / 100.0;
-    for (int i = 0; i < ref.iWerte; ++i)
-        dMin = std::min(dMin, ref.pdWerte[i]), dMax = std::max(dMax, ref.pdWerte[i]);
+    for (int r = 0; r < gFenster.iReferenzen; ++r) {
+        const Kurvendatei &ref = gFenster.aReferenzen[r].datei;
+        if (ref.iWerte == 0 || !(ref.dZeitbasisMs > 0.0) || !(gFenster.achse.dSchrittS > 0.0))
+            continue;
+        // Data line k at (k - 1) time bases of the file.
+        const auto &stil = REFERENZ_STIL[r];
+        const int iPlot = PlotWaveform(gPanelMain, GRAPH, ref.pdWerte, ref.iWerte, PLOT_DICKE, 1.0, 0.0, 0.0,
+                                       ref.dZeitbasisMs / 1000.0 / gFenster.achse.dSchrittS, PLOT_STUFEN, 0,
+                                       stil.iLinie, 1, MakeColor(stil.iRot, stil.iGruen, stil.iBlau));
+        SetPlotAttribute(gPanelMain, GRAPH, iPlot, ATTR_PLOT_LG_TEXT, Fenster_Dateiname(gFenster.aReferenzen[r].szPfad));
+        for (int i = 0; i < ref.iWerte; ++i)
+            dMin = std::min(dMin, ref.pdWerte[i]), dMax = std::max(dMax, ref.pdWerte[i]);
+    }
     TK_GraphYBereich(gPanelMain, GRAPH, dMin, dMax);
 }
 
@@ -61,7 +78,7 @@ void GraphZeichnen()
 {
     // A reference lies on the file's time axis: the curve is drawn on the
     // same one while it is shown, so that an equal file lies exactly on it.
-    const int bWieExportiert = gFenster.bWieExportiert || gFenster.bReferenz;
+    const int bWieExportiert = gFenster.bWieExportiert || gFenster.iReferenzen > 0;
     Zeitachse &achse = gFenster.achse;
     Sinus_Zeitachse(&gSinus, Zeitbasis_Ms(gEingabe.szZeitbasis), bWieExportiert, &achse);
     // The old plots go first, so that new gains lay out no curve that is about to go.
@@ -82,12 +99,12 @@ void GraphZeichnen()
     const int iKurvePlot = PlotY(gPanelMain, GRAPH, gSinus.pdWerte + achse.iErster, achse.iAnzahl, PLOT_DICKE,
                                  PLOT_STUFEN, PLOT_PUNKT, 0, 1, MakeColor(0, 153, 255));
     // The legend names what is drawn, and only beside a reference.
-    if (gFenster.bReferenz) {
+    if (gFenster.iReferenzen > 0) {
         SetPlotAttribute(gPanelMain, GRAPH, iKurvePlot, ATTR_PLOT_LG_TEXT, FENSTER_TEXT_LEGENDE_KURVE);
         if (iIdealPlot > 0)
             SetPlotAttribute(gPanelMain, GRAPH, iIdealPlot, ATTR_PLOT_LG_TEXT, FENSTER_TEXT_LEGENDE_IDEAL);
     }
-    ReferenzZeichnen();
+    ReferenzenZeichnen();
     TK_GraphAblesungSetzen(gPanelMain, GRAPH, Ablesung);
 }
 
@@ -107,7 +124,29 @@ void Markieren()
     TK_GraphMarkieren(gPanelMain, GRAPH, von.data(), bis.data(), oben.data(), iAnzahl);
 }
 
-// The warnings first, above the status, the reference and the notes.
+static_assert(1 + FENSTER_REFERENZEN_MAX <= KURVENSATZ_MAX, "the design and its references form one set");
+
+// The design and the references as the set one rig would play: what does
+// not fit together, the loop, each reference's frequency and phase against
+// the design.
+void SatzText(char *szText, std::size_t iGroesse)
+{
+    Satzkurve kurven[1 + FENSTER_REFERENZEN_MAX];
+    Kurvensatz_AusEntwurf(FENSTER_TEXT_SATZ_ENTWURF, &gEingabe, &gSinus, &kurven[0]);
+    for (int r = 0; r < gFenster.iReferenzen; ++r) {
+        kurven[r + 1] = gFenster.aReferenzen[r].satz;
+        kurven[r + 1].szName = Fenster_Dateiname(gFenster.aReferenzen[r].szPfad);
+    }
+    Kurvensatz satz;
+    szText[0] = '\0';
+    if (Kurvensatz_Pruefen(kurven, 1 + gFenster.iReferenzen, &satz) < 0 || iGroesse == 0)
+        return;
+    TK_TextKopieren(szText, iGroesse, FENSTER_TEXT_SATZ);
+    const std::size_t iLaenge = std::strlen(szText);
+    Kurvensatz_Zeile(&satz, kurven, " \u00b7 ", szText + iLaenge, iGroesse - iLaenge);
+}
+
+// The warnings first, above the status, the references, the set and the notes.
 void TexteZeigen()
 {
     char szStatus[STATUS_GROESSE], szWarnungen[WARNUNGEN_GROESSE];
@@ -115,9 +154,12 @@ void TexteZeigen()
         szWarnungen[0] = '\0';
     SetCtrlVal(gPanelMain, WARNZEILE, szWarnungen);
     Sinus_StatusText(&gSinus, &gFenster.analyse, szStatus, sizeof szStatus);
-    if (gFenster.bReferenz) {
+    if (gFenster.iReferenzen > 0) {
         char szReferenz[STATUS_GROESSE * 3];
         Fenster_ReferenzText(szReferenz, sizeof szReferenz);
+        TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
+        TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
+        SatzText(szReferenz, sizeof szReferenz);
         TK_TextAnhaengen(szStatus, sizeof szStatus, "\n");
         TK_TextAnhaengen(szStatus, sizeof szStatus, szReferenz);
     }
@@ -172,11 +214,27 @@ void MenusZeigen()
     }
     TK_MenuText(gPanelMain, ZEITBASISANPASSEN, szText);
     TK_MenuDimmen(gPanelMain, ZEITBASISANPASSEN, iRat < 0);
-    TK_MenuDimmen(gPanelMain, EINGABENAUSREFERENZ, !gFenster.bReferenz);
-    TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, !gFenster.bReferenz);
+    TK_MenuDimmen(gPanelMain, EINGABENAUSREFERENZ, gFenster.iReferenzen == 0);
+    TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, gFenster.iReferenzen == 0);
+    // One item for each reference shown, named by its number and file ("&" doubled, as menus read it).
+    for (int r = 0; r < FENSTER_REFERENZEN_MAX; ++r) {
+        if (r < gFenster.iReferenzen) {
+            char szName[MENU_GROESSE / 2], szItem[MENU_GROESSE];
+            size_t n = 0;
+            for (const char *p = Fenster_Dateiname(gFenster.aReferenzen[r].szPfad); *p && n + 2 < sizeof szName; ++p) {
+                if (*p == '&')
+                    szName[n++] = '&';
+                szName[n++] = *p;
+            }
+            szName[n] = '\0';
+            std::snprintf(szItem, sizeof szItem, FENSTER_TEXT_REFERENZ_WEG, r + 1, szName);
+            TK_MenuText(gPanelMain, REFERENZ_WEG[r], szItem);
+        }
+        TK_MenuZeigen(gPanelMain, REFERENZ_WEG[r], r < gFenster.iReferenzen);
+    }
     // Beside a reference the axis is the file's, and the item says so.
-    TK_MenuHaken(gPanelMain, ZEITACHSE, gFenster.bWieExportiert || gFenster.bReferenz);
-    TK_MenuDimmen(gPanelMain, ZEITACHSE, gFenster.bReferenz);
+    TK_MenuHaken(gPanelMain, ZEITACHSE, gFenster.bWieExportiert || gFenster.iReferenzen > 0);
+    TK_MenuDimmen(gPanelMain, ZEITACHSE, gFenster.iReferenzen > 0);
 }
 
 // What the graph would be drawn from now.
@@ -190,11 +248,12 @@ Graphstand JetzigerStand()
     g.dOffset = gSinus.dOffset;
     g.dPeriodendauer = gSinus.dPeriodendauer;
     g.dPerioden = gSinus.dPerioden;
+    g.dPhase = gSinus.dPhase;
     g.dZeitbasisMs = Zeitbasis_Ms(gEingabe.szZeitbasis);
     g.iAnzahlPunkte = gSinus.iAnzahlPunkte;
     g.iPunkteProPeriode = gSinus.iPunkteProPeriode;
     g.bWieExportiert = gFenster.bWieExportiert;
-    g.bReferenz = gFenster.bReferenz;
+    g.iReferenzen = gFenster.iReferenzen;
     g.iReferenzStand = gFenster.iReferenzStand;
     return g;
 }
@@ -228,21 +287,22 @@ void Fenster_ZeitachseSetzen(int bWieExportiert)
     Fenster_Darstellen();
 }
 
-void Fenster_ReferenzText(char *szText, std::size_t iGroesse)
+namespace {
+
+// The status line's words on reference @p r: file, summary, comparison.
+void EineReferenzText(int r, char *szText, std::size_t iGroesse)
 {
-    szText[0] = '\0';
-    if (!gFenster.bReferenz)
-        return;
-    const Kurvendatei &ref = gFenster.referenz;
+    const Referenz &referenz = gFenster.aReferenzen[r];
+    const Kurvendatei &ref = referenz.datei;
     char szZusammenfassung[TEXT_GROESSE], szNotizen[TEXT_GROESSE / 2], szVergleich[80];
     Kurvendatei_Notizen(&ref, szNotizen, sizeof szNotizen);
     Kurvendatei_Zusammenfassung(&ref, szNotizen, szZusammenfassung, sizeof szZusammenfassung);
     // Compared anew with every commit, from the copy of its bytes as read:
     // a commit never waits for the file's folder.
     int iZeile = 0;
-    const int iGleich = lseek(gFenster.iReferenzKopie, 0, SEEK_SET) != 0
+    const int iGleich = lseek(referenz.iKopie, 0, SEEK_SET) != 0
                             ? -errno
-                            : Sinus_ExportVergleichen(gFenster.iReferenzKopie, &gEingabe, &gSinus, &iZeile);
+                            : Sinus_ExportVergleichen(referenz.iKopie, &gEingabe, &gSinus, &iZeile);
     const int iKopf = Kurvenformat_KopfzeilenAnzahl();
     if (iGleich == 1)
         TK_TextKopieren(szVergleich, sizeof szVergleich, SINUS_TEXT_REFERENZ_GLEICH);
@@ -252,6 +312,21 @@ void Fenster_ReferenzText(char *szText, std::size_t iGroesse)
         std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_IM_KOPF_AB, iZeile);
     else
         std::snprintf(szVergleich, sizeof szVergleich, SINUS_TEXT_WEICHT_AB_DATENZEILE, iZeile - iKopf);
-    std::snprintf(szText, iGroesse, SINUS_TEXT_REFERENZ_ZEILE, Fenster_Dateiname(gFenster.szReferenzPfad),
-                  szZusammenfassung, szVergleich);
+    std::snprintf(szText, iGroesse, SINUS_TEXT_REFERENZ_ZEILE, Fenster_Dateiname(referenz.szPfad), szZusammenfassung,
+                  szVergleich);
+}
+
+}  // namespace
+
+void Fenster_ReferenzText(char *szText, std::size_t iGroesse)
+{
+    // A line for each reference, oldest first, as the legend lists them.
+    szText[0] = '\0';
+    for (int r = 0; r < gFenster.iReferenzen; ++r) {
+        char szZeile[TEXT_GROESSE * 2];
+        EineReferenzText(r, szZeile, sizeof szZeile);
+        if (r > 0)
+            TK_TextAnhaengen(szText, iGroesse, "\n");
+        TK_TextAnhaengen(szText, iGroesse, szZeile);
+    }
 }

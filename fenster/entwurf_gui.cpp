@@ -3,11 +3,13 @@
 #include "Sinuserzeugung_gui.h"
 
 #include "Fenstertexte.h"
+#include "Sinusanalyse.h"
 #include "Sinusentwurf.h"
 #include "kurvendatei.h"
 #include "toolkit_gui.h"
 #include "zustand.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -40,6 +42,14 @@ void EntwurfUebernehmen(Kurvendatei *pDatei, const char *szName)
         std::snprintf(szText, sizeof szText, SINUS_TEXT_ENTWURF_GLEICH, szName);
     if (!bericht.bEindeutig)
         TK_TextAnhaengen(szText, sizeof szText, SINUS_TEXT_ENTWURF_OFFEN);
+    if (bericht.bPhaseOffen) {  // the phase taken, and the range the values leave
+        char szVon[32], szBis[32], szPhase[32], szTeil[160];
+        Analyse_PhasenZahl(std::floor(bericht.dPhaseVon * 100.0) / 100.0, szVon, sizeof szVon);
+        Analyse_PhasenZahl(std::ceil(bericht.dPhaseBis * 100.0) / 100.0, szBis, sizeof szBis);
+        Analyse_PhasenZahl(entwurf.dPhase, szPhase, sizeof szPhase);
+        std::snprintf(szTeil, sizeof szTeil, SINUS_TEXT_ENTWURF_PHASE_OFFEN, szVon, szBis, szPhase);
+        TK_TextAnhaengen(szText, sizeof szText, szTeil);
+    }
     Fenster_HinweisLeeren();
     Fenster_Hinweis(szText);  // said in the status line after the commit
     char szAnlass[FENSTER_ANLASS_GROESSE];
@@ -61,8 +71,11 @@ void Fenster_EingabenAusKurve(void)
 
 void Fenster_EingabenAusReferenz(void)
 {
-    if (gFenster.bReferenz)
-        EntwurfUebernehmen(&gFenster.referenz, Fenster_Dateiname(gFenster.szReferenzPfad));
+    // From the newest reference: the one just opened, as with a single one.
+    if (gFenster.iReferenzen > 0) {
+        Referenz &neueste = gFenster.aReferenzen[gFenster.iReferenzen - 1];
+        EntwurfUebernehmen(&neueste.datei, Fenster_Dateiname(neueste.szPfad));
+    }
 }
 
 int Fenster_ZeitbasisAnpassen(void)

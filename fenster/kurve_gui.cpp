@@ -16,9 +16,9 @@ int Sinus_Initialisieren(void)
     // The graph shows the curve as the rig plays it, on the file's time
     // column; the axis as designed is one click away.
     gFenster.bWieExportiert = 1;
-    if (gFenster.bReferenz)
-        close(gFenster.iReferenzKopie);  // a reference of an earlier panel
-    gFenster.bReferenz = 0;
+    for (int r = 0; r < gFenster.iReferenzen; ++r)
+        close(gFenster.aReferenzen[r].iKopie);  // references of an earlier panel
+    gFenster.iReferenzen = 0;
     gFenster.bGraphGezeichnet = 0;
     Fenster_HinweisLeeren();
     Fenster_VerlaufLeeren();

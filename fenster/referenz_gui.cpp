@@ -1,10 +1,11 @@
-// A curve file opened as a reference: read with the checker's reader into
-// the window's state, its findings in one message; drawn over the designed
-// curve and compared with what the inputs export where everything shown is
-// derived (darstellung_gui.cpp).
+// Curve files opened as references, up to FENSTER_REFERENZEN_MAX of them:
+// each read with the checker's reader into the window's state, its findings
+// in one message; drawn over the designed curve and compared with what the
+// inputs export where everything shown is derived (darstellung_gui.cpp).
 #include "Sinuserzeugung_gui.h"
 
 #include "Fenstertexte.h"
+#include "Kurvensatz.h"
 #include "kurvendatei.h"
 #include "toolkit_gui.h"
 #include "zustand.h"
@@ -47,33 +48,71 @@ void Fenster_KurveOeffnen(void)
         Fenster_ReferenzLaden(szPfad);
 }
 
+namespace {
+
+// Drops reference @p i, the later ones move up; its copy is closed.
+void Weglassen(int i)
+{
+    close(gFenster.aReferenzen[i].iKopie);
+    for (int k = i; k + 1 < gFenster.iReferenzen; ++k)
+        std::memcpy(&gFenster.aReferenzen[k], &gFenster.aReferenzen[k + 1], sizeof gFenster.aReferenzen[k]);
+    --gFenster.iReferenzen;
+    ++gFenster.iReferenzStand;
+}
+
+}  // namespace
+
 int Fenster_ReferenzLaden(const char *szPfad)
 {
-    // Read apart: a file that cannot be read leaves the reference shown as it was.
+    // Read apart: a file that cannot be read leaves the references shown as they were.
     const int iKopie = Fenster_KurvendateiKopieren(szPfad, &gFenster.gelesen);
     if (iKopie < 0)
         return 0;
-    if (gFenster.bReferenz)
-        close(gFenster.iReferenzKopie);
-    gFenster.iReferenzKopie = iKopie;
-    ++gFenster.iReferenzStand;
-    std::memcpy(&gFenster.referenz, &gFenster.gelesen, sizeof gFenster.referenz);
-    Kurvendatei_WertePruefen(&gFenster.referenz, nullptr);  // its wrong values too, as the checker names them
-    TK_TextKopieren(gFenster.szReferenzPfad, sizeof gFenster.szReferenzPfad, szPfad);
-    gFenster.bReferenz = 1;
     Fenster_HinweisLeeren();
-    if (gFenster.referenz.iBefunde > 0)
-        Fenster_BefundeZeigen(&gFenster.referenz, Fenster_Dateiname(gFenster.szReferenzPfad),
-                              FENSTER_TEXT_REFERENZ_TITEL);
+    // A file shown already is read anew and becomes the newest; beyond the
+    // room the oldest makes way, and the status says which.
+    int iAlt = -1;
+    for (int i = 0; i < gFenster.iReferenzen; ++i)
+        if (std::strcmp(gFenster.aReferenzen[i].szPfad, szPfad) == 0)
+            iAlt = i;
+    if (iAlt < 0 && gFenster.iReferenzen == FENSTER_REFERENZEN_MAX) {
+        char szHinweis[FENSTER_HINWEIS_GROESSE];
+        std::snprintf(szHinweis, sizeof szHinweis, FENSTER_TEXT_REFERENZ_ERSETZT,
+                      Fenster_Dateiname(gFenster.aReferenzen[0].szPfad), static_cast<int>(FENSTER_REFERENZEN_MAX));
+        iAlt = 0;
+        Weglassen(iAlt);
+        Fenster_Hinweis(szHinweis);
+    } else if (iAlt >= 0) {
+        Weglassen(iAlt);
+    }
+    Referenz &neu = gFenster.aReferenzen[gFenster.iReferenzen++];
+    neu.iKopie = iKopie;
+    ++gFenster.iReferenzStand;
+    std::memcpy(&neu.datei, &gFenster.gelesen, sizeof neu.datei);
+    Kurvendatei_WertePruefen(&neu.datei, nullptr);  // its wrong values too, as the checker names them
+    TK_TextKopieren(neu.szPfad, sizeof neu.szPfad, szPfad);
+    // The file does not change while shown: its part of the set (its design's phase) is read once.
+    Kurvensatz_DateiLesen(nullptr, &neu.datei, &neu.satz);
+    if (neu.datei.iBefunde > 0)
+        Fenster_BefundeZeigen(&neu.datei, Fenster_Dateiname(neu.szPfad), FENSTER_TEXT_REFERENZ_TITEL);
     Fenster_Darstellen();
     return 1;
 }
 
 void Fenster_ReferenzEntfernen(void)
 {
-    if (gFenster.bReferenz)
-        close(gFenster.iReferenzKopie);
-    gFenster.bReferenz = 0;
+    while (gFenster.iReferenzen > 0)
+        Weglassen(gFenster.iReferenzen - 1);
     Fenster_HinweisLeeren();
     Fenster_Darstellen();
+}
+
+int Fenster_EineReferenzEntfernen(int iReferenz)
+{
+    if (iReferenz < 0 || iReferenz >= gFenster.iReferenzen)
+        return 0;
+    Weglassen(iReferenz);
+    Fenster_HinweisLeeren();
+    Fenster_Darstellen();
+    return 1;
 }

@@ -18,6 +18,11 @@ const char *const FENSTER_TEXT_ENTWURF_TITEL = "Eingaben aus Kurve übernehmen";
 const char *const FENSTER_TEXT_BERICHT_TITEL = "Grafik speichern";
 const char *const FENSTER_TEXT_BERICHT_FEHLER = "Die Grafik konnte nicht gespeichert werden:\n";
 const char *const FENSTER_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht gelesen werden:";
+const char *const FENSTER_TEXT_REFERENZ_ERSETZT =
+    "Referenz „%s“ nicht mehr gezeigt: höchstens %d Referenzen zugleich, die älteste macht Platz";
+const char *const FENSTER_TEXT_SATZ = "Satz: ";
+const char *const FENSTER_TEXT_SATZ_ENTWURF = "Entwurf";
+const char *const FENSTER_TEXT_REFERENZ_WEG = "Referenz &%d „%s“ entfernen";
 const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
 
@@ -28,13 +33,14 @@ const char *const FENSTER_TEXT_BEDIENUNG =
     "Eingaben\n"
     "  Alt + unterstrichener Buchstabe: Feld wählen\n"
     "  Tab, Umschalt+Tab: nächstes, voriges Feld\n"
+    "      (Phase [°], Alt+S, nach Exportieren)\n"
     "  Enter oder Feld verlassen: Wert übernehmen\n"
     "  Esc: Eingabe verwerfen\n"
     "  Pfeil auf/ab, Mausrad im Feld: Wert um 1 ändern\n"
     "  Zahlen: Komma oder Punkt, Exponent (2,5e-3)\n"
     "  Vorsatz µ (u), m, k, M: 2,5k = 2500; m milli, M mega\n"
     "  Einheit des Feldes, mit oder ohne Leerzeichen:\n"
-    "      V, mV, kV; Hz, kHz, mHz; ms, s, µs\n"
+    "      V, mV, kV; Hz, kHz, mHz; ms, s, µs; °, deg\n"
     "  Amplitude [V^] auch in Veff, Vrms (Effektivwert)\n"
     "      und Vss, Vpp (Spitze-Spitze)\n"
     "  Zeitbasis, Kurve: Pfeile oder Tippen wählen,\n"
@@ -43,7 +49,12 @@ const char *const FENSTER_TEXT_BEDIENUNG =
     "\n"
     "Befehle\n"
     "  Strg+S, Alt+X: Exportieren\n"
-    "  Strg+O: Kurvendatei als Referenz öffnen\n"
+    "  Strg+O: Kurvendatei als Referenz öffnen (bis zu 3,\n"
+    "      die vierte ersetzt die älteste)\n"
+    "  Datei > Referenz 1 bis 3 entfernen: eine davon\n"
+    "  mit Referenzen nennt die Statuszeile den Satz mit\n"
+    "      dem Entwurf: Kurvennummern, Zeitbasis, Zeilen,\n"
+    "      Schleife, Frequenzen und Phasen gegen den Entwurf\n"
     "  Strg+Z: Rückgängig; Strg+Umschalt+Z: Wiederholen\n"
     "  Bearbeiten > Zeitbasis anpassen:\n"
     "      die Zeitbasis, die die Frequenz spielt\n"

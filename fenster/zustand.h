@@ -9,6 +9,7 @@
 #ifndef FENSTER_ZUSTAND_H
 #define FENSTER_ZUSTAND_H
 
+#include "Kurvensatz.h"
 #include "Sinusanalyse.h"
 #include "Sinuserzeugung_Main.h"
 #include "kurvendatei.h"
@@ -23,6 +24,21 @@ const std::size_t FENSTER_HINWEIS_GROESSE = 600;
 const std::size_t FENSTER_ANLASS_GROESSE = 80;
 /** Steps the history keeps, the current one included. */
 enum { FENSTER_VERLAUF_GROESSE = 128 };
+/** Curve files shown at once as references; one more replaces the oldest. */
+enum { FENSTER_REFERENZEN_MAX = 3 };
+
+/**
+ * One curve file shown as a reference: what was read of it, where it came
+ * from, and its bytes as read, against which each commit's export is
+ * compared. Everything shown of it (plot, legend, status, menu) is derived
+ * from this record.
+ */
+struct Referenz {
+    Kurvendatei datei;                  ///< as read, its wrong values checked as the checker names them
+    char szPfad[FENSTER_PFAD_GROESSE];  ///< its path as opened; Fenster_Dateiname() of it names it
+    int iKopie;                         ///< its bytes as read, in memory (a descriptor), owned while shown
+    Satzkurve satz;                     ///< what the set with the design needs of it, taken when read (its name unset)
+};
 
 /** One step of the undo history: the accepted inputs, and what made them where it was more than one input. */
 struct Verlaufsstufe {
@@ -42,8 +58,8 @@ struct Verlauf {
     is left as it is, its zoom included. Compared whole, padding zeroed. */
 struct Graphstand {
     const double *pdWerte;
-    double dFaktor, dAmplitude, dOffset, dPeriodendauer, dPerioden, dZeitbasisMs;
-    int iAnzahlPunkte, iPunkteProPeriode, bWieExportiert, bReferenz, iReferenzStand;
+    double dFaktor, dAmplitude, dOffset, dPeriodendauer, dPerioden, dPhase, dZeitbasisMs;
+    int iAnzahlPunkte, iPunkteProPeriode, bWieExportiert, iReferenzen, iReferenzStand;
 };
 
 struct Fensterzustand {
@@ -53,11 +69,9 @@ struct Fensterzustand {
     int iErzeugung;         ///< code of the last generation: 0 or SINUS_FEHLER_SPEICHER
     char szHinweis[FENSTER_HINWEIS_GROESSE]; ///< notes for the status line until the next change; "" else
     Verlauf verlauf;        ///< undo and redo
-    int bReferenz;          ///< a reference is shown
-    Kurvendatei referenz;   ///< the reference as read
-    char szReferenzPfad[FENSTER_PFAD_GROESSE]; ///< its path
-    int iReferenzKopie;     ///< its bytes as read, in memory (a descriptor), compared with each commit's export
-    int iReferenzStand;     ///< counts the references read, so that a new one is drawn anew
+    int iReferenzen;        ///< references shown, 0 to FENSTER_REFERENZEN_MAX
+    Referenz aReferenzen[FENSTER_REFERENZEN_MAX]; ///< the first iReferenzen of them, oldest first, newest last
+    int iReferenzStand;     ///< counts the changes of the references, so that they are drawn anew
     int bGraphGezeichnet;   ///< the graph shows gezeichnet; 0 on a new panel
     Graphstand gezeichnet;  ///< what the graph shows
     Kurvendatei gelesen;    ///< scratch of a file being read (a take-over, a new reference)

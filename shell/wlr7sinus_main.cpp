@@ -52,6 +52,11 @@ void Menu_Main(int, int iMenuItem, void *, int)
     case REFERENZENTFERNEN:
         Fenster_ReferenzEntfernen();
         break;
+    case REFERENZENTFERNEN1:
+    case REFERENZENTFERNEN2:
+    case REFERENZENTFERNEN3:
+        Fenster_EineReferenzEntfernen(iMenuItem - REFERENZENTFERNEN1);
+        break;
     case EINGABENAUSKURVE:
         Fenster_EingabenAusKurve();
         break;

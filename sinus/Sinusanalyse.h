@@ -78,6 +78,8 @@ struct Kurvenanalyse {
     double dMinV, dMaxV;       /**< the same in V; 0 when dUmax is unknown */
     int32_t iZeitbasis;        /**< index of the chosen time base; -1 unknown */
     Zeitbasisrat rat;          /**< the time base that plays the typed frequency (inputs only) */
+    int32_t bPhaseFrei;        /**< from a file: 1 when no design of phase 0 writes it, only designs of another start phase */
+    double dPhaseVon, dPhaseBis; /**< with bPhaseFrei, the start phases (degrees) of the designs of the first P found */
 };
 
 /**
@@ -124,6 +126,23 @@ int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bA
  * exponent, without trailing zeros ("7.692", "0.00009259", "3333").
  */
 void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse);
+
+/**
+ * A phase in degrees (@p dGrad) as the phase field shows it: at most two
+ * decimals, trailing zeros dropped ("120", "33.3"), into @p sz
+ * (@p iGroesse bytes, cut to fit). No return value.
+ */
+void Analyse_PhasenZahl(double dGrad, char *sz, size_t iGroesse);
+
+/**
+ * What a file says of its start phase where no design of phase 0 writes
+ * it, into @p szText (@p iGroesse bytes, cut to fit): "Phase 120°" when the
+ * period is determined (@p bPeriode) and the fitting phases @p dVon to
+ * @p dBis (degrees) lie closer than MODELL_PHASE_OFFEN (the shortest number
+ * among them, from 0 to under 360), "Phase offen: 118.5° bis 121.25°" when
+ * wider, and that it is open with the period otherwise. No return value.
+ */
+void Analyse_Phase(int bPeriode, double dVon, double dBis, char *szText, size_t iGroesse);
 
 /** 1 when the file determines a frequency and it is not the typed one. */
 int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse);

@@ -1,6 +1,6 @@
 /**
  * @file Sinuseingaben.h
- * @brief The one table of the nine inputs: for each its id, its option in
+ * @brief The one table of the ten inputs: for each its id, its option in
  *        the batch exporter, its label, unit and the units it takes, range,
  *        default and display precision, and where its value goes in
  *        Eingabewerte. The window maps its fields onto these ids, the
@@ -25,9 +25,10 @@ enum {
     EINGABE_FREQUENZ = 4,  ///< frequency [Hz]
     EINGABE_PERIODE = 5,   ///< period duration [ms]
     EINGABE_PERIODEN = 6,  ///< number of periods
-    EINGABE_ZEITBASIS = 7, ///< time base (ring)
-    EINGABE_KURVE = 8,     ///< curve number (ring)
-    EINGABEN_ANZAHL = 9
+    EINGABE_PHASE = 7,     ///< start phase [°], the sine's angle at the first sample
+    EINGABE_ZEITBASIS = 8, ///< time base (ring)
+    EINGABE_KURVE = 9,     ///< curve number (ring)
+    EINGABEN_ANZAHL = 10
 };
 
 /** What kind of control an input is. */
@@ -61,6 +62,7 @@ struct Eingabefeld {
     const TK_Einheit *pEinheiten; ///< the units a typed value may carry (numeric fields), or null
     int iEinheiten;             ///< how many
     const char *szTitel;        ///< its part of the report title, "%s" for the value as the field shows it; "" for none
+    int bTitelOhneNull;         ///< 1: a value of 0 leaves its part out of the title (the default changes nothing)
 };
 
 /** Results of reading a typed value (Eingaben_Lesen(), Eingaben_Uebernehmen()). */
@@ -78,7 +80,7 @@ struct Eingabelesung {
     int bEinheit;  ///< 1 when an SI prefix or a unit other than the field's own made the value differ from the digits
 };
 
-/** Number of inputs (nine). */
+/** Number of inputs (ten). */
 int Eingaben_Anzahl(void);
 /** Input @p iIndex in panel order (0 to Eingaben_Anzahl() - 1), or null. */
 const Eingabefeld *Eingaben_Feld(int iIndex);

@@ -20,6 +20,9 @@ struct Entwurfsbericht {
     int32_t iAbweichendAb;  /**< first data line (from 1) the inputs export differently; 0: byte for byte */
     int32_t bKeinerMoeglich; /**< after a return of 0: 1 when the model proves that no design writes the values,
                                   0 when the search ended before one was found */
+    int32_t bPhaseOffen;    /**< 1: no design of phase 0 writes the values and they leave the start phase open
+                                 (the period open, or fitting phases MODELL_PHASE_OFFEN degrees apart or more) */
+    double dPhaseVon, dPhaseBis; /**< with bPhaseOffen, the phases (degrees) the designs of the P taken span */
 };
 
 /**
@@ -28,7 +31,9 @@ struct Entwurfsbericht {
  * voltage @p dUmax: period = samples per period times the time base,
  * periods the number that gives the file's lines (two decimals where one
  * does, else the shortest), peak and offset in V, as short as they still
- * write the same values. Every field of @p pEingabe is set within its range, the
+ * write the same values; the start phase 0 wherever a design of phase 0
+ * writes them, else a phase of at most two decimals from 0 to under 360
+ * (the peak then not negative). Every field of @p pEingabe is set within its range, the
  * coupled ones (RMS, frequency) as the window couples them. Returns 1, or
  * 0 when no design was found (pEingabe unchanged; pBericht->bKeinerMoeglich
  * says whether none exists).
@@ -53,7 +58,8 @@ int Entwurf_AusDatei(const Kurvendatei *pDatei, double dUmax, Eingabewerte *pEin
  * The exporter's options that write @p pEingabe's file
  * ("--timebase 10ms --period 200 --periods 1 --peak 5 --offset 5 --umax 10
  * --curve 1"), each number as short as reads back to the same value, never
- * with an exponent.
+ * with an exponent; "--phase X" after the periods where the start phase is
+ * not 0.
  */
 void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iGroesse);
 

@@ -102,14 +102,14 @@ struct Zeitachse {
     int32_t iErster;       /* first element of pdWerte shown */
     int32_t iAnzahl;       /* elements shown */
     double dSchrittS;      /* seconds from one shown element to the next */
-    double dIdealNullX;    /* x at which the ideal sine starts a period */
+    double dIdealNullX;    /* x of the wave's first sample, where the ideal sine stands at the start phase */
     double dIdealPeriodeX; /* the ideal sine's period in x */
 };
 /* As designed (the period divided by its samples) or, for bWieExportiert,
    as the file holds it (its data lines, one time base apart). */
 void Sinus_Zeitachse(const Sinuskurve *pSinus, double dZeitbasisMs, int bWieExportiert, Zeitachse *pAchse);
 /* The ideal sine as typed, unclipped, in %, at equal steps (*pdSchrittX)
-   from x = dIdealNullX, where it starts at the offset, to the last shown
+   from x = dIdealNullX, where it stands at the start phase, to the last shown
    element; at most iMax values; returns their number (0: none). */
 int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWerte, int iMax, double *pdSchrittX);
 /* The readout of shown element iIndex in the file's terms: data line,

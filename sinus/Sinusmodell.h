@@ -2,10 +2,12 @@
  * @file Sinusmodell.h
  * @brief The exact model of the export file, both ways. The export writes,
  *        for whole samples per period P, amplitude A and offset O in % and
- *        phase 0, data line k (from 0) as the value O + A sin(2 pi k / P)
- *        limited to 0 to 100 and printed to two decimals. Its inverse finds
- *        from the printed values every P for which some O and A write exactly
- *        them. Core only, no panel.
+ *        start phase phi, data line k (from 0) as the value
+ *        O + A sin(2 pi k / P + phi) limited to 0 to 100 and printed to two
+ *        decimals. Its inverse finds from the printed values every P for
+ *        which some O and A at phase 0 write exactly them, and only where
+ *        none does, every P for which some O, A and phi do. Core only, no
+ *        panel.
  */
 #ifndef SINUSMODELL_H
 #define SINUSMODELL_H
@@ -34,7 +36,21 @@ struct Kurvenmodell {
     double dOffset, dAmplitude; /**< a fitting design for the first P found, in % */
     int32_t iBegrenztOben;  /**< lines at 100.00 that every fitting design cuts (0 unless all decided) */
     int32_t iBegrenztUnten; /**< lines at 0.00 that every fitting design cuts (likewise) */
+    int32_t bPhaseFrei;     /**< 1: no design of phase 0 fits; the P found fit designs of some other start phase */
+    double dPhase;          /**< start phase of the design dOffset, dAmplitude (peak then >= 0), degrees, 0 <= x < 360 */
+    double dPhaseVon, dPhaseBis; /**< phases of all fitting designs of the first P found, degrees, about dPhase
+                                      (may run past 0 or 360; 0 to 360 when every phase fits); 0 at phase 0 */
 };
+
+/** The designs of one P at a free start phase. */
+struct Modellphase {
+    double dOffset, dAmplitude;  /**< one of them, in %, the peak >= 0 */
+    double dPhase;               /**< its start phase, degrees, 0 <= x < 360 */
+    double dVon, dBis;           /**< the phases of all of them, degrees, about dPhase; 0 to 360 when every phase fits */
+};
+
+/** Widest range of fitting phases, in degrees, that still names one phase (the phase field's step). */
+const double MODELL_PHASE_OFFEN = 1.0;
 
 /**
  * The value a data line prints for the sample @p dWert (in %, before the
@@ -49,6 +65,9 @@ int32_t Modell_Hundertstel(double dWert);
  * computes it for data line k + 1 of the export.
  */
 double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k);
+
+/** Modell_Wert for a wave started at the phase @p dPhaseGrad (degrees, as the inputs' phase). */
+double Modell_WertPhase(double dOffset, double dAmplitude, int32_t iP, double dPhaseGrad, int k);
 
 /** 1 when the sample @p dWert (in %, before the limits) would print above 100.00, i.e. the limit changed it. */
 int Modell_UeberHundert(double dWert);
@@ -84,12 +103,35 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
                        double *pdAmplitude);
 
 /**
+ * Modell_Tiefster for designs that start at the phase @p dPhaseGrad
+ * (degrees, as the inputs' phase: the generator starts at
+ * Sinus_StartZyklen of it). Returns as Modell_Tiefster.
+ */
+double Modell_TiefsterPhase(const int32_t *piWerte, int iAnzahl, int32_t iP, double dPhaseGrad, double dRandMin,
+                            double *pdOffset, double *pdAmplitude);
+
+/**
+ * Whether some offset, amplitude and start phase write exactly the
+ * @p iAnzahl values @p piWerte (hundredths) with @p iP samples per period,
+ * each line's value at least @p dRand hundredths inside its step (negative:
+ * that much outside it). Returns 1 and in @p pPhase (may be null) the
+ * designs' mean and the range of their phases, else 0 (also for no values,
+ * values outside 0 to 100.00 or @p iP below 1).
+ */
+int Modell_PasstFrei(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, Modellphase *pPhase);
+
+/**
  * The inverse: every P from 1 to MODELL_MAX_P for which some offset and
  * amplitude write exactly the @p iAnzahl values @p piWerte (hundredths),
  * and the lines every fitting design cuts. Bounded in time on any values;
  * where the bound ends the search, or probes over long periods found two
  * fitting P (the period is open) before the search from the lowest P was
  * through, bVollstaendig is 0 and piPassend holds those found, ascending.
+ * Designs of phase 0 are taken wherever one fits, so that a file some such
+ * design writes reads as it always did; only where none fits are designs
+ * of any start phase looked for (bPhaseFrei). A free phase decides every P
+ * only where the values rise and fall in three runs or more; fewer (less
+ * than a period, open upwards) are probed, and bVollstaendig is 0.
  * Returns 0.
  */
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
@@ -101,6 +143,13 @@ int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
  * Returns 0.
  */
 int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell);
+
+/**
+ * Only the search of Modell_Umkehren at a free start phase (bPhaseFrei 1),
+ * also where designs of phase 0 fit or their search ended at its bound:
+ * for a design where that search found none. Returns 0.
+ */
+int Modell_UmkehrenFrei(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);
 
 /**
  * Where the @p iAnzahl values @p piWerte (hundredths) fit no design: the

@@ -55,6 +55,10 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_NOTIZ_KEINE_KURVE "keine Sinuskurve des Exports ergibt diese Werte"
 #define SINUS_TEXT_NOTIZ_OFFEN "Periode nicht eindeutig"
 #define SINUS_TEXT_NOTIZ_NICHT_ERMITTELT "Periode nicht ermittelt: Suche an ihrer Rechengrenze abgebrochen"
+/** A file's start phase where no design of phase 0 writes it: one, a range the values leave open, or open with the period. */
+#define SINUS_TEXT_NOTIZ_PHASE "Phase %s°"
+#define SINUS_TEXT_NOTIZ_PHASE_OFFEN "Phase offen: %s° bis %s°"
+#define SINUS_TEXT_NOTIZ_PHASE_MIT_PERIODE "Phase offen wie die Periode"
 /** The few P that fit, named after SINUS_TEXT_NOTIZ_OFFEN: " (10 oder 30 Punkte je Periode)". */
 #define SINUS_TEXT_NOTIZ_KANDIDATEN_ODER " oder "
 #define SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE " Punkte je Periode)"
@@ -71,6 +75,7 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_ENTWURF_GLEICH "Eingaben aus %s übernommen: ihr Export ist Byte für Byte die Datei"
 #define SINUS_TEXT_ENTWURF_ABWEICHEND "Eingaben aus %s übernommen: ihr Export weicht ab Datenzeile %d ab"
 #define SINUS_TEXT_ENTWURF_OFFEN " · Periode nicht eindeutig: die einfachste passende genommen"
+#define SINUS_TEXT_ENTWURF_PHASE_OFFEN " · Phase offen (%s° bis %s°): %s° genommen"
 /** A reference's findings in their message: the count, then a line each. */
 #define SINUS_TEXT_BEFUNDE_ANZAHL ": %d %s\n"
 #define SINUS_TEXT_BEFUND "Befund"
@@ -81,6 +86,25 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_REFERENZ_ZEILE "Referenz %s: %s · %s"
 #define SINUS_TEXT_WEICHT_IM_KOPF_AB "weicht im Kopf ab (Zeile %d)"
 #define SINUS_TEXT_WEICHT_AB_DATENZEILE "weicht ab Datenzeile %d vom Export der Eingaben ab"
+/* Curves that play together: the set's findings (after the curve's name)
+   and its facts. */
+#define KURVENSATZ_TEXT_KURVE_DOPPELT "Kurvennummer %d wie %s: das Gerät spielt je Nummer nur eine Kurve"
+#define KURVENSATZ_TEXT_ZEITBASIS "Zeitbasis %s, %s hat %s: die Kurven eines Satzes brauchen eine Zeitbasis"
+#define KURVENSATZ_TEXT_ZEILEN "%d Datenzeilen, %s hat %d: die Schleifen beginnen nicht gemeinsam neu"
+#define KURVENSATZ_TEXT_SCHLEIFE "Schleife %s (%d Datenzeilen \u00d7 %s)"
+#define KURVENSATZ_TEXT_SCHLEIFEN_UNGLEICH "Schleifen ungleich lang: die Kurven laufen auseinander"
+#define KURVENSATZ_TEXT_SCHLEIFE_UNBEKANNT "Schleife unbekannt: Zeitbasis unbekannt"
+#define KURVENSATZ_TEXT_EIGENE_SCHLEIFE "Schleife %s"
+#define KURVENSATZ_TEXT_KURVE "Kurve %d"
+#define KURVENSATZ_TEXT_KURVE_UNBEKANNT "Kurve unbekannt"
+#define KURVENSATZ_TEXT_HZ "%s Hz"
+#define KURVENSATZ_TEXT_FREQUENZ_OFFEN "Frequenz offen"
+#define KURVENSATZ_TEXT_WIE " wie %s"
+#define KURVENSATZ_TEXT_VIELFACH " = %d \u00d7 Frequenz von %s"
+#define KURVENSATZ_TEXT_TEIL " = 1/%d der Frequenz von %s"
+#define KURVENSATZ_TEXT_BEZUG "Bezug der Phasen"
+#define KURVENSATZ_TEXT_PHASE "Phase %+.1f\u00b0"
+#define KURVENSATZ_TEXT_PHASE_OFFEN "Phase offen"
 /* The findings of the curve-file reader and its summary line. */
 #define KURVENDATEI_TEXT_KOMMA ": Komma statt Punkt"
 #define KURVENDATEI_TEXT_ZEIT_FORM "Zeit \"%s\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt)%s"

@@ -98,6 +98,19 @@ void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell
     }
     a.dMinV = a.dMinProzent * dUmax / 100.0;
     a.dMaxV = a.dMaxProzent * dUmax / 100.0;
+    a.bPhaseFrei = m.bPhaseFrei && m.iPassend > 0;
+    a.dPhaseVon = m.dPhaseVon;
+    a.dPhaseBis = m.dPhaseBis;
+}
+
+// Sample k (from 0) of the wave started at dStart cycles, offset added,
+// before the limits: the very double the generation computes for it.
+double VorDerGrenze(const Sinuskurve *pSinus, double dStart, int k)
+{
+    const double dFrequenz = 1.0 / pSinus->iPunkteProPeriode;
+    double dPhase = dStart + dFrequenz * k, s = 0.0;
+    SineWave(1, pSinus->dAmplitude, dFrequenz, &dPhase, &s);
+    return s + pSinus->dOffset;
 }
 
 // The warnings: each row its condition and its text, in this order. The
@@ -279,13 +292,15 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
         else if (pSinus->dAmplitude != 0.0 && !(std::fabs(pSinus->dAmplitude) >= ANALYSE_AUFLOESUNG))
             a.iKeinSinus = ANALYSE_UNTER_AUFLOESUNG;
     }
-    // The lines whose printed value a limit changed, from the values before it.
+    // The lines whose printed value a limit changed, from the values before
+    // it: sample k as the generation computes it, from the start phase on.
     a.iBegrenztOben = a.iBegrenztUnten = 0;
+    const double dStart = Sinus_StartZyklen(pSinus->dPhase);
     for (int k = 0; k < iZeilen && pSinus->iPunkteProPeriode > 0; ++k) {
         const double w = pSinus->pdWerte[k + 1];
         if (w != 0.0 && w != 100.0)
             continue;  // not at a limit: the limits changed nothing here
-        const double d = Modell_Wert(pSinus->dOffset, pSinus->dAmplitude, pSinus->iPunkteProPeriode, k);
+        const double d = VorDerGrenze(pSinus, dStart, k);
         a.iBegrenztOben += Modell_UeberHundert(d);
         a.iBegrenztUnten += Modell_UnterNull(d);
     }
@@ -349,6 +364,47 @@ int Analyse_Zeitbasis(double dPeriodeMs, double dPerioden, int iGewaehlt, int bA
         std::copy(rang, rang + RANG, dBest);
     }
     return pRat->iZeitbasis >= 0;
+}
+
+void Analyse_PhasenZahl(double dGrad, char *sz, size_t iGroesse)
+{
+    const int PHASE_STELLEN = 2;
+    std::snprintf(sz, iGroesse, "%.*f", PHASE_STELLEN, dGrad);
+    char *p = sz + std::strlen(sz) - 1;
+    while (p > sz && *p == '0')
+        *p-- = '\0';
+    if (*p == '.')
+        *p = '\0';
+    if (std::strcmp(sz, "-0") == 0)
+        TK_TextKopieren(sz, iGroesse, "0");
+}
+
+void Analyse_Phase(int bPeriode, double dVon, double dBis, char *szText, size_t iGroesse)
+{
+    const int PHASE_STELLEN = 2;
+    const double HUNDERTSTEL = 100.0, VOLLKREIS = 360.0;
+    // The ends outwards, so that the range named holds every fitting phase.
+    auto zahl = Analyse_PhasenZahl;
+    char szVon[ZAHL_GROESSE], szBis[ZAHL_GROESSE];
+    if (!bPeriode || dBis - dVon >= VOLLKREIS) {
+        TK_TextKopieren(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE_MIT_PERIODE);
+    } else if (dBis - dVon >= MODELL_PHASE_OFFEN) {
+        zahl(std::floor(dVon * HUNDERTSTEL) / HUNDERTSTEL, szVon, sizeof szVon);
+        zahl(std::ceil(dBis * HUNDERTSTEL) / HUNDERTSTEL, szBis, sizeof szBis);
+        std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE_OFFEN, szVon, szBis);
+    } else {
+        // The shortest number in the range, nearest its middle, from 0 to under 360.
+        const double dMitte = (dVon + dBis) / 2.0;
+        double x = dMitte;
+        for (int i = PHASE_STELLEN; i >= 0; --i) {
+            const double dSkala = std::pow(10.0, i), y = std::round(dMitte * dSkala) / dSkala;
+            if (y >= dVon && y <= dBis)
+                x = y;
+        }
+        x -= VOLLKREIS * std::floor(x / VOLLKREIS);
+        zahl(x >= VOLLKREIS - 0.5 / HUNDERTSTEL ? 0.0 : x, szVon, sizeof szVon);
+        std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE, szVon);
+    }
 }
 
 void Analyse_Zahl(double d, int iStellen, char *sz, size_t iGroesse)
@@ -434,6 +490,12 @@ void Analyse_Notizen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroess
             if (i + 1 == pAnalyse->iKandidaten)
                 TK_TextAnhaengen(szText, iGroesse, SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE);
         }
+    }
+    if (pAnalyse->bPhaseFrei) {
+        char szPhase[2 * ZAHL_GROESSE + 40];
+        Analyse_Phase(pAnalyse->bEindeutig, pAnalyse->dPhaseVon, pAnalyse->dPhaseBis, szPhase, sizeof szPhase);
+        TK_TextAnhaengen(szText, iGroesse, szText[0] ? "; " : "");
+        TK_TextAnhaengen(szText, iGroesse, szPhase);
     }
     if (Analyse_Warnungen(pAnalyse, szWarnungen, sizeof szWarnungen) == 0)
         return;

@@ -1,4 +1,4 @@
-// The table of the nine inputs and what follows from it alone: defaults,
+// The table of the ten inputs and what follows from it alone: defaults,
 // reading a typed value, the range as text, and the coupling of peak with
 // RMS amplitude and of frequency with period duration.
 #include "Sinuseingaben.h"
@@ -28,33 +28,38 @@ const TK_Einheit DACH[] = {{"V", 0, EINHEIT_WERT},    {"mV", -3, EINHEIT_WERT}, 
                            {"Vpp", 0, EINHEIT_SS}};
 const TK_Einheit HERTZ[] = {{"Hz", 0, EINHEIT_WERT}, {"kHz", 3, EINHEIT_WERT}, {"mHz", -3, EINHEIT_WERT}};
 const TK_Einheit MILLISEKUNDEN[] = {{"ms", 0, EINHEIT_WERT}, {"s", 3, EINHEIT_WERT}, {"\u00b5s", -3, EINHEIT_WERT}};
+const TK_Einheit GRAD[] = {{"\u00b0", 0, EINHEIT_WERT}, {"deg", 0, EINHEIT_WERT}};
+const double PHASE_GRENZE = 360.0;  // one turn either way
 const int VOLT_N = static_cast<int>(std::size(VOLT));
 
 // In panel order, which is also the order of the fields in Eingabewerte.
 const Eingabefeld gFelder[] = {
     {EINGABE_UMAX, "umax", "V", "WLR-7 Ausgang max. [V]", "V", "Größte Ausgangsspannung des WLR-7 in Volt", "",
      EINGABEN_ZAHL, 0.001, 10000.0, 10.0, 3, offsetof(Eingabewerte, dUmax), VOLT, VOLT_N,
-     "WLR-7 max. %s V"},
+     "WLR-7 max. %s V", 0},
     {EINGABE_DACH, "peak", "V", "Amplitude [V^]", "V", "Scheitelwert der Amplitude in Volt", "",
      EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 5.0, 3, offsetof(Eingabewerte, dAmplitudeDach), DACH,
-     static_cast<int>(std::size(DACH)), " \u00b7 Amplitude %s V^"},
+     static_cast<int>(std::size(DACH)), " \u00b7 Amplitude %s V^", 0},
     {EINGABE_EFF, "rms", "V", "Amplitude [Veff]", "V", "Effektivwert der Amplitude in Volt",
      "Scheitelwert = sqrt(2) * V", EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 3.536, 3,
-     offsetof(Eingabewerte, dAmplitudeEff), VOLT, VOLT_N, " (%s Veff)"},
+     offsetof(Eingabewerte, dAmplitudeEff), VOLT, VOLT_N, " (%s Veff)", 0},
     {EINGABE_OFFSET, "offset", "V", "Offset [V]", "V", "Offset in Volt", "", EINGABEN_ZAHL, -UNBEGRENZT, UNBEGRENZT, 5.0, 3,
-     offsetof(Eingabewerte, dOffset), VOLT, VOLT_N, " \u00b7 Offset %s V"},
+     offsetof(Eingabewerte, dOffset), VOLT, VOLT_N, " \u00b7 Offset %s V", 0},
     {EINGABE_FREQUENZ, "frequency", "HZ", "Frequenz [Hz]", "Hz", "Frequenz in Hertz", "Periodendauer = 1000 / HZ",
      EINGABEN_ZAHL, 0.02, 20000.0, 5.0, 2, offsetof(Eingabewerte, dFrequenz), HERTZ,
-     static_cast<int>(std::size(HERTZ)), " \u00b7 Frequenz %s Hz"},
+     static_cast<int>(std::size(HERTZ)), " \u00b7 Frequenz %s Hz", 0},
     {EINGABE_PERIODE, "period", "MS", "Periodendauer [ms]", "ms", "Periodendauer in Millisekunden", "",
      EINGABEN_ZAHL, 0.05, 50000.0, 200.0, 2, offsetof(Eingabewerte, dPeriodendauer), MILLISEKUNDEN,
-     static_cast<int>(std::size(MILLISEKUNDEN)), ""},
+     static_cast<int>(std::size(MILLISEKUNDEN)), "", 0},
     {EINGABE_PERIODEN, "periods", "N", "Perioden", "", "Anzahl der Perioden", "", EINGABEN_ZAHL, 0.01, 100.0, 1.0, 2,
-     offsetof(Eingabewerte, dAnzahlPerioden), nullptr, 0, " \u00b7 Perioden %s"},
+     offsetof(Eingabewerte, dAnzahlPerioden), nullptr, 0, " \u00b7 Perioden %s", 0},
+    {EINGABE_PHASE, "phase", "DEG", "Phase [\u00b0]", "\u00b0", "Startwinkel der Sinuskurve in Grad",
+     "0 beginnt beim Offset steigend, 90 im Scheitel", EINGABEN_ZAHL, -PHASE_GRENZE, PHASE_GRENZE, 0.0, 2,
+     offsetof(Eingabewerte, dPhase), GRAD, static_cast<int>(std::size(GRAD)), " \u00b7 Phase %s\u00b0", 1},
     {EINGABE_ZEITBASIS, "timebase", "LABEL", "Zeitbasis", "", "Abstand zweier Stützpunkte", "", EINGABEN_ZEITBASIS,
-     1.0, ZEITBASIS_ANZAHL, ZEITBASIS_VORGABE + 1.0, 0, 0, nullptr, 0, " \u00b7 Zeitbasis %s"},
+     1.0, ZEITBASIS_ANZAHL, ZEITBASIS_VORGABE + 1.0, 0, 0, nullptr, 0, " \u00b7 Zeitbasis %s", 0},
     {EINGABE_KURVE, "curve", "N", "Kurve", "", "Kurvennummer in der Exportdatei", "", EINGABEN_KURVE, 1.0, KURVEN,
-     1.0, 0, 0, nullptr, 0, " \u00b7 Kurve %s"},
+     1.0, 0, 0, nullptr, 0, " \u00b7 Kurve %s", 0},
 };
 static_assert(std::size(gFelder) == EINGABEN_ANZAHL, "one row per id");
 

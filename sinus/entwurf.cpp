@@ -1,5 +1,7 @@
 // A design reopened from its file. The model gives the samples per period
-// and an offset and amplitude in % that write the values; the rest follows
+// and an offset and amplitude in % that write the values (and where no
+// design of phase 0 does, the range of start phases that do, of which the
+// shortest number near its middle is taken); the rest follows
 // from the file: the period is P time bases, the number of periods the
 // two-decimal value whose samples round to the file's lines. The inputs are
 // exported again in memory and compared value by value.
@@ -35,6 +37,10 @@ const int KURZ_STELLEN_MAX = 12;          // decimals tried for a short number
 const double RAND_KLEIN = 1e-10;
 const int NACHBARN_ULP = 2;  // ulps tried either side of a design that misses by its rounding
 const double RAND_NACHBARN = 1e-6;  // margins below which they are tried
+const int PHASE_STELLEN = 2;        // the phase field's decimals
+const double VOLLKREIS = 360.0;     // degrees
+const double PHASE_INNEN = 0.25;    // part of the range of phases kept clear at either end by a shorter number
+const char *const OPTION_PHASE = "phase";
 
 bool ImBereich(const Eingabefeld *f, double d)
 {
@@ -114,9 +120,10 @@ int Nachbarn(Eingabewerte *e, const int32_t *piWerte, int iAnzahl, double dRand)
 // The inputs of a design in % at the maximum voltage @p dUmax, the coupled
 // fields as the window couples them.
 Eingabewerte Eingaben(const Eingabewerte &vorlage, double dUmax, double dAmplitude, double dOffset, double dPeriode,
-                      double dPerioden, const char *szZeitbasis, int iKurve)
+                      double dPerioden, double dPhase, const char *szZeitbasis, int iKurve)
 {
     Eingabewerte e = vorlage;
+    e.dPhase = dPhase;
     const double dFaktor = 1.0 / (dUmax / 100.0);
     e.dUmax = dUmax;
     e.dAmplitudeDach = dAmplitude / dFaktor;
@@ -131,6 +138,55 @@ Eingabewerte Eingaben(const Eingabewerte &vorlage, double dUmax, double dAmplitu
             e.iZeitbasisIndex = i;
     e.iKurvennummer = iKurve;
     return e;
+}
+
+// The phases worth a try for the designs of P, shortest number first: of
+// none, one and two decimals, the one nearest the middle of the range, kept
+// clear of its ends; the middle to two decimals last.
+std::vector<double> Phasen(const Modellphase &r)
+{
+    std::vector<double> liste;
+    const double dMitte = (r.dVon + r.dBis) / 2.0, dRand = PHASE_INNEN * (r.dBis - r.dVon);
+    for (int iStellen = 0; iStellen <= PHASE_STELLEN; ++iStellen) {
+        const double dSkala = std::pow(10.0, iStellen);
+        const double x = std::round(dMitte * dSkala) / dSkala;
+        if ((x >= r.dVon + dRand && x <= r.dBis - dRand) || iStellen == PHASE_STELLEN)
+            liste.push_back(x);
+    }
+    for (double &x : liste) {  // into 0 to under 360, as the field reads it back
+        x -= VOLLKREIS * std::floor(x / VOLLKREIS);
+        x = std::round(x * 100.0) / 100.0;
+        x = x >= VOLLKREIS ? 0.0 : x;
+    }
+    liste.erase(std::unique(liste.begin(), liste.end()), liste.end());
+    return liste;
+}
+
+// The design of P farthest inside its steps (Modell_Tiefster), at phase 0,
+// or with @p bFrei at a phase the model finds for P: then @p pdPhase and
+// @p pPhase (the range of phases) are set. Returns the margin, -1 where P
+// fits no design.
+double Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, bool bFrei, double *pdOffset, double *pdAmplitude,
+                double *pdPhase, Modellphase *pPhase)
+{
+    *pdPhase = 0.0;
+    if (!bFrei)
+        return Modell_Tiefster(piWerte, iAnzahl, iP, RAND_KLEIN, pdOffset, pdAmplitude);
+    if (!Modell_PasstFrei(piWerte, iAnzahl, iP, 0.0, pPhase))
+        return -1.0;
+    // The phase fixed, the rest is the design of phase 0 at that start: the first with room inside its steps.
+    double dBeste = -1.0;
+    for (const double dPhase : Phasen(*pPhase)) {
+        double dOffset, dAmplitude;
+        const double dRand = Modell_TiefsterPhase(piWerte, iAnzahl, iP, dPhase, RAND_KLEIN, &dOffset, &dAmplitude);
+        if (dRand > dBeste) {
+            dBeste = dRand;
+            *pdOffset = dOffset, *pdAmplitude = dAmplitude, *pdPhase = dPhase;
+        }
+        if (dRand > 0.0)
+            break;
+    }
+    return dBeste;
 }
 
 // The shortest fixed-point text that reads back to @p d.
@@ -154,7 +210,7 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     double dMs;
     Kurvenmodell m = {};
     if (pBericht)
-        *pBericht = {0, 0, 1};
+        *pBericht = {0, 0, 1, 0, 0.0, 0.0};
     if (iAnzahl < 1 || !Zeitbasis_Suchen(szZeitbasis, &dMs))
         return 0;
     if (pModell)
@@ -183,6 +239,8 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
         kandidaten.push_back(m.piPassend[m.iPassend - 1] + i);
     Eingabewerte e = *pEingabe;
     int iAbweichend = -1;
+    bool bFrei = m.bPhaseFrei != 0;
+    Modellphase phase = {};  // the range of phases of the design taken, where the phase is free
     auto versuchen = [&](const std::vector<int32_t> &liste) {
         for (const int32_t iP : liste) {
             // P time bases, or where the field cannot hold that (the longest
@@ -197,17 +255,19 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
                 continue;  // a candidate that fits the lines was had already
             // The design farthest inside its steps first, so that the
             // arithmetic of the export cannot tip a value over.
-            double dOffset = m.iMin / 100.0, dAmplitude = 0.0;
-            const double dRand =
-                m.iStufen == 1 ? 1.0 : Modell_Tiefster(piWerte, iAnzahl, iP, RAND_KLEIN, &dOffset, &dAmplitude);
+            double dOffset = m.iMin / 100.0, dAmplitude = 0.0, dPhase = 0.0;
+            Modellphase r = {};
+            const double dRand = m.iStufen == 1 ? 1.0
+                                                : Tiefster(piWerte, iAnzahl, iP, bFrei, &dOffset, &dAmplitude, &dPhase, &r);
             if (dRand < 0.0)
                 continue;
             Eingabewerte probe =
-                Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+                Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, dPhase, szZeitbasis, iKurve);
             const int iAb = Nachbarn(&probe, piWerte, iAnzahl, dRand);
             if (iAbweichend < 0 || iAb == 0 || (iAbweichend > 0 && iAb > iAbweichend)) {
                 e = probe;
                 iAbweichend = iAb;
+                phase = r;
             }
             if (iAb == 0)
                 break;
@@ -219,11 +279,13 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     if (iAbweichend != 0 && m.iStufen > 1) {
         Kurvenmodell mitRand;
         Modell_UmkehrenMitRand(piWerte, iAnzahl, 1, &mitRand);
+        bFrei = mitRand.bPhaseFrei != 0;
         versuchen(std::vector<int32_t>(mitRand.piPassend, mitRand.piPassend + mitRand.iPassend));
     }
     // Less than a period whose P the values leave open: the numbers of
     // periods that give the lines, each with the P it allows, until one fits.
     const int iN = iAnzahl - 1;
+    auto kurzeSuche = [&]() {
     long long iVersuche = 0;
     // The fewest periods first: the longest P, where the values leave most open.
     const long long iMaxVersuche = std::max(SUCHE_MIN, SUCHE_ARBEIT / iAnzahl);
@@ -234,15 +296,32 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
             if (iP < 1 || Sinus_Runden(iP * dPerioden) != iN || !ImBereich(fPeriode, iP * dMs))
                 continue;
             ++iVersuche;
-            double dOffset, dAmplitude;
-            const double dRand = Modell_Tiefster(piWerte, iAnzahl, static_cast<int32_t>(iP), RAND_KLEIN, &dOffset, &dAmplitude);
+            double dOffset, dAmplitude, dPhase;
+            Modellphase r = {};
+            const double dRand =
+                Tiefster(piWerte, iAnzahl, static_cast<int32_t>(iP), bFrei, &dOffset, &dAmplitude, &dPhase, &r);
             if (dRand < 0.0)
                 continue;
             const double dPeriode = std::round(static_cast<double>(iP) * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
-            Eingabewerte probe = Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, szZeitbasis, iKurve);
+            Eingabewerte probe =
+                Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, dPhase, szZeitbasis, iKurve);
             if (Nachbarn(&probe, piWerte, iAnzahl, dRand) == 0)
-                e = probe, iAbweichend = 0;
+                e = probe, iAbweichend = 0, phase = r;
         }
+    }
+    };
+    kurzeSuche();
+    // Where the search of phase 0 ended at its bound without a design: a free phase.
+    if (iAbweichend != 0 && !bFrei && m.iStufen > 1 && !m.bVollstaendig) {
+        Kurvenmodell frei;
+        Modell_UmkehrenFrei(piWerte, iAnzahl, &frei);
+        bFrei = true;
+        std::vector<int32_t> liste(frei.piPassend, frei.piPassend + frei.iPassend);
+        for (int32_t i = 1; !frei.bVollstaendig && frei.iPassend > 0 && i <= WEITERE_P; ++i)
+            liste.push_back(frei.piPassend[frei.iPassend - 1] + i);
+        versuchen(liste);
+        if (iAbweichend != 0)
+            kurzeSuche();
     }
     if (iAbweichend < 0)
         return 0;
@@ -259,8 +338,12 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
         }
     }
     *pEingabe = e;
-    if (pBericht)
-        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend, 0};
+    if (pBericht) {
+        *pBericht = {m.iPunkteProPeriode > 0, iAbweichend, 0, 0, 0.0, 0.0};
+        // A free phase the values leave open: the period open, or the phases wider than the field's step.
+        if (bFrei && (m.iPunkteProPeriode == 0 || phase.dBis - phase.dVon >= MODELL_PHASE_OFFEN))
+            *pBericht = {pBericht->bEindeutig, iAbweichend, 0, 1, phase.dVon, phase.dBis};
+    }
     return 1;
 }
 
@@ -276,6 +359,12 @@ void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iG
         Zahl(*Eingaben_Zahl(&e, Eingaben_Feld(iEingabe)), szZahl, sizeof szZahl);
         std::snprintf(szTeil, sizeof szTeil, " --%s %s", Eingaben_Feld(iEingabe)->szOption, szZahl);
         TK_TextAnhaengen(szText, iGroesse, szTeil);
+        // The start phase after the periods, only where it is not 0: a file of phase 0 keeps its line.
+        if (iEingabe == EINGABE_PERIODEN && e.dPhase != 0.0) {
+            Zahl(e.dPhase, szZahl, sizeof szZahl);
+            std::snprintf(szTeil, sizeof szTeil, " --%s %s", OPTION_PHASE, szZahl);
+            TK_TextAnhaengen(szText, iGroesse, szTeil);
+        }
     }
     std::snprintf(szTeil, sizeof szTeil, " --%s %d", Eingaben_Feld(EINGABE_KURVE)->szOption,
                   static_cast<int>(pEingabe->iKurvennummer));

@@ -44,6 +44,8 @@
 #include "Sinusmodell.h"
 
 #include "Kurvenformat.h"
+#include "Sinuserzeugung_Main.h"
+#include "polyeder.h"
 #include "toolkit_kern.h"
 
 #include <algorithm>
@@ -69,6 +71,11 @@ const int FALSCH_KERN_MAX = 3;                       // lines of a smallest cont
 const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
 const double SONDE_SCHRITT = 1.0 / 256.0;           // relative step from one probe's P to the next, at first
 const int SONDE_STUFEN = 6;                          // levels of probes, each at half the step before
+const double VIERTEL = 0.25;                         // cycles from the sine to the cosine
+const double VOLLKREIS = 360.0;                      // degrees
+const double GRAD_JE_RAD = 180.0 / M_PI;
+const long long MAX_ARBEIT_FREI = 150000;            // lines cut into the polytope over all candidates of one file
+const long long ARBEIT_POLYEDER = 24;                // what setting up the polytope for one candidate counts as
 
 struct Ecke {
     double o, a;
@@ -108,10 +115,10 @@ bool Schneiden(Polygon &p, double s, double h, bool bOben)
 }
 
 // The unit sine of line k as the export's generator gives it: the value it
-// writes for sample k of a wave of amplitude 1 started at phase 0.
-double Einheitssinus(double dFrequenz, int k)
+// writes for sample k of a wave of amplitude 1 started at @p dStart cycles.
+double Einheitssinus(double dFrequenz, int k, double dStart = 0.0)
 {
-    double dPhase = dFrequenz * k, s = 0.0;
+    double dPhase = dStart + dFrequenz * k, s = 0.0;
     SineWave(1, 1.0, dFrequenz, &dPhase, &s);
     return s;
 }
@@ -126,6 +133,7 @@ struct Datei {
     int32_t iSinusP;             // the P whose sines sinus holds, 0 none
     std::vector<double> sinus;   // unit sine of each line for iSinusP
     std::vector<char> ohne;      // lines left out (empty: none)
+    double dStart = 0.0;         // where the wave starts, in cycles
 };
 
 void Reihenfolge(Datei &d)
@@ -184,7 +192,7 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
         if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
             continue;
         ++d.iArbeit;
-        const double s = bGemerkt ? d.sinus[static_cast<size_t>(k)] : Einheitssinus(f, k);
+        const double s = bGemerkt ? d.sinus[static_cast<size_t>(k)] : Einheitssinus(f, k, d.dStart);
         if (!Streifen(p, s, s, d.v[k], dRand))
             return false;
     }
@@ -370,6 +378,163 @@ bool Aufnehmen(Kurvenmodell *m, int32_t iP, const Polygon &p)
     return m->iPassend < MODELL_MAX_PASSEND;
 }
 
+// A free start phase: line k's value is O + a sin(2 pi k / P) + b cos(2 pi k / P),
+// the peak hypot(a, b) and the phase atan2(b, a). Each line bounds
+// (O, a, b) to a slab between two planes; a convex polytope is cut slab by
+// slab, and P fits while it is not empty.
+bool PruefenFrei(Datei &d, int32_t iP, Polyeder &q, double dRand = TOLERANZ)
+{
+    const double f = 1.0 / iP;
+    Polyeder_Wuerfel(q, RAHMEN);
+    d.iArbeit += ARBEIT_POLYEDER;
+    for (const int k : d.reihenfolge) {
+        ++d.iArbeit;
+        const double s = Einheitssinus(f, k), c = Einheitssinus(f, k, VIERTEL);
+        const int32_t v = d.v[k];
+        if (v < MODELL_HUNDERT && !Polyeder_Schneiden(q, 1.0, s, c, v + HALB + dRand))
+            return false;
+        if (v > 0 && !Polyeder_Schneiden(q, -1.0, -s, -c, -(v - HALB - dRand)))
+            return false;
+    }
+    return true;
+}
+
+// The phases, in degrees, of the designs in @p q: from *pdVon to *pdBis
+// about *pdMitte, that of their mean, which lies from 0 to under 360 (the
+// range may run past either end). False where the peaks reach 0, where
+// every phase is open.
+bool PhasenBereich(const Polyeder &q, double *pdVon, double *pdBis, double *pdMitte)
+{
+    const Punkt3 m = Polyeder_Mitte(q);
+    const double psi = std::atan2(m.z, m.y);
+    double dMin = 0.0, dMax = 0.0;
+    for (const std::vector<Punkt3> &f : q.flaechen)
+        for (const Punkt3 &e : f) {
+            if (e.y == 0.0 && e.z == 0.0)
+                return false;
+            const double delta = std::remainder(std::atan2(e.z, e.y) - psi, 2.0 * M_PI);
+            dMin = std::min(dMin, delta);
+            dMax = std::max(dMax, delta);
+        }
+    if (dMax - dMin >= M_PI)
+        return false;  // the peaks' directions reach round the origin
+    double dMitte = psi * GRAD_JE_RAD;
+    const double dVerschub = -VOLLKREIS * std::floor(dMitte / VOLLKREIS);
+    dMitte += dVerschub;
+    *pdMitte = dMitte < VOLLKREIS ? dMitte : 0.0;
+    *pdVon = (psi + dMin) * GRAD_JE_RAD + dVerschub;
+    *pdBis = (psi + dMax) * GRAD_JE_RAD + dVerschub;
+    return true;
+}
+
+// The lines at a limit that every design of @p q cuts, as Schnitte does.
+void SchnitteFrei(const Datei &d, int32_t iP, const Polyeder &q, std::vector<char> &oben, std::vector<char> &unten)
+{
+    const double f = 1.0 / iP;
+    for (int k = 0; k < d.n; ++k) {
+        if (!oben[static_cast<size_t>(k)] && !unten[static_cast<size_t>(k)])
+            continue;
+        double dMin, dMax;
+        Polyeder_Bereich(q, 1.0, Einheitssinus(f, k), Einheitssinus(f, k, VIERTEL), &dMin, &dMax);
+        oben[static_cast<size_t>(k)] = oben[static_cast<size_t>(k)] && dMin >= MODELL_HUNDERT + HALB;
+        unten[static_cast<size_t>(k)] = unten[static_cast<size_t>(k)] && dMax <= -HALB;
+    }
+}
+
+// The P from the number of lines on that a free phase could fit. Less
+// than a period of a sine rises and falls in at most three runs (the
+// limits and the rounding keep the order of the values): more, and none
+// fits. Three runs hold a crest and a trough, half a period apart: each
+// lies between the last step of one run and the first of the next, which
+// bounds P (doubled midpoints of steps, a step either way for the
+// rounding). Fewer leave P open upwards: *pbOffen says so.
+Bereich GrosseFrei(const int32_t *v, int n, bool *pbOffen)
+{
+    std::vector<long long> ende, anfang;  // per run: the doubled midpoints of its first and last step
+    int iRichtung = 0;
+    for (int k = 0; k + 1 < n; ++k) {
+        const int r = v[k + 1] > v[k] ? 1 : v[k + 1] < v[k] ? -1 : 0;
+        if (r == 0)
+            continue;
+        if (r != iRichtung)
+            anfang.push_back(2LL * k + 1), ende.push_back(2LL * k + 1);
+        ende.back() = 2LL * k + 1;
+        iRichtung = r;
+    }
+    *pbOffen = anfang.size() < 3;
+    if (anfang.size() > 3)
+        return {1, 0};
+    if (anfang.size() < 3)
+        return {n, MODELL_MAX_P};
+    return {std::max<long long>(n, ende[1] - anfang[1] - 2), std::min<long long>(MODELL_MAX_P, anfang[2] - ende[0] + 2)};
+}
+
+// Takes a P the free phase fits into the model (the design of the first);
+// false once the list is full.
+bool AufnehmenFrei(Kurvenmodell &m, int32_t iP, const Polyeder &q)
+{
+    if (m.iPassend == 0) {
+        const Punkt3 mitte = Polyeder_Mitte(q);
+        double dVon = 0.0, dBis = VOLLKREIS, dMitte = 0.0;
+        if (!PhasenBereich(q, &dVon, &dBis, &dMitte))
+            dVon = 0.0, dBis = VOLLKREIS, dMitte = 0.0;
+        m.dOffset = mitte.x / 100.0;
+        m.dAmplitude = std::hypot(mitte.y, mitte.z) / 100.0;
+        m.dPhase = dMitte;
+        m.dPhaseVon = dVon;
+        m.dPhaseBis = dBis;
+    }
+    m.piPassend[m.iPassend++] = iP;
+    return m.iPassend < MODELL_MAX_PASSEND;
+}
+
+// Where no design of phase 0 fits: the P with which a design of some start
+// phase writes the values. Shorter than the file, the same periods as at
+// phase 0 (what repeats does so whatever the phase); from the number of
+// lines on, the range the runs of the values leave, and where they leave
+// it open upwards, probes as at phase 0: two fitting P say the period is
+// open, and without the range searched whole the search is not complete.
+void FreiSuchen(Datei &d, const std::vector<int32_t> &perioden, int bMitRand, Kurvenmodell &m,
+                std::vector<char> &oben, std::vector<char> &unten, bool &bWeiter)
+{
+    m.bPhaseFrei = 1;
+    d.iArbeit = 0;
+    Polyeder q;
+    auto kandidat = [&](int32_t iP, bool bSonde) {
+        if (d.iArbeit > MAX_ARBEIT_FREI) {
+            bWeiter = false;
+            return;
+        }
+        if (std::find(m.piPassend, m.piPassend + m.iPassend, iP) != m.piPassend + m.iPassend)
+            return;
+        if (((bSonde || bMitRand) && !PruefenFrei(d, iP, q, -RAND_SONDE)) || !PruefenFrei(d, iP, q))
+            return;
+        SchnitteFrei(d, iP, q, oben, unten);
+        bWeiter = AufnehmenFrei(m, iP, q);
+    };
+    const int32_t p0 = perioden.empty() ? d.n : perioden.front();
+    for (size_t i = 0; i < perioden.size() && bWeiter; ++i)
+        if (perioden[i] == p0 || perioden[i] > d.n - p0)
+            kandidat(perioden[i], false);
+    bool bOffen = false;
+    const Bereich g = GrosseFrei(d.v, d.n, &bOffen);
+    if (!bOffen) {
+        for (long long iP = g.von; iP <= g.bis && bWeiter; ++iP)
+            kandidat(static_cast<int32_t>(iP), false);
+        return;
+    }
+    for (int iStufe = 0; iStufe < SONDE_STUFEN && bWeiter && m.iPassend < 2; ++iStufe) {
+        const double dSchritt = std::log1p(SONDE_SCHRITT) / static_cast<double>(1 << iStufe);
+        for (long long j = iStufe == 0 ? 0 : 1; bWeiter && m.iPassend < 2; j += iStufe == 0 ? 1 : 2) {
+            const double x = static_cast<double>(g.von) * std::exp(dSchritt * static_cast<double>(j));
+            if (x > static_cast<double>(g.bis))
+                break;
+            kandidat(static_cast<int32_t>(x), true);
+        }
+    }
+    bWeiter = false;  // not every P from the number of lines on was decided
+}
+
 }  // namespace
 
 int32_t Modell_Hundertstel(double dWert)
@@ -391,6 +556,11 @@ int32_t Modell_Hundertstel(double dWert)
 double Modell_Wert(double dOffset, double dAmplitude, int32_t iP, int k)
 {
     return dAmplitude * Einheitssinus(1.0 / iP, k) + dOffset;
+}
+
+double Modell_WertPhase(double dOffset, double dAmplitude, int32_t iP, double dPhaseGrad, int k)
+{
+    return dAmplitude * Einheitssinus(1.0 / iP, k, Sinus_StartZyklen(dPhaseGrad)) + dOffset;
 }
 
 int Modell_UeberHundert(double dWert)
@@ -439,15 +609,22 @@ int Modell_Entwerfen(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
 double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRandMin, double *pdOffset,
                        double *pdAmplitude)
 {
+    return Modell_TiefsterPhase(piWerte, iAnzahl, iP, 0.0, dRandMin, pdOffset, pdAmplitude);
+}
+
+double Modell_TiefsterPhase(const int32_t *piWerte, int iAnzahl, int32_t iP, double dPhaseGrad, double dRandMin,
+                            double *pdOffset, double *pdAmplitude)
+{
     if (iAnzahl <= 0 || iP < 1)
         return -1.0;
     Datei d;
     if (!DateiFassen(piWerte, iAnzahl, d))
         return -1.0;
+    d.dStart = Sinus_StartZyklen(dPhaseGrad);
     // The sines once for every margin tried.
     d.sinus.resize(static_cast<size_t>(iAnzahl));
     for (int k = 0; k < iAnzahl; ++k)
-        d.sinus[static_cast<size_t>(k)] = Einheitssinus(1.0 / iP, k);
+        d.sinus[static_cast<size_t>(k)] = Einheitssinus(1.0 / iP, k, d.dStart);
     d.iSinusP = iP;
     Polygon p;
     if (!Pruefen(d, iP, p, TOLERANZ))
@@ -479,12 +656,34 @@ double Modell_Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, double d
     return dRand;
 }
 
+int Modell_PasstFrei(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRand, Modellphase *pPhase)
+{
+    if (iAnzahl <= 0 || iP < 1)
+        return 0;
+    Datei d;
+    if (!DateiFassen(piWerte, iAnzahl, d))
+        return 0;
+    Polyeder q;
+    if (!PruefenFrei(d, iP, q, -dRand))
+        return 0;
+    if (pPhase) {
+        const Punkt3 mitte = Polyeder_Mitte(q);
+        *pPhase = {mitte.x / 100.0, std::hypot(mitte.y, mitte.z) / 100.0, 0.0, 0.0, VOLLKREIS};
+        if (!PhasenBereich(q, &pPhase->dVon, &pPhase->dBis, &pPhase->dPhase))
+            pPhase->dVon = 0.0, pPhase->dBis = VOLLKREIS, pPhase->dPhase = 0.0;
+    }
+    return 1;
+}
+
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
 {
     return Modell_UmkehrenMitRand(piWerte, iAnzahl, 0, pModell);
 }
 
-int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell)
+namespace {
+
+// The inverse; with @p bNurFrei only the search at a free phase.
+int Umkehren(const int32_t *piWerte, int iAnzahl, int bMitRand, bool bNurFrei, Kurvenmodell *pModell)
 {
     TK_RechnenVorbereiten();
     Kurvenmodell &m = *pModell;
@@ -532,6 +731,8 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
     // than the arithmetic could err: adjacent levels fit almost any P on
     // the very edge of their steps, which says nothing.
     auto kandidat = [&](int32_t iP, bool bSonde) {
+        if (bNurFrei)
+            return;
         if (d.iArbeit > MAX_ARBEIT) {
             bWeiter = false;
             return;
@@ -553,7 +754,7 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
     // Not shorter: less than one period in the file. Ranges of P are
     // refused whole where even the loosened test fails, else halved;
     // short ones are decided P by P. Lowest first.
-    const std::vector<Bereich> grosse = GrosseKandidaten(piWerte, iAnzahl);
+    const std::vector<Bereich> grosse = bNurFrei ? std::vector<Bereich>() : GrosseKandidaten(piWerte, iAnzahl);
     // Probes first: a short piece of a long period often fits a wide band
     // of P, which P spread geometrically over the ranges meet at once
     // where the search from the lowest P could spend its bound before it.
@@ -596,6 +797,10 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
                 kandidat(static_cast<int32_t>(iP), false);
         }
     }
+    if ((bWeiter || bNurFrei) && m.iPassend == 0) {
+        bWeiter = true;
+        FreiSuchen(d, perioden, bMitRand, m, oben, unten, bWeiter);
+    }
     m.bVollstaendig = bWeiter;
     std::sort(m.piPassend, m.piPassend + m.iPassend);
     if (m.bVollstaendig && m.iPassend == 1)
@@ -606,6 +811,18 @@ int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Ku
             m.iBegrenztUnten += unten[static_cast<size_t>(k)];
         }
     return 0;
+}
+
+}  // namespace
+
+int Modell_UmkehrenMitRand(const int32_t *piWerte, int iAnzahl, int bMitRand, Kurvenmodell *pModell)
+{
+    return Umkehren(piWerte, iAnzahl, bMitRand, false, pModell);
+}
+
+int Modell_UmkehrenFrei(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell)
+{
+    return Umkehren(piWerte, iAnzahl, 0, true, pModell);
 }
 
 namespace {

@@ -60,6 +60,8 @@ void Sinus_BerichtTitel(const Eingabewerte *pEingabe, const Kurvenanalyse *pAnal
         const Eingabefeld *f = Eingaben_Feld(i);
         if (!*f->szTitel)
             continue;
+        if (f->bTitelOhneNull && f->iArt == EINGABEN_ZAHL && *Eingaben_Zahl(const_cast<Eingabewerte *>(pEingabe), f) == 0.0)
+            continue;  // the default says nothing: titles of earlier designs stay as they were
         char szWert[TK_ZAHL_TEXT_GROESSE], sz[TITEL_TEIL_GROESSE];
         if (f->iArt == EINGABEN_ZAHL)
             TK_ZahlText(*Eingaben_Zahl(const_cast<Eingabewerte *>(pEingabe), f), f->iStellen, TK_ZAHL_FELDBREITE, szWert,

@@ -38,15 +38,17 @@ void Sinus_Zeitachse(const Sinuskurve *pSinus, double dZeitbasisMs, int bWieExpo
 
 int Sinus_Ideal(const Sinuskurve *pSinus, const Zeitachse *pAchse, double *pdWerte, int iMax, double *pdSchrittX)
 {
-    // From the wave's first sample on: where it starts, the ideal sine stands at the offset.
+    // From the wave's first sample on, where the ideal sine stands at the start phase.
     const double dBreite = pAchse->iAnzahl - 1.0 - pAchse->dIdealNullX;
     if (iMax < 2 || !(dBreite > 0.0) || !(pAchse->dIdealPeriodeX > 0.0))
         return 0;
     const double dPunkte = std::ceil(dBreite / pAchse->dIdealPeriodeX * IDEAL_JE_PERIODE) + 1.0;
     const int n = static_cast<int>(std::clamp(dPunkte, static_cast<double>(IDEAL_MIN), static_cast<double>(iMax)));
     *pdSchrittX = dBreite / (n - 1);
+    const double dStart = 2.0 * M_PI * Sinus_StartZyklen(pSinus->dPhase);  // 0 for phase 0: the same doubles as before
     for (int i = 0; i < n; ++i) {
-        pdWerte[i] = pSinus->dOffset + pSinus->dAmplitude * std::sin(2.0 * M_PI * i * *pdSchrittX / pAchse->dIdealPeriodeX);
+        pdWerte[i] = pSinus->dOffset +
+                     pSinus->dAmplitude * std::sin(2.0 * M_PI * i * *pdSchrittX / pAchse->dIdealPeriodeX + dStart);
     }
     return n;
 }

@@ -133,7 +133,7 @@ void zeichnen(QPainter &maler, tk::GraphCtrl *g, const Bericht &b)
     double x = RAND;
     for (const auto &e : b.legende) {
         const double mitte = y + m.height() / 2.0;
-        maler.setPen(QPen(e.farbe, 2.0));
+        maler.setPen(QPen(QBrush(e.farbe), 2.0, e.stil));
         maler.drawLine(QPointF(x, mitte), QPointF(x + MUSTER, mitte));
         maler.setPen(Qt::black);
         x += MUSTER + ABSTAND / 2;

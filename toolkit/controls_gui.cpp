@@ -298,7 +298,7 @@ int PlotY(int panel, int control, const void *data, int count, int dataType, int
 }
 
 int PlotWaveform(int panel, int control, const void *data, int count, int dataType, double yGain, double yOffset,
-                 double initialX, double xIncrement, int plotStyle, int, int, int, int color)
+                 double initialX, double xIncrement, int plotStyle, int, int lineStyle, int, int color)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);
     if (!g)
@@ -309,8 +309,12 @@ int PlotWaveform(int panel, int control, const void *data, int count, int dataTy
     std::vector<double> werte(static_cast<const double *>(data), static_cast<const double *>(data) + count);
     for (double &w : werte)
         w = w * yGain + yOffset;
+    const Qt::PenStyle stil = lineStyle == TK_LINIE_STRICHE ? Qt::DashLine
+                              : lineStyle == TK_LINIE_PUNKTE ? Qt::DotLine
+                              : lineStyle == TK_LINIE_STRICHPUNKTE ? Qt::DashDotLine
+                                                                   : Qt::SolidLine;
     return g->plotHinzufuegen(werte.data(), count, QColor((color >> 16) & 0xff, (color >> 8) & 0xff, color & 0xff),
-                              plotStyle == TK_STIL_STUFEN, initialX, xIncrement);
+                              plotStyle == TK_STIL_STUFEN, initialX, xIncrement, stil);
 }
 
 int SetPlotAttribute(int panel, int control, int plot, int attribute, const char *value)

@@ -59,6 +59,8 @@ GraphCtrl::GraphCtrl(QWidget *parent) : QChartView(new QChart(), parent)
 {
     QChart *c = chart();
     c->legend()->hide();
+    // Each marker a stretch of its line: plots told apart by their dashes too.
+    c->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     c->setMargins(QMargins(RAND_LINKS, RAND_OBEN, RAND_RECHTS, RAND_UNTEN));
     c->setBackgroundRoundness(0);
     c->setBackgroundVisible(false);
@@ -120,10 +122,12 @@ void GraphCtrl::setzeYTitel(const QString &t)
     beschreibungSetzen();
 }
 
-int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen, double x0, double dx)
+int GraphCtrl::plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen, double x0, double dx,
+                               Qt::PenStyle stil)
 {
     auto *serie = new QLineSeries();
     QPen stift(farbe);
+    stift.setStyle(stil);
     // One logical pixel, so that on a scaled screen the curve grows with the
     // grid instead of staying one device pixel thin; cosmetic, which the
     // painter draws without stroking a path.
@@ -189,7 +193,7 @@ std::vector<GraphCtrl::Legendeneintrag> GraphCtrl::legende() const
     std::vector<Legendeneintrag> eintraege;
     for (const Plot &p : m_plots)
         if (!p.serie->name().isEmpty())
-            eintraege.push_back({p.serie->name(), p.serie->pen().color()});
+            eintraege.push_back({p.serie->name(), p.serie->pen().color(), p.serie->pen().style()});
     return eintraege;
 }
 

@@ -35,9 +35,10 @@ public:
     explicit GraphCtrl(QWidget *parent = nullptr);
 
     /// Adds a plot: a step line over x = x0, x0 + dx, ... (@p stufen), or a
-    /// plain line through the points, which is drawn behind the step lines.
+    /// plain line through the points, which is drawn behind the step lines;
+    /// @p stil tells plots of near colours apart (and without colour).
     int plotHinzufuegen(const double *werte, int anzahl, QColor farbe, bool stufen = true, double x0 = 0.0,
-                        double dx = 1.0);
+                        double dx = 1.0, Qt::PenStyle stil = Qt::SolidLine);
     /// Names a plot in the legend, which shows while a plot has a name.
     bool plotBenennen(int plot, const QString &name);
     /// Removes one plot by handle, or every plot (and every mark) for -1;
@@ -92,6 +93,7 @@ public:
     struct Legendeneintrag {
         QString name;
         QColor farbe;
+        Qt::PenStyle stil;
     };
     std::vector<Legendeneintrag> legende() const;
     /// Draws the graph laid out at @p groesse, from the painter's origin.

@@ -476,6 +476,16 @@ int TK_MenuHaken(int handle, int menuItem, int checked)
     return 0;
 }
 
+int TK_MenuZeigen(int handle, int menuItem, int visible)
+{
+    int code;
+    QAction *a = MenuAktion(handle, menuItem, &code);
+    if (!a)
+        return code;
+    a->setVisible(visible != 0);
+    return 0;
+}
+
 int TK_MenuDimmen(int handle, int menuItem, int dimmed)
 {
     int code;

@@ -194,8 +194,9 @@ int TK_GraphMarkieren(int panel, int control, const int *von, const int *bis, co
  * @p yOffset, over x = @p initialX + k * @p xIncrement (in the units PlotY
  * plots over, before the x gain) in @p color: a step line for @p plotStyle
  * TK_STIL_STUFEN, drawn over the others, else a thin plain line drawn
- * behind the step lines. The graph keeps its own copy. Returns a plot
- * handle > 0.
+ * behind the step lines; solid, or as @p lineStyle (TK_LINIE_...) says,
+ * in the graph and its legend. The graph keeps its own copy. Returns a
+ * plot handle > 0.
  */
 int PlotWaveform(int panel, int control, const void *data, int count, int dataType, double yGain, double yOffset,
                  double initialX, double xIncrement, int plotStyle, int pointStyle, int lineStyle,
@@ -206,6 +207,8 @@ enum { ATTR_PLOT_LG_TEXT = 2010 };
 int SetPlotAttribute(int panel, int control, int plot, int attribute, const char *value);
 /** @p plotStyle of PlotWaveform() that draws a step line, as PlotY does. */
 enum { TK_STIL_STUFEN = 6 };
+/** @p lineStyle of PlotWaveform(): solid, dashes, dots, dashes and dots. */
+enum { TK_LINIE_DURCHGEHEND = 0, TK_LINIE_STRICHE = 1, TK_LINIE_PUNKTE = 2, TK_LINIE_STRICHPUNKTE = 3 };
 /** What the hover readout says of sample @p index of the graph's first step line. */
 typedef void (*TK_Ablesung)(int index, char *text, std::size_t size);
 /** Sets the readout's text source; null shows the axes' values. */
@@ -245,6 +248,8 @@ enum { TK_BERICHT_BREITE = 1600 }; ///< pixel width of a PNG report picture
 int TK_MenuDimmen(int panel, int menuItem, int dimmed);
 /** Sets the text of menu item @p menuItem (an '&' marks its mnemonic); 0, or a negative code. */
 int TK_MenuText(int panel, int menuItem, const char *text);
+/** Shows (1) or hides (0) menu item @p menuItem, shortcut included; 0, or a negative code. */
+int TK_MenuZeigen(int panel, int menuItem, int visible);
 /** Checks (1) or unchecks (0) a checkable menu item without a menu event; 0, or a negative code. */
 int TK_MenuHaken(int panel, int menuItem, int checked);
 

@@ -17,7 +17,8 @@ enum {
     SPEICHERN = 11,     /* command button: export */
     GRAPH = 12,         /* graph */
     STATUSZEILE = 13,   /* text: points, time step, duration, the file's frequency */
-    WARNZEILE = 14      /* text: what the rig plays that was not typed; empty when nothing */
+    WARNZEILE = 14,     /* text: what the rig plays that was not typed; empty when nothing */
+    PHASE = 15          /* numeric: start phase [°]; in the tab order after the button */
 };
 
 /* Menu bar, its menus and their items; the items carry these ids to Menu_Main. */
@@ -40,7 +41,10 @@ enum {
     UEBER = 16,          /* Hilfe > Ueber WLR7-Dovarizuz ...: version and licence */
     EINGABENAUSKURVE = 17,    /* Datei > Eingaben aus Kurve uebernehmen ...: the design that writes a file */
     EINGABENAUSREFERENZ = 18, /* Datei > Eingaben aus Referenz uebernehmen: the same for the open reference */
-    ZEITBASISANPASSEN = 19    /* Bearbeiten > Zeitbasis anpassen: the time base that plays the frequency */
+    ZEITBASISANPASSEN = 19,   /* Bearbeiten > Zeitbasis anpassen: the time base that plays the frequency */
+    REFERENZENTFERNEN1 = 20,  /* Datei > Referenz 1 „name“ entfernen: the oldest reference; shown while there is one */
+    REFERENZENTFERNEN2 = 21,  /* the second reference */
+    REFERENZENTFERNEN3 = 22   /* the third reference */
 };
 
 /* Handle of the main panel PNLMAIN; 0 until main has loaded it. */

@@ -188,7 +188,7 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"freq\toutput\n5\t" + a,
          {},
          ":1: unbekannte Spalte \"freq\"; Spalten sind umax, peak, rms, offset, "
-         "frequency, period, periods, timebase, curve, output."},
+         "frequency, period, periods, phase, timebase, curve, output."},
         {"output\toutput\n" + a + "\t" + alt, {}, ":1: Spalte output steht zweimal in der Kopfzeile."},
         {"frequency\n5", {}, ":1: Spalte output fehlt: jede Zeile nennt ihre Zieldatei."},
         {"frequency\toutput\nfünf\t" + a,

@@ -296,7 +296,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     gDateiauswahl = {kaputt, 1, {}};
     Fenster_KurveOeffnen();
     EXPECT_EQ(MeldungenText().rfind("Kurve öffnen: kaputt.txt: 1 Befund\n\nZeile ", 0), 0u) << MeldungenText();
-    EXPECT_TRUE(gFenster.bReferenz);
+    EXPECT_TRUE((gFenster.iReferenzen > 0));
     MeldungenLeeren();
     gDateiauswahl = {ordner + "/fehlt.txt", 1, {}};
     Fenster_KurveOeffnen();

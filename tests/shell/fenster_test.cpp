@@ -430,7 +430,7 @@ TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
     Exportieren(datei);
     Waehlen(datei);
     Fenster_KurveOeffnen();
-    ASSERT_TRUE(gFenster.bReferenz);
+    ASSERT_TRUE((gFenster.iReferenzen > 0));
     inSicht("beside a reference");
     Tippen(AMPLITUDEDACH, "4");
     Fenster_EingabenAusReferenz();

@@ -51,11 +51,11 @@ void Bedienen(void *)
 
     gDateiauswahl = {datei, 1, {}};
     TK_MenuWaehlen(gPanelMain, KURVEOEFFNEN);
-    EXPECT_TRUE(gFenster.bReferenz) << "Datei > Kurve öffnen shows it as the reference";
+    EXPECT_TRUE((gFenster.iReferenzen > 0)) << "Datei > Kurve öffnen shows it as the reference";
     TK_MenuWaehlen(gPanelMain, EINGABENAUSREFERENZ);
     EXPECT_EQ(Wert(gPanelMain, OFFSET), 4.0) << "the reference's design";
     TK_MenuWaehlen(gPanelMain, REFERENZENTFERNEN);
-    EXPECT_FALSE(gFenster.bReferenz);
+    EXPECT_FALSE((gFenster.iReferenzen > 0));
 
     TK_Tippen(gPanelMain, OFFSET, "3");
     gDateiauswahl = {datei, 1, {}};

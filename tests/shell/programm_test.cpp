@@ -71,7 +71,7 @@ TEST(Programm, DateiImAufrufWirdReferenz)
     TK_Spaeter([](void *) {
         // After the program's own call for the file, which the start-up posted later.
         TK_Spaeter([](void *) {
-            bReferenz = gFenster.bReferenz;
+            bReferenz = (gFenster.iReferenzen > 0);
             TK_MenuWaehlen(gPanelMain, BEENDEN);
         }, nullptr);
     }, nullptr);

@@ -19,7 +19,8 @@ TEST_F(PanelTest, FormUndEingabetabelleStimmenUeberein)
         const Eingabefeld *f = Eingaben_Feld(i);
         SCOPED_TRACE(f->szOption);
         EXPECT_EQ(f->iId, i) << "an id is its place in the table";
-        const int iControl = WLR7UMAX + i;  // the form's controls stand in the table's order
+        // The form's controls stand in the table's order; the phase, added later, took the next free id.
+        const int iControl = i == EINGABE_PHASE ? PHASE : WLR7UMAX + i - (i > EINGABE_PHASE);
         ASSERT_EQ(GetCtrlAttribute(h, iControl, ATTR_LABEL_TEXT, text, sizeof text), 0);
         EXPECT_STREQ(text, f->szLabel);
         ASSERT_EQ(GetCtrlAttribute(h, iControl, ATTR_TOOLTIP_TEXT, text, sizeof text), 0);

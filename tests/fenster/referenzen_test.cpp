@@ -1,0 +1,123 @@
+// Several curve files shown as references at once, in the window at the
+// size it opens with: each named in the legend in a colour and line of its
+// own, a line each in the status, removed one by one or all together from
+// the menu, the oldest making way for a fourth.
+#include "fenster_fixture.h"
+#include "graph_gui.h"
+#include "intern_gui.h"
+#include "lauf.h"
+
+#include <QAction>
+#include <QMenu>
+#include <set>
+
+namespace {
+
+using Referenzen = FensterTest;
+
+QAction *Aktion(const char *name)
+{
+    return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name));
+}
+
+std::vector<std::string> LegendenNamen()
+{
+    std::vector<std::string> namen;
+    for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
+        namen.push_back(e.name.toStdString());
+    return namen;
+}
+
+// The items that remove a single reference, as the Datei menu shows them.
+std::vector<std::string> EinzelneEntfernen()
+{
+    std::vector<std::string> texte;
+    for (const char *name : {"REFERENZENTFERNEN1", "REFERENZENTFERNEN2", "REFERENZENTFERNEN3"})
+        if (Aktion(name)->isVisible() && Aktion(name)->isEnabled())
+            texte.push_back(Aktion(name)->text().toStdString());
+    return texte;
+}
+
+}  // namespace
+
+TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelteste)
+{
+    const QSize groesse = tk::panel(gPanelMain)->fenster->size();
+    const std::string ordner = TestOrdner();
+    // Three phases of one design, and a fourth file of another design.
+    const std::vector<std::pair<std::string, std::vector<std::string>>> dateien = {
+        {"l1.txt", {"--phase", "0"}},
+        {"l2.txt", {"--phase", "-120"}},
+        {"l3.txt", {"--phase", "120"}},
+        {"a&b.txt", {"--frequency", "4", "--curve", "3"}}};
+    for (const auto &d : dateien) {
+        std::vector<std::string> a = d.second;
+        a.insert(a.end(), {"--output", "-"});
+        DateiSchreiben(ordner + "/" + d.first, Ausfuehren(a).aus);
+    }
+    EXPECT_TRUE(EinzelneEntfernen().empty()) << "no item without a reference";
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/" + dateien[i].first).c_str()), 1);
+    ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
+    EXPECT_EQ(gFenster.iReferenzen, 3);
+    EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l2.txt", "l3.txt"}));
+    // Colours and lines of the references differ from each other and from the curve.
+    std::set<QRgb> farben;
+    std::set<int> linien;
+    for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
+        farben.insert(e.farbe.rgb()), linien.insert(e.stil);
+    EXPECT_EQ(farben.size(), 5u);
+    EXPECT_GE(linien.size(), 3u) << "told apart without colour too";
+    // The status: a line per reference; the first is what the inputs export.
+    const std::string status = A(STATUSZEILE);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NE(status.find("Referenz " + dateien[i].first + ": "), std::string::npos) << status;
+    EXPECT_EQ(EinzelneEntfernen(), (std::vector<std::string>{"Referenz &1 \u201el1.txt\u201c entfernen",
+                                                              "Referenz &2 \u201el2.txt\u201c entfernen",
+                                                              "Referenz &3 \u201el3.txt\u201c entfernen"}));
+
+    // The middle one goes; the others keep their files, the numbers close up.
+    TK_MenuWaehlen(gPanelMain, REFERENZENTFERNEN2);
+    EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l3.txt"}));
+    EXPECT_EQ(EinzelneEntfernen(), (std::vector<std::string>{"Referenz &1 \u201el1.txt\u201c entfernen",
+                                                              "Referenz &2 \u201el3.txt\u201c entfernen"}));
+    EXPECT_EQ(A(STATUSZEILE).find("l2.txt"), std::string::npos);
+
+    // Opening one shown already reads it anew as the newest, nothing is replaced.
+    ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/l1.txt").c_str()), 1);
+    EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l3.txt", "l1.txt"}));
+    ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/l2.txt").c_str()), 1);
+    // A fourth: the oldest (l3.txt) makes way, and the status says so; an "&" reads as itself in the menu.
+    ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/a&b.txt").c_str()), 1);
+    EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l2.txt", "a&b.txt"}));
+    EXPECT_NE(A(STATUSZEILE).find("Referenz \u201el3.txt\u201c nicht mehr gezeigt: h\u00f6chstens 3 Referenzen"),
+              std::string::npos) << A(STATUSZEILE);
+    EXPECT_EQ(EinzelneEntfernen().back(), "Referenz &3 \u201ea&&b.txt\u201c entfernen");
+
+    // The take-over reads the newest.
+    TK_MenuWaehlen(gPanelMain, EINGABENAUSREFERENZ);
+    ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
+    EXPECT_EQ(std::make_pair(gEingabe.iKurvennummer, gEingabe.dFrequenz), std::make_pair(3, 4.0));
+
+    // All of them go together; the menu has nothing left to remove.
+    TK_MenuWaehlen(gPanelMain, REFERENZENTFERNEN);
+    EXPECT_EQ(gFenster.iReferenzen, 0);
+    EXPECT_TRUE(LegendenNamen().empty());
+    EXPECT_TRUE(EinzelneEntfernen().empty());
+    EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled());
+    EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse) << "the window keeps the size it opened with";
+}
+
+TEST_F(Referenzen, EineUnlesbareDateiLaesstDieGezeigten)
+{
+    const std::string ordner = TestOrdner();
+    DateiSchreiben(ordner + "/k.txt", Ausfuehren({"--output", "-"}).aus);
+    ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/k.txt").c_str()), 1);
+    EXPECT_EQ(Fenster_ReferenzLaden((ordner + "/fehlt.txt").c_str()), 0);
+    EXPECT_NE(MeldungenText().find("Datei nicht gefunden"), std::string::npos) << MeldungenText();
+    EXPECT_EQ(gFenster.iReferenzen, 1);
+    EXPECT_NE(A(STATUSZEILE).find("Referenz k.txt: "), std::string::npos);
+    EXPECT_EQ(Fenster_EineReferenzEntfernen(1), 0) << "there is no second one";
+    EXPECT_EQ(Fenster_EineReferenzEntfernen(0), 1);
+    EXPECT_EQ(gFenster.iReferenzen, 0);
+}
