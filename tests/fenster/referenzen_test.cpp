@@ -67,6 +67,10 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
         farben.insert(e.farbe.rgb()), linien.insert(e.stil);
     EXPECT_EQ(farben.size(), 5u);
+    QApplication::processEvents();
+    const QWidget *grafik = tk::control(gPanelMain, GRAPH);
+    EXPECT_GE(grafik->height(), grafik->minimumHeight()) << "three status lines more leave the graph its room";
+    EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse);
     EXPECT_GE(linien.size(), 3u) << "told apart without colour too";
     // The status: a line per reference; the first is what the inputs export.
     const std::string status = A(STATUSZEILE);
