@@ -61,7 +61,7 @@ void ReferenzenZeichnen()
         if (ref.iWerte == 0 || !(ref.dZeitbasisMs > 0.0) || !(gFenster.achse.dSchrittS > 0.0))
             continue;
         // Data line k at (k - 1) time bases of the file.
-        const auto &stil = REFERENZ_STIL[r];
+        const auto &stil = REFERENZ_STIL[gFenster.aReferenzen[r].iStil];
         const int iPlot = PlotWaveform(gPanelMain, GRAPH, ref.pdWerte, ref.iWerte, PLOT_DICKE, 1.0, 0.0, 0.0,
                                        ref.dZeitbasisMs / 1000.0 / gFenster.achse.dSchrittS, PLOT_STUFEN, 0,
                                        stil.iLinie, 1, MakeColor(stil.iRot, stil.iGruen, stil.iBlau));

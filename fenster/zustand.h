@@ -36,6 +36,7 @@ struct Referenz {
     Kurvendatei datei;                  ///< as read, its wrong values checked as the checker names them
     char szPfad[FENSTER_PFAD_GROESSE];  ///< its path as opened; Fenster_Dateiname() of it names it
     int iKopie;                         ///< its bytes as read, in memory (a descriptor), owned while shown
+    int iStil;                          ///< its colour and line, 0 to FENSTER_REFERENZEN_MAX - 1, kept while shown
 };
 
 /** One step of the undo history: the accepted inputs, and what made them where it was more than one input. */

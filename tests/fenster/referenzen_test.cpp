@@ -80,9 +80,12 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
                                                               "Referenz &2 \u201el2.txt\u201c entfernen",
                                                               "Referenz &3 \u201el3.txt\u201c entfernen"}));
 
-    // The middle one goes; the others keep their files, the numbers close up.
+    // The middle one goes; the others keep their files and colours, the numbers close up.
+    const auto vorher = tk::graph(gPanelMain, GRAPH)->legende();
     TK_MenuWaehlen(gPanelMain, REFERENZENTFERNEN2);
     EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l3.txt"}));
+    const auto nachher = tk::graph(gPanelMain, GRAPH)->legende();
+    EXPECT_EQ(std::make_pair(nachher[2].farbe, nachher[3].farbe), std::make_pair(vorher[2].farbe, vorher[4].farbe));
     EXPECT_EQ(EinzelneEntfernen(), (std::vector<std::string>{"Referenz &1 \u201el1.txt\u201c entfernen",
                                                               "Referenz &2 \u201el3.txt\u201c entfernen"}));
     EXPECT_EQ(A(STATUSZEILE).find("l2.txt"), std::string::npos);
@@ -94,6 +97,10 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     // A fourth: the oldest (l3.txt) makes way, and the status says so; an "&" reads as itself in the menu.
     ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/a&b.txt").c_str()), 1);
     EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l2.txt", "a&b.txt"}));
+    farben.clear();
+    for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
+        farben.insert(e.farbe.rgb());
+    EXPECT_EQ(farben.size(), 5u) << "the newest takes the colour that came free";
     EXPECT_NE(A(STATUSZEILE).find("Referenz \u201el3.txt\u201c nicht mehr gezeigt: h\u00f6chstens 3 Referenzen"),
               std::string::npos) << A(STATUSZEILE);
     EXPECT_EQ(EinzelneEntfernen().back(), "Referenz &3 \u201ea&&b.txt\u201c entfernen");
