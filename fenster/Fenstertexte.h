@@ -26,6 +26,8 @@ extern const char *const FENSTER_TEXT_BERICHT_FEHLER;   ///< a report picture no
 extern const char *const FENSTER_TEXT_REFERENZ_UNLESBAR; ///< a curve file not read, followed by reason and path
 extern const char *const FENSTER_TEXT_REFERENZ_ERSETZT;  ///< the oldest reference made way: its name, the most shown
 extern const char *const FENSTER_TEXT_REFERENZ_WEG;      ///< menu item that removes one: its number, its name
+extern const char *const FENSTER_TEXT_AUS_REFERENZ;      ///< the take-over from the reference
+extern const char *const FENSTER_TEXT_AUS_NEUESTER;      ///< the same beside several: the newest's name
 extern const char *const FENSTER_TEXT_NICHT_GEFUNDEN;   ///< reason: no file of that name
 extern const char *const FENSTER_TEXT_KEINE_DATEN;      ///< reason: a file that has no data without waiting
 extern const char *const FENSTER_TEXT_BEDIENUNG_TITEL;  ///< Hilfe > Tasten und Maus

@@ -21,6 +21,8 @@ const char *const FENSTER_TEXT_REFERENZ_UNLESBAR = "Die Kurvendatei konnte nicht
 const char *const FENSTER_TEXT_REFERENZ_ERSETZT =
     "Referenz „%s“ nicht mehr gezeigt: höchstens %d Referenzen zugleich, die älteste macht Platz";
 const char *const FENSTER_TEXT_REFERENZ_WEG = "Referenz &%d „%s“ entfernen";
+const char *const FENSTER_TEXT_AUS_REFERENZ = "Eingaben aus Referenz über&nehmen";
+const char *const FENSTER_TEXT_AUS_NEUESTER = "Eingaben aus Referenz „%s“ über&nehmen";
 const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
 

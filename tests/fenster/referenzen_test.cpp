@@ -105,7 +105,8 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
               std::string::npos) << A(STATUSZEILE);
     EXPECT_EQ(EinzelneEntfernen().back(), "Referenz &3 \u201ea&&b.txt\u201c entfernen");
 
-    // The take-over reads the newest.
+    // The take-over reads the newest, and says so.
+    EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz \u201ea&&b.txt\u201c über&nehmen");
     TK_MenuWaehlen(gPanelMain, EINGABENAUSREFERENZ);
     ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
     EXPECT_EQ(std::make_pair(gEingabe.iKurvennummer, gEingabe.dFrequenz), std::make_pair(3, 4.0));
@@ -116,6 +117,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     EXPECT_TRUE(LegendenNamen().empty());
     EXPECT_TRUE(EinzelneEntfernen().empty());
     EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled());
+    EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz über&nehmen");
     EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse) << "the window keeps the size it opened with";
 }
 
@@ -128,6 +130,20 @@ TEST_F(Referenzen, EineUnlesbareDateiLaesstDieGezeigten)
     EXPECT_NE(MeldungenText().find("Datei nicht gefunden"), std::string::npos) << MeldungenText();
     EXPECT_EQ(gFenster.iReferenzen, 1);
     EXPECT_NE(A(STATUSZEILE).find("Referenz k.txt: "), std::string::npos);
+    // A long name is cut for the menu at a character, an "&" pair kept whole.
+    for (const std::string &name : {std::string(50, 'x') + "\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4.txt",
+                                   std::string(56, 'x') + "&&&&&&.txt"}) {
+        DateiSchreiben(ordner + "/" + name, Ausfuehren({"--output", "-"}).aus);
+        ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/" + name).c_str()), 1);
+        const QString text = Aktion("REFERENZENTFERNEN2")->text();
+        EXPECT_FALSE(text.contains(QChar(0xFFFD))) << text.toStdString();
+        QString vorEnde = text.left(text.lastIndexOf(QStringLiteral("\u201c")));
+        int iUnd = 0;
+        while (vorEnde.endsWith('&'))
+            vorEnde.chop(1), ++iUnd;
+        EXPECT_EQ(iUnd % 2, 0) << text.toStdString();
+        Fenster_EineReferenzEntfernen(1);
+    }
     EXPECT_EQ(Fenster_EineReferenzEntfernen(1), 0) << "there is no second one";
     EXPECT_EQ(Fenster_EineReferenzEntfernen(0), 1);
     EXPECT_EQ(gFenster.iReferenzen, 0);
