@@ -28,6 +28,8 @@ extern const char *const FENSTER_TEXT_REFERENZ_ERSETZT;  ///< the oldest referen
 extern const char *const FENSTER_TEXT_SATZ;            ///< the status line's set of the design and its references
 extern const char *const FENSTER_TEXT_SATZ_ENTWURF;    ///< how the set names the design
 extern const char *const FENSTER_TEXT_REFERENZ_WEG;      ///< menu item that removes one: its number, its name
+extern const char *const FENSTER_TEXT_AUS_REFERENZ;      ///< the take-over from the reference
+extern const char *const FENSTER_TEXT_AUS_NEUESTER;      ///< the same beside several: the newest's name
 extern const char *const FENSTER_TEXT_NICHT_GEFUNDEN;   ///< reason: no file of that name
 extern const char *const FENSTER_TEXT_KEINE_DATEN;      ///< reason: a file that has no data without waiting
 extern const char *const FENSTER_TEXT_BEDIENUNG_TITEL;  ///< Hilfe > Tasten und Maus

@@ -46,6 +46,27 @@ const struct {
 // The menu items that remove one reference, in the order of the references.
 const int REFERENZ_WEG[FENSTER_REFERENZEN_MAX] = {REFERENZENTFERNEN1, REFERENZENTFERNEN2, REFERENZENTFERNEN3};
 
+// The file name of reference @p r as a menu item shows it: "&" doubled,
+// which a menu would read as a mnemonic; cut at a character, never inside
+// one or inside a pair.
+void MenuName(int r, char *szName, size_t iGroesse)
+{
+    char szDoppelt[2 * FENSTER_PFAD_GROESSE];
+    size_t n = 0;
+    for (const char *p = Fenster_Dateiname(gFenster.aReferenzen[r].szPfad); *p && n + 2 < sizeof szDoppelt; ++p) {
+        if (*p == '&')
+            szDoppelt[n++] = '&';
+        szDoppelt[n++] = *p;
+    }
+    szDoppelt[n] = '\0';
+    TK_TextKopieren(szName, iGroesse, szDoppelt);
+    size_t iUnd = 0;
+    for (size_t k = std::strlen(szName); k > 0 && szName[k - 1] == '&'; --k)
+        ++iUnd;
+    if (iUnd % 2)
+        szName[std::strlen(szName) - 1] = '\0';
+}
+
 void Ablesung(int iIndex, char *szText, size_t iGroesse)
 {
     Sinus_Ablesung(&gSinus, &gFenster.achse, Zeitbasis_Ms(gEingabe.szZeitbasis), iIndex, szText, iGroesse);
@@ -62,7 +83,7 @@ void ReferenzenZeichnen()
         if (ref.iWerte == 0 || !(ref.dZeitbasisMs > 0.0) || !(gFenster.achse.dSchrittS > 0.0))
             continue;
         // Data line k at (k - 1) time bases of the file.
-        const auto &stil = REFERENZ_STIL[r];
+        const auto &stil = REFERENZ_STIL[gFenster.aReferenzen[r].iStil];
         const int iPlot = PlotWaveform(gPanelMain, GRAPH, ref.pdWerte, ref.iWerte, PLOT_DICKE, 1.0, 0.0, 0.0,
                                        ref.dZeitbasisMs / 1000.0 / gFenster.achse.dSchrittS, PLOT_STUFEN, 0,
                                        stil.iLinie, 1, MakeColor(stil.iRot, stil.iGruen, stil.iBlau));
@@ -215,18 +236,21 @@ void MenusZeigen()
     TK_MenuText(gPanelMain, ZEITBASISANPASSEN, szText);
     TK_MenuDimmen(gPanelMain, ZEITBASISANPASSEN, iRat < 0);
     TK_MenuDimmen(gPanelMain, EINGABENAUSREFERENZ, gFenster.iReferenzen == 0);
+    // Beside several references the take-over names the one it reads, the newest.
+    if (gFenster.iReferenzen > 1) {
+        char szName[MENU_GROESSE / 2], szItem[MENU_GROESSE];
+        MenuName(gFenster.iReferenzen - 1, szName, sizeof szName);
+        std::snprintf(szItem, sizeof szItem, FENSTER_TEXT_AUS_NEUESTER, szName);
+        TK_MenuText(gPanelMain, EINGABENAUSREFERENZ, szItem);
+    } else {
+        TK_MenuText(gPanelMain, EINGABENAUSREFERENZ, FENSTER_TEXT_AUS_REFERENZ);
+    }
     TK_MenuDimmen(gPanelMain, REFERENZENTFERNEN, gFenster.iReferenzen == 0);
-    // One item for each reference shown, named by its number and file ("&" doubled, as menus read it).
+    // One item for each reference shown, named by its number and file.
     for (int r = 0; r < FENSTER_REFERENZEN_MAX; ++r) {
         if (r < gFenster.iReferenzen) {
             char szName[MENU_GROESSE / 2], szItem[MENU_GROESSE];
-            size_t n = 0;
-            for (const char *p = Fenster_Dateiname(gFenster.aReferenzen[r].szPfad); *p && n + 2 < sizeof szName; ++p) {
-                if (*p == '&')
-                    szName[n++] = '&';
-                szName[n++] = *p;
-            }
-            szName[n] = '\0';
+            MenuName(r, szName, sizeof szName);
             std::snprintf(szItem, sizeof szItem, FENSTER_TEXT_REFERENZ_WEG, r + 1, szName);
             TK_MenuText(gPanelMain, REFERENZ_WEG[r], szItem);
         }

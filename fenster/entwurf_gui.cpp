@@ -26,6 +26,7 @@ void EntwurfUebernehmen(Kurvendatei *pDatei, const char *szName)
         return;
     }
     Eingabewerte entwurf = gEingabe;
+    entwurf.dPhase = 0.0;  // the file's design, not the typed phase: 0 where the file leaves no other
     Entwurfsbericht bericht;
     char szText[FENSTER_HINWEIS_GROESSE];
     if (!Entwurf_AusDatei(pDatei, gEingabe.dUmax, &entwurf, &bericht)) {

@@ -85,8 +85,16 @@ int Fenster_ReferenzLaden(const char *szPfad)
     } else if (iAlt >= 0) {
         Weglassen(iAlt);
     }
+    // The first colour none of the others has: each keeps its own while shown.
+    int iStil = 0;
+    for (bool bBelegt = true; bBelegt; iStil += bBelegt) {
+        bBelegt = false;
+        for (int i = 0; i < gFenster.iReferenzen; ++i)
+            bBelegt = bBelegt || gFenster.aReferenzen[i].iStil == iStil;
+    }
     Referenz &neu = gFenster.aReferenzen[gFenster.iReferenzen++];
     neu.iKopie = iKopie;
+    neu.iStil = iStil;
     ++gFenster.iReferenzStand;
     std::memcpy(&neu.datei, &gFenster.gelesen, sizeof neu.datei);
     Kurvendatei_WertePruefen(&neu.datei, nullptr);  // its wrong values too, as the checker names them

@@ -23,6 +23,8 @@ const char *const FENSTER_TEXT_REFERENZ_ERSETZT =
 const char *const FENSTER_TEXT_SATZ = "Satz: ";
 const char *const FENSTER_TEXT_SATZ_ENTWURF = "Entwurf";
 const char *const FENSTER_TEXT_REFERENZ_WEG = "Referenz &%d „%s“ entfernen";
+const char *const FENSTER_TEXT_AUS_REFERENZ = "Eingaben aus Referenz über&nehmen";
+const char *const FENSTER_TEXT_AUS_NEUESTER = "Eingaben aus Referenz „%s“ über&nehmen";
 const char *const FENSTER_TEXT_NICHT_GEFUNDEN = "Datei nicht gefunden";
 const char *const FENSTER_TEXT_KEINE_DATEN = "Datei liefert keine Daten, ohne zu warten (keine gewöhnliche Datei)";
 

@@ -38,6 +38,7 @@ struct Referenz {
     char szPfad[FENSTER_PFAD_GROESSE];  ///< its path as opened; Fenster_Dateiname() of it names it
     int iKopie;                         ///< its bytes as read, in memory (a descriptor), owned while shown
     Satzkurve satz;                     ///< what the set with the design needs of it, taken when read (its name unset)
+    int iStil;                          ///< its colour and line, 0 to FENSTER_REFERENZEN_MAX - 1, kept while shown
 };
 
 /** One step of the undo history: the accepted inputs, and what made them where it was more than one input. */

@@ -67,6 +67,10 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
         farben.insert(e.farbe.rgb()), linien.insert(e.stil);
     EXPECT_EQ(farben.size(), 5u);
+    QApplication::processEvents();
+    const QWidget *grafik = tk::control(gPanelMain, GRAPH);
+    EXPECT_GE(grafik->height(), grafik->minimumHeight()) << "three status lines more leave the graph its room";
+    EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse);
     EXPECT_GE(linien.size(), 3u) << "told apart without colour too";
     // The status: a line per reference; the first is what the inputs export.
     const std::string status = A(STATUSZEILE);
@@ -76,9 +80,12 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
                                                               "Referenz &2 \u201el2.txt\u201c entfernen",
                                                               "Referenz &3 \u201el3.txt\u201c entfernen"}));
 
-    // The middle one goes; the others keep their files, the numbers close up.
+    // The middle one goes; the others keep their files and colours, the numbers close up.
+    const auto vorher = tk::graph(gPanelMain, GRAPH)->legende();
     TK_MenuWaehlen(gPanelMain, REFERENZENTFERNEN2);
     EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l3.txt"}));
+    const auto nachher = tk::graph(gPanelMain, GRAPH)->legende();
+    EXPECT_EQ(std::make_pair(nachher[2].farbe, nachher[3].farbe), std::make_pair(vorher[2].farbe, vorher[4].farbe));
     EXPECT_EQ(EinzelneEntfernen(), (std::vector<std::string>{"Referenz &1 \u201el1.txt\u201c entfernen",
                                                               "Referenz &2 \u201el3.txt\u201c entfernen"}));
     EXPECT_EQ(A(STATUSZEILE).find("l2.txt"), std::string::npos);
@@ -90,11 +97,16 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     // A fourth: the oldest (l3.txt) makes way, and the status says so; an "&" reads as itself in the menu.
     ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/a&b.txt").c_str()), 1);
     EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l2.txt", "a&b.txt"}));
+    farben.clear();
+    for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
+        farben.insert(e.farbe.rgb());
+    EXPECT_EQ(farben.size(), 5u) << "the newest takes the colour that came free";
     EXPECT_NE(A(STATUSZEILE).find("Referenz \u201el3.txt\u201c nicht mehr gezeigt: h\u00f6chstens 3 Referenzen"),
               std::string::npos) << A(STATUSZEILE);
     EXPECT_EQ(EinzelneEntfernen().back(), "Referenz &3 \u201ea&&b.txt\u201c entfernen");
 
-    // The take-over reads the newest.
+    // The take-over reads the newest, and says so.
+    EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz \u201ea&&b.txt\u201c über&nehmen");
     TK_MenuWaehlen(gPanelMain, EINGABENAUSREFERENZ);
     ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
     EXPECT_EQ(std::make_pair(gEingabe.iKurvennummer, gEingabe.dFrequenz), std::make_pair(3, 4.0));
@@ -105,6 +117,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     EXPECT_TRUE(LegendenNamen().empty());
     EXPECT_TRUE(EinzelneEntfernen().empty());
     EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled());
+    EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz über&nehmen");
     EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse) << "the window keeps the size it opened with";
 }
 
@@ -117,6 +130,20 @@ TEST_F(Referenzen, EineUnlesbareDateiLaesstDieGezeigten)
     EXPECT_NE(MeldungenText().find("Datei nicht gefunden"), std::string::npos) << MeldungenText();
     EXPECT_EQ(gFenster.iReferenzen, 1);
     EXPECT_NE(A(STATUSZEILE).find("Referenz k.txt: "), std::string::npos);
+    // A long name is cut for the menu at a character, an "&" pair kept whole.
+    for (const std::string &name : {std::string(50, 'x') + "\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4.txt",
+                                   std::string(56, 'x') + "&&&&&&.txt"}) {
+        DateiSchreiben(ordner + "/" + name, Ausfuehren({"--output", "-"}).aus);
+        ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/" + name).c_str()), 1);
+        const QString text = Aktion("REFERENZENTFERNEN2")->text();
+        EXPECT_FALSE(text.contains(QChar(0xFFFD))) << text.toStdString();
+        QString vorEnde = text.left(text.lastIndexOf(QStringLiteral("\u201c")));
+        int iUnd = 0;
+        while (vorEnde.endsWith('&'))
+            vorEnde.chop(1), ++iUnd;
+        EXPECT_EQ(iUnd % 2, 0) << text.toStdString();
+        Fenster_EineReferenzEntfernen(1);
+    }
     EXPECT_EQ(Fenster_EineReferenzEntfernen(1), 0) << "there is no second one";
     EXPECT_EQ(Fenster_EineReferenzEntfernen(0), 1);
     EXPECT_EQ(gFenster.iReferenzen, 0);
