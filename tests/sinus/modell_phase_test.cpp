@@ -333,14 +333,16 @@ TEST(ModellPhase, PruefungNenntDiePhase)
     EXPECT_EQ(b.bPhaseOffen, 1);
 
     // The texts of a phase: one, a range, open with the period.
-    Analyse_Phase(1, 119.996, 120.004, sz, sizeof sz);
+    Analyse_Phase(20, 1, 119.996, 120.004, sz, sizeof sz);
     EXPECT_STREQ(sz, "Phase 120°");
-    Analyse_Phase(1, 359.8, 360.3, sz, sizeof sz);
+    Analyse_Phase(20, 1, 359.8, 360.3, sz, sizeof sz);
     EXPECT_STREQ(sz, "Phase 0°");
-    Analyse_Phase(1, 33.2991, 33.3089, sz, sizeof sz);
+    Analyse_Phase(16, 1, 33.2991, 33.3089, sz, sizeof sz);
     EXPECT_STREQ(sz, "Phase 33.3°");
-    Analyse_Phase(1, 118.504, 121.251, sz, sizeof sz);
+    Analyse_Phase(20, 1, 118.504, 121.251, sz, sizeof sz);
     EXPECT_STREQ(sz, "Phase offen: 118.5° bis 121.26°");
-    Analyse_Phase(0, 118.5, 118.6, sz, sizeof sz);
+    Analyse_Phase(20, 0, 89.999, 90.001, sz, sizeof sz);
+    EXPECT_STREQ(sz, "Phase 90° bei 20 Punkten je Periode");
+    Analyse_Phase(0, 0, 118.5, 118.6, sz, sizeof sz);
     EXPECT_STREQ(sz, "Phase offen wie die Periode");
 }
