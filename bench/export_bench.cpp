@@ -15,7 +15,7 @@ std::string Ziel()
     return "/tmp/wlr7-bench-" + std::to_string(getpid()) + ".txt";
 }
 
-Eingabewerte gEingabe = {10.0, 5.0, 3.536, 5.0, 1000.0 / 16358.0, 16358.0, 1.0, 4, "1ms", 1};
+Eingabewerte gEingabe = {10.0, 5.0, 3.536, 5.0, 1000.0 / 16358.0, 16358.0, 1.0, 0.0, 4, "1ms", 1};
 Sinuskurve gSinus;
 
 void GrosseKurve()

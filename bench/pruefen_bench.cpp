@@ -82,6 +82,28 @@ void PruefenSchwersteKurve(benchmark::State &state)
 }
 BENCHMARK(PruefenSchwersteKurve)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void PruefenSchwersteKurveMitPhase(benchmark::State &state)
+{
+    // The same at 120°: no design of phase 0 fits, the phase is free, and
+    // every P from the number of lines on is decided by the runs of the values.
+    const std::string datei = Datei("-phase.txt");
+    Laufen({"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5", "--phase", "120",
+            "--output", datei});
+    Messen(state, datei, 0);
+}
+BENCHMARK(PruefenSchwersteKurveMitPhase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PruefenSchwersteKurveMitPhase90(benchmark::State &state)
+{
+    // At 90° the values fall and rise once: P from the number of lines on
+    // is probed up to the bound on the work, the hardest case of a free phase.
+    const std::string datei = Datei("-phase90.txt");
+    Laufen({"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5", "--phase", "90",
+            "--output", datei});
+    Messen(state, datei, 0);
+}
+BENCHMARK(PruefenSchwersteKurveMitPhase90)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void PruefenMuell(benchmark::State &state)
 {
     const std::string datei = Datei(".muell");

@@ -79,7 +79,8 @@ struct Kurvenanalyse {
     int32_t iZeitbasis;        /**< index of the chosen time base; -1 unknown */
     Zeitbasisrat rat;          /**< the time base that plays the typed frequency (inputs only) */
     int32_t bPhaseFrei;        /**< from a file: 1 when no design of phase 0 writes it, only designs of another start phase */
-    double dPhaseVon, dPhaseBis; /**< with bPhaseFrei, the start phases (degrees) of the designs of the first P found */
+    double dPhaseVon, dPhaseBis; /**< with bPhaseFrei, the start phases (degrees) of the designs of iPhaseP */
+    int32_t iPhaseP;           /**< with bPhaseFrei, the first P found, whose designs' phases those are */
 };
 
 /**
@@ -136,13 +137,15 @@ void Analyse_PhasenZahl(double dGrad, char *sz, size_t iGroesse);
 
 /**
  * What a file says of its start phase where no design of phase 0 writes
- * it, into @p szText (@p iGroesse bytes, cut to fit): "Phase 120°" when the
- * period is determined (@p bPeriode) and the fitting phases @p dVon to
- * @p dBis (degrees) lie closer than MODELL_PHASE_OFFEN (the shortest number
- * among them, from 0 to under 360), "Phase offen: 118.5° bis 121.25°" when
- * wider, and that it is open with the period otherwise. No return value.
+ * it, into @p szText (@p iGroesse bytes, cut to fit), for the one P found
+ * @p iP (0: several, the period open): "Phase 120°" when the fitting
+ * phases @p dVon to @p dBis (degrees) lie closer than MODELL_PHASE_OFFEN
+ * (the shortest number among them, from 0 to under 360), "Phase offen:
+ * 118.5° bis 121.25°" when wider, followed by " bei 20 Punkten je
+ * Periode" unless the period is determined (@p bEindeutig); that it is
+ * open with the period for several P. No return value.
  */
-void Analyse_Phase(int bPeriode, double dVon, double dBis, char *szText, size_t iGroesse);
+void Analyse_Phase(int iP, int bEindeutig, double dVon, double dBis, char *szText, size_t iGroesse);
 
 /** 1 when the file determines a frequency and it is not the typed one. */
 int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse);

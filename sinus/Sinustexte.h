@@ -59,6 +59,7 @@ extern const char SINUS_TEXT_ZU_VIELE_PUNKTE[];
 #define SINUS_TEXT_NOTIZ_PHASE "Phase %s°"
 #define SINUS_TEXT_NOTIZ_PHASE_OFFEN "Phase offen: %s° bis %s°"
 #define SINUS_TEXT_NOTIZ_PHASE_MIT_PERIODE "Phase offen wie die Periode"
+#define SINUS_TEXT_NOTIZ_PHASE_BEI " bei %d Punkten je Periode"
 /** The few P that fit, named after SINUS_TEXT_NOTIZ_OFFEN: " (10 oder 30 Punkte je Periode)". */
 #define SINUS_TEXT_NOTIZ_KANDIDATEN_ODER " oder "
 #define SINUS_TEXT_NOTIZ_KANDIDATEN_ENDE " Punkte je Periode)"

@@ -101,6 +101,7 @@ void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell
     a.bPhaseFrei = m.bPhaseFrei && m.iPassend > 0;
     a.dPhaseVon = m.dPhaseVon;
     a.dPhaseBis = m.dPhaseBis;
+    a.iPhaseP = m.iPassend > 0 ? m.piPassend[0] : 0;
 }
 
 // Sample k (from 0) of the wave started at dStart cycles, offset added,
@@ -379,18 +380,19 @@ void Analyse_PhasenZahl(double dGrad, char *sz, size_t iGroesse)
         TK_TextKopieren(sz, iGroesse, "0");
 }
 
-void Analyse_Phase(int bPeriode, double dVon, double dBis, char *szText, size_t iGroesse)
+void Analyse_Phase(int iP, int bEindeutig, double dVon, double dBis, char *szText, size_t iGroesse)
 {
     const int PHASE_STELLEN = 2;
     const double HUNDERTSTEL = 100.0, VOLLKREIS = 360.0;
-    // The ends outwards, so that the range named holds every fitting phase.
-    auto zahl = Analyse_PhasenZahl;
     char szVon[ZAHL_GROESSE], szBis[ZAHL_GROESSE];
-    if (!bPeriode || dBis - dVon >= VOLLKREIS) {
+    if (iP <= 0 || dBis - dVon >= VOLLKREIS) {
         TK_TextKopieren(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE_MIT_PERIODE);
-    } else if (dBis - dVon >= MODELL_PHASE_OFFEN) {
-        zahl(std::floor(dVon * HUNDERTSTEL) / HUNDERTSTEL, szVon, sizeof szVon);
-        zahl(std::ceil(dBis * HUNDERTSTEL) / HUNDERTSTEL, szBis, sizeof szBis);
+        return;
+    }
+    if (dBis - dVon >= MODELL_PHASE_OFFEN) {
+        // The ends outwards, so that the range named holds every fitting phase.
+        Analyse_PhasenZahl(std::floor(dVon * HUNDERTSTEL) / HUNDERTSTEL, szVon, sizeof szVon);
+        Analyse_PhasenZahl(std::ceil(dBis * HUNDERTSTEL) / HUNDERTSTEL, szBis, sizeof szBis);
         std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE_OFFEN, szVon, szBis);
     } else {
         // The shortest number in the range, nearest its middle, from 0 to under 360.
@@ -402,8 +404,13 @@ void Analyse_Phase(int bPeriode, double dVon, double dBis, char *szText, size_t 
                 x = y;
         }
         x -= VOLLKREIS * std::floor(x / VOLLKREIS);
-        zahl(x >= VOLLKREIS - 0.5 / HUNDERTSTEL ? 0.0 : x, szVon, sizeof szVon);
+        Analyse_PhasenZahl(x >= VOLLKREIS - 0.5 / HUNDERTSTEL ? 0.0 : x, szVon, sizeof szVon);
         std::snprintf(szText, iGroesse, SINUS_TEXT_NOTIZ_PHASE, szVon);
+    }
+    if (!bEindeutig) {  // the one P found, not every P decided
+        char szBei[ZAHL_GROESSE + 32];
+        std::snprintf(szBei, sizeof szBei, SINUS_TEXT_NOTIZ_PHASE_BEI, static_cast<int>(iP));
+        TK_TextAnhaengen(szText, iGroesse, szBei);
     }
 }
 
@@ -493,7 +500,8 @@ void Analyse_Notizen(const Kurvenanalyse *pAnalyse, char *szText, size_t iGroess
     }
     if (pAnalyse->bPhaseFrei) {
         char szPhase[2 * ZAHL_GROESSE + 40];
-        Analyse_Phase(pAnalyse->bEindeutig, pAnalyse->dPhaseVon, pAnalyse->dPhaseBis, szPhase, sizeof szPhase);
+        Analyse_Phase(pAnalyse->iPassend == 1 ? pAnalyse->iPhaseP : 0, pAnalyse->bEindeutig, pAnalyse->dPhaseVon,
+                      pAnalyse->dPhaseBis, szPhase, sizeof szPhase);
         TK_TextAnhaengen(szText, iGroesse, szText[0] ? "; " : "");
         TK_TextAnhaengen(szText, iGroesse, szPhase);
     }

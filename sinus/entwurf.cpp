@@ -40,7 +40,6 @@ const double RAND_NACHBARN = 1e-6;  // margins below which they are tried
 const int PHASE_STELLEN = 2;        // the phase field's decimals
 const double VOLLKREIS = 360.0;     // degrees
 const double PHASE_INNEN = 0.25;    // part of the range of phases kept clear at either end by a shorter number
-const char *const OPTION_PHASE = "phase";
 
 bool ImBereich(const Eingabefeld *f, double d)
 {
@@ -362,7 +361,7 @@ void Entwurf_Optionen(const Eingabewerte *pEingabe, char *szText, std::size_t iG
         // The start phase after the periods, only where it is not 0: a file of phase 0 keeps its line.
         if (iEingabe == EINGABE_PERIODEN && e.dPhase != 0.0) {
             Zahl(e.dPhase, szZahl, sizeof szZahl);
-            std::snprintf(szTeil, sizeof szTeil, " --%s %s", OPTION_PHASE, szZahl);
+            std::snprintf(szTeil, sizeof szTeil, " --%s %s", Eingaben_Feld(EINGABE_PHASE)->szOption, szZahl);
             TK_TextAnhaengen(szText, iGroesse, szTeil);
         }
     }

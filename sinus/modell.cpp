@@ -68,11 +68,13 @@ const int FALSCH_PERIODEN_MAX = 16;                  // periods tried for a wron
 const long long FALSCH_VERGLEICHE = 4000000;         // pairs of lines compared for them
 const long long FALSCH_ARBEIT = 4000000;             // lines clipped in looking for them
 const int FALSCH_KERN_MAX = 3;                       // lines of a smallest contradiction
+const int FALSCH_KERN_MAX_FREI = 4;                  // the same at a free phase: three unknowns
 const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
 const double SONDE_SCHRITT = 1.0 / 256.0;           // relative step from one probe's P to the next, at first
 const int SONDE_STUFEN = 6;                          // levels of probes, each at half the step before
 const double VIERTEL = 0.25;                         // cycles from the sine to the cosine
 const double VOLLKREIS = 360.0;                      // degrees
+const double HALBKREIS = 180.0;
 const double GRAD_JE_RAD = 180.0 / M_PI;
 const long long MAX_ARBEIT_FREI = 150000;            // lines cut into the polytope over all candidates of one file
 const long long ARBEIT_POLYEDER = 24;                // what setting up the polytope for one candidate counts as
@@ -388,6 +390,8 @@ bool PruefenFrei(Datei &d, int32_t iP, Polyeder &q, double dRand = TOLERANZ)
     Polyeder_Wuerfel(q, RAHMEN);
     d.iArbeit += ARBEIT_POLYEDER;
     for (const int k : d.reihenfolge) {
+        if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
+            continue;
         ++d.iArbeit;
         const double s = Einheitssinus(f, k), c = Einheitssinus(f, k, VIERTEL);
         const int32_t v = d.v[k];
@@ -859,6 +863,39 @@ std::vector<int> Widerspruch(Datei &d, int32_t iP, Polygon &p)
     return kern;
 }
 
+// Widerspruch at a free phase: at most four lines.
+std::vector<int> WiderspruchFrei(Datei &d, int32_t iP, Polyeder &q)
+{
+    std::vector<int> kern;
+    const std::vector<int> alle = d.reihenfolge;
+    std::vector<char> ohne(static_cast<size_t>(d.n), 0);
+    for (int iRunde = 0; iRunde < FALSCH_KERN_MAX_FREI; ++iRunde) {
+        d.reihenfolge = kern;
+        for (const int k : alle)
+            if (std::find(kern.begin(), kern.end(), k) == kern.end())
+                d.reihenfolge.push_back(k);
+        const double f = 1.0 / iP;
+        Polyeder_Wuerfel(q, RAHMEN);
+        int iLeer = -1;
+        for (size_t i = 0; i < d.reihenfolge.size() && iLeer < 0; ++i) {
+            const int k = d.reihenfolge[i];
+            if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
+                continue;
+            ++d.iArbeit;
+            const double sk = Einheitssinus(f, k), ck = Einheitssinus(f, k, VIERTEL);
+            const int32_t v = d.v[k];
+            if ((v < MODELL_HUNDERT && !Polyeder_Schneiden(q, 1.0, sk, ck, v + HALB + TOLERANZ)) ||
+                (v > 0 && !Polyeder_Schneiden(q, -1.0, -sk, -ck, -(v - HALB - TOLERANZ))))
+                iLeer = static_cast<int>(i);
+        }
+        if (iLeer < 0 || static_cast<size_t>(iLeer) < kern.size())
+            break;
+        kern.push_back(d.reihenfolge[static_cast<size_t>(iLeer)]);
+    }
+    d.reihenfolge = alle;
+    return kern;
+}
+
 }  // namespace
 
 namespace {
@@ -873,13 +910,34 @@ struct Erklaerung {
 // Leaves out up to @p iTiefe more lines, each from a smallest contradiction
 // or the lines where the period breaks, and collects every set after which
 // the rest fits P.
-void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleich, std::vector<Erklaerung> &gefunden)
+void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleich, bool bFrei,
+               std::vector<Erklaerung> &gefunden)
 {
     Polygon p;
+    Polyeder q;
     std::vector<int32_t> paare;
     if (d.iArbeit > FALSCH_ARBEIT)
         return;
-    if (Pruefen(d, iP, p) && GleicheSinusGleicheWerte(d, iP, paare)) {
+    if (bFrei && PruefenFrei(d, iP, q)) {
+        // Only a phase clearly away from 0 and 180 degrees: nearer, a few
+        // wrong values of a file of phase 0 could hide in the phase.
+        double dVon = 0.0, dBis = 0.0, dMitte = 0.0;
+        const bool bKlar = PhasenBereich(q, &dVon, &dBis, &dMitte) &&
+                           std::floor((dVon - MODELL_PHASE_OFFEN) / HALBKREIS) == std::floor((dBis + MODELL_PHASE_OFFEN) / HALBKREIS);
+        Erklaerung e;
+        for (int k = 0; k < d.n; ++k)
+            if (d.ohne[static_cast<size_t>(k)]) {
+                double dMin, dMax;
+                Polyeder_Bereich(q, 1.0, Einheitssinus(1.0 / iP, k), Einheitssinus(1.0 / iP, k, VIERTEL), &dMin, &dMax);
+                // With the phase free the rest may leave two values open there: then none is called for (-1).
+                const int32_t iVon = Modell_Hundertstel(dMin / 100.0), iBis = Modell_Hundertstel(dMax / 100.0);
+                e.zeilen.push_back(k);
+                e.werte.push_back(iVon == iBis && bKlar ? iVon : -1);
+            }
+        gefunden.push_back(e);
+        return;
+    }
+    if (!bFrei && Pruefen(d, iP, p) && GleicheSinusGleicheWerte(d, iP, paare)) {
         Erklaerung e;
         for (int k = 0; k < d.n; ++k)
             if (d.ohne[static_cast<size_t>(k)]) {
@@ -898,7 +956,7 @@ void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleic
     }
     if (iTiefe == 0)
         return;
-    std::vector<int> verdacht = Widerspruch(d, iP, p);
+    std::vector<int> verdacht = bFrei ? WiderspruchFrei(d, iP, q) : Widerspruch(d, iP, p);
     verdacht.insert(verdacht.end(), ungleich.begin(), ungleich.end());
     std::sort(verdacht.begin(), verdacht.end());
     verdacht.erase(std::unique(verdacht.begin(), verdacht.end()), verdacht.end());
@@ -906,7 +964,7 @@ void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleic
         if (d.ohne[static_cast<size_t>(j)])
             continue;
         d.ohne[static_cast<size_t>(j)] = 1;
-        Erklaeren(d, iP, iTiefe - 1, ungleich, gefunden);
+        Erklaeren(d, iP, iTiefe - 1, ungleich, bFrei, gefunden);
         d.ohne[static_cast<size_t>(j)] = 0;
     }
 }
@@ -922,42 +980,52 @@ int Modell_FalscheWerte(const int32_t *piWerte, int iAnzahl, int iMax, int *piZe
         return 0;
     d.ohne.assign(static_cast<size_t>(iAnzahl), 0);
     Polygon p;
+    Polyeder q;
+    // Phase 0 first, as a file of phase 0 was always judged; where that
+    // names nothing, the same at a free phase, with a bound of its own.
     // Fewest lines first: one, then two; each over the periods the values
     // keep but at those lines (twice as many pairs differ at most).
     const int iTiefeMax = std::min(iMax, MODELL_FALSCH_MAX);
-    for (int iTiefe = 1; iTiefe <= iTiefeMax; ++iTiefe) {
-        std::vector<Erklaerung> gefunden;
-        long long iVergleiche = 0;
-        int iPerioden = 0;
-        const size_t iUngleichMax = static_cast<size_t>(4 * iTiefe);
-        for (int32_t iP = 1; iP < iAnzahl && iPerioden < FALSCH_PERIODEN_MAX && iVergleiche < FALSCH_VERGLEICHE; ++iP) {
-            std::vector<int> ungleich;
-            for (int k = 0; k + iP < iAnzahl && ungleich.size() <= iUngleichMax; ++k, ++iVergleiche)
-                if (piWerte[k] != piWerte[k + iP])
-                    ungleich.push_back(k), ungleich.push_back(k + iP);
-            if (ungleich.size() > iUngleichMax)
+    for (const bool bFrei : {false, true}) {
+        d.iArbeit = 0;
+        for (int iTiefe = 1; iTiefe <= iTiefeMax; ++iTiefe) {
+            std::vector<Erklaerung> gefunden;
+            long long iVergleiche = 0;
+            int iPerioden = 0;
+            const size_t iUngleichMax = static_cast<size_t>(4 * iTiefe);
+            for (int32_t iP = 1; iP < iAnzahl && iPerioden < FALSCH_PERIODEN_MAX && iVergleiche < FALSCH_VERGLEICHE; ++iP) {
+                std::vector<int> ungleich;
+                for (int k = 0; k + iP < iAnzahl && ungleich.size() <= iUngleichMax; ++k, ++iVergleiche)
+                    if (piWerte[k] != piWerte[k + iP])
+                        ungleich.push_back(k), ungleich.push_back(k + iP);
+                if (ungleich.size() > iUngleichMax)
+                    continue;
+                ++iPerioden;
+                if (bFrei ? PruefenFrei(d, iP, q) : Pruefen(d, iP, p))
+                    return 0;  // the values fit as they are
+                Erklaeren(d, iP, iTiefe, ungleich, bFrei, gefunden);
+            }
+            if (d.iArbeit > FALSCH_ARBEIT)
+                break;  // not decided within the bound: nothing is named
+            if (gefunden.empty())
                 continue;
-            ++iPerioden;
-            if (Pruefen(d, iP, p))
-                return 0;  // the values fit as they are
-            Erklaeren(d, iP, iTiefe, ungleich, gefunden);
-        }
-        if (d.iArbeit > FALSCH_ARBEIT)
-            return 0;  // not decided within the bound: nothing is named
-        if (gefunden.empty())
-            continue;
-        // Named only where every way to explain them agrees.
-        for (const Erklaerung &e : gefunden)
-            if (e.zeilen != gefunden.front().zeilen || e.werte != gefunden.front().werte)
+            // Named only where every way to explain them agrees.
+            bool bEinig = true;
+            for (const Erklaerung &e : gefunden)
+                bEinig = bEinig && e.zeilen == gefunden.front().zeilen && e.werte == gefunden.front().werte;
+            for (const int32_t w : gefunden.front().werte)
+                bEinig = bEinig && w >= 0;
+            if (!bEinig)
                 return 0;
-        const Erklaerung &e = gefunden.front();
-        for (size_t i = 0; i < e.zeilen.size(); ++i) {
-            if (piZeilen)
-                piZeilen[i] = e.zeilen[i];
-            if (piErwartet)
-                piErwartet[i] = e.werte[i];
+            const Erklaerung &e = gefunden.front();
+            for (size_t i = 0; i < e.zeilen.size(); ++i) {
+                if (piZeilen)
+                    piZeilen[i] = e.zeilen[i];
+                if (piErwartet)
+                    piErwartet[i] = e.werte[i];
+            }
+            return static_cast<int>(e.zeilen.size());
         }
-        return static_cast<int>(e.zeilen.size());
     }
     return 0;
 }
