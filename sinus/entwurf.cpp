@@ -339,8 +339,8 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     *pEingabe = e;
     if (pBericht) {
         *pBericht = {m.iPunkteProPeriode > 0, iAbweichend, 0, 0, 0.0, 0.0};
-        // A free phase the values leave open: the period open, or the phases wider than the field's step.
-        if (bFrei && (m.iPunkteProPeriode == 0 || phase.dBis - phase.dVon >= MODELL_PHASE_OFFEN))
+        // A free phase the values leave open: several periods, or the phases wider than the field's step.
+        if (bFrei && ((m.iPunkteProPeriode == 0 && m.iPassend != 1) || phase.dBis - phase.dVon >= MODELL_PHASE_OFFEN))
             *pBericht = {pBericht->bEindeutig, iAbweichend, 0, 1, phase.dVon, phase.dBis};
     }
     return 1;
