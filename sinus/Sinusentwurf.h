@@ -21,7 +21,7 @@ struct Entwurfsbericht {
     int32_t bKeinerMoeglich; /**< after a return of 0: 1 when the model proves that no design writes the values,
                                   0 when the search ended before one was found */
     int32_t bPhaseOffen;    /**< 1: no design of phase 0 writes the values and they leave the start phase open
-                                 (the period open, or fitting phases MODELL_PHASE_OFFEN degrees apart or more) */
+                                 (several periods fit, or phases MODELL_PHASE_OFFEN degrees apart or more) */
     double dPhaseVon, dPhaseBis; /**< with bPhaseOffen, the phases (degrees) the designs of the P taken span */
 };
 

@@ -169,7 +169,10 @@ const int MODELL_FALSCH_MAX = 2;
  * set is the only one. Fills @p piZeilen (from 0, ascending) and
  * @p piErwartet (the values called for there; either may be null) and
  * returns their number; 0 when the values fit, or no such set, or several,
- * is found within the bound on the work.
+ * is found within the bound on the work. Designs of phase 0 are tried
+ * first; where they name nothing, designs of a free start phase, whose
+ * lines are named only where their phases lie clearly (MODELL_PHASE_OFFEN)
+ * away from 0 and 180 degrees and the rest calls for one value there.
  */
 int Modell_FalscheWerte(const int32_t *piWerte, int iAnzahl, int iMax, int *piZeilen, int32_t *piErwartet);
 

@@ -285,29 +285,29 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     // periods that give the lines, each with the P it allows, until one fits.
     const int iN = iAnzahl - 1;
     auto kurzeSuche = [&]() {
-    long long iVersuche = 0;
-    // The fewest periods first: the longest P, where the values leave most open.
-    const long long iMaxVersuche = std::max(SUCHE_MIN, SUCHE_ARBEIT / iAnzahl);
-    for (int x = 1; x <= SUCHE_MAX_HUNDERTSTEL && iAbweichend != 0 && iVersuche < iMaxVersuche; ++x) {
-        const double dPerioden = static_cast<double>(x) / HUNDERTSTEL;
-        for (long long iP = static_cast<long long>(std::ceil((iN - 0.5) / dPerioden));
-             iP <= (iN + 0.5) / dPerioden && iP <= MODELL_MAX_P && iAbweichend != 0; ++iP) {
-            if (iP < 1 || Sinus_Runden(iP * dPerioden) != iN || !ImBereich(fPeriode, iP * dMs))
-                continue;
-            ++iVersuche;
-            double dOffset, dAmplitude, dPhase;
-            Modellphase r = {};
-            const double dRand =
-                Tiefster(piWerte, iAnzahl, static_cast<int32_t>(iP), bFrei, &dOffset, &dAmplitude, &dPhase, &r);
-            if (dRand < 0.0)
-                continue;
-            const double dPeriode = std::round(static_cast<double>(iP) * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
-            Eingabewerte probe =
-                Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, dPhase, szZeitbasis, iKurve);
-            if (Nachbarn(&probe, piWerte, iAnzahl, dRand) == 0)
-                e = probe, iAbweichend = 0, phase = r;
+        long long iVersuche = 0;
+        // The fewest periods first: the longest P, where the values leave most open.
+        const long long iMaxVersuche = std::max(SUCHE_MIN, SUCHE_ARBEIT / iAnzahl);
+        for (int x = 1; x <= SUCHE_MAX_HUNDERTSTEL && iAbweichend != 0 && iVersuche < iMaxVersuche; ++x) {
+            const double dPerioden = static_cast<double>(x) / HUNDERTSTEL;
+            for (long long iP = static_cast<long long>(std::ceil((iN - 0.5) / dPerioden));
+                 iP <= (iN + 0.5) / dPerioden && iP <= MODELL_MAX_P && iAbweichend != 0; ++iP) {
+                if (iP < 1 || Sinus_Runden(iP * dPerioden) != iN || !ImBereich(fPeriode, iP * dMs))
+                    continue;
+                ++iVersuche;
+                double dOffset, dAmplitude, dPhase;
+                Modellphase r = {};
+                const double dRand =
+                    Tiefster(piWerte, iAnzahl, static_cast<int32_t>(iP), bFrei, &dOffset, &dAmplitude, &dPhase, &r);
+                if (dRand < 0.0)
+                    continue;
+                const double dPeriode = std::round(static_cast<double>(iP) * dMs * PERIODE_STELLEN) / PERIODE_STELLEN;
+                Eingabewerte probe =
+                    Eingaben(*pEingabe, dUmax, dAmplitude, dOffset, dPeriode, dPerioden, dPhase, szZeitbasis, iKurve);
+                if (Nachbarn(&probe, piWerte, iAnzahl, dRand) == 0)
+                    e = probe, iAbweichend = 0, phase = r;
+            }
         }
-    }
     };
     kurzeSuche();
     // Where the search of phase 0 ended at its bound without a design: a free phase.
@@ -339,8 +339,8 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
     *pEingabe = e;
     if (pBericht) {
         *pBericht = {m.iPunkteProPeriode > 0, iAbweichend, 0, 0, 0.0, 0.0};
-        // A free phase the values leave open: the period open, or the phases wider than the field's step.
-        if (bFrei && (m.iPunkteProPeriode == 0 || phase.dBis - phase.dVon >= MODELL_PHASE_OFFEN))
+        // A free phase the values leave open: several periods, or the phases wider than the field's step.
+        if (bFrei && ((m.iPunkteProPeriode == 0 && m.iPassend != 1) || phase.dBis - phase.dVon >= MODELL_PHASE_OFFEN))
             *pBericht = {pBericht->bEindeutig, iAbweichend, 0, 1, phase.dVon, phase.dBis};
     }
     return 1;

@@ -67,6 +67,7 @@ const int FALSCH_ZEILEN_MIN = 4;                     // fewer lines name no wron
 const int FALSCH_PERIODEN_MAX = 16;                  // periods tried for a wrong line
 const long long FALSCH_VERGLEICHE = 4000000;         // pairs of lines compared for them
 const long long FALSCH_ARBEIT = 4000000;             // lines clipped in looking for them
+const long long FALSCH_ARBEIT_FREI = 200000;         // the same cut into the polytope of a free phase
 const int FALSCH_KERN_MAX = 3;                       // lines of a smallest contradiction
 const int FALSCH_KERN_MAX_FREI = 4;                  // the same at a free phase: three unknowns
 const double RAND_SONDE = 1e-9;                      // hundredths inside every step a probe asks for
@@ -76,8 +77,9 @@ const double VIERTEL = 0.25;                         // cycles from the sine to 
 const double VOLLKREIS = 360.0;                      // degrees
 const double HALBKREIS = 180.0;
 const double GRAD_JE_RAD = 180.0 / M_PI;
-const long long MAX_ARBEIT_FREI = 150000;            // lines cut into the polytope over all candidates of one file
+const long long MAX_ARBEIT_FREI = 400000;            // lines cut into the polytope over all candidates of one file
 const long long ARBEIT_POLYEDER = 24;                // what setting up the polytope for one candidate counts as
+const long long ECKEN_JE_ZEILE = 16;                 // corners looked at that count as one line of work
 
 struct Ecke {
     double o, a;
@@ -389,16 +391,29 @@ bool PruefenFrei(Datei &d, int32_t iP, Polyeder &q, double dRand = TOLERANZ)
     const double f = 1.0 / iP;
     Polyeder_Wuerfel(q, RAHMEN);
     d.iArbeit += ARBEIT_POLYEDER;
+    // A line a period after another with the same value bounds the same slab again: once is enough.
+    std::vector<int32_t> gesehen(iP < d.n ? static_cast<size_t>(iP) : 0, -1);
     for (const int k : d.reihenfolge) {
         if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
             continue;
+        if (!gesehen.empty()) {
+            int32_t &w = gesehen[static_cast<size_t>(k % iP)];
+            if (w == d.v[k])
+                continue;
+            w = d.v[k];
+        }
         ++d.iArbeit;
         const double s = Einheitssinus(f, k), c = Einheitssinus(f, k, VIERTEL);
         const int32_t v = d.v[k];
-        if (v < MODELL_HUNDERT && !Polyeder_Schneiden(q, 1.0, s, c, v + HALB + dRand))
+        const long long iVorher = q.iEcken;
+        const bool bLeer = (v < MODELL_HUNDERT && !Polyeder_Schneiden(q, 1.0, s, c, v + HALB + dRand)) ||
+                           (v > 0 && !Polyeder_Schneiden(q, -1.0, -s, -c, -(v - HALB - dRand)));
+        // A polytope of many corners costs as many lines: the bound on the work holds for any values.
+        d.iArbeit += (q.iEcken - iVorher) / ECKEN_JE_ZEILE;
+        if (bLeer)
             return false;
-        if (v > 0 && !Polyeder_Schneiden(q, -1.0, -s, -c, -(v - HALB - dRand)))
-            return false;
+        if (d.iArbeit > MAX_ARBEIT_FREI + FALSCH_ARBEIT_FREI)
+            return false;  // beyond every bound of the work: not decided, taken as not fitting
     }
     return true;
 }
@@ -525,6 +540,7 @@ void FreiSuchen(Datei &d, const std::vector<int32_t> &perioden, int bMitRand, Ku
     if (!bOffen) {
         for (long long iP = g.von; iP <= g.bis && bWeiter; ++iP)
             kandidat(static_cast<int32_t>(iP), false);
+        bWeiter = bWeiter && d.iArbeit <= MAX_ARBEIT_FREI;  // a candidate cut short by the bound is not decided
         return;
     }
     for (int iStufe = 0; iStufe < SONDE_STUFEN && bWeiter && m.iPassend < 2; ++iStufe) {
@@ -916,7 +932,7 @@ void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleic
     Polygon p;
     Polyeder q;
     std::vector<int32_t> paare;
-    if (d.iArbeit > FALSCH_ARBEIT)
+    if (d.iArbeit > (bFrei ? FALSCH_ARBEIT_FREI : FALSCH_ARBEIT))
         return;
     if (bFrei && PruefenFrei(d, iP, q)) {
         // Only a phase clearly away from 0 and 180 degrees: nearer, a few
@@ -1005,7 +1021,7 @@ int Modell_FalscheWerte(const int32_t *piWerte, int iAnzahl, int iMax, int *piZe
                     return 0;  // the values fit as they are
                 Erklaeren(d, iP, iTiefe, ungleich, bFrei, gefunden);
             }
-            if (d.iArbeit > FALSCH_ARBEIT)
+            if (d.iArbeit > (bFrei ? FALSCH_ARBEIT_FREI : FALSCH_ARBEIT))
                 break;  // not decided within the bound: nothing is named
             if (gefunden.empty())
                 continue;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -20,9 +21,30 @@ bool Vor(const Punkt3 &a, const Punkt3 &b)
     return a.x != b.x ? a.x < b.x : a.y != b.y ? a.y < b.y : a.z < b.z;
 }
 
+// Corners closer than the arithmetic's noise count as one: cuts through a
+// corner would otherwise leave slivers that multiply cut by cut.
+const double NAHE = 1e-12;
+
+bool Nahe(double a, double b)
+{
+    return std::fabs(a - b) <= NAHE * (1.0 + std::fabs(a) + std::fabs(b));
+}
+
 bool Gleich(const Punkt3 &a, const Punkt3 &b)
 {
-    return a.x == b.x && a.y == b.y && a.z == b.z;
+    return Nahe(a.x, b.x) && Nahe(a.y, b.y) && Nahe(a.z, b.z);
+}
+
+// Drops corners of a face that repeat the one before them (round the end too).
+void Verdichten(std::vector<Punkt3> &f)
+{
+    size_t n = 0;
+    for (size_t i = 0; i < f.size(); ++i)
+        if (n == 0 || !Gleich(f[i], f[n - 1]))
+            f[n++] = f[i];
+    while (n > 1 && Gleich(f[n - 1], f[0]))
+        --n;
+    f.resize(n);
 }
 
 // Where the edge from a (distance da past the plane) to b crosses it, from
@@ -52,11 +74,18 @@ void Ordnen(std::vector<Punkt3> &d, double nx, double ny, double nz)
                : std::fabs(ny) <= std::fabs(nz)                               ? Punkt3{nz, 0.0, -nx}
                                                                               : Punkt3{ny, -nx, 0.0};
     const Punkt3 v = {ny * u.z - nz * u.y, nz * u.x - nx * u.z, nx * u.y - ny * u.x};
-    std::sort(d.begin(), d.end(), [&](const Punkt3 &a, const Punkt3 &b) {
-        const Punkt3 da = {a.x - m.x, a.y - m.y, a.z - m.z}, db = {b.x - m.x, b.y - m.y, b.z - m.z};
-        return std::atan2(Wert(da, v.x, v.y, v.z), Wert(da, u.x, u.y, u.z)) <
-               std::atan2(Wert(db, v.x, v.y, v.z), Wert(db, u.x, u.y, u.z));
+    // Each point's angle once, then sorted by it.
+    std::vector<std::pair<double, Punkt3>> w(d.size());
+    for (size_t i = 0; i < d.size(); ++i) {
+        const Punkt3 da = {d[i].x - m.x, d[i].y - m.y, d[i].z - m.z};
+        w[i] = {std::atan2(Wert(da, v.x, v.y, v.z), Wert(da, u.x, u.y, u.z)), d[i]};
+    }
+    std::sort(w.begin(), w.end(), [](const std::pair<double, Punkt3> &a, const std::pair<double, Punkt3> &b) {
+        return a.first < b.first;
     });
+    for (size_t i = 0; i < d.size(); ++i)
+        d[i] = w[i].second;
+    Verdichten(d);
 }
 
 }  // namespace
@@ -79,6 +108,7 @@ int Polyeder_Schneiden(Polyeder &p, double nx, double ny, double nz, double h)
     double dMin = HUGE_VAL, dMax = -HUGE_VAL;
     for (const std::vector<Punkt3> &f : p.flaechen)
         for (const Punkt3 &q : f) {
+            ++p.iEcken;
             const double d = Wert(q, nx, ny, nz) - h;
             dMin = std::min(dMin, d);
             dMax = std::max(dMax, d);
@@ -110,6 +140,7 @@ int Polyeder_Schneiden(Polyeder &p, double nx, double ny, double nz, double h)
                 p.deckel.push_back(x);
             }
         }
+        Verdichten(g);
         iNeu += g.size() >= 3;
     }
     Ordnen(p.deckel, nx, ny, nz);

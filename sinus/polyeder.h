@@ -19,6 +19,7 @@ struct Punkt3 {
 struct Polyeder {
     std::vector<std::vector<Punkt3>> flaechen, neu;
     std::vector<Punkt3> deckel;
+    long long iEcken = 0; /**< corners looked at by all cuts so far: the work they did */
 };
 
 /** Sets @p p to the box -r to r on every axis. */

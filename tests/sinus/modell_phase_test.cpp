@@ -382,3 +382,28 @@ TEST(ModellPhase, FalscherWertMitPhaseGenannt)
     }
     EXPECT_GT(genannt, 100);
 }
+
+TEST(ModellPhase, GekappteEntwuerfeMitPhaseBleibenBegrenzt)
+{
+    // Designs cut nearly everywhere at a limit leave the lines one-sided
+    // bounds that cut the polytope through its corners again and again:
+    // the model ends, and its designs still write the file.
+    for (const double dOffset : {5.0, -0.3, 10.2}) {
+        for (const double dPhase : {33.0, 200.5}) {
+            Eingabewerte e = Eingabebau().Zeitbasis("1ms").Periode(20).Perioden(100).Dach(1000).Offset(dOffset);
+            e.dPhase = dPhase;
+            std::vector<int32_t> v;
+            ASSERT_TRUE(Werte(e, v));
+            SCOPED_TRACE(testing::Message() << "offset " << dOffset << ", phase " << dPhase);
+            Kurvenmodell m;
+            Modell_Umkehren(v.data(), static_cast<int>(v.size()), &m);
+            Eingabewerte g = Eingabebau();
+            Entwurfsbericht b = {};
+            if (Entwurf_AusWerten(v.data(), static_cast<int>(v.size()), "1ms", 1, 10.0, &g, &b) && b.iAbweichendAb == 0) {
+                std::vector<int32_t> wieder;
+                ASSERT_TRUE(Werte(g, wieder));
+                EXPECT_EQ(wieder, v);
+            }
+        }
+    }
+}
