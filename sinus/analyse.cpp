@@ -104,16 +104,6 @@ void WerteAnalysieren(const std::vector<int32_t> &h, const Kurvenmodell *pModell
     a.iPhaseP = m.iPassend > 0 ? m.piPassend[0] : 0;
 }
 
-// Sample k (from 0) of the wave started at dStart cycles, offset added,
-// before the limits: the very double the generation computes for it.
-double VorDerGrenze(const Sinuskurve *pSinus, double dStart, int k)
-{
-    const double dFrequenz = 1.0 / pSinus->iPunkteProPeriode;
-    double dPhase = dStart + dFrequenz * k, s = 0.0;
-    SineWave(1, pSinus->dAmplitude, dFrequenz, &dPhase, &s);
-    return s + pSinus->dOffset;
-}
-
 // The warnings: each row its condition and its text, in this order. The
 // advice goes with the first row shown that takes it.
 struct Zeile {
@@ -296,12 +286,12 @@ int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurven
     // The lines whose printed value a limit changed, from the values before
     // it: sample k as the generation computes it, from the start phase on.
     a.iBegrenztOben = a.iBegrenztUnten = 0;
-    const double dStart = Sinus_StartZyklen(pSinus->dPhase);
     for (int k = 0; k < iZeilen && pSinus->iPunkteProPeriode > 0; ++k) {
         const double w = pSinus->pdWerte[k + 1];
         if (w != 0.0 && w != 100.0)
             continue;  // not at a limit: the limits changed nothing here
-        const double d = VorDerGrenze(pSinus, dStart, k);
+        const double d = Modell_WertPhase(pSinus->dOffset, pSinus->dAmplitude, pSinus->iPunkteProPeriode,
+                                          pSinus->dPhase, k);
         a.iBegrenztOben += Modell_UeberHundert(d);
         a.iBegrenztUnten += Modell_UnterNull(d);
     }
