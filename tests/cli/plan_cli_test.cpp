@@ -87,6 +87,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
     SCOPED_TRACE("Saat " + std::to_string(iSaat));
     std::mt19937 z(iSaat);
     const char *const ZEITBASEN[] = {"1ms", "2ms", "5ms", "10ms", "auto"};
+    const std::pair<std::string, std::string> PAARE[] = {{"peak", "rms"}, {"frequency", "period"}};
     for (int iPlan = 0; iPlan < 4; ++iPlan) {
         const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
         // Each column: its random value; pairs are given in one form per line.
@@ -115,8 +116,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             for (const auto &[name, bereich] : bereiche)
                 if (z() % 5 < 3)
                     zellen[name] = Zahl(z, bereich.first, bereich.second);
-            for (const auto &[eins, zwei] :
-                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+            for (const auto &[eins, zwei] : PAARE)
                 zellen.erase(z() % 2 ? eins : zwei);
             if (z() % 2)
                 zellen["timebase"] = ZEITBASEN[z() % 5];
@@ -127,8 +127,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             // The single export: the command line's inputs, a line's value in
             // place of the command line's for the same quantity.
             std::map<std::string, std::string> alle = basis;
-            for (const auto &[eins, zwei] :
-                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+            for (const auto &[eins, zwei] : PAARE)
                 if (zellen.count(eins) || zellen.count(zwei))
                     alle.erase(eins), alle.erase(zwei);
             for (const auto &[name, wert] : zellen)

@@ -123,8 +123,7 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
         int iZeilen;
         const char *szText;
     } faelle[] = {
-        {"10ms", 10.0, 21, "Schleife 210 ms (21 Datenzeilen × 10ms)"},
-        {"50us", 0.05, 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
+        {"10ms", 10.0, 21, "Schleife 210 ms (21 Datenzeilen × 10ms)"}, {"50us", 0.05, 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
         {"50us", 0.05, 16359, "Schleife 817.95 ms (16359 Datenzeilen × 50us)"},
         {"3ms", 3.0, 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
         {"1std", 3600000.0, 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
@@ -191,10 +190,10 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
     Kurvensatz s;
     ASSERT_EQ(Kurvensatz_Pruefen(k, 4, &s), 0);
     EXPECT_STREQ(s.szSchleife, "Schleife 210 ms (21 Datenzeilen × 10ms)");
-    EXPECT_STREQ(s.aszKurve[0], "Kurve 1, 5 Hz, Bezug der Phasen");
-    EXPECT_STREQ(s.aszKurve[1], "Kurve 2, 5 Hz wie u.txt, Phase +120.0°");
-    EXPECT_STREQ(s.aszKurve[2], "Kurve 3, 5 Hz wie u.txt, Phase -120.0°");
-    EXPECT_STREQ(s.aszKurve[3], "Kurve 4, 5 Hz wie u.txt, Phase +180.0°");
+    const char *fakten[] = {"Kurve 1, 5 Hz, Bezug der Phasen", "Kurve 2, 5 Hz wie u.txt, Phase +120.0°",
+                            "Kurve 3, 5 Hz wie u.txt, Phase -120.0°", "Kurve 4, 5 Hz wie u.txt, Phase +180.0°"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_STREQ(s.aszKurve[i], fakten[i]);
     // Against the second: the first lies 120 degrees behind it.
     const Satzkurve gedreht[] = {k[1], k[0], k[2]};
     Kurvensatz_Pruefen(gedreht, 3, &s);
@@ -273,12 +272,9 @@ TEST(Kurvensatz, AusDerGelesenenDateiDiePhaseNurOhneBefunde)
         Kurvendatei_WertePruefen(&datei, nullptr);
         ASSERT_EQ(datei.iBefunde, 0);
         Kurvensatz_DateiLesen("k.txt", &datei, &k);
-        EXPECT_STREQ(k.szName, "k.txt");
-        EXPECT_EQ(k.iKurvennummer, 3);
-        EXPECT_STREQ(k.szZeitbasis, "10ms");
-        EXPECT_EQ(k.iDatenzeilen, 21);
-        EXPECT_EQ(k.iPunkteProPeriode, 20);
-        EXPECT_EQ(k.bPhase, 1) << f.dPhase;
+        EXPECT_EQ(std::make_tuple(std::string(k.szName), k.iKurvennummer, std::string(k.szZeitbasis), k.iDatenzeilen,
+                                  k.iPunkteProPeriode, k.bPhase),
+                  std::make_tuple(std::string("k.txt"), 3, std::string("10ms"), 21, 20, 1)) << f.dPhase;
         EXPECT_NEAR(Kurvensatz_Winkel(k.dPhase), f.dErwartet, 1e-9) << f.dPhase << " " << f.dDach;
         // A file with findings is not reopened: it has no phase, the rest stays.
         datei.iBefunde = 1;
