@@ -126,10 +126,7 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
         {{"--periods", "2500m"}, {"--periods", "2.5"}},
     };
     for (const auto &[mit, ohne] : gleich) {
-        Argumente a = mit, b = ohne;
-        for (Argumente *x : {&a, &b})
-            x->insert(x->end(), {"--output", "-"});
-        const Lauf la = Ausfuehren(a), lb = Ausfuehren(b);
+        const Lauf la = Ausfuehren(mit, {"--output", "-"}), lb = Ausfuehren(ohne, {"--output", "-"});
         ASSERT_EQ(lb.code, 0) << lb.fehler;
         EXPECT_EQ(la.code, 0) << mit[0] << " " << (mit.size() > 1 ? mit[1] : "") << ": " << la.fehler;
         EXPECT_EQ(la.aus, lb.aus) << mit[0] << " " << (mit.size() > 1 ? mit[1] : "");
@@ -149,9 +146,7 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
         {{"--peak", "3Veff", "--rms", "2"}, "--rms und --peak geben dieselbe Größe an"},
     };
     for (const auto &[argumente, meldung] : falsch) {
-        Argumente a = argumente;
-        a.insert(a.end(), {"--output", datei});
-        const Lauf l = Ausfuehren(a);
+        const Lauf l = Ausfuehren(argumente, {"--output", datei});
         EXPECT_EQ(l.code, 2) << meldung;
         EXPECT_NE(l.fehler.find(meldung), std::string::npos) << l.fehler;
         EXPECT_EQ(DateiLesen(datei), "alt") << meldung;
@@ -189,9 +184,7 @@ TEST(Batch, EntwurfAmOberenRandDerBereiche)
     for (const Argumente &rand : {Argumente{"--timebase", "1s", "--period", "50000", "--periods", "100"},
                                   Argumente{"--timebase", "10ms", "--period", "200", "--periods", "100"},
                                   Argumente{"--timebase", "1s", "--period", "50000", "--periods", "0.1"}}) {
-        Argumente a = rand;
-        a.insert(a.end(), {"--output", datei});
-        const Lauf l = Ausfuehren(a);
+        const Lauf l = Ausfuehren(rand, {"--output", datei});
         ASSERT_EQ(l.code, 0) << l.fehler;
         const Lauf wieder = Ausfuehren({"--from", datei, "--output", "-"});
         EXPECT_EQ(wieder.code, 0) << wieder.fehler;

@@ -154,9 +154,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
         const std::map<std::string, std::string> summen = Summen(dateien);
         for (std::size_t i = 0; i < erwartet.size(); ++i) {
             const std::string datei = DateiLesen(erwartet[i].first);
-            Argumente einzeln = erwartet[i].second;
-            einzeln.insert(einzeln.end(), {"--output", "-"});
-            EXPECT_EQ(datei, Ausfuehren(einzeln).aus) << text << "Zeile " << i;
+            EXPECT_EQ(datei, Ausfuehren(erwartet[i].second, {"--output", "-"}).aus) << text << "Zeile " << i;
             auto m = zeilen[i];
             EXPECT_EQ(m["output"], erwartet[i].first);
             EXPECT_EQ(m["sha256"], summen.at(erwartet[i].first));
