@@ -68,9 +68,6 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--umax=10001"}, "von 0.001 bis 10000, nicht \"10001\""},
         {{"--peak", "1e999"}, "--peak erwartet eine Zahl (ohne Grenzen), nicht \"1e999\"."},
         {{"--rms", ""}, "--rms erwartet eine Zahl (ohne Grenzen), nicht \"\"."},
-        {{"--frequency", "0.01"}, "von 0.02 bis 20000"},
-        {{"--period", "50001"}, "von 0.05 bis 50000"},
-        {{"--periods", "0"}, "von 0.01 bis 100"},
         {{"--timebase", "2s"}, "--timebase erwartet eine Zeitbasis (50us 100us 200us 500us 1ms 2ms 3ms 4ms "
                                "5ms 10ms 20ms 50ms 100ms 1s 10s 1min 1std), nicht \"2s\"."},
         {{"--curve", "5"}, "--curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},

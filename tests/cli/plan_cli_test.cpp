@@ -182,8 +182,7 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         std::string befund;
         int code = 2;
     } faelle[] = {
-        {"freq\toutput\n5\t" + a,
-         {},
+        {"freq\toutput\n5\t" + a, {},
          ":1: unbekannte Spalte \"freq\"; Spalten sind umax, peak, rms, offset, "
          "frequency, period, periods, phase, timebase, curve, output."},
         {"output\toutput\n" + a + "\t" + alt, {}, ":1: Spalte output steht zweimal in der Kopfzeile."},
@@ -200,21 +199,18 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"period\toutput\n100\t" + a, {"--frequency", "5", "--period", "100"}, "--frequency und --period"},
         {"rms\toutput\n1,3e308\t" + a, {},
          ":2: Spalte rms \"1,3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
-        {"timebase\tperiod\toutput\n50us\t50000\t" + a,
-         {},
+        {"timebase\tperiod\toutput\n50us\t50000\t" + a, {},
          ":2: Die Kurve besteht aus zu vielen Punkten. Reduzieren Sie die Perioden oder die Periodendauer oder erhöhen "
          "Sie die Zeitbasis. 1000000 Punkte, höchstens 16358"},
         {"output\n" + a + "\n# zweimal\n" + ordner + "/./a.txt", {},
          ":4: output \"" + ordner + "/./a.txt\" steht schon in Zeile 2"},
-        {"output\n" + alt + "\n" + ordner + "/verweis",
-         {},
+        {"output\n" + alt + "\n" + ordner + "/verweis", {},
          ":3: output \"" + ordner + "/verweis\" steht schon in Zeile 2"},
         {"frequency\toutput\n5\t", {}, ":2: output fehlt: wohin soll die Kurve dieser Zeile?"},
         {"output\n-", {}, ":2: output \"-\" gehört nicht in einen Plan"},
         {"output\n" + ordner + "/fehlt/a.txt", {},
          ":2: output \"" + ordner + "/fehlt/a.txt\": den Ordner gibt es nicht."},
-        {"output\n" + ordner + "/m.tsv",
-         {"--manifest", ordner + "/m.tsv"},
+        {"output\n" + ordner + "/m.tsv", {"--manifest", ordner + "/m.tsv"},
          ":2: output \"" + ordner + "/m.tsv\" ist die Datei von --manifest."},
         {"output\n" + plan, {}, ":2: output \"" + plan + "\" ist der Plan selbst."},
         {"output\n" + a + "\tx", {}, ":2: \"x\" steht in einer Spalte ohne Namen (Spalte 2)."},
