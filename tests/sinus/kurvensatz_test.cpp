@@ -123,7 +123,8 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
         int iZeilen;
         const char *szText;
     } faelle[] = {
-        {"10ms", 10.0, 21, "Schleife 210 ms (21 Datenzeilen × 10ms)"}, {"50us", 0.05, 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
+        {"10ms", 10.0, 21, "Schleife 210 ms (21 Datenzeilen × 10ms)"},
+        {"50us", 0.05, 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
         {"50us", 0.05, 16359, "Schleife 817.95 ms (16359 Datenzeilen × 50us)"},
         {"3ms", 3.0, 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
         {"1std", 3600000.0, 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
