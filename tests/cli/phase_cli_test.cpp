@@ -102,15 +102,11 @@ void WieDasOrakel(const Entwurf &e)
     SCOPED_TRACE("Phase " + e.phase + ", P " + std::to_string(e.iP) + ", Perioden " + e.perioden + ", Umax " +
                  std::to_string(e.umax) + ", Scheitel " + std::to_string(e.peak) + ", Offset " +
                  std::to_string(e.offset));
-    Argumente a = e.Optionen();
-    a.insert(a.end(), {"--output", "-"});
-    const Lauf l = Ausfuehren(a);
+    const Lauf l = Ausfuehren(e.Optionen(), {"--output", "-"});
     ASSERT_EQ(l.code, 0) << l.fehler;
     Entwurf null = e;
     null.phase.clear();
-    Argumente b = null.Optionen();
-    b.insert(b.end(), {"--output", "-"});
-    const auto zeilen = Datenzeilen(l.aus), ohne = Datenzeilen(Ausfuehren(b).aus);
+    const auto zeilen = Datenzeilen(l.aus), ohne = Datenzeilen(Ausfuehren(null.Optionen(), {"--output", "-"}).aus);
     const auto orakel = Orakel(e);
     ASSERT_EQ(zeilen.size(), orakel.size());
     ASSERT_EQ(ohne.size(), orakel.size());
@@ -196,16 +192,11 @@ TEST(Phase, NullUndGanzeUmdrehungenSchreibenDieBytesOhneOption)
     for (int i = 0; i < 12; ++i) {
         Entwurf e = Zufall(z);
         e.phase.clear();
-        Argumente a = e.Optionen();
-        a.insert(a.end(), {"--output", "-"});
-        const std::string ohne = Ausfuehren(a).aus;
+        const std::string ohne = Ausfuehren(e.Optionen(), {"--output", "-"}).aus;
         ASSERT_FALSE(ohne.empty());
         WieDasOrakel(e);  // what phase 0 writes is the sine from the offset up
-        for (const char *phase : {"0", "360", "-360", "-0"}) {
-            Argumente b = a;
-            b.insert(b.end() - 2, {"--phase", phase});
-            EXPECT_EQ(Ausfuehren(b).aus, ohne) << phase;
-        }
+        for (const char *phase : {"0", "360", "-360", "-0"})
+            EXPECT_EQ(Ausfuehren(e.Optionen(), {"--phase", phase, "--output", "-"}).aus, ohne) << phase;
     }
 }
 

@@ -87,6 +87,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
     SCOPED_TRACE("Saat " + std::to_string(iSaat));
     std::mt19937 z(iSaat);
     const char *const ZEITBASEN[] = {"1ms", "2ms", "5ms", "10ms", "auto"};
+    const std::pair<std::string, std::string> PAARE[] = {{"peak", "rms"}, {"frequency", "period"}};
     for (int iPlan = 0; iPlan < 4; ++iPlan) {
         const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
         // Each column: its random value; pairs are given in one form per line.
@@ -115,8 +116,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             for (const auto &[name, bereich] : bereiche)
                 if (z() % 5 < 3)
                     zellen[name] = Zahl(z, bereich.first, bereich.second);
-            for (const auto &[eins, zwei] :
-                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+            for (const auto &[eins, zwei] : PAARE)
                 zellen.erase(z() % 2 ? eins : zwei);
             if (z() % 2)
                 zellen["timebase"] = ZEITBASEN[z() % 5];
@@ -127,8 +127,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
             // The single export: the command line's inputs, a line's value in
             // place of the command line's for the same quantity.
             std::map<std::string, std::string> alle = basis;
-            for (const auto &[eins, zwei] :
-                 {std::pair<std::string, std::string>{"peak", "rms"}, {"frequency", "period"}})
+            for (const auto &[eins, zwei] : PAARE)
                 if (zellen.count(eins) || zellen.count(zwei))
                     alle.erase(eins), alle.erase(zwei);
             for (const auto &[name, wert] : zellen)
@@ -155,9 +154,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
         const std::map<std::string, std::string> summen = Summen(dateien);
         for (std::size_t i = 0; i < erwartet.size(); ++i) {
             const std::string datei = DateiLesen(erwartet[i].first);
-            Argumente einzeln = erwartet[i].second;
-            einzeln.insert(einzeln.end(), {"--output", "-"});
-            EXPECT_EQ(datei, Ausfuehren(einzeln).aus) << text << "Zeile " << i;
+            EXPECT_EQ(datei, Ausfuehren(erwartet[i].second, {"--output", "-"}).aus) << text << "Zeile " << i;
             auto m = zeilen[i];
             EXPECT_EQ(m["output"], erwartet[i].first);
             EXPECT_EQ(m["sha256"], summen.at(erwartet[i].first));
@@ -185,44 +182,35 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         std::string befund;
         int code = 2;
     } faelle[] = {
-        {"freq\toutput\n5\t" + a,
-         {},
+        {"freq\toutput\n5\t" + a, {},
          ":1: unbekannte Spalte \"freq\"; Spalten sind umax, peak, rms, offset, "
          "frequency, period, periods, phase, timebase, curve, output."},
         {"output\toutput\n" + a + "\t" + alt, {}, ":1: Spalte output steht zweimal in der Kopfzeile."},
         {"frequency\n5", {}, ":1: Spalte output fehlt: jede Zeile nennt ihre Zieldatei."},
-        {"frequency\toutput\nfünf\t" + a,
-         {},
+        {"frequency\toutput\nfünf\t" + a, {},
          ":2: Spalte frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"fünf\"."},
         {"umax\toutput\n0\t" + a, {}, ":2: Spalte umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
         {"curve\toutput\n5\t" + a, {}, ":2: Spalte curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
         {"timebase\toutput\n7ms\t" + a, {}, ":2: Spalte timebase erwartet eine Zeitbasis (50us 100us"},
         {"period\ttimebase\toutput\n0,05\tauto\t" + a, {},
          ":2: Spalte timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."},
-        {"peak\trms\toutput\n1\t1\t" + a,
-         {},
+        {"peak\trms\toutput\n1\t1\t" + a, {},
          ":2: Spalte peak und Spalte rms geben dieselbe Größe an; bitte nur eine davon."},
         {"period\toutput\n100\t" + a, {"--frequency", "5", "--period", "100"}, "--frequency und --period"},
-        {"rms\toutput\n1,3e308\t" + a,
-         {},
+        {"rms\toutput\n1,3e308\t" + a, {},
          ":2: Spalte rms \"1,3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
-        {"timebase\tperiod\toutput\n50us\t50000\t" + a,
-         {},
+        {"timebase\tperiod\toutput\n50us\t50000\t" + a, {},
          ":2: Die Kurve besteht aus zu vielen Punkten. Reduzieren Sie die Perioden oder die Periodendauer oder erhöhen "
          "Sie die Zeitbasis. 1000000 Punkte, höchstens 16358"},
-        {"output\n" + a + "\n# zweimal\n" + ordner + "/./a.txt",
-         {},
+        {"output\n" + a + "\n# zweimal\n" + ordner + "/./a.txt", {},
          ":4: output \"" + ordner + "/./a.txt\" steht schon in Zeile 2"},
-        {"output\n" + alt + "\n" + ordner + "/verweis",
-         {},
+        {"output\n" + alt + "\n" + ordner + "/verweis", {},
          ":3: output \"" + ordner + "/verweis\" steht schon in Zeile 2"},
         {"frequency\toutput\n5\t", {}, ":2: output fehlt: wohin soll die Kurve dieser Zeile?"},
         {"output\n-", {}, ":2: output \"-\" gehört nicht in einen Plan"},
-        {"output\n" + ordner + "/fehlt/a.txt",
-         {},
+        {"output\n" + ordner + "/fehlt/a.txt", {},
          ":2: output \"" + ordner + "/fehlt/a.txt\": den Ordner gibt es nicht."},
-        {"output\n" + ordner + "/m.tsv",
-         {"--manifest", ordner + "/m.tsv"},
+        {"output\n" + ordner + "/m.tsv", {"--manifest", ordner + "/m.tsv"},
          ":2: output \"" + ordner + "/m.tsv\" ist die Datei von --manifest."},
         {"output\n" + plan, {}, ":2: output \"" + plan + "\" ist der Plan selbst."},
         {"output\n" + a + "\tx", {}, ":2: \"x\" steht in einer Spalte ohne Namen (Spalte 2)."},

@@ -19,8 +19,7 @@ struct Dateien {
     // Writes @p name with the exporter's @p optionen.
     std::string Schreiben(const std::string &name, std::vector<std::string> optionen) const
     {
-        optionen.insert(optionen.end(), {"--output", Pfad(name)});
-        EXPECT_EQ(Ausfuehren(optionen).code, 0) << name;
+        EXPECT_EQ(Ausfuehren(optionen, {"--output", Pfad(name)}).code, 0) << name;
         return Pfad(name);
     }
 };

@@ -51,9 +51,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
         {"l3.txt", {"--phase", "120"}},
         {"a&b.txt", {"--frequency", "4", "--curve", "3"}}};
     for (const auto &d : dateien) {
-        std::vector<std::string> a = d.second;
-        a.insert(a.end(), {"--output", "-"});
-        DateiSchreiben(ordner + "/" + d.first, Ausfuehren(a).aus);
+        DateiSchreiben(ordner + "/" + d.first, Ausfuehren(d.second, {"--output", "-"}).aus);
     }
     EXPECT_TRUE(EinzelneEntfernen().empty()) << "no item without a reference";
     for (int i = 0; i < 3; ++i)

@@ -30,9 +30,7 @@ TEST_F(SatzStatus, DreiReferenzenGegenDenEntwurf)
         {"w.txt", {"--phase", "240", "--curve", "3"}},
         {"inv.txt", {"--peak", "-5", "--curve", "4"}}};
     for (const auto &d : dateien) {
-        std::vector<std::string> a = d.second;
-        a.insert(a.end(), {"--output", ordner + "/" + d.first});
-        ASSERT_EQ(Ausfuehren(a).code, 0) << d.first;
+        ASSERT_EQ(Ausfuehren(d.second, {"--output", ordner + "/" + d.first}).code, 0) << d.first;
     }
     EXPECT_EQ(Satz(), "") << "no set without a reference";
     for (const auto &d : dateien) {

@@ -191,10 +191,10 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
     Kurvensatz s;
     ASSERT_EQ(Kurvensatz_Pruefen(k, 4, &s), 0);
     EXPECT_STREQ(s.szSchleife, "Schleife 210 ms (21 Datenzeilen × 10ms)");
-    EXPECT_STREQ(s.aszKurve[0], "Kurve 1, 5 Hz, Bezug der Phasen");
-    EXPECT_STREQ(s.aszKurve[1], "Kurve 2, 5 Hz wie u.txt, Phase +120.0°");
-    EXPECT_STREQ(s.aszKurve[2], "Kurve 3, 5 Hz wie u.txt, Phase -120.0°");
-    EXPECT_STREQ(s.aszKurve[3], "Kurve 4, 5 Hz wie u.txt, Phase +180.0°");
+    const char *fakten[] = {"Kurve 1, 5 Hz, Bezug der Phasen", "Kurve 2, 5 Hz wie u.txt, Phase +120.0°",
+                            "Kurve 3, 5 Hz wie u.txt, Phase -120.0°", "Kurve 4, 5 Hz wie u.txt, Phase +180.0°"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_STREQ(s.aszKurve[i], fakten[i]);
     // Against the second: the first lies 120 degrees behind it.
     const Satzkurve gedreht[] = {k[1], k[0], k[2]};
     Kurvensatz_Pruefen(gedreht, 3, &s);
@@ -273,12 +273,9 @@ TEST(Kurvensatz, AusDerGelesenenDateiDiePhaseNurOhneBefunde)
         Kurvendatei_WertePruefen(&datei, nullptr);
         ASSERT_EQ(datei.iBefunde, 0);
         Kurvensatz_DateiLesen("k.txt", &datei, &k);
-        EXPECT_STREQ(k.szName, "k.txt");
-        EXPECT_EQ(k.iKurvennummer, 3);
-        EXPECT_STREQ(k.szZeitbasis, "10ms");
-        EXPECT_EQ(k.iDatenzeilen, 21);
-        EXPECT_EQ(k.iPunkteProPeriode, 20);
-        EXPECT_EQ(k.bPhase, 1) << f.dPhase;
+        EXPECT_EQ(std::make_tuple(std::string(k.szName), k.iKurvennummer, std::string(k.szZeitbasis), k.iDatenzeilen,
+                                  k.iPunkteProPeriode, k.bPhase),
+                  std::make_tuple(std::string("k.txt"), 3, std::string("10ms"), 21, 20, 1)) << f.dPhase;
         EXPECT_NEAR(Kurvensatz_Winkel(k.dPhase), f.dErwartet, 1e-9) << f.dPhase << " " << f.dDach;
         // A file with findings is not reopened: it has no phase, the rest stays.
         datei.iBefunde = 1;

@@ -5,6 +5,7 @@
 #include "aufzeichnung.h"
 
 #include <fcntl.h>
+#include <initializer_list>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +44,13 @@ inline Lauf Ausfuehren(const std::vector<std::string> &argumente, int ausgabe = 
     int status = 0;
     waitpid(kind, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, DateiLesen(aus), DateiLesen(fehler)};
+}
+
+/// Runs with @p argumente and then @p dazu, as Ausfuehren(a, {"--output", "-"}).
+inline Lauf Ausfuehren(std::vector<std::string> argumente, std::initializer_list<std::string> dazu)
+{
+    argumente.insert(argumente.end(), dazu);
+    return Ausfuehren(argumente);
 }
 
 #endif

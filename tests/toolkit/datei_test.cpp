@@ -32,7 +32,6 @@
 
 namespace {
 
-
 // Writes @p inhalt as an export does: open, reserve, write, close. 0, or
 // -1 (open), -2 (reserve or write), -3 (close).
 int Exportieren(const std::string &pfad, const std::string &inhalt)
@@ -97,6 +96,52 @@ std::string Grund()
 }
 
 const char NICHT_RUECKBAR[] = "Alter Inhalt nicht lesbar und Platz nicht reservierbar, Datei unverändert";
+
+int gSignalRohr = -1;
+void SignalMelden(int) { (void)!write(gSignalRohr, "s", 1); }
+
+// In a child: drops to the ordinary user (where the test runs as root) and
+// runs @p schritt; its wait status. 99: the drop failed.
+template <class F> int AlsNiemand(F schritt)
+{
+    return ImKind([&] {
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(NIEMAND, NIEMAND, NIEMAND) != 0 ||
+                               setresuid(NIEMAND, NIEMAND, NIEMAND) != 0))
+            return 99;
+        return schritt();
+    });
+}
+
+// A file of the ordinary user with @p modus (set after the owner, which
+// clears set-id bits).
+void DateiVonNiemand(const std::string &pfad, const std::string &inhalt, mode_t modus)
+{
+    DateiSchreiben(pfad, inhalt);
+    if (geteuid() == 0)
+        (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
+    chmod(pfad.c_str(), modus);
+}
+
+// Writes @p text into /proc/self/@p datei; false where the kernel refuses.
+bool ProcSchreiben(const char *datei, const std::string &text)
+{
+    const int fd = open((std::string("/proc/self/") + datei).c_str(), O_WRONLY);
+    const bool ok = fd >= 0 && write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    if (fd >= 0)
+        close(fd);
+    return ok;
+}
+
+// Becomes root of a new user namespace, mapped onto the current user, as
+// `unshare -U -r` does. False where the kernel does not allow it.
+bool EigenerNamensraum()
+{
+    const std::string uid = std::to_string(geteuid()), gid = std::to_string(getegid());
+    prctl(PR_SET_DUMPABLE, 1);  // the own /proc files, which a change of user gave to root
+    return unshare(CLONE_NEWUSER) == 0 && ProcSchreiben("setgroups", "deny") &&
+           ProcSchreiben("uid_map", "0 " + uid + " 1") && ProcSchreiben("gid_map", "0 " + gid + " 1") &&
+           geteuid() == 0;
+}
 
 }  // namespace
 
@@ -616,11 +661,6 @@ TEST(Exportdatei, ZweiExporterWartenAufeinander)
   }
 }
 
-namespace {
-int gSignalRohr = -1;
-void SignalMelden(int) { (void)!write(gSignalRohr, "s", 1); }
-}  // namespace
-
 // A signal whose handler restarts no call (a window's timer) comes again and
 // again while the export waits for another writer's lock: it goes on
 // waiting, then writes.
@@ -686,9 +726,7 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
     chmod(offen.c_str(), 0666);
     chmod(nurSchreiben.c_str(), 0200);
     const bool vertraut = setxattr(eigen.c_str(), "trusted.wlr7", "rig", 3, 0) == 0;
-    const int status = ImKind([&] {
-        if (setgroups(0, nullptr) != 0 || setgid(NIEMAND) != 0 || setuid(NIEMAND) != 0)
-            return 9;
+    const int status = AlsNiemand([&] {
         int ergebnis;
         {
             const Dateigrenze grenze(10);
@@ -710,33 +748,6 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
     EXPECT_EQ(Status(offen).st_uid + Eintraege(ordner + "/zu") + Eintraege(ordner + "/offen"), 5u);
     EXPECT_EQ(Status(offen + ".neu").st_uid, NIEMAND);
 }
-
-namespace {
-
-// In a child: drops to the ordinary user (where the test runs as root) and
-// runs @p schritt; its wait status. 99: the drop failed.
-template <class F> int AlsNiemand(F schritt)
-{
-    return ImKind([&] {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(NIEMAND, NIEMAND, NIEMAND) != 0 ||
-                               setresuid(NIEMAND, NIEMAND, NIEMAND) != 0))
-            return 99;
-        return schritt();
-    });
-}
-
-
-// A file of the ordinary user with @p modus (set after the owner, which
-// clears set-id bits).
-void DateiVonNiemand(const std::string &pfad, const std::string &inhalt, mode_t modus)
-{
-    DateiSchreiben(pfad, inhalt);
-    if (geteuid() == 0)
-        (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
-    chmod(pfad.c_str(), modus);
-}
-
-}  // namespace
 
 // An ordinary user's overwrite is a rename like root's: a plain file, and one
 // with set-id bits, an ACL and user attributes (an empty value among them),
@@ -797,31 +808,6 @@ TEST(Exportdatei, ReservierungNurFuerWasNochFehlt)
     EXPECT_EQ(CVI_CloseFile(f) + CVI_CloseFile(strom), -1) << "the failed reservation discards the file";
     EXPECT_EQ(Eintraege(ordner), 0u);
 }
-
-namespace {
-
-// Writes @p text into /proc/self/@p datei; false where the kernel refuses.
-bool ProcSchreiben(const char *datei, const std::string &text)
-{
-    const int fd = open((std::string("/proc/self/") + datei).c_str(), O_WRONLY);
-    const bool ok = fd >= 0 && write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    if (fd >= 0)
-        close(fd);
-    return ok;
-}
-
-// Becomes root of a new user namespace, mapped onto the current user, as
-// `unshare -U -r` does. False where the kernel does not allow it.
-bool EigenerNamensraum()
-{
-    const std::string uid = std::to_string(geteuid()), gid = std::to_string(getegid());
-    prctl(PR_SET_DUMPABLE, 1);  // the own /proc files, which a change of user gave to root
-    return unshare(CLONE_NEWUSER) == 0 && ProcSchreiben("setgroups", "deny") &&
-           ProcSchreiben("uid_map", "0 " + uid + " 1") && ProcSchreiben("gid_map", "0 " + gid + " 1") &&
-           geteuid() == 0;
-}
-
-}  // namespace
 
 // Root of a user namespace has no capability over the files outside it and
 // sees no trusted.* attribute: its overwrite of the user's own file is a
