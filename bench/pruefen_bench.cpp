@@ -96,7 +96,7 @@ BENCHMARK(PruefenSchwersteKurveMitPhase)->Unit(benchmark::kMillisecond)->UseReal
 void PruefenSchwersteKurveMitPhase90(benchmark::State &state)
 {
     // At 90° the values fall and rise once: P from the number of lines on
-    // is probed up to the bound on the work, the hardest case of a free phase.
+    // is open upwards, and its ranges are refused whole until one P is left.
     const std::string datei = Datei("-phase90.txt");
     Laufen({"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5", "--phase", "90",
             "--output", datei});

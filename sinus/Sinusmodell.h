@@ -130,8 +130,9 @@ int Modell_PasstFrei(const int32_t *piWerte, int iAnzahl, int32_t iP, double dRa
  * Designs of phase 0 are taken wherever one fits, so that a file some such
  * design writes reads as it always did; only where none fits are designs
  * of any start phase looked for (bPhaseFrei). A free phase decides every P
- * only where the values rise and fall in three runs or more; fewer (less
- * than a period, open upwards) are probed, and bVollstaendig is 0.
+ * where the values rise and fall in three runs or more; fewer (less than a
+ * period, open upwards) are searched whole within a share of the bound,
+ * and where that is not through, probed, and bVollstaendig is 0.
  * Returns 0.
  */
 int Modell_Umkehren(const int32_t *piWerte, int iAnzahl, Kurvenmodell *pModell);

@@ -80,6 +80,11 @@ const double GRAD_JE_RAD = 180.0 / M_PI;
 const long long MAX_ARBEIT_FREI = 400000;            // lines cut into the polytope over all candidates of one file
 const long long ARBEIT_POLYEDER = 24;                // what setting up the polytope for one candidate counts as
 const long long ECKEN_JE_ZEILE = 16;                 // corners looked at that count as one line of work
+const long long KURZ_FREI = 8;                       // ranges of P shorter than this are decided P by P
+const double LOCKER_RAHMEN = 8.0 * RAHMEN;           // holds every design of the box RAHMEN about the middle line
+const double LOCKER_RAND = 1e-2;                     // hundredths the loosened test widens beyond the arithmetic's noise
+const double LOCKER_SINUS = 1e-12;                   // what the bounds of one line's factors may err
+const long long FREI_ANTEIL_GANZ = 4;                // the whole search of a short piece gets this part of the bound
 
 struct Ecke {
     double o, a;
@@ -507,20 +512,82 @@ bool AufnehmenFrei(Kurvenmodell &m, int32_t iP, const Polyeder &q)
     return m.iPassend < MODELL_MAX_PASSEND;
 }
 
+// Less than a period at a free phase: whole ranges of P refused at once.
+// About the middle m of the file, with w = 2 pi / P, d = k - m and
+// h = (n - 1) / 2, a design of any phase writes at line k
+//   c0 + c1 S_k(w) + c2 C_k(w),  S_k = sin(d w) / (w h),  C_k = (2 sin(d w / 2) / (w h))^2,
+// where, for the sine and cosine parts A and B of the design about the
+// middle, c0 = O + B, c1 = A w h and c2 = -B (w h)^2 / 2: the same design,
+// only otherwise written down. As w shrinks S_k and C_k tend to d / h and
+// (d / h)^2, so a long period is as well posed as a short one, and every
+// factor lies within -1 to 1. With |d| w < pi (P not below the number of
+// lines) both fall in magnitude as w grows: over a range of P each lies
+// between its values at the ends. For fixed signs of c1 and c2 (the
+// quarter @p iViertel) the least and greatest value a line can then take
+// are linear in (c0, c1, c2); the polytope those bounds leave holds every
+// design of every P of the range. Empty, no P of the range fits with
+// those signs. The box LOCKER_RAHMEN holds the image of the box RAHMEN
+// (|B| <= sqrt 2 RAHMEN, w h < pi), and the strips are widened by
+// LOCKER_RAND beyond the generator's and the cuts' rounding.
+bool GelockertFrei(Datei &d, long long iVon, long long iBis, int iViertel, Polyeder &q)
+{
+    if (iVon < d.n || iVon > iBis || d.n < 2)
+        return true;  // the bounds need |d| w < pi: nothing refused
+    const double h = (d.n - 1) / 2.0;
+    const double v1 = (iViertel & 1) ? -1.0 : 1.0, v2 = (iViertel & 2) ? -1.0 : 1.0;
+    Polyeder_Wuerfel(q, LOCKER_RAHMEN);
+    Polyeder_Schneiden(q, 0.0, -v1, 0.0, 0.0);
+    Polyeder_Schneiden(q, 0.0, 0.0, -v2, 0.0);
+    d.iArbeit += ARBEIT_POLYEDER;
+    const double w[2] = {2.0 * M_PI / static_cast<double>(iVon), 2.0 * M_PI / static_cast<double>(iBis)};
+    const size_t iLinien = std::min(d.reihenfolge.size(), GELOCKERT_LINIEN);
+    for (size_t i = 0; i < iLinien; ++i) {
+        const int k = d.reihenfolge[i];
+        if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
+            continue;
+        const double dd = k - h;
+        double sEnde[2], cEnde[2];
+        for (int j = 0; j < 2; ++j) {
+            const double wh = w[j] * h, halb = 2.0 * std::sin(dd * w[j] / 2.0) / wh;
+            sEnde[j] = std::sin(dd * w[j]) / wh;
+            cEnde[j] = halb * halb;
+        }
+        const double sMin = std::min(sEnde[0], sEnde[1]) - LOCKER_SINUS, sMax = std::max(sEnde[0], sEnde[1]) + LOCKER_SINUS;
+        const double cMin = std::min(cEnde[0], cEnde[1]) - LOCKER_SINUS, cMax = std::max(cEnde[0], cEnde[1]) + LOCKER_SINUS;
+        // The least value of the line with these signs, and the greatest.
+        const double sTief = v1 > 0.0 ? sMin : sMax, sHoch = v1 > 0.0 ? sMax : sMin;
+        const double cTief = v2 > 0.0 ? cMin : cMax, cHoch = v2 > 0.0 ? cMax : cMin;
+        const int32_t v = d.v[k];
+        const double dRand = TOLERANZ + LOCKER_RAND;
+        ++d.iArbeit;
+        const long long iVorher = q.iEcken;
+        const bool bLeer = (v < MODELL_HUNDERT && !Polyeder_Schneiden(q, 1.0, sTief, cTief, v + HALB + dRand)) ||
+                           (v > 0 && !Polyeder_Schneiden(q, -1.0, -sHoch, -cHoch, -(v - HALB - dRand)));
+        d.iArbeit += (q.iEcken - iVorher) / ECKEN_JE_ZEILE;
+        if (bLeer)
+            return false;
+    }
+    return true;
+}
+
 // Where no design of phase 0 fits: the P with which a design of some start
 // phase writes the values. Shorter than the file, the same periods as at
 // phase 0 (what repeats does so whatever the phase); from the number of
-// lines on, the range the runs of the values leave, and where they leave
-// it open upwards, probes as at phase 0: two fitting P say the period is
-// open, and without the range searched whole the search is not complete.
+// lines on, the range the runs of the values leave. Where they leave it
+// open upwards, the range is searched whole first, within a share of the
+// bound on the work: refused by GelockertFrei where it can be, halved (at
+// the middle of w) where not, decided P by P where short. Where that is
+// not through, probes as at phase 0 instead, from the same point: two
+// fitting P say the period is open, and the search is not complete.
 void FreiSuchen(Datei &d, const std::vector<int32_t> &perioden, int bMitRand, Kurvenmodell &m,
                 std::vector<char> &oben, std::vector<char> &unten, bool &bWeiter)
 {
     m.bPhaseFrei = 1;
     d.iArbeit = 0;
     Polyeder q;
+    long long iGrenze = MAX_ARBEIT_FREI;
     auto kandidat = [&](int32_t iP, bool bSonde) {
-        if (d.iArbeit > MAX_ARBEIT_FREI) {
+        if (d.iArbeit > iGrenze) {
             bWeiter = false;
             return;
         }
@@ -543,6 +610,46 @@ void FreiSuchen(Datei &d, const std::vector<int32_t> &perioden, int bMitRand, Ku
         bWeiter = bWeiter && d.iArbeit <= MAX_ARBEIT_FREI;  // a candidate cut short by the bound is not decided
         return;
     }
+    if (!bWeiter)
+        return;
+    const Kurvenmodell vorher = m;
+    const std::vector<char> obenVorher = oben, untenVorher = unten;
+    const long long iArbeitVorher = d.iArbeit;
+    iGrenze = iArbeitVorher + MAX_ARBEIT_FREI / FREI_ANTEIL_GANZ;
+    std::vector<Bereich> stapel = {g};
+    while (!stapel.empty() && bWeiter) {
+        const Bereich r = stapel.back();
+        stapel.pop_back();
+        if (r.bis - r.von >= KURZ_FREI) {
+            if (d.iArbeit > iGrenze) {
+                bWeiter = false;
+                break;
+            }
+            bool bMoeglich = false;
+            for (int iViertel = 0; iViertel < 4 && !bMoeglich; ++iViertel)
+                bMoeglich = GelockertFrei(d, r.von, r.bis, iViertel, q);
+            if (!bMoeglich)
+                continue;
+            // Halved in w = 2 pi / P, which the looseness follows; lowest P first.
+            const double dMitte = 2.0 * static_cast<double>(r.von) * static_cast<double>(r.bis) /
+                                  static_cast<double>(r.von + r.bis);
+            const long long iMitte = std::min(r.bis - 1, std::max(r.von, static_cast<long long>(dMitte)));
+            stapel.push_back({iMitte + 1, r.bis});
+            stapel.push_back({r.von, iMitte});
+            continue;
+        }
+        for (long long iP = r.von; iP <= r.bis && bWeiter; ++iP)
+            kandidat(static_cast<int32_t>(iP), false);
+    }
+    if (bWeiter && d.iArbeit <= iGrenze)
+        return;  // every P decided
+    // Not through: the probes, as though the search had not been made.
+    m = vorher;
+    oben = obenVorher;
+    unten = untenVorher;
+    d.iArbeit = iArbeitVorher;
+    iGrenze = MAX_ARBEIT_FREI;
+    bWeiter = true;
     for (int iStufe = 0; iStufe < SONDE_STUFEN && bWeiter && m.iPassend < 2; ++iStufe) {
         const double dSchritt = std::log1p(SONDE_SCHRITT) / static_cast<double>(1 << iStufe);
         for (long long j = iStufe == 0 ? 0 : 1; bWeiter && m.iPassend < 2; j += iStufe == 0 ? 1 : 2) {
