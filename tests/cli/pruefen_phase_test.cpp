@@ -14,9 +14,10 @@ TEST(PruefenPhase, NenntDiePhaseUndSchreibtSieWieder)
         std::string phase;  // what the check says of it
     } faelle[] = {
         {{"--phase", "120"}, "; Phase 120°"},
-        // A cosine of one period falls and rises once: P from the number of
-        // lines on is probed, not decided, and the phase named for the P found.
-        {{"--phase", "90"}, "; Phase 90° bei 20 Punkten je Periode"},
+        // A cosine of one period falls and rises once: every P from the
+        // number of lines on is still decided; so for the longest curve.
+        {{"--phase", "90"}, "; Frequenz 5 Hz (20 Punkte je Periode); Phase 90°; neu:"},
+        {{"--phase", "90", "--timebase", "50us", "--period", "800"}, "; Frequenz 1.25 Hz (16000 Punkte je Periode); Phase 90°; neu:"},
         {{"--phase", "-45.5", "--period", "37", "--periods", "3", "--timebase", "1ms"}, "; Phase 314.5°"},
         // Cut at both limits.
         {{"--phase", "270", "--peak", "7", "--offset", "5", "--periods", "2"}, "; Phase 270°"},
@@ -56,4 +57,11 @@ TEST(PruefenPhase, NenntDiePhaseUndSchreibtSieWieder)
     const std::string aus = Ausfuehren({"--check", alt}).aus;
     EXPECT_EQ(aus.find("Phase"), std::string::npos) << aus;
     EXPECT_EQ(aus.find("--phase"), std::string::npos) << aus;
+    // With the sine of phase 0 a cosine of one period is the pair of a
+    // resolver: one frequency, a quarter apart.
+    const std::string kosinus = ordner + "/kosinus.txt";
+    ASSERT_EQ(Ausfuehren({"--phase", "90", "--curve", "2", "--output", kosinus}).code, 0);
+    const Lauf satz = Ausfuehren({"--set", alt, kosinus});
+    EXPECT_EQ(satz.code, 0);
+    EXPECT_NE(satz.aus.find(kosinus + ": Kurve 2, 5 Hz wie " + alt + ", Phase +90.0°\n"), std::string::npos) << satz.aus;
 }
