@@ -84,7 +84,7 @@ const long long KURZ_FREI = 8;                       // ranges of P shorter than
 const double LOCKER_RAHMEN = 8.0 * RAHMEN;           // holds every design of the box RAHMEN about the middle line
 const double LOCKER_RAND = 1e-2;                     // hundredths the loosened test widens beyond the arithmetic's noise
 const double LOCKER_SINUS = 1e-12;                   // what the bounds of one line's factors may err
-const long long FREI_ANTEIL_GANZ = 4;                // the whole search of a short piece gets this part of the bound
+const long long FREI_ANTEIL_GANZ = 2;                // the whole search of a short piece gets this part of the bound
 
 struct Ecke {
     double o, a;
