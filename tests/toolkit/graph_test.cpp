@@ -136,6 +136,19 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     EXPECT_EQ(TK_GraphMarkieren(h, 12, von, bis, obenAn, 2), 0);
     ASSERT_EQ(g->marken().size(), 2u);
     EXPECT_TRUE(g->marken()[0].oben && g->marken()[1].von == 3);
+    // Drawn as bands inside the plot area: orange under the top line over
+    // samples 0 and 1, over the bottom line under sample 3, nowhere else.
+    const QImage bild = g->viewport()->grab().toImage();
+    const QRectF f = g->chart()->plotArea();
+    const double dpr = bild.devicePixelRatio();
+    auto orange = [&](double x, double y) {
+        const QColor c = bild.pixelColor(QPointF(g->chart()->mapToPosition(QPointF(x, 0)).x(), y).toPoint() * dpr);
+        return c.red() > c.blue() + 40;
+    };
+    EXPECT_TRUE(orange(0.5, f.top() + 3.5) && orange(1.5, f.top() + 3.5));
+    EXPECT_FALSE(orange(2.5, f.top() + 3.5) || orange(0.5, f.bottom() - 3.5) || orange(2.5, f.bottom() - 3.5));
+    EXPECT_TRUE(orange(3.5, f.bottom() - 3.5));
+    EXPECT_FALSE(orange(3.5, f.bottom() + 3.5)) << "never outside the plot area";
     EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, bis, obenAn, 1), TK_FEHLER_ARGUMENT);
     DeleteGraphPlot(h, 12, -1, 1);
     EXPECT_TRUE(g->marken().empty()) << "the marks belong to the curve";

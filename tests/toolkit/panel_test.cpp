@@ -187,6 +187,17 @@ TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
     EXPECT_EQ((groesse + "|" + ordnerGroesse).toStdString(), "1,5 kB|");
     EXPECT_EQ(datum, QLocale(QLocale::German).toString(QFileInfo(QString::fromStdString(ordner + "/k.txt")).lastModified(),
                                                         QLocale::ShortFormat));
+    // Without a list of types: all files, and no ending added.
+    for (const char *liste : {static_cast<const char *>(nullptr), ""}) {
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            filter = d->nameFilters(), endung = d->defaultSuffix();
+            d->close();
+        });
+        EXPECT_EQ(FileSelectPopup(ordner.c_str(), "*", liste, "Laden", 1, 0, 0, 1, 1, pfad, sizeof pfad), 0);
+        EXPECT_EQ(filter, QStringList({"Alle Dateien (*)"}));
+        EXPECT_TRUE(endung.isEmpty());
+    }
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
 }
 
