@@ -148,6 +148,7 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     EXPECT_TRUE(orange(0.5, f.top() + 3.5) && orange(1.5, f.top() + 3.5));
     EXPECT_FALSE(orange(2.5, f.top() + 3.5) || orange(0.5, f.bottom() - 3.5) || orange(2.5, f.bottom() - 3.5));
     EXPECT_TRUE(orange(3.5, f.bottom() - 3.5));
+    EXPECT_TRUE(orange(3.5, f.bottom() - 5.5) && !orange(3.5, f.bottom() - 0.5)) << "five rows, one above the line";
     EXPECT_FALSE(orange(3.5, f.bottom() + 3.5)) << "never outside the plot area";
     EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, bis, obenAn, 1), TK_FEHLER_ARGUMENT);
     DeleteGraphPlot(h, 12, -1, 1);

@@ -150,6 +150,18 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     auto *ring = qobject_cast<QComboBox *>(tk::control(h, 10));
     qobject_cast<QStandardItemModel *>(ring->model())->item(2)->setEnabled(false);
     EXPECT_EQ(TK_RingWaehlen(h, 10, 2), TK_FEHLER_ARGUMENT) << "the driver ends where the ring refuses";
+
+    // Ctrl+Z in a field is the window's undo, not the field's text undo.
+    QAction rueckgaengig;
+    rueckgaengig.setShortcut(QKeySequence::Undo);
+    tk::numerisch(h, 3)->window()->addAction(&rueckgaengig);
+    QSignalSpy ausgeloest(&rueckgaengig, &QAction::triggered);
+    QLineEdit *zeile = tk::numerisch(h, 3)->findChild<QLineEdit *>();
+    tk::numerisch(h, 3)->setFocus();
+    QTest::keyClicks(zeile, "7");
+    QTest::keySequence(tk::numerisch(h, 3), QKeySequence::Undo);
+    EXPECT_EQ(std::make_pair(static_cast<int>(ausgeloest.count()), zeile->text().toStdString()),
+              std::make_pair(1, std::string("7")));
 }
 
 TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
