@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPolygonF>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -190,6 +191,13 @@ TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
     // with the separator at the end of the line; each text line and the legend below.
     ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (o + "/c.svg").c_str()), 0);
     const std::string svg = DateiLesen(o + "/c.svg");
+    // Each curve one line through all its points, in one unit of the page.
+    std::vector<long> punkte;
+    for (size_t i = 0; (i = svg.find("non-scaling-stroke\" points=\"", i)) != std::string::npos; ++i)
+        punkte.push_back(std::count(svg.begin() + i, svg.begin() + svg.find('"', i + 29), ','));
+    EXPECT_EQ(punkte, std::vector<long>(2, 5));
+    EXPECT_NE(svg.find("stroke=\"#cc0066\" stroke-opacity=\"1\" stroke-width=\"1\" stroke-linecap=\"butt\""),
+              std::string::npos);
     for (const char *teil : {"<svg", ">Status · a<", ">\u26a0 eins<", ">\u26a0 zwei<", ">referenz.txt<", "Spannung [V]"})
         EXPECT_NE(svg.find(teil), std::string::npos) << teil;
     std::string zeilen;  // the title's lines, joined again
