@@ -162,6 +162,12 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     QTest::keySequence(tk::numerisch(h, 3), QKeySequence::Undo);
     EXPECT_EQ(std::make_pair(static_cast<int>(ausgeloest.count()), zeile->text().toStdString()),
               std::make_pair(1, std::string("7")));
+    const auto festgelegt = Anzahl(EVENT_COMMIT);
+    QTest::keyClick(tk::numerisch(h, 3), Qt::Key_Escape);  // takes the typing back, nothing to commit
+    const std::string gleichDanach = zeile->text().toStdString();
+    TK_Tabulator(h);
+    EXPECT_EQ(std::make_tuple(gleichDanach, Wert(h, 3), Anzahl(EVENT_COMMIT)),
+              std::make_tuple(std::string("5.000"), 5.0, festgelegt));
 }
 
 TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
