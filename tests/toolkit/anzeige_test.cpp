@@ -164,9 +164,13 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     ausgelegt();
     EXPECT_EQ(graph->height(), graph->minimumHeight()) << "the lines take the room first";
     EXPECT_GT(bereich->height(), 150);
+    fenster->resize(groesse + QSize(0, 1000));
+    ausgelegt();
+    EXPECT_EQ(bereich->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << "all lines in view: no bar";
     fenster->resize(groesse);
     ausgelegt();
     EXPECT_EQ(graph->height(), graph->minimumHeight()) << "and give it back, never the graph's minimum";
+    EXPECT_EQ(bereich->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << "and the bar is back";
     tk::panel(h)->fenster->resize(tk::panel(h)->fenster->minimumSize());
     QApplication::processEvents();
     EXPECT_GE(graph->height(), 200) << "the smallest window keeps the plot readable";

@@ -4,6 +4,7 @@
 #include "intern_gui.h"
 #include "panel_fixture.h"
 #include "seams.h"
+#include "texte_gui.h"
 
 #include <QFile>
 #include <QPolygonF>
@@ -123,6 +124,7 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     PlotY(h, 12, w, 5, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     const QPoint oben = g->chart()->plotArea().topRight().toPoint() + QPoint(-3, 3);
+    EXPECT_EQ(g->toolTip(), QString::fromUtf8(TK_TEXT_GRAFIK_TIPP)) << "the mouse's ways are told";
     QLabel *anzeige = g->findChild<QLabel *>();
     ASSERT_TRUE(anzeige && !anzeige->isVisible()) << "nothing to read before the mouse comes";
     QTest::mouseMove(g->viewport(), QPoint(1, 1));  // from outside: a move to where it stands is no move
