@@ -144,6 +144,8 @@ struct Export {
 // The values as the export prints them.
 bool Erzeugen(Export &x)
 {
+    x.v.clear();
+    x.prozent.clear();
     x.tb = Zeitbasis_Ms(x.e.szZeitbasis);
     Sinus_Ableiten(&x.e, x.tb, &x.s);
     if (!Sinus_PunkteZulaessig(&x.s) || !Sinus_WerteEndlich(&x.s))
@@ -373,7 +375,6 @@ TEST(Analyse, JederExportWirdWiedergeoeffnet)
         // At a phase, peaks down to a ten-thousandth of the maximum voltage.
         if (zufall() % 2 && std::fabs(x.e.dAmplitudeDach) >= 1e-4 * x.e.dUmax) {
             x.e.dPhase = std::round(gleich(-360.0, 360.0) * 100.0) / 100.0;
-            x.v.clear(), x.prozent.clear();
             if (!Erzeugen(x))
                 continue;
         }
@@ -447,7 +448,6 @@ TEST(Analyse, FalscheWerteWerdenGenannt)
         const int iZwei = static_cast<int>(zufall() % 2);
         if (!iZwei && zufall() % 2 && std::fabs(x.e.dAmplitudeDach) >= 1e-4 * x.e.dUmax) {
             x.e.dPhase = std::round(std::uniform_real_distribution<double>(1.0, 359.0)(zufall) * 100.0) / 100.0;
-            x.v.clear(), x.prozent.clear();
             if (!Erzeugen(x))
                 continue;
         }
