@@ -534,8 +534,9 @@ TEST(Analyse, KleinsteDateienUndGrenzenWieDasOrakel)
         const bool bPasst = bDruckbar && n > 0;
         EXPECT_EQ(Modell_Entwerfen(v.data(), n, P, 0.1, &o, &a), bPasst ? 1 : 0);
         for (int k = 0; bPasst && k < n; ++k) {
-            const double y = std::round(100.0 * (o + a * std::sin(2.0 * M_PI * k / P)));
-            EXPECT_EQ(std::min(10000.0, std::max(0.0, y)), f.v[static_cast<size_t>(k)]) << k;
+            const double y = o + a * std::sin(2.0 * M_PI * k / P);
+            EXPECT_EQ(std::min(10000.0, std::max(0.0, std::round(100.0 * y))), f.v[static_cast<size_t>(k)]) << k;
+            EXPECT_NEAR(Modell_Wert(o, a, P, k), y, 1e-9) << k;
         }
         EXPECT_EQ(std::make_tuple(Modell_Passt(v.data(), n, P, nullptr, nullptr), Modell_PasstFrei(v.data(), n, P, 0.0, nullptr),
                                   Modell_Tiefster(v.data(), n, P, 0.01, nullptr, nullptr) >= 0.0),
