@@ -117,18 +117,21 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         const char *befund;
     } faelle[] = {
         {"Spalte 2", "Spalte 3", 3, 1, "Kopfzeile 3 weicht ab, erwartet \"# Spalte 2 = Y-Wert in Prozent\""},
-        {"# Spalte 4", "Spalte 4", 5, 1, "Kopfzeile 5 weicht ab, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"Kuvennummer\n\n", "Kuvennummer\n", 6, 1, "Leerzeile nach dem Kopf fehlt"},
         {"# Spalte 4 = Kuvennummer\n\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
+        {"# Spalte 4 = Kuvennummer\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"65.45\t10ms", "65.45 10ms", 8, 1, "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)"},
         {"0.01000\t", "0,01000\t", 8, 1, "Zeit \"0,01000\" nicht in der Form 0.00000 (fünf Nachkommastellen, "
                                          "Dezimalpunkt): Komma statt Punkt"},
         {"0.01000\t", "0.0100\t", 8, 1, "Zeit \"0.0100\" nicht in der Form 0.00000"},
+        {"0.01000\t", "0.01a00\t", 8, 1, "Zeit \"0.01a00\" nicht in der Form 0.00000"},
+        {"0.01000\t", "0.010000000000000000000000\t", 8, 1, "Zeit \"0.0100000000000000000000\xe2\x80\xa6\" nicht"},
         {"\t65.45\t", "\t65.4\t", 8, 1, "Wert \"65.4\" nicht in der Form 0.00 (zwei Nachkommastellen"},
         {"\t65.45\t", "\t065.45\t", 8, 1, "Wert \"065.45\" nicht in der Form 0.00"},
         {"\t10ms\t1\n", "\t10 ms\t1\n", 7, 1, "unbekannte Zeitbasis \"10 ms\""},
         {"\t1\n0.01000", "\t01\n0.01000", 7, 1, "Kurvennummer \"01\" ist keine Zahl von 1 bis 4"},
         {"\t1\n0.01000", "\t5\n0.01000", 7, 1, "Kurvennummer \"5\" ist keine Zahl von 1 bis 4"},
+        {"\t1\n0.01000", "\t4294967297\n0.01000", 7, 1, "Kurvennummer \"4294967297\" ist keine Zahl"},
         {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
         {"0.05000\t", "0.05001\t", 0, 0, ""},  // within the rounding of a running sum
         {"0.05000\t", "0.05002\t", 12, 1, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
