@@ -47,12 +47,6 @@ struct Kurve {
     }
 };
 
-double Erwartet(double amp, double offset, int proPeriode, int k)
-{
-    const double v = offset + amp * std::sin(2.0 * M_PI * k / proPeriode);
-    return v < 0.0 ? 0.0 : v > 100.0 ? 100.0 : v;
-}
-
 }  // namespace
 
 TEST(Kurve, ZeitbasisNurMitGenauemLabel)
@@ -108,7 +102,7 @@ TEST(Kurve, WerteFortsetzungUndBegrenzung)
     ASSERT_EQ(k.w.size(), 27u);
     EXPECT_EQ(k.w[0], k.w[1]) << "index 0 repeats the first sample";
     for (int i = 1; i < 27; ++i)
-        EXPECT_NEAR(k.w[i], Erwartet(50, 50, 20, i - 1), 1e-9) << i;
+        EXPECT_NEAR(k.w[i], 50.0 + 50.0 * std::sin(2.0 * M_PI * (i - 1) / 20.0), 1e-9) << i;
     EXPECT_EQ(k.w[26], 100.0) << "k = 25 continues the wave: a crest, not the first value again";
     EXPECT_EQ(Kurve(10, 5, -20, 200, 1, 10).w, std::vector<double>(22, 0.0));
     const Kurve fallend(10, -5, 5, 200, 1, 10);  // a negative amplitude falls first
