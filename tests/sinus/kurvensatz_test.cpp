@@ -179,18 +179,18 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
 
 TEST(Kurvensatz, ZeileBegrenztUndAnZeichengrenzenGeschnitten)
 {
-    const Satzkurve k[] = {Kurve("ä.txt", 1, "10ms", 21, 20), Kurve("ö.txt", 1, "5ms", 22, 20, 120.0)};
+    const Satzkurve k[] = {Kurve("ä.txt", 1, "10ms", 21, 20), Kurve("ö.txt", 1, "50us", 22, 20, 120.0)};
     Kurvensatz s;
     ASSERT_EQ(Kurvensatz_Pruefen(k, 2, &s), 3);
     char sz[1024];
     Kurvensatz_Zeile(&s, k, " · ", sz, sizeof sz);
     EXPECT_EQ(std::string(sz),
               "ö.txt: Kurvennummer 1 wie ä.txt: das Gerät spielt je Nummer nur eine Kurve · "
-              "ö.txt: Zeitbasis 5ms, ä.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis · "
+              "ö.txt: Zeitbasis 50us, ä.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis · "
               "ö.txt: 22 Datenzeilen, ä.txt hat 21: die Schleifen beginnen nicht gemeinsam neu · "
               "Schleifen ungleich lang: die Kurven laufen auseinander · "
               "ä.txt: Kurve 1, Schleife 210 ms, 5 Hz, Bezug der Phasen · "
-              "ö.txt: Kurve 1, Schleife 110 ms, 10 Hz = 2 × Frequenz von ä.txt, Phase +120.0°");
+              "ö.txt: Kurve 1, Schleife 1.1 ms, 1000 Hz = 200 × Frequenz von ä.txt, Phase +120.0°");
     // Cut short: a beginning of the whole line, ended before a character, never inside one.
     for (size_t n = 1; n < std::strlen(sz); ++n) {
         char kurz[1024];
