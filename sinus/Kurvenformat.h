@@ -40,9 +40,6 @@ const char *Kurvenformat_Kopfzeile(int iIndex);
 /** Data lines of a curve whose sample array holds @p iAnzahlWerte values (element 0 is not written). */
 int Kurvenformat_Datenzeilen(int iAnzahlWerte);
 
-/** Lines of the whole file: header, data lines and the closing empty line. */
-int Kurvenformat_Zeilen(int iAnzahlWerte);
-
 /**
  * Forms the data line "%.5f\t%.2f\t%s\t%d" into @p szZeile of @p iGroesse
  * bytes. Returns 1, or 0 when it does not fit (then "" and never a cut line).

@@ -72,7 +72,8 @@ double Perioden(int32_t iP, int iN)
         if (ImBereich(f, d) && Sinus_Runden(iP * d) == iN)
             return d;
     }
-    return iBesteAbstand < 0 ? (iMitte < 1 ? f->dMin : f->dMax) : dBeste;
+    // None in range: the first guess lies past the field's top (it is never negative, and 0.01 is in reach of 0).
+    return iBesteAbstand < 0 ? f->dMax : dBeste;
 }
 
 // The first data line (from 1) the inputs export differently; 0 when none.

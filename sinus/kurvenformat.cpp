@@ -22,7 +22,6 @@ const char gKopf[][KOPF_GROESSE] = {
     "",
 };
 
-const int SCHLUSSZEILEN = 1;  // the closing empty line after the data
 const double MS_JE_S = 1000.0;
 const int WERT_TEXT = 48;     // room for any value below WERT_GROSS in fixed point with two decimals
 const double WERT_GROSS = 1e15;  // in hundredths it still fits a long long many times over
@@ -57,11 +56,6 @@ const char *Kurvenformat_Kopfzeile(int iIndex)
 int Kurvenformat_Datenzeilen(int iAnzahlWerte)
 {
     return iAnzahlWerte > 1 ? iAnzahlWerte - 1 : 0;
-}
-
-int Kurvenformat_Zeilen(int iAnzahlWerte)
-{
-    return Kurvenformat_KopfzeilenAnzahl() + Kurvenformat_Datenzeilen(iAnzahlWerte) + SCHLUSSZEILEN;
 }
 
 // std::to_chars writes exactly what printf in the "C" locale writes, at a

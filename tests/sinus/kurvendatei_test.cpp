@@ -72,14 +72,9 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
     };
     for (int i = 0; saetze.size() < 120; ++i) {
         // In this order: a chain of calls evaluates its arguments from left to right.
-        Eingabewerte e = Eingabebau()
-                             .Umax(zufall(0.001, 100))
-                             .Dach(zufall(-100, 100))
-                             .Offset(zufall(-50, 150))
-                             .Periode(zufall(0.05, 50000))
-                             .Perioden(zufall(0.01, 100))
-                             .Zeitbasis(Zeitbasis_Label(i % Zeitbasis_Anzahl()))
-                             .Kurve(1 + i % 4);
+        Eingabewerte e = Eingabebau().Umax(zufall(0.001, 100)).Dach(zufall(-100, 100)).Offset(zufall(-50, 150))
+                             .Periode(zufall(0.05, 50000)).Perioden(zufall(0.01, 100))
+                             .Zeitbasis(Zeitbasis_Label(i % Zeitbasis_Anzahl())).Kurve(1 + i % 4);
         Sinuskurve k;
         Sinus_Ableiten(&e, Zeitbasis_Ms(e.szZeitbasis), &k);
         if (Sinus_AnzahlWerte(&k) <= 2000)  // every time base, none too slow
@@ -87,15 +82,14 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
     }
     for (const Eingabewerte &e : saetze) {
         ExportierenUndLesen(e);
-        const std::string fall = std::string(e.szZeitbasis) + " " + std::to_string(e.dPeriodendauer) + " ms x " +
-                                 std::to_string(e.dAnzahlPerioden);
-        ASSERT_EQ(Befunde(), "") << fall;
-        ASSERT_EQ(gDatei.iDatenzeilen, gS.iAnzahlPunkte - 1) << fall;
-        EXPECT_STREQ(gDatei.szZeitbasis, e.szZeitbasis);
-        EXPECT_EQ(gDatei.iKurvennummer, e.iKurvennummer);
-        ASSERT_EQ(gDatei.iWerte, gDatei.iDatenzeilen);
+        SCOPED_TRACE(std::string(e.szZeitbasis) + " " + std::to_string(e.dPeriodendauer) + " ms x " +
+                     std::to_string(e.dAnzahlPerioden));
+        ASSERT_EQ(std::make_tuple(Befunde(), gDatei.iDatenzeilen, gDatei.iWerte, std::string(gDatei.szZeitbasis),
+                                  gDatei.iKurvennummer),
+                  std::make_tuple("", gS.iAnzahlPunkte - 1, gS.iAnzahlPunkte - 1, std::string(e.szZeitbasis),
+                                  e.iKurvennummer));
         for (int k = 0; k < gDatei.iWerte; ++k)
-            ASSERT_NEAR(gDatei.pdWerte[k], gS.pdWerte[k + 1], 0.005 + 1e-9) << fall << " sample " << k;
+            ASSERT_NEAR(gDatei.pdWerte[k], gS.pdWerte[k + 1], 0.005 + 1e-9) << "sample " << k;
     }
     gS.iAnzahlPunkte = 0;  // header and closing line only, as after a failed allocation
     const std::string pfad = TestOrdner() + "/leer.txt";
@@ -117,18 +111,21 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         const char *befund;
     } faelle[] = {
         {"Spalte 2", "Spalte 3", 3, 1, "Kopfzeile 3 weicht ab, erwartet \"# Spalte 2 = Y-Wert in Prozent\""},
-        {"# Spalte 4", "Spalte 4", 5, 1, "Kopfzeile 5 weicht ab, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"Kuvennummer\n\n", "Kuvennummer\n", 6, 1, "Leerzeile nach dem Kopf fehlt"},
         {"# Spalte 4 = Kuvennummer\n\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
+        {"# Spalte 4 = Kuvennummer\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"65.45\t10ms", "65.45 10ms", 8, 1, "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)"},
         {"0.01000\t", "0,01000\t", 8, 1, "Zeit \"0,01000\" nicht in der Form 0.00000 (fünf Nachkommastellen, "
                                          "Dezimalpunkt): Komma statt Punkt"},
         {"0.01000\t", "0.0100\t", 8, 1, "Zeit \"0.0100\" nicht in der Form 0.00000"},
+        {"0.01000\t", "0.01a00\t", 8, 1, "Zeit \"0.01a00\" nicht in der Form 0.00000"},
+        {"0.01000\t", "0.010000000000000000000000\t", 8, 1, "Zeit \"0.0100000000000000000000\xe2\x80\xa6\" nicht"},
         {"\t65.45\t", "\t65.4\t", 8, 1, "Wert \"65.4\" nicht in der Form 0.00 (zwei Nachkommastellen"},
         {"\t65.45\t", "\t065.45\t", 8, 1, "Wert \"065.45\" nicht in der Form 0.00"},
         {"\t10ms\t1\n", "\t10 ms\t1\n", 7, 1, "unbekannte Zeitbasis \"10 ms\""},
         {"\t1\n0.01000", "\t01\n0.01000", 7, 1, "Kurvennummer \"01\" ist keine Zahl von 1 bis 4"},
         {"\t1\n0.01000", "\t5\n0.01000", 7, 1, "Kurvennummer \"5\" ist keine Zahl von 1 bis 4"},
+        {"\t1\n0.01000", "\t4294967297\n0.01000", 7, 1, "Kurvennummer \"4294967297\" ist keine Zahl"},
         {"\n0.00000\t", "\n0.00001\t", 7, 1, "erste Zeit ist 0.00001 statt 0.00000"},
         {"0.05000\t", "0.05001\t", 0, 0, ""},  // within the rounding of a running sum
         {"0.05000\t", "0.05002\t", 12, 1, "Zeit 0.05002 statt 0.05000: wächst nicht um die Zeitbasis 10ms"},
@@ -236,15 +233,13 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
 
 TEST(Kurvendatei, NotizenZumSignal)
 {
-    Eingabewerte e = Eingabebau().Dach(8.0).Perioden(3.0);
-    ExportierenUndLesen(e);
+    ExportierenUndLesen(Eingabebau().Dach(8.0).Perioden(3.0));
     char notizen[300];
     Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
     EXPECT_EQ(std::string(notizen).rfind("Frequenz 5 Hz (20 Punkte je Periode); begrenzt: ", 0), 0u)
         << notizen;
     // A value that cannot be read is no value: named, and the signal not judged across the gap.
-    const std::string lesbar = gText;
-    std::string text = lesbar;
+    std::string text = gText;
     const size_t wert = text.find("\n0.01000\t") + 9;  // the second data line's value
     text[text.find('.', wert)] = ',';
     Lesen(text);

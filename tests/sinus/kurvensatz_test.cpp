@@ -16,19 +16,12 @@
 
 namespace {
 
-// A curve as a file would describe it.
-Satzkurve Kurve(const char *szName, int iNummer, const char *szZeitbasis, double dMs, int iZeilen, int iP,
-                double dPhase = 0.0, bool bPhase = true)
+// A curve as a file would describe it (a label not in the table: time base unknown).
+Satzkurve Kurve(const char *szName, int iNummer, const char *szZeitbasis, int iZeilen, int iP, double dPhase = 0.0)
 {
-    Satzkurve k = {};
-    k.szName = szName;
-    k.iKurvennummer = iNummer;
+    double dMs = 0.0;
+    Satzkurve k = {szName, iNummer, {}, Zeitbasis_Suchen(szZeitbasis, &dMs) ? dMs : 0.0, iZeilen, iP, 1, dPhase};
     std::strcpy(k.szZeitbasis, szZeitbasis);
-    k.dZeitbasisMs = dMs;
-    k.iDatenzeilen = iZeilen;
-    k.iPunkteProPeriode = iP;
-    k.bPhase = bPhase;
-    k.dPhase = dPhase;
     return k;
 }
 
@@ -40,56 +33,42 @@ std::string Befunde(const Kurvensatz &s, const Satzkurve *k)
     return t;
 }
 
-bool GueltigesUtf8(const std::string &s)
-{
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size())
-            return false;
-        for (size_t j = 1; j < n; ++j)
-            if ((static_cast<unsigned char>(s[i + j]) >> 6) != 2)
-                return false;
-        i += n;
-    }
-    return true;
-}
-
 }  // namespace
 
 TEST(Kurvensatz, BefundeNennenDieDatei)
 {
-    const Satzkurve a = Kurve("a.txt", 1, "10ms", 10.0, 21, 20);
+    const Satzkurve a = Kurve("a.txt", 1, "10ms", 21, 20);
+    Satzkurve unbekannt = Kurve("b.txt", 0, "", 21, 0);
+    unbekannt.bPhase = 0;
     const struct {
-        const char *szFall;
         Satzkurve b;
         std::string befunde;
     } faelle[] = {
-        {"passend", Kurve("b.txt", 2, "10ms", 10.0, 21, 20), ""},
-        {"Kurve doppelt", Kurve("b.txt", 1, "10ms", 10.0, 21, 20),
+        {Kurve("b.txt", 2, "10ms", 21, 20), ""},
+        {Kurve("b.txt", 1, "10ms", 21, 20),
          "b.txt: Kurvennummer 1 wie a.txt: das Gerät spielt je Nummer nur eine Kurve\n"},
-        {"eine Periode länger", Kurve("b.txt", 2, "10ms", 10.0, 41, 20),
+        {Kurve("b.txt", 2, "10ms", 41, 20),
          "b.txt: 41 Datenzeilen, a.txt hat 21: die Schleifen beginnen nicht gemeinsam neu\n"},
-        {"andere Zeitbasis", Kurve("b.txt", 2, "5ms", 5.0, 21, 20),
+        {Kurve("b.txt", 2, "5ms", 21, 20),
          "b.txt: Zeitbasis 5ms, a.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis\n"},
-        {"alles zugleich", Kurve("b.txt", 1, "1ms", 1.0, 22, 20),
-         "b.txt: Kurvennummer 1 wie a.txt: das Gerät spielt je Nummer nur eine Kurve\n"
-         "b.txt: Zeitbasis 1ms, a.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis\n"
-         "b.txt: 22 Datenzeilen, a.txt hat 21: die Schleifen beginnen nicht gemeinsam neu\n"},
         // What a damaged file leaves unknown is no finding of the set (its own check names it).
-        {"unbekannt", Kurve("b.txt", 0, "", 0.0, 21, 0, 0.0, false), ""},
+        {unbekannt, ""},
     };
     for (const auto &f : faelle) {
         const Satzkurve k[] = {a, f.b};
         Kurvensatz s;
-        EXPECT_EQ(Kurvensatz_Pruefen(k, 2, &s), s.iBefunde) << f.szFall;
-        EXPECT_EQ(Befunde(s, k), f.befunde) << f.szFall;
+        EXPECT_EQ(Kurvensatz_Pruefen(k, 2, &s), s.iBefunde) << f.befunde;
+        EXPECT_EQ(Befunde(s, k), f.befunde);
     }
     // Each curve against the ones before it: the third names the first it repeats.
-    const Satzkurve drei[] = {a, Kurve("b.txt", 2, "10ms", 10.0, 21, 20), Kurve("c.txt", 2, "10ms", 10.0, 21, 20)};
+    const Satzkurve drei[] = {a, Kurve("b.txt", 2, "10ms", 21, 20), Kurve("c.txt", 2, "10ms", 21, 20)};
     Kurvensatz s;
     EXPECT_EQ(Kurvensatz_Pruefen(drei, 3, &s), 1);
     EXPECT_EQ(Befunde(s, drei), "c.txt: Kurvennummer 2 wie b.txt: das Gerät spielt je Nummer nur eine Kurve\n");
+    // Without the first curve's time base the loop is unknown.
+    const Satzkurve ohne[] = {unbekannt, a};
+    Kurvensatz_Pruefen(ohne, 2, &s);
+    EXPECT_STREQ(s.szSchleife, "Schleife unbekannt: Zeitbasis unbekannt");
     // A set is 2 to 4 curves.
     const Satzkurve fuenf[] = {a, a, a, a, a};
     EXPECT_EQ(Kurvensatz_Pruefen(fuenf, 1, &s), -1);
@@ -104,66 +83,50 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
     std::mt19937 zufall(iSaat);
     SCOPED_TRACE("Saat " + std::to_string(iSaat));
     for (int n = 0; n < 500; ++n) {
-        const int iZb = std::uniform_int_distribution<int>(0, Zeitbasis_Anzahl() - 1)(zufall);
+        const char *szZb = Zeitbasis_Label(std::uniform_int_distribution<int>(0, Zeitbasis_Anzahl() - 1)(zufall));
         const int iZeilen = std::uniform_int_distribution<int>(1, KURVENDATEI_MAX_DATENZEILEN)(zufall);
-        double dMs;
-        ASSERT_TRUE(Zeitbasis_Suchen(Zeitbasis_Label(iZb), &dMs));
-        const Satzkurve k[] = {Kurve("a", 1, Zeitbasis_Label(iZb), dMs, iZeilen, 0),
-                               Kurve("b", 2, Zeitbasis_Label(iZb), dMs, iZeilen, 0)};
+        const Satzkurve k[] = {Kurve("a", 1, szZb, iZeilen, 0), Kurve("b", 2, szZb, iZeilen, 0)};
         Kurvensatz s;
         ASSERT_EQ(Kurvensatz_Pruefen(k, 2, &s), 0);
         // Every time base is a whole number of µs: the loop in µs is exact.
-        const long long iUs = static_cast<long long>(iZeilen) * static_cast<long long>(dMs * 1000.0 + 0.5);
-        EXPECT_EQ(s.iSchleife * 50, iUs) << Zeitbasis_Label(iZb) << " " << iZeilen;
+        const long long iUs = static_cast<long long>(iZeilen) * static_cast<long long>(k[0].dZeitbasisMs * 1000.0 + 0.5);
+        EXPECT_EQ(s.iSchleife * 50, iUs) << szZb << " " << iZeilen;
         EXPECT_TRUE(s.bGleicheSchleife);
     }
     const struct {
         const char *szZeitbasis;
-        double dMs;
         int iZeilen;
         const char *szText;
     } faelle[] = {
-        {"10ms", 10.0, 21, "Schleife 210 ms (21 Datenzeilen × 10ms)"},
-        {"50us", 0.05, 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
-        {"50us", 0.05, 16359, "Schleife 817.95 ms (16359 Datenzeilen × 50us)"},
-        {"3ms", 3.0, 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
-        {"1std", 3600000.0, 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
+        {"50us", 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
+        {"3ms", 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
+        {"1std", 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
     };
     for (const auto &f : faelle) {
-        const Satzkurve k[] = {Kurve("a", 1, f.szZeitbasis, f.dMs, f.iZeilen, 0),
-                               Kurve("b", 2, f.szZeitbasis, f.dMs, f.iZeilen, 0)};
+        const Satzkurve k[] = {Kurve("a", 1, f.szZeitbasis, f.iZeilen, 0), Kurve("b", 2, f.szZeitbasis, f.iZeilen, 0)};
         Kurvensatz s;
         Kurvensatz_Pruefen(k, 2, &s);
         EXPECT_STREQ(s.szSchleife, f.szText);
     }
-    // Loops of different length: each curve names its own.
-    const Satzkurve k[] = {Kurve("a", 1, "10ms", 10.0, 21, 20), Kurve("b", 2, "10ms", 10.0, 22, 20)};
-    Kurvensatz s;
-    Kurvensatz_Pruefen(k, 2, &s);
-    EXPECT_FALSE(s.bGleicheSchleife);
-    EXPECT_STREQ(s.szSchleife, "Schleifen ungleich lang: die Kurven laufen auseinander");
-    EXPECT_STREQ(s.aszKurve[1], "Kurve 2, Schleife 220 ms, 5 Hz wie a, Phase +0.0°");
 }
 
 TEST(Kurvensatz, GanzeFrequenzverhaeltnisseBenannt)
 {
-    // Periods by hand: P times the time base.
+    // Periods by hand: P times the time base; a is 20 x 10 ms.
     const struct {
         Satzkurve b;
         int iVerhaeltnis;
         const char *szFakten;
     } faelle[] = {
-        {Kurve("b", 2, "10ms", 10.0, 21, 20), 1, "Kurve 2, 5 Hz wie a, Phase +0.0°"},              // 200 ms
-        {Kurve("b", 2, "10ms", 10.0, 21, 10), 2, "Kurve 2, 10 Hz = 2 × Frequenz von a, Phase +0.0°"},
-        {Kurve("b", 2, "10ms", 10.0, 21, 60), -3, "Kurve 2, 1.667 Hz = 1/3 der Frequenz von a, Phase +0.0°"},
-        {Kurve("b", 2, "10ms", 10.0, 21, 30), 0, "Kurve 2, 3.333 Hz, Phase +0.0°"},               // 3:2
-        {Kurve("b", 2, "1ms", 1.0, 210, 40), 5, "Kurve 2, 25 Hz = 5 × Frequenz von a, Phase +0.0°"}, // 40 ms
-        {Kurve("b", 2, "50us", 0.05, 4200, 4), 1000, "Kurve 2, 5000 Hz = 1000 × Frequenz von a, Phase +0.0°"}, // 0.2 ms
-        {Kurve("b", 2, "50us", 0.05, 4200, 3), 0, "Kurve 2, 6667 Hz, Phase +0.0°"},  // 0.15 ms: 4000 to 3
-        {Kurve("b", 2, "10ms", 10.0, 21, 0), 0, "Kurve 2, Frequenz offen, Phase +0.0°"},
+        {Kurve("b", 2, "10ms", 21, 10), 2, "Kurve 2, 10 Hz = 2 × Frequenz von a, Phase +0.0°"},
+        {Kurve("b", 2, "10ms", 21, 60), -3, "Kurve 2, 1.667 Hz = 1/3 der Frequenz von a, Phase +0.0°"},
+        {Kurve("b", 2, "10ms", 21, 30), 0, "Kurve 2, 3.333 Hz, Phase +0.0°"},               // 3:2
+        {Kurve("b", 2, "50us", 4200, 4), 1000, "Kurve 2, 5000 Hz = 1000 × Frequenz von a, Phase +0.0°"}, // 0.2 ms
+        {Kurve("b", 2, "50us", 4200, 3), 0, "Kurve 2, 6667 Hz, Phase +0.0°"},  // 0.15 ms: 4000 to 3
+        {Kurve("b", 2, "10ms", 21, 0), 0, "Kurve 2, Frequenz offen, Phase +0.0°"},
     };
     for (const auto &f : faelle) {
-        const Satzkurve k[] = {Kurve("a", 1, "10ms", 10.0, 21, 20), f.b};
+        const Satzkurve k[] = {Kurve("a", 1, "10ms", 21, 20), f.b};
         Kurvensatz s;
         Kurvensatz_Pruefen(k, 2, &s);
         EXPECT_EQ(s.aiVerhaeltnis[1], f.iVerhaeltnis) << f.szFakten;
@@ -173,21 +136,20 @@ TEST(Kurvensatz, GanzeFrequenzverhaeltnisseBenannt)
 
 TEST(Kurvensatz, PhasenGegenDieErsteKurve)
 {
-    // Three phases from designs, as the window holds them: 0, 120, 240 degrees.
-    Sinuskurve kurven[3] = {};
-    Satzkurve k[4];
-    const char *namen[] = {"u.txt", "v.txt", "w.txt", "inv.txt"};
-    for (int i = 0; i < 3; ++i) {
-        Eingabewerte e = Eingabebau().Kurve(i + 1);
-        e.dPhase = 120.0 * i;
-        ASSERT_EQ(Sinus_Schritt(&e, &kurven[i], nullptr, nullptr), SCHRITT_ANGENOMMEN);
-        Kurvensatz_AusEntwurf(namen[i], &e, &kurven[i], &k[i]);
+    // Three phases from designs, as the window holds them: 0, 120, 240 degrees;
+    // an inverted copy, a negative peak counting as half a turn; a curve without amplitude.
+    const Eingabewerte entwuerfe[] = {Eingabebau().Kurve(1), Eingabebau().Kurve(2), Eingabebau().Kurve(3),
+                                      Eingabebau().Dach(-5).Kurve(4), Eingabebau().Dach(0).Kurve(2)};
+    const char *namen[] = {"u.txt", "v.txt", "w.txt", "inv.txt", "flach"};
+    Satzkurve k[5];
+    for (int i = 0; i < 5; ++i) {
+        Eingabewerte e = entwuerfe[i];
+        e.dPhase = i < 3 ? 120.0 * i : 0.0;
+        Sinuskurve kurve = {};
+        ASSERT_EQ(Sinus_Schritt(&e, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
+        Kurvensatz_AusEntwurf(namen[i], &e, &kurve, &k[i]);
+        Sinus_KurveFreigeben(&kurve);
     }
-    // An inverted copy: a negative peak counts as half a turn.
-    Eingabewerte inv = Eingabebau().Dach(-5).Kurve(4);
-    Sinuskurve kurve = {};
-    ASSERT_EQ(Sinus_Schritt(&inv, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
-    Kurvensatz_AusEntwurf(namen[3], &inv, &kurve, &k[3]);
     Kurvensatz s;
     ASSERT_EQ(Kurvensatz_Pruefen(k, 4, &s), 0);
     EXPECT_STREQ(s.szSchleife, "Schleife 210 ms (21 Datenzeilen × 10ms)");
@@ -196,20 +158,10 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
     for (int i = 0; i < 4; ++i)
         EXPECT_STREQ(s.aszKurve[i], fakten[i]);
     // Against the second: the first lies 120 degrees behind it.
-    const Satzkurve gedreht[] = {k[1], k[0], k[2]};
+    const Satzkurve gedreht[] = {k[1], k[0], k[4]};
     Kurvensatz_Pruefen(gedreht, 3, &s);
     EXPECT_DOUBLE_EQ(s.adPhase[1], -120.0);
-    EXPECT_DOUBLE_EQ(s.adPhase[2], 120.0);
-    // A curve without amplitude has no phase.
-    Eingabewerte flach = Eingabebau().Dach(0).Kurve(2);
-    ASSERT_EQ(Sinus_Schritt(&flach, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
-    Satzkurve zwei[2] = {k[0]};
-    Kurvensatz_AusEntwurf("flach", &flach, &kurve, &zwei[1]);
-    Kurvensatz_Pruefen(zwei, 2, &s);
-    EXPECT_STREQ(s.aszKurve[1], "Kurve 2, 5 Hz wie u.txt, Phase offen");
-    for (Sinuskurve &c : kurven)
-        Sinus_KurveFreigeben(&c);
-    Sinus_KurveFreigeben(&kurve);
+    EXPECT_STREQ(s.aszKurve[2], "Kurve 2, 5 Hz wie v.txt, Phase offen");
 
     // Angles as texts show them: (-180, 180], to a tenth, never -0.
     const struct {
@@ -227,50 +179,49 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
 
 TEST(Kurvensatz, ZeileBegrenztUndAnZeichengrenzenGeschnitten)
 {
-    const Satzkurve k[] = {Kurve("ä.txt", 1, "10ms", 10.0, 21, 20), Kurve("ö.txt", 1, "5ms", 5.0, 22, 20, 120.0)};
+    const Satzkurve k[] = {Kurve("ä.txt", 1, "10ms", 21, 20), Kurve("ö.txt", 1, "50us", 22, 20, 120.0)};
     Kurvensatz s;
     ASSERT_EQ(Kurvensatz_Pruefen(k, 2, &s), 3);
     char sz[1024];
     Kurvensatz_Zeile(&s, k, " · ", sz, sizeof sz);
     EXPECT_EQ(std::string(sz),
               "ö.txt: Kurvennummer 1 wie ä.txt: das Gerät spielt je Nummer nur eine Kurve · "
-              "ö.txt: Zeitbasis 5ms, ä.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis · "
+              "ö.txt: Zeitbasis 50us, ä.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis · "
               "ö.txt: 22 Datenzeilen, ä.txt hat 21: die Schleifen beginnen nicht gemeinsam neu · "
               "Schleifen ungleich lang: die Kurven laufen auseinander · "
               "ä.txt: Kurve 1, Schleife 210 ms, 5 Hz, Bezug der Phasen · "
-              "ö.txt: Kurve 1, Schleife 110 ms, 10 Hz = 2 × Frequenz von ä.txt, Phase +120.0°");
+              "ö.txt: Kurve 1, Schleife 1.1 ms, 1000 Hz = 200 × Frequenz von ä.txt, Phase +120.0°");
+    // Cut short: a beginning of the whole line, ended before a character, never inside one.
     for (size_t n = 1; n < std::strlen(sz); ++n) {
         char kurz[1024];
         std::memset(kurz, 'x', sizeof kurz);
         Kurvensatz_Zeile(&s, k, " · ", kurz, n);
-        EXPECT_LT(std::strlen(kurz), n);
+        const size_t iLaenge = std::strlen(kurz);
+        EXPECT_LT(iLaenge, n);
         EXPECT_EQ(kurz[n], 'x');
-        EXPECT_TRUE(GueltigesUtf8(kurz)) << n;
-        EXPECT_EQ(std::string(sz).compare(0, std::strlen(kurz), kurz), 0) << n;
+        EXPECT_NE(static_cast<unsigned char>(sz[iLaenge]) >> 6, 2u) << n;
+        EXPECT_EQ(std::string(sz).compare(0, iLaenge, kurz), 0) << n;
     }
 }
 
 TEST(Kurvensatz, AusDerGelesenenDateiDiePhaseNurOhneBefunde)
 {
-    const std::string ordner = TestOrdner();
+    const std::string pfad = TestOrdner() + "/k.txt";
     static Kurvendatei datei;
     Satzkurve k;
     const struct {
         double dPhase, dDach, dErwartet;
-    } faelle[] = {{120.0, 5.0, 120.0}, {240.0, 5.0, -120.0}, {0.0, -5.0, 180.0}, {30.0, -2.5, -150.0}};
+    } faelle[] = {{240.0, 5.0, -120.0}, {30.0, -2.5, -150.0}};
     for (const auto &f : faelle) {
         Eingabewerte e = Eingabebau().Dach(f.dDach).Kurve(3);
         e.dPhase = f.dPhase;
         Sinuskurve kurve = {};
         ASSERT_EQ(Sinus_Schritt(&e, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
-        const std::string pfad = ordner + "/k.txt";
         ASSERT_EQ(Sinus_ExportSchreiben(pfad.c_str(), &e, &kurve), 0);
         Sinus_KurveFreigeben(&kurve);
         const int fd = open(pfad.c_str(), O_RDONLY);
-        ASSERT_GE(fd, 0);
         ASSERT_EQ(Kurvendatei_Lesen(fd, &datei), 0);
         close(fd);
-        Kurvendatei_WertePruefen(&datei, nullptr);
         ASSERT_EQ(datei.iBefunde, 0);
         Kurvensatz_DateiLesen("k.txt", &datei, &k);
         EXPECT_EQ(std::make_tuple(std::string(k.szName), k.iKurvennummer, std::string(k.szZeitbasis), k.iDatenzeilen,

@@ -23,11 +23,9 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     EXPECT_STREQ(sz, "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)");
     Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
     EXPECT_STREQ(sz, "0 auf 0.01 ");
-    for (const auto &[iPunkte, szErwartet] : {std::pair{22, "Exportiert: k.txt (21 Datenzeilen)"}, {0, "Exportiert: k.txt (0 Datenzeilen)"}}) {
-        s.iAnzahlPunkte = iPunkte;
-        Sinus_ExportText("/a/b/k.txt", &s, sz, sizeof sz);
-        EXPECT_STREQ(sz, szErwartet);
-    }
+    s.iAnzahlPunkte = 22;
+    Sinus_ExportText("/a/b/k.txt", &s, sz, sizeof sz);
+    EXPECT_STREQ(sz, "Exportiert: k.txt (21 Datenzeilen)");
     Eingabewerte e = Eingabebau().Dach(5.0).Offset(-5.0).Frequenz(4.123456789).Kurve(3);
     Kurvenanalyse a{};
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
@@ -40,8 +38,7 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     e = Eingabebau().Dach(0.0004).Frequenz(0.06113);
     Sinus_BerichtTitel(&e, nullptr, sz, sizeof sz);
     EXPECT_NE(std::string(sz).find("Amplitude 0.0004 V^ (0.000283 Veff) · Offset 5.000 V · Frequenz 0.0611 Hz"),
-              std::string::npos)
-        << sz;
+              std::string::npos) << sz;
 }
 
 TEST(Verlauf, DieAenderungEinesSchrittsInWorten)
@@ -51,23 +48,19 @@ TEST(Verlauf, DieAenderungEinesSchrittsInWorten)
     char sz[80] = "x";
     Eingaben_AenderungText(&a, &a, sz, sizeof sz);
     EXPECT_STREQ(sz, "") << "nothing changed";
-    const struct { void (*aendern)(Eingabewerte &); const char *text; } faelle[] = {
-        {[](Eingabewerte &e) { e.dFrequenz = 8.0, e.dPeriodendauer = 125.0; }, "Frequenz 5 \u2192 8 Hz"},
+    const struct { void (*aendern)(Eingabewerte &); const char *text; size_t groesse = 80; } faelle[] = {
         {[](Eingabewerte &e) { e.dAnzahlPerioden = 2.5; }, "Perioden 1 \u2192 2.5"},
         {[](Eingabewerte &e) { e.dAmplitudeEff = 2.0, e.dAmplitudeDach = 2.8284271247461903; },
          "Amplitude 5 \u2192 2.828427125 V"},  // the first field that differs names the step
         {[](Eingabewerte &e) { std::snprintf(e.szZeitbasis, sizeof e.szZeitbasis, "5ms"), e.iZeitbasisIndex = 8; },
          "Zeitbasis 10ms \u2192 5ms"},
         {[](Eingabewerte &e) { e.iKurvennummer = 3; }, "Kurve 1 \u2192 3"},
+        {[](Eingabewerte &e) { e.dUmax = 12.5; }, "WLR-7 Ausga", 12},  // bounded
     };
     for (const auto &f : faelle) {
         Eingabewerte b = a;
         f.aendern(b);
-        Eingaben_AenderungText(&a, &b, sz, sizeof sz);
+        Eingaben_AenderungText(&a, &b, sz, f.groesse);
         EXPECT_STREQ(sz, f.text);
     }
-    Eingabewerte b = a;
-    b.dUmax = 12.5;
-    Eingaben_AenderungText(&a, &b, sz, 12);  // bounded
-    EXPECT_STREQ(sz, "WLR-7 Ausga");
 }
