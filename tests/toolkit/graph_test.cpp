@@ -45,6 +45,13 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     EXPECT_EQ(kopie[21], 50.0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     QValueAxis *x = Achse(g, Qt::Horizontal), *y = Achse(g, Qt::Vertical);
+    double gain = 0.0;
+    EXPECT_EQ(GetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, &gain), 0);
+    EXPECT_EQ(gain, 0.01);
+    EXPECT_EQ((std::vector<int>{GetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, static_cast<double *>(nullptr)),
+                                GetCtrlAttribute(h, 12, ATTR_MIN_VALUE, &gain), GetCtrlAttribute(h, 2, ATTR_XAXIS_GAIN, &gain),
+                                SetCtrlAttribute(h, 12, ATTR_MIN_VALUE, 1.0)}),
+              (std::vector<int>{TK_FEHLER_ARGUMENT, TK_FEHLER_ATTRIBUT, TK_FEHLER_ATTRIBUT, TK_FEHLER_ATTRIBUT}));
     EXPECT_DOUBLE_EQ(x->max(), 0.21);
     EXPECT_DOUBLE_EQ(y->max(), 10.0);
     EXPECT_EQ(x->tickType(), QValueAxis::TicksDynamic) << "ticks on round numbers";
@@ -153,6 +160,10 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     EXPECT_TRUE(orange(3.5, f.bottom() - 5.5) && !orange(3.5, f.bottom() - 0.5)) << "five rows, one above the line";
     EXPECT_FALSE(orange(3.5, f.bottom() + 3.5)) << "never outside the plot area";
     EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, bis, obenAn, 1), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(TK_GraphMarkieren(h, 12, von, bis, obenAn, -1), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, nullptr, nullptr, 0), 0);
+    EXPECT_TRUE(g->marken().empty()) << "none marks nothing";
+    TK_GraphMarkieren(h, 12, von, bis, obenAn, 2);
     DeleteGraphPlot(h, 12, -1, 1);
     EXPECT_TRUE(g->marken().empty()) << "the marks belong to the curve";
 }
@@ -494,4 +505,12 @@ TEST_F(PanelTest, WellenformSkaliertUndStufenlinieVorn)
     EXPECT_EQ(g->chart()->series().size(), 2);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0) << "all of none is no error";
+    // Plots told apart by their dashes; colours outside 0..255 held at the edge.
+    for (auto [linie, stil] : {std::pair{TK_LINIE_STRICHE, Qt::DashLine}, {TK_LINIE_PUNKTE, Qt::DotLine},
+                               {TK_LINIE_STRICHPUNKTE, Qt::DashDotLine}, {TK_LINIE_DURCHGEHEND, Qt::SolidLine}}) {
+        PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, linie, 1, MakeColor(-1, 256, 255));
+        const QPen stift = static_cast<QLineSeries *>(g->chart()->series().constFirst())->pen();
+        EXPECT_EQ(std::make_pair(stift.style(), stift.color()), std::make_pair(stil, QColor(0, 255, 255))) << linie;
+        DeleteGraphPlot(h, 12, -1, 1);
+    }
 }
