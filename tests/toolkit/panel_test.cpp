@@ -113,11 +113,17 @@ TEST_F(PanelTest, BereicheHaltenUndGrosseZahlenPassen)
     }
     tk::numerisch(h, 2)->setzeMinimum(500.0);  // a raised limit pulls the value along
     EXPECT_EQ(Wert(h, 2), 500.0);
+    tk::numerisch(h, 2)->setzeMinimum(20000.0);  // and the other limit, past it
+    EXPECT_EQ(std::make_pair(Wert(h, 2), tk::numerisch(h, 2)->maximum()), std::make_pair(20000.0, 20000.0));
+    tk::numerisch(h, 2)->setzeMaximum(2.0);
+    EXPECT_EQ(std::make_pair(Wert(h, 2), tk::numerisch(h, 2)->minimum()), std::make_pair(2.0, 2.0));
     TK_Tippen(h, 3, "-1e300");  // peak, RMS, offset: unlimited
     EXPECT_EQ(Wert(h, 3), -1e300);
     EXPECT_EQ(Anzeige(h, 3), "-1.000e+300") << "too long for the fixed form";
     SetCtrlVal(h, 4, -1234567.0);
     EXPECT_EQ(Anzeige(h, 4), "-1234567.000");
+    tk::numerisch(h, 4)->setzeStellen(-1);
+    EXPECT_EQ(Anzeige(h, 4), "-1234567") << "no fewer digits than none";
     SetCtrlVal(h, 4, 1.7e308);
     TK_Tippen(h, 4, "");
     EXPECT_EQ(Wert(h, 4), 1.7e308) << "left unedited, the value stays whole";
