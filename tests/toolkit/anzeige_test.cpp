@@ -11,55 +11,42 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <memory>
 #include <QtTest/QTest>
 
 namespace {
 
-// What a screen reader is told: each control says when it announced.
-class Ansagen : public PanelTest {
-protected:
-    int Anzahl(int control)
-    {
-        QApplication::processEvents();
-        auto it = m_spione.find(control);
-        if (it == m_spione.end())
-            return -1;
-        const int n = static_cast<int>(it->second->count());
-        it->second->clear();
-        return n;
-    }
-    void Mithoeren(int control)
-    {
-        QWidget *w = tk::control(h, control);
-        m_spione[control] = qobject_cast<tk::GraphCtrl *>(w)
-                                ? std::make_unique<QSignalSpy>(static_cast<tk::GraphCtrl *>(w), &tk::GraphCtrl::angesagt)
-                                : std::make_unique<QSignalSpy>(static_cast<tk::TextCtrl *>(w), &tk::TextCtrl::angesagt);
-    }
-    static QString Lies(QWidget *w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); }
-    std::map<int, std::unique_ptr<QSignalSpy>> m_spione;
-};
+// What a screen reader is told: how often a control announced since last asked, and its texts.
+int Angesagt(QSignalSpy &spion)
+{
+    QApplication::processEvents();
+    const int n = static_cast<int>(spion.count());
+    spion.clear();
+    return n;
+}
+QString Lies(QWidget *w, QAccessible::Text t) { return QAccessible::queryAccessibleInterface(w)->text(t); }
+using Ansagen = PanelTest;
 
 }  // namespace
 
 TEST_F(Ansagen, TextzeileWirdAlsIhrTextGelesenEinmalJeAenderung)
 {
-    Mithoeren(13), Mithoeren(14);
+    QSignalSpy status(static_cast<tk::TextCtrl *>(tk::control(h, 13)), &tk::TextCtrl::angesagt),
+        warnungen(static_cast<tk::TextCtrl *>(tk::control(h, 14)), &tk::TextCtrl::angesagt);
     SetCtrlVal(h, 14, "kein Sinus: nur 1 Punkt je Periode");
     QWidget *warnung = tk::control(h, 14);
     EXPECT_EQ(Lies(warnung, QAccessible::Name), QStringLiteral("\u26a0 kein Sinus: nur 1 Punkt je Periode"));
     EXPECT_TRUE(Lies(warnung, QAccessible::Description).startsWith(QStringLiteral("Warnungen")));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(warnung)->role(), QAccessible::StaticText);
-    EXPECT_EQ(Anzahl(14), 1);
+    EXPECT_EQ(Angesagt(warnungen), 1);
 
     SetCtrlVal(h, 13, "20 von 16358 Punkten");  // a commit writes the line, then adds a note
     SetCtrlVal(h, 13, "20 von 16358 Punkten\n5 auf 2 begrenzt");
-    EXPECT_EQ(Anzahl(13), 1);
+    EXPECT_EQ(Angesagt(status), 1);
     EXPECT_EQ(Lies(tk::control(h, 13), QAccessible::Name), QStringLiteral("20 von 16358 Punkten\n5 auf 2 begrenzt"));
     SetCtrlVal(h, 13, "20 von 16358 Punkten\n5 auf 2 begrenzt");
     SetCtrlVal(h, 13, "anders");
     SetCtrlVal(h, 13, "20 von 16358 Punkten\n5 auf 2 begrenzt");  // back to what was said
-    EXPECT_EQ(Anzahl(13), 0) << "nothing new to say";
+    EXPECT_EQ(Angesagt(status), 0) << "nothing new to say";
     SetCtrlVal(h, 14, "");
     EXPECT_EQ(Lies(warnung, QAccessible::Name), QStringLiteral("Warnungen")) << "an empty line says what it is";
 }
@@ -69,14 +56,14 @@ TEST_F(Ansagen, GrafikIstDiagrammMitVierStellenUndEinerAnsageJeNeuzeichnen)
     QWidget *g = tk::control(h, 12);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(g)->role(), QAccessible::Chart);
     std::vector<double> w(27, 50.0);
-    Mithoeren(12);
+    QSignalSpy ansagen(static_cast<tk::GraphCtrl *>(g), &tk::GraphCtrl::angesagt);
     // A redraw as a commit makes it: both gains, the old plots away, two new ones.
     SetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, 0.1);
     SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.0099852);
     DeleteGraphPlot(h, 12, -1, 1);
     PlotWaveform(h, 12, w.data(), 27, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0);
     PlotY(h, 12, w.data(), 27, 4, 6, 24, 0, 1, 0);
-    EXPECT_EQ(Anzahl(12), 1);
+    EXPECT_EQ(Angesagt(ansagen), 1);
     EXPECT_EQ(Lies(g, QAccessible::Description), QStringLiteral("Zeit 0 bis 0.2596 s, Spannung 0 bis 10 V"));
 }
 
