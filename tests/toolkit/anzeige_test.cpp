@@ -90,6 +90,10 @@ TEST_F(Ansagen, ZahlenfeldUndRingFuerDenBildschirmleser)
     QAccessibleInterface *ring = QAccessible::queryAccessibleInterface(tk::control(h, 9));
     EXPECT_EQ(ring->indexOfChild(ring->child(0)), 0);
     EXPECT_EQ(ring->indexOfChild(a), -1);
+    SetCtrlIndex(h, 9, 16);
+    EXPECT_EQ(Lies(tk::control(h, 9), QAccessible::Name), QStringLiteral("1 h")) << "1std, as spoken";
+    SetCtrlIndex(h, 10, 0);
+    EXPECT_EQ(Lies(tk::control(h, 10), QAccessible::Name), QStringLiteral("Kurve 1")) << "words stay as they are";
 }
 
 TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
