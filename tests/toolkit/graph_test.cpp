@@ -138,6 +138,9 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     ASSERT_TRUE(anzeige->isVisible());
     EXPECT_TRUE(anzeige->text().endsWith(QStringLiteral(": 33.3333"))) << anzeige->text().toStdString();
     EXPECT_LT(anzeige->geometry().bottom(), g->chart()->plotArea().top()) << "never over the curve";
+    TK_GraphAblesungSetzen(h, 12, [](int i, char *text, std::size_t groesse) { std::snprintf(text, groesse, "Punkt %d", i); });
+    QTest::mouseMove(g->viewport(), oben - QPoint(1, 0));
+    EXPECT_EQ(anzeige->text(), QStringLiteral("Punkt 3")) << "the program's own readout, of the sample under the mouse";
     g->ganzZeigen();
     EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the old view";
 
