@@ -199,6 +199,8 @@ TEST_F(PanelTest, UmschaltF1ZeigtWasDasProgrammSagt)
                   SetCtrlAttribute(h, 6, ATTR_TOOLTIP_TEXT, "Frequenz in Hertz, 0.02 bis 20000"), 0);
     EXPECT_EQ(tk::control(h, 6)->accessibleDescription(), QStringLiteral("Hz, Frequenz in Hertz, 0.02 bis 20000"));
     EXPECT_EQ(SetCtrlAttribute(h, 6, ATTR_LABEL_TEXT, "x"), TK_FEHLER_ATTRIBUT);
+    for (auto [label, einheit] : {std::pair{"[V] vorn", "V"}, {"Zeit [m&s]", "ms"}, {"ohne ] Einheit [", ""}})
+        EXPECT_EQ(tk::labelEinheit(QString::fromUtf8(label)), QString::fromUtf8(einheit)) << label;
     Zeigen();
     tk::control(h, 6)->setFocus();
     QTest::keyClick(tk::control(h, 6), Qt::Key_F1, Qt::ShiftModifier);
