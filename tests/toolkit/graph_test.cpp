@@ -141,6 +141,10 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     TK_GraphAblesungSetzen(h, 12, [](int i, char *text, std::size_t groesse) { std::snprintf(text, groesse, "Punkt %d", i); });
     QTest::mouseMove(g->viewport(), oben - QPoint(1, 0));
     EXPECT_EQ(anzeige->text(), QStringLiteral("Punkt 3")) << "the program's own readout, of the sample under the mouse";
+    const int zweiter = PlotY(h, 12, w, 5, 4, 6, 24, 0, 1, 0);
+    EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the previous curve";
+    QTest::mouseMove(g->viewport(), oben);
+    ASSERT_TRUE(anzeige->isVisible());
     g->ganzZeigen();
     EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the old view";
 
@@ -167,6 +171,8 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, nullptr, nullptr, 0), 0);
     EXPECT_TRUE(g->marken().empty()) << "none marks nothing";
     TK_GraphMarkieren(h, 12, von, bis, obenAn, 2);
+    DeleteGraphPlot(h, 12, zweiter, 1);
+    EXPECT_EQ(g->marken().size(), 2u) << "one plot of several goes, the marks stay";
     DeleteGraphPlot(h, 12, -1, 1);
     EXPECT_TRUE(g->marken().empty()) << "the marks belong to the curve";
 }
