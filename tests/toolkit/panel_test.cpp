@@ -41,6 +41,7 @@ TEST(Laden, UnbekannteDateiNummerOderRueckrufGebenNegativenHandle)
     SetCallbackTable(falsch, 4);
     EXPECT_EQ(LoadPanel(0, "wlr7sinus_uir.uir", 1), TK_FEHLER_RUECKRUF);
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C") << "printf keeps its point after start-up";
+    EXPECT_EQ(SetSystemAttribute(1420, 0), 0) << "accepted, with nothing here to set";
 }
 
 TEST_F(PanelTest, TitelSchliessfeldMenuUndFokusereignisse)
