@@ -382,6 +382,7 @@ TEST_F(PanelTest, JederAufrufMeldetErfolgOderWarumNicht)
         {[&](int p, int) { return GetPanelAttribute(p, ATTR_TITLE, text, sizeof text); }, 0},
         {[&](int p, int) { return TK_MenuDimmen(p, 3, 0); }, 0},
         {[&](int p, int) { return TK_MenuText(p, 3, "&Beenden"); }, 0},
+        {[&](int p, int) { return TK_MenuZeigen(p, 3, 1); }, 0},
         {[&](int p, int c) { return GetCtrlVal(p, c, &d); }, NUMERISCH},
         {[&](int p, int c) { return SetCtrlVal(p, c, 5.0); }, NUMERISCH},
         {[&](int p, int c) { return GetCtrlVal(p, c, &i); }, RING},
