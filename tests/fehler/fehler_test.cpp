@@ -162,6 +162,7 @@ TEST_F(Fehler, GrundInDenBereichDesAufrufersUndKleinsteTitel)
         std::fill(sz, sz + sizeof sz, 'x');
         EXPECT_EQ(ZEM_Fehlertitel(-301204, nullptr, sz, t.groesse), 1) << t.groesse;
         EXPECT_STREQ(sz, t.titel) << t.groesse;
+        EXPECT_EQ(sz[t.groesse], 'x') << "nothing past the area, at " << t.groesse;
     }
     char sz[2] = "x";
     EXPECT_EQ(ZEM_Fehlertitel(-301204, nullptr, sz, 0), 0);

@@ -68,8 +68,8 @@ TEST(Grafik, StufenlinieUndReduktion)
     }
     EXPECT_EQ(spitzen, 2);
     // Against every sample of a stretch: a spike anywhere in it, the first
-    // and the last sample and each column's edges included, is drawn, and
-    // nothing outside the stretch is.
+    // and the last sample and each column's edges included, is drawn in its
+    // own column, and nothing outside the stretch is.
     for (const auto &[von, bis, spalten] : {std::tuple<double, double, long>{0, 999, 7}, {10.5, 700.25, 13}, {0, 1000, 1}}) {
         for (long k = 0; k < 1000; ++k) {
             std::vector<double> v(1000, 50.0);
@@ -78,9 +78,12 @@ TEST(Grafik, StufenlinieUndReduktion)
             const std::vector<TK_Punkt> q = Punkte(v, von, bis, spalten);
             EXPECT_EQ(std::count_if(q.begin(), q.end(), [](const TK_Punkt &t) { return t.y == 100.0; }) > 0, drin)
                 << von << ".." << bis << " in " << spalten << " columns, spike at " << k;
-            const double ende = std::min(bis, 999.0);
-            EXPECT_TRUE(q.front().x == von && q.back().x <= ende && q.back().x >= ende - (ende - von) / spalten - 1e-9)
+            const double ende = std::min(bis, 999.0), spalte = (ende - von) / spalten;
+            EXPECT_TRUE(q.front().x == von && q.back().x <= ende && q.back().x >= ende - spalte - 1e-9)
                 << "the drawn x range is the stretch's: " << q.front().x << ".." << q.back().x;
+            for (const TK_Punkt &t : q)
+                EXPECT_TRUE(t.y != 100.0 || (t.x > std::min<double>(k, ende) - spalte - 1e-6 && t.x < k + 1))
+                    << "in its own column: " << k << " at " << t.x;
         }
     }
     // A zoomed stretch is reduced to its own samples only.

@@ -11,7 +11,6 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <QLabel>
 #include <QMenu>
@@ -46,6 +45,13 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     EXPECT_EQ(kopie[21], 50.0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     QValueAxis *x = Achse(g, Qt::Horizontal), *y = Achse(g, Qt::Vertical);
+    double gain = 0.0;
+    EXPECT_EQ(GetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, &gain), 0);
+    EXPECT_EQ(gain, 0.01);
+    EXPECT_EQ((std::vector<int>{GetCtrlAttribute(h, 12, ATTR_YAXIS_GAIN, static_cast<double *>(nullptr)),
+                                GetCtrlAttribute(h, 12, ATTR_MIN_VALUE, &gain), GetCtrlAttribute(h, 2, ATTR_XAXIS_GAIN, &gain),
+                                SetCtrlAttribute(h, 12, ATTR_MIN_VALUE, 1.0)}),
+              (std::vector<int>{TK_FEHLER_ARGUMENT, TK_FEHLER_ATTRIBUT, TK_FEHLER_ATTRIBUT, TK_FEHLER_ATTRIBUT}));
     EXPECT_DOUBLE_EQ(x->max(), 0.21);
     EXPECT_DOUBLE_EQ(y->max(), 10.0);
     EXPECT_EQ(x->tickType(), QValueAxis::TicksDynamic) << "ticks on round numbers";
@@ -132,6 +138,13 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     ASSERT_TRUE(anzeige->isVisible());
     EXPECT_TRUE(anzeige->text().endsWith(QStringLiteral(": 33.3333"))) << anzeige->text().toStdString();
     EXPECT_LT(anzeige->geometry().bottom(), g->chart()->plotArea().top()) << "never over the curve";
+    TK_GraphAblesungSetzen(h, 12, [](int i, char *text, std::size_t groesse) { std::snprintf(text, groesse, "Punkt %d", i); });
+    QTest::mouseMove(g->viewport(), oben - QPoint(1, 0));
+    EXPECT_EQ(anzeige->text(), QStringLiteral("Punkt 3")) << "the program's own readout, of the sample under the mouse";
+    const int zweiter = PlotY(h, 12, w, 5, 4, 6, 24, 0, 1, 0);
+    EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the previous curve";
+    QTest::mouseMove(g->viewport(), oben);
+    ASSERT_TRUE(anzeige->isVisible());
     g->ganzZeigen();
     EXPECT_FALSE(anzeige->isVisible()) << "it spoke of the old view";
 
@@ -154,6 +167,12 @@ TEST_F(PanelTest, AnzeigeUeberDerFlaecheUndMarkenEntlangDerGrenzen)
     EXPECT_TRUE(orange(3.5, f.bottom() - 5.5) && !orange(3.5, f.bottom() - 0.5)) << "five rows, one above the line";
     EXPECT_FALSE(orange(3.5, f.bottom() + 3.5)) << "never outside the plot area";
     EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, bis, obenAn, 1), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(TK_GraphMarkieren(h, 12, von, bis, obenAn, -1), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(TK_GraphMarkieren(h, 12, nullptr, nullptr, nullptr, 0), 0);
+    EXPECT_TRUE(g->marken().empty()) << "none marks nothing";
+    TK_GraphMarkieren(h, 12, von, bis, obenAn, 2);
+    DeleteGraphPlot(h, 12, zweiter, 1);
+    EXPECT_EQ(g->marken().size(), 2u) << "one plot of several goes, the marks stay";
     DeleteGraphPlot(h, 12, -1, 1);
     EXPECT_TRUE(g->marken().empty()) << "the marks belong to the curve";
 }
@@ -214,9 +233,6 @@ TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
         i = anfang + 1;
     }
     EXPECT_EQ(zeilen, titel);
-    if (const char *bilder = std::getenv("WLR7_BILDER"))  // for a person to look at
-        for (const char *name : {"/bericht.png", "/bericht.pdf"})
-            TK_BerichtSpeichern(h, 12, titel, "Status · a\n\u26a0 eins\n\u26a0 zwei", (std::string(bilder) + name).c_str());
     ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "", (o + "/d.pdf").c_str()), 0);
     EXPECT_EQ(DateiLesen(o + "/d.pdf").substr(0, 5), "%PDF-");
     // Other endings are refused, and a failure says why, the old file kept.
@@ -314,31 +330,37 @@ TEST_F(PanelTest, LegendeNurFuerBenanntePlotsUndFlaecheZurueck)
 // The curves of the report picture stay inside the plot, in every format:
 // an SVG keeps no clip of its own. A sine from -50 to 150 % lies within the
 // extent of a step line from 0 to 100 %, both running on past the shown x
-// range, to half a unit of the page.
-TEST_F(PanelTest, BerichtsbildSchneidetKurvenAnDerFlaeche)
+// range, to half a unit of the page. The picture's extent against what it
+// holds: the PNG is the SVG's page at its own scale, to the pixel, and its
+// last text (the legend) lies inside it with a white margin below. The page
+// is white in every format, whatever the viewer's background (an SVG has no
+// page of its own), and a named plot's legend entry shows a stretch of its
+// line in its colour.
+TEST_F(PanelTest, BerichtsbildSchneidetKurvenUndHatSeineGanzeHoeheAufWeisserSeite)
 {
     Zeigen();
+    const QColor farbe(204, 0, 102);
     double rand[8] = {0, 100, 0, 100, 0, 100, 0, 100};
-    PlotY(h, 12, rand, 8, 4, 6, 24, 0, 1, MakeColor(0, 153, 255));
+    const int plot = PlotY(h, 12, rand, 8, 4, 6, 24, 0, 1, MakeColor(farbe.red(), farbe.green(), farbe.blue()));
     std::vector<double> weit(600);
     for (size_t i = 0; i < weit.size(); ++i)
         weit[i] = 50.0 + 100.0 * std::sin(2.0 * M_PI * static_cast<double>(i) / 100.0);
     PlotWaveform(h, 12, weit.data(), static_cast<int>(weit.size()), 4, 1.0, 0.0, -0.5, 0.01, 0, 0, 0, 1,
                  MakeColor(160, 160, 160));
     tk::graph(h, 12)->zoomen(1.0, 4.0);  // both run on past both ends
-    const std::string pfad = TestOrdner() + "/s.svg";
-    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", pfad.c_str()), 0);
-    const std::string svg = DateiLesen(pfad);
+    const std::string o = TestOrdner();
+    ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", "Status", (o + "/s.svg").c_str()), 0);
+    const std::string kurven = DateiLesen(o + "/s.svg");
     // The points of the lines in a stroke colour, in page units (each group's matrix applied).
-    auto punkte = [&](const std::string &farbe) {
+    auto punkte = [&](const std::string &strich) {
         QPolygonF alle;
         QTransform matrix;
         bool gesucht = false;
-        for (size_t i = 0; (i = svg.find('<', i)) != std::string::npos; ++i) {
-            const size_t ende = svg.find('>', i);
-            const std::string tag = svg.substr(i, ende - i);
+        for (size_t i = 0; (i = kurven.find('<', i)) != std::string::npos; ++i) {
+            const size_t ende = kurven.find('>', i);
+            const std::string tag = kurven.substr(i, ende - i);
             if (tag.rfind("<g ", 0) == 0) {
-                gesucht = tag.find("stroke=\"" + farbe + "\"") != std::string::npos;
+                gesucht = tag.find("stroke=\"" + strich + "\"") != std::string::npos;
                 double m[6] = {1, 0, 0, 1, 0, 0};
                 const size_t t = tag.find("transform=\"matrix(");
                 if (t != std::string::npos)
@@ -355,29 +377,16 @@ TEST_F(PanelTest, BerichtsbildSchneidetKurvenAnDerFlaeche)
         }
         return alle;
     };
-    const QRectF flaeche = punkte("#0099ff").boundingRect(), ideal = punkte("#a0a0a0").boundingRect();
+    const QRectF flaeche = punkte("#cc0066").boundingRect(), ideal = punkte("#a0a0a0").boundingRect();
     ASSERT_GT(flaeche.height(), 50.0);
     ASSERT_FALSE(ideal.isEmpty()) << "the sine is drawn where it lies inside";
     EXPECT_TRUE(flaeche.adjusted(-0.5, -0.5, 0.5, 0.5).contains(ideal))
         << "plot " << flaeche.left() << ".." << flaeche.right() << " x " << flaeche.top() << ".." << flaeche.bottom()
         << ", sine " << ideal.left() << ".." << ideal.right() << " x " << ideal.top() << ".." << ideal.bottom();
     EXPECT_NEAR(ideal.height(), flaeche.height(), 0.5) << "cut at both edges, not left out";
-}
 
-// The picture's extent against what it holds: the PNG is the SVG's page at
-// its own scale, to the pixel, and its last text (the legend) lies inside it
-// with a white margin below. The page is white in every format, whatever
-// the viewer's background (an SVG has no page of its own), and each named
-// plot's legend entry shows a stretch of its line in its colour.
-TEST_F(PanelTest, BerichtsbildHatSeineGanzeHoeheAufWeisserSeiteMitLinieJeLegendeneintrag)
-{
-    Zeigen();
-    double w[3] = {10, 90, 10};
-    const QColor farbe(204, 0, 102);
-    const int plot = PlotY(h, 12, w, 3, 4, 6, 24, 0, 1, MakeColor(farbe.red(), farbe.green(), farbe.blue()));
     SetPlotAttribute(h, 12, plot, ATTR_PLOT_LG_TEXT, "ref.txt");
-    const std::string o = TestOrdner();
-    for (const char *fuss : {"", "Status", "Status · a\n\u26a0 eins\n\u26a0 zwei\n\u26a0 drei"}) {
+    for (const char *fuss : {"", "Status · a\n\u26a0 eins\n\u26a0 zwei\n\u26a0 drei"}) {
         ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.svg").c_str()), 0);
         ASSERT_EQ(TK_BerichtSpeichern(h, 12, "Titel", fuss, (o + "/h.png").c_str()), 0);
         const std::string svg = DateiLesen(o + "/h.svg");
@@ -505,4 +514,12 @@ TEST_F(PanelTest, WellenformSkaliertUndStufenlinieVorn)
     EXPECT_EQ(g->chart()->series().size(), 2);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0) << "all of none is no error";
+    // Plots told apart by their dashes; colours outside 0..255 held at the edge.
+    for (auto [linie, stil] : {std::pair{TK_LINIE_STRICHE, Qt::DashLine}, {TK_LINIE_PUNKTE, Qt::DotLine},
+                               {TK_LINIE_STRICHPUNKTE, Qt::DashDotLine}, {TK_LINIE_DURCHGEHEND, Qt::SolidLine}}) {
+        PlotWaveform(h, 12, roh, 5, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, linie, 1, MakeColor(-1, 256, 255));
+        const QPen stift = static_cast<QLineSeries *>(g->chart()->series().constFirst())->pen();
+        EXPECT_EQ(std::make_pair(stift.style(), stift.color()), std::make_pair(stil, QColor(0, 255, 255))) << linie;
+        DeleteGraphPlot(h, 12, -1, 1);
+    }
 }
