@@ -104,6 +104,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     EXPECT_EQ(EinzelneEntfernen().back(), "Referenz &3 \u201ea&&b.txt\u201c entfernen");
 
     // The take-over reads the newest, and says so.
+    EXPECT_TRUE(Aktion("EINGABENAUSREFERENZ")->isEnabled());
     EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz \u201ea&&b.txt\u201c über&nehmen");
     TK_MenuWaehlen(gPanelMain, EINGABENAUSREFERENZ);
     ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
@@ -114,7 +115,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     EXPECT_EQ(gFenster.iReferenzen, 0);
     EXPECT_TRUE(LegendenNamen().empty());
     EXPECT_TRUE(EinzelneEntfernen().empty());
-    EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled());
+    EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled() || Aktion("EINGABENAUSREFERENZ")->isEnabled());
     EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz über&nehmen");
     EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse) << "the window keeps the size it opened with";
 }
