@@ -3,6 +3,7 @@
 // writes it, one undo step, and named in the report picture's title.
 #include "bedienung.h"
 #include "fenster_fixture.h"
+#include "graph_gui.h"
 #include "intern_gui.h"
 #include "lauf.h"
 #include "Sinustexte.h"
@@ -83,10 +84,8 @@ TEST_F(PhaseFeld, IdealkurveBeginntBeimStartwinkel)
     // The samples start at the crest (offset 50 % + amplitude 50 %).
     ASSERT_GT(gSinus.iAnzahlPunkte, 2);
     EXPECT_EQ(gSinus.pdWerte[1], 100.0);
-    Zeitachse achse;
-    Sinus_Zeitachse(&gSinus, 10.0, 0, &achse);
-    double ideal[2000], dSchritt = 0.0;
-    ASSERT_GT(Sinus_Ideal(&gSinus, &achse, ideal, 2000, &dSchritt), 1);
-    EXPECT_NEAR(ideal[0], 100.0, 1e-9) << "the ideal sine starts where the samples do";
+    const std::vector<double> *ideal = tk::graph(gPanelMain, GRAPH)->werte(0);
+    ASSERT_TRUE(ideal && !ideal->empty());
+    EXPECT_NEAR(ideal->front(), 100.0, 1e-9) << "the ideal sine drawn starts where the samples do";
     EXPECT_NE(Plot(), vorher);
 }

@@ -64,11 +64,6 @@ TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
     Tasten("Alt+X");  // the button by its key: the typed frequency first
     EXPECT_TRUE(QTest::qWaitFor([] { return gDateiauswahl.titel.size() == 2; }));
     EXPECT_EQ(gEingabe.dFrequenz, 8.0);
-
-    Tasten("F1");
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Tasten und Maus");
-    EXPECT_NE(gMeldungen[0].text.find("Strg+Z: Rückgängig"), std::string::npos);
     tk::graph(gPanelMain, GRAPH)->zoomen(2.0, 10.0);
     TK_MenuWaehlen(gPanelMain, GANZEKURVE);
     EXPECT_EQ(tk::graph(gPanelMain, GRAPH)->von(), 0.0);
@@ -425,6 +420,7 @@ TEST_F(Fenster, HilfeZeilenBrechenNichtUm)
 {
     Tasten("F1");
     ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_EQ(gMeldungen[0].titel, "Tasten und Maus");
     const QString text = QString::fromStdString(gMeldungen[0].text);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(gMeldungen[0].titel), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
