@@ -69,7 +69,6 @@ beendet_mit_null() {
   [ "$(cat "$arbeit/exit")" = 0 ] || fehler "Exit-Code $(cat "$arbeit/exit")"
 }
 
-tippen() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
 
 # Run 1: a day's work from the keyboard alone, through the mnemonics
 # (Alt + the underlined letter) and the menus' shortcuts: six inputs,
