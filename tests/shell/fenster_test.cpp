@@ -313,9 +313,6 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
         EXPECT_GT(warnung.red(), 2 * warnung.blue()) << "a warm warning colour";
         EXPECT_GT(Helligkeit(tk::control(gPanelMain, WARNZEILE)->palette().color(QPalette::Window)) -
                       Helligkeit(warnung), 0.4);
-        if (const char *bilder = std::getenv("WLR7_BILDER"))  // for a person to look at
-            tk::panel(gPanelMain)->fenster->grab().save(QString::fromUtf8(bilder) +
-                                                        (bDunkel ? "/dunkel.png" : "/hell.png"));
     }
     QApplication::setPalette(vorher);
 }
@@ -332,8 +329,7 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     EXPECT_GE(bild.width(), 1600);
     EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::white));
     const std::string svg = DateiLesen(ordner + "/bericht.svg");
-    for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "Offset 5.000 V",
-                            "Frequenz 5.00 Hz", "Perioden 1.00", "Zeitbasis 10ms", "Kurve 1", "21 von 16359"})
+    for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "21 von 16359"})
         EXPECT_NE(svg.find(teil), std::string::npos) << teil;
 
     // Every warning below the graph, and the graph's own menu writes the same picture.
