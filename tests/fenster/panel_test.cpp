@@ -318,7 +318,8 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     EXPECT_EQ(Fenster_Rueckgaengig(), 1) << "one undo step";
     EXPECT_STREQ(gEingabe.szZeitbasis, "10ms");
 
-    // A file of other inputs: the window takes them over and exports the same bytes.
+    // A file of other inputs: the window takes them over, the typed phase too, and exports the same bytes.
+    Tippen(PHASE, "120");
     const std::string ordner = TestOrdner(), datei = ordner + "/fremd.txt";
     DateiSchreiben(datei, Ausfuehren({"--umax", "10", "--rms", "2", "--frequency", "4", "--periods", "1,5",
                                       "--timebase", "5ms", "--curve", "3", "--output", "-"}).aus);
@@ -336,7 +337,7 @@ TEST_F(SinusPanel, ZeitbasisAnpassenUndEingabenAusEinerKurve)
     EXPECT_EQ(Fenster_Rueckgaengig(), 1);
     EXPECT_EQ(gEingabe.iKurvennummer, 1) << "the whole design was one step";
     EXPECT_EQ(aktion("WIEDERHOLEN")->text().toStdString(), "&Wiederholen: Eingaben aus fremd.txt");
-    EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Frequenz 8 \u2192 5 Hz")
+    EXPECT_EQ(aktion("RUECKGAENGIG")->text().toStdString(), "&Rückgängig: Phase 120 \u2192 0 \u00b0")
         << "the step before it is a commit of one input";
 
 }

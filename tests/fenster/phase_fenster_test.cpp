@@ -61,20 +61,6 @@ TEST_F(PhaseFeld, TippenUebernehmenExportierenRueckgaengig)
     EXPECT_EQ(gEingabe.dPhase, 360.0);
 }
 
-// A design taken over from a file is the file's, whatever phase was typed.
-TEST_F(PhaseFeld, UebernahmeAusDateiNimmtNichtDieGetippte)
-{
-    const std::string ordner = TestOrdner(), datei = ordner + "/null.txt";
-    DateiSchreiben(datei, Ausfuehren({"--frequency", "4", "--output", "-"}).aus);
-    Tippen(PHASE, "120");
-    gDateiauswahl = {datei, 1, {}};
-    Fenster_EingabenAusKurve();
-    ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
-    EXPECT_EQ(std::make_pair(gEingabe.dPhase, W(PHASE)), std::make_pair(0.0, 0.0));
-    Exportieren(ordner + "/wieder.txt");
-    EXPECT_EQ(DateiLesen(ordner + "/wieder.txt"), DateiLesen(datei));
-}
-
 TEST_F(PhaseFeld, IdealkurveBeginntBeimStartwinkel)
 {
     const std::vector<double> vorher = Plot();
