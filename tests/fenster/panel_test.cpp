@@ -373,10 +373,8 @@ TEST_F(SinusPanel, GraphZeigtDieZeitspalteDerDatei)
     EXPECT_EQ(g->beschreibung(), QStringLiteral("Zeit wie exportiert 0 bis 0.2 s, Spannung 0 bis 10 V"))
         << "as long as the file lasts, as the status says";
     const std::string ordner = TestOrdner();
-    const struct {
-        int control;
-        const char *text;
-    } entwuerfe[] = {{0, ""}, {FREQUENZ, "8"}, {AMPLITUDEDACH, "8"}, {FREQUENZ, "1000"}, {ZEITBASIS, "5"}};
+    const struct { int control; const char *text; } entwuerfe[] = {
+        {0, ""}, {FREQUENZ, "8"}, {AMPLITUDEDACH, "8"}, {FREQUENZ, "1000"}, {ZEITBASIS, "5"}};
     for (const auto &e : entwuerfe) {
         if (e.control == ZEITBASIS)
             TK_RingWaehlen(gPanelMain, ZEITBASIS, 5);
