@@ -22,7 +22,6 @@ fehler() {
   [ -n "$bilder" ] && import -window root "$bilder/e2e-fehler.png" 2>/dev/null
   exit 1
 }
-bild() { [ -z "$bilder" ] || import -window root "$bilder/e2e-$1.png"; }
 
 # Polls until a command succeeds, at most $1 seconds.
 warten() {
@@ -70,7 +69,6 @@ beendet_mit_null() {
   [ "$(cat "$arbeit/exit")" = 0 ] || fehler "Exit-Code $(cat "$arbeit/exit")"
 }
 
-tippen() { xdotool key --clearmodifiers ctrl+a; xdotool type --delay 20 "$1"; }
 
 # Run 1: a day's work from the keyboard alone, through the mnemonics
 # (Alt + the underlined letter) and the menus' shortcuts: six inputs,
@@ -88,7 +86,6 @@ xdotool key alt+f; xdotool type --delay 20 "4"     # frequency
 xdotool key alt+r; xdotool type --delay 20 "1,5"   # periods, with a decimal comma
 xdotool key alt+z; xdotool type --delay 20 "5m"    # time base: typed, "5ms"
 xdotool key alt+k; xdotool type --delay 20 "3"     # curve: the digit is "Kurve 3"
-bild eingaben
 printf 'alt\n' >"$arbeit/kurve.txt"
 exportieren() {
   xdotool key ctrl+s                 # Datei > Exportieren; commits the ring first
@@ -98,7 +95,6 @@ exportieren() {
   [ -z "$1" ] || xdotool type --delay 20 "$1"
   xdotool key Return
   warten 20 zwei_fenster || fehler "keine Frage vor dem Überschreiben"
-  bild ueberschreiben
   xdotool key alt+j                  # "Ja": replace it
   warten 10 sh -c "! xdotool search --onlyvisible --name '^Kurve exportieren$'"
   xdotool windowactivate --sync "$win"
@@ -107,7 +103,6 @@ zwei_fenster() { [ "$(xdotool search --onlyvisible --name '^Kurve exportieren$' 
 # The dialog opens in the working folder, where the old file is.
 exportieren kurve.txt
 warten 20 sh -c "! grep -qx alt '$arbeit/kurve.txt'" || fehler "alte Datei nicht ersetzt"
-bild exportiert
 
 gleich_batch() {
   "$batch" --umax 20 --rms 2 --frequency 4 --periods 1.5 --timebase 5ms --curve "$1" --output "$arbeit/batch.txt"
@@ -126,7 +121,6 @@ gleich_batch 1
 
 xdotool key F1                     # the help of the keys and the mouse
 warten 20 fenster "Tasten und Maus" || fehler "keine Hilfe auf F1"
-bild hilfe
 xdotool key Return
 warten 10 sh -c "! xdotool search --onlyvisible --name '^Tasten und Maus$'"
 xdotool windowactivate --sync "$win"
@@ -136,7 +130,6 @@ beendet_mit_null
 # Run 2: Qt's platform list (no Wayland here, so X11); alt+F4 is the close box.
 lauf=2
 starten QT_QPA_PLATFORM="wayland;xcb"
-bild start
 xdotool key alt+F4
 beendet_mit_null
 echo "1 passed, 0 failed"

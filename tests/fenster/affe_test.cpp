@@ -69,6 +69,11 @@ template <typename T, size_t N> const T &Eines(std::mt19937 &z, const T (&a)[N])
     return a[std::uniform_int_distribution<size_t>(0, N - 1)(z)];
 }
 
+QPoint Punkt(std::mt19937 &z, const QWidget *w)
+{
+    return {std::uniform_int_distribution<int>(0, w->width() - 1)(z), std::uniform_int_distribution<int>(0, w->height() - 1)(z)};
+}
+
 class Affe : public FensterTest {
 protected:
     void SetUp() override
@@ -148,8 +153,7 @@ protected:
             TK_Klicken(gPanelMain, SPEICHERN);
             break;
         case 8: {  // a click anywhere in the window
-            const QPoint p(std::uniform_int_distribution<int>(0, fenster->width() - 1)(z),
-                           std::uniform_int_distribution<int>(0, fenster->height() - 1)(z));
+            const QPoint p = Punkt(z, fenster);
             const Qt::MouseButton k = std::uniform_int_distribution<int>(0, 3)(z) == 0 ? Qt::RightButton : Qt::LeftButton;
             Merken("Klick %d,%d %s", p.x(), p.y(), k == Qt::LeftButton ? "links" : "rechts");
             QWidget *ziel = fenster->childAt(p);
@@ -160,22 +164,13 @@ protected:
         }
         default: {  // hovering over the graph reads a value
             QWidget *g = tk::control(gPanelMain, GRAPH);
-            const QPoint p(std::uniform_int_distribution<int>(0, g->width() - 1)(z),
-                           std::uniform_int_distribution<int>(0, g->height() - 1)(z));
+            const QPoint p = Punkt(z, g);
             Merken("Maus über der Grafik %d,%d", p.x(), p.y());
             QTest::mouseMove(g, p);
             break;
         }
         }
         QApplication::processEvents();
-        // An action that keeps the window busy for long is named, short of a standstill.
-        static auto vorher = std::chrono::steady_clock::now();
-        const auto jetzt = std::chrono::steady_clock::now();
-        if (jetzt - vorher > std::chrono::seconds(1))
-            std::fprintf(stderr, "LANGSAM (%lld ms): %s\n",
-                         static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt - vorher).count()),
-                         gAktion);
-        vorher = jetzt;
         gFertig.fetch_add(1);
     }
 

@@ -104,6 +104,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     EXPECT_EQ(EinzelneEntfernen().back(), "Referenz &3 \u201ea&&b.txt\u201c entfernen");
 
     // The take-over reads the newest, and says so.
+    EXPECT_TRUE(Aktion("EINGABENAUSREFERENZ")->isEnabled());
     EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz \u201ea&&b.txt\u201c über&nehmen");
     TK_MenuWaehlen(gPanelMain, EINGABENAUSREFERENZ);
     ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
@@ -114,7 +115,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     EXPECT_EQ(gFenster.iReferenzen, 0);
     EXPECT_TRUE(LegendenNamen().empty());
     EXPECT_TRUE(EinzelneEntfernen().empty());
-    EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled());
+    EXPECT_FALSE(Aktion("REFERENZENTFERNEN")->isEnabled() || Aktion("EINGABENAUSREFERENZ")->isEnabled());
     EXPECT_EQ(Aktion("EINGABENAUSREFERENZ")->text().toStdString(), "Eingaben aus Referenz über&nehmen");
     EXPECT_EQ(tk::panel(gPanelMain)->fenster->size(), groesse) << "the window keeps the size it opened with";
 }
@@ -124,10 +125,8 @@ TEST_F(Referenzen, EineUnlesbareDateiLaesstDieGezeigten)
     const std::string ordner = TestOrdner();
     DateiSchreiben(ordner + "/k.txt", Ausfuehren({"--output", "-"}).aus);
     ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/k.txt").c_str()), 1);
-    EXPECT_EQ(Fenster_ReferenzLaden((ordner + "/fehlt.txt").c_str()), 0);
-    EXPECT_NE(MeldungenText().find("Datei nicht gefunden"), std::string::npos) << MeldungenText();
+    EXPECT_EQ(Fenster_ReferenzLaden((ordner + "/fehlt.txt").c_str()), 0) << "a file that is not there";
     EXPECT_EQ(gFenster.iReferenzen, 1);
-    EXPECT_NE(A(STATUSZEILE).find("Referenz k.txt: "), std::string::npos);
     // A long name is cut for the menu at a character, an "&" pair kept whole.
     for (const std::string &name : {std::string(50, 'x') + "\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4\u00e4.txt",
                                    std::string(56, 'x') + "&&&&&&.txt"}) {

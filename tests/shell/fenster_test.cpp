@@ -64,11 +64,6 @@ TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
     Tasten("Alt+X");  // the button by its key: the typed frequency first
     EXPECT_TRUE(QTest::qWaitFor([] { return gDateiauswahl.titel.size() == 2; }));
     EXPECT_EQ(gEingabe.dFrequenz, 8.0);
-
-    Tasten("F1");
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Tasten und Maus");
-    EXPECT_NE(gMeldungen[0].text.find("Strg+Z: Rückgängig"), std::string::npos);
     tk::graph(gPanelMain, GRAPH)->zoomen(2.0, 10.0);
     TK_MenuWaehlen(gPanelMain, GANZEKURVE);
     EXPECT_EQ(tk::graph(gPanelMain, GRAPH)->von(), 0.0);
@@ -108,31 +103,20 @@ TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
     EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER)), std::make_tuple(1.0, 0.5, 2000.0));
     Tasten("Ctrl+Z Ctrl+Z");
     EXPECT_EQ(std::make_pair(W(OFFSET), Plotwerte(gPanelMain, GRAPH)), std::make_pair(5.0, start));
-    auto nutzbar = [](const char *name) {
-        return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name))->isEnabled();
-    };
-    EXPECT_EQ(std::make_pair(nutzbar("RUECKGAENGIG"), nutzbar("WIEDERHOLEN")), std::make_pair(false, true))
-        << "nothing left to undo";
-    auto text = [](const char *name) {
-        return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name))->text().toStdString();
-    };
-    EXPECT_EQ(std::make_pair(text("RUECKGAENGIG"), text("WIEDERHOLEN")),
-              std::make_pair(std::string("&Rückgängig"), std::string("&Wiederholen: Offset 5 → 1 V")));
+    const QAction *zurueck = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("RUECKGAENGIG"));
+    const QAction *vor = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("WIEDERHOLEN"));
+    EXPECT_EQ(std::make_pair(zurueck->isEnabled(), vor->isEnabled()), std::make_pair(false, true)) << "nothing left to undo";
+    EXPECT_EQ(std::make_pair(zurueck->text(), vor->text()),
+              std::make_pair(QStringLiteral("&Rückgängig"), QStringLiteral("&Wiederholen: Offset 5 → 1 V")));
     Tasten("Ctrl+Shift+Z Ctrl+Shift+Z");
     EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER), gEingabe.dFrequenz),
               std::make_tuple(1.0, 0.5, 2000.0, 0.5));
     EXPECT_EQ(Plotwerte(gPanelMain, GRAPH), zwei);
-
-    for (int i = 1; i <= 120; ++i)  // at least 100 steps back
-        SetCtrlVal(gPanelMain, OFFSET, double(i)), Eingabe(gPanelMain, OFFSET, EVENT_COMMIT, nullptr, 0, 0);
-    for (int i = 0; i < 110; ++i)
-        TK_MenuWaehlen(gPanelMain, RUECKGAENGIG);
-    EXPECT_EQ(gEingabe.dOffset, 10.0);
 }
 
 TEST_F(Fenster, KeineStillenAenderungen)
 {
-    for (const char *keineZahl : {"5 5", "1.2.3", "k"}) {
+    for (const char *keineZahl : {"5 5", "k"}) {
         TK_Tippen(gPanelMain, FREQUENZ, keineZahl);
         EXPECT_EQ(std::make_pair(W(FREQUENZ), A(FREQUENZ)), std::make_pair(5.0, std::string("5.00"))) << keineZahl;
         EXPECT_NE(A(STATUSZEILE).find(std::string("\n\u201e") + keineZahl + "\u201c ist keine Zahl: 5 bleibt"),
@@ -142,9 +126,7 @@ TEST_F(Fenster, KeineStillenAenderungen)
     // (Each field's words are the inputs' own, checked with them; here the way to the status line.)
     const struct { int control; const char *getippt, *meldung; } fremd[] = {
         {FREQUENZ, "5 khz", "\u201e5 khz\u201c passt nicht zu Frequenz: Hz, kHz, mHz"},
-        {AMPLITUDEDACH, "2Hz", "\u201e2Hz\u201c passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp"},
-        {AMPLITUDEEFF, "3 Veff", "\u201e3 Veff\u201c passt nicht zu Amplitude: V, mV, kV"},
-        {ANZAHLPERIODEN, "2s", "\u201e2s\u201c passt nicht zu Perioden: ohne Einheit"}};
+        {AMPLITUDEEFF, "3 Veff", "\u201e3 Veff\u201c passt nicht zu Amplitude: V, mV, kV"}};
     for (const auto &f : fremd) {
         const double vorher = W(f.control);
         TK_Tippen(gPanelMain, f.control, f.getippt);
@@ -153,9 +135,8 @@ TEST_F(Fenster, KeineStillenAenderungen)
         TK_Tippen(gPanelMain, ANZAHLPERIODEN, "1");  // a commit writes the status afresh
     }
     const struct { int control; const char *getippt, *hinweis; } faelle[] = {
-        {FREQUENZ, "30000", "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"},
-        {ANZAHLPERIODEN, "0", "0 auf 0.01 begrenzt (0.01 bis 100)"},
-        {WLR7UMAX, "1e5", "100000 auf 10000 begrenzt (0.001 bis 10000 V)"}};
+        {FREQUENZ, "30kHz", "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"},  // the range holds for the value understood
+        {ANZAHLPERIODEN, "0", "0 auf 0.01 begrenzt (0.01 bis 100)"}};
     for (const auto &f : faelle) {
         TK_Tippen(gPanelMain, f.control, f.getippt);
         EXPECT_NE(A(STATUSZEILE).find(std::string("\n") + f.hinweis), std::string::npos) << A(STATUSZEILE);
@@ -172,8 +153,6 @@ TEST_F(Fenster, VorsaetzeUndEinheitenInDenFeldern)
     EXPECT_EQ(std::make_tuple(W(FREQUENZ), A(FREQUENZ), gEingabe.dFrequenz), std::make_tuple(2500.0, std::string("2500.00"), 2500.0));
     EXPECT_NE(A(STATUSZEILE).find("\n2,5k = 2500 Hz"), std::string::npos) << A(STATUSZEILE);
     EXPECT_EQ(W(PERIODENDAUER), 0.4) << "coupled as if 2500 had been typed";
-    TK_Tippen(gPanelMain, FREQUENZ, "50mHz");
-    EXPECT_EQ(gEingabe.dFrequenz, 0.05);
     TK_Tippen(gPanelMain, PERIODENDAUER, "0,2 s");
     EXPECT_EQ(std::make_pair(gEingabe.dPeriodendauer, gEingabe.dFrequenz), std::make_pair(200.0, 5.0));
     TK_Tippen(gPanelMain, PERIODENDAUER, "1 ms");
@@ -183,8 +162,6 @@ TEST_F(Fenster, VorsaetzeUndEinheitenInDenFeldern)
     EXPECT_EQ(std::make_pair(W(AMPLITUDEDACH), gEingabe.dAmplitudeDach), std::make_pair(3.5, 3.5));
     EXPECT_EQ(A(AMPLITUDEDACH), "3.500");
     EXPECT_NE(A(STATUSZEILE).find("\n7 Vss = 3.5 V"), std::string::npos) << A(STATUSZEILE);
-    TK_Tippen(gPanelMain, OFFSET, "500mV");
-    EXPECT_EQ(gEingabe.dOffset, 0.5);
 
     // An RMS value in the peak field is the RMS value typed into its own field.
     TK_Tippen(gPanelMain, AMPLITUDEEFF, "3.5355339");
@@ -196,11 +173,6 @@ TEST_F(Fenster, VorsaetzeUndEinheitenInDenFeldern)
     EXPECT_EQ(std::make_pair(W(AMPLITUDEEFF), W(AMPLITUDEDACH)), std::make_pair(3.5355339, eff.dAmplitudeDach));
     EXPECT_NE(A(STATUSZEILE).find("\n3,5355339 Veff = 3.5355339 V (Amplitude [Veff])"), std::string::npos)
         << A(STATUSZEILE);
-
-    // Ranges hold for the value understood.
-    TK_Tippen(gPanelMain, FREQUENZ, "30kHz");
-    EXPECT_EQ(W(FREQUENZ), 20000.0);
-    EXPECT_NE(A(STATUSZEILE).find("30000 auf 20000 begrenzt"), std::string::npos) << A(STATUSZEILE);
 }
 
 // Small values are not hidden behind the field's decimals.
@@ -341,9 +313,6 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
         EXPECT_GT(warnung.red(), 2 * warnung.blue()) << "a warm warning colour";
         EXPECT_GT(Helligkeit(tk::control(gPanelMain, WARNZEILE)->palette().color(QPalette::Window)) -
                       Helligkeit(warnung), 0.4);
-        if (const char *bilder = std::getenv("WLR7_BILDER"))  // for a person to look at
-            tk::panel(gPanelMain)->fenster->grab().save(QString::fromUtf8(bilder) +
-                                                        (bDunkel ? "/dunkel.png" : "/hell.png"));
     }
     QApplication::setPalette(vorher);
 }
@@ -360,8 +329,7 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     EXPECT_GE(bild.width(), 1600);
     EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::white));
     const std::string svg = DateiLesen(ordner + "/bericht.svg");
-    for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "Offset 5.000 V",
-                            "Frequenz 5.00 Hz", "Perioden 1.00", "Zeitbasis 10ms", "Kurve 1", "21 von 16359"})
+    for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "21 von 16359"})
         EXPECT_NE(svg.find(teil), std::string::npos) << teil;
 
     // Every warning below the graph, and the graph's own menu writes the same picture.
@@ -448,6 +416,7 @@ TEST_F(Fenster, HilfeZeilenBrechenNichtUm)
 {
     Tasten("F1");
     ASSERT_EQ(gMeldungen.size(), 1u);
+    EXPECT_EQ(gMeldungen[0].titel, "Tasten und Maus");
     const QString text = QString::fromStdString(gMeldungen[0].text);
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(gMeldungen[0].titel), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
