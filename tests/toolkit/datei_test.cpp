@@ -171,15 +171,22 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     mkdir((ordner + "/neu").c_str(), 0755);
     EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/haengt").c_str(), 2, 0, 1)), 0);
     EXPECT_TRUE(std::filesystem::exists(ordner + "/b.txt") && IstVerweis(ordner + "/haengt"));
-    const mode_t maske = umask(022);  // a new file: 0666 less the umask
-    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu.txt").c_str(), 2, 0, 1)), 0);
-    umask(027);  // also where the file system has no unnamed temporary files
-    gUnbenanntFehlt = true;
-    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile((ordner + "/neu2.txt").c_str(), 2, 0, 1)), 0);
-    gUnbenanntFehlt = false;
+    // A new file: 0666 less the umask, or in a folder with a default ACL
+    // what that ACL gives; also where the file system has no unnamed
+    // temporary files.
+    mkdir((ordner + "/erbt").c_str(), 0755);
+    // default: user::rw- group::rw- other::r-x
+    const uint32_t standard[] = {2, 0x00060001, 0xffffffff, 0x00060004, 0xffffffff, 0x00050020, 0xffffffff};
+    const bool erbt = setxattr((ordner + "/erbt").c_str(), "system.posix_acl_default", standard, sizeof standard, 0) == 0;
+    const mode_t maske = umask(022);
+    for (const std::string neu : {"/neu1.txt", "/neu2.txt"}) {
+        gUnbenanntFehlt = neu == "/neu2.txt";
+        EXPECT_EQ(Exportieren(ordner + neu, "") + Exportieren(ordner + "/erbt" + neu, ""), 0);
+        gUnbenanntFehlt = false;
+        EXPECT_EQ(Status(ordner + neu).st_mode & 07777, 0644u) << neu;
+        EXPECT_EQ(Status(ordner + "/erbt" + neu).st_mode & 07777, erbt ? 0664u : 0644u) << neu;
+    }
     umask(maske);
-    EXPECT_EQ(Status(ordner + "/neu.txt").st_mode & 07777, 0644u);
-    EXPECT_EQ(Status(ordner + "/neu2.txt").st_mode & 07777, 0640u);
 
     // As many links as the kernel follows (40) lead to the file, which gets
     // the content; one more is refused as the kernel refuses it, and every
