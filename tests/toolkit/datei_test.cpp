@@ -86,6 +86,11 @@ bool WartetAufSperre(pid_t pid)
     return false;
 }
 
+long OffeneDeskriptoren()
+{
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+}
+
 // The reason of the last failure, as a caller reads it into its own area.
 std::string Grund()
 {
@@ -234,6 +239,19 @@ TEST(Exportdatei, EineSerieSynctJedenOrdnerEinmal)
     EXPECT_EQ(TK_OrdnerSyncen(), -1);
     gSyncVersagt = false;
     EXPECT_EQ(Eintraege(ordner), 6u) << "five files and a folder, no temporary file";
+    // A series over more folders than it keeps open (64) syncs those it
+    // holds before it takes the next.
+    const long vorher = OffeneDeskriptoren();
+    TK_OrdnerSyncAufschieben(1);
+    for (int i = 0; i < 65; ++i) {
+        const std::string unter = ordner + "/v" + std::to_string(i);
+        mkdir(unter.c_str(), 0755);
+        EXPECT_EQ(Exportieren(unter + "/k.txt", "4\n"), 0);
+        EXPECT_LE(OffeneDeskriptoren(), vorher + 64) << i;
+    }
+    TK_OrdnerSyncAufschieben(0);
+    EXPECT_EQ(TK_OrdnerSyncen(), 0);
+    EXPECT_EQ(OffeneDeskriptoren(), vorher);
 }
 
 TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
@@ -803,12 +821,9 @@ TEST(Exportdatei, NurToteTemporaereNamenWerdenEntfernt)
 // discarded, it leaves no descriptor open: a window exports all day.
 TEST(Exportdatei, JederAusgangSchliesstAlleDeskriptoren)
 {
-    const auto offen = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
-    };
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt";
     DateiSchreiben(pfad, std::string(3000, 'a'));
-    const auto vorher = offen();
+    const long vorher = OffeneDeskriptoren();
     bool ohne = false;  // the export that succeeds
     bool *const schalter[] = {&ohne, &gReservierenVersagt, &gSyncVersagt, &gSperreVersagt, &gCloseVersagt,
                               &gTempVersagt, &gUnbenanntFehlt, &gRechteVersagt, &gReservierenFehlt};
@@ -819,12 +834,12 @@ TEST(Exportdatei, JederAusgangSchliesstAlleDeskriptoren)
             *schalter[i] = true;
             Exportieren(pfad, std::string(5000, 'n'));
             *schalter[i] = false;
-            EXPECT_EQ(offen(), vorher) << "failure " << i << anOrt;
+            EXPECT_EQ(OffeneDeskriptoren(), vorher) << "failure " << i << anOrt;
         }
         gSchreibRest = 100;
         EXPECT_LT(Exportieren(pfad, std::string(5000, 'r')), 0);
         gSchreibRest = -1;
         EXPECT_EQ(TK_DateiVerwerfen(CVI_OpenFile(pfad.c_str(), 2, 0, 1)) + Exportieren(ordner + "/f/b.txt", "x\n"), -1);
-        EXPECT_EQ(offen(), vorher) << anOrt;
+        EXPECT_EQ(OffeneDeskriptoren(), vorher) << anOrt;
     }
 }
