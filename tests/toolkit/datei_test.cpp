@@ -309,6 +309,14 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
     EXPECT_STREQ(TK_DateiGrund(klein, sizeof klein), "Desk");
     EXPECT_STREQ(TK_DateiGrund(leer, sizeof leer), "");
     EXPECT_STREQ(TK_DateiGrund(nullptr, 0), "");
+    const std::string neu = ordner + "/neu.txt";  // only written, and whole
+    EXPECT_EQ(CVI_OpenFile(neu.c_str(), 1, 0, 1) + CVI_OpenFile(neu.c_str(), 2, 1, 1) + CVI_OpenFile(nullptr, 2, 0, 1), -3);
+    std::vector<int> handles;  // eight files at once; the ninth fails
+    for (int i = 0; i < 9; ++i)
+        handles.push_back(CVI_OpenFile((neu + std::to_string(i)).c_str(), 2, 0, 1));
+    EXPECT_TRUE(handles[7] > 0 && handles[8] == -1 && TK_DateiFehler() == EMFILE) << handles[7];
+    for (int h : handles)
+        EXPECT_EQ(TK_DateiVerwerfen(h), h > 0 ? 0 : -1);
     EXPECT_EQ(Eintraege(ordner), 2u);
     EXPECT_STREQ(TK_FehlerGrund(EPERM), "Keine Berechtigung");
     EXPECT_STREQ(TK_FehlerGrund(12345), "Systemfehler 12345");
@@ -743,6 +751,16 @@ TEST(Exportdatei, ReservierungNurFuerWasNochFehlt)
     EXPECT_EQ(TK_DateiReservieren(f, -1), -1);
     EXPECT_EQ(CVI_CloseFile(f) + CVI_CloseFile(strom), -1) << "the failed reservation discards the file";
     EXPECT_EQ(Eintraege(ordner), 0u);
+    // Discarded in place, a file gives back what its reservation took past its end.
+    const std::string pfad = ordner + "/b.txt";
+    DateiSchreiben(pfad, "alt\n");
+    ASSERT_EQ(link(pfad.c_str(), (ordner + "/zweit").c_str()), 0);
+    const int g = CVI_OpenFile(pfad.c_str(), 2, 0, 1);
+    EXPECT_EQ(TK_DateiReservieren(g, 1 << 24), 0);
+    EXPECT_GE(Status(pfad).st_blocks * 512, 1 << 24);
+    EXPECT_EQ(TK_DateiVerwerfen(g), 0);
+    EXPECT_LT(Status(pfad).st_blocks * 512, 1 << 20);
+    EXPECT_EQ(DateiLesen(pfad), "alt\n");
 }
 
 // Root of a user namespace has no capability over the files outside it and
