@@ -257,7 +257,7 @@ int TK_DateiReservieren(int handle, long long bytes)
         return -1;
     if (d->fehlgeschlagen)
         return datei::Fehler(EIO);
-    if (d->art == datei::STROM || bytes == 0 || bytes <= d->reserviert)
+    if (d->art == datei::STROM || bytes <= d->reserviert)
         return 0;
     // fallocate past the end does not look at the size limit; it is asked
     // here, so that it too fails before a byte changes.

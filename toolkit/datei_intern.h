@@ -52,9 +52,12 @@ std::string OrdnerVon(const std::string &pfad);
 int Vorbereiten(const char *pfad, Datei &d);
 /// A temporary file in d.ordner for d.name: unnamed where the file system
 /// has them, else named and removed on SIGINT, SIGTERM and SIGHUP. Names
-/// that dead runs left for the same target are removed first. The
+/// that dead runs left for the same target are removed first. A named one
+/// is created with @p modus: 0600 where it takes an old file's mode later,
+/// 0666 for a new file, so that the umask or the folder's default ACL
+/// decide as for any new file (an unnamed one always gets 0666 so). The
 /// descriptor, or -1 with errno set.
-int TempAnlegen(Datei &d);
+int TempAnlegen(Datei &d, mode_t modus);
 /// Puts a written temporary file in the target's place: sync, name, close,
 /// rename, folder sync. 0, or -1 with the failure recorded (nothing replaced).
 int Veroeffentlichen(Datei &d);

@@ -279,7 +279,7 @@ void SignaleFreigeben()
         }
 }
 
-int TempAnlegen(Datei &d)
+int TempAnlegen(Datei &d, mode_t modus)
 {
     const std::string stamm = Namensstamm(d.name);
     ToteEntfernen(d.ordner, stamm);
@@ -296,7 +296,7 @@ int TempAnlegen(Datei &d)
     SignaleAufschieben();  // a name is never there without the clean-up knowing it
     for (int versuch = 0; versuch < NAMENSVERSUCHE; ++versuch) {
         const std::string name = NeuerName(stamm);
-        fd = OeffnenIn(d.ordner, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY, 0600);
+        fd = OeffnenIn(d.ordner, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY, modus);
         if (fd >= 0) {
             d.temp = name;
             d.tempPlatz = Merken(d.ordner, name);

@@ -185,13 +185,6 @@ int OhneBlockieren(const char *pfad, int flags)
     return fd;
 }
 
-mode_t NeueRechte()
-{
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    return 0666 & ~maske;
-}
-
 // A descriptor the process already has: written where it stands. Behind it
 // a regular file is written like one in place, under its lock, but not cut.
 int AmDeskriptor(int fd, Datei &d)
@@ -337,7 +330,8 @@ int Ersetzen(const std::string &ziel, const struct stat *alt, Datei &d)
             return NOCHMAL;
         }
     }
-    d.fd = TempAnlegen(d);
+    const mode_t NEU = 0666, NACHHER_GESETZT = 0600;  // a new file's mode is the kernel's
+    d.fd = TempAnlegen(d, alt ? NACHHER_GESETZT : NEU);
     if (d.fd < 0) {
         const int e = errno;
         Loesen(d);
@@ -348,8 +342,6 @@ int Ersetzen(const std::string &ziel, const struct stat *alt, Datei &d)
     Uebernahme u = UEBERNOMMEN;
     if (alt)
         u = Uebernehmen(*alt, d.sperre, d.fd);
-    else if (!d.unbenannt && ::fchmod(d.fd, NeueRechte()) != 0)
-        u = GESCHEITERT;
     if (u == UEBERNOMMEN) {
         d.modus = alt ? alt->st_mode & 07777 : 0;
         return 0;

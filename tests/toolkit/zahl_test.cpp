@@ -4,7 +4,6 @@
 #include "toolkit_kern.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -34,6 +33,9 @@ TEST(Zahl, GueltigeFormen)
         {"3\xc2\xb5", 3e-6}, {"3u", 3e-6},        {"3\xce\xbc", 3e-6},  {"2,5 k", 2500.0},
         {"-0k", -0.0},       {"1e-3k", 1.0},      {"0.000001M", 1.0},   {"4.35u", 4.35e-6},
         {"8.123456m", 0.008123456}, {"0.3k", 300.0}, {"1.0000000000000002k", 1000.0000000000002},
+        // Exponents far beyond any double, however many digits: the value they mean.
+        {"1e-99999999999999999999", 0.0}, {"0e99999999999999999999", 0.0}, {"1e-999999999k", 0.0},
+        {"123456789e-1000000008", 0.0},
     };
     for (const auto &f : faelle) {
         double v = 123.0;
@@ -47,7 +49,8 @@ TEST(Zahl, KeineZahlen)
 {
     const char *faelle[] = {"",    " ",     "-",    ".",     "e5",   "1e",  "1e+",  "0x10", "inf",
                             "nan", "1e999", "5 5",  "1.2.3", "1,2,3", "--1", "+-1", "1 e5", "5V",
-                            "1e5.5", "١", "5\xc2\xa0", "k", "5kk", "5 k 5", "1e308k", "5K", "5mm"};
+                            "1e5.5", "١", "5\xc2\xa0", "k", "5kk", "5 k 5", "1e308k", "5K", "5mm",
+                            "1e99999999999999999999", "1e999999999", "0.1e1000000000"};
     for (const char *text : faelle) {
         double v = 7.0;
         EXPECT_EQ(TK_ZahlLesen(text, &v), 0) << text;
@@ -108,23 +111,11 @@ TEST(Zahl, FremdeEinheitOderKeineZahl)
     EXPECT_STREQ(text, "ms, s") << "cut to the area";
     EXPECT_EQ(TK_EinheitenText(HERTZ, 3, nullptr, 8) + TK_EinheitenText(HERTZ, 3, text, 1), 0u) << "the smallest areas";
     EXPECT_STREQ(text, "");
-}
-
-// Every six-decimal value with a milli prefix is the double of its decimal
-// form: reading through a product in floating point would miss some.
-TEST(Zahl, MilliGenauUeberVieleWerte)
-{
-    int iVerfehlt = 0;
-    for (int i = 0; i < 200000; i += 7) {
-        char mit[32], ohne[32];
-        std::snprintf(mit, sizeof mit, "%d.%06dm", i / 1000000, i % 1000000);
-        std::snprintf(ohne, sizeof ohne, "0.%03d%06de0", i / 1000000, i % 1000000);  // the same digits, three places on
-        double a = 0.0;
-        ASSERT_EQ(TK_ZahlLesen(mit, &a), 1) << mit;
-        const double b = std::strtod(ohne, nullptr);
-        iVerfehlt += a != b;
-    }
-    EXPECT_EQ(iVerfehlt, 0);
+    double v = 7.0;  // a caller's wrong arguments read nothing
+    EXPECT_EQ(TK_ZahlLesenEinheit("5", HERTZ, -1, &v, nullptr) + TK_ZahlLesenEinheit("5", nullptr, 1, &v, nullptr) +
+                  TK_ZahlLesenEinheit("5", HERTZ, 1, nullptr, nullptr),
+              3 * TK_ZAHL_KEINE);
+    EXPECT_EQ(v, 7.0);
 }
 
 // A field shows its decimals, more where a small value would hide behind
@@ -141,6 +132,7 @@ TEST(Zahl, AnzeigeZeigtKleineWerte)
         {0.00028284271247461904, 3, "0.000283"}, {0.0, 3, "0.000"}, {1.5e-9, 3, "0.0000000015"},
         {1.234e-12, 3, "1.234e-12"}, {1e20, 2, "1.00e+20"},       {123456789012.0, 2, "1.235e+11"},
         {4.123456789, 2, "4.12"},   {0.123, 2, "0.123"},          {99.99, 2, "99.99"},
+        {7.0, 0, "7"},              {1e20, 0, "1e+20"},           {7.0, -1, "7"},
     };
     for (const auto &f : faelle) {
         char text[TK_ZAHL_TEXT_GROESSE];
@@ -155,6 +147,11 @@ TEST(Zahl, AnzeigeZeigtKleineWerte)
     char eins[1] = {'x'};  // the smallest area holds the empty text
     EXPECT_EQ(TK_ZahlText(1.5, 2, 12, eins, sizeof eins), 0u);
     EXPECT_EQ(eins[0], '\0');
+    char breit[TK_ZAHL_TEXT_GROESSE];  // the fixed form up to the exact width
+    TK_ZahlText(1234567.0, 3, 11, breit, sizeof breit);
+    EXPECT_STREQ(breit, "1234567.000");
+    TK_ZahlText(1234567.0, 3, 10, breit, sizeof breit);
+    EXPECT_STREQ(breit, "1.235e+06") << "one more than the width";
 }
 
 // Random decimals with a prefix read as the same digits with the point
@@ -184,37 +181,4 @@ TEST(Zahl, VorsatzWieVerschobenesKommaUeberZufallszahlen)
         ASSERT_EQ(TK_ZahlLesen(text.c_str(), &wert), 1) << text;
         ASSERT_EQ(wert, std::strtod(verschoben.c_str(), nullptr)) << text << " as " << verschoben;
     }
-}
-
-// Exponents far beyond any double still read as the value they mean (zero,
-// or no finite number), however many digits; a caller's wrong arguments
-// read nothing; a shown value keeps its fixed form up to the exact width.
-TEST(Zahl, RiesigeExponentenUndGrenzenDerBreite)
-{
-    const struct { const char *text; double wert; } gelesen[] = {
-        {"1e-99999999999999999999", 0.0}, {"0e99999999999999999999", 0.0},
-        {"1e-999999999k", 0.0},           {"123456789e-1000000008", 0.0},
-    };
-    for (const auto &f : gelesen) {
-        double v = 7.0;
-        EXPECT_EQ(TK_ZahlLesen(f.text, &v), 1) << f.text;
-        EXPECT_EQ(v, f.wert) << f.text;
-    }
-    for (const char *text : {"1e99999999999999999999", "1e999999999", "0.1e1000000000"}) {
-        double v = 7.0;
-        EXPECT_EQ(TK_ZahlLesen(text, &v), 0) << text;
-    }
-    double v = 7.0;
-    const TK_Einheit volt[] = {{"V", 0, 0}};
-    EXPECT_EQ(TK_ZahlLesenEinheit("5", volt, -1, &v, nullptr), TK_ZAHL_KEINE);
-    EXPECT_EQ(TK_ZahlLesenEinheit("5", nullptr, 1, &v, nullptr), TK_ZAHL_KEINE);
-    EXPECT_EQ(TK_ZahlLesenEinheit("5", volt, 1, nullptr, nullptr), TK_ZAHL_KEINE);
-    EXPECT_EQ(v, 7.0);
-
-    char text[TK_ZAHL_TEXT_GROESSE];
-    TK_ZahlText(1234567.0, 3, 11, text, sizeof text);
-    EXPECT_STREQ(text, "1234567.000") << "exactly the width";
-    TK_ZahlText(1234567.0, 3, 10, text, sizeof text);
-    EXPECT_STREQ(text, "1.235e+06") << "one more than the width";
-    EXPECT_EQ(TK_ZahlText(1.0, 2, 12, nullptr, 8) + TK_ZahlText(1.0, 2, 12, text, 0), 0u);
 }

@@ -5,6 +5,7 @@
 // comma and an exponent only, TK_ZahlLesen takes too.
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -17,22 +18,16 @@ namespace {
 // @p stellen places (negative: to the left) as text.
 std::string punktVerschieben(const std::string &zahl, int stellen)
 {
-    std::string vorzeichen, ganz, bruch;
-    std::size_t i = 0;
-    if (i < zahl.size() && (zahl[i] == '+' || zahl[i] == '-'))
-        vorzeichen = zahl[i++];
-    const std::size_t punkt = zahl.find('.', i);
-    ganz = zahl.substr(i, punkt == std::string::npos ? std::string::npos : punkt - i);
-    bruch = punkt == std::string::npos ? "" : zahl.substr(punkt + 1);
-    for (; stellen > 0; --stellen) {
-        ganz += bruch.empty() ? '0' : bruch[0];
-        bruch = bruch.empty() ? "" : bruch.substr(1);
-    }
-    for (; stellen < 0; ++stellen) {
-        bruch.insert(bruch.begin(), ganz.empty() ? '0' : ganz.back());
-        ganz = ganz.empty() ? "" : ganz.substr(0, ganz.size() - 1);
-    }
-    return vorzeichen + (ganz.empty() ? "0" : ganz) + "." + bruch;
+    const std::size_t vorn = !zahl.empty() && (zahl[0] == '+' || zahl[0] == '-') ? 1 : 0;
+    const std::size_t punkt = std::min(zahl.find('.', vorn), zahl.size());
+    std::string ziffern = zahl.substr(vorn, punkt - vorn) + zahl.substr(std::min(punkt + 1, zahl.size()));
+    long stelle = static_cast<long>(punkt - vorn) + stellen;  // where the point goes among the digits
+    for (; stelle < 1; ++stelle)
+        ziffern.insert(ziffern.begin(), '0');
+    if (static_cast<std::size_t>(stelle) > ziffern.size())
+        ziffern.resize(static_cast<std::size_t>(stelle), '0');
+    return zahl.substr(0, vorn) + ziffern.substr(0, static_cast<std::size_t>(stelle)) + "." +
+           ziffern.substr(static_cast<std::size_t>(stelle));
 }
 
 }  // namespace
