@@ -4,7 +4,6 @@
 #include "lauf.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -169,21 +168,13 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
 
 TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
 {
-    const std::string ordner = TestOrdner(), datei = ordner + "/nie.txt", fifo = ordner + "/fifo";
+    const std::string datei = TestOrdner() + "/nie.txt";
     Lauf l = Ausfuehren({"--timebase", "1ms", "--period", "16359", "--output", datei});
     std::string text = std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + " 16359 Punkte, höchstens 16358";
     std::replace(text.begin(), text.end(), '\n', ' ');
     EXPECT_EQ(l.code, 1);
     EXPECT_EQ(l.fehler, "wlr7sinus-export: " + text + "\n") << "the window's text on one line";
     EXPECT_FALSE(std::ifstream(datei).good());
-
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const auto beginn = std::chrono::steady_clock::now();
-    l = Ausfuehren({"--output", fifo});
-    EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
-    EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #308202: Fehler beim Öffnen der Datei – Kein Leser an der Pipe: " +
-                            fifo + "\n");
 
     // A pipe whose reader is gone: exit 1 and a message, not death by signal.
     int rohr[2];
@@ -192,7 +183,8 @@ TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
     l = Ausfuehren({"--output", "-"}, rohr[1]);
     close(rohr[1]);
     EXPECT_EQ(l.code, 1);
-    EXPECT_NE(l.fehler.find("Kein Leser an der Pipe: Standardausgabe"), std::string::npos) << l.fehler;
+    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #301203: Fehler beim Schreiben auf Datei – Kein Leser an der Pipe: "
+                        "Standardausgabe\n");
 }
 
 TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
@@ -200,20 +192,14 @@ TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
     const std::string ordner = TestOrdner(), datei = Ausfuehren({"--output", "-"}).aus,
                       zwei = Ausfuehren({"--curve", "2", "--output", "-"}).aus;
 
-    // "> log; exporter >> log" and "{ a; b; } > log": everything stays.
-    const std::string log = ordner + "/log.txt";
-    DateiSchreiben(log, "L1\nL2\n");
-    int fd = open(log.c_str(), O_WRONLY | O_APPEND);
-    EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
-    close(fd);
-    EXPECT_EQ(DateiLesen(log), "L1\nL2\n" + datei);
-    fd = open((ordner + "/zwei.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // "{ a; b; } > log": each run writes on where the one before stopped.
+    int fd = open((ordner + "/zwei.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
     EXPECT_EQ(Ausfuehren({"--curve", "2", "--output", "-"}, fd).code, 0);
     close(fd);
     EXPECT_EQ(DateiLesen(ordner + "/zwei.txt"), datei + zwei);
 
-    // A socket, as under a service manager, and /dev/null.
+    // A socket, as under a service manager.
     int paar[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, paar), 0);
     EXPECT_EQ(Ausfuehren({"--output", "-"}, paar[0]).code, 0);
@@ -224,7 +210,6 @@ TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
         gelesen.append(puffer, static_cast<size_t>(n));
     close(paar[1]);
     EXPECT_EQ(gelesen, datei);
-    EXPECT_EQ(Ausfuehren({"--output", "/dev/null"}).code, 0);
 }
 
 TEST(Batch, BrauchtKeineQtBibliothek)
