@@ -531,3 +531,24 @@ TEST(Pruefsumme, WieSha256sum)
         EXPECT_EQ(sz, Summen({datei}).at(datei)) << n << " Bytes, Saat " << saat;
     }
 }
+
+// In a folder that takes no new file, a manifest that is there and the
+// user's to write is written in place (as uid 65534 where the test runs as root).
+TEST(Plan, ManifestImOrdnerOhneNeueDateiWirdAmOrtGeschrieben)
+{
+    const std::string ordner = OrdnerVonNiemand(), zu = ordner + "/zu", plan = ordner + "/plan.tsv";
+    const std::string manifest = zu + "/m.tsv";
+    mkdir(zu.c_str(), 0755);
+    DateiSchreiben(manifest, "alt\n");
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(zu.c_str(), 65534, 65534) + chown(manifest.c_str(), 65534, 65534), 0);
+    }
+    chmod(zu.c_str(), 0555);
+    DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
+    const std::string als = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    EXPECT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()), 0);
+    const auto zeilen = Manifest(DateiLesen(manifest));
+    ASSERT_EQ(zeilen.size(), 1u) << DateiLesen(manifest);
+    EXPECT_EQ(zeilen[0].at("output"), ordner + "/a.txt");
+}
