@@ -158,16 +158,12 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
 
         const auto zeilen = Manifest(DateiLesen(manifest));
         ASSERT_EQ(zeilen.size(), erwartet.size()) << DateiLesen(manifest);
-        std::vector<std::string> dateien;
-        for (const auto &e : erwartet)
-            dateien.push_back(e.first);
-        const std::map<std::string, std::string> summen = Summen(dateien);
         for (std::size_t i = 0; i < erwartet.size(); ++i) {
             const std::string datei = DateiLesen(erwartet[i].first);
             EXPECT_EQ(datei, Ausfuehren(erwartet[i].second, {"--output", "-"}).aus) << text << "Zeile " << i;
             auto m = zeilen[i];
             EXPECT_EQ(m["output"], erwartet[i].first);
-            EXPECT_EQ(m["sha256"], summen.at(erwartet[i].first));
+            EXPECT_EQ(m["sha256"], Summen({erwartet[i].first}).at(erwartet[i].first));
             EXPECT_EQ(m["datenzeilen"], std::to_string(std::count(datei.begin(), datei.end(), '\n') - 7));
             // The manifest's inputs, exact and without exponents, export the file again.
             Argumente wieder = {"--output", "-"};
@@ -228,6 +224,7 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"output\n" + a, {"--manifest", ordner}, "--manifest \"" + ordner + "\" ist ein Ordner"},
         {"output\n" + a, {"--manifest", "/dev/stdin"}, "--manifest \"/dev/stdin\" ist kein zum Schreiben offener"},
         {"output\n/dev/stdin", {}, ":2: output \"/dev/stdin\" ist kein zum Schreiben offener Deskriptor."},
+        {"output\n/dev/fd/999", {}, ":2: output \"/dev/fd/999\" ist kein zum Schreiben offener Deskriptor."},
         {"frequency\tpeak\toutput\n5V\t2Hz\t" + a, {},
          ":2: Spalte frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz.\n" + plan +
              ":2: Spalte peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."},
@@ -249,7 +246,8 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         const std::string befund = f.befund.rfind("--", 0) == 0 ? f.befund : plan + f.befund;
         EXPECT_NE(l.fehler.find(befund), std::string::npos) << befund << "\n" << l.fehler;
         if (befund != f.befund) {
-            EXPECT_NE(l.fehler.find("keine Datei geschrieben"), std::string::npos) << l.fehler;
+            EXPECT_NE(l.fehler.find("wlr7sinus-export: " + plan + ": 1 Zeile mit "), std::string::npos) << l.fehler;
+            EXPECT_NE(l.fehler.find("keine Datei geschrieben.\n"), std::string::npos) << l.fehler;
         }
         EXPECT_EQ(DateiLesen(alt), "alt");
         EXPECT_EQ(Eintraege(ordner), 3u) << f.text;  // the plan, alt.txt and the link: nothing new

@@ -95,8 +95,14 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         wieder.insert(wieder.end(), {"--output", neu});
         EXPECT_EQ(Ausfuehren(wieder).code, 0);
         EXPECT_EQ(DateiLesen(neu), DateiLesen(alt)) << aus;
-        EXPECT_EQ(Ausfuehren({"--from", alt, "--output", neu}).code, 0);
+        const Lauf von = Ausfuehren({"--from", alt, "--output", neu});
+        EXPECT_EQ(von.code, 0);
         EXPECT_EQ(DateiLesen(neu), DateiLesen(alt));
+        // A period the values leave open is said, and which one was taken.
+        EXPECT_EQ(von.fehler.find("Hinweis: --from " + alt + ": die Werte bestimmen die Periode nicht; genommen: ") !=
+                      std::string::npos,
+                  aus.find("Periode nicht eindeutig") != std::string::npos)
+            << von.fehler;
         const Lauf anders = Ausfuehren({"--from", alt, "--curve", "2", "--output", neu});
         std::string erwartet = DateiLesen(alt);
         for (const char *kurve : {"\t1\n", "\t3\n", "\t4\n"})
@@ -116,8 +122,9 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
         std::string warnung;
     } faelle[] = {
         {{"--period", "125"}, "Frequenz 7.692 Hz statt 8 Hz (-3.8 %); genau 8 Hz mit Zeitbasis 5ms"},
-        {{"--frequency", "200"}, "kein Sinus: nur 1 Punkt je Periode"},
-        {{"--peak", "8"}, "begrenzt: "},
+        {{"--period", "125", "--peak", "8"},  // each on its line
+         "Frequenz 7.692 Hz statt 8 Hz (-3.8 %); genau 8 Hz mit Zeitbasis 5ms (25 Punkte je Periode)\n"
+         "wlr7sinus-export: Warnung: begrenzt: "},
     };
     for (const auto &f : faelle) {
         DateiSchreiben(datei, "alt");
