@@ -110,7 +110,9 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
                 erwartet.replace(i, 3, "\t2\n");
         EXPECT_EQ(DateiLesen(neu), erwartet);
     }
-    EXPECT_EQ(Ausfuehren({"--from", ordner + "/fehlt.txt", "--output", neu}).code, 2);
+    EXPECT_EQ(Ausfuehren({"--from", ordner + "/fehlt.txt", "--output", neu}).fehler,
+              "wlr7sinus-export: --from \"" + ordner +
+                  "/fehlt.txt\": Datei nicht gefunden\nHilfe: wlr7sinus-export --help\n");
 }
 
 TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
