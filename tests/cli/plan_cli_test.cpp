@@ -480,13 +480,14 @@ TEST(Plan, GetoetetBleibtJedeDateiAltOderGanzNeu)
 }
 
 // A plan's phase column writes what the single export writes; an empty cell
-// takes the command line's phase. The manifest names the phase in its own
-// column before the checksum, and only where a line starts elsewhere than at 0.
+// takes the command line's phase. The manifest names the phase ("-0" as 0)
+// in its own column before the checksum, and only where a line starts
+// elsewhere than at 0.
 TEST(Phase, PlanspalteSchreibtWasDerEinzelexportSchreibt)
 {
     const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
     const std::vector<std::pair<std::string, std::string>> zeilen = {
-        {"a.txt", "0"}, {"b.txt", "120"}, {"c.txt", "-120"}, {"d.txt", ""}, {"e.txt", "12,5\u00b0"}};
+        {"a.txt", "-0"}, {"b.txt", "120"}, {"c.txt", "-120"}, {"d.txt", ""}, {"e.txt", "12,5\u00b0"}};
     std::string text = "phase\tperiods\toutput\n";
     for (const auto &[datei, phase] : zeilen)
         text += phase + "\t2\t" + ordner + "/" + datei + "\n";
