@@ -231,6 +231,7 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"output\n/dev/stdout", {"--manifest", "-"}, ":2: output \"/dev/stdout\" ist die Datei von --manifest."},
         {"output\n" + a + " ", {}, ":2: output \"" + a + " \" beginnt oder endet mit Leerraum"},
         {"output\n\"" + a + "\xc2\xa0\"", {}, ":2: output \"" + a + "\xc2\xa0\" beginnt oder endet mit Leerraum"},
+        {"output\n\xc2\xa0" + a, {}, ":2: output \"\xc2\xa0" + a + "\" beginnt oder endet mit Leerraum"},
         {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
         {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
         {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3},
