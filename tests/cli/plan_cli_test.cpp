@@ -386,7 +386,7 @@ TEST(Plan, FortschrittNurAufDemTerminal)
         gezeigt.append(puffer, static_cast<std::size_t>(n));
     close(meister);
     EXPECT_EQ(l.code, 0);
-    EXPECT_NE(gezeigt.find("wlr7sinus-export: Datei 50 von 50"), std::string::npos) << gezeigt;
+    EXPECT_NE(gezeigt.find("wlr7sinus-export: Datei 50 von 50\r\n"), std::string::npos) << "the line ended" << gezeigt;
     EXPECT_EQ(Eintraege(ordner), 51u);
 }
 
