@@ -73,8 +73,7 @@ std::string Zahl(double d)
         if (*q != '.')
             ziffern += *q;
     const int iExponent = std::atoi(q + 1);
-    while (ziffern.size() > 1 && ziffern.back() == '0')
-        ziffern.pop_back();
+    // No trailing zeros: with one digit fewer the same value would have read back.
     const int iStellen = static_cast<int>(ziffern.size());
     if (iExponent < 0)
         return vorzeichen + "0." + std::string(static_cast<std::size_t>(-iExponent - 1), '0') + ziffern;

@@ -4,7 +4,6 @@
 #include "lauf.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -40,8 +39,11 @@ TEST(Batch, JedeOptionWirktWieImFenster)
     for (const char *grenze : {"--umax=0.001", "--umax=10000", "--frequency=0.02", "--period=50000", "--periods=100"})
         EXPECT_EQ(Ausfuehren({grenze, "--output", "/dev/null"}).code, 0) << grenze << ": the limits belong to the range";
     EXPECT_EQ(Ausfuehren({"--version"}).aus, "wlr7sinus-export 1.0\n");
+    EXPECT_EQ(Ausfuehren({"-V"}).aus, "wlr7sinus-export 1.0\n");
     l = Ausfuehren({"--help"});
     EXPECT_EQ(l.code, 0);
+    EXPECT_EQ(l.aus.rfind("Aufruf: wlr7sinus-export", 0), 0u);
+    EXPECT_EQ(Ausfuehren({"-h"}).aus, l.aus);
     EXPECT_NE(l.aus.find("--option=WERT"), std::string::npos);
     // Each input with its range and default, under its line; no line wider than a terminal.
     for (const char *zeile : {"\n  --umax V          Größte Ausgangsspannung des WLR-7 in Volt\n"
@@ -71,15 +73,21 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--timebase", "2s"}, "--timebase erwartet eine Zeitbasis (50us 100us 200us 500us 1ms 2ms 3ms 4ms "
                                "5ms 10ms 20ms 50ms 100ms 1s 10s 1min 1std), nicht \"2s\"."},
         {{"--curve", "5"}, "--curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
-        {{"--curve", "1.0"}, "nicht \"1.0\""},
+        {{"--phase", "361"}, "--phase erwartet eine Zahl von -360 bis 360, nicht \"361\"."},
+        {{"--phase", "-360.01"}, "nicht \"-360.01\""},
         {{"--peak", "1", "--rms", "1"}, "--peak und --rms"},
         {{"--frequency", "5", "--period", "200"}, "--frequency und --period"},
         {{"--umax", "5", "--umax=6"}, "--umax ist mehrfach angegeben"},
         {{"--strict", "--strict"}, "--strict ist mehrfach angegeben"},
+        {{"--check", "--check", "x"}, "--check ist mehrfach angegeben"},
+        {{"--umax", "5", "--output=-"}, "--output ist mehrfach angegeben"},
+        {{"--from", "-", "--plan", "-"}, "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines."},
         {{"--peak", "1e308", "--offset", "-1e308"}, "Amplitude oder Offset sind in Prozent der Maximalspannung keine "
                                                     "endliche Zahl."},
         {{"--o", "x"}, "mehrdeutige Option \"--o\": gemeint ist eine von --offset, --output."},
         {{"--rms", "1.3e308"}, "--rms \"1.3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
+        {{"--timebase", "auto", "--period", "0.05", "--periods", "100"},
+         "--timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."},
         {{"--gibtsnicht", "1"}, "unbekannte Option \"--gibtsnicht\"."},
         {{"--", "--umax", "5"}, "unerwartetes Argument \"--umax\""},
         {{"--output=" + datei, "--umax"}, "--umax erwartet eine Zahl von 0.001 bis 10000, es fehlt aber der Wert."},
@@ -89,7 +97,7 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--plan", "p.tsv"}, "--plan und --output schließen einander aus"},
     };
     for (std::pair<std::vector<std::string>, std::string> fall : faelle) {
-        if (fall.first[0].rfind("--output", 0) != 0 && fall.second != "--output fehlt") {
+        if (fall.first[0].rfind("--output", 0) != 0 && fall.second != "--output fehlt" && fall.first.back() != "-") {
             fall.first.insert(fall.first.begin(), datei);
             fall.first.insert(fall.first.begin(), "--output");
         }
@@ -97,6 +105,7 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         EXPECT_EQ(l.code, 2) << fall.second;
         EXPECT_EQ(l.fehler.rfind("wlr7sinus-export: ", 0), 0u) << l.fehler;
         EXPECT_NE(l.fehler.find(fall.second), std::string::npos) << l.fehler;
+        EXPECT_NE(l.fehler.find("\nHilfe: wlr7sinus-export --help\n"), std::string::npos) << l.fehler;
         EXPECT_EQ(DateiLesen(datei), "alt") << fall.second;
     }
     // A long value is repeated cut short, never inside a character.
@@ -113,14 +122,11 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
 {
     using Argumente = std::vector<std::string>;
     const std::pair<Argumente, Argumente> gleich[] = {
-        {{"--frequency", "2,5k"}, {"--frequency", "2500"}},   {{"--frequency=1.005k"}, {"--frequency", "1005"}},
-        {{"--frequency", "50mHz"}, {"--frequency", "0.05"}},  {{"--frequency", "2,5 kHz"}, {"--frequency", "2500"}},
-        {{"--period", "0,2s"}, {"--period", "200"}},          {{"--period", "250us"}, {"--period", "0.25"}},
-        {{"--peak", "500mV"}, {"--peak", "0.5"}},             {{"--peak", "7Vss"}, {"--peak", "3.5"}},
-        {{"--peak", "7 Vpp"}, {"--peak", "3.5"}},             {{"--peak", "3,5355339Veff"}, {"--rms", "3.5355339"}},
+        {{"--frequency=1.005k"}, {"--frequency", "1005"}},  {{"--period", "0,2s"}, {"--period", "200"}},
+        {{"--peak", "7Vss"}, {"--peak", "3.5"}},            {{"--peak", "3,5355339Veff"}, {"--rms", "3.5355339"}},
         {{"--peak", "3.5355339 Vrms", "--frequency", "8"}, {"--rms", "3.5355339", "--frequency", "8"}},
         {{"--umax", "0.02k", "--offset", "-250mV"}, {"--umax", "20", "--offset", "-0.25"}},
-        {{"--periods", "2500m"}, {"--periods", "2.5"}},
+        {{"--phase", "90\u00b0"}, {"--phase=90deg"}},
     };
     for (const auto &[mit, ohne] : gleich) {
         const Lauf la = Ausfuehren(mit, {"--output", "-"}), lb = Ausfuehren(ohne, {"--output", "-"});
@@ -134,12 +140,10 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
     DateiSchreiben(datei, "alt");
     const std::pair<Argumente, std::string> falsch[] = {
         {{"--frequency", "5V"}, "--frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."},
-        {{"--peak", "2Hz"}, "--peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."},
-        {{"--rms", "2Vss"}, "--rms \"2Vss\" passt nicht zu Amplitude: V, mV, kV."},
-        {{"--period", "5 MS"}, "--period \"5 MS\" passt nicht zu Periodendauer: ms, s, \u00b5s."},
         {{"--periods", "2s"}, "--periods \"2s\" passt nicht zu Perioden: ohne Einheit."},
         {{"--frequency", "30kHz"}, "--frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"30kHz\" (30000 Hz)."},
-        {{"--frequency", "5MHz"}, "passt nicht zu Frequenz"},
+        {{"--umax", "20kV"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"20kV\" (20000 V)."},
+        {{"--periods", "2k"}, "--periods erwartet eine Zahl von 0.01 bis 100, nicht \"2k\" (2000)."},
         {{"--peak", "3Veff", "--rms", "2"}, "--rms und --peak geben dieselbe Größe an"},
     };
     for (const auto &[argumente, meldung] : falsch) {
@@ -154,64 +158,23 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
     DateiSchreiben(plan, "frequency\tperiod\tpeak\toutput\n"
                          "2,5k\t\t7 Vss\t" + ordner + "/a.txt\n"
                          "\t0,2s\t3,5355339Veff\t" + ordner + "/b.txt\n");
-    Lauf l = Ausfuehren({"--plan", plan});
+    const Lauf l = Ausfuehren({"--plan", plan});
     ASSERT_EQ(l.code, 0) << l.fehler;
     EXPECT_EQ(DateiLesen(ordner + "/a.txt"),
               Ausfuehren({"--frequency", "2500", "--peak", "3.5", "--output", "-"}).aus);
     EXPECT_EQ(DateiLesen(ordner + "/b.txt"),
               Ausfuehren({"--period", "200", "--rms", "3.5355339", "--output", "-"}).aus);
-    DateiSchreiben(plan, "frequency\tpeak\toutput\n"
-                         "2,5k\t1\t" + ordner + "/c.txt\n"
-                         "5V\t2Hz\t" + ordner + "/d.txt\n");
-    l = Ausfuehren({"--plan", plan});
-    EXPECT_EQ(l.code, 2);
-    EXPECT_NE(l.fehler.find(plan + ":3: Spalte frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."),
-              std::string::npos) << l.fehler;
-    EXPECT_NE(l.fehler.find("Spalte peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."),
-              std::string::npos) << l.fehler;
-    EXPECT_EQ(access((ordner + "/c.txt").c_str(), F_OK), -1) << "nothing written before the plan is checked";
-}
-
-// A design at the very top of an input's range is taken back from its file
-// as it is, not as the nearest value inside.
-TEST(Batch, EntwurfAmOberenRandDerBereiche)
-{
-    using Argumente = std::vector<std::string>;
-    const std::string datei = TestOrdner() + "/rand.txt";
-    for (const Argumente &rand : {Argumente{"--timebase", "1s", "--period", "50000", "--periods", "100"},
-                                  Argumente{"--timebase", "10ms", "--period", "200", "--periods", "100"},
-                                  Argumente{"--timebase", "1s", "--period", "50000", "--periods", "0.1"}}) {
-        const Lauf l = Ausfuehren(rand, {"--output", datei});
-        ASSERT_EQ(l.code, 0) << l.fehler;
-        const Lauf wieder = Ausfuehren({"--from", datei, "--output", "-"});
-        EXPECT_EQ(wieder.code, 0) << wieder.fehler;
-        EXPECT_EQ(wieder.aus, DateiLesen(datei)) << rand[1] << " " << rand[3] << " " << rand[5];
-        // The design named is the one typed, though one a hundredth inside writes the same lines.
-        const Lauf pruefung = Ausfuehren({"--check", datei});
-        EXPECT_NE(pruefung.aus.find("neu: wlr7sinus-export --timebase " + rand[1] + " --period " + rand[3] +
-                                    " --periods " + rand[5] + " --peak 5"),
-                  std::string::npos)
-            << pruefung.aus;
-    }
 }
 
 TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
 {
-    const std::string ordner = TestOrdner(), datei = ordner + "/nie.txt", fifo = ordner + "/fifo";
+    const std::string datei = TestOrdner() + "/nie.txt";
     Lauf l = Ausfuehren({"--timebase", "1ms", "--period", "16359", "--output", datei});
     std::string text = std::string(SINUS_TEXT_ZU_VIELE_PUNKTE) + " 16359 Punkte, höchstens 16358";
     std::replace(text.begin(), text.end(), '\n', ' ');
     EXPECT_EQ(l.code, 1);
     EXPECT_EQ(l.fehler, "wlr7sinus-export: " + text + "\n") << "the window's text on one line";
     EXPECT_FALSE(std::ifstream(datei).good());
-
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const auto beginn = std::chrono::steady_clock::now();
-    l = Ausfuehren({"--output", fifo});
-    EXPECT_LT(std::chrono::steady_clock::now() - beginn, std::chrono::seconds(1)) << "never blocks";
-    EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #308202: Fehler beim Öffnen der Datei – Kein Leser an der Pipe: " +
-                            fifo + "\n");
 
     // A pipe whose reader is gone: exit 1 and a message, not death by signal.
     int rohr[2];
@@ -220,7 +183,8 @@ TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
     l = Ausfuehren({"--output", "-"}, rohr[1]);
     close(rohr[1]);
     EXPECT_EQ(l.code, 1);
-    EXPECT_NE(l.fehler.find("Kein Leser an der Pipe: Standardausgabe"), std::string::npos) << l.fehler;
+    EXPECT_EQ(l.fehler, "wlr7sinus-export: Fehler #301203: Fehler beim Schreiben auf Datei – Kein Leser an der Pipe: "
+                        "Standardausgabe\n");
 }
 
 TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
@@ -228,20 +192,14 @@ TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
     const std::string ordner = TestOrdner(), datei = Ausfuehren({"--output", "-"}).aus,
                       zwei = Ausfuehren({"--curve", "2", "--output", "-"}).aus;
 
-    // "> log; exporter >> log" and "{ a; b; } > log": everything stays.
-    const std::string log = ordner + "/log.txt";
-    DateiSchreiben(log, "L1\nL2\n");
-    int fd = open(log.c_str(), O_WRONLY | O_APPEND);
-    EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
-    close(fd);
-    EXPECT_EQ(DateiLesen(log), "L1\nL2\n" + datei);
-    fd = open((ordner + "/zwei.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // "{ a; b; } > log": each run writes on where the one before stopped.
+    int fd = open((ordner + "/zwei.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
     EXPECT_EQ(Ausfuehren({"--curve", "2", "--output", "-"}, fd).code, 0);
     close(fd);
     EXPECT_EQ(DateiLesen(ordner + "/zwei.txt"), datei + zwei);
 
-    // A socket, as under a service manager, and /dev/null.
+    // A socket, as under a service manager.
     int paar[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, paar), 0);
     EXPECT_EQ(Ausfuehren({"--output", "-"}, paar[0]).code, 0);
@@ -252,7 +210,6 @@ TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
         gelesen.append(puffer, static_cast<size_t>(n));
     close(paar[1]);
     EXPECT_EQ(gelesen, datei);
-    EXPECT_EQ(Ausfuehren({"--output", "/dev/null"}).code, 0);
 }
 
 TEST(Batch, BrauchtKeineQtBibliothek)
@@ -268,44 +225,40 @@ TEST(Batch, BrauchtKeineQtBibliothek)
 // name, so that the two cannot drift apart.
 TEST(Batch, ManPageNenntJedeOptionDerHilfe)
 {
-    // The options a text lists: lines that start with @p anfang, in the man
-    // page only the tagged paragraphs (after ".TP").
-    auto optionen = [](const std::string &text, const std::string &anfang, bool bNachTp) {
+    // Each option a text lists as "--name VALUE": in the help the lines
+    // "  --name VALUE ...", in the man page the tags (".B" or ".BI" after
+    // ".TP"); a value name is upper case ("HZ", "DATEI...").
+    auto optionen = [](const std::string &text, bool bMan) {
         std::vector<std::string> liste;
         std::string zeile, vorige;
         for (std::istringstream ein(text); vorige = zeile, std::getline(ein, zeile);) {
-            if (bNachTp && vorige != ".TP")
+            zeile.erase(std::remove_if(zeile.begin(), zeile.end(), [](char c) { return c == '\\' || c == '"'; }),
+                        zeile.end());  // roff escapes, quotes
+            std::istringstream woerter(zeile);
+            std::string makro, name, wert;
+            const bool bTag = bMan && vorige == ".TP" && woerter >> makro && makro.rfind(".B", 0) == 0;
+            if (bMan ? !bTag : zeile.rfind("  --", 0) != 0)
                 continue;
-            zeile.erase(std::remove(zeile.begin(), zeile.end(), '\\'), zeile.end());  // roff escapes, quotes
-            zeile.erase(std::remove(zeile.begin(), zeile.end(), '"'), zeile.end());
-            if (zeile.rfind(anfang, 0) != 0)
-                continue;
-            std::string name, wert;
-            std::istringstream(zeile.substr(anfang.size())) >> name >> wert;
-            // A value name is upper case ("HZ", "DATEI..."); anything else is the description.
+            woerter >> name >> wert;
             const bool bWert = !wert.empty() && std::none_of(wert.begin(), wert.end(), ::islower);
-            liste.push_back(name + (bWert ? " " + wert : ""));
+            if (name.rfind("--", 0) == 0)
+                liste.push_back(name + (bWert ? " " + wert : ""));
         }
         std::sort(liste.begin(), liste.end());
+        liste.erase(std::unique(liste.begin(), liste.end()), liste.end());
         return liste;
     };
     std::ifstream datei(WLR7_MANPAGE);
     const std::string man((std::istreambuf_iterator<char>(datei)), std::istreambuf_iterator<char>());
-    ASSERT_FALSE(man.empty());
-    std::vector<std::string> seite = optionen(man, ".BI --", true), knapp = optionen(man, ".B --", true);
-    seite.insert(seite.end(), knapp.begin(), knapp.end());
-    std::sort(seite.begin(), seite.end());
-    seite.erase(std::unique(seite.begin(), seite.end()), seite.end());
-    const std::vector<std::string> hilfe = optionen(Ausfuehren({"--help"}).aus, "  --", false);
+    const std::vector<std::string> hilfe = optionen(Ausfuehren({"--help"}).aus, false);
     ASSERT_GE(hilfe.size(), 13u);
-    EXPECT_EQ(hilfe, seite);
+    EXPECT_EQ(optionen(man, true), hilfe);
 }
 
 // --timebase auto writes the file that the time base it names writes, and
-// says which and with how many points a period; where none fits the point
-// limit it refuses. The counts are the period over the step, by hand:
-// 200 ms / 50 us = 4000; 333.33 ms / 50 us rounds to 6667, which plays
-// 2.99985 Hz; 50 s / 1 s = 50.
+// says which and with how many points a period. The counts are the period
+// over the step, by hand: 200 ms / 50 us = 4000; 333.33 ms / 50 us rounds to
+// 6667, which plays 2.99985 Hz; 50 s / 1 s = 50.
 TEST(Batch, ZeitbasisAutoSchreibtWasDieGenannteSchreibt)
 {
     const std::string o = TestOrdner();
@@ -326,40 +279,4 @@ TEST(Batch, ZeitbasisAutoSchreibtWasDieGenannteSchreibt)
         EXPECT_NE(a.fehler.find("wlr7sinus-export: " + f.hinweis), std::string::npos) << a.fehler;
         EXPECT_EQ(DateiLesen(o + "/auto.txt"), DateiLesen(o + "/fest.txt")) << f.zeitbasis;
     }
-    const Lauf keine = Ausfuehren({"--timebase", "auto", "--period", "0.05", "--periods", "100", "--output", o + "/k.txt"});
-    EXPECT_EQ(keine.code, 2);
-    EXPECT_NE(keine.fehler.find("--timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."),
-              std::string::npos)
-        << keine.fehler;
-    EXPECT_NE(access((o + "/k.txt").c_str(), F_OK), 0);
-}
-
-// The short forms answer as the long ones; options that do not go with
-// --check, or that read standard input twice, are named; a value with a
-// unit beyond its range says what it was read as.
-TEST(Batch, KurzformenUndUnvereinbareOptionen)
-{
-    EXPECT_EQ(Ausfuehren({"-V"}).aus, Ausfuehren({"--version"}).aus);
-    const Lauf h = Ausfuehren({"-h"});
-    EXPECT_EQ(h.code, 0);
-    EXPECT_EQ(h.aus, Ausfuehren({"--help"}).aus);
-    EXPECT_EQ(h.aus.rfind("Aufruf: wlr7sinus-export", 0), 0u);
-    const std::string o = TestOrdner();
-    const std::vector<std::pair<std::vector<std::string>, std::string>> faelle = {
-        {{"--check", "--check", "x"}, "--check ist mehrfach angegeben"},
-        {{"--check", "--umax", "5", "x"}, "--check prüft nur Dateien; --umax gehört nicht dazu."},
-        {{"--check", "--output", o + "/c.txt", "x"}, "--check prüft nur Dateien; --output gehört nicht dazu."},
-        {{"--check", "--strict", "x"}, "--check prüft nur Dateien; --strict gehört nicht dazu."},
-        {{"--from", "-", "--plan", "-"}, "--from - und --plan - lesen beide die Standardeingabe; bitte nur eines."},
-        {{"--umax", "20kV", "--output", o + "/c.txt"}, "--umax erwartet eine Zahl von 0.001 bis 10000, nicht \"20kV\" (20000 V)."},
-        {{"--period", "60s", "--output", o + "/c.txt"}, "--period erwartet eine Zahl von 0.05 bis 50000, nicht \"60s\" (60000 ms)."},
-        {{"--periods", "2k", "--output", o + "/c.txt"}, "--periods erwartet eine Zahl von 0.01 bis 100, nicht \"2k\" (2000)."},
-    };
-    for (const auto &[argumente, meldung] : faelle) {
-        const Lauf l = Ausfuehren(argumente);
-        EXPECT_EQ(l.code, 2) << meldung;
-        EXPECT_NE(l.fehler.find("wlr7sinus-export: " + meldung), std::string::npos) << l.fehler;
-        EXPECT_NE(l.fehler.find("Hilfe: wlr7sinus-export --help\n"), std::string::npos);
-    }
-    EXPECT_NE(access((o + "/c.txt").c_str(), F_OK), 0);
 }

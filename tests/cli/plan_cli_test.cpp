@@ -3,6 +3,7 @@
 // the manifest names exactly the files on disk, with checksums sha256sum
 // agrees with.
 #include "lauf.h"
+#include "pruefsumme.h"
 
 #include <algorithm>
 #include <csignal>
@@ -74,6 +75,15 @@ std::string Zahl(std::mt19937 &z, double von, double bis)
     if (z() % 3 == 0)
         std::replace(s.begin(), s.end(), '.', ',');  // as a German spreadsheet saves it
     return s;
+}
+
+// A plan of @p iAnzahl files f_0.txt ... of curve @p kurve in @p ordner, of 1 to 4 periods.
+std::string Reihe(const std::string &ordner, int iAnzahl, const std::string &kurve)
+{
+    std::string text = "curve\tperiods\toutput\n";
+    for (int i = 0; i < iAnzahl; ++i)
+        text += kurve + "\t" + std::to_string(1 + i % 4) + "\t" + ordner + "/f_" + std::to_string(i) + ".txt\n";
+    return text;
 }
 
 }  // namespace
@@ -148,16 +158,12 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
 
         const auto zeilen = Manifest(DateiLesen(manifest));
         ASSERT_EQ(zeilen.size(), erwartet.size()) << DateiLesen(manifest);
-        std::vector<std::string> dateien;
-        for (const auto &e : erwartet)
-            dateien.push_back(e.first);
-        const std::map<std::string, std::string> summen = Summen(dateien);
         for (std::size_t i = 0; i < erwartet.size(); ++i) {
             const std::string datei = DateiLesen(erwartet[i].first);
             EXPECT_EQ(datei, Ausfuehren(erwartet[i].second, {"--output", "-"}).aus) << text << "Zeile " << i;
             auto m = zeilen[i];
             EXPECT_EQ(m["output"], erwartet[i].first);
-            EXPECT_EQ(m["sha256"], summen.at(erwartet[i].first));
+            EXPECT_EQ(m["sha256"], Summen({erwartet[i].first}).at(erwartet[i].first));
             EXPECT_EQ(m["datenzeilen"], std::to_string(std::count(datei.begin(), datei.end(), '\n') - 7));
             // The manifest's inputs, exact and without exponents, export the file again.
             Argumente wieder = {"--output", "-"};
@@ -189,9 +195,6 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"frequency\n5", {}, ":1: Spalte output fehlt: jede Zeile nennt ihre Zieldatei."},
         {"frequency\toutput\nfünf\t" + a, {},
          ":2: Spalte frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"fünf\"."},
-        {"umax\toutput\n0\t" + a, {}, ":2: Spalte umax erwartet eine Zahl von 0.001 bis 10000, nicht \"0\"."},
-        {"curve\toutput\n5\t" + a, {}, ":2: Spalte curve erwartet eine Kurvennummer von 1 bis 4, nicht \"5\"."},
-        {"timebase\toutput\n7ms\t" + a, {}, ":2: Spalte timebase erwartet eine Zeitbasis (50us 100us"},
         {"period\ttimebase\toutput\n0,05\tauto\t" + a, {},
          ":2: Spalte timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."},
         {"peak\trms\toutput\n1\t1\t" + a, {},
@@ -221,10 +224,14 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"output\n" + a, {"--manifest", ordner}, "--manifest \"" + ordner + "\" ist ein Ordner"},
         {"output\n" + a, {"--manifest", "/dev/stdin"}, "--manifest \"/dev/stdin\" ist kein zum Schreiben offener"},
         {"output\n/dev/stdin", {}, ":2: output \"/dev/stdin\" ist kein zum Schreiben offener Deskriptor."},
-        {"output\n/dev/fd/0", {}, ":2: output \"/dev/fd/0\" ist kein zum Schreiben offener Deskriptor."},
+        {"output\n/dev/fd/999", {}, ":2: output \"/dev/fd/999\" ist kein zum Schreiben offener Deskriptor."},
+        {"frequency\tpeak\toutput\n5V\t2Hz\t" + a, {},
+         ":2: Spalte frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz.\n" + plan +
+             ":2: Spalte peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."},
         {"output\n/dev/stdout", {"--manifest", "-"}, ":2: output \"/dev/stdout\" ist die Datei von --manifest."},
         {"output\n" + a + " ", {}, ":2: output \"" + a + " \" beginnt oder endet mit Leerraum"},
         {"output\n\"" + a + "\xc2\xa0\"", {}, ":2: output \"" + a + "\xc2\xa0\" beginnt oder endet mit Leerraum"},
+        {"output\n\xc2\xa0" + a, {}, ":2: output \"\xc2\xa0" + a + "\" beginnt oder endet mit Leerraum"},
         {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
         {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
         {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3},
@@ -240,7 +247,8 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         const std::string befund = f.befund.rfind("--", 0) == 0 ? f.befund : plan + f.befund;
         EXPECT_NE(l.fehler.find(befund), std::string::npos) << befund << "\n" << l.fehler;
         if (befund != f.befund) {
-            EXPECT_NE(l.fehler.find("keine Datei geschrieben"), std::string::npos) << l.fehler;
+            EXPECT_NE(l.fehler.find("wlr7sinus-export: " + plan + ": 1 Zeile mit "), std::string::npos) << l.fehler;
+            EXPECT_NE(l.fehler.find("keine Datei geschrieben.\n"), std::string::npos) << l.fehler;
         }
         EXPECT_EQ(DateiLesen(alt), "alt");
         EXPECT_EQ(Eintraege(ordner), 3u) << f.text;  // the plan, alt.txt and the link: nothing new
@@ -253,6 +261,7 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
               "-:2: Spalte periods erwartet eine Zahl von 0.01 bis 100, nicht \"0\".\n"
               "-:4: output fehlt: wohin soll die Kurve dieser Zeile?\n");
     EXPECT_NE(l.fehler.find("-: 2 Zeilen mit Fehlern"), std::string::npos) << l.fehler;
+    EXPECT_NE(access((ordner + "/b.txt").c_str(), F_OK), 0) << "nothing written before the plan is checked";
     const std::string gross = ordner + "/gross.tsv";  // sparse: read fast, 65 MB all the same
     ASSERT_EQ(truncate((DateiSchreiben(gross, ""), gross.c_str()), 65 << 20), 0);
     EXPECT_EQ(Ausfuehren({"--plan", gross}).fehler,
@@ -351,16 +360,19 @@ TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
     EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + ordner + "/plan?1.tsv\noutput\t", 0), 0u);
     const Lauf ein = Ausfuehren({"--plan", "-", "--manifest", "-"}, -1, plan);
     EXPECT_EQ(ein.aus.rfind("# wlr7sinus-export 1.0\n# Plan: Standardeingabe\noutput\t", 0), 0u) << ein.aus;
+    // A manifest that cannot be written is a failure, named where it was to go.
+    const int voll = open("/dev/full", O_WRONLY);
+    const Lauf voller = Ausfuehren({"--plan", plan, "--manifest", "-"}, voll);
+    close(voll);
+    EXPECT_EQ(voller.code, 1);
+    EXPECT_NE(voller.fehler.find(": Standardausgabe\n"), std::string::npos) << voller.fehler;
 }
 
 // On a terminal a long plan shows how far it is; the files are the same.
 TEST(Plan, FortschrittNurAufDemTerminal)
 {
     const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv";
-    std::string text = "output\n";
-    for (int i = 0; i < 50; ++i)
-        text += ordner + "/k" + std::to_string(i) + ".txt\n";
-    DateiSchreiben(plan, text);
+    DateiSchreiben(plan, Reihe(ordner, 50, "1"));  // the shortest plan that shows it
     const int meister = posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(meister, 0);
     ASSERT_EQ(grantpt(meister) + unlockpt(meister), 0);
@@ -374,7 +386,7 @@ TEST(Plan, FortschrittNurAufDemTerminal)
         gezeigt.append(puffer, static_cast<std::size_t>(n));
     close(meister);
     EXPECT_EQ(l.code, 0);
-    EXPECT_NE(gezeigt.find("wlr7sinus-export: Datei 50 von 50"), std::string::npos) << gezeigt;
+    EXPECT_NE(gezeigt.find("wlr7sinus-export: Datei 50 von 50\r\n"), std::string::npos) << "the line ended" << gezeigt;
     EXPECT_EQ(Eintraege(ordner), 51u);
 }
 
@@ -399,17 +411,9 @@ TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
     const std::string plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
         // A whole series first: its manifest and files are the old state.
-        for (const char *kurve : {"1", "3"}) {
-            std::string text = "curve\tperiods\toutput\n";
-            for (int i = 0; i < ANZAHL; ++i)
-                text += std::string(kurve) + "\t" + std::to_string(1 + i % 4) + "\t" + ordner + "/f_" +
-                        std::to_string(i) + ".txt\n";
-            DateiSchreiben(plan, text);
-            if (*kurve == '3')
-                break;
-            ASSERT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()),
-                      0);
-        }
+        DateiSchreiben(plan, Reihe(ordner, ANZAHL, "1"));
+        ASSERT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()), 0);
+        DateiSchreiben(plan, Reihe(ordner, ANZAHL, "3"));
         const std::string fehler = wurzel + "/fehler";
         const int status = std::system(("strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:signal=" +
                                         std::string(sigabbrev_np(sig)) + ":when=" + std::to_string(SYNC) + " " + als +
@@ -445,10 +449,7 @@ TEST(Plan, GetoetetBleibtJedeDateiAltOderGanzNeu)
         GTEST_SKIP() << "no strace";
     const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
     const int ANZAHL = 4;
-    std::string text = "periods\tcurve\toutput\n";
-    for (int i = 0; i < ANZAHL; ++i)
-        text += std::to_string(1 + i) + "\t2\t" + ordner + "/f_" + std::to_string(i) + ".txt\n";
-    DateiSchreiben(plan, text);
+    DateiSchreiben(plan, Reihe(ordner, ANZAHL, "2"));
     ASSERT_EQ(Ausfuehren({"--plan", plan, "--manifest", manifest}).code, 0);
     std::vector<std::string> neu;
     for (int i = 0; i < ANZAHL; ++i)
@@ -477,4 +478,77 @@ TEST(Plan, GetoetetBleibtJedeDateiAltOderGanzNeu)
     EXPECT_GT(laeufe, 0);
     EXPECT_LE(Eintraege(ordner), static_cast<std::size_t>(ANZAHL + 2 + ANZAHL))
         << "at most a hidden name per file that a kill between naming and renaming left";
+}
+
+// A plan's phase column writes what the single export writes; an empty cell
+// takes the command line's phase. The manifest names the phase ("-0" as 0)
+// in its own column before the checksum, and only where a line starts
+// elsewhere than at 0.
+TEST(Phase, PlanspalteSchreibtWasDerEinzelexportSchreibt)
+{
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
+    const std::vector<std::pair<std::string, std::string>> zeilen = {
+        {"a.txt", "-0"}, {"b.txt", "120"}, {"c.txt", "-120"}, {"d.txt", ""}, {"e.txt", "12,5\u00b0"}};
+    std::string text = "phase\tperiods\toutput\n";
+    for (const auto &[datei, phase] : zeilen)
+        text += phase + "\t2\t" + ordner + "/" + datei + "\n";
+    DateiSchreiben(plan, text);
+    const Lauf r = Ausfuehren({"--phase", "45", "--plan", plan, "--manifest", manifest});
+    ASSERT_EQ(r.code, 0) << r.fehler;
+    const auto m = Manifest(DateiLesen(manifest));
+    ASSERT_EQ(m.size(), zeilen.size());
+    const char *const GENANNT[] = {"0", "120", "-120", "45", "12.5"};
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const auto &[datei, phase] = zeilen[i];
+        const std::string einzeln =
+            Ausfuehren({"--phase", phase.empty() ? "45" : phase, "--periods", "2", "--output", "-"}).aus;
+        EXPECT_EQ(DateiLesen(ordner + "/" + datei), einzeln) << datei;
+        EXPECT_EQ(m[i].at("phase"), GENANNT[i]);
+    }
+    const std::string spalten = "output\tumax\tpeak\trms\toffset\tfrequency\tperiod\tperiods\ttimebase\tcurve\t"
+                                "datenzeilen\tfrequenz_datei\twarnungen";
+    EXPECT_NE(DateiLesen(manifest).find("\n" + spalten + "\tphase\tsha256\n"), std::string::npos);
+    DateiSchreiben(plan, "periods\tphase\toutput\n2\t0\t" + ordner + "/a.txt\n");
+    ASSERT_EQ(Ausfuehren({"--plan", plan, "--manifest", manifest}).code, 0);
+    EXPECT_NE(DateiLesen(manifest).find("\n" + spalten + "\tsha256\n"), std::string::npos);
+}
+
+// The manifest's SHA-256 against sha256sum, for lengths around the block
+// and padding boundaries and a long one, over random bytes.
+TEST(Pruefsumme, WieSha256sum)
+{
+    const std::string ordner = TestOrdner();
+    const unsigned saat = std::random_device{}();
+    std::mt19937 zufall(saat);
+    for (std::size_t n : {0, 1, 55, 56, 63, 64, 65, 119, 120, 128, 70001}) {
+        std::string s(n, '\0');
+        for (char &c : s)
+            c = static_cast<char>(zufall());
+        const std::string datei = ordner + "/" + std::to_string(n);
+        DateiSchreiben(datei, s);
+        char sz[PRUEFSUMME_HEX_GROESSE];
+        Pruefsumme_Sha256(s.data(), s.size(), sz);
+        EXPECT_EQ(sz, Summen({datei}).at(datei)) << n << " Bytes, Saat " << saat;
+    }
+}
+
+// In a folder that takes no new file, a manifest that is there and the
+// user's to write is written in place (as uid 65534 where the test runs as root).
+TEST(Plan, ManifestImOrdnerOhneNeueDateiWirdAmOrtGeschrieben)
+{
+    const std::string ordner = OrdnerVonNiemand(), zu = ordner + "/zu", plan = ordner + "/plan.tsv";
+    const std::string manifest = zu + "/m.tsv";
+    mkdir(zu.c_str(), 0755);
+    DateiSchreiben(manifest, "alt\n");
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(zu.c_str(), 65534, 65534) + chown(manifest.c_str(), 65534, 65534), 0);
+    }
+    chmod(zu.c_str(), 0555);
+    DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
+    const std::string als = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    EXPECT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()), 0);
+    const auto zeilen = Manifest(DateiLesen(manifest));
+    ASSERT_EQ(zeilen.size(), 1u) << DateiLesen(manifest);
+    EXPECT_EQ(zeilen[0].at("output"), ordner + "/a.txt");
 }

@@ -1,8 +1,6 @@
 // wlr7sinus-export --set as an engineer runs it before loading curves 1-4
 // onto one rig: each file checked as --check checks it, then what does not
 // fit together, each naming its file, then the set's facts; exit 0, 1 or 2.
-#include "Sinusschritt.h"
-#include "eingabebau.h"
 #include "lauf.h"
 
 #include <cstdlib>
@@ -33,18 +31,6 @@ std::string Geprueft(const std::vector<std::string> &dateien)
     return aus;
 }
 
-// A design with the start phase @p dPhase written by the core's own step and writer.
-std::string MitPhase(const Dateien &d, const std::string &name, int iKurve, double dPhase)
-{
-    Eingabewerte e = Eingabebau().Kurve(iKurve);
-    e.dPhase = dPhase;
-    Sinuskurve kurve = {};
-    EXPECT_EQ(Sinus_Schritt(&e, &kurve, nullptr, nullptr), SCHRITT_ANGENOMMEN);
-    EXPECT_EQ(Sinus_ExportSchreiben(d.Pfad(name).c_str(), &e, &kurve), 0);
-    Sinus_KurveFreigeben(&kurve);
-    return d.Pfad(name);
-}
-
 bool Enthaelt(const std::string &text, const std::string &teil)
 {
     return text.find(teil) != std::string::npos;
@@ -68,26 +54,13 @@ TEST(Satz, PassenderSatzNenntSchleifeFrequenzenUndPhasen)
                          // An inverted copy lies half a turn from the first.
                          "Satz: " + c + ": Kurve 3, 5 Hz wie " + a + ", Phase +180.0°\n" + "Satz: keine Befunde\n");
     EXPECT_EQ(l.fehler, "");
-
-    // Whole ratios: 600 ms against 200 ms, three periods of the one in the lines of one of the other.
-    const std::string lang = d.Schreiben("lang.txt", {"--period", "600"}),
-                      kurz = d.Schreiben("kurz.txt", {"--period", "200", "--periods", "3", "--curve", "2"}),
-                      halb = d.Schreiben("halb.txt", {"--period", "1200", "--periods", "0.5", "--curve", "3"});
-    const Lauf v = Ausfuehren({"--set", lang, kurz, halb});
-    EXPECT_EQ(v.code, 0) << v.aus;
-    EXPECT_TRUE(Enthaelt(v.aus, "Satz: Schleife " + std::to_string(61 * 10) + " ms (61 Datenzeilen × 10ms)\n"))
-        << v.aus;
-    EXPECT_TRUE(Enthaelt(v.aus, "Satz: " + kurz + ": Kurve 2, 5 Hz = 3 × Frequenz von " + lang)) << v.aus;
-    EXPECT_TRUE(Enthaelt(v.aus, "Satz: " + halb + ": Kurve 3, 0.8333 Hz = 1/2 der Frequenz von " + lang)) << v.aus;
 }
 
 TEST(Satz, BefundeNennenDieDateiMitExitEins)
 {
     Dateien d;
     const std::string a = d.Schreiben("a.txt", {}), b = d.Schreiben("b.txt", {"--curve", "2"});
-    const std::string doppelt = d.Schreiben("doppelt.txt", {"--curve", "1"}),
-                      laenger = d.Schreiben("laenger.txt", {"--curve", "2", "--periods", "2"}),
-                      zeitbasis = d.Schreiben("zeitbasis.txt", {"--curve", "2", "--timebase", "5ms", "--period", "100"});
+    const std::string doppelt = d.Schreiben("doppelt.txt", {"--curve", "1"});
     std::string text = DateiLesen(b);
     text.replace(text.find("\t2\n"), 3, "\t2\r\n");
     const std::string kaputt = d.Pfad("kaputt.txt");
@@ -96,13 +69,8 @@ TEST(Satz, BefundeNennenDieDateiMitExitEins)
         std::vector<std::string> dateien;
         std::vector<std::string> zeilen;
     } faelle[] = {
-        {{a, doppelt}, {doppelt + ": Kurvennummer 1 wie " + a + ": das Gerät spielt je Nummer nur eine Kurve\n"}},
-        {{a, b, laenger},
-         {laenger + ": 41 Datenzeilen, " + a + " hat 21: die Schleifen beginnen nicht gemeinsam neu\n",
-          "Satz: Schleifen ungleich lang", "Satz: " + laenger + ": Kurve 2, Schleife 410 ms, 5 Hz wie " + a}},
-        {{a, zeitbasis},
-         {zeitbasis + ": Zeitbasis 5ms, " + a + " hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis\n",
-          "Satz: " + zeitbasis + ": Kurve 2, Schleife 105 ms, 10 Hz = 2 × Frequenz von " + a}},
+        {{a, doppelt},
+         {doppelt + ": Kurvennummer 1 wie " + a + ": das Gerät spielt je Nummer nur eine Kurve\n", "Satz: 1 Befund\n"}},
         // A damaged file: its own findings, as --check names them; no phase from it.
         {{a, kaputt}, {kaputt + ":7: Zeilenende CR LF (Windows) statt LF\n", "Satz: " + kaputt + ": Kurve 2, 5 Hz wie " + a + ", Phase offen\n",
                        "Satz: keine Befunde\n"}},
@@ -132,7 +100,6 @@ TEST(Satz, AufrufFehlerMitExitZwei)
     } faelle[] = {
         {{"--set", a}, "", anzahl},
         {{"--set", a, b, a, b, a}, "", anzahl},
-        {{"--set"}, "", anzahl},
         // A file that cannot be read leaves no set: the others are checked, nothing of the set said.
         {{"--set", a, fehlt}, Geprueft({a}), "wlr7sinus-export: " + fehlt + ": Datei nicht gefunden\n"},
         {{"--set", "-", a, "-"}, "",
@@ -161,20 +128,21 @@ TEST(Satz, AufrufFehlerMitExitZwei)
 TEST(Satz, DreiPhasenJeEinDrittelDrehung)
 {
     Dateien d;
-    const std::string u = MitPhase(d, "u.txt", 1, 0.0), v = MitPhase(d, "v.txt", 2, 120.0),
-                      w = MitPhase(d, "w.txt", 3, 240.0);
+    const std::string u = d.Schreiben("u.txt", {}), v = d.Schreiben("v.txt", {"--curve", "2", "--phase", "120"}),
+                      w = d.Schreiben("w.txt", {"--curve", "3", "--phase", "240"});
     const Lauf l = Ausfuehren({"--set", u, v, w});
     EXPECT_EQ(l.code, 0) << l.aus;
     EXPECT_TRUE(Enthaelt(l.aus, "Satz: " + u + ": Kurve 1, 5 Hz, Bezug der Phasen\n")) << l.aus;
     EXPECT_TRUE(Enthaelt(l.aus, "Satz: " + v + ": Kurve 2, 5 Hz wie " + u + ", Phase +120.0°\n")) << l.aus;
     EXPECT_TRUE(Enthaelt(l.aus, "Satz: " + w + ": Kurve 3, 5 Hz wie " + u + ", Phase -120.0°\n")) << l.aus;
     EXPECT_TRUE(Enthaelt(l.aus, "Satz: keine Befunde\n")) << l.aus;
-    // Against another first curve the phases turn with it.
-    const std::string cos = MitPhase(d, "cos.txt", 4, 30.0);
-    const Lauf g = Ausfuehren({"--set", w, u, cos});
+    // Against another first curve the phases turn with it; four curves are a set.
+    const std::string cos = d.Schreiben("cos.txt", {"--curve", "4", "--phase", "30"});
+    const Lauf g = Ausfuehren({"--set", w, u, cos, v});
     EXPECT_EQ(g.code, 0) << g.aus;
     EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + u + ": Kurve 1, 5 Hz wie " + w + ", Phase +120.0°\n")) << g.aus;
     EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + cos + ": Kurve 4, 5 Hz wie " + w + ", Phase +150.0°\n")) << g.aus;
+    EXPECT_TRUE(Enthaelt(g.aus, "Satz: " + v + ": Kurve 2, 5 Hz wie " + w + ", Phase -120.0°\n")) << g.aus;
 }
 
 TEST(Satz, AlsGewoehnlicherNutzerEineDateiOhneLeserecht)
