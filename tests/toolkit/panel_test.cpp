@@ -237,15 +237,21 @@ TEST(Dateiauswahl, EinPfadDerNieAntwortetHaeltKeinenDialog)
     for (int knopf : {static_cast<int>(TK_KNOPF_LADEN), 1}) {
         std::atomic<bool> fertig{false}, festgehalten{false};
         std::thread wache([&] {
+            // A dialog stuck reading the path is a reader of the pipe: a writer
+            // that does not block finds it, frees it and says so. A late timer
+            // on a loaded machine finds no reader and keeps waiting.
             const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-            while (!fertig && std::chrono::steady_clock::now() < frist)
+            while (!fertig) {
                 std::this_thread::yield();
-            if (fertig)
-                return;
-            festgehalten = true;
-            const int fd = open(fifo.c_str(), O_WRONLY);
-            (void)!write(fd, "x", 1);
-            close(fd);
+                if (std::chrono::steady_clock::now() < frist)
+                    continue;
+                const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    festgehalten = true;
+                    (void)!write(fd, "x", 1);
+                    close(fd);
+                }
+            }
         });
         QTimer::singleShot(0, [&] {
             auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
