@@ -110,6 +110,23 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
                 erwartet.replace(i, 3, "\t2\n");
         EXPECT_EQ(DateiLesen(neu), erwartet);
     }
+    // Two values a step apart leave the period open, and the design taken
+    // writes other values: said, from the first data line that differs.
+    ASSERT_EQ(Ausfuehren({"--timebase", "200us", "--period", "4.72850937705299", "--periods", "21.8", "--phase",
+                          "-99.64", "--peak", "-0.10785375662587314", "--offset", "820.759277885652", "--umax",
+                          "3243.792511958567", "--output", alt})
+                  .code,
+              0);
+    const Lauf von = Ausfuehren({"--from", alt, "--output", neu});
+    std::istringstream a(DateiLesen(alt)), b(DateiLesen(neu));
+    int iDaten = -1;  // data lines counted from the header's closing empty line
+    for (std::string x, y; std::getline(a, x) && std::getline(b, y) && x == y;)
+        iDaten += iDaten >= 0 || x.empty();
+    ASSERT_GE(iDaten, 0) << "the header is the same";
+    EXPECT_NE(von.fehler.find("Hinweis: --from " + alt + ": die Eingaben exportieren ab Datenzeile " +
+                              std::to_string(iDaten + 1) + " anders\n"),
+              std::string::npos)
+        << von.fehler;
     EXPECT_EQ(Ausfuehren({"--from", ordner + "/fehlt.txt", "--output", neu}).fehler,
               "wlr7sinus-export: --from \"" + ordner +
                   "/fehlt.txt\": Datei nicht gefunden\nHilfe: wlr7sinus-export --help\n");
