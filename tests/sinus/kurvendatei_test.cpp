@@ -114,7 +114,9 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"Kuvennummer\n\n", "Kuvennummer\n", 6, 1, "Leerzeile nach dem Kopf fehlt"},
         {"# Spalte 4 = Kuvennummer\n\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
         {"# Spalte 4 = Kuvennummer\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
-        {"65.45\t10ms", "65.45 10ms", 8, 1, "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)"},
+        // The time goes on by a step over a line it cannot read.
+        {"65.45\t10ms\t1\n0.02000", "65.45 10ms\t1\n0.03000", 8, 2,
+         "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)\n9: Zeit 0.03000 statt 0.02000"},
         {"0.01000\t", "0,01000\t", 8, 1, "Zeit \"0,01000\" nicht in der Form 0.00000 (fünf Nachkommastellen, "
                                          "Dezimalpunkt): Komma statt Punkt"},
         {"0.01000\t", "0.0100\t", 8, 1, "Zeit \"0.0100\" nicht in der Form 0.00000"},
