@@ -6,7 +6,6 @@
 #include "toolkit_kern.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -15,10 +14,8 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
-#include <sched.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -123,27 +120,6 @@ void DateiVonNiemand(const std::string &pfad, const std::string &inhalt, mode_t 
     if (geteuid() == 0)
         (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
     chmod(pfad.c_str(), modus);
-}
-
-// Writes @p text into /proc/self/@p datei; false where the kernel refuses.
-bool ProcSchreiben(const char *datei, const std::string &text)
-{
-    const int fd = open((std::string("/proc/self/") + datei).c_str(), O_WRONLY);
-    const bool ok = fd >= 0 && write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    if (fd >= 0)
-        close(fd);
-    return ok;
-}
-
-// Becomes root of a new user namespace, mapped onto the current user, as
-// `unshare -U -r` does. False where the kernel does not allow it.
-bool EigenerNamensraum()
-{
-    const std::string uid = std::to_string(geteuid()), gid = std::to_string(getegid());
-    prctl(PR_SET_DUMPABLE, 1);  // the own /proc files, which a change of user gave to root
-    return unshare(CLONE_NEWUSER) == 0 && ProcSchreiben("setgroups", "deny") &&
-           ProcSchreiben("uid_map", "0 " + uid + " 1") && ProcSchreiben("gid_map", "0 " + gid + " 1") &&
-           geteuid() == 0;
 }
 
 }  // namespace
@@ -756,45 +732,6 @@ TEST(Exportdatei, ReservierungNurFuerWasNochFehlt)
     EXPECT_EQ(TK_DateiVerwerfen(g), 0);
     EXPECT_LT(Status(pfad).st_blocks * 512, 1 << 20);
     EXPECT_EQ(DateiLesen(pfad), "alt\n");
-}
-
-// Root of a user namespace has no capability over the files outside it and
-// sees no trusted.* attribute: its overwrite of the user's own file is a
-// rename all the same, keeping mode, owner and the attributes it sees, and a
-// reader only ever finds the old or the whole new content.
-TEST(Exportdatei, ImBenutzernamensraumErsetztUmbenennenUndGanz)
-{
-    const std::string ordner = OrdnerVonNiemand(), pfad = ordner + "/k.txt", alt(20000, 'a'), neu(30000, 'n');
-    DateiVonNiemand(pfad, alt, 0640);
-    const bool attribute = setxattr(pfad.c_str(), "user.herkunft", "rig7", 4, 0) == 0;
-    const struct stat vorher = Status(pfad);
-    std::atomic<bool> fertig{false};
-    std::atomic<int> halbe{0};
-    std::thread leser([&] {
-        while (!fertig) {
-            const std::string gelesen = DateiLesen(pfad);
-            halbe += gelesen != alt && gelesen != neu;
-        }
-    });
-    const int status = AlsNiemand([&] {
-        if (!EigenerNamensraum())
-            return 100;
-        return Exportieren(pfad, neu) == 0 ? 0 : 1;
-    });
-    fertig = true;
-    leser.join();
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 100)
-        GTEST_SKIP() << "the kernel refuses a user namespace here";
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    const struct stat nachher = Status(pfad);
-    EXPECT_NE(nachher.st_ino, vorher.st_ino) << "replaced by rename";
-    EXPECT_TRUE(DateiLesen(pfad) == neu);
-    EXPECT_EQ(halbe, 0) << "reads that found neither the old nor the whole new file";
-    EXPECT_TRUE(nachher.st_mode == vorher.st_mode && nachher.st_uid == vorher.st_uid &&
-                nachher.st_gid == vorher.st_gid)
-        << std::oct << nachher.st_mode;
-    EXPECT_TRUE(!attribute || Attribut(pfad, "user.herkunft") == "rig7");
-    EXPECT_EQ(Eintraege(ordner), 1u) << "no temporary file is left";
 }
 
 // A later run removes the temporary names that dead runs left for the same
