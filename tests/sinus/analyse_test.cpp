@@ -196,16 +196,6 @@ bool Zufallsentwurf(std::mt19937 &zufall, Export &x, size_t iMaxZeilen)
     return x.e.dPeriodendauer >= 0.05 && x.e.dPeriodendauer <= 50000 && Erzeugen(x) && x.v.size() <= iMaxZeilen;
 }
 
-// The value fields of the inputs' export, in hundredths; false where the inputs give no curve.
-bool Werte(const Eingabewerte &e, std::vector<int32_t> &v)
-{
-    Export x;
-    x.e = e;
-    const bool bKurve = Erzeugen(x);
-    v = x.v;
-    return bKurve;
-}
-
 unsigned Saat(unsigned iVorgabe)
 {
     const char *sz = std::getenv("WLR7_SEED");
@@ -222,9 +212,10 @@ void Wiedergeoeffnet(const std::vector<int32_t> &v, const char *szZeitbasis, Ein
     Entwurfsbericht b = {};
     ASSERT_EQ(Entwurf_AusWerten(v.data(), static_cast<int>(v.size()), szZeitbasis, iKurve, dUmax, &e, &b), 1);
     ASSERT_EQ(b.iAbweichendAb, 0);
-    std::vector<int32_t> wieder;
-    ASSERT_TRUE(Werte(e, wieder));
-    ASSERT_EQ(wieder, v);
+    Export wieder;
+    wieder.e = e;
+    ASSERT_TRUE(Erzeugen(wieder));
+    ASSERT_EQ(wieder.v, v);
     ASSERT_TRUE(e.dPhase >= 0.0 && e.dPhase < 360.0 && std::round(e.dPhase * 100.0) / 100.0 == e.dPhase &&
                 (e.dPhase == 0.0 || e.dAmplitudeDach >= 0.0))
         << e.dPhase << "° at " << e.dAmplitudeDach << " V";
@@ -242,13 +233,6 @@ std::string Optionen(const Eingabewerte &e)
     Entwurf_Optionen(&e, sz, sizeof sz);
     return sz;
 }
-
-Eingabewerte MitPhase(Eingabewerte e, double dPhase)
-{
-    e.dPhase = dPhase;
-    return e;
-}
-
 
 }  // namespace
 
@@ -805,7 +789,8 @@ TEST(ModellPhase, PruefungNenntDiePhase)
     // The window's default design at 120°: the check names the phase, the
     // exporter's line carries it, and that line's inputs write the file.
     Export x, y;
-    x.e = MitPhase(Eingabebau(), 120.0);
+    x.e = Eingabebau();
+    x.e.dPhase = 120.0;
     ASSERT_TRUE(Erzeugen(x));
     Kurvenanalyse a;
     char sz[400];
@@ -819,7 +804,8 @@ TEST(ModellPhase, PruefungNenntDiePhase)
     EXPECT_NE(Optionen(g).find("--periods 1 --phase 120 --peak"), std::string::npos) << Optionen(g);
 
     // A short piece of a long period leaves period and phase open, and says so.
-    y.e = MitPhase(Eingabebau().Zeitbasis("1ms").Periode(1000).Perioden(0.05).Dach(0.72).Offset(7.28), 77.0);
+    y.e = Eingabebau().Zeitbasis("1ms").Periode(1000).Perioden(0.05).Dach(0.72).Offset(7.28);
+    y.e.dPhase = 77.0;
     ASSERT_TRUE(Erzeugen(y));
     Analyse_Werte(y.prozent.data(), static_cast<int>(y.v.size()), y.tb, 0.0, &a);
     Analyse_Notizen(&a, sz, sizeof sz);
