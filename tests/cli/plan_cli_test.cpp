@@ -19,34 +19,25 @@ namespace {
 
 using Argumente = std::vector<std::string>;
 
-std::vector<std::string> Teile(const std::string &s, char trenner)
-{
-    std::vector<std::string> teile;
-    std::string teil;
-    for (std::istringstream ein(s); std::getline(ein, teil, trenner);)
-        teile.push_back(teil);
-    if (!s.empty() && s.back() == trenner)
-        teile.emplace_back();
-    return teile;
-}
-
 // The manifest's file lines, each as its column -> value.
 std::vector<std::map<std::string, std::string>> Manifest(const std::string &text)
 {
     std::vector<std::map<std::string, std::string>> zeilen;
     std::vector<std::string> spalten;
-    for (const std::string &z : Teile(text, '\n')) {
+    std::istringstream ein(text);
+    for (std::string z; std::getline(ein, z);) {
         if (z.empty() || z[0] == '#')
             continue;
-        const std::vector<std::string> zellen = Teile(z, '\t');
-        if (spalten.empty()) {
-            spalten = zellen;
-            continue;
-        }
-        std::map<std::string, std::string> zeile;
-        for (std::size_t k = 0; k < zellen.size() && k < spalten.size(); ++k)
-            zeile[spalten[k]] = zellen[k];
-        zeilen.push_back(zeile);
+        std::istringstream zellen(z);
+        std::vector<std::string> teile;
+        for (std::string zelle; std::getline(zellen, zelle, '\t');)
+            teile.push_back(zelle);
+        if (spalten.empty())
+            spalten = teile;
+        else
+            zeilen.emplace_back();
+        for (std::size_t k = 0; k < teile.size() && !zeilen.empty(); ++k)
+            zeilen.back()[spalten.at(k)] = teile[k];
     }
     return zeilen;
 }
@@ -97,52 +88,49 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
     SCOPED_TRACE("Saat " + std::to_string(iSaat));
     std::mt19937 z(iSaat);
     const char *const ZEITBASEN[] = {"1ms", "2ms", "5ms", "10ms", "auto"};
+    const std::map<std::string, std::pair<double, double>> BEREICHE = {
+        {"umax", {1, 50}}, {"peak", {-5, 20}}, {"rms", {0, 10}}, {"offset", {-5, 15}},
+        {"frequency", {0.5, 50}}, {"period", {20, 2000}}, {"periods", {0.1, 3}}};
     const std::pair<std::string, std::string> PAARE[] = {{"peak", "rms"}, {"frequency", "period"}};
+    // Random inputs, each given with a chance of @p iVon in 5; of a pair one form.
+    auto werte = [&](unsigned iVon) {
+        std::map<std::string, std::string> w;
+        for (const auto &[name, bereich] : BEREICHE)
+            if (z() % 5 < iVon)
+                w[name] = Zahl(z, bereich.first, bereich.second);
+        for (const auto &[eins, zwei] : PAARE)
+            w.erase(z() % 2 ? eins : zwei);
+        if (z() % 2)
+            w["timebase"] = ZEITBASEN[z() % 5];
+        if (z() % 2)
+            w["curve"] = std::to_string(1 + z() % 4);
+        return w;
+    };
+    std::vector<std::string> spalten = {"umax", "peak", "rms", "offset", "frequency", "period", "periods",
+                                        "timebase", "curve", "output"};
     for (int iPlan = 0; iPlan < 4; ++iPlan) {
         const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
-        // Each column: its random value; pairs are given in one form per line.
-        std::map<std::string, std::string> basis;
-        if (z() % 2)
-            basis["umax"] = Zahl(z, 1, 50);
-        if (z() % 2)
-            basis[z() % 2 ? "peak" : "rms"] = Zahl(z, 0.5, 8);
-        if (z() % 2)
-            basis[z() % 2 ? "frequency" : "period"] = z() % 2 ? Zahl(z, 0.5, 50) : Zahl(z, 20, 2000);
-        if (z() % 2)
-            basis["timebase"] = "auto";  // chosen line by line, unless a line names one
-        std::vector<std::string> spalten = {"umax", "peak", "rms", "offset", "frequency", "period", "periods",
-                                            "timebase", "curve", "output"};
+        const std::map<std::string, std::string> basis = werte(1);  // the command line's, under every line
         std::shuffle(spalten.begin(), spalten.end(), z);
-        std::string text = "# Reihe " + std::to_string(iPlan) + "\n";
+        std::string text = "# Reihe\n";
         for (const std::string &s : spalten)
             text += s + (&s == &spalten.back() ? "\n" : "\t");
         std::vector<std::pair<std::string, Argumente>> erwartet;  // file, options of its single export
         for (int iZeile = 0; iZeile < 6; ++iZeile) {
-            std::map<std::string, std::string> zellen;
+            std::map<std::string, std::string> zellen = werte(3);
             zellen["output"] = ordner + "/k" + std::to_string(iZeile) + ".txt";
-            const std::map<std::string, std::pair<double, double>> bereiche = {
-                {"umax", {1, 50}}, {"peak", {-5, 20}}, {"rms", {0, 10}}, {"offset", {-5, 15}},
-                {"frequency", {0.5, 50}}, {"period", {20, 2000}}, {"periods", {0.1, 3}}};
-            for (const auto &[name, bereich] : bereiche)
-                if (z() % 5 < 3)
-                    zellen[name] = Zahl(z, bereich.first, bereich.second);
-            for (const auto &[eins, zwei] : PAARE)
-                zellen.erase(z() % 2 ? eins : zwei);
-            if (z() % 2)
-                zellen["timebase"] = ZEITBASEN[z() % 5];
-            if (z() % 2)
-                zellen["curve"] = std::to_string(1 + z() % 4);
-            for (std::size_t k = 0; k < spalten.size(); ++k)
-                text += (zellen.count(spalten[k]) ? zellen[spalten[k]] : "") + (k + 1 < spalten.size() ? "\t" : "\n");
+            for (const std::string &s : spalten)
+                text += zellen[s] + (&s == &spalten.back() ? "\n" : "\t");
             // The single export: the command line's inputs, a line's value in
             // place of the command line's for the same quantity.
             std::map<std::string, std::string> alle = basis;
             for (const auto &[eins, zwei] : PAARE)
-                if (zellen.count(eins) || zellen.count(zwei))
+                if (!zellen[eins].empty() || !zellen[zwei].empty())
                     alle.erase(eins), alle.erase(zwei);
-            for (const auto &[name, wert] : zellen)
-                alle[name] = wert;
             Argumente einzeln;
+            for (const auto &[name, wert] : zellen)
+                if (!wert.empty())
+                    alle[name] = wert;
             for (const auto &[name, wert] : alle)
                 if (name != "output")
                     einzeln.insert(einzeln.end(), {"--" + name, wert});
@@ -195,13 +183,8 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"frequency\n5", {}, ":1: Spalte output fehlt: jede Zeile nennt ihre Zieldatei."},
         {"frequency\toutput\nfünf\t" + a, {},
          ":2: Spalte frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"fünf\"."},
-        {"period\ttimebase\toutput\n0,05\tauto\t" + a, {},
-         ":2: Spalte timebase auto: keine Zeitbasis ergibt einen Sinus innerhalb der Punktgrenze."},
         {"peak\trms\toutput\n1\t1\t" + a, {},
          ":2: Spalte peak und Spalte rms geben dieselbe Größe an; bitte nur eine davon."},
-        {"period\toutput\n100\t" + a, {"--frequency", "5", "--period", "100"}, "--frequency und --period"},
-        {"rms\toutput\n1,3e308\t" + a, {},
-         ":2: Spalte rms \"1,3e308\" ergibt für den gekoppelten Wert keine endliche Zahl"},
         {"timebase\tperiod\toutput\n50us\t50000\t" + a, {},
          ":2: Die Kurve besteht aus zu vielen Punkten. Reduzieren Sie die Perioden oder die Periodendauer oder erhöhen "
          "Sie die Zeitbasis. 1000000 Punkte, höchstens 16358"},
@@ -224,13 +207,11 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"output\n" + a, {"--manifest", ordner}, "--manifest \"" + ordner + "\" ist ein Ordner"},
         {"output\n" + a, {"--manifest", "/dev/stdin"}, "--manifest \"/dev/stdin\" ist kein zum Schreiben offener"},
         {"output\n/dev/stdin", {}, ":2: output \"/dev/stdin\" ist kein zum Schreiben offener Deskriptor."},
-        {"output\n/dev/fd/999", {}, ":2: output \"/dev/fd/999\" ist kein zum Schreiben offener Deskriptor."},
         {"frequency\tpeak\toutput\n5V\t2Hz\t" + a, {},
          ":2: Spalte frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz.\n" + plan +
              ":2: Spalte peak \"2Hz\" passt nicht zu Amplitude: V, mV, kV, Veff, Vrms, Vss, Vpp."},
         {"output\n/dev/stdout", {"--manifest", "-"}, ":2: output \"/dev/stdout\" ist die Datei von --manifest."},
         {"output\n" + a + " ", {}, ":2: output \"" + a + " \" beginnt oder endet mit Leerraum"},
-        {"output\n\"" + a + "\xc2\xa0\"", {}, ":2: output \"" + a + "\xc2\xa0\" beginnt oder endet mit Leerraum"},
         {"output\n\xc2\xa0" + a, {}, ":2: output \"\xc2\xa0" + a + "\" beginnt oder endet mit Leerraum"},
         {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
         {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
@@ -399,14 +380,8 @@ TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
 {
     if (!StraceBereit())
         GTEST_SKIP() << "no strace";
-    const std::string wurzel = TestOrdner(), ordner = wurzel + "/n";
-    chmod(wurzel.c_str(), 0755);
-    mkdir(ordner.c_str(), 0755);
-    const bool root = geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(chown(ordner.c_str(), 65534, 65534), 0);
-    }
-    const std::string als = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const std::string ordner = OrdnerVonNiemand(), fehler = TestOrdner() + "/fehler";
+    const std::string als = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     const int ANZAHL = 30, SYNC = 12;
     const std::string plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
@@ -414,7 +389,6 @@ TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
         DateiSchreiben(plan, Reihe(ordner, ANZAHL, "1"));
         ASSERT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()), 0);
         DateiSchreiben(plan, Reihe(ordner, ANZAHL, "3"));
-        const std::string fehler = wurzel + "/fehler";
         const int status = std::system(("strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:signal=" +
                                         std::string(sigabbrev_np(sig)) + ":when=" + std::to_string(SYNC) + " " + als +
                                         WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "' 2>'" +
@@ -530,25 +504,4 @@ TEST(Pruefsumme, WieSha256sum)
         Pruefsumme_Sha256(s.data(), s.size(), sz);
         EXPECT_EQ(sz, Summen({datei}).at(datei)) << n << " Bytes, Saat " << saat;
     }
-}
-
-// In a folder that takes no new file, a manifest that is there and the
-// user's to write is written in place (as uid 65534 where the test runs as root).
-TEST(Plan, ManifestImOrdnerOhneNeueDateiWirdAmOrtGeschrieben)
-{
-    const std::string ordner = OrdnerVonNiemand(), zu = ordner + "/zu", plan = ordner + "/plan.tsv";
-    const std::string manifest = zu + "/m.tsv";
-    mkdir(zu.c_str(), 0755);
-    DateiSchreiben(manifest, "alt\n");
-    const bool root = geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(chown(zu.c_str(), 65534, 65534) + chown(manifest.c_str(), 65534, 65534), 0);
-    }
-    chmod(zu.c_str(), 0555);
-    DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
-    const std::string als = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-    EXPECT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()), 0);
-    const auto zeilen = Manifest(DateiLesen(manifest));
-    ASSERT_EQ(zeilen.size(), 1u) << DateiLesen(manifest);
-    EXPECT_EQ(zeilen[0].at("output"), ordner + "/a.txt");
 }

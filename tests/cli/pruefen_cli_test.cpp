@@ -34,14 +34,11 @@ TEST(Pruefen, BefundeImGnuFormatUndExitCodes)
         {{"--check", "-"}, 1, "-:1: Datei ist leer\n-: 1 Befund; 0 Datenzeilen, Zeitbasis unbekannt, Kurve "
                               "unbekannt, Dauer unbekannt\n", ""},
         {{"--check", ordner}, 2, "", "wlr7sinus-export: " + ordner + ": Ist ein Ordner\n"},
-        {{"--check", "/dev/zero"}, 2, "", "wlr7sinus-export: /dev/zero: Ist ein Gerät, keine Datei\n"},
         {{"--check"}, 2, "", "wlr7sinus-export: --check erwartet eine oder mehrere Dateien (\"-\": Standardeingabe).\n"},
         {{"--check", gut, "--curve", "2"}, 2, "",
          "wlr7sinus-export: --check prüft nur Dateien; --curve gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
         {{"--output", "x", "--check", gut}, 2, "",
          "wlr7sinus-export: --check prüft nur Dateien; --output gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
-        {{"--check", "--strict", gut}, 2, "",
-         "wlr7sinus-export: --check prüft nur Dateien; --strict gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
     };
     for (const auto &f : faelle) {
         const Lauf l = Ausfuehren(f.argumente);
@@ -68,14 +65,12 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         std::string gesagt;  // what the check says of it
     } entwuerfe[] = {
         {{"--period", "125"}, ""},
-        {{"--phase", "0", "--curve", "2"}, ""},  // as without the option: no phase named
         {{"--rms", "3", "--period", "333.3", "--periods", "0.37", "--timebase", "3ms", "--curve", "4"}, ""},
         {{"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5", "--phase", "120"},
          "; Phase 120°"},
         {{"--phase", "120"},
          "; Phase 120°; neu: wlr7sinus-export --timebase 10ms --period 200 --periods 1 --phase 120 --peak 5 --offset 5 "
          "--umax 10 --curve 1\n"},
-        {{"--phase", "-45.5", "--period", "37", "--periods", "3", "--timebase", "1ms"}, "; Phase 314.5°"},
         {{"--timebase", "1ms", "--period", "1000", "--periods", "0.05", "--peak", "0.72", "--offset", "7.28", "--phase",
           "77"}, "; Phase offen wie die Periode"},
     };
@@ -174,7 +169,6 @@ TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)
         std::string inhalt, befund;
     } faelle[] = {
         {"CR LF", std::string(text).replace(text.find("\n0.00500"), 1, "\r\n"), ":7: "},
-        {"ohne letztes LF", text.substr(0, text.size() - 1), ":33: "},
         {"Kurve wechselt", std::string(text).replace(text.find("\t1\n", text.size() / 2), 3, "\t2\n"), ":16: "},
     };
     for (const auto &f : faelle) {
@@ -190,21 +184,6 @@ TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)
         EXPECT_NE(von.fehler.find("aus ihr wird kein Entwurf genommen"), std::string::npos);
         EXPECT_NE(access(neu.c_str(), F_OK), 0) << "nothing written";
     }
-    // Two values raised by a hundredth: each named at its line with the value the others call for.
-    std::string zwei = text;
-    zwei.replace(zwei.find("\t99.90\t"), 7, "\t99.91\t");
-    zwei.replace(zwei.find("\t31.59\t"), 7, "\t31.60\t");
-    DateiSchreiben(kaputt, zwei);
-    Lauf l = Ausfuehren({"--check", kaputt});
-    EXPECT_EQ(l.code, 1);
-    EXPECT_EQ(l.aus.rfind(kaputt + ":13: Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet 99.90)\n" + kaputt +
-                              ":21: Wert passt nicht zur Sinuskurve der übrigen Zeilen (erwartet 31.59)\n",
-                          0),
-              0u)
-        << l.aus;
-    l = Ausfuehren({"--from", kaputt, "--output", neu});
-    EXPECT_EQ(l.code, 2);
-    EXPECT_EQ(l.fehler.rfind(kaputt + ":13: Wert passt nicht", 0), 0u) << l.fehler;
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(Ausfuehren({"--check", fifo}).aus.rfind(fifo + ":1: Datei ist leer\n", 0), 0u);
     EXPECT_EQ(Ausfuehren({"--from", fifo, "--output", neu}).code, 2);
