@@ -165,20 +165,6 @@ TEST(Batch, ZuVielePunkteUndSchreibfehlerGebenEins)
                         "Standardausgabe\n");
 }
 
-TEST(Batch, StandardausgabeWirdFortgeschriebenNieGekuerzt)
-{
-    const std::string ordner = TestOrdner(), datei = Ausfuehren({"--output", "-"}).aus,
-                      zwei = Ausfuehren({"--curve", "2", "--output", "-"}).aus;
-
-    // "{ a; b; } > log": each run writes on where the one before stopped.
-    int fd = open((ordner + "/zwei.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    EXPECT_EQ(Ausfuehren({"--output", "-"}, fd).code, 0);
-    EXPECT_EQ(Ausfuehren({"--curve", "2", "--output", "-"}, fd).code, 0);
-    close(fd);
-    EXPECT_EQ(DateiLesen(ordner + "/zwei.txt"), datei + zwei);
-
-}
-
 TEST(Batch, BrauchtKeineQtBibliothek)
 {
     const std::string aus = TestOrdner() + "/dynamisch";

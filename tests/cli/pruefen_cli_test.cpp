@@ -112,16 +112,10 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
                           "3243.792511958567", "--output", alt})
                   .code,
               0);
-    const Lauf von = Ausfuehren({"--from", alt, "--output", neu});
-    std::istringstream a(DateiLesen(alt)), b(DateiLesen(neu));
-    int iDaten = -1;  // data lines counted from the header's closing empty line
-    for (std::string x, y; std::getline(a, x) && std::getline(b, y) && x == y;)
-        iDaten += iDaten >= 0 || x.empty();
-    ASSERT_GE(iDaten, 0) << "the header is the same";
-    EXPECT_NE(von.fehler.find("Hinweis: --from " + alt + ": die Eingaben exportieren ab Datenzeile " +
-                              std::to_string(iDaten + 1) + " anders\n"),
-              std::string::npos)
-        << von.fehler;
+    // Counted from the header's closing empty line: the first differs.
+    EXPECT_NE(Ausfuehren({"--from", alt, "--output", neu}).fehler.find(
+                  "Hinweis: --from " + alt + ": die Eingaben exportieren ab Datenzeile 1 anders\n"),
+              std::string::npos);
     EXPECT_EQ(Ausfuehren({"--from", ordner + "/fehlt.txt", "--output", neu}).fehler,
               "wlr7sinus-export: --from \"" + ordner +
                   "/fehlt.txt\": Datei nicht gefunden\nHilfe: wlr7sinus-export --help\n");
