@@ -13,25 +13,11 @@
 
 namespace {
 
-// The command prefix that runs what follows as the ordinary user.
-std::string AlsNiemand()
-{
-    return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-}
-
 void AlteDatei(const std::string &pfad, const std::string &inhalt)
 {
     DateiSchreiben(pfad, inhalt);
     if (geteuid() == 0)
         (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
-}
-
-std::string Befehl(const std::vector<std::string> &argumente)
-{
-    std::string b = AlsNiemand() + WLR7_EXPORT;
-    for (const std::string &a : argumente)
-        b += " '" + a + "'";
-    return b;
 }
 
 // The system calls of one run, by name, with how often each comes.
@@ -66,7 +52,7 @@ TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
                                         "--output", "-"}).aus;
     ASSERT_GT(alt.size(), neu.size()) << "the old file is longer: a mixed one shows";
     AlteDatei(ziel, alt);
-    const std::map<std::string, int> aufrufe = Aufrufe(Befehl(neuArg), TestOrdner() + "/strace");
+    const std::map<std::string, int> aufrufe = Aufrufe(AlsNiemand(neuArg), TestOrdner() + "/strace");
     ASSERT_FALSE(aufrufe.empty());
     ASSERT_EQ(DateiLesen(ziel), neu);
     int laeufe = 0, getoetet = 0, gemischt = 0;
@@ -74,7 +60,7 @@ TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
         for (int wann = 1; wann <= anzahl; ++wann) {
             AlteDatei(ziel, alt);
             const int status = std::system(("strace -f -qq -o /dev/null -e trace=" + name + " -e inject=" + name +
-                                            ":signal=SIGKILL:when=" + std::to_string(wann) + " " + Befehl(neuArg) +
+                                            ":signal=SIGKILL:when=" + std::to_string(wann) + " " + AlsNiemand(neuArg) +
                                             " 2>/dev/null")
                                                .c_str());
             ++laeufe;
@@ -87,7 +73,7 @@ TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
         }
     EXPECT_EQ(gemischt, 0) << "of " << laeufe << " runs";
     EXPECT_GT(getoetet, laeufe / 2) << "the kills came";
-    EXPECT_EQ(std::system(Befehl(neuArg).c_str()), 0);
+    EXPECT_EQ(std::system(AlsNiemand(neuArg).c_str()), 0);
     EXPECT_EQ(Eintraege(ordner), 1u) << "a later run clears what the killed ones left";
 }
 
@@ -102,7 +88,7 @@ TEST(AlsBenutzer, ManifestImOrdnerOhneNeueDatei)
         (void)!chown(zu.c_str(), NIEMAND, NIEMAND);
     chmod(zu.c_str(), 0555);
     DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
-    const int status = std::system((Befehl({"--plan", plan, "--manifest", manifest}) + " 2>'" + fehler + "'").c_str());
+    const int status = std::system((AlsNiemand({"--plan", plan, "--manifest", manifest}) + " 2>'" + fehler + "'").c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
     EXPECT_NE(DateiLesen(fehler).find("--manifest \"" + manifest + "\": der Ordner nimmt keine neue Datei an "
                                       "(Keine Berechtigung)."),
@@ -112,7 +98,7 @@ TEST(AlsBenutzer, ManifestImOrdnerOhneNeueDatei)
     chmod(zu.c_str(), 0755);
     AlteDatei(manifest, "alt\n");
     chmod(zu.c_str(), 0555);
-    EXPECT_EQ(std::system(Befehl({"--plan", plan, "--manifest", manifest}).c_str()), 0);
+    EXPECT_EQ(std::system(AlsNiemand({"--plan", plan, "--manifest", manifest}).c_str()), 0);
     EXPECT_EQ(DateiLesen(manifest).find("alt\n"), std::string::npos);
     EXPECT_NE(DateiLesen(manifest).find("\n" + ordner + "/a.txt\t"), std::string::npos) << DateiLesen(manifest);
 }

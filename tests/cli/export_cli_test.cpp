@@ -45,9 +45,7 @@ TEST(Batch, JedeOptionWirktWieImFenster)
     for (const char *zeile : {"\n  --umax V          Größte Ausgangsspannung des WLR-7 in Volt\n"
                               "                    eine Zahl von 0.001 bis 10000; Vorgabe 10\n",
                               "\n                    eine Zahl (ohne Grenzen); Vorgabe 3.536\n",
-                              "Periodendauer = 1000 / HZ\n                    Einheiten: Hz, kHz, mHz\n",
-                              "\n                    Einheiten: V, mV, kV, Veff, Vrms, Vss, Vpp\n",
-                              "\n                    Einheiten: ms, s, \u00b5s\n", "2,5k ist 2500"})
+                              "Periodendauer = 1000 / HZ\n                    Einheiten: Hz, kHz, mHz\n"})
         EXPECT_NE(l.aus.find(zeile), std::string::npos) << zeile;
     std::istringstream hilfe(l.aus);
     for (std::string zeile; std::getline(hilfe, zeile);) {

@@ -81,26 +81,13 @@ TEST(Phase, JedeZeileWieDasOrakelUeberZufallsentwuerfeUndAnDenKanten)
     } ZEITBASEN[] = {{"50us", 0.05}, {"1ms", 1}, {"3ms", 3}, {"10ms", 10}, {"100ms", 100}};
     const double KANTEN[] = {-360, 360, -0.01, 359.99, 90, -90, 180, 0};
     for (int i = 0; i < 24; ++i) {
-        Entwurf e;
         const auto &tb = ZEITBASEN[z() % std::size(ZEITBASEN)];
-        e.szZeitbasis = tb.szLabel;
-        e.dZeitbasisMs = tb.dMs;
-        e.iP = 1 + static_cast<int>(z() % 120);
-        e.umax = 1 + 19 * gleich(z);
-        e.peak = e.umax * (z() % 4 ? 0.5 : 1.2) * gleich(z);  // now and then beyond both limits
-        e.offset = e.umax * gleich(z);
-        e.dPerioden = std::round(1 + 400 * gleich(z)) / 100;
-        e.phase = i < 8 ? KANTEN[i] : std::round(-36000 + 72000 * gleich(z)) / 100;
-        WieDasOrakel(e);
+        const double umax = 1 + 19 * gleich(z);
+        // Braced: the draws in this order. The peak now and then beyond both limits.
+        WieDasOrakel({umax, umax * (z() % 4 ? 0.5 : 1.2) * gleich(z), umax * gleich(z),
+                      i < 8 ? KANTEN[i] : std::round(-36000 + 72000 * gleich(z)) / 100, 1 + static_cast<int>(z() % 120),
+                      tb.szLabel, tb.dMs, std::round(1 + 400 * gleich(z)) / 100});
     }
-    Entwurf beide;  // cut at both limits
-    beide.peak = 9;
-    beide.phase = 33.3;
-    WieDasOrakel(beide);
-    Entwurf groesste;  // the largest curve: 16358 points
-    groesste.szZeitbasis = "50us";
-    groesste.dZeitbasisMs = 0.05;
-    groesste.iP = 16358;
-    groesste.phase = -123.45;
-    WieDasOrakel(groesste);
+    WieDasOrakel({10, 9, 5, 33.3});                          // cut at both limits
+    WieDasOrakel({10, 5, 5, -123.45, 16358, "50us", 0.05});  // the largest curve: 16358 points
 }

@@ -378,19 +378,17 @@ TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
     if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string ordner = OrdnerVonNiemand(), fehler = TestOrdner() + "/fehler";
-    const std::string als = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     const int ANZAHL = 30, SYNC = 12;
     const std::string plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";
     for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
         // A whole series first: its manifest and files are the old state.
         DateiSchreiben(plan, Reihe(ordner, ANZAHL, "1"));
-        ASSERT_EQ(std::system((als + WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "'").c_str()), 0);
+        ASSERT_EQ(std::system(AlsNiemand({"--plan", plan, "--manifest", manifest}).c_str()), 0);
         const std::string altesManifest = DateiLesen(manifest);
         DateiSchreiben(plan, Reihe(ordner, ANZAHL, "3"));
         const int status = std::system(("strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:signal=" +
-                                        std::string(sigabbrev_np(sig)) + ":when=" + std::to_string(SYNC) + " " + als +
-                                        WLR7_EXPORT + " --plan '" + plan + "' --manifest '" + manifest + "' 2>'" +
-                                        fehler + "'")
+                                        std::string(sigabbrev_np(sig)) + ":when=" + std::to_string(SYNC) + " " +
+                                        AlsNiemand({"--plan", plan, "--manifest", manifest}) + " 2>'" + fehler + "'")
                                            .c_str());
         if (sig == SIGKILL) {
             EXPECT_EQ(DateiLesen(manifest), altesManifest);

@@ -53,4 +53,14 @@ inline Lauf Ausfuehren(std::vector<std::string> argumente, std::initializer_list
     return Ausfuehren(argumente);
 }
 
+/// The shell command that runs wlr7sinus-export with @p argumente (each
+/// quoted) as the ordinary user NIEMAND where the test runs as root.
+inline std::string AlsNiemand(const std::vector<std::string> &argumente)
+{
+    std::string b = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " WLR7_EXPORT : WLR7_EXPORT;
+    for (const std::string &a : argumente)
+        b += " '" + a + "'";
+    return b;
+}
+
 #endif
