@@ -88,7 +88,8 @@ TEST(AlsBenutzer, ManifestImOrdnerOhneNeueDatei)
         (void)!chown(zu.c_str(), NIEMAND, NIEMAND);
     chmod(zu.c_str(), 0555);
     DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
-    const int status = std::system((AlsNiemand({"--plan", plan, "--manifest", manifest}) + " 2>'" + fehler + "'").c_str());
+    const int status =
+        std::system((AlsNiemand({"--plan", plan, "--manifest", manifest}) + " 2>'" + fehler + "'").c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
     EXPECT_NE(DateiLesen(fehler).find("--manifest \"" + manifest + "\": der Ordner nimmt keine neue Datei an "
                                       "(Keine Berechtigung)."),

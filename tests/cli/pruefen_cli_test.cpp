@@ -2,6 +2,7 @@
 // line as FILE:LINE: text, a summary line per file, exit 0, 1 or 2.
 #include "lauf.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -81,14 +82,11 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         const std::string aus = Ausfuehren({"--check", alt}).aus;
         EXPECT_NE(aus.find(f.gesagt), std::string::npos) << aus;
         EXPECT_EQ(aus.find("Phase") == std::string::npos, f.gesagt.find("Phase") == std::string::npos) << aus;
-        const size_t wo = aus.find("; neu: wlr7sinus-export ");
-        ASSERT_NE(wo, std::string::npos) << aus;
-        std::vector<std::string> wieder;
-        std::istringstream woerter(aus.substr(wo + 24));
-        for (std::string w; woerter >> w;)
-            wieder.push_back(w);
-        wieder.insert(wieder.end(), {"--output", neu});
-        EXPECT_EQ(Ausfuehren(wieder).code, 0);
+        // Pasted into a shell as it stands.
+        const size_t wo = aus.find("; neu: wlr7sinus-export ") + 23;
+        ASSERT_GT(wo, 23u) << aus;
+        const std::string befehl = WLR7_EXPORT + aus.substr(wo, aus.find('\n', wo) - wo) + " --output '" + neu + "'";
+        EXPECT_EQ(std::system(befehl.c_str()), 0);
         EXPECT_EQ(DateiLesen(neu), DateiLesen(alt)) << aus;
         const Lauf von = Ausfuehren({"--from", alt, "--output", neu});
         EXPECT_EQ(von.code, 0);

@@ -61,7 +61,8 @@ TEST(Satz, BefundeNennenDieDateiMitExitEins)
     text.replace(text.find("\t2\n"), 3, "\t2\r\n");
     const std::string kaputt = a + ".kaputt";
     DateiSchreiben(kaputt, text);
-    const std::string kopf = "Satz: Schleife 210 ms (21 Datenzeilen × 10ms)\nSatz: " + a + ": Kurve 1, 5 Hz, Bezug der Phasen\n";
+    const std::string kopf =
+        "Satz: Schleife 210 ms (21 Datenzeilen × 10ms)\nSatz: " + a + ": Kurve 1, 5 Hz, Bezug der Phasen\n";
     const struct {
         std::vector<std::string> dateien;
         std::string satz;  // what follows the files' own findings
