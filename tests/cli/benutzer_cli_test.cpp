@@ -45,33 +45,26 @@ TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
     if (!StraceBereit())
         GTEST_SKIP() << "no strace";
     const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt";
-    const std::vector<std::string> neuArg = {"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4",
-                                             "--output", ziel};
+    std::vector<std::string> neuArg = {"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4"};
+    const std::string neu = Ausfuehren(neuArg, {"--output", "-"}).aus;
+    neuArg.insert(neuArg.end(), {"--output", ziel});
     const std::string alt = Ausfuehren({"--frequency", "0.062", "--timebase", "1ms", "--output", "-"}).aus;
-    const std::string neu = Ausfuehren({"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4",
-                                        "--output", "-"}).aus;
-    ASSERT_GT(alt.size(), neu.size()) << "the old file is longer: a mixed one shows";
     AlteDatei(ziel, alt);
     const std::map<std::string, int> aufrufe = Aufrufe(AlsNiemand(neuArg), TestOrdner() + "/strace");
     ASSERT_FALSE(aufrufe.empty());
     ASSERT_EQ(DateiLesen(ziel), neu);
-    int laeufe = 0, getoetet = 0, gemischt = 0;
+    ASSERT_GT(alt.size(), neu.size()) << "the old file is longer: a mixed one shows";
+    int laeufe = 0, getoetet = 0;
     for (const auto &[name, anzahl] : aufrufe)
-        for (int wann = 1; wann <= anzahl; ++wann) {
+        for (int wann = 1; wann <= anzahl; ++wann, ++laeufe) {
             AlteDatei(ziel, alt);
-            const int status = std::system(("strace -f -qq -o /dev/null -e trace=" + name + " -e inject=" + name +
-                                            ":signal=SIGKILL:when=" + std::to_string(wann) + " " + AlsNiemand(neuArg) +
-                                            " 2>/dev/null")
-                                               .c_str());
-            ++laeufe;
-            getoetet += status != 0;
+            getoetet += std::system(("strace -f -qq -o /dev/null -e trace=" + name + " -e inject=" + name +
+                                     ":signal=SIGKILL:when=" + std::to_string(wann) + " " + AlsNiemand(neuArg) +
+                                     " 2>/dev/null")
+                                        .c_str()) != 0;
             const std::string inhalt = DateiLesen(ziel);
-            if (inhalt != alt && inhalt != neu) {
-                ++gemischt;
-                ADD_FAILURE() << "killed at " << name << " #" << wann << ": " << inhalt.size() << " bytes";
-            }
+            EXPECT_TRUE(inhalt == alt || inhalt == neu) << "killed at " << name << " #" << wann << ": " << inhalt.size();
         }
-    EXPECT_EQ(gemischt, 0) << "of " << laeufe << " runs";
     EXPECT_GT(getoetet, laeufe / 2) << "the kills came";
     EXPECT_EQ(std::system(AlsNiemand(neuArg).c_str()), 0);
     EXPECT_EQ(Eintraege(ordner), 1u) << "a later run clears what the killed ones left";
