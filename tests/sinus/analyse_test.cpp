@@ -821,7 +821,7 @@ TEST(ModellPhase, PruefungNenntDiePhase)
     } texte[] = {
         {20, 1, 119.996, 120.004, "Phase 120°"},
         {20, 1, 359.8, 360.3, "Phase 0°"},
-        {16, 1, 33.2991, 33.3089, "Phase 33.3°"},
+        {16, 1, 33.2991, 33.3189, "Phase 33.3°"},  // the shortest number, not the middle
         {20, 1, 118.504, 121.251, "Phase offen: 118.5° bis 121.26°"},
         {20, 0, 89.999, 90.001, "Phase 90° bei 20 Punkten je Periode"},
         {0, 0, 118.5, 118.6, "Phase offen wie die Periode"},
