@@ -1,6 +1,5 @@
 // The window for daily work, driven by the keyboard through its menus,
-// shortcuts and mnemonics: rings that commit what the user settles on,
-// undo and redo, refused and clamped input, screen-reader names, colours
+// shortcuts and mnemonics: undo and redo, refused and clamped input, screen-reader names, colours
 // under any palette, the report picture and the file dialog's memory.
 #include "Sinuserzeugung_gui.h"
 #include "bedienung.h"
@@ -13,15 +12,12 @@
 #include <QAccessible>
 #include <QAction>
 #include <QFileDialog>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QScrollArea>
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
 
 namespace {
 
@@ -64,29 +60,6 @@ TEST_F(Fenster, TastaturSitzungMitMnemonicsKuerzelnUndExport)
     Tasten("Alt+X");  // the button by its key: the typed frequency first
     EXPECT_TRUE(QTest::qWaitFor([] { return gDateiauswahl.titel.size() == 2; }));
     EXPECT_EQ(gEingabe.dFrequenz, 8.0);
-    tk::graph(gPanelMain, GRAPH)->zoomen(2.0, 10.0);
-    TK_MenuWaehlen(gPanelMain, GANZEKURVE);
-    EXPECT_EQ(tk::graph(gPanelMain, GRAPH)->von(), 0.0);
-}
-
-TEST_F(Fenster, RingUebernimmtErstDasGewaehlteUndMeldetDiePunktzahl)
-{
-    Tasten("Alt+R");
-    Text("100");
-    Tasten("Alt+P");  // leaving the periods commits them
-    Text("130");
-    Tasten("Alt+Z");  // 26000 points on 10ms are refused only at "50us"
-    Text("50us");
-    EXPECT_TRUE(gMeldungen.empty()) << "no item passed on the way is committed";
-    EXPECT_EQ(A(ZEITBASIS), "50us");
-    Tasten("Return");
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_NE(gMeldungen[0].text.find("\n\n260000 Punkte, höchstens 16358"), std::string::npos);
-    EXPECT_EQ(A(ZEITBASIS), "10ms") << "back to the last accepted item";
-    Tasten("Down Escape Alt+Z Down Down Up Alt+K");  // Escape takes back; then 20ms, 50ms, 20ms
-    EXPECT_EQ(std::string(gEingabe.szZeitbasis), "20ms");
-    EXPECT_EQ(gFenster.verlauf.iAnzahl, 4) << "start, periods, period and one step for the ring";
-    EXPECT_EQ(gMeldungen.size(), 1u);
 }
 
 TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
@@ -103,8 +76,7 @@ TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
     EXPECT_EQ(std::make_tuple(W(OFFSET), W(FREQUENZ), W(PERIODENDAUER)), std::make_tuple(1.0, 0.5, 2000.0));
     Tasten("Ctrl+Z Ctrl+Z");
     EXPECT_EQ(std::make_pair(W(OFFSET), Plotwerte(gPanelMain, GRAPH)), std::make_pair(5.0, start));
-    const QAction *zurueck = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("RUECKGAENGIG"));
-    const QAction *vor = tk::panel(gPanelMain)->fenster->findChild<QAction *>(QStringLiteral("WIEDERHOLEN"));
+    const QAction *zurueck = Aktion("RUECKGAENGIG"), *vor = Aktion("WIEDERHOLEN");
     EXPECT_EQ(std::make_pair(zurueck->isEnabled(), vor->isEnabled()), std::make_pair(false, true)) << "nothing left to undo";
     EXPECT_EQ(std::make_pair(zurueck->text(), vor->text()),
               std::make_pair(QStringLiteral("&Rückgängig"), QStringLiteral("&Wiederholen: Offset 5 → 1 V")));
@@ -116,31 +88,16 @@ TEST_F(Fenster, RueckgaengigUndWiederholenUeberEinenAbgelehntenSchritt)
 
 TEST_F(Fenster, KeineStillenAenderungen)
 {
-    for (const char *keineZahl : {"5 5", "k"}) {
-        TK_Tippen(gPanelMain, FREQUENZ, keineZahl);
-        EXPECT_EQ(std::make_pair(W(FREQUENZ), A(FREQUENZ)), std::make_pair(5.0, std::string("5.00"))) << keineZahl;
-        EXPECT_NE(A(STATUSZEILE).find(std::string("\n\u201e") + keineZahl + "\u201c ist keine Zahl: 5 bleibt"),
-                  std::string::npos) << A(STATUSZEILE);
-    }
-    // A unit the field does not take is refused, naming the ones it does.
-    // (Each field's words are the inputs' own, checked with them; here the way to the status line.)
-    const struct { int control; const char *getippt, *meldung; } fremd[] = {
-        {FREQUENZ, "5 khz", "\u201e5 khz\u201c passt nicht zu Frequenz: Hz, kHz, mHz"},
-        {AMPLITUDEEFF, "3 Veff", "\u201e3 Veff\u201c passt nicht zu Amplitude: V, mV, kV"}};
-    for (const auto &f : fremd) {
-        const double vorher = W(f.control);
-        TK_Tippen(gPanelMain, f.control, f.getippt);
-        EXPECT_EQ(W(f.control), vorher) << f.getippt;
-        EXPECT_NE(A(STATUSZEILE).find(std::string("\n") + f.meldung), std::string::npos) << A(STATUSZEILE);
-        TK_Tippen(gPanelMain, ANZAHLPERIODEN, "1");  // a commit writes the status afresh
-    }
-    const struct { int control; const char *getippt, *hinweis; } faelle[] = {
-        {FREQUENZ, "30kHz", "30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"},  // the range holds for the value understood
-        {ANZAHLPERIODEN, "0", "0 auf 0.01 begrenzt (0.01 bis 100)"}};
-    for (const auto &f : faelle) {
-        TK_Tippen(gPanelMain, f.control, f.getippt);
-        EXPECT_NE(A(STATUSZEILE).find(std::string("\n") + f.hinweis), std::string::npos) << A(STATUSZEILE);
-    }
+    // Each field's words are the inputs' own, checked with them; here the way to the status line.
+    TK_Tippen(gPanelMain, FREQUENZ, "5 5");
+    EXPECT_EQ(std::make_pair(W(FREQUENZ), A(FREQUENZ)), std::make_pair(5.0, std::string("5.00")));
+    EXPECT_NE(A(STATUSZEILE).find("\n\u201e5 5\u201c ist keine Zahl: 5 bleibt"), std::string::npos) << A(STATUSZEILE);
+    TK_Tippen(gPanelMain, AMPLITUDEEFF, "3 Veff");
+    EXPECT_EQ(A(AMPLITUDEEFF), "3.536") << "the field keeps its value";
+    EXPECT_NE(A(STATUSZEILE).find("\n\u201e3 Veff\u201c passt nicht zu Amplitude: V, mV, kV"), std::string::npos)
+        << A(STATUSZEILE);
+    TK_Tippen(gPanelMain, FREQUENZ, "30kHz");  // the range holds for the value understood
+    EXPECT_NE(A(STATUSZEILE).find("\n30000 auf 20000 begrenzt (0.02 bis 20000 Hz)"), std::string::npos) << A(STATUSZEILE);
     TK_Tippen(gPanelMain, OFFSET, "2");
     EXPECT_EQ(A(STATUSZEILE).find("begrenzt"), std::string::npos) << "only for that commit";
 }
@@ -153,16 +110,8 @@ TEST_F(Fenster, VorsaetzeUndEinheitenInDenFeldern)
     EXPECT_EQ(std::make_tuple(W(FREQUENZ), A(FREQUENZ), gEingabe.dFrequenz), std::make_tuple(2500.0, std::string("2500.00"), 2500.0));
     EXPECT_NE(A(STATUSZEILE).find("\n2,5k = 2500 Hz"), std::string::npos) << A(STATUSZEILE);
     EXPECT_EQ(W(PERIODENDAUER), 0.4) << "coupled as if 2500 had been typed";
-    TK_Tippen(gPanelMain, PERIODENDAUER, "0,2 s");
-    EXPECT_EQ(std::make_pair(gEingabe.dPeriodendauer, gEingabe.dFrequenz), std::make_pair(200.0, 5.0));
     TK_Tippen(gPanelMain, PERIODENDAUER, "1 ms");
     EXPECT_EQ(A(STATUSZEILE).find(" = "), std::string::npos) << "a field's own unit is no news";
-
-    TK_Tippen(gPanelMain, AMPLITUDEDACH, "7 Vss");
-    EXPECT_EQ(std::make_pair(W(AMPLITUDEDACH), gEingabe.dAmplitudeDach), std::make_pair(3.5, 3.5));
-    EXPECT_EQ(A(AMPLITUDEDACH), "3.500");
-    EXPECT_NE(A(STATUSZEILE).find("\n7 Vss = 3.5 V"), std::string::npos) << A(STATUSZEILE);
-
     // An RMS value in the peak field is the RMS value typed into its own field.
     TK_Tippen(gPanelMain, AMPLITUDEEFF, "3.5355339");
     const Eingabewerte eff = gEingabe;
@@ -173,17 +122,6 @@ TEST_F(Fenster, VorsaetzeUndEinheitenInDenFeldern)
     EXPECT_EQ(std::make_pair(W(AMPLITUDEEFF), W(AMPLITUDEDACH)), std::make_pair(3.5355339, eff.dAmplitudeDach));
     EXPECT_NE(A(STATUSZEILE).find("\n3,5355339 Veff = 3.5355339 V (Amplitude [Veff])"), std::string::npos)
         << A(STATUSZEILE);
-}
-
-// Small values are not hidden behind the field's decimals.
-TEST_F(Fenster, KleineWerteBleibenSichtbar)
-{
-    TK_Tippen(gPanelMain, AMPLITUDEDACH, "0.0004");
-    EXPECT_EQ(std::make_pair(A(AMPLITUDEDACH), A(AMPLITUDEEFF)), std::make_pair(std::string("0.0004"), std::string("0.000283")));
-    SetCtrlVal(gPanelMain, FREQUENZ, 0.06113);
-    EXPECT_EQ(A(FREQUENZ), "0.0611");
-    SetCtrlVal(gPanelMain, FREQUENZ, 5.0);
-    EXPECT_EQ(A(FREQUENZ), "5.00");
 }
 
 TEST_F(Fenster, BildschirmleserHoertBeschriftungUndStatus)
@@ -231,12 +169,8 @@ TEST_F(Fenster, BildschirmleserHoertZeitbasisWieStatusUndKeineUnendlichenGrenzen
     Text("50u");
     Tasten("Return");
     ASSERT_EQ(std::string(gEingabe.szZeitbasis), "50us") << "the file's label";
-    const std::string status = A(STATUSZEILE);
-    const size_t schritt = status.find("Schritt ");
-    ASSERT_NE(schritt, std::string::npos) << status;
-    const QString gesagt = QString::fromUtf8(status.substr(schritt + 8, status.find(" \u00b7", schritt) - schritt - 8).c_str())
-                               .replace(QChar(0xa0), QLatin1Char(' '));
-    EXPECT_EQ(gesagt, QStringLiteral("50 µs"));
+    EXPECT_NE(A(STATUSZEILE).find("Schritt 50\u00a0µs \u00b7"), std::string::npos) << A(STATUSZEILE);
+    const QString gesagt = QStringLiteral("50 µs");
     QAccessibleInterface *ring = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, ZEITBASIS));
     ASSERT_TRUE(ring);
     EXPECT_EQ(ring->role(), QAccessible::ComboBox);
@@ -245,17 +179,15 @@ TEST_F(Fenster, BildschirmleserHoertZeitbasisWieStatusUndKeineUnendlichenGrenzen
     // The popup list reads its items the same way and opens by the action.
     ASSERT_EQ(ring->childCount(), 1);
     QAccessibleInterface *liste = ring->child(0);
-    ASSERT_TRUE(liste && liste->childCount() > 0);
-    const QStringList erwartet = {QStringLiteral("50 µs"), QStringLiteral("100 µs"), QStringLiteral("200 µs")};
-    for (int i = 0; i < erwartet.size(); ++i)
-        EXPECT_EQ(liste->child(i)->text(QAccessible::Name), erwartet[i]) << i;
+    ASSERT_TRUE(liste && liste->childCount() > 1);
+    EXPECT_EQ(std::make_pair(liste->child(0)->text(QAccessible::Name), liste->child(1)->text(QAccessible::Name)),
+              std::make_pair(gesagt, QStringLiteral("100 µs")));
     ASSERT_TRUE(ring->actionInterface());
     ring->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
     EXPECT_TRUE(ring->state().expanded);
     ring->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
     EXPECT_FALSE(ring->state().expanded);
     EXPECT_EQ(std::string(gEingabe.szZeitbasis), "50us") << "opening and closing chose nothing";
-
     // Amplitude fields hold any number: no bound is read, least of all "inf".
     for (int feld : {AMPLITUDEDACH, AMPLITUDEEFF}) {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(tk::control(gPanelMain, feld));
@@ -292,9 +224,8 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
         Sinus_Freigeben(), DiscardPanel(gPanelMain);
         ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
         Sinus_Initialisieren();
-        std::vector<QWidget *> teile;
-        for (QLabel *l : tk::panel(gPanelMain)->fenster->findChildren<QLabel *>())
-            teile.push_back(l);
+        const QList<QLabel *> labels = tk::panel(gPanelMain)->fenster->findChildren<QLabel *>();
+        std::vector<QWidget *> teile(labels.begin(), labels.end());
         for (int c : {ZEITBASIS, KURVENNUMMER, SPEICHERN})
             teile.push_back(tk::control(gPanelMain, c));
         for (QWidget *w : teile) {
@@ -304,9 +235,7 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
                                    Helligkeit(p.color(knopf ? QPalette::ButtonText : QPalette::WindowText));
             // Labels on the beige; rings and button in the desktop's colours, as the fields.
             EXPECT_GT(knopf ? std::fabs(abstand) : abstand, 0.5) << w->objectName().toStdString() << (bDunkel ? " dark" : " light");
-            if (knopf) {
-                EXPECT_EQ(p.color(QPalette::Button), QApplication::palette().color(QPalette::Button));
-            }
+            EXPECT_TRUE(!knopf || p.color(QPalette::Button) == QApplication::palette().color(QPalette::Button));
         }
         TK_Tippen(gPanelMain, AMPLITUDEDACH, "8");  // cut at both limits
         const QColor warnung = tk::control(gPanelMain, WARNZEILE)->palette().color(QPalette::WindowText);
@@ -320,33 +249,15 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
 TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
 {
     const std::string ordner = TestOrdner();
-    for (const char *name : {"/bericht.png", "/bericht.svg"}) {
-        gDateiauswahl.pfad = ordner + name, gDateiauswahl.ergebnis = 2;
-        TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
-    }
-    ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
-    const QImage bild(QString::fromStdString(ordner + "/bericht.png"));
-    EXPECT_GE(bild.width(), 1600);
-    EXPECT_EQ(bild.pixelColor(2, 2), QColor(Qt::white));
-    const std::string svg = DateiLesen(ordner + "/bericht.svg");
-    for (const char *teil : {"<svg", "WLR-7 max. 10.000 V", "Amplitude 5.000 V^ (3.536 Veff)", "21 von 16359"})
-        EXPECT_NE(svg.find(teil), std::string::npos) << teil;
-
-    // Every warning below the graph, and the graph's own menu writes the same picture.
+    // Every warning below the graph; the graph's own menu writes the window's report picture.
     TK_Tippen(gPanelMain, FREQUENZ, "8");
     TK_Tippen(gPanelMain, AMPLITUDEDACH, "8");
-    gDateiauswahl.pfad = ordner + "/warnungen.svg";
+    gDateiauswahl = {ordner + "/warnungen.svg", 2, {}};
     tk::graph(gPanelMain, GRAPH)->speichernFragen();
+    ASSERT_TRUE(gMeldungen.empty()) << MeldungenText();
     const std::string mitWarnungen = DateiLesen(ordner + "/warnungen.svg");
     for (const char *teil : {"Frequenz 7.692", "begrenzt:", "Perioden 1.00", "WLR-7 max. 10.000 V"})
         EXPECT_NE(mitWarnungen.find(teil), std::string::npos) << teil;
-    gDateiauswahl.pfad = ordner + "/bericht.bmp";
-    TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
-    EXPECT_NE(MeldungenText().find("Die Grafik konnte nicht gespeichert werden:\n" + ordner + "/bericht.bmp\n"),
-              std::string::npos) << MeldungenText();
-    EXPECT_FALSE(std::filesystem::exists(ordner + "/bericht.bmp")) << "no PNG bytes under another name";
-    MeldungenLeeren();
-
     // The real dialog opens where the last graph was saved, its name filled in.
     QString gesehen;
     QTimer::singleShot(0, [&] {
@@ -359,13 +270,12 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     TK_DateiauswahlAbfangen(nullptr);
     TK_MenuWaehlen(gPanelMain, GRAFIKSPEICHERN);
     TK_DateiauswahlAbfangen(DateiauswahlAntworten);
-    EXPECT_EQ(gesehen.toStdString(), ordner + "|bericht.bmp") << "the last name chosen, kept to be corrected";
+    EXPECT_EQ(gesehen.toStdString(), ordner + "|warnungen.svg") << "the last name chosen";
 }
 
 // Warnings are why the tool exists: at the size the window opens with, each
 // warning line lies whole inside the visible part of the text area, above
-// the status, alone, beside a reference, after a take-over and beside a
-// refusal's note.
+// the status, alone, beside a reference and beside a refusal's note.
 TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
 {
     QWidget *fenster = tk::panel(gPanelMain)->fenster;
@@ -399,35 +309,9 @@ TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
     Fenster_KurveOeffnen();
     ASSERT_TRUE((gFenster.iReferenzen > 0));
     inSicht("beside a reference");
-    Tippen(AMPLITUDEDACH, "4");
-    Fenster_EingabenAusReferenz();
-    EXPECT_EQ(gEingabe.dAmplitudeDach, 6.0);
-    inSicht("after a take-over");
     Tippen(ANZAHLPERIODEN, "100");
     Tippen(PERIODENDAUER, "2000");  // 200 points a period, 100 periods: too many, refused
     ASSERT_EQ(gMeldungen.size(), 1u);
     EXPECT_NE(A(STATUSZEILE).find("Abgelehnt"), std::string::npos) << A(STATUSZEILE);
     inSicht("beside a refusal");
-}
-
-// The help in the message box as it shows it: no line wraps, so that none
-// loses its indent.
-TEST_F(Fenster, HilfeZeilenBrechenNichtUm)
-{
-    Tasten("F1");
-    ASSERT_EQ(gMeldungen.size(), 1u);
-    EXPECT_EQ(gMeldungen[0].titel, "Tasten und Maus");
-    const QString text = QString::fromStdString(gMeldungen[0].text);
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(gMeldungen[0].titel), text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.show();
-    QApplication::processEvents();
-    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-    ASSERT_TRUE(label);
-    const QFontMetrics masse(label->font());
-    for (const QString &zeile : text.split(QLatin1Char('\n')))
-        EXPECT_LE(masse.horizontalAdvance(zeile), label->contentsRect().width()) << zeile.toStdString();
-    EXPECT_EQ(label->height(), label->heightForWidth(label->width()));
-    EXPECT_LE(label->heightForWidth(label->width()), (text.count(QLatin1Char('\n')) + 1) * masse.lineSpacing() + 2)
-        << "one line on the screen for each line of the help";
 }

@@ -5,13 +5,21 @@
 #define TEST_FENSTER_FIXTURE_H
 
 #include "Sinuserzeugung_gui.h"
+#include "intern_gui.h"
 #include "panel_fixture.h"
 #include "wlr7sinus_main.h"
 #include "wlr7sinus_uir.h"
 #include "zustand.h"
 
+#include <QAction>
 #include <cmath>
 #include <utility>
+
+/// The window's menu item named @p name.
+inline QAction *Aktion(const char *name)
+{
+    return tk::panel(gPanelMain)->fenster->findChild<QAction *>(QString::fromLatin1(name));
+}
 
 class FensterTest : public ::testing::Test {
 protected:
