@@ -25,14 +25,6 @@ namespace {
 using SinusPanel = FensterTest;
 using PhaseFeld = FensterTest;
 
-Eingabewerte Stufe(double dOffset)
-{
-    Eingabewerte e;
-    Eingaben_Vorgaben(&e);
-    e.dOffset = dOffset;
-    return e;
-}
-
 // Undo (-1) or redo (+1); the offset of the step reached, -1 for none.
 double Gehen(int iRichtung)
 {
@@ -127,8 +119,8 @@ TEST_F(SinusPanel, StatuszeileMarkenUndFehlgeschlageneSpeicheranforderung)
     EXPECT_EQ(A(WARNZEILE), "\u26a0 begrenzt: 5 von 21 Werten bei 100\u00a0% und 5 bei 0\u00a0%");
     const auto &marken = tk::graph(gPanelMain, GRAPH)->marken();
     ASSERT_EQ(marken.size(), 2u);
-    EXPECT_EQ(std::make_tuple(marken[0].von, marken[0].bis, marken[1].von), std::make_tuple(3, 7, 13));
-    EXPECT_TRUE(marken[0].oben);
+    EXPECT_EQ(std::make_tuple(marken[0].von, marken[0].bis, marken[0].oben, marken[1].von, marken[1].oben),
+              std::make_tuple(3, 7, true, 13, false));
     Fenster_ZeitachseSetzen(0);  // element 0 goes before data line 1: the marks move with the curve
     ASSERT_EQ(marken.size(), 2u);
     EXPECT_TRUE(marken[0].von == 4 && marken[0].oben);
@@ -210,9 +202,7 @@ TEST_F(SinusPanel, KurveWieDasGeraetSieAbspielt)
     ASSERT_TRUE(anzeige && anzeige->isVisible());
     EXPECT_EQ(anzeige->text().toStdString(), "Datenzeile 3: 0.02000\u00a0s, 100.00\u00a0%, 10\u00a0V");
     Tippen(ANZAHLPERIODEN, "1");  // a commit keeps the chosen axis
-    EXPECT_EQ(gFenster.bWieExportiert, 1);
     EXPECT_DOUBLE_EQ(Gains().first, 0.01);
-    Fenster_ZeitachseSetzen(0);
 }
 
 TEST_F(SinusPanel, KurvendateiAlsReferenz)
@@ -236,7 +226,6 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     for (size_t i = 0; i < g->werte(1)->size(); ++i)
         EXPECT_NEAR((*g->werte(1))[i], (*g->werte(2))[i], 0.005) << i;
     QAction *achse = Aktion("ZEITACHSE");
-    ASSERT_TRUE(achse);
     EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, false));
     // Compared as it was read: a commit reads no file, however slow its folder, and a file that
     // changed or went since does not change the reference shown.
@@ -247,8 +236,6 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     std::remove(datei.c_str());
     Tippen(AMPLITUDEDACH, "5");
     EXPECT_NE(A(STATUSZEILE).find("ist Byte für Byte der Export der Eingaben"), std::string::npos) << A(STATUSZEILE);
-    Tippen(AMPLITUDEDACH, "4");
-    DateiSchreiben(datei, Ausfuehren({"--output", "-"}).aus);
     Fenster_ReferenzEntfernen();
     EXPECT_EQ(TK_AnzahlPlots(gPanelMain, GRAPH), 2);
     EXPECT_EQ(std::make_pair(achse->isChecked(), achse->isEnabled()), std::make_pair(true, true));
@@ -256,7 +243,7 @@ TEST_F(SinusPanel, KurvendateiAlsReferenz)
     EXPECT_EQ(A(STATUSZEILE).find("Referenz"), std::string::npos);
 
     // A file cut off: its findings in one message, the reference shown all the same.
-    DateiSchreiben(kaputt, DateiLesen(datei).substr(0, 200));
+    DateiSchreiben(kaputt, Ausfuehren({"--output", "-"}).aus.substr(0, 200));
     Waehlen(kaputt);
     Fenster_KurveOeffnen();
     EXPECT_EQ(MeldungenText().rfind("Kurve öffnen: kaputt.txt: 1 Befund\n\nZeile ", 0), 0u) << MeldungenText();
@@ -324,8 +311,7 @@ TEST_F(PhaseFeld, IdealkurveBeginntBeimStartwinkel)
 {
     Tippen(PHASE, "90");
     // The samples start at the crest (offset 50 % + amplitude 50 %).
-    ASSERT_GT(gSinus.iAnzahlPunkte, 2);
-    EXPECT_EQ(Plot().front(), 100.0);
+    EXPECT_EQ(Plot().at(0), 100.0);
     const std::vector<double> *ideal = tk::graph(gPanelMain, GRAPH)->werte(0);
     ASSERT_TRUE(ideal && !ideal->empty());
     EXPECT_NEAR(ideal->front(), 100.0, 1e-9) << "the ideal sine drawn starts where the samples do";
@@ -337,22 +323,23 @@ TEST(Verlauf, ZurueckVorUndNeuerZweigUeberDenRingHinweg)
 {
     Fenster_VerlaufLeeren();
     EXPECT_EQ(Gehen(-1), -1.0);
+    Eingabewerte e{};
     for (int i = 0; i < 3; ++i) {
-        const Eingabewerte e = Stufe(i);
+        e.dOffset = i;
         Fenster_VerlaufMerken(&e, i == 2 ? "Eingaben aus k.txt" : nullptr);
     }
     ASSERT_TRUE(Fenster_VerlaufNachbar(0));
     EXPECT_STREQ(Fenster_VerlaufNachbar(0)->szAnlass, "Eingaben aus k.txt") << "the current step knows its cause";
     EXPECT_STREQ(Fenster_VerlaufNachbar(-1)->szAnlass, "");
     EXPECT_EQ((std::vector<double>{Gehen(-1), Gehen(-1), Gehen(-1), Gehen(+1)}), (std::vector<double>{1, 0, -1, 1}));
-    const Eingabewerte neu = Stufe(9);  // a commit after undo drops what redo would bring back
-    Fenster_VerlaufMerken(&neu, nullptr);
+    e.dOffset = 9;  // a commit after undo drops what redo would bring back
+    Fenster_VerlaufMerken(&e, nullptr);
     EXPECT_EQ((std::vector<double>{Gehen(+1), Gehen(-1), Gehen(-1), Gehen(-1)}), (std::vector<double>{-1, 1, 0, -1}));
 
     Fenster_VerlaufLeeren();
     const int iSchritte = FENSTER_VERLAUF_GROESSE + 30;  // the oldest steps drop out of the ring
     for (int i = 0; i < iSchritte; ++i) {
-        const Eingabewerte e = Stufe(i);
+        e.dOffset = i;
         Fenster_VerlaufMerken(&e, nullptr);
     }
     int iZurueck = 0;

@@ -42,7 +42,7 @@ protected:
     /// The graph's x and y gains; NAN when a read reports no success.
     static std::pair<double, double> Gains()
     {
-        double x = 0.0, y = 0.0;
+        double x = NAN, y = NAN;
         const int a = GetCtrlAttribute(gPanelMain, GRAPH, ATTR_XAXIS_GAIN, &x);
         return a | GetCtrlAttribute(gPanelMain, GRAPH, ATTR_YAXIS_GAIN, &y) ? std::pair(double(NAN), double(NAN))
                                                                           : std::pair(x, y);
@@ -50,8 +50,7 @@ protected:
     /// Presses Exportieren; the dialog answers @p datei with @p ergebnis.
     static void Exportieren(const std::string &datei, int ergebnis = 2)
     {
-        gDateiauswahl.pfad = datei;
-        gDateiauswahl.ergebnis = ergebnis;
+        gDateiauswahl = {datei, ergebnis, {}};
         TK_Klicken(gPanelMain, SPEICHERN);
     }
     /// The next file dialog answers @p datei as an existing file.
