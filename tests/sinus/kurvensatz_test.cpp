@@ -40,10 +40,7 @@ TEST(Kurvensatz, BefundeNennenDieDatei)
     const Satzkurve a = Kurve("a.txt", 1, "10ms", 21, 20);
     Satzkurve unbekannt = Kurve("b.txt", 0, "", 21, 0);
     unbekannt.bPhase = 0;
-    const struct {
-        Satzkurve b;
-        std::string befunde;
-    } faelle[] = {
+    const struct { Satzkurve b; std::string befunde; } faelle[] = {
         {Kurve("b.txt", 2, "10ms", 21, 20), ""},
         {Kurve("b.txt", 1, "10ms", 21, 20),
          "b.txt: Kurvennummer 1 wie a.txt: das Gerät spielt je Nummer nur eine Kurve\n"},
@@ -93,11 +90,7 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
         EXPECT_EQ(s.iSchleife * 50, iUs) << szZb << " " << iZeilen;
         EXPECT_TRUE(s.bGleicheSchleife);
     }
-    const struct {
-        const char *szZeitbasis;
-        int iZeilen;
-        const char *szText;
-    } faelle[] = {
+    const struct { const char *szZeitbasis; int iZeilen; const char *szText; } faelle[] = {
         {"50us", 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
         {"3ms", 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
         {"1std", 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
@@ -113,11 +106,7 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
 TEST(Kurvensatz, GanzeFrequenzverhaeltnisseBenannt)
 {
     // Periods by hand: P times the time base; a is 20 x 10 ms.
-    const struct {
-        Satzkurve b;
-        int iVerhaeltnis;
-        const char *szFakten;
-    } faelle[] = {
+    const struct { Satzkurve b; int iVerhaeltnis; const char *szFakten; } faelle[] = {
         {Kurve("b", 2, "10ms", 21, 10), 2, "Kurve 2, 10 Hz = 2 × Frequenz von a, Phase +0.0°"},
         {Kurve("b", 2, "10ms", 21, 60), -3, "Kurve 2, 1.667 Hz = 1/3 der Frequenz von a, Phase +0.0°"},
         {Kurve("b", 2, "10ms", 21, 30), 0, "Kurve 2, 3.333 Hz, Phase +0.0°"},               // 3:2
@@ -164,10 +153,9 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
     EXPECT_STREQ(s.aszKurve[2], "Kurve 2, 5 Hz wie v.txt, Phase offen");
 
     // Angles as texts show them: (-180, 180], to a tenth, never -0.
-    const struct {
-        double dEin, dAus;
-    } winkel[] = {{0.0, 0.0}, {-0.04, 0.0}, {359.96, 0.0}, {-180.0, 180.0}, {180.0, 180.0}, {540.0, 180.0},
-                  {-179.96, 180.0}, {-179.94, -179.9}, {240.0, -120.0}, {-240.0, 120.0}, {720.05, 0.1}};
+    const struct { double dEin, dAus; } winkel[] = {
+        {0.0, 0.0}, {-0.04, 0.0}, {359.96, 0.0}, {-180.0, 180.0}, {180.0, 180.0}, {540.0, 180.0},
+        {-179.96, 180.0}, {-179.94, -179.9}, {240.0, -120.0}, {-240.0, 120.0}, {720.05, 0.1}};
     for (const auto &w : winkel) {
         const double d = Kurvensatz_Winkel(w.dEin);
         EXPECT_NEAR(d, w.dAus, 1e-9) << w.dEin;
@@ -209,9 +197,7 @@ TEST(Kurvensatz, AusDerGelesenenDateiDiePhaseNurOhneBefunde)
     const std::string pfad = TestOrdner() + "/k.txt";
     static Kurvendatei datei;
     Satzkurve k;
-    const struct {
-        double dPhase, dDach, dErwartet;
-    } faelle[] = {{240.0, 5.0, -120.0}, {30.0, -2.5, -150.0}};
+    const struct { double dPhase, dDach, dErwartet; } faelle[] = {{240.0, 5.0, -120.0}, {30.0, -2.5, -150.0}};
     for (const auto &f : faelle) {
         Eingabewerte e = Eingabebau().Dach(f.dDach).Kurve(3);
         e.dPhase = f.dPhase;

@@ -13,11 +13,8 @@
 
 TEST(Phase, BegrenzteZeilenIdealUndTitelFolgenDemStartwinkel)
 {
-    const struct {
-        double dPhase;
-        int iOben, iUnten;
-        const char *szErste;  // first value: the crest is cut at 100
-    } faelle[] = {
+    // The first value as printed: the crest is cut at 100.
+    const struct { double dPhase; int iOben, iUnten; const char *szErste; } faelle[] = {
         {0, 1, 1, "50"},     // 50 110 50 -10 50
         {90, 2, 1, "100"},   // 110 50 -10 50 110
         {-90, 1, 2, "0"},    // -10 50 110 50 -10
