@@ -176,20 +176,6 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     EXPECT_GE(graph->height(), 200) << "the smallest window keeps the plot readable";
 }
 
-// Typed text picks its item (which one: the ring's own tests); only Enter commits.
-TEST_F(PanelTest, GetippterTextWaehltDasGemeinteElement)
-{
-    Zeigen();
-    QWidget *ring = tk::control(h, 9);
-    ring->setFocus();
-    QTest::keyClicks(ring, QStringLiteral("500"));
-    EXPECT_EQ(Anzeige(h, 9), "500us");
-    EXPECT_TRUE(gEreignisse.empty()) << "only Enter or leaving commits";
-    QTest::keyClick(ring, Qt::Key_Return);
-    ASSERT_EQ(gEreignisse.size(), 1u);
-    EXPECT_TRUE(gEreignisse[0].control == 9 && gEreignisse[0].event == EVENT_COMMIT);
-}
-
 TEST_F(PanelTest, UmschaltF1ZeigtWasDasProgrammSagt)
 {
     char text[100];

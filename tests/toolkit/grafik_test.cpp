@@ -27,11 +27,7 @@ std::vector<TK_Punkt> Punkte(const std::vector<double> &w, double von, double bi
 TEST(Grafik, StufenlinieUndReduktion)
 {
     // Few samples: each holds its value up to the next; repeats are left out.
-    const struct {
-        std::vector<double> werte;
-        double von, bis;
-        std::vector<TK_Punkt> erwartet;
-    } faelle[] = {
+    const struct { std::vector<double> werte; double von, bis; std::vector<TK_Punkt> erwartet; } faelle[] = {
         {{1, 2, 3}, 0, 2, {{0, 1}, {1, 1}, {1, 2}, {2, 2}, {2, 3}}},
         {{5, 5, 5}, 0, 2, {{0, 5}, {1, 5}, {2, 5}}},
         {{0, 1, 2, 3, 4, 5}, 1.5, 3.2, {{1, 1}, {2, 1}, {2, 2}, {3, 2}, {3, 3}, {4, 3}, {4, 4}}},
@@ -98,11 +94,9 @@ TEST(Grafik, StufenlinieUndReduktion)
 
 TEST(Grafik, TicksAufRundenZahlen)
 {
-    const struct {
-        double spanne, schritt;
-        int stellen;
-    } faelle[] = {{1.0, 0.2, 1}, {0.11, 0.02, 2}, {10.0, 2.0, 0}, {0.00011, 2e-5, 5},
-                  {3600.0 * 16359, 1e7, 0}, {35.0, 5.0, 0}, {7.4, 1.0, 0}, {1e-12, 2e-13, 13}};
+    const struct { double spanne, schritt; int stellen; } faelle[] = {
+        {1.0, 0.2, 1}, {0.11, 0.02, 2}, {10.0, 2.0, 0}, {0.00011, 2e-5, 5},
+        {3600.0 * 16359, 1e7, 0}, {35.0, 5.0, 0}, {7.4, 1.0, 0}, {1e-12, 2e-13, 13}};
     for (const auto &f : faelle) {
         double schritt = 0.0;
         int stellen = -1;
@@ -114,10 +108,9 @@ TEST(Grafik, TicksAufRundenZahlen)
     int stellen;
     // Where the room is short, every label still fits between its ticks,
     // whole and distinct from its neighbours, read as a person reads them.
-    const struct {
-        double von, bis, zeichen;
-    } knapp[] = {{0.0, 1e-4, 60.0}, {0.0, 1e-4, 30.0}, {1000.0, 1000.0001, 80.0}, {0.0, 2.5e-9, 70.0},
-                 {-0.5, 0.5, 12.0}, {0.0, 0.259615, 70.0}};
+    const struct { double von, bis, zeichen; } knapp[] = {
+        {0.0, 1e-4, 60.0}, {0.0, 1e-4, 30.0}, {1000.0, 1000.0001, 80.0}, {0.0, 2.5e-9, 70.0},
+        {-0.5, 0.5, 12.0}, {0.0, 0.259615, 70.0}};
     for (const auto &k : knapp) {
         ASSERT_EQ(TK_GraphTicksPlatz(k.von, k.bis, k.zeichen, &schritt, &stellen), 0) << k.bis;
         std::vector<std::string> labels;

@@ -8,12 +8,7 @@ TEST(Ringwahl, GetippterTextMeintDasKuerzesteOderGanzeWort)
     const char *const zeitbasis[] = {"50us", "100us", "200us", "500us", "1ms", "2ms", "3ms", "4ms", "5ms",
                                      "10ms", "20ms", "50ms", "100ms", "1s", "10s", "1min", "1std"};
     const char *const kurven[] = {"Kurve 1", "Kurve 2", "Kurve 3", "Kurve 4"};
-    const struct {
-        const char *const *labels;
-        int anzahl;
-        const char *text;
-        int erwartet;
-    } faelle[] = {
+    const struct { const char *const *labels; int anzahl; const char *text; int erwartet; } faelle[] = {
         {zeitbasis, 17, "5", 8},      {zeitbasis, 17, "50", 0},    {zeitbasis, 17, "500", 3},
         {zeitbasis, 17, "1m", 4},     {zeitbasis, 17, "1mi", 15},  {zeitbasis, 17, "10m", 9},
         {zeitbasis, 17, "1", 13},     {zeitbasis, 17, "1S", 13},   {zeitbasis, 17, "10S", 14},

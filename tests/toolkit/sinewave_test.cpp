@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 TEST(SineWave, FortsetzungUeberDiePhaseUndExakteViertel)
@@ -24,10 +25,7 @@ TEST(SineWave, FortsetzungUeberDiePhaseUndExakteViertel)
     double w[21];
     phase = 0.0;
     SineWave(21, 50.0, 1.0 / 20.0, &phase, w);
-    EXPECT_EQ(w[0], 0.0);
-    EXPECT_EQ(w[5], 50.0);
-    EXPECT_EQ(w[10], 0.0);
-    EXPECT_EQ(w[15], -50.0);
+    EXPECT_EQ(std::make_tuple(w[0], w[5], w[10], w[15]), std::make_tuple(0.0, 50.0, 0.0, -50.0));
     EXPECT_NEAR(phase, 0.05, 1e-12) << "the phase goes on in cycles, below one";
     EXPECT_EQ(SineWave(-1, 1.0, f, &phase, w) + SineWave(1, 1.0, f, nullptr, w), 2 * TK_FEHLER_ARGUMENT);
     EXPECT_EQ(SineWave(1, 1.0, f, &phase, nullptr), TK_FEHLER_ARGUMENT) << "no room for one value";

@@ -62,13 +62,8 @@ TEST(Zahl, KeineZahlen)
 
 TEST(Zahl, EinheitenDesFeldes)
 {
-    const struct {
-        const TK_Einheit *einheiten;
-        int anzahl;
-        const char *text;
-        double wert;
-        int einheit, vorsatz;
-    } faelle[] = {
+    const struct { const TK_Einheit *einheiten; int anzahl; const char *text; double wert; int einheit, vorsatz; }
+        faelle[] = {
         {HERTZ, 3, "2,5kHz", 2500.0, 1, 0},        {HERTZ, 3, "2,5 kHz", 2500.0, 1, 0},
         {HERTZ, 3, "50mHz", 0.05, 2, 0},           {HERTZ, 3, "50 Hz", 50.0, 0, 0},
         {HERTZ, 3, "1.005kHz", 1005.0, 1, 0},      {HERTZ, 3, "2,5k", 2500.0, -1, 3},
@@ -82,18 +77,14 @@ TEST(Zahl, EinheitenDesFeldes)
         double v = 123.0;
         TK_Lesart wie = {99, 99};
         ASSERT_EQ(TK_ZahlLesenEinheit(f.text, f.einheiten, f.anzahl, &v, &wie), TK_ZAHL_GELESEN) << f.text;
-        EXPECT_EQ(v, f.wert) << f.text;
-        EXPECT_EQ(wie.iEinheit, f.einheit) << f.text;
-        EXPECT_EQ(wie.iVorsatz, f.vorsatz) << f.text;
+        EXPECT_EQ(std::make_tuple(v, wie.iEinheit, wie.iVorsatz), std::make_tuple(f.wert, f.einheit, f.vorsatz))
+            << f.text;
     }
 }
 
 TEST(Zahl, FremdeEinheitOderKeineZahl)
 {
-    const struct {
-        const char *text;
-        int ergebnis;
-    } faelle[] = {
+    const struct { const char *text; int ergebnis; } faelle[] = {
         {"5V", TK_ZAHL_EINHEIT},   {"5 V", TK_ZAHL_EINHEIT},    {"5khz", TK_ZAHL_EINHEIT},
         {"5KHz", TK_ZAHL_EINHEIT}, {"5MHZ", TK_ZAHL_EINHEIT},   {"5 Hz Hz", TK_ZAHL_KEINE},
         {"5Hz5", TK_ZAHL_KEINE},   {"Hz", TK_ZAHL_KEINE},       {"5 kHz,", TK_ZAHL_KEINE},
@@ -122,11 +113,7 @@ TEST(Zahl, FremdeEinheitOderKeineZahl)
 // them, the exponent form where the fixed one is too long.
 TEST(Zahl, AnzeigeZeigtKleineWerte)
 {
-    const struct {
-        double wert;
-        int stellen;
-        const char *text;
-    } faelle[] = {
+    const struct { double wert; int stellen; const char *text; } faelle[] = {
         {5.0, 2, "5.00"},           {20000.0, 2, "20000.00"},     {3.5355339059327373, 3, "3.536"},
         {0.06113, 2, "0.0611"},     {0.0004, 3, "0.0004"},        {-0.0004, 3, "-0.0004"},
         {0.00028284271247461904, 3, "0.000283"}, {0.0, 3, "0.000"}, {1.5e-9, 3, "0.0000000015"},
