@@ -56,21 +56,16 @@ protected:
 
 }  // namespace
 
-TEST_F(RingTest, GetipptesAddiertSichBisZurFestlegungOderZumFokuswechsel)
+TEST_F(RingTest, GetipptesGiltBisZurFestlegungOderZumFokuswechsel)
 {
     QSignalSpy fest(ring, &tk::RingCtrl::festgelegt);
     tippen("5");
     EXPECT_EQ(gezeigt(), "5ms");
-    tippen("0");
-    EXPECT_EQ(gezeigt(), "50us") << "typed in quick succession, the keys add up";
-    EXPECT_TRUE(ring->offen());
-    EXPECT_EQ(fest.count(), 0) << "moved, not yet committed";
-
-    // Enter commits; what is typed next is a new choice, not "500".
+    // Enter commits; what is typed next is a new choice, not "50".
     QTest::keyClick(ring, Qt::Key_Return);
     EXPECT_EQ(fest.count(), 1);
     tippen("0");
-    EXPECT_EQ(gezeigt(), "50us") << "a lone 0 means no item: the shown one stays";
+    EXPECT_EQ(gezeigt(), "5ms") << "a lone 0 means no item: the shown one stays";
     tippen("1");
     EXPECT_EQ(gezeigt(), "1s");
 
