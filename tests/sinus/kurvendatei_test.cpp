@@ -213,7 +213,6 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
             EXPECT_EQ(gDatei.iBefunde, f.befunde) << f.erster;
             EXPECT_EQ(Befunde().rfind(f.erster, 0), 0u) << Befunde().substr(0, 200);
         }
-    EXPECT_EQ(gDatei.aBefunde[0].iZeile, 1);
     Lesen(gText + std::string(100000, '\n'));
     EXPECT_EQ(gDatei.stand.iZeile, Kurvendatei_MaxZeilen() + 1) << "no line read past the limit";
 }

@@ -159,7 +159,6 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
         EXPECT_NEAR(d, w.dAus, 1e-9) << w.dEin;
         EXPECT_FALSE(std::signbit(d) && d == 0.0) << w.dEin;
     }
-    EXPECT_DOUBLE_EQ(Kurvensatz_Phase(90.0, -1.0), -90.0);
     EXPECT_DOUBLE_EQ(Kurvensatz_Phase(-90.0, -1.0), 90.0);
 }
 

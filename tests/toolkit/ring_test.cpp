@@ -96,9 +96,7 @@ TEST_F(RingTest, LeertasteAlleinOeffnetDieListe)
 
 TEST_F(RingTest, GesperrterEintragWirdNichtGewaehlt)
 {
-    auto *modell = qobject_cast<QStandardItemModel *>(ring->model());
-    ASSERT_NE(modell, nullptr);
-    modell->item(8)->setEnabled(false);  // 5ms
+    qobject_cast<QStandardItemModel *>(ring->model())->item(8)->setEnabled(false);  // 5ms
     ring->setCurrentIndex(0);
     tippen("5");
     EXPECT_EQ(gezeigt(), "50us") << "the disabled 5ms is not taken";
