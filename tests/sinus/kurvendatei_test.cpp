@@ -148,6 +148,12 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
     };
     Lesen(vorlage);
     ASSERT_EQ(Befunde(), "");
+    // Saved with Windows line ends throughout: said once, and its blank lines stay blank.
+    std::string crlf;
+    for (const char c : vorlage)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    Lesen(crlf);
+    EXPECT_EQ(Befunde(), "1: Zeilenende CR LF (Windows) statt LF\n");
     for (const auto &f : faelle) {
         std::string text = vorlage;
         const size_t wo = text.find(f.alt);
