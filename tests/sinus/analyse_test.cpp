@@ -618,6 +618,8 @@ TEST(Analyse, WarnungenBleibenInIhremBereich)
     Analyse_Kurve(&e0, &s0, &a);
     EXPECT_EQ((Analyse_Warnungen(&a, fenster, sizeof fenster), std::string(fenster)),
               "kein Sinus: die Datei enthält keine Werte");
+    Analyse_Notizen(&a, fenster, sizeof fenster);
+    EXPECT_STREQ(fenster, "") << "no notes without lines, whatever the area held";
     // A period left open among a few P names them; a search cut short says so.
     Kurvenanalyse offen = {};
     offen.iZeilen = 11;
