@@ -177,15 +177,6 @@ int TK_PlotWerte(int panel, int control, double *values, int size)
     return static_cast<int>(w->size());
 }
 
-int TK_Zeichnen(int panel)
-{
-    tk::Panel *p = tk::panel(panel);
-    if (!p)
-        return TK_FEHLER_HANDLE;
-    p->fenster->grab();
-    return 0;
-}
-
 void TK_Spaeter(void (*function)(void *), void *data)
 {
     PostDeferredCall(function, data);

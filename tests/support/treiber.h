@@ -36,8 +36,6 @@ int TK_Anzeige(int panel, int control, char *text, std::size_t size);
 int TK_AnzahlPlots(int panel, int control);
 /// Copies up to @p size values of the graph's first plot; returns its count.
 int TK_PlotWerte(int panel, int control, double *values, int size);
-/// Paints the whole panel at once, as the next frame would.
-int TK_Zeichnen(int panel);
 /// Runs @p function on the event loop as soon as it is idle.
 void TK_Spaeter(void (*function)(void *), void *data);
 
