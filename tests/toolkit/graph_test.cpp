@@ -405,7 +405,7 @@ TEST_F(PanelTest, BerichtsbildSchneidetKurvenUndHatSeineGanzeHoeheAufWeisserSeit
 // What the mouse does on the graph: a double click and the menu's first
 // item show the whole curve again (the item only when zoomed), the right
 // button opens the menu and never zooms out, and the readout goes when the
-// mouse leaves the plot area or the graph.
+// mouse leaves the plot area or the graph, and never comes without a curve.
 TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
 {
     Zeigen();
@@ -465,6 +465,13 @@ TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
     QEvent weg(QEvent::Leave);
     QApplication::sendEvent(g, &weg);
     EXPECT_FALSE(anzeige->isVisible()) << "the mouse left the graph";
+    DeleteGraphPlot(h, 12, -1, 1);
+    PlotY(h, 12, nullptr, 0, 4, 6, 24, 0, 1, 0);
+    QTest::mouseMove(g->viewport(), mitte);
+    EXPECT_FALSE(anzeige->isVisible()) << "an empty curve has no value to read";
+    DeleteGraphPlot(h, 12, -1, 1);
+    QTest::mouseMove(g->viewport(), mitte + QPoint(1, 0));
+    EXPECT_FALSE(anzeige->isVisible()) << "nor has a graph without a curve";
 }
 
 // A curve the program scales on its way in (gain, offset, start and step on
