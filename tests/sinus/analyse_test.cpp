@@ -825,6 +825,7 @@ TEST(ModellPhase, PruefungNenntDiePhase)
         {20, 1, 359.8, 360.3, "Phase 0°"},
         {16, 1, 33.2991, 33.3189, "Phase 33.3°"},  // the shortest number, not the middle
         {20, 1, 118.504, 121.251, "Phase offen: 118.5° bis 121.26°"},
+        {20, 1, -0.0, 1.5, "Phase offen: 0° bis 1.5°"},  // never "-0"
         {20, 0, 89.999, 90.001, "Phase 90° bei 20 Punkten je Periode"},
         {0, 0, 118.5, 118.6, "Phase offen wie die Periode"},
     };
@@ -832,4 +833,6 @@ TEST(ModellPhase, PruefungNenntDiePhase)
         Analyse_Phase(t.iP, t.bBestimmt, t.dVon, t.dBis, sz, sizeof sz);
         EXPECT_STREQ(sz, t.sz);
     }
+    Analyse_Zahl(-1e-20, 4, sz, sizeof sz);  // a number that rounds to nothing has no sign either
+    EXPECT_STREQ(sz, "0");
 }
