@@ -3,6 +3,7 @@
 // the values determine, "kein Sinus" means fewer than three levels, a cut is
 // a line whose printed value a limit changed. The inputs, where known, only
 // add what was typed and what follows from it.
+#include "Kurvenformat.h"
 #include "Sinusanalyse.h"
 #include "Sinusmodell.h"
 
@@ -251,7 +252,7 @@ void RatText(const Kurvenanalyse *p, const char *sp, char *sz, size_t iGroesse)
 int Analyse_Kurve(const Eingabewerte *pEingabe, const Sinuskurve *pSinus, Kurvenanalyse *pAnalyse)
 {
     const double dMs = Zeitbasis_Ms(pEingabe->szZeitbasis);  // as the export steps
-    const int iZeilen = pSinus->iAnzahlPunkte > 1 && pSinus->pdWerte ? pSinus->iAnzahlPunkte - 1 : 0;
+    const int iZeilen = pSinus->pdWerte ? Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte) : 0;
     std::vector<int32_t> h(static_cast<size_t>(iZeilen));
     for (int i = 0; i < iZeilen; ++i)  // index 0 is not written
         h[static_cast<size_t>(i)] = Modell_Hundertstel(pSinus->pdWerte[i + 1]);

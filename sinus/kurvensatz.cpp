@@ -3,6 +3,7 @@
 // exact however long the curves are.
 #include "Kurvensatz.h"
 
+#include "Kurvenformat.h"
 #include "Sinusanalyse.h"
 #include "Sinusentwurf.h"
 #include "Sinustexte.h"
@@ -264,7 +265,7 @@ void Kurvensatz_AusEntwurf(const char *szName, const Eingabewerte *pEingabe, con
         TK_TextKopieren(pKurve->szZeitbasis, sizeof pKurve->szZeitbasis, pEingabe->szZeitbasis);
         pKurve->dZeitbasisMs = dMs;
     }
-    pKurve->iDatenzeilen = pSinus->iAnzahlPunkte > 1 ? pSinus->iAnzahlPunkte - 1 : 0;
+    pKurve->iDatenzeilen = Kurvenformat_Datenzeilen(pSinus->iAnzahlPunkte);
     pKurve->iPunkteProPeriode = pSinus->iPunkteProPeriode;
     if (pSinus->dAmplitude != 0.0 && std::isfinite(pEingabe->dPhase)) {
         pKurve->bPhase = 1;
