@@ -156,7 +156,7 @@ int Polyeder_Schneiden(Polyeder &p, double nx, double ny, double nz, double h)
         p.flaechen[i].swap(p.neu[i]);
     }
     p.flaechen.resize(iNeu);
-    return iNeu > 0 ? 1 : 0;
+    return iNeu > 0;
 }
 
 void Polyeder_Bereich(const Polyeder &p, double nx, double ny, double nz, double *pdMin, double *pdMax)
