@@ -231,6 +231,7 @@ TEST_F(PanelTest, BerichtsbildInFesterFormUndFormatNachName)
         i = anfang + 1;
     }
     EXPECT_EQ(zeilen, titel);
+    EXPECT_NE(svg.find(std::string("<title>") + titel + "</title>"), std::string::npos) << "the picture's own title";
     ASSERT_EQ(TK_BerichtSpeichern(h, 12, titel, "", (o + "/d.pdf").c_str()), 0);
     EXPECT_EQ(DateiLesen(o + "/d.pdf").substr(0, 5), "%PDF-");
     // Other endings are refused, and a failure says why, the old file kept.
