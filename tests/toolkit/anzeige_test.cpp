@@ -133,6 +133,7 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     QWidget *graph = tk::control(h, 12);
     auto *bereich = qobject_cast<tk::Textbereich *>(tk::panel(h)->fenster->findChild<QScrollArea *>());
     ASSERT_TRUE(bereich);
+    EXPECT_EQ(bereich->focusPolicy(), Qt::NoFocus) << "no Tab stop: its lines are read, not edited";
     // A new line lays out the area, then the column around it.
     auto ausgelegt = [] {
         for (int i = 0; i < 4; ++i)

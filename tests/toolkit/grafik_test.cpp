@@ -96,7 +96,8 @@ TEST(Grafik, TicksAufRundenZahlen)
 {
     const struct { double spanne, schritt; int stellen; } faelle[] = {
         {1.0, 0.2, 1}, {0.11, 0.02, 2}, {10.0, 2.0, 0}, {0.00011, 2e-5, 5},
-        {3600.0 * 16359, 1e7, 0}, {35.0, 5.0, 0}, {7.4, 1.0, 0}, {1e-12, 2e-13, 13}};
+        {3600.0 * 16359, 1e7, 0}, {35.0, 5.0, 0}, {7.4, 1.0, 0}, {1e-12, 2e-13, 13},
+        {7.5, 2.0, 0}, {17.5, 5.0, 0}, {37.5, 10.0, 0}};  // a fifth of the span halfway between two round steps: the larger
     for (const auto &f : faelle) {
         double schritt = 0.0;
         int stellen = -1;

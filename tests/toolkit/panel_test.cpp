@@ -57,6 +57,7 @@ TEST_F(PanelTest, TitelSchliessfeldMenuUndFokusereignisse)
     ASSERT_EQ(Anzahl(EVENT_CLOSE), 1);
     EXPECT_TRUE(gEreignisse.back().panel == h && gEreignisse.back().control == 3) << "Datei > Beenden: item 3";
     EXPECT_EQ(Wert(h, 2), 10.0) << "the panel stays after event 11";
+    EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed()) << "and the program ends only when it says so";
 }
 
 TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
