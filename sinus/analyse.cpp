@@ -3,8 +3,9 @@
 // the values determine, "kein Sinus" means fewer than three levels, a cut is
 // a line whose printed value a limit changed. The inputs, where known, only
 // add what was typed and what follows from it.
-#include "Kurvenformat.h"
 #include "Sinusanalyse.h"
+
+#include "Kurvenformat.h"
 #include "Sinusmodell.h"
 
 #include "toolkit_kern.h"
