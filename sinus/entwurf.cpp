@@ -40,6 +40,7 @@ const double RAND_NACHBARN = 1e-6;  // margins below which they are tried
 const int PHASE_STELLEN = 2;        // the phase field's decimals
 const double VOLLKREIS = 360.0;     // degrees
 const double PHASE_INNEN = 0.25;    // part of the range of phases kept clear at either end by a shorter number
+const double PHASE_SCHEITEL = 90.0, PHASE_TAL = 270.0;  // crest or trough at the first line
 
 bool ImBereich(const Eingabefeld *f, double d)
 {
@@ -175,10 +176,22 @@ double Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, bool bFrei, dou
     if (!Modell_PasstFrei(piWerte, iAnzahl, iP, 0.0, pPhase))
         return -1.0;
     // The phase fixed, the rest is the design of phase 0 at that start: the first with room inside its steps.
+    // Where the range is the whole circle its middle may be the one phase
+    // that fits only on a half-step (with two samples per period the sine
+    // part of every line is 0: the peak's direction is free but for its
+    // sign, and 0 and 180 leave the lines alike): then the crest or the
+    // trough at the first line, with a peak that is not negative.
+    std::vector<double> phasen = Phasen(*pPhase);
+    const size_t iMitte = phasen.size();
+    phasen.push_back(PHASE_SCHEITEL);
+    phasen.push_back(PHASE_TAL);
     double dBeste = -1.0;
-    for (const double dPhase : Phasen(*pPhase)) {
+    for (size_t i = 0; i < phasen.size(); ++i) {
+        const double dPhase = phasen[i];
         double dOffset, dAmplitude;
         const double dRand = Modell_TiefsterPhase(piWerte, iAnzahl, iP, dPhase, RAND_KLEIN, &dOffset, &dAmplitude);
+        if (i >= iMitte && dAmplitude < 0.0)
+            continue;
         if (dRand > dBeste) {
             dBeste = dRand;
             *pdOffset = dOffset, *pdAmplitude = dAmplitude, *pdPhase = dPhase;
