@@ -251,6 +251,8 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
     EXPECT_EQ(Ausfuehren({"--plan", ordner + "/fehlt.tsv"}).fehler,
               "wlr7sinus-export: Plan nicht lesbar – Datei nicht gefunden: " + ordner + "/fehlt.tsv\n"
               "Hilfe: wlr7sinus-export --help\n");
+    EXPECT_EQ(Ausfuehren({"--plan", "-"}, -1, ordner).fehler,
+              "wlr7sinus-export: Plan nicht lesbar – Ist ein Ordner: Standardeingabe\nHilfe: wlr7sinus-export --help\n");
 }
 
 // A size limit hit by the third file: exit 1 naming it, the two before
