@@ -149,7 +149,11 @@ TEST_F(PanelTest, WieEinMenschEsErwartet)
     EXPECT_EQ(Wert(h, 5), 6.0);
     ASSERT_EQ(gEreignisse.size(), 2u);
     EXPECT_TRUE(gEreignisse[0].control == 11 && gEreignisse[1].control == 5);
-
+    QLineEdit *feld = tk::numerisch(h, 5)->findChild<QLineEdit *>();
+    feld->selectAll();
+    QTest::keyClicks(feld, "3");
+    QTest::keyClick(tk::numerisch(h, 5), Qt::Key_Up);  // steps from what was typed
+    EXPECT_EQ(Wert(h, 5), 4.0);
 
     QLineEdit *zeile = tk::numerisch(h, 3)->findChild<QLineEdit *>();
     tk::numerisch(h, 3)->setFocus();
