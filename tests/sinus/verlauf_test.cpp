@@ -21,6 +21,12 @@ TEST(Texte, PunkteBegrenzungExportUndTitel)
     EXPECT_EQ(s.pdWerte, nullptr) << "a refusal leaves the caller's curve";
     Sinus_BegrenzungText(0, 0.01, 0.01, 100, "", sz, 12);  // bounded
     EXPECT_STREQ(sz, "0 auf 0.01 ");
+    s.iAnzahlPunkte = 21;
+    // The name after the last slash, else the whole path.
+    for (const auto &f : {std::make_pair("/tmp/a", "a"), std::make_pair("a", "a"), std::make_pair("/tmp/", "/tmp/")}) {
+        Sinus_ExportText(f.first, &s, sz, sizeof sz);
+        EXPECT_EQ(std::string(sz), std::string("Exportiert: ") + f.second + " (20 Datenzeilen)");
+    }
     Eingabewerte e = Eingabebau().Dach(5.0).Offset(-5.0).Frequenz(4.123456789).Kurve(3);
     Kurvenanalyse a{};
     Sinus_BerichtTitel(&e, &a, sz, sizeof sz);
