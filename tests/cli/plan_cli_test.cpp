@@ -243,8 +243,11 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
               "-:4: output fehlt: wohin soll die Kurve dieser Zeile?\n");
     EXPECT_NE(l.fehler.find("-: 2 Zeilen mit Fehlern"), std::string::npos) << l.fehler;
     EXPECT_NE(access((ordner + "/b.txt").c_str(), F_OK), 0) << "nothing written before the plan is checked";
-    const std::string gross = ordner + "/gross.tsv";  // sparse: read fast, 65 MB all the same
-    ASSERT_EQ(truncate((DateiSchreiben(gross, ""), gross.c_str()), 65 << 20), 0);
+    const std::string gross = ordner + "/gross.tsv";  // sparse: read fast, zeros all the same
+    ASSERT_EQ(truncate((DateiSchreiben(gross, ""), gross.c_str()), 64 << 20), 0);
+    EXPECT_NE(Ausfuehren({"--plan", gross}).fehler.find(":1: Zeile enthält ein NUL-Byte"), std::string::npos)
+        << "64 MB are read whole";
+    ASSERT_EQ(truncate(gross.c_str(), (64 << 20) + 1), 0);
     EXPECT_EQ(Ausfuehren({"--plan", gross}).fehler,
               "wlr7sinus-export: Plan nicht lesbar – mehr als 64 MB; ein Plan ist eine Tabelle mit einer Zeile je "
               "Kurve: " + gross + "\nHilfe: wlr7sinus-export --help\n");
