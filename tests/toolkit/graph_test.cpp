@@ -266,7 +266,7 @@ TEST_F(PanelTest, GrafikmenueSpeichertWasDasProgrammSagt)
     gDateiauswahl = {o + "/g.svg", 2, {}};
     g->speichernFragen();  // by default the report picture, titled as the window
     EXPECT_NE(DateiLesen(o + "/g.svg").find("Titel des Programms"), std::string::npos);
-    gDateiauswahl.pfad = o + "/g.bmp";
+    gDateiauswahl = {o + "/g.bmp", 1, {}};  // an existing file chosen goes on as a new one does
     g->speichernFragen();
     EXPECT_EQ(MeldungenText(), "Fehler: Die Grafik konnte nicht gespeichert werden:\n" + o +
                                    "/g.bmp\nDer Dateiname muss auf .png, .svg oder .pdf enden\n");
