@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QWhatsThis>
 #include <QtTest/QTest>
 
 namespace {
@@ -197,4 +198,8 @@ TEST_F(PanelTest, UmschaltF1ZeigtWasDasProgrammSagt)
             gezeigt = w;
     ASSERT_TRUE(gezeigt) << "Shift+F1 shows it";
     gezeigt->close();
+    tk::control(h, 6)->clearFocus();  // nothing focused: the pointer asks the next control clicked
+    QTest::keyClick(tk::control(h, 6)->window(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
 }
