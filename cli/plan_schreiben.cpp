@@ -257,11 +257,10 @@ int Plan_Schreiben(const Plan &plan, const char *szManifest, const char *szVersi
     fortschritt.Beenden();
     const int iSignal = s_haltSignal;
     if (iSignal && iExit == 0) {
-        fortschritt.Beenden();
         char sz[ABGEBROCHEN_GROESSE];
         std::snprintf(sz, sizeof sz, CLI_TEXT_PLAN_ANGEHALTEN, iFertig, fortschritt.iGesamt, sigabbrev_np(iSignal));
-        Optionen_Melden(EXIT_SIGNAL_BASIS + iSignal, sz);
         iExit = EXIT_SIGNAL_BASIS + iSignal;
+        Optionen_Melden(iExit, sz);
     }
     // Last: the manifest names exactly the files now whole on disk. A
     // further stop signal waits until it is in place.
