@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QLayout>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -102,23 +101,6 @@ void TextCtrl::ansagen()
     emit angesagt();
 }
 
-namespace {
-
-// The layout below @p l that holds @p w, or null.
-QLayout *layoutMit(QLayout *l, QWidget *w)
-{
-    if (!l)
-        return nullptr;
-    if (l->indexOf(w) >= 0)
-        return l;
-    for (int i = 0; i < l->count(); ++i)
-        if (QLayout *innen = layoutMit(l->itemAt(i)->layout(), w))
-            return innen;
-    return nullptr;
-}
-
-}  // namespace
-
 Textbereich::Textbereich(QWidget *parent) : QScrollArea(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -134,27 +116,6 @@ int Textbereich::inhaltHoehe() const
     return (w->hasHeightForWidth() ? w->heightForWidth(breite) : w->sizeHint().height()) + 2 * frameWidth();
 }
 
-// What the column leaves when everything else in it has its minimum height.
-int Textbereich::platz() const
-{
-    QWidget *eltern = parentWidget();
-    QLayout *spalte = eltern ? layoutMit(eltern->layout(), const_cast<Textbereich *>(this)) : nullptr;
-    if (!spalte || !spalte->geometry().isValid())
-        return QWIDGETSIZE_MAX;
-    const QMargins rand = spalte->contentsMargins();
-    int frei = spalte->geometry().height() - rand.top() - rand.bottom();
-    int sichtbar = 0;
-    for (int i = 0; i < spalte->count(); ++i) {
-        QLayoutItem *item = spalte->itemAt(i);
-        if (item->isEmpty())
-            continue;
-        ++sichtbar;
-        if (item->widget() != this)
-            frei -= item->minimumSize().height();
-    }
-    return frei - std::max(0, sichtbar - 1) * std::max(0, spalte->spacing());
-}
-
 QSize Textbereich::sizeHint() const
 {
     return {QScrollArea::sizeHint().width(), inhaltHoehe()};
@@ -162,7 +123,7 @@ QSize Textbereich::sizeHint() const
 
 QSize Textbereich::minimumSizeHint() const
 {
-    return {QScrollArea::minimumSizeHint().width(), std::max(0, std::min(inhaltHoehe(), platz()))};
+    return {QScrollArea::minimumSizeHint().width(), inhaltHoehe()};
 }
 
 bool Textbereich::eventFilter(QObject *o, QEvent *e)

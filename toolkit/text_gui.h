@@ -65,7 +65,6 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
-    int platz() const;
     void balkenWaehlen();
     int m_breite = -1;
     int m_tiefe = 0;  // resizes of the lines handled inside one another
