@@ -505,6 +505,9 @@ TEST_F(PanelTest, WellenformSkaliertUndStufenlinieVorn)
     EXPECT_EQ(g->chart()->series().size(), 2);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0);
     EXPECT_EQ(DeleteGraphPlot(h, 12, -1, 1), 0) << "all of none is no error";
+    EXPECT_EQ(PlotWaveform(h, 12, nullptr, 1, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0), TK_FEHLER_ARGUMENT);
+    EXPECT_EQ(DeleteGraphPlot(h, 12, PlotWaveform(h, 12, nullptr, 0, 4, 1.0, 0.0, 0.0, 1.0, 0, 0, 0, 1, 0), 1), 0)
+        << "an empty curve needs no values";
     // Plots told apart by their dashes; colours outside 0..255 held at the edge.
     for (auto [linie, stil] : {std::pair{TK_LINIE_STRICHE, Qt::DashLine}, {TK_LINIE_PUNKTE, Qt::DotLine},
                                {TK_LINIE_STRICHPUNKTE, Qt::DashDotLine}, {TK_LINIE_DURCHGEHEND, Qt::SolidLine}}) {
