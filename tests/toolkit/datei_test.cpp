@@ -661,6 +661,8 @@ TEST(Exportdatei, ErsetzungUmbenennenMitAllemWasDerSchreiberSieht)
                       verlinkt = ordner + "/verlinkt.txt";
     DateiVonNiemand(schlicht, "alt alt alt alt\n", 0644);
     DateiVonNiemand(reich, "alt alt alt alt\n", 0640);
+    if (alsRoot)  // only the owner, or only the group, differs from that of the writer's new file
+        (void)!(chown(schlicht.c_str(), NIEMAND, 0) + chown(reich.c_str(), 0, NIEMAND));
     // user::rw- user:0:r-- group::r-x mask::r-x other::---
     const uint32_t acl[] = {2, 0x00060001, 0xffffffff, 0x00040002, 0, 0x00050004, 0xffffffff,
                             0x00050010, 0xffffffff, 0x00000020, 0xffffffff};
