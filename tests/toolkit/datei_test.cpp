@@ -244,6 +244,7 @@ TEST(Exportdatei, FehlschlaegeLassenDieAlteDateiUndNennenDenGrund)
     EXPECT_EQ(WriteLine(f, "neu", 3), 3);
     gCloseVersagt = true;
     EXPECT_EQ(CVI_CloseFile(f), -1);
+    EXPECT_EQ(CVI_CloseFile(CVI_OpenFile("/dev/null", 2, 0, 1)), -1) << "a stream's close too";
     gCloseVersagt = false;
     EXPECT_STREQ(TK_FehlerGrund(TK_DateiFehler()), "Speicherkontingent überschritten");
     f = CVI_OpenFile(pfad.c_str(), 2, 0, 1);  // discarded on purpose
