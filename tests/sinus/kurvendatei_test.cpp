@@ -100,6 +100,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
     ExportierenUndLesen(Eingabebau());
     Sinus_KurveFreigeben(&gS);
     const std::string vorlage = gText;
+    const std::string langOhneEnde = "00\t10ms\t1" + std::string(100, ' ');
     // Each defect: a piece of the good file and what replaces it (nullptr: the file ends before it).
     const struct { const char *alt, *neu; int zeile, befunde; const char *befund; } faelle[] = {
         {"Spalte 2", "Spalte 3", 3, 1, "Kopfzeile 3 weicht ab, erwartet \"# Spalte 2 = Y-Wert in Prozent\""},
@@ -135,6 +136,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"65.45\t10ms", "65.45\t20ms", 8, 1, "Zeitbasis wechselt von 10ms zu 20ms"},
         {"65.45\t10ms\t1", "65.45\t10ms\t2", 8, 1, "Kurvennummer wechselt von 1 zu 2"},
         {"00\t10ms\t1\n\n", nullptr, 27, 1, "letzte Zeile ohne Zeilenende: Datei abgeschnitten"},
+        {"00\t10ms\t1\n\n", langOhneEnde.c_str(), 27, 2, "Zeile länger als 99 Zeichen\n27: letzte Zeile ohne"},
         {"# Spalte 3", nullptr, 4, 1, "Datei endet im Kopf: Datei abgeschnitten?"},
         {"Dovarizuz\n", "Dovarizuz\r\n", 1, 1, "Zeilenende CR LF (Windows) statt LF"},
         {"# Kurven", "\xEF\xBB\xBF# Kurven", 1, 1, "Datei beginnt mit einer Byte-Order-Mark (BOM)"},
