@@ -182,7 +182,7 @@ double Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, bool bFrei, dou
     // sign, and 0 and 180 leave the lines alike): then the crest or the
     // trough at the first line, with a peak that is not negative.
     std::vector<double> phasen = Phasen(*pPhase);
-    const size_t iMitte = phasen.size();
+    const size_t iAusBereich = phasen.size();
     phasen.push_back(PHASE_SCHEITEL);
     phasen.push_back(PHASE_TAL);
     double dBeste = -1.0;
@@ -190,8 +190,8 @@ double Tiefster(const int32_t *piWerte, int iAnzahl, int32_t iP, bool bFrei, dou
         const double dPhase = phasen[i];
         double dOffset, dAmplitude;
         const double dRand = Modell_TiefsterPhase(piWerte, iAnzahl, iP, dPhase, RAND_KLEIN, &dOffset, &dAmplitude);
-        if (i >= iMitte && dAmplitude < 0.0)
-            continue;
+        if (dRand < 0.0 || (i >= iAusBereich && dAmplitude < 0.0))
+            continue;  // no design at that phase, or one the crest and trough are not meant for
         if (dRand > dBeste) {
             dBeste = dRand;
             *pdOffset = dOffset, *pdAmplitude = dAmplitude, *pdPhase = dPhase;
