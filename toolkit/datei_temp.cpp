@@ -17,6 +17,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iterator>
 #include <map>
 #include <string>
 #include <sys/stat.h>
@@ -30,12 +31,12 @@ namespace {
 const int PLAETZE = 8;            // as many as export files can be open at once
 const int NAME_GROESSE = 256;     // NAME_MAX and its NUL
 const int SIGNALE[] = {SIGINT, SIGTERM, SIGHUP};
-const int ANZAHL_SIGNALE = sizeof SIGNALE / sizeof SIGNALE[0];
+const int ANZAHL_SIGNALE = static_cast<int>(std::size(SIGNALE));
 // Every signal whose default action ends the process and that a user or a
 // program sends to stop one; the faults of the program itself are not held.
 const int AUFSCHUB[] = {SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGTERM,
                         SIGVTALRM, SIGPROF, SIGXCPU, SIGPWR};
-const int ANZAHL_AUFSCHUB = sizeof AUFSCHUB / sizeof AUFSCHUB[0];
+const int ANZAHL_AUFSCHUB = static_cast<int>(std::size(AUFSCHUB));
 const int NAMENSVERSUCHE = 100;
 const size_t NAME_HOECHSTENS = 200;  // a longer file name gets a short temporary one
 const char ERSATZNAME[] = "export";  // for a name too long to repeat
