@@ -323,7 +323,7 @@ TEST(Plan, VonDateiAlsGrundlage)
 // end after the last line. Each file is its single export.
 TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
 {
-    const std::string ordner = TestOrdner(), plan = ordner + "/plan\n1.tsv", manifest = ordner + "/m.tsv";
+    const std::string ordner = TestOrdner(), plan = ordner + "/plan\n1 a.tsv", manifest = ordner + "/m.tsv";
     const std::string a = ordner + "/a \"b\".txt", c = ordner + "/c.txt";
     DateiSchreiben(plan, "\xef\xbb\xbf\"periods\"\t\"output\"\tcurve\r\n\"1,5\"\t\"" + ordner +
                              "/a \"\"b\"\".txt\"\t\"\"\r\n\r\n\t\r\n# Kommentar\r\n2\t" + c + "\t3");
@@ -339,7 +339,7 @@ TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
     EXPECT_EQ(Eintraege(ordner), 4u);
     // The plan's name stays on its one line of the header; read from
     // standard input, the plan is named as such.
-    EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + ordner + "/plan?1.tsv\noutput\t", 0), 0u);
+    EXPECT_EQ(DateiLesen(manifest).rfind("# wlr7sinus-export 1.0\n# Plan: " + ordner + "/plan?1 a.tsv\noutput\t", 0), 0u);
     const Lauf ein = Ausfuehren({"--plan", "-", "--manifest", "-"}, -1, plan);
     EXPECT_EQ(ein.aus.rfind("# wlr7sinus-export 1.0\n# Plan: Standardeingabe\noutput\t", 0), 0u) << ein.aus;
     // A manifest that cannot be written is a failure, named where it was to go.

@@ -66,7 +66,8 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         std::string gesagt;  // what the check says of it
     } entwuerfe[] = {
         {{"--period", "125"}, ""},
-        {{"--rms", "3", "--period", "333.3", "--periods", "0.37", "--timebase", "3ms", "--curve", "4"}, ""},
+        {{"--rms", "3", "--period", "333.3", "--periods", "0.37", "--timebase", "3ms", "--curve", "4"},
+         " --peak 4.2425 --offset 5 "},  // as short as it writes the same
         {{"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5", "--phase", "120"},
          "; Phase 120°"},
         {{"--phase", "120"},
@@ -114,6 +115,11 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
     EXPECT_NE(Ausfuehren({"--from", alt, "--output", neu}).fehler.find(
                   "Hinweis: --from " + alt + ": die Eingaben exportieren ab Datenzeile 1 anders\n"),
               std::string::npos);
+    // One data line: a design that writes it first, and more.
+    std::string eine = DateiLesen(alt);
+    DateiSchreiben(alt, eine = eine.substr(0, eine.find('\n', eine.find("\n\n") + 2) + 1) + "\n");
+    EXPECT_NE(Ausfuehren({"--from", alt, "--output", neu}).fehler.find(" ab Datenzeile 2 anders\n"), std::string::npos);
+    EXPECT_EQ(DateiLesen(neu).rfind(eine.substr(0, eine.size() - 1), 0), 0u);
     EXPECT_EQ(Ausfuehren({"--from", ordner + "/fehlt.txt", "--output", neu}).fehler,
               "wlr7sinus-export: --from \"" + ordner +
                   "/fehlt.txt\": Datei nicht gefunden\nHilfe: wlr7sinus-export --help\n");

@@ -151,13 +151,15 @@ TEST_F(Export, GroessteKurveZeileFuerZeileZeitachsenIdealUndVergleichMitDerDatei
         EXPECT_STREQ(text, soll) << i;
     }
 
-    // The file against what the records would export now: equal, or the first line that is not.
-    Kurve("10ms", 1, 1.0);
+    // The file against what the records would export now: equal, or the
+    // first line that is not, also past the first block read.
+    Kurve("10ms", 1, 400.0);
     ASSERT_EQ(Schreiben(), 0);
+    const std::string ganz = DateiLesen(pfad);
+    ASSERT_GT(ganz.size(), 65536u);
     int iZeile = -1;
     for (const auto &[inhalt, erwartet] : std::vector<std::pair<std::string, int>>{
-             {DateiLesen(pfad), 0}, {DateiLesen(pfad) + "x", 29}, {DateiLesen(pfad).substr(0, 100), 4},
-             {"# Kurven", 1}}) {
+             {ganz, 0}, {ganz + "x", static_cast<int>(std::count(ganz.begin(), ganz.end(), '\n')) + 1}, {ganz.substr(0, 100), 4}, {"# Kurven", 1}}) {
         DateiSchreiben(ordner + "/v.txt", inhalt);
         const int fd = open((ordner + "/v.txt").c_str(), O_RDONLY);
         EXPECT_EQ(Sinus_ExportVergleichen(fd, &e, &s, &iZeile), erwartet == 0 ? 1 : 0);

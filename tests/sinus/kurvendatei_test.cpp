@@ -223,6 +223,14 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
         }
     Lesen(gText + std::string(100000, '\n'));
     EXPECT_EQ(gDatei.stand.iZeile, Kurvendatei_MaxZeilen() + 1) << "no line read past the limit";
+    // A last block of one byte is handed on too.
+    const std::string pfad = TestOrdner() + "/b.txt";
+    DateiSchreiben(pfad, std::string(KURVENDATEI_BLOCK + 1, 'x'));
+    const int datei = open(pfad.c_str(), O_RDONLY);
+    size_t iBytes = 0;
+    auto zaehlen = [](void *k, const char *, size_t n) { return *static_cast<size_t *>(k) += n, 1; };
+    EXPECT_EQ(Kurvendatei_Bloecke(datei, zaehlen, &iBytes) + close(datei), 1);
+    EXPECT_EQ(iBytes, KURVENDATEI_BLOCK + 1);
 }
 
 TEST(Kurvendatei, NotizenZumSignal)

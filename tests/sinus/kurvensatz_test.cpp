@@ -90,6 +90,7 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
     }
     const struct { const char *szZeitbasis; int iZeilen; const char *szText; } faelle[] = {
         {"50us", 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
+        {"10ms", 100, "Schleife 1 s (100 Datenzeilen × 10ms)"},
         {"3ms", 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
         {"1std", 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
     };

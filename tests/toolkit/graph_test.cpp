@@ -56,6 +56,9 @@ TEST_F(PanelTest, PlotsAchsenUndLoeschen)
     EXPECT_EQ(std::make_tuple(x->tickInterval(), x->labelFormat(), y->tickInterval()),
               std::make_tuple(0.05, QStringLiteral("%.2f"), 2.0));
     EXPECT_DOUBLE_EQ(g->gezeichnet()[0].y(), 5.0) << "drawn in volts, kept in percent";
+    SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.02);
+    EXPECT_DOUBLE_EQ(x->max(), 0.42) << "the axes follow a gain at once";
+    SetCtrlAttribute(h, 12, ATTR_XAXIS_GAIN, 0.01);
     auto *serie = static_cast<QLineSeries *>(g->chart()->series().constFirst());
     EXPECT_EQ(serie->pen().color(), QColor(0, 153, 255));
     EXPECT_EQ(PlotY(h, 12, nullptr, 0, 4, 6, 24, 0, 1, 0), 2) << "an empty plot needs no data";
