@@ -9,6 +9,7 @@
 #include "Kurvenformat.h"
 #include "toolkit_kern.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cerrno>
@@ -297,7 +298,7 @@ void ZeileAbschliessen(Kurvendatei *pDatei, bool bLf)
     const bool bLesbar = iLaenge <= static_cast<size_t>(KURVENFORMAT_ZEILE_MAX) && iLaenge <= iGehalten;
     if (!bLesbar)
         Melden(pDatei, iZeile, KURVENDATEI_TEXT_ZEILE_LANG, KURVENFORMAT_ZEILE_MAX);
-    const size_t iPruefen = iLaenge < iGehalten ? iLaenge : iGehalten;
+    const size_t iPruefen = std::min(iLaenge, iGehalten);
     for (size_t i = 0; i < iPruefen; ++i) {
         const unsigned char c = static_cast<unsigned char>(szZeile[i]);
         if ((c < 0x20 && c != '\t') || c >= 0x7F) {
