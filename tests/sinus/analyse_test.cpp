@@ -679,14 +679,13 @@ bool OrakelMachbarFrei(const std::vector<Ebene> &e)
                 const double d = det(e[i].n, e[j].n, e[k].n);
                 if (std::fabs(d) < 1e-12)
                     continue;
+                const Ebene *z[3] = {&e[i], &e[j], &e[k]};
                 double x[3];
                 for (int s = 0; s < 3; ++s) {
-                    double m[3][3];
-                    for (int r = 0; r < 3; ++r) {
-                        m[0][r] = s == r ? e[i].h : e[i].n[r];
-                        m[1][r] = s == r ? e[j].h : e[j].n[r];
-                        m[2][r] = s == r ? e[k].h : e[k].n[r];
-                    }
+                    double m[3][3];  // column s replaced by the bounds
+                    for (int q = 0; q < 3; ++q)
+                        for (int r = 0; r < 3; ++r)
+                            m[q][r] = s == r ? z[q]->h : z[q]->n[r];
                     x[s] = det(m[0], m[1], m[2]) / d;
                 }
                 bool bDrin = true;
@@ -705,13 +704,11 @@ std::vector<Ebene> OrakelEbenen(const std::vector<int32_t> &v, int P, double dHa
 {
     const double BOX = 1e9;
     std::vector<Ebene> e;
-    for (int i = 0; i < 3; ++i) {
-        Ebene oben = {{0, 0, 0}, BOX}, unten = {{0, 0, 0}, BOX};
-        oben.n[i] = 1.0;
-        unten.n[i] = -1.0;
-        e.push_back(oben);
-        e.push_back(unten);
-    }
+    for (int i = 0; i < 3; ++i)
+        for (double richtung : {1.0, -1.0}) {
+            e.push_back({{0, 0, 0}, BOX});
+            e.back().n[i] = richtung;
+        }
     for (size_t k = 0; k < v.size(); ++k) {
         const double w = 2.0 * M_PI * static_cast<double>(k) / P, s = std::sin(w), c = std::cos(w);
         if (v[k] < 10000)

@@ -60,7 +60,8 @@ void ExportierenUndLesen(const Eingabewerte &e)
 TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
 {
     // The largest curve, at the line limit; then random sets, cut at both limits, with every time base.
-    std::vector<Eingabewerte> saetze = {Eingabebau().Perioden(4.0895).Zeitbasis("50us").Kurve(2)};
+    std::vector<Eingabewerte> saetze = {Eingabebau().Perioden(4.0895).Zeitbasis("50us").Kurve(2),
+                                        Eingabebau().Periode(2.0).Perioden(0.5)};
     unsigned zustand = 4711;
     auto zufall = [&zustand](double von, double bis) {
         zustand = zustand * 1103515245u + 12345u;
@@ -86,6 +87,9 @@ TEST(Kurvendatei, JedeExportierteDateiBestehtUndGibtIhreKurveZurueck)
                                   e.iKurvennummer));
         for (int k = 0; k < gDatei.iWerte; ++k)
             ASSERT_NEAR(gDatei.pdWerte[k], gS.pdWerte[k + 1], 0.005 + 1e-9) << "sample " << k;
+        // The duration is the last data line's time.
+        const char *szLetzte = &gText[gText.rfind('\n', gText.size() - 3) + 1];
+        ASSERT_NEAR(Kurvendatei_Dauer(&gDatei), std::strtod(szLetzte, nullptr), 5e-6);
     }
     gS.iAnzahlPunkte = 0;  // header and closing line only, as after a failed allocation
     const std::string pfad = TestOrdner() + "/leer.txt";
