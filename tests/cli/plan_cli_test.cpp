@@ -334,8 +334,7 @@ TEST(Plan, WieEineTabellenkalkulationSieSpeichert)
     const auto zeilen = Manifest(DateiLesen(manifest));
     ASSERT_EQ(zeilen.size(), 2u);
     EXPECT_EQ(zeilen[0].at("output") + "|" + zeilen[0].at("periods") + "|" + zeilen[1].at("output") + "|" +
-                  zeilen[1].at("periods"),
-              a + "|1.5|" + c + "|2");
+                  zeilen[1].at("periods"), a + "|1.5|" + c + "|2");
     EXPECT_EQ(Eintraege(ordner), 4u);
     // The plan's name stays on its one line of the header; read from
     // standard input, the plan is named as such.

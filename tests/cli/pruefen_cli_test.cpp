@@ -113,8 +113,7 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
               0);
     // Counted from the header's closing empty line: the first differs.
     EXPECT_NE(Ausfuehren({"--from", alt, "--output", neu}).fehler.find(
-                  "Hinweis: --from " + alt + ": die Eingaben exportieren ab Datenzeile 1 anders\n"),
-              std::string::npos);
+                  "Hinweis: --from " + alt + ": die Eingaben exportieren ab Datenzeile 1 anders\n"), std::string::npos);
     // One data line: a design that writes it first, and more.
     std::string eine = DateiLesen(alt);
     DateiSchreiben(alt, eine = eine.substr(0, eine.find('\n', eine.find("\n\n") + 2) + 1) + "\n");

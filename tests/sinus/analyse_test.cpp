@@ -427,9 +427,11 @@ TEST(Analyse, FalscheWerteWerdenGenannt)
     }
     EXPECT_GT(genannt[0], geprueft[0] / 2);
     EXPECT_GT(genannt[1], geprueft[1] / 2) << geprueft[1];
-    // The values as exported fit: nothing is named.
-    const std::vector<int32_t> gut = {5000, 9755, 7939, 2061, 245, 5000, 9755, 7939, 2061, 245};
-    EXPECT_EQ(Modell_FalscherWert(gut.data(), static_cast<int>(gut.size()), nullptr), -1);
+    // The values as exported fit, and a value past 100.00 % no export writes: nothing is named.
+    std::vector<int32_t> v = {5000, 9755, 7939, 2061, 245, 5000, 9755, 7939, 2061, 245};
+    EXPECT_EQ(Modell_FalscherWert(v.data(), 10, nullptr), -1);
+    v[2] = 10001;
+    EXPECT_EQ(Modell_FalscheWerte(v.data(), 10, MODELL_FALSCH_MAX, nullptr, nullptr), 0);
 }
 
 TEST(Analyse, KleinsteDateienUndGrenzenWieDasOrakel)
@@ -488,8 +490,7 @@ TEST(Analyse, KleinsteDateienUndGrenzenWieDasOrakel)
     // No P below 1.
     const int32_t zwei[] = {5000, 6000};
     EXPECT_EQ(std::make_tuple(Modell_Passt(zwei, 2, 0, nullptr, nullptr), Modell_PasstFrei(zwei, 2, 0, 0.0, nullptr),
-                              Modell_Tiefster(zwei, 2, 0, 0.01, nullptr, nullptr)),
-              std::make_tuple(0, 0, -1.0));
+                              Modell_Tiefster(zwei, 2, 0, 0.01, nullptr, nullptr)), std::make_tuple(0, 0, -1.0));
 }
 
 TEST(Analyse, GedruckterWertWieDieDatei)
@@ -514,8 +515,7 @@ TEST(Analyse, GedruckterWertWieDieDatei)
         ASSERT_EQ(Modell_Hundertstel(d), gedruckt(d)) << std::hexfloat << d;
     }
     EXPECT_EQ(std::make_tuple(Modell_UeberHundert(100.004), Modell_UeberHundert(100.006), Modell_UnterNull(-0.004),
-                              Modell_UnterNull(-0.006)),
-              std::make_tuple(0, 1, 0, 1));
+                              Modell_UnterNull(-0.006)), std::make_tuple(0, 1, 0, 1));
 }
 
 TEST(Analyse, FaelleAusDemBetrieb)

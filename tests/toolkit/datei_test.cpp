@@ -411,7 +411,11 @@ TEST(Exportdatei, DeskriptorpfadeSindDerDeskriptorSelbst)
     // caller's own: not waited for.
     const int halter = open(log.c_str(), O_RDONLY);
     flock(halter, LOCK_EX);
-    const auto schreiben = [&] { return alarm(10), -Exportieren("/dev/fd/" + n, "w\n"); };
+    const auto schreiben = [&] {
+        const long offen = (alarm(10), OffeneDeskriptoren());  // and none left open
+        const int r = -Exportieren("/dev/fd/" + n, "w\n");
+        return r + (OffeneDeskriptoren() != offen);
+    };
     EXPECT_EQ(ImKind(schreiben) + ImKind([&] { return ImKind(schreiben); }), 0);
     close(halter);
     EXPECT_EQ(DateiLesen(log), (erwartet += "w\nw\n")) << "appended where it stands, never renamed over";

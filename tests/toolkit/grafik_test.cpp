@@ -17,8 +17,7 @@ std::vector<TK_Punkt> Punkte(const std::vector<double> &w, double von, double bi
     std::vector<TK_Punkt> p(static_cast<size_t>(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis,
                                                                spalten, 1, nullptr, 0)));
     EXPECT_EQ(TK_GraphPunkte(w.data(), static_cast<long>(w.size()), von, bis, spalten, 1, p.data(),
-                             static_cast<long>(p.size())),
-              static_cast<long>(p.size()));
+                             static_cast<long>(p.size())), static_cast<long>(p.size()));
     return p;
 }
 

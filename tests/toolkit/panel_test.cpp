@@ -65,8 +65,7 @@ TEST_F(PanelTest, WerteVomCodeOhneEreignisVomBenutzerMitEinem)
     const double v = 5.0 / std::sqrt(2.0);
     int index = -1;
     EXPECT_EQ((std::vector<int>{SetCtrlVal(h, 4, v), SetCtrlVal(h, 10, 3), SetCtrlIndex(h, 9, 4),
-                                GetCtrlIndex(h, 9, &index), SetCtrlVal(h, 13, "Status")}),
-              std::vector<int>(5, 0));
+                                GetCtrlIndex(h, 9, &index), SetCtrlVal(h, 13, "Status")}), std::vector<int>(5, 0));
     EXPECT_EQ(index, 4);
     tk::numerisch(h, 4)->setzeStellen(5);
     EXPECT_EQ(Anzeige(h, 4), "3.53553");
@@ -194,8 +193,7 @@ TEST(Dateiauswahl, AbbrechenIstKeinFehlerUndFilterTragenNamen)
     TK_DateiauswahlAbfangen(nullptr);  // the real dialog
     char pfad[300];
     EXPECT_EQ(FileSelectPopup(ordner.c_str(), "*.txt", "Kurvendateien (*.txt)", "Kurve exportieren", 1, 0, 0, 1,
-                              1, pfad, sizeof pfad),
-              0) << "cancelled: no file, and no error either";
+                              1, pfad, sizeof pfad), 0) << "cancelled: no file, and no error either";
     EXPECT_EQ(filter, QStringList({"Kurvendateien (*.txt)", "Alle Dateien (*)"}));
     EXPECT_EQ(endung, QStringLiteral("txt"));
     EXPECT_EQ((groesse + "|" + ordnerGroesse).toStdString(), "1,5 kB|");

@@ -104,8 +104,7 @@ TEST(Zahl, FremdeEinheitOderKeineZahl)
     EXPECT_STREQ(text, "");
     double v = 7.0;  // a caller's wrong arguments read nothing
     EXPECT_EQ(TK_ZahlLesenEinheit("5", HERTZ, -1, &v, nullptr) + TK_ZahlLesenEinheit("5", nullptr, 1, &v, nullptr) +
-                  TK_ZahlLesenEinheit("5", HERTZ, 1, nullptr, nullptr),
-              3 * TK_ZAHL_KEINE);
+                  TK_ZahlLesenEinheit("5", HERTZ, 1, nullptr, nullptr), 3 * TK_ZAHL_KEINE);
     EXPECT_EQ(v, 7.0);
 }
 

@@ -33,8 +33,7 @@ TEST_F(PanelTest, FormUndEingabetabelleStimmenUeberein)
                 GetCtrlVal(h, iControl, &wert);
                 EXPECT_EQ(wert, k + 1);
             }
-            EXPECT_EQ(GetLabelFromIndex(h, iControl, static_cast<int>(f->dMax), text, sizeof text),
-                      TK_FEHLER_ARGUMENT);
+            EXPECT_EQ(GetLabelFromIndex(h, iControl, static_cast<int>(f->dMax), text, sizeof text), TK_FEHLER_ARGUMENT);
             continue;
         }
         double d = 0.0;
