@@ -86,8 +86,7 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
         {{"--output", ""}, "--output erwartet einen Dateinamen oder \"-\", nicht \"\"."},
         {{"--umax", "5"}, "--output fehlt"},
         {{"--manifest", "m.tsv"}, "--manifest gehört zu --plan"},
-        {{"--plan", "p.tsv"}, "--plan und --output schließen einander aus"},
-    };
+        {{"--plan", "p.tsv"}, "--plan und --output schließen einander aus"}};
     for (std::pair<std::vector<std::string>, std::string> fall : faelle) {
         if (fall.first[0].rfind("--output", 0) != 0 && fall.second != "--output fehlt" && fall.first.back() != "-") {
             fall.first.insert(fall.first.begin(), datei);
@@ -116,8 +115,7 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
     const std::pair<Argumente, Argumente> gleich[] = {
         {{"--frequency=1.005k"}, {"--frequency", "1005"}},
         {{"--peak", "3.5355339 Vrms", "--frequency", "8"}, {"--rms", "3.5355339", "--frequency", "8"}},
-        {{"--umax", "0.02k", "--offset", "-250mV"}, {"--umax", "20", "--offset", "-0.25"}},
-    };
+        {{"--umax", "0.02k", "--offset", "-250mV"}, {"--umax", "20", "--offset", "-0.25"}}};
     for (const auto &[mit, ohne] : gleich) {
         const Lauf la = Ausfuehren(mit, {"--output", "-"}), lb = Ausfuehren(ohne, {"--output", "-"});
         EXPECT_EQ(la.code + lb.code, 0) << la.fehler << lb.fehler;
@@ -131,8 +129,7 @@ TEST(Batch, VorsaetzeUndEinheitenSchreibenDieBytesDerZahl)
         {{"--frequency", "5V"}, "--frequency \"5V\" passt nicht zu Frequenz: Hz, kHz, mHz."},
         {{"--frequency", "30kHz"}, "--frequency erwartet eine Zahl von 0.02 bis 20000, nicht \"30kHz\" (30000 Hz)."},
         {{"--periods", "2k"}, "--periods erwartet eine Zahl von 0.01 bis 100, nicht \"2k\" (2000)."},
-        {{"--peak", "3Veff", "--rms", "2"}, "--rms und --peak geben dieselbe Größe an"},
-    };
+        {{"--peak", "3Veff", "--rms", "2"}, "--rms und --peak geben dieselbe Größe an"}};
     for (const auto &[argumente, meldung] : falsch) {
         const Lauf l = Ausfuehren(argumente, {"--output", datei});
         EXPECT_EQ(l.code, 2) << meldung;

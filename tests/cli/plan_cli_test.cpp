@@ -215,8 +215,7 @@ TEST(Plan, FehlerhaftePlaeneSchreibenNichts)
         {"output\n\xc2\xa0" + a, {}, ":2: output \"\xc2\xa0" + a + "\" beginnt oder endet mit Leerraum"},
         {"# nur ein Kommentar\n\n", {}, ": leer: die erste Zeile nennt die Spalten"},
         {"output\n\t\n", {}, ": keine Zeile mit einer Kurve."},
-        {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3},
-    };
+        {"frequency\toutput\n3\t" + a, {"--strict"}, ":2: Warnung: Frequenz 3.03 Hz statt 3 Hz (+1.0 %)", 3}};
     ASSERT_EQ(symlink(alt.c_str(), (ordner + "/verweis").c_str()), 0);
     for (const auto &f : faelle) {
         DateiSchreiben(alt, "alt");

@@ -38,8 +38,7 @@ TEST_F(Fehler, KatalogStichprobenUndJederSchluessel)
         {-9999, "", ""},
         {-100000, "Fehler beim öffnen der seriellen Schnittstelle", nullptr},
         {-301204, "Fehler beim Schreiben auf Datei", "Error writing to file"},
-        {-350000, "Timeout:\nDruck konnte nicht aufgebaut werden.", nullptr},
-    };
+        {-350000, "Timeout:\nDruck konnte nicht aufgebaut werden.", nullptr}};
     for (const auto &z : zeilen) {
         EXPECT_EQ(Text(z.code), z.deutsch) << z.code;
         ZEM_Fehlersprache(2);
@@ -105,8 +104,7 @@ TEST_F(Fehler, PopupsTragenDieNummer)
         {1, INT_MIN, nullptr, "Fehler #2147483648", UNBEKANNT},
         {1, -7000, nullptr, "Fehler #7000", "Ein unerwarteter Fehler ist aufgetreten"},
         {2, -301204, "Export", "Export #301204", "Error writing to file"},
-        {1, -301204, "", " #301204", "Fehler beim Schreiben auf Datei"},
-    };
+        {1, -301204, "", " #301204", "Fehler beim Schreiben auf Datei"}};
     for (const auto &f : faelle) {
         ZEM_Fehlersprache(f.sprache);
         ZEM_Fehlerpopup(-6999);  // -6000 to -6999 stay silent

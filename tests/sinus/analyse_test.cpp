@@ -782,6 +782,12 @@ TEST(ModellPhase, FreiePhaseWieDasOrakel)
         Modell_Umkehren(v.data(), n, &m);
         if (!m.bPhaseFrei || !m.bVollstaendig)
             continue;
+        // The design named for the one P that fits lies in every line's step.
+        for (int k = 0; k < n && m.iPassend == 1; ++k) {
+            const double dZyklen = k / static_cast<double>(m.piPassend[0]) + m.dPhase / 360.0;
+            const double h = 100.0 * (m.dOffset + m.dAmplitude * std::sin(2.0 * M_PI * dZyklen));
+            EXPECT_TRUE((v[k] == 10000 || h <= v[k] + 0.5001) && (v[k] == 0 || h >= v[k] - 0.5001)) << k << ": " << h;
+        }
         for (int p = n; p <= 3 * n; ++p) {
             const int iOrakel = OrakelPasstFrei(v, p);
             SCOPED_TRACE(testing::Message() << "Fall " << i << " P " << p);

@@ -217,8 +217,7 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
         // Lines without end after a good file: read up to what a file can hold, then stopped.
         {gText + std::string(100000, '\n'), Kurvendatei_MaxZeilen() - 28 + 1, "29: weitere Leerzeile"},
         {std::string(3000000, 'x'), 1, "1: mehr als 1652969 Bytes"},
-        {nurCr, 1, "1: Zeilenende CR ohne LF (altes Mac-Format) statt LF: hier endet die Prüfung"},
-    };
+        {nurCr, 1, "1: Zeilenende CR ohne LF (altes Mac-Format) statt LF: hier endet die Prüfung"}};
     for (const auto &f : faelle)
         for (size_t block : {0, 1 << 16}) {
             Lesen(f.text, block);

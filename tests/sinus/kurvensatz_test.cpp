@@ -111,8 +111,7 @@ TEST(Kurvensatz, GanzeFrequenzverhaeltnisseBenannt)
         {Kurve("b", 2, "10ms", 21, 30), 0, "Kurve 2, 3.333 Hz, Phase +0.0°"},               // 3:2
         {Kurve("b", 2, "50us", 4200, 4), 1000, "Kurve 2, 5000 Hz = 1000 × Frequenz von a, Phase +0.0°"}, // 0.2 ms
         {Kurve("b", 2, "50us", 4200, 3), 0, "Kurve 2, 6667 Hz, Phase +0.0°"},  // 0.15 ms: 4000 to 3
-        {Kurve("b", 2, "10ms", 21, 0), 0, "Kurve 2, Frequenz offen, Phase +0.0°"},
-    };
+        {Kurve("b", 2, "10ms", 21, 0), 0, "Kurve 2, Frequenz offen, Phase +0.0°"}};
     for (const auto &f : faelle) {
         const Satzkurve k[] = {Kurve("a", 1, "10ms", 21, 20), f.b};
         Kurvensatz s;

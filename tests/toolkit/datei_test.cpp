@@ -272,8 +272,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
         {fifo, "Kein Leser an der Pipe"}, {sock, "Ist ein Socket, keine Datei"},
         {"/dev/fd/999", "Deskriptor nicht offen"}, {"/proc/self/fd/999", "Deskriptor nicht offen"},
         {"/dev/fd/" + std::to_string(nurLesen), "Deskriptor nicht zum Schreiben offen"},
-        {"/dev/fd/" + std::to_string(rohr[0]), "Deskriptor nicht zum Schreiben offen"},
-    };
+        {"/dev/fd/" + std::to_string(rohr[0]), "Deskriptor nicht zum Schreiben offen"}};
     for (const auto &f : faelle) {
         const auto beginn = std::chrono::steady_clock::now();
         EXPECT_EQ(CVI_OpenFile(f.pfad.c_str(), 2, 0, 1), -1) << f.pfad;
@@ -343,8 +342,7 @@ TEST(Exportdatei, AnOrtKommtDasAlteBeiJedemFehlerZurueck)
         {0, true, false, false, -1, "Kein Speicherplatz mehr auf dem Datenträger"},
         {0, false, false, true, -1, "Datei nicht sperrbar"},
         {0, false, false, false, 500, "Kein Speicherplatz mehr auf dem Datenträger (alter Inhalt wiederhergestellt)"},
-        {0, false, true, false, -1, "Ein-/Ausgabefehler (alter Inhalt wiederhergestellt)"},
-    };
+        {0, false, true, false, -1, "Ein-/Ausgabefehler (alter Inhalt wiederhergestellt)"}};
     for (const std::string &neu : {std::string(1000, 'k'), std::string(5000, 'n')}) {
         for (const auto &f : faelle) {
             {
