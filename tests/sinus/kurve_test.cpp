@@ -130,6 +130,7 @@ TEST(Kurve, StatuszeileUndBegrenzteStrecken)
         << "1 kHz on 10 ms: a tenth of a point, raised to one";
     EXPECT_EQ(Kurve(10, 5, 5, 5, 1, 10).Status().find("Perioden in der Datei"), std::string::npos)
         << "half a step rounds up to one point: one period, as typed";
+    EXPECT_NE(Kurve(10, 5, 5, 10, 2, 10).Status().find(" · 1~Punkt je Periode · "), std::string::npos);
     // From a minute on in hours, minutes and seconds.
     EXPECT_NE(Kurve(10, 5, 5, 10000, 10, 1000).Status().find("Schritt 1~s · Dauer 1~min 40~s"), std::string::npos);
     EXPECT_NE(Kurve(10, 5, 5, 50000, 100, 60000).Status().find("Schritt 1~min · Dauer 1~h 40~min"), std::string::npos);
