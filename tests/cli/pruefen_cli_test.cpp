@@ -141,6 +141,10 @@ TEST(Warnungen, AufDerFehlerausgabeUndUnterStrictExitDrei)
     EXPECT_EQ(l.code, 3);
     EXPECT_EQ(l.fehler, warnungen);
     EXPECT_EQ(DateiLesen(datei), "alt") << "nothing touched";
+    for (const auto &[peak, gesagt] : {std::pair{"5", "100 %\n"}, {"5.1", "100 % und 1 bei 0 %\n"}}) {  // one crest cut
+        l = Ausfuehren({"--period", "40", "--peak", peak, "--offset", "5.05", "--output", datei});
+        EXPECT_NE(l.fehler.find("begrenzt: 1 von 5 Werten bei " + std::string(gesagt)), std::string::npos) << l.fehler;
+    }
 }
 
 TEST(Pruefen, VonNimmtAusDateienMitBefundenNichtsUndWartetNie)

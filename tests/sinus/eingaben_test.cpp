@@ -25,8 +25,7 @@ TEST(Eingaben, GetippteWerteJeFeld)
         {EINGABE_DACH, "3,5355339 Vrms", 3.5355339, 1, EINGABE_EFF}, {EINGABE_DACH, "0.001kV", 1.0, 1},
         {EINGABE_EFF, "354 mV", 0.354, 1}, {EINGABE_OFFSET, "-250mV", -0.25, 1}, {EINGABE_UMAX, "10", 10.0, 0},
         // Perioden: no unit, prefixes only.
-        {EINGABE_PERIODEN, "2,5", 2.5, 0}, {EINGABE_PERIODEN, "250m", 0.25, 1},
-    };
+        {EINGABE_PERIODEN, "2,5", 2.5, 0}, {EINGABE_PERIODEN, "250m", 0.25, 1}};
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.szText);
         Eingabelesung l = {-1, 0.0, -1};
@@ -49,8 +48,7 @@ TEST(Eingaben, AbgelehntUndIhreTexte)
         {EINGABE_DACH, "5mv", EINGABEN_FREMDE_EINHEIT}, {EINGABE_DACH, "5veff", EINGABEN_FREMDE_EINHEIT},
         {EINGABE_FREQUENZ, "kHz", EINGABEN_KEINE_ZAHL}, {EINGABE_FREQUENZ, "5 k Hz", EINGABEN_KEINE_ZAHL},
         {EINGABE_FREQUENZ, "5kHz5", EINGABEN_KEINE_ZAHL}, {EINGABE_FREQUENZ, "0x10", EINGABEN_KEINE_ZAHL},
-        {EINGABE_ZEITBASIS, "5", EINGABEN_KEINE_ZAHL},
-    };
+        {EINGABE_ZEITBASIS, "5", EINGABEN_KEINE_ZAHL}};
     for (const auto &f : faelle) {
         SCOPED_TRACE(f.szText);
         Eingabelesung l = {-7, 7.0, 7};
@@ -87,8 +85,7 @@ TEST(Eingaben, WieGelesenImStatus)
 {
     const struct { int iEingabe; const char *szText, *szErwartet; } faelle[] = {
         {EINGABE_FREQUENZ, " 50mHz ", "50mHz = 0.05 Hz"}, {EINGABE_PERIODE, "0,2s", "0,2s = 200 ms"},
-        {EINGABE_PERIODEN, "250m", "250m = 0.25"},    {EINGABE_FREQUENZ, "50 Hz", ""},
-    };
+        {EINGABE_PERIODEN, "250m", "250m = 0.25"},    {EINGABE_FREQUENZ, "50 Hz", ""}};
     for (const auto &f : faelle) {
         Eingabelesung l;
         ASSERT_EQ(Eingaben_Lesen(f.iEingabe, f.szText, &l), EINGABEN_GELESEN) << f.szText;
@@ -167,8 +164,7 @@ TEST(Eingaben, HilfeNenntBereichEinheitenUndVorsaetze)
     // The bracket after the description; the units, "" where the number has none to type.
     const struct { int iEingabe; const char *szBereich, *szEinheiten; bool bVorsaetze; } faelle[] = {
         {EINGABE_UMAX, " (0.001 bis 10000 V)", "; Einheiten V, mV, kV", true},
-        {EINGABE_KURVE, " (1 bis 4)", "", false},
-    };
+        {EINGABE_KURVE, " (1 bis 4)", "", false}};
     for (const auto &f : faelle) {
         const Eingabefeld *feld = Eingaben_Feld(f.iEingabe);
         char sz[400];

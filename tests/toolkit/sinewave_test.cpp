@@ -54,8 +54,7 @@ TEST(Text, MeldungAufEinerZeile)
 {
     const struct { const char *text, *zeile; } faelle[] = {
         {"a\nb", "a b"},     {"a\n\n\nb", "a b"}, {"\nab\n", "ab"}, {"a \nb", "a b"},
-        {"\n\n", ""},       {"", ""},           {"ab", "ab"},     {"a\nb\nc", "a b c"},
-    };
+        {"\n\n", ""},       {"", ""},           {"ab", "ab"},     {"a\nb\nc", "a b c"}};
     for (const auto &f : faelle) {
         char sz[16];
         TK_TextKopieren(sz, sizeof sz, f.text);

@@ -35,8 +35,7 @@ TEST(Zahl, GueltigeFormen)
         {"8.123456m", 0.008123456}, {"0.3k", 300.0}, {"1.0000000000000002k", 1000.0000000000002},
         // Exponents far beyond any double, however many digits: the value they mean.
         {"1e-99999999999999999999", 0.0}, {"0e99999999999999999999", 0.0}, {"1e-999999999k", 0.0},
-        {"123456789e-1000000008", 0.0},
-    };
+        {"123456789e-1000000008", 0.0}};
     for (const auto &f : faelle) {
         double v = 123.0;
         ASSERT_EQ(TK_ZahlLesen(f.text, &v), 1) << f.text;
@@ -71,8 +70,7 @@ TEST(Zahl, EinheitenDesFeldes)
         {MILLISEKUNDEN, 3, "0,2s", 200.0, 1, 0},   {MILLISEKUNDEN, 3, "0,2 s", 200.0, 1, 0},
         {MILLISEKUNDEN, 3, "250\xc2\xb5s", 0.25, 2, 0}, {MILLISEKUNDEN, 3, "250us", 0.25, 2, 0},
         {MILLISEKUNDEN, 3, "250\xce\xbcs", 0.25, 2, 0}, {MILLISEKUNDEN, 3, "12ms", 12.0, 0, 0},
-        {MILLISEKUNDEN, 3, "0.1234567s", 123.4567, 1, 0}, {MILLISEKUNDEN, 3, "2m", 0.002, -1, -3},
-    };
+        {MILLISEKUNDEN, 3, "0.1234567s", 123.4567, 1, 0}, {MILLISEKUNDEN, 3, "2m", 0.002, -1, -3}};
     for (const auto &f : faelle) {
         double v = 123.0;
         TK_Lesart wie = {99, 99};
@@ -88,8 +86,7 @@ TEST(Zahl, FremdeEinheitOderKeineZahl)
         {"5V", TK_ZAHL_EINHEIT},   {"5 V", TK_ZAHL_EINHEIT},    {"5khz", TK_ZAHL_EINHEIT},
         {"5KHz", TK_ZAHL_EINHEIT}, {"5MHZ", TK_ZAHL_EINHEIT},   {"5 Hz Hz", TK_ZAHL_KEINE},
         {"5Hz5", TK_ZAHL_KEINE},   {"Hz", TK_ZAHL_KEINE},       {"5 kHz,", TK_ZAHL_KEINE},
-        {"1e999Hz", TK_ZAHL_KEINE}, {"5ms", TK_ZAHL_EINHEIT},   {"5 s", TK_ZAHL_EINHEIT},
-    };
+        {"1e999Hz", TK_ZAHL_KEINE}, {"5ms", TK_ZAHL_EINHEIT},   {"5 s", TK_ZAHL_EINHEIT}};
     for (const auto &f : faelle) {
         double v = 7.0;
         EXPECT_EQ(TK_ZahlLesenEinheit(f.text, HERTZ, 3, &v, nullptr), f.ergebnis) << f.text;
@@ -117,8 +114,7 @@ TEST(Zahl, AnzeigeZeigtKleineWerte)
         {0.06113, 2, "0.0611"},     {0.0004, 3, "0.0004"},        {-0.0004, 3, "-0.0004"},
         {0.00028284271247461904, 3, "0.000283"}, {0.0, 3, "0.000"}, {1.5e-9, 3, "0.0000000015"},
         {1.234e-12, 3, "1.234e-12"}, {1e20, 2, "1.00e+20"},       {123456789012.0, 2, "1.235e+11"},
-        {7.0, 0, "7"},              {1e20, 0, "1e+20"},           {7.0, -1, "7"},
-    };
+        {7.0, 0, "7"},              {1e20, 0, "1e+20"},           {7.0, -1, "7"}};
     for (const auto &f : faelle) {
         char text[TK_ZAHL_TEXT_GROESSE];
         EXPECT_EQ(TK_ZahlText(f.wert, f.stellen, 12, text, sizeof text), std::strlen(f.text)) << f.text;
