@@ -211,22 +211,26 @@ bool Pruefen(Datei &d, int32_t iP, Polygon &p, double dRand = TOLERANZ)
 // Lines whose sines are equal have the same value before the rounding, so
 // they print the same: the closed strips alone would let a design sit on a
 // half-step and print it both ways. Equal, exactly: the phase folded into
-// the sine's first quarter, as a signed count of 1/(2P) periods.
-bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &werte)
+// the sine's first quarter, as a signed count of 1/(2P) periods. Where
+// two such lines differ, @p piPaar (may be null) receives both.
+bool GleicheSinusGleicheWerte(const Datei &d, int32_t iP, std::vector<int32_t> &zeilen, int *piPaar = nullptr)
 {
     const long long P = iP;
     if (P >= 4LL * d.n)
         return true;  // no two lines share a sine: the phases k and P/2 - k are not both in the file
-    werte.assign(static_cast<size_t>(2 * P + 1), -1);
+    zeilen.assign(static_cast<size_t>(2 * P + 1), -1);  // per sine, a line that has it
     for (int k = 0; k < d.n; ++k) {
         if (!d.ohne.empty() && d.ohne[static_cast<size_t>(k)])
             continue;
         const long long j = k % P, q = 4 * j;
         const long long iSchluessel = q <= P ? 2 * j : q <= 2 * P ? P - 2 * j : q <= 3 * P ? -(2 * j - P) : -2 * (P - j);
-        int32_t &w = werte[static_cast<size_t>(iSchluessel + P)];
-        if (w >= 0 && w != d.v[k])
+        int32_t &z = zeilen[static_cast<size_t>(iSchluessel + P)];
+        if (z >= 0 && d.v[z] != d.v[k]) {
+            if (piPaar)
+                piPaar[0] = z, piPaar[1] = k;
             return false;
-        w = d.v[k];
+        }
+        z = k;
     }
     return true;
 }
@@ -1081,6 +1085,10 @@ void Erklaeren(Datei &d, int32_t iP, int iTiefe, const std::vector<int> &ungleic
         return;
     std::vector<int> verdacht = bFrei ? WiderspruchFrei(d, iP, q) : Widerspruch(d, iP, p);
     verdacht.insert(verdacht.end(), ungleich.begin(), ungleich.end());
+    // Two lines of one sine that print two values: either may be the wrong one.
+    int paar[2];
+    if (!bFrei && !GleicheSinusGleicheWerte(d, iP, paare, paar))
+        verdacht.insert(verdacht.end(), paar, paar + 2);
     std::sort(verdacht.begin(), verdacht.end());
     verdacht.erase(std::unique(verdacht.begin(), verdacht.end()), verdacht.end());
     for (const int j : verdacht) {
