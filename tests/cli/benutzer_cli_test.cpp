@@ -42,8 +42,7 @@ std::map<std::string, int> Aufrufe(const std::string &befehl, const std::string 
 
 TEST(AlsBenutzer, TodBeiJedemSystemaufrufLaesstAltOderGanzNeu)
 {
-    if (!StraceBereit())
-        GTEST_SKIP() << "no strace";
+    if (!StraceBereit()) GTEST_SKIP() << "no strace";
     const std::string ordner = OrdnerVonNiemand(), ziel = ordner + "/k.txt";
     std::vector<std::string> neuArg = {"--frequency", "0.07", "--timebase", "1ms", "--curve", "2", "--peak", "4"};
     const std::string neu = Ausfuehren(neuArg, {"--output", "-"}).aus;

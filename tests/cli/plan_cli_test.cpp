@@ -26,8 +26,7 @@ std::vector<std::map<std::string, std::string>> Manifest(const std::string &text
     std::vector<std::string> spalten;
     std::istringstream ein(text);
     for (std::string z; std::getline(ein, z);) {
-        if (z.empty() || z[0] == '#')
-            continue;
+        if (z.empty() || z[0] == '#') continue;
         std::istringstream zellen(z);
         std::vector<std::string> teile;
         for (std::string zelle; std::getline(zellen, zelle, '\t');)
@@ -289,8 +288,7 @@ TEST(Plan, AbbruchInDerMitteLaesstGanzeDateienUndIhrManifest)
 // their renames may not last, and the run says so with exit 1.
 TEST(Plan, OrdnerSyncAmEndeGescheitertIstExitEins)
 {
-    if (!StraceBereit())
-        GTEST_SKIP() << "no strace";
+    if (!StraceBereit()) GTEST_SKIP() << "no strace";
     const std::string ordner = TestOrdner(), plan = ordner + "/plan.tsv", fehler = TestOrdner() + "/fehler";
     DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n" + ordner + "/b.txt\n");
     // Two files' syncs, then the one folder's.
@@ -378,8 +376,7 @@ TEST(Plan, FortschrittNurAufDemTerminal)
 // one, and the old manifest stands.
 TEST(Plan, AngehaltenLaesstEinManifestDasJedeDateiTrifft)
 {
-    if (!StraceBereit())
-        GTEST_SKIP() << "no strace";
+    if (!StraceBereit()) GTEST_SKIP() << "no strace";
     const std::string ordner = OrdnerVonNiemand(), fehler = TestOrdner() + "/fehler";
     const int ANZAHL = 30, SYNC = 12;
     const std::string plan = ordner + "/plan.tsv", manifest = ordner + "/m.tsv";

@@ -70,8 +70,7 @@ TEST(Satz, BefundeNennenDieDateiMitExitEins)
         {{a, doppelt}, doppelt + ": Kurvennummer 1 wie " + a + ": das Gerät spielt je Nummer nur eine Kurve\n" + kopf +
                            "Satz: " + doppelt + ": Kurve 1, 5 Hz wie " + a + ", Phase +0.0°\nSatz: 1 Befund\n"},
         // A damaged file: its own findings, as --check names them; no phase from it.
-        {{a, kaputt}, kopf + "Satz: " + kaputt + ": Kurve 2, 5 Hz wie " + a + ", Phase offen\nSatz: keine Befunde\n"},
-    };
+        {{a, kaputt}, kopf + "Satz: " + kaputt + ": Kurve 2, 5 Hz wie " + a + ", Phase offen\nSatz: keine Befunde\n"}};
     for (const auto &f : faelle) {
         const Lauf l = Ausfuehren({"--set", f.dateien[0], f.dateien[1]});
         EXPECT_EQ(l.code, 1) << f.dateien.back();
@@ -99,8 +98,7 @@ TEST(Satz, AufrufFehlerMitExitZwei)
          "wlr7sinus-export: --set prüft nur Dateien; --curve gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
         {{"--set", "--check", a, b}, "",
          "wlr7sinus-export: --check und --set schließen einander aus: --set prüft jede Datei wie --check und dazu "
-         "den Satz.\nHilfe: wlr7sinus-export --help\n"},
-    };
+         "den Satz.\nHilfe: wlr7sinus-export --help\n"}};
     for (const auto &f : faelle) {
         const Lauf l = Ausfuehren(f.argumente);
         EXPECT_EQ(l.code, 2) << f.argumente.size();

@@ -259,8 +259,7 @@ TEST_F(Fenster, BerichtsbildUndDateidialogMitGedaechtnis)
     QString gesehen;
     QTimer::singleShot(0, [&] {
         auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!d)
-            return;
+        if (!d) return;
         gesehen = d->directory().absolutePath() + "|" + d->findChild<QLineEdit *>()->text();
         d->reject();
     });

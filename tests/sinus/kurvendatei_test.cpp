@@ -152,8 +152,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         {"1\n\n", "1\n\nx\n", 29, 1, "Text nach der abschließenden Leerzeile: hier endet die Prüfung"},
         {"\t1\n0.05000\t100.00", "\t1\n\n0.05000\t100.01", 12, 2, "Leerzeile mitten in den Daten"},  // checked on
         {"Dovarizuz", "Dovarizuz                                                                 ", 1, 1,
-         "Zeile länger als 99 Zeichen"},
-    };
+         "Zeile länger als 99 Zeichen"}};
     Lesen(vorlage);
     ASSERT_EQ(Befunde(), "");
     // Saved with Windows line ends throughout: said once, and its blank lines stay blank.

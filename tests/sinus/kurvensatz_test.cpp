@@ -47,8 +47,7 @@ TEST(Kurvensatz, BefundeNennenDieDatei)
         {Kurve("b.txt", 2, "5ms", 21, 20),
          "b.txt: Zeitbasis 5ms, a.txt hat 10ms: die Kurven eines Satzes brauchen eine Zeitbasis\n"},
         // What a damaged file leaves unknown is no finding of the set (its own check names it).
-        {unbekannt, ""},
-    };
+        {unbekannt, ""}};
     for (const auto &f : faelle) {
         const Satzkurve k[] = {a, f.b};
         Kurvensatz s;
@@ -92,8 +91,7 @@ TEST(Kurvensatz, SchleifeUeberZufaelligeZeitbasenUndZeilen)
         {"50us", 3, "Schleife 0.15 ms (3 Datenzeilen × 50us)"},
         {"10ms", 100, "Schleife 1 s (100 Datenzeilen × 10ms)"},
         {"3ms", 334, "Schleife 1.002 s (334 Datenzeilen × 3ms)"},
-        {"1std", 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"},
-    };
+        {"1std", 16359, "Schleife 58892400 s (16359 Datenzeilen × 1std)"}};
     for (const auto &f : faelle) {
         const Satzkurve k[] = {Kurve("a", 1, f.szZeitbasis, f.iZeilen, 0), Kurve("b", 2, f.szZeitbasis, f.iZeilen, 0)};
         Kurvensatz s;

@@ -51,4 +51,15 @@ TEST(Phase, BegrenzteZeilenIdealUndTitelFolgenDemStartwinkel)
         }
         Sinus_KurveFreigeben(&s);
     }
+    // 8 samples a period at 30 degrees: two of them cut at each limit, so
+    // far past it that every design the file fits cuts them too.
+    Eingabewerte e = Eingabebau().Umax(10).Dach(6).Offset(5).Periode(80).Perioden(2).Zeitbasis("10ms");
+    e.dPhase = 30;
+    Sinuskurve s = {};
+    Kurvenanalyse a, d;
+    ASSERT_EQ(Sinus_Schritt(&e, &s, &a, nullptr), 0);
+    ASSERT_EQ(Analyse_Werte(s.pdWerte + 1, s.iAnzahlPunkte - 1, 10.0, 10.0, &d), 0);
+    EXPECT_EQ(std::make_tuple(a.iBegrenztOben, a.iBegrenztUnten, d.iBegrenztOben, d.iBegrenztUnten, d.bPhaseFrei),
+              std::make_tuple(4, 4, 4, 4, true));
+    Sinus_KurveFreigeben(&s);
 }

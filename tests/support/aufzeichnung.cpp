@@ -52,8 +52,7 @@ std::string TestOrdner()
 
 bool StraceBereit()
 {
-    if (std::system("strace -V > /dev/null 2>&1") != 0)
-        return false;
+    if (std::system("strace -V > /dev/null 2>&1") != 0) return false;
     if (const char *optionen = std::getenv("ASAN_OPTIONS"))
         setenv("ASAN_OPTIONS", (std::string(optionen) + ":detect_leaks=0").c_str(), 1);
     return true;

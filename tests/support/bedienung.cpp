@@ -11,13 +11,11 @@ namespace {
 QWidget *aktiv(int panel)
 {
     tk::Panel *p = tk::panel(panel);
-    if (!p)
-        return nullptr;
+    if (!p) return nullptr;
     if (!p->fenster->isVisible())
         DisplayPanel(panel);
     QApplication::setActiveWindow(p->fenster);
-    if (!QTest::qWaitForWindowActive(p->fenster))
-        return nullptr;
+    if (!QTest::qWaitForWindowActive(p->fenster)) return nullptr;
     return p->fenster->focusWidget() ? p->fenster->focusWidget() : p->fenster.data();
 }
 
@@ -25,8 +23,7 @@ QWidget *aktiv(int panel)
 
 int TK_Tasten(int panel, const char *folge)
 {
-    if (!aktiv(panel) || !folge)
-        return TK_FEHLER_HANDLE;
+    if (!aktiv(panel) || !folge) return TK_FEHLER_HANDLE;
     for (const QString &teil : QString::fromUtf8(folge).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QKeyCombination taste = QKeySequence(teil)[0];
         // A popup (a ring's list, a menu) takes the keys while it is open.
@@ -39,8 +36,7 @@ int TK_Tasten(int panel, const char *folge)
 int TK_TextTippen(int panel, const char *text)
 {
     QWidget *w = aktiv(panel);
-    if (!w || !text)
-        return TK_FEHLER_HANDLE;
+    if (!w || !text) return TK_FEHLER_HANDLE;
     QTest::keyClicks(w, QString::fromUtf8(text));
     return 0;
 }

@@ -55,8 +55,7 @@ extern "C" int __wrap_flock(int fd, int art) { return gSperreVersagt ? (errno = 
 // of that name appears in the folder first.
 static void NameVergeben(int ordner, const char *name)
 {
-    if (gNamenVergeben <= 0)
-        return;
+    if (gNamenVergeben <= 0) return;
     --gNamenVergeben;
     const int fd = __real_openat(ordner, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd >= 0) {

@@ -9,8 +9,7 @@ int DateiauswahlAntworten(const char *titel, char *pfad, std::size_t groesse)
 {
     Dateiauswahl &a = gDateiauswahl;
     a.titel.push_back(titel);
-    if (a.ergebnis > 0 && a.pfad.size() + 1 > groesse)
-        return TK_FEHLER_PFAD_ZU_LANG;
+    if (a.ergebnis > 0 && a.pfad.size() + 1 > groesse) return TK_FEHLER_PFAD_ZU_LANG;
     TK_TextKopieren(pfad, groesse, a.ergebnis > 0 ? a.pfad.c_str() : "");
     return a.ergebnis;
 }

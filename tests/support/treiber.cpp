@@ -26,8 +26,7 @@ constexpr int RAST = 120;  // one wheel notch in eighths of a degree
 int TK_Tippen(int panel, int control, const char *text)
 {
     tk::NumericCtrl *n = tk::numerisch(panel, control);
-    if (!n || !text)
-        return TK_FEHLER_CONTROL;
+    if (!n || !text) return TK_FEHLER_CONTROL;
     n->setFocus();
     n->selectAll();
     QTest::keyClicks(n, QString::fromUtf8(text));
@@ -38,8 +37,7 @@ int TK_Tippen(int panel, int control, const char *text)
 int TK_Pfeil(int panel, int control, int steps)
 {
     tk::NumericCtrl *n = tk::numerisch(panel, control);
-    if (!n)
-        return TK_FEHLER_CONTROL;
+    if (!n) return TK_FEHLER_CONTROL;
     for (int i = 0; i < std::abs(steps); ++i)
         QTest::keyClick(n, steps < 0 ? Qt::Key_Down : Qt::Key_Up);
     return 0;
@@ -48,8 +46,7 @@ int TK_Pfeil(int panel, int control, int steps)
 int TK_RingWaehlen(int panel, int control, int index)
 {
     auto *r = qobject_cast<QComboBox *>(tk::control(panel, control));
-    if (!r || index < 0 || index >= r->count())
-        return TK_FEHLER_CONTROL;
+    if (!r || index < 0 || index >= r->count()) return TK_FEHLER_CONTROL;
     // Ends where the ring refuses the item: it stays or skips past it.
     while (r->currentIndex() != index) {
         const int vorher = r->currentIndex();
@@ -64,8 +61,7 @@ int TK_RingWaehlen(int panel, int control, int index)
 int TK_Rad(int panel, int control, int notches)
 {
     QWidget *w = tk::control(panel, control);
-    if (!w)
-        return TK_FEHLER_CONTROL;
+    if (!w) return TK_FEHLER_CONTROL;
     const QPointF mitte = QRectF(w->rect()).center();
     for (int i = 0; i < std::abs(notches); ++i) {
         QWheelEvent rad(mitte, w->mapToGlobal(mitte), QPoint(), QPoint(0, notches < 0 ? -RAST : RAST), Qt::NoButton,
@@ -78,8 +74,7 @@ int TK_Rad(int panel, int control, int notches)
 int TK_Eingabetaste(int panel, int control)
 {
     QWidget *w = tk::control(panel, control);
-    if (!w)
-        return TK_FEHLER_CONTROL;
+    if (!w) return TK_FEHLER_CONTROL;
     w->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w, Qt::Key_Return);
     return 0;
@@ -88,8 +83,7 @@ int TK_Eingabetaste(int panel, int control)
 int TK_Klicken(int panel, int control)
 {
     auto *b = qobject_cast<QAbstractButton *>(tk::control(panel, control));
-    if (!b)
-        return TK_FEHLER_CONTROL;
+    if (!b) return TK_FEHLER_CONTROL;
     QTest::mouseClick(b, Qt::LeftButton);
     return 0;
 }
@@ -97,8 +91,7 @@ int TK_Klicken(int panel, int control)
 int TK_Schliessen(int panel)
 {
     tk::Panel *p = tk::panel(panel);
-    if (!p)
-        return TK_FEHLER_HANDLE;
+    if (!p) return TK_FEHLER_HANDLE;
     p->fenster->close();  // what the close box asks the window
     return 0;
 }
@@ -106,8 +99,7 @@ int TK_Schliessen(int panel)
 int TK_MenuWaehlen(int panel, int menuItem)
 {
     tk::Panel *p = tk::panel(panel);
-    if (!p)
-        return TK_FEHLER_HANDLE;
+    if (!p) return TK_FEHLER_HANDLE;
     for (QAction *a : p->fenster->findChildren<QAction *>())
         if (a->property("cviId").isValid() && a->property("cviId").toInt() == menuItem) {
             a->trigger();
@@ -120,8 +112,7 @@ int TK_Tabulator(int panel)
 {
     tk::Panel *p = tk::panel(panel);
     QWidget *w = p ? p->fenster->focusWidget() : nullptr;
-    if (!w)
-        return TK_FEHLER_HANDLE;
+    if (!w) return TK_FEHLER_HANDLE;
     QTest::keyClick(w, Qt::Key_Tab);
     return 0;
 }
@@ -129,8 +120,7 @@ int TK_Tabulator(int panel)
 int TK_FokusControl(int panel)
 {
     tk::Panel *p = tk::panel(panel);
-    if (!p)
-        return TK_FEHLER_HANDLE;
+    if (!p) return TK_FEHLER_HANDLE;
     // The window's focus widget: the one that has the keyboard whenever the
     // window is active.
     QWidget *w = p->fenster->focusWidget();
@@ -170,8 +160,7 @@ int TK_PlotWerte(int panel, int control, double *values, int size)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);
     const std::vector<double> *w = g ? g->hauptWerte() : nullptr;
-    if (!w)
-        return TK_FEHLER_CONTROL;
+    if (!w) return TK_FEHLER_CONTROL;
     for (int i = 0; i < size && i < static_cast<int>(w->size()); ++i)
         values[i] = (*w)[static_cast<size_t>(i)];
     return static_cast<int>(w->size());

@@ -608,15 +608,46 @@ TEST(Exportdatei, ZweiExporterWartenAufeinanderAuchUnterSignalen)
     waitpid(erster, &s1, 0), waitpid(zweiter, &s2, 0);
     EXPECT_EQ(s1 + s2, 0);
     EXPECT_TRUE(DateiLesen(pfad) == b) << "the second waited for the first and wrote all of its own";
-    for (int fd : {los[0], los[1], halb[0], halb[1], signale[0]})
-        close(fd);
+    for (int fd : {los[0], los[1], halb[0], halb[1], signale[0]}) close(fd);
   }
+}
+
+// Another program renames a new file over the one an export waits to lock:
+// the export lets go of the old one, locks the new one and replaces it.
+TEST(Exportdatei, WaehrendDesWartensErsetzteDateiWirdNeuGesperrt)
+{
+    const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", anders = ordner + "/b.txt";
+    DateiSchreiben(pfad, "alt\n");
+    DateiSchreiben(anders, "anders\n");
+    int los[2], bereit[2];
+    ASSERT_EQ(pipe(los) + pipe(bereit), 0);
+    char c = 0;
+    const pid_t halter = fork();
+    if (halter == 0) {  // another program's lock, held until told
+        flock(open(pfad.c_str(), O_RDONLY), LOCK_EX);
+        (void)!write(bereit[1], &c, 1), (void)!read(los[0], &c, 1);
+        _exit(0);
+    }
+    ASSERT_EQ(read(bereit[0], &c, 1), 1);
+    const pid_t exporter = fork();
+    if (exporter == 0) {
+        const long offen = (alarm(10), OffeneDeskriptoren());
+        const int r = Exportieren(pfad, "neu\n");
+        _exit(r != 0 ? 1 : OffeneDeskriptoren() != offen ? 2 : 0);
+    }
+    EXPECT_TRUE(WartetAufSperre(exporter));
+    ASSERT_EQ(rename(anders.c_str(), pfad.c_str()), 0);
+    ASSERT_EQ(write(los[1], &c, 1), 1);
+    int s1 = -1, s2 = -1;
+    waitpid(halter, &s1, 0), waitpid(exporter, &s2, 0);
+    EXPECT_EQ(std::make_pair(s1, s2), std::make_pair(0, 0)) << "no descriptor of the old file left open";
+    EXPECT_EQ(DateiLesen(pfad), "neu\n");
+    for (int fd : {los[0], los[1], bereit[0], bereit[1]}) close(fd);
 }
 
 TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "only root can act as another user here";
+    if (geteuid() != 0) GTEST_SKIP() << "only root can act as another user here";
     const std::string ordner = TestOrdner(), zu = ordner + "/zu/k.txt", offen = ordner + "/offen/k.txt";
     chmod(ordner.c_str(), 0755);
     mkdir((ordner + "/zu").c_str(), 0755);    // takes no new file from that user

@@ -30,8 +30,7 @@ TEST(Grafik, StufenlinieUndReduktion)
         {{1, 2, 3}, 0, 2, {{0, 1}, {1, 1}, {1, 2}, {2, 2}, {2, 3}}},
         {{5, 5, 5}, 0, 2, {{0, 5}, {1, 5}, {2, 5}}},
         {{0, 1, 2, 3, 4, 5}, 1.5, 3.2, {{1, 1}, {2, 1}, {2, 2}, {3, 2}, {3, 3}, {4, 3}, {4, 4}}},
-        {{7}, -3, 9, {{0, 7}}},
-    };
+        {{7}, -3, 9, {{0, 7}}}};
     for (const auto &f : faelle) {
         const std::vector<TK_Punkt> p = Punkte(f.werte, f.von, f.bis, 50);
         ASSERT_EQ(p.size(), f.erwartet.size()) << f.von;

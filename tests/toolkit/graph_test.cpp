@@ -424,8 +424,7 @@ TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
         int frei = -1;
         QTimer::singleShot(0, [&] {
             auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (!m)
-                return;
+            if (!m) return;
             frei = m->actions().constFirst()->isEnabled();
             if (waehlen)
                 m->actions().constFirst()->trigger();

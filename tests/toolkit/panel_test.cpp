@@ -219,8 +219,7 @@ TEST(Dateiauswahl, EinPfadDerNieAntwortetHaeltKeinenDialog)
             const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(1);
             while (!fertig) {
                 std::this_thread::yield();
-                if (std::chrono::steady_clock::now() < frist)
-                    continue;
+                if (std::chrono::steady_clock::now() < frist) continue;
                 const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
                 if (fd >= 0) {
                     festgehalten = true;
@@ -304,8 +303,7 @@ TEST_F(PanelTest, MenuepunkteUndGetipptesVorDemMenue)
     Zeigen();
     auto aktion = [this](int item) -> QAction * {
         for (QAction *a : tk::panel(h)->fenster->findChildren<QAction *>())
-            if (a->property("cviId").isValid() && a->property("cviId").toInt() == item)
-                return a;
+            if (a->property("cviId").isValid() && a->property("cviId").toInt() == item) return a;
         return nullptr;
     };
     QAction *beenden = aktion(3), *exportieren = aktion(4), *achse = aktion(15);
@@ -356,8 +354,7 @@ TEST_F(PanelTest, JederAufrufMeldetErfolgOderWarumNicht)
         {[&](int p, int c) { return TK_GraphMarkieren(p, c, von, bis, oben, 1); }, GRAPH},
         {[&](int p, int c) { return TK_GraphYBereich(p, c, -20.0, 120.0); }, GRAPH},
         {[&](int p, int c) { return TK_GraphAblesungSetzen(p, c, nullptr); }, GRAPH},
-        {[&](int p, int c) { return TK_GraphSpeichernSetzen(p, c, nullptr); }, GRAPH},
-    };
+        {[&](int p, int c) { return TK_GraphSpeichernSetzen(p, c, nullptr); }, GRAPH}};
     for (size_t k = 0; k < std::size(faelle); ++k) {
         const auto &f = faelle[k];
         EXPECT_EQ(f.aufruf(h, f.control), 0) << "call " << k;

@@ -14,8 +14,7 @@ TEST(Ringwahl, GetippterTextMeintDasKuerzesteOderGanzeWort)
         {zeitbasis, 17, "1", 13},     {zeitbasis, 17, "1S", 13},   {zeitbasis, 17, "10S", 14},
         {zeitbasis, 17, "50US", 0},   {zeitbasis, 17, "7", -1},    {zeitbasis, 17, "", -1},
         {kurven, 4, "3", 2},          {kurven, 4, "k", 0},         {kurven, 4, "kurve 4", 3},
-        {kurven, 4, "Kurve 5", -1},   {kurven, 4, "urve", -1},
-    };
+        {kurven, 4, "Kurve 5", -1},   {kurven, 4, "urve", -1}};
     for (const auto &f : faelle)
         EXPECT_EQ(TK_RingTreffer(f.labels, f.anzahl, f.text), f.erwartet) << f.text;
     // The label's own beginning wins over a later word's, even a shorter label's.

@@ -86,7 +86,8 @@ TEST(Zahl, FremdeEinheitOderKeineZahl)
         {"5V", TK_ZAHL_EINHEIT},   {"5 V", TK_ZAHL_EINHEIT},    {"5khz", TK_ZAHL_EINHEIT},
         {"5KHz", TK_ZAHL_EINHEIT}, {"5MHZ", TK_ZAHL_EINHEIT},   {"5 Hz Hz", TK_ZAHL_KEINE},
         {"5Hz5", TK_ZAHL_KEINE},   {"Hz", TK_ZAHL_KEINE},       {"5 kHz,", TK_ZAHL_KEINE},
-        {"1e999Hz", TK_ZAHL_KEINE}, {"5ms", TK_ZAHL_EINHEIT},   {"5 s", TK_ZAHL_EINHEIT}};
+        {"1e999Hz", TK_ZAHL_KEINE}, {"5ms", TK_ZAHL_EINHEIT},   {"5 s", TK_ZAHL_EINHEIT},
+        {"5Hz+", TK_ZAHL_KEINE},   {"5Hz.", TK_ZAHL_KEINE}};
     for (const auto &f : faelle) {
         double v = 7.0;
         EXPECT_EQ(TK_ZahlLesenEinheit(f.text, HERTZ, 3, &v, nullptr), f.ergebnis) << f.text;

@@ -21,8 +21,7 @@ void Lesen(Kurvendatei *pDatei, const char *pText, size_t iLaenge, size_t iBlock
         std::memcpy(pBlock, pText + i, n);
         const int iWeiter = Kurvendatei_Weiter(pDatei, pBlock, n);
         std::free(pBlock);
-        if (!iWeiter)
-            return;
+        if (!iWeiter) return;
     }
     Kurvendatei_Beenden(pDatei);
 }
@@ -37,8 +36,7 @@ void Pruefen(bool bBedingung)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    if (groesse == 0)
-        return 0;
+    if (groesse == 0) return 0;
     const size_t iBlock = daten[0] % 16 + 1;
     const char *pText = reinterpret_cast<const char *>(daten + 1);
     Lesen(&gGanz, pText, groesse - 1, groesse);

@@ -34,8 +34,7 @@ double Zahl(const uint8_t *p)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    if (groesse < 1)
-        return 0;
+    if (groesse < 1) return 0;
     std::vector<int32_t> v;
     int32_t iEntwurf = 0;
     bool bKante = false;
