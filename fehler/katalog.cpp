@@ -374,8 +374,3 @@ const char *ZEM_KatalogText(int iSchluessel, bool bEnglisch)
         return bEnglisch ? DEFAULT_ENGLISCH : DEFAULT_DEUTSCH;
     return bEnglisch ? e->szEnglisch : e->szDeutsch;
 }
-
-int ZEM_KatalogAnzahl(void)
-{
-    return static_cast<int>(std::size(gKatalog));
-}

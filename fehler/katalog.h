@@ -5,7 +5,5 @@
 /// Text of a message key, or the language's default text for a key that the
 /// catalogue does not hold.
 const char *ZEM_KatalogText(int iSchluessel, bool bEnglisch);
-/// Number of keys in the catalogue.
-int ZEM_KatalogAnzahl(void);
 
 #endif

@@ -66,10 +66,6 @@ void Fenster_ReferenzText(char *szText, std::size_t iGroesse);
 int Fenster_Rueckgaengig(void);
 int Fenster_Wiederholen(void);
 
-/* Export (export_gui.cpp). */
-/** Asks for a file and writes the curve to it: 0, or an error code for ZEM_Fehlerpopup. */
-int Fenster_Exportieren(void);
-
 /* Report picture (bericht_gui.cpp). */
 /** Asks for a PNG, SVG or PDF file and writes the report picture (title line, graph, status). */
 void Fenster_GrafikSpeichern(void);

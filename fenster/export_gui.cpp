@@ -37,12 +37,6 @@ int Exportieren(Exportgrund *pGrund)
 
 }  // namespace
 
-int Fenster_Exportieren(void)
-{
-    Exportgrund grund = {};
-    return Exportieren(&grund);
-}
-
 int Speichern(int, int, int iEreignis, void *, int, int)
 {
     if (iEreignis != EVENT_COMMIT)

@@ -150,9 +150,6 @@ void Analyse_Phase(int iP, int bEindeutig, double dVon, double dBis, char *szTex
 /** 1 when the file determines a frequency and it is not the typed one. */
 int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse);
 
-/** Number of warnings that Analyse_Warnungen writes for @p pAnalyse. */
-int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse);
-
 /**
  * Writes the warnings, German, one per line (no final line feed), into
  * @p szText of @p iGroesse bytes, cut at a character boundary if it is too

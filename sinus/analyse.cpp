@@ -431,14 +431,6 @@ int Analyse_AndereFrequenz(const Kurvenanalyse *pAnalyse)
            std::fabs(pAnalyse->dAbweichung) >= ANALYSE_ABWEICHUNG_GRENZE;
 }
 
-int Analyse_AnzahlWarnungen(const Kurvenanalyse *pAnalyse)
-{
-    int iAnzahl = 0;
-    for (int i = 0; i < ZEILEN_ANZAHL; ++i)
-        iAnzahl += ZeileNr(i).warnt(pAnalyse);
-    return iAnzahl;
-}
-
 int Analyse_WarnungenText(const Kurvenanalyse *pAnalyse, int bGeschuetzt, char *szText, size_t iGroesse)
 {
     const char *sp = bGeschuetzt ? SINUS_NBSP : " ";

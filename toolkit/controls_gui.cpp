@@ -128,20 +128,6 @@ int TK_Begrenzt(int panel, int control, double *typed, double *minimum, double *
     return 1;
 }
 
-int TK_Warnfarbe(int panel, int control, int warning)
-{
-    auto *l = qobject_cast<QLabel *>(tk::control(panel, control));
-    if (!l)
-        return fehlendesControl(panel);
-    // A dark orange that reads on the panel's fixed light background in
-    // every desktop theme.
-    static const QColor WARNFARBE(160, 56, 0);
-    QPalette farben = l->palette();
-    farben.setColor(QPalette::WindowText, warning ? WARNFARBE : l->parentWidget()->palette().color(QPalette::WindowText));
-    l->setPalette(farben);
-    return 0;
-}
-
 int TK_GraphYBereich(int panel, int control, double von, double bis)
 {
     tk::GraphCtrl *g = tk::graph(panel, control);

@@ -148,8 +148,6 @@ void TK_ZahlleserSetzen(TK_Zahlleser leser);
 typedef void (*TK_Ablehnung)(int panel, int control, const char *text);
 /** Installs the program's answer to a refused text; null removes it. */
 void TK_AblehnungSetzen(TK_Ablehnung ablehnung);
-/** Text control: shows its text in the warning colour (@p warning != 0) or the normal one. */
-int TK_Warnfarbe(int panel, int control, int warning);
 /** Ring: index of the selected item. */
 int GetCtrlIndex(int panel, int control, int *index);
 /** Ring: selects the item at @p index; raises no event. */

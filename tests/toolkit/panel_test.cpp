@@ -279,14 +279,6 @@ TEST_F(PanelTest, GetipptesBegrenztesUndWarnzeile)
     SetCtrlVal(h, 14, "drei");
     EXPECT_EQ(warnung->palette().color(QPalette::WindowText), QColor(255, 179, 71)) << "on a dark window";
 
-    auto *status = qobject_cast<QLabel *>(tk::control(h, 13));
-    const QColor normal = status->palette().color(QPalette::WindowText);
-    EXPECT_EQ(TK_Warnfarbe(h, 13, 1), 0);
-    EXPECT_EQ(status->palette().color(QPalette::WindowText), QColor(160, 56, 0));
-    TK_Warnfarbe(h, 13, 0);
-    EXPECT_EQ(status->palette().color(QPalette::WindowText), normal);
-    EXPECT_EQ(TK_Warnfarbe(h, 99, 1), TK_FEHLER_CONTROL);
-
     double w[100] = {};
     PlotY(h, 12, w, 100, 4, 6, 24, 0, 1, 0);
     tk::graph(h, 12)->zoomen(10.0, 20.0);
