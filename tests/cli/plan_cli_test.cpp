@@ -465,7 +465,8 @@ TEST(Pruefsumme, WieSha256sum)
             c = static_cast<char>(zufall());
         const std::string datei = ordner + "/" + std::to_string(n);
         DateiSchreiben(datei, s);
-        char sz[PRUEFSUMME_HEX_GROESSE];
+        char sz[PRUEFSUMME_HEX_GROESSE + 40];  // a larger area: the text ends where it should
+        std::memset(sz, 'x', sizeof sz);
         Pruefsumme_Sha256(s.data(), s.size(), sz);
         EXPECT_EQ(sz, Summen({datei}).at(datei)) << n << " Bytes, Saat " << saat;
     }
