@@ -50,7 +50,6 @@ public:
         : m_ordner(QApplication::style()->standardIcon(QStyle::SP_DirIcon)),
           m_datei(QApplication::style()->standardIcon(QStyle::SP_FileIcon))
     {
-        setOptions(QFileIconProvider::DontUseCustomDirectoryIcons);
     }
 
     QIcon icon(const QFileInfo &info) const override { return info.isDir() ? m_ordner : m_datei; }
