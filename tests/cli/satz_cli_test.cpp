@@ -94,8 +94,8 @@ TEST(Satz, AufrufFehlerMitExitZwei)
         {{"--set", a, fehlt}, Geprueft({a}), "wlr7sinus-export: " + fehlt + ": Datei nicht gefunden\n"},
         {{"--set", "-", a, "-"}, "",
          "wlr7sinus-export: --set: \"-\" (Standardeingabe) steht mehr als einmal; sie hält nur eine Datei.\n"},
-        {{"--set", a, b, "--curve", "2"}, "",
-         "wlr7sinus-export: --set prüft nur Dateien; --curve gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
+        {{"--set", a, b, "--umax", "5"}, "",
+         "wlr7sinus-export: --set prüft nur Dateien; --umax gehört nicht dazu.\nHilfe: wlr7sinus-export --help\n"},
         {{"--set", "--check", a, b}, "",
          "wlr7sinus-export: --check und --set schließen einander aus: --set prüft jede Datei wie --check und dazu "
          "den Satz.\nHilfe: wlr7sinus-export --help\n"}};

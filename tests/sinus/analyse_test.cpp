@@ -544,6 +544,11 @@ TEST(Analyse, FaelleAusDemBetrieb)
         {10, 0.0009, 5, 125, 3, "10ms", "Frequenz 7.692 Hz statt 8 Hz", "Amplitude nur 1 Stufe der Auflösung", "kein Sinus"},
         {10, 5, 0, 3, 2, "1ms", "kein Sinus: nur die Werte 0.00 % und 43.30 %", "Frequenz 333.3 Hz (3 Punkte je Periode)", "grobe"},
         {10, 5, 5, 1000.0 / 3, 1, "10ms", "(+1.0 %); am nächsten: 50us, -0.005 %", "Frequenz 3.03 Hz", "genau"},
+        // The time base is already the nearest, or the finest: no advice.
+        {10, 5, 5, 1000.0 / 3, 1, "50us", "Frequenz 2.99985 Hz statt 3 Hz (-0.0050 %)",
+         "Frequenz 3 Hz (6667 Punkte", "am nächsten"},
+        {10, 5, 5, 0.2, 1, "50us", "grobe Stufen: nur 4 Punkte je Periode",
+         "Frequenz 5000 Hz (4 Punkte je Periode); grobe", "Zeitbasis"},
         {10, 5, 5, 7.5, 2, "5ms", "kein Sinus: nur 2 Punkte je Periode; genau 133.3333 Hz mit Zeitbasis 500us (15 Punkte",
          "Periode nicht eindeutig", "Frequenz"},
         {10, 5, 5, 1.08e7, 2, "1std", "grobe Stufen: nur 3 Punkte je Periode", "Frequenz 0.00009259 Hz (3 Punkte je Periode)", "e-"},

@@ -13,7 +13,8 @@
 #include <sys/types.h>
 
 bool gSyncVersagt = false, gCloseVersagt = false, gTempVersagt = false, gReallocVersagt = false;
-bool gUnbenanntFehlt = false, gRechteVersagt = false, gReservierenVersagt = false, gReservierenFehlt = false;
+int gUnbenanntFehlt = 0;
+bool gRechteVersagt = false, gReservierenVersagt = false, gReservierenFehlt = false;
 bool gSperreVersagt = false, gLesenVersagt = false, gZurueckVersagt = false;
 long gSchreibRest = -1;
 int gSchreibFehler = ENOSPC;
@@ -84,7 +85,7 @@ extern "C" int __wrap_fallocate(int fd, int art, off_t von, off_t laenge)
 static int TempSperre(int flags)
 {
     if ((flags & O_TMPFILE) == O_TMPFILE && (gTempVersagt || gUnbenanntFehlt))
-        return gTempVersagt ? EACCES : EOPNOTSUPP;
+        return gTempVersagt ? EACCES : gUnbenanntFehlt;
     return (flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL) && gTempVersagt ? EACCES : 0;
 }
 

@@ -6,7 +6,7 @@ extern bool gSyncVersagt;         ///< fsync fails with EIO
 extern int gSyncAufrufe;          ///< fsync calls so far
 extern bool gCloseVersagt;        ///< close reports EDQUOT (the descriptor is closed all the same)
 extern bool gTempVersagt;         ///< no temporary file beside the target (EACCES), named or unnamed
-extern bool gUnbenanntFehlt;      ///< the file system has no unnamed files (O_TMPFILE: EOPNOTSUPP)
+extern int gUnbenanntFehlt;       ///< the file system has no unnamed files: O_TMPFILE fails with this errno (0: it has)
 extern bool gRechteVersagt;       ///< fchmod fails with EPERM
 extern bool gReservierenVersagt;  ///< fallocate fails with ENOSPC
 extern bool gReservierenFehlt;    ///< the file system has no fallocate (EOPNOTSUPP)
