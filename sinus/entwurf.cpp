@@ -23,7 +23,6 @@ namespace {
 
 const int HUNDERTSTEL = 100;   // the periods field's two decimals
 const double PERIODE_STELLEN = 1e6;  // a period in ms is rounded to these parts
-const int SUCHE_PERIODEN = 3;  // hundredths tried either side of the first guess
 const int ZAHL_GROESSE = 400;
 const int32_t WEITERE_P = 64;             // P tried past a cut-short list of fitting ones
 const int SUCHE_MAX_HUNDERTSTEL = 10000;  // 100 periods, the field's largest
@@ -48,24 +47,17 @@ bool ImBereich(const Eingabefeld *f, double d)
 }
 
 // The two-decimal number of periods whose samples round to iN with iP per
-// period, within the field's range; the closest when none does.
+// period, within the field's range; the closest when none does. The nearest
+// hundredth is the closest there is: each hundredth further moves the
+// samples by P/100, so where it misses, the others miss by more.
 double Perioden(int32_t iP, int iN)
 {
     const Eingabefeld *f = Eingaben_Feld(EINGABE_PERIODEN);
-    const long long iMitte = std::llround(static_cast<double>(iN) * HUNDERTSTEL / iP);
-    double dBeste = 0.0;
-    long long iBesteAbstand = -1;
-    for (long long i = 0; i <= 2 * SUCHE_PERIODEN; ++i) {  // outward from the first guess
-        const long long x = iMitte + (i % 2 ? (i + 1) / 2 : -(i / 2));
-        const double d = static_cast<double>(x) / HUNDERTSTEL;
-        if (!ImBereich(f, d))
-            continue;
-        const long long iAbstand = std::llabs(Sinus_Runden(iP * d) - iN);
-        if (iBesteAbstand < 0 || iAbstand < iBesteAbstand)
-            dBeste = d, iBesteAbstand = iAbstand;
-    }
-    if (iBesteAbstand == 0)
-        return dBeste;
+    const double dNaechste =
+        std::clamp(static_cast<double>(std::llround(static_cast<double>(iN) * HUNDERTSTEL / iP)) / HUNDERTSTEL,
+                   f->dMin, f->dMax);
+    if (Sinus_Runden(iP * dNaechste) == iN)
+        return dNaechste;
     // No two-decimal number does; the field holds more: the shortest that does.
     for (int iStellen = 3; iStellen <= KURZ_STELLEN_MAX; ++iStellen) {
         const double dSkala = std::pow(10.0, iStellen);
@@ -73,8 +65,7 @@ double Perioden(int32_t iP, int iN)
         if (ImBereich(f, d) && Sinus_Runden(iP * d) == iN)
             return d;
     }
-    // None in range: the first guess lies past the field's top (it is never negative, and 0.01 is in reach of 0).
-    return iBesteAbstand < 0 ? f->dMax : dBeste;
+    return dNaechste;
 }
 
 // The first data line (from 1) the inputs export differently; 0 when none.
