@@ -315,8 +315,9 @@ int Entwurf_AusModell(const int32_t *piWerte, int iAnzahl, const Kurvenmodell *p
         }
     };
     kurzeSuche();
-    // Where the search of phase 0 ended at its bound without a design: a free phase.
-    if (iAbweichend != 0 && !bFrei && m.iStufen > 1 && !m.bVollstaendig) {
+    // Where phase 0 gave no design, cut short or with every P it fits
+    // beyond the fields' reach: a free phase.
+    if (iAbweichend != 0 && !bFrei && m.iStufen > 1) {
         Kurvenmodell frei;
         Modell_UmkehrenFrei(piWerte, iAnzahl, &frei);
         bFrei = true;

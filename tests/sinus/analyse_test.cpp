@@ -835,6 +835,11 @@ TEST(ModellPhase, PruefungNenntDiePhase)
         EXPECT_EQ(std::make_tuple(g.dPhase, b.bPhaseOffen), std::make_tuple(z.v[0] > z.v[1] ? 90.0 : 270.0, 1));
     }
 
+    // Five lines on 10 s at 242.38°: phase 0 fits them only at 11 points a
+    // period, a period the field cannot hold; a free phase reopens them.
+    Wiedergeoeffnet({10000, 10000, 8943, 5894, 10000}, "10s", &g, &b);
+    EXPECT_NE(g.dPhase, 0.0);
+
     // The texts of a phase: one, a range, open with the period.
     const struct {
         int32_t iP, bBestimmt;
