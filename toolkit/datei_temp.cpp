@@ -364,8 +364,6 @@ int Veroeffentlichen(Datei &d)
         e = errno;
     if (e != 0 && !d.temp.empty())
         ::unlinkat(d.ordner, d.temp.c_str(), 0);
-    if (d.tempPlatz >= 0)
-        s_belegt[d.tempPlatz] = 0;
     d.temp.clear();
     SignaleFreigeben();
     Vergessen(d);

@@ -453,7 +453,7 @@ TEST(Analyse, KleinsteDateienUndGrenzenWieDasOrakel)
         const int n = static_cast<int>(v.size());
         SCOPED_TRACE(::testing::PrintToString(f.v));
         Kurvenmodell m;
-        Modell_Umkehren(v.data(), n, &m);
+        ASSERT_EQ(Modell_Umkehren(v.data(), n, &m), 0);
         EXPECT_EQ(std::vector<int32_t>(m.piPassend, m.piPassend + m.iPassend), f.passend);
         EXPECT_EQ(std::make_tuple(m.iZeilen, m.bVollstaendig, m.iPunkteProPeriode, m.iBegrenztOben, m.iBegrenztUnten, m.bPhaseFrei),
                   std::make_tuple(n, f.bVollstaendig, f.bVollstaendig && f.passend.size() == 1 ? f.passend[0] : 0, f.iOben, f.iUnten, 0));
@@ -562,7 +562,7 @@ TEST(Analyse, FaelleAusDemBetrieb)
             f.zeitbasis);
         ASSERT_TRUE(Erzeugen(x));
         Kurvenanalyse a, d;
-        Analyse_Kurve(&x.e, &x.s, &a);
+        ASSERT_EQ(Analyse_Kurve(&x.e, &x.s, &a), 0);
         Analyse_Werte(x.prozent.data(), static_cast<int>(x.prozent.size()), x.tb, 0, &d);
         char w[1000], c[1000];
         Analyse_Warnungen(&a, w, sizeof w);
