@@ -16,8 +16,7 @@ namespace {
 void AlteDatei(const std::string &pfad, const std::string &inhalt)
 {
     DateiSchreiben(pfad, inhalt);
-    if (geteuid() == 0)
-        (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
+    if (geteuid() == 0) (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
 }
 
 // The system calls of one run, by name, with how often each comes.
@@ -76,8 +75,7 @@ TEST(AlsBenutzer, ManifestImOrdnerOhneNeueDatei)
     const std::string ordner = OrdnerVonNiemand(), zu = ordner + "/zu", plan = ordner + "/plan.tsv";
     const std::string manifest = zu + "/m.tsv", fehler = TestOrdner() + "/fehler";
     mkdir(zu.c_str(), 0755);
-    if (geteuid() == 0)
-        (void)!chown(zu.c_str(), NIEMAND, NIEMAND);
+    if (geteuid() == 0) (void)!chown(zu.c_str(), NIEMAND, NIEMAND);
     chmod(zu.c_str(), 0555);
     DateiSchreiben(plan, "output\n" + ordner + "/a.txt\n");
     const int status =

@@ -101,8 +101,7 @@ TEST(Batch, FalscheEingabenGebenZweiUndRuehrenKeineDateiAn)
     }
     // A long value is repeated cut short, never inside a character.
     std::string lang;
-    for (int i = 0; i < 150; ++i)
-        lang += "ä";
+    for (int i = 0; i < 150; ++i) lang += "ä";
     Lauf l = Ausfuehren({"--output", datei, "--timebase", lang});
     EXPECT_NE(l.fehler.find("nicht \"" + lang.substr(0, 200) + "…\"."), std::string::npos) << l.fehler;
 }

@@ -51,8 +51,7 @@ void WieDasOrakel(const Entwurf &e)
     SCOPED_TRACE(sz);
     std::vector<std::string> argumente;
     std::istringstream woerter(sz);
-    for (std::string w; woerter >> w;)
-        argumente.push_back(w);
+    for (std::string w; woerter >> w;) argumente.push_back(w);
     const Lauf l = Ausfuehren(argumente);
     ASSERT_EQ(l.code, 0) << l.fehler;
     const auto orakel = Orakel(e);

@@ -29,8 +29,7 @@ std::vector<std::map<std::string, std::string>> Manifest(const std::string &text
         if (z.empty() || z[0] == '#') continue;
         std::istringstream zellen(z);
         std::vector<std::string> teile;
-        for (std::string zelle; std::getline(zellen, zelle, '\t');)
-            teile.push_back(zelle);
+        for (std::string zelle; std::getline(zellen, zelle, '\t');) teile.push_back(zelle);
         if (spalten.empty())
             spalten = teile;
         else
@@ -46,13 +45,11 @@ std::map<std::string, std::string> Summen(const std::vector<std::string> &dateie
 {
     const std::string aus = TestOrdner() + "/summen";
     std::string befehl = "sha256sum";
-    for (const std::string &d : dateien)
-        befehl += " '" + d + "'";
+    for (const std::string &d : dateien) befehl += " '" + d + "'";
     EXPECT_EQ(std::system((befehl + " > '" + aus + "'").c_str()), 0);
     std::map<std::string, std::string> summen;
     std::istringstream ein(DateiLesen(aus));
-    for (std::string summe, name; ein >> summe >> name;)
-        summen[name] = summe;
+    for (std::string summe, name; ein >> summe >> name;) summen[name] = summe;
     return summen;
 }
 
@@ -95,14 +92,10 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
     auto werte = [&](unsigned iVon) {
         std::map<std::string, std::string> w;
         for (const auto &[name, bereich] : BEREICHE)
-            if (z() % 5 < iVon)
-                w[name] = Zahl(z, bereich.first, bereich.second);
-        for (const auto &[eins, zwei] : PAARE)
-            w.erase(z() % 2 ? eins : zwei);
-        if (z() % 2)
-            w["timebase"] = ZEITBASEN[z() % 5];
-        if (z() % 2)
-            w["curve"] = std::to_string(1 + z() % 4);
+            if (z() % 5 < iVon) w[name] = Zahl(z, bereich.first, bereich.second);
+        for (const auto &[eins, zwei] : PAARE) w.erase(z() % 2 ? eins : zwei);
+        if (z() % 2) w["timebase"] = ZEITBASEN[z() % 5];
+        if (z() % 2) w["curve"] = std::to_string(1 + z() % 4);
         return w;
     };
     std::vector<std::string> spalten = {"umax", "peak", "rms", "offset", "frequency", "period", "periods",
@@ -112,8 +105,7 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
         const std::map<std::string, std::string> basis = werte(1);  // the command line's, under every line
         std::shuffle(spalten.begin(), spalten.end(), z);
         std::string text = "# Reihe\n";
-        for (const std::string &s : spalten)
-            text += s + (&s == &spalten.back() ? "\n" : "\t");
+        for (const std::string &s : spalten) text += s + (&s == &spalten.back() ? "\n" : "\t");
         std::vector<std::pair<std::string, Argumente>> erwartet;  // file, options of its single export
         for (int iZeile = 0; iZeile < 6; ++iZeile) {
             std::map<std::string, std::string> zellen = werte(3);
@@ -128,17 +120,14 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
                     alle.erase(eins), alle.erase(zwei);
             Argumente einzeln;
             for (const auto &[name, wert] : zellen)
-                if (!wert.empty())
-                    alle[name] = wert;
+                if (!wert.empty()) alle[name] = wert;
             for (const auto &[name, wert] : alle)
-                if (name != "output")
-                    einzeln.insert(einzeln.end(), {"--" + name, wert});
+                if (name != "output") einzeln.insert(einzeln.end(), {"--" + name, wert});
             erwartet.emplace_back(zellen["output"], einzeln);
         }
         DateiSchreiben(plan, text);
         Argumente aufruf = {"--plan", plan, "--manifest", manifest};
-        for (const auto &[name, wert] : basis)
-            aufruf.insert(aufruf.end(), {"--" + name, wert});
+        for (const auto &[name, wert] : basis) aufruf.insert(aufruf.end(), {"--" + name, wert});
         const Lauf l = Ausfuehren(aufruf);
         ASSERT_EQ(l.code, 0) << text << l.fehler;
         EXPECT_EQ(l.fehler.find('\r'), std::string::npos) << "no progress where standard error is no terminal";
@@ -461,8 +450,7 @@ TEST(Pruefsumme, WieSha256sum)
     std::mt19937 zufall(saat);
     for (std::size_t n : {0, 1, 55, 56, 63, 64, 65, 119, 120, 128, 70001}) {
         std::string s(n, '\0');
-        for (char &c : s)
-            c = static_cast<char>(zufall());
+        for (char &c : s) c = static_cast<char>(zufall());
         const std::string datei = ordner + "/" + std::to_string(n);
         DateiSchreiben(datei, s);
         char sz[PRUEFSUMME_HEX_GROESSE + 40];  // a larger area: the text ends where it should

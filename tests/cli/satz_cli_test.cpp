@@ -23,8 +23,7 @@ std::string Schreiben(const std::string &name, std::vector<std::string> optionen
 std::string Geprueft(const std::vector<std::string> &dateien)
 {
     std::string aus;
-    for (const std::string &d : dateien)
-        aus += Ausfuehren({"--check", d}).aus;
+    for (const std::string &d : dateien) aus += Ausfuehren({"--check", d}).aus;
     return aus;
 }
 

@@ -163,10 +163,8 @@ TEST_F(Affe, ZufaelligeBedienungOhneAbsturzUndOhneStillstand)
     // A menu, list or dialog left open is closed, as Escape would.
     QTimer aufraeumen;
     QObject::connect(&aufraeumen, &QTimer::timeout, [] {
-        if (QWidget *p = QApplication::activePopupWidget())
-            p->close();
-        if (QWidget *m = QApplication::activeModalWidget())
-            m->close();
+        if (QWidget *p = QApplication::activePopupWidget()) p->close();
+        if (QWidget *m = QApplication::activeModalWidget()) m->close();
     });
     aufraeumen.start(AUFRAEUMEN_MS);
 
@@ -188,8 +186,7 @@ TEST_F(Affe, ZufaelligeBedienungOhneAbsturzUndOhneStillstand)
 
     const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(sekunden);
     long aktionen = 0;
-    for (; std::chrono::steady_clock::now() < ende; ++aktionen)
-        Aktion(pfade);
+    for (; std::chrono::steady_clock::now() < ende; ++aktionen) Aktion(pfade);
     gAus = true;
     wache.join();
     aufraeumen.stop();

@@ -344,8 +344,7 @@ TEST(Verlauf, ZurueckVorUndNeuerZweigUeberDenRingHinweg)
     }
     int iZurueck = 0;
     double dAeltester = 0.0;
-    for (double d; (d = Gehen(-1)) >= 0.0; ++iZurueck)
-        dAeltester = d;
+    for (double d; (d = Gehen(-1)) >= 0.0; ++iZurueck) dAeltester = d;
     EXPECT_EQ(iZurueck, FENSTER_VERLAUF_GROESSE - 1);
     EXPECT_EQ(dAeltester, iSchritte - FENSTER_VERLAUF_GROESSE);
     EXPECT_GE(iZurueck, 100);

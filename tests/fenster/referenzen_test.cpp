@@ -39,8 +39,7 @@ std::string Satz()
 {
     const std::string status = Anzeige(gPanelMain, STATUSZEILE);
     const std::size_t von = status.find("\nSatz: ");
-    if (von == std::string::npos)
-        return "";
+    if (von == std::string::npos) return "";
     const std::size_t bis = status.find('\n', von + 1);
     return status.substr(von + 1, bis == std::string::npos ? std::string::npos : bis - von - 1);
 }
@@ -100,8 +99,7 @@ TEST_F(Referenzen, DreiZugleichEinzelnUndAlleEntfernenDieVierteVerdraengtDieAelt
     ASSERT_EQ(Fenster_ReferenzLaden((ordner + "/a&b.txt").c_str()), 1);
     EXPECT_EQ(LegendenNamen(), (std::vector<std::string>{"Ideal", "Kurve", "l1.txt", "l2.txt", "a&b.txt"}));
     farben.clear();
-    for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende())
-        farben.insert(e.farbe.rgb());
+    for (const auto &e : tk::graph(gPanelMain, GRAPH)->legende()) farben.insert(e.farbe.rgb());
     EXPECT_EQ(farben.size(), 5u) << "the newest takes the colour that came free";
     EXPECT_NE(A(STATUSZEILE).find("Referenz \u201el3.txt\u201c nicht mehr gezeigt: h\u00f6chstens 3 Referenzen"),
               std::string::npos) << A(STATUSZEILE);

@@ -19,8 +19,7 @@ using PhaseUebernehmen = FensterTest;
 std::string Angehoben(std::string text, int zeile)
 {
     size_t anfang = 0;
-    for (int i = 1; i < zeile; ++i)
-        anfang = text.find('\n', anfang) + 1;
+    for (int i = 1; i < zeile; ++i) anfang = text.find('\n', anfang) + 1;
     const size_t wert = text.find('\t', anfang) + 1, ende = text.find('\t', wert);
     char sz[16];
     std::snprintf(sz, sizeof sz, "%.2f", std::stod(text.substr(wert, ende - wert)) + 0.01);

@@ -216,8 +216,7 @@ TEST_F(Fenster, FarbenUnterHellerUndDunklerPalette)
     dunkel.setColor(QPalette::WindowText, Qt::white), dunkel.setColor(QPalette::ButtonText, Qt::white);
     dunkel.setColor(QPalette::Text, Qt::white), dunkel.setColor(QPalette::Base, QColor(30, 30, 30));
     for (bool bDunkel : {false, true}) {
-        if (bDunkel)
-            QApplication::setStyle(fusion), QApplication::setPalette(dunkel);
+        if (bDunkel) QApplication::setStyle(fusion), QApplication::setPalette(dunkel);
         Sinus_Freigeben(), DiscardPanel(gPanelMain);
         ASSERT_GT(gPanelMain = LoadPanel(0, "wlr7sinus_uir.uir", PNLMAIN), 0);
         Sinus_Initialisieren();
@@ -280,8 +279,7 @@ TEST_F(Fenster, WarnungenStehenBeiDerStartgroesseImmerInSicht)
     auto *bereich = fenster->findChild<tk::Textbereich *>();
     ASSERT_TRUE(warnungen && bereich);
     auto inSicht = [&](const char *fall) {
-        for (int i = 0; i < 4; ++i)
-            QApplication::processEvents();
+        for (int i = 0; i < 4; ++i) QApplication::processEvents();
         ASSERT_EQ(fenster->size(), start) << fall;
         ASSERT_TRUE(warnungen->isVisible()) << fall;
         EXPECT_GE(A(WARNZEILE).find('\n'), 1u) << fall;

@@ -75,8 +75,7 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
     EXPECT_EQ(ganz.find('Q'), std::string::npos);
 
     size_t kopfUndZehn = KOPF.size();
-    for (int i = 0; i < 10; ++i)
-        kopfUndZehn = ganz.find('\n', kopfUndZehn) + 1;
+    for (int i = 0; i < 10; ++i) kopfUndZehn = ganz.find('\n', kopfUndZehn) + 1;
     const struct { size_t grenze; int code; } stufen[] = {
         {10, -301203}, {kopfUndZehn, -301204}, {ganz.size() - 1, -301205}};
     const std::string alt = "# eine alte Kurve\n0.00000\t74.09\t10ms\t1\n";
@@ -84,8 +83,7 @@ TEST_F(Export, UeberschreibenErsetztAllesUndJedeScheiterndeStufeLaesstDieAlteDat
     for (int art : {NEU, ERSETZT, AN_ORT})
         for (const auto &s : stufen) {
             std::filesystem::remove(pfad);
-            if (art != NEU)
-                DateiSchreiben(pfad, alt);
+            if (art != NEU) DateiSchreiben(pfad, alt);
             gTempVersagt = art == AN_ORT;
             EXPECT_EQ(Schreiben(s.grenze), s.code);
             gTempVersagt = false;

@@ -41,8 +41,7 @@ struct Kurve {
         char text[300];
         Sinus_StatusText(&s, &a, text, sizeof text);
         std::string t = text;
-        for (size_t i; (i = t.find(SINUS_NBSP)) != std::string::npos;)
-            t.replace(i, 2, "~");
+        for (size_t i; (i = t.find(SINUS_NBSP)) != std::string::npos;) t.replace(i, 2, "~");
         return t;
     }
 };

@@ -157,8 +157,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
     ASSERT_EQ(Befunde(), "");
     // Saved with Windows line ends throughout: said once, and its blank lines stay blank.
     std::string crlf;
-    for (const char c : vorlage)
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const char c : vorlage) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     Lesen(crlf);
     EXPECT_EQ(Befunde(), "1: Zeilenende CR LF (Windows) statt LF\n");
     for (const auto &f : faelle) {
@@ -170,8 +169,7 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         for (size_t block : {0, 1, 7, 64}) {
             Lesen(text, block);
             EXPECT_EQ(gDatei.iBefunde, f.befunde) << f.befund << "\n" << Befunde();
-            if (block == 0)
-                erste = Befunde();
+            if (block == 0) erste = Befunde();
             EXPECT_EQ(Befunde(), erste) << "in blocks of " << block;
         }
         const std::string soll = f.befunde ? std::to_string(f.zeile) + ": " + f.befund : "";
@@ -185,8 +183,7 @@ TEST(Kurvendatei, NachHundertBefundenNurGezaehltUndBeiDerPunktgrenzeSchluss)
     for (int i = 0; i < Kurvenformat_KopfzeilenAnzahl(); ++i)
         kopf += std::string(Kurvenformat_Kopfzeile(i)) + "\n";
     std::string text = kopf;
-    for (int i = 0; i < 150; ++i)
-        text += "x\n";
+    for (int i = 0; i < 150; ++i) text += "x\n";
     Lesen(text + std::string(200000, 'y') + "\n");  // a long line: counted, not kept
     EXPECT_EQ(std::make_pair(gDatei.iBefunde, gDatei.aBefunde[99].iZeile), std::make_pair(152, 106));
     char zusammenfassung[200];
@@ -212,8 +209,7 @@ TEST(Kurvendatei, JederStromEndetBaldUndBenenntSeineZeilenenden)
     ExportierenUndLesen(Eingabebau());
     Sinus_KurveFreigeben(&gS);
     std::string nurCr = gText;
-    for (char &z : nurCr)
-        z = z == '\n' ? '\r' : z;
+    for (char &z : nurCr) z = z == '\n' ? '\r' : z;
     const struct { std::string text; int befunde; const char *erster; } faelle[] = {
         // Lines without end after a good file: read up to what a file can hold, then stopped.
         {gText + std::string(100000, '\n'), Kurvendatei_MaxZeilen() - 28 + 1, "29: weitere Leerzeile"},

@@ -140,8 +140,7 @@ TEST(Kurvensatz, PhasenGegenDieErsteKurve)
     EXPECT_STREQ(s.szSchleife, "Schleife 210 ms (21 Datenzeilen × 10ms)");
     const char *fakten[] = {"Kurve 1, 5 Hz, Bezug der Phasen", "Kurve 2, 5 Hz wie u.txt, Phase +120.0°",
                             "Kurve 3, 5 Hz wie u.txt, Phase -120.0°", "Kurve 4, 5 Hz wie u.txt, Phase +180.0°"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_STREQ(s.aszKurve[i], fakten[i]);
+    for (int i = 0; i < 4; ++i) EXPECT_STREQ(s.aszKurve[i], fakten[i]);
     // Against the second: the first lies 120 degrees behind it.
     const Satzkurve gedreht[] = {k[1], k[0], k[4]};
     Kurvensatz_Pruefen(gedreht, 3, &s);

@@ -21,8 +21,7 @@ struct Einrichtung {
     ~Einrichtung()
     {
         std::error_code fehler;
-        for (const std::string &o : ordner)
-            std::filesystem::remove_all(o, fehler);
+        for (const std::string &o : ordner) std::filesystem::remove_all(o, fehler);
     }
     std::vector<std::string> ordner;
 } gEinrichtung;
@@ -35,8 +34,7 @@ void MeldungenAufzeichnen() { TK_MeldungenAbfangen(Aufzeichnen); }
 std::string MeldungenText()
 {
     std::string text;
-    for (const Meldung &m : gMeldungen)
-        text += m.titel + ": " + m.text + "\n";
+    for (const Meldung &m : gMeldungen) text += m.titel + ": " + m.text + "\n";
     return text;
 }
 
@@ -44,8 +42,7 @@ std::string TestOrdner()
 {
     char muster[] = "/tmp/wlr7test-XXXXXX";
     const char *ordner = mkdtemp(muster);
-    if (!ordner)
-        return "/tmp";
+    if (!ordner) return "/tmp";
     gEinrichtung.ordner.push_back(ordner);
     return ordner;
 }
@@ -64,8 +61,7 @@ std::string OrdnerVonNiemand()
     chmod(ordner.c_str(), 0755);
     const std::string eigen = ordner + "/n";
     mkdir(eigen.c_str(), 0755);
-    if (geteuid() == 0)
-        (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
+    if (geteuid() == 0) (void)!chown(eigen.c_str(), NIEMAND, NIEMAND);
     return eigen;
 }
 

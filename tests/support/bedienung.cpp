@@ -12,8 +12,7 @@ QWidget *aktiv(int panel)
 {
     tk::Panel *p = tk::panel(panel);
     if (!p) return nullptr;
-    if (!p->fenster->isVisible())
-        DisplayPanel(panel);
+    if (!p->fenster->isVisible()) DisplayPanel(panel);
     QApplication::setActiveWindow(p->fenster);
     if (!QTest::qWaitForWindowActive(p->fenster)) return nullptr;
     return p->fenster->focusWidget() ? p->fenster->focusWidget() : p->fenster.data();

@@ -47,8 +47,7 @@ extern "C" ssize_t __wrap_pread(int fd, void *p, std::size_t n, off_t ab)
 }
 extern "C" ssize_t __wrap_pwrite(int fd, const void *p, std::size_t n, off_t ab)
 {
-    if (gZurueckUnterbrochen > 0)
-        return --gZurueckUnterbrochen, errno = EINTR, -1;
+    if (gZurueckUnterbrochen > 0) return --gZurueckUnterbrochen, errno = EINTR, -1;
     return gZurueckVersagt ? (errno = EIO, -1) : __real_pwrite(fd, p, n, ab);
 }
 extern "C" int __wrap_flock(int fd, int art) { return gSperreVersagt ? (errno = ENOLCK, -1) : __real_flock(fd, art); }
@@ -70,8 +69,7 @@ extern "C" int __wrap_linkat(int von, const char *alt, int nach, const char *neu
 {
     NameVergeben(nach, neu);
     const int r = __real_linkat(von, alt, nach, neu, art);
-    if (r == 0 && gSignalNachLink)
-        raise(gSignalNachLink);
+    if (r == 0 && gSignalNachLink) raise(gSignalNachLink);
     return r;
 }
 extern "C" int __wrap_fallocate(int fd, int art, off_t von, off_t laenge)
@@ -106,8 +104,7 @@ extern "C" int __wrap_openat(int ordner, const char *pfad, int flags, ...)
     const mode_t modus = static_cast<mode_t>(va_arg(a, unsigned));
     va_end(a);
     const int e = TempSperre(flags);
-    if (!e && (flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL))
-        NameVergeben(ordner, pfad);
+    if (!e && (flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL)) NameVergeben(ordner, pfad);
     return e ? (errno = e, -1) : __real_openat(ordner, pfad, flags, modus);
 }
 
@@ -115,13 +112,10 @@ extern "C" int __wrap_openat(int ordner, const char *pfad, int flags, ...)
 // disk does.
 extern "C" ssize_t __wrap_write(int fd, const void *p, std::size_t n)
 {
-    if (gSchreibRest < 0)
-        return __real_write(fd, p, n);
-    if (gSchreibRest == 0)
-        return errno = gSchreibFehler, -1;
+    if (gSchreibRest < 0) return __real_write(fd, p, n);
+    if (gSchreibRest == 0) return errno = gSchreibFehler, -1;
     const std::size_t durch = n < static_cast<std::size_t>(gSchreibRest) ? n : static_cast<std::size_t>(gSchreibRest);
     const ssize_t r = __real_write(fd, p, durch);
-    if (r > 0)
-        gSchreibRest -= r;
+    if (r > 0) gSchreibRest -= r;
     return r;
 }

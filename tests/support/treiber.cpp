@@ -125,8 +125,7 @@ int TK_FokusControl(int panel)
     // window is active.
     QWidget *w = p->fenster->focusWidget();
     for (auto &c : p->controls)
-        if (c.second && w && (c.second == w || c.second->isAncestorOf(w)))
-            return c.first;
+        if (c.second && w && (c.second == w || c.second->isAncestorOf(w))) return c.first;
     return 0;
 }
 

@@ -137,8 +137,7 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     EXPECT_EQ(bereich->focusPolicy(), Qt::NoFocus) << "no Tab stop: its lines are read, not edited";
     // A new line lays out the area, then the column around it.
     auto ausgelegt = [] {
-        for (int i = 0; i < 4; ++i)
-            QApplication::processEvents();
+        for (int i = 0; i < 4; ++i) QApplication::processEvents();
     };
     SetCtrlVal(h, 14, "");
     SetCtrlVal(h, 13, "eine Zeile");
@@ -152,8 +151,7 @@ TEST_F(PanelTest, TextBrichtNurZwischenPunktenUndDieGrafikBehaeltIhreHoehe)
     EXPECT_EQ(graph->height() + bereich->height(), hoehe + zeile) << "the graph gives the room";
     EXPECT_EQ(bereich->verticalScrollBar()->maximum(), 0);
     std::string viele;
-    for (int i = 0; i < 30; ++i)
-        viele += "Zeile\n";
+    for (int i = 0; i < 30; ++i) viele += "Zeile\n";
     SetCtrlVal(h, 13, viele.c_str());
     ausgelegt();
     EXPECT_EQ(graph->height(), graph->minimumHeight()) << "down to its minimum, no further";
@@ -194,8 +192,7 @@ TEST_F(PanelTest, UmschaltF1ZeigtWasDasProgrammSagt)
     QTest::keyClick(tk::control(h, 6), Qt::Key_F1, Qt::ShiftModifier);
     QWidget *gezeigt = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && QByteArray(w->metaObject()->className()) == "QWhatsThat")
-            gezeigt = w;
+        if (w->isVisible() && QByteArray(w->metaObject()->className()) == "QWhatsThat") gezeigt = w;
     ASSERT_TRUE(gezeigt) << "Shift+F1 shows it";
     gezeigt->close();
     tk::control(h, 6)->clearFocus();  // nothing focused: the pointer asks the next control clicked

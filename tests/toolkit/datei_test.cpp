@@ -32,8 +32,7 @@ namespace {
 int Exportieren(const std::string &pfad, const std::string &inhalt)
 {
     const int f = CVI_OpenFile(pfad.c_str(), 2, 0, 1), n = static_cast<int>(inhalt.size());
-    if (f < 0)
-        return -1;
+    if (f < 0) return -1;
     if (TK_DateiReservieren(f, n) != 0 || TK_ZeilenSchreiben(f, inhalt.data(), n) != n)
         return CVI_CloseFile(f), -2;
     return CVI_CloseFile(f) == 0 ? 0 : -3;
@@ -43,8 +42,7 @@ int Exportieren(const std::string &pfad, const std::string &inhalt)
 template <class F> int ImKind(F schritt)
 {
     const pid_t kind = fork();
-    if (kind == 0)
-        _exit(schritt());
+    if (kind == 0) _exit(schritt());
     int status = -1;
     waitpid(kind, &status, 0);
     return status;
@@ -117,8 +115,7 @@ template <class F> int AlsNiemand(F schritt)
 void DateiVonNiemand(const std::string &pfad, const std::string &inhalt, mode_t modus)
 {
     DateiSchreiben(pfad, inhalt);
-    if (geteuid() == 0)
-        (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
+    if (geteuid() == 0) (void)!chown(pfad.c_str(), NIEMAND, NIEMAND);
     chmod(pfad.c_str(), modus);
 }
 
@@ -181,8 +178,7 @@ TEST(Exportdatei, ErsetztGanzErstBeimSchliessenRechteUndVerweisBleiben)
     EXPECT_EQ(Exportieren(ordner + "/k41", "41\n"), -1);
     EXPECT_EQ(Grund(), "Zu viele symbolische Verknüpfungen");
     EXPECT_EQ(DateiLesen(ordner + "/k0"), "40\n");
-    for (int i = 1; i <= 41; ++i)
-        EXPECT_TRUE(IstVerweis(ordner + "/k" + std::to_string(i))) << i;
+    for (int i = 1; i <= 41; ++i) EXPECT_TRUE(IstVerweis(ordner + "/k" + std::to_string(i))) << i;
 
     std::string tief = ordner;  // a valid path of 4,088 bytes, new and then replaced
     while (tief.size() + 1 + NAME_MAX < 4088)
@@ -294,8 +290,7 @@ TEST(Exportdatei, OeffnenScheitertSofortMitGrund)
     for (int i = 0; i < 9; ++i)
         handles.push_back(CVI_OpenFile((neu + std::to_string(i)).c_str(), 2, 0, 1));
     EXPECT_TRUE(handles[7] > 0 && handles[8] == -1 && TK_DateiFehler() == EMFILE) << handles[7];
-    for (int h : handles)
-        EXPECT_EQ(TK_DateiVerwerfen(h), h > 0 ? 0 : -1);
+    for (int h : handles) EXPECT_EQ(TK_DateiVerwerfen(h), h > 0 ? 0 : -1);
     EXPECT_EQ(Eintraege(ordner), 2u);
     EXPECT_STREQ(TK_FehlerGrund(EPERM), "Keine Berechtigung");
     EXPECT_STREQ(TK_FehlerGrund(12345), "Systemfehler 12345");
@@ -528,8 +523,7 @@ TEST(Exportdatei, BelegteTemporaereNamenWerdenUebersprungen)
         EXPECT_EQ(gNamenVergeben, 0);
         std::string fremde;
         for (const auto &e : std::filesystem::directory_iterator(ordner))
-            if (e.path() != pfad)
-                fremde += DateiLesen(e.path());
+            if (e.path() != pfad) fremde += DateiLesen(e.path());
         EXPECT_EQ(DateiLesen(pfad) + fremde, "neu\nfremd\nfremd\nfremd\n") << unbenannt;
         gNamenVergeben = 1000;
         EXPECT_LT(Exportieren(pfad, "nie\n"), 0) << unbenannt;
@@ -551,8 +545,7 @@ TEST(Exportdatei, AnOrtWartenStoppsignaleBisDieDateiFertigIst)
     link(pfad.c_str(), (ordner + "/zweit").c_str());
     const int status = ImKind([&] {
         std::thread([] {
-            for (;;)
-                pause();
+            for (;;) pause();
         }).detach();  // a second thread, as in the window: it may take the signal
         const int fd = open(pfad.c_str(), O_RDWR);
         const int f = CVI_OpenFile((deskriptor ? "/dev/fd/" + std::to_string(fd) : pfad).c_str(), 2, 0, 1);
@@ -575,8 +568,7 @@ TEST(Exportdatei, ZweiExporterWartenAufeinanderAuchUnterSignalen)
   for (bool umbenennen : {false, true}) {
     const std::string ordner = TestOrdner(), pfad = ordner + "/a.txt", a(100000, 'a'), b(60000, 'b');
     DateiSchreiben(pfad, "alt\n");
-    if (!umbenennen)
-        link(pfad.c_str(), (ordner + "/zweit").c_str());
+    if (!umbenennen) link(pfad.c_str(), (ordner + "/zweit").c_str());
     int los[2], halb[2], signale[2];
     ASSERT_EQ(pipe(los) + pipe(halb) + pipe(signale), 0);
     char c = 0;
@@ -661,8 +653,7 @@ TEST(Exportdatei, AlsAndererBenutzerBleibenBesitzUndAlteDatei)
     DateiSchreiben(offen, "alt\n");
     DateiSchreiben(nurSchreiben, "alt alt alt\n");  // write-only, on a file system without fallocate
     DateiSchreiben(eigen, "alt\n");                 // the user's own, with an attribute only root sees
-    for (const std::string &p : {zu, nurSchreiben, eigen})
-        chown(p.c_str(), NIEMAND, NIEMAND);
+    for (const std::string &p : {zu, nurSchreiben, eigen}) chown(p.c_str(), NIEMAND, NIEMAND);
     chmod(offen.c_str(), 0666);
     chmod(nurSchreiben.c_str(), 0200);
     const bool vertraut = setxattr(eigen.c_str(), "trusted.wlr7", "rig", 3, 0) == 0;
@@ -780,14 +771,12 @@ TEST(Exportdatei, NurToteTemporaereNamenWerdenEntfernt)
 {
     const std::string ordner = OrdnerVonNiemand(), pfad = ordner + "/a.txt";
     const pid_t toter = fork();  // a process that has ended
-    if (toter == 0)
-        _exit(0);
+    if (toter == 0) _exit(0);
     waitpid(toter, nullptr, 0);
     const std::string t = std::to_string(toter);
     const std::string bleiben[] = {".a.txt." + t + "-2x", ".a.txt." + t, ".b.txt." + t + "-1", ".a.txt.1-1",
                                    ".a.txt." + std::to_string(getpid()) + "-3", ".a.txt.99999999999-1", "a.txt"};
-    for (const std::string &name : bleiben)
-        DateiVonNiemand(ordner + "/" + name, "x", 0644);
+    for (const std::string &name : bleiben) DateiVonNiemand(ordner + "/" + name, "x", 0644);
     DateiVonNiemand(ordner + "/.a.txt." + t + "-1", "x", 0600);
     for (bool unbenannt : {true, false}) {
         gUnbenanntFehlt = unbenannt ? 0 : EOPNOTSUPP;

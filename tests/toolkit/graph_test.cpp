@@ -79,8 +79,7 @@ TEST_F(PanelTest, ReduziertOhneSpornUndZoomtMitMindestspanne)
 {
     Zeigen();
     std::vector<double> werte(16360);
-    for (size_t i = 0; i < werte.size(); ++i)
-        werte[i] = static_cast<double>(i % 100);
+    for (size_t i = 0; i < werte.size(); ++i) werte[i] = static_cast<double>(i % 100);
     PlotY(h, 12, werte.data(), 16360, 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     auto spalten = [g] { return std::max(50, static_cast<int>(std::ceil(g->devicePixelRatioF() * g->chart()->plotArea().width()))); };
@@ -284,8 +283,7 @@ TEST_F(PanelTest, GrafikmenueSpeichertWasDasProgrammSagt)
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         klartext = box && box->textFormat() == Qt::PlainText;
-        if (box)
-            box->accept();
+        if (box) box->accept();
     });
     tk::meldungZeigen("Fehler", "<b>kein Markup</b>");
     EXPECT_TRUE(klartext);
@@ -305,8 +303,7 @@ TEST_F(PanelTest, LegendeNurFuerBenanntePlotsUndFlaecheZurueck)
     QApplication::processEvents();
     EXPECT_TRUE(g->chart()->legend()->isVisible());
     int sichtbar = 0;
-    for (QLegendMarker *m : g->chart()->legend()->markers())
-        sichtbar += m->isVisible();
+    for (QLegendMarker *m : g->chart()->legend()->markers()) sichtbar += m->isVisible();
     EXPECT_EQ(sichtbar, 1) << "only the named plot";
     EXPECT_LT(g->chart()->plotArea().height(), voll.height());
     DeleteGraphPlot(h, 12, ref, 1);
@@ -392,8 +389,7 @@ TEST_F(PanelTest, BerichtsbildSchneidetKurvenUndHatSeineGanzeHoeheAufWeisserSeit
         int letzte = -1;
         for (int y = bild.height() - 1; y >= 0 && letzte < 0; --y)
             for (int x = 0; x < bild.width() && letzte < 0; ++x)
-                if (bild.pixelColor(x, y) != Qt::white)
-                    letzte = y;
+                if (bild.pixelColor(x, y) != Qt::white) letzte = y;
         EXPECT_GT(letzte, bild.height() - 60 * faktor) << fuss << ": the legend near the bottom";
         EXPECT_LT(letzte, bild.height() - 4 * faktor) << fuss << ": and a margin below it";
         // The legend's row, in the last 40 units of the page: a line in the
@@ -414,8 +410,7 @@ TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
 {
     Zeigen();
     std::vector<double> werte(200);
-    for (size_t i = 0; i < werte.size(); ++i)
-        werte[i] = static_cast<double>(i % 100);
+    for (size_t i = 0; i < werte.size(); ++i) werte[i] = static_cast<double>(i % 100);
     PlotY(h, 12, werte.data(), static_cast<int>(werte.size()), 4, 6, 24, 0, 1, 0);
     tk::GraphCtrl *g = tk::graph(h, 12);
     const QPoint mitte = g->chart()->plotArea().center().toPoint();
@@ -426,8 +421,7 @@ TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
             auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             if (!m) return;
             frei = m->actions().constFirst()->isEnabled();
-            if (waehlen)
-                m->actions().constFirst()->trigger();
+            if (waehlen) m->actions().constFirst()->trigger();
             m->close();
         });
         QContextMenuEvent e(QContextMenuEvent::Mouse, mitte, g->viewport()->mapToGlobal(mitte));
@@ -440,8 +434,7 @@ TEST_F(PanelTest, MausZeigtGanzeKurveRechtsklickZoomtNichtAblesungGehtMit)
     // Any menu a right click brings is closed at once, whatever the platform does.
     QTimer zu;
     QObject::connect(&zu, &QTimer::timeout, [] {
-        if (QWidget *m = QApplication::activePopupWidget())
-            m->close();
+        if (QWidget *m = QApplication::activePopupWidget()) m->close();
     });
     zu.start(0);
     QTest::mouseClick(g->viewport(), Qt::RightButton, {}, mitte);

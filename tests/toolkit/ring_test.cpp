@@ -31,8 +31,7 @@ protected:
         feld = new QLineEdit(&fenster);
         layout->addWidget(ring);
         layout->addWidget(feld);
-        for (const char *t : ZEITBASEN)
-            ring->addItem(QString::fromUtf8(t));
+        for (const char *t : ZEITBASEN) ring->addItem(QString::fromUtf8(t));
         fenster.show();
         fenster.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));

@@ -66,8 +66,7 @@ TEST_F(PanelTest, MenuesUndPlatzFuerDieGrafik)
     auto ids = [](const QMenu *m) {
         std::vector<int> v;
         for (QAction *a : m->actions())
-            if (!a->isSeparator())
-                v.push_back(a->property("cviId").toInt());
+            if (!a->isSeparator()) v.push_back(a->property("cviId").toInt());
         return v;
     };
     EXPECT_EQ(ids(fenster->findChild<QMenu *>(QStringLiteral("DATEI"))).back(), BEENDEN) << "Beenden stays last";

@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         case 0: ZEM_Fehlersprache(zahl()); break;
         case 1: ZEM_Fehleruserstring(text().c_str()); break;
         case 2:
-            if (std::strlen(ZEM_Fehlermeldung(zahl())) >= ZEM_MELDUNG_GROESSE)
-                __builtin_trap();
+            if (std::strlen(ZEM_Fehlermeldung(zahl())) >= ZEM_MELDUNG_GROESSE) __builtin_trap();
             break;
         case 3: ZEM_Fehlerpopup(zahl()); break;
         default: {

@@ -28,8 +28,7 @@ void Lesen(Kurvendatei *pDatei, const char *pText, size_t iLaenge, size_t iBlock
 
 void Pruefen(bool bBedingung)
 {
-    if (!bBedingung)
-        std::abort();
+    if (!bBedingung) std::abort();
 }
 
 }  // namespace

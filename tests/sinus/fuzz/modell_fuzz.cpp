@@ -19,8 +19,7 @@ const double TOLERANZ = 1e-5;  // hundredths the model widens each step by again
 
 void Pruefen(bool bBedingung)
 {
-    if (!bBedingung)
-        std::abort();
+    if (!bBedingung) std::abort();
 }
 
 double Zahl(const uint8_t *p)
@@ -64,8 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             // 435), which the model takes as no design. Such designs are left
             // out of the completeness check, as the oracle's tests leave them out.
             const double h = std::fabs(w) * 100.0;
-            if (std::fabs(h - std::floor(h) - 0.5) < KANTE)
-                bKante = true;
+            if (std::fabs(h - std::floor(h) - 0.5) < KANTE) bKante = true;
         }
     }
     static Kurvenmodell m;
@@ -73,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     Pruefen(m.iPassend >= 0 && m.iPassend <= MODELL_MAX_PASSEND);
     Pruefen(m.iPunkteProPeriode == 0 || (m.iPassend == 1 && m.bVollstaendig && m.piPassend[0] == m.iPunkteProPeriode));
     int iOben = 0, iUnten = 0;
-    for (const int32_t w : v)
-        iOben += w == MODELL_HUNDERT, iUnten += w == 0;
+    for (const int32_t w : v) iOben += w == MODELL_HUNDERT, iUnten += w == 0;
     Pruefen(m.iBegrenztOben <= iOben && m.iBegrenztUnten <= iUnten);
     for (int i = 0; i < m.iPassend; ++i) {
         Pruefen(i == 0 || m.piPassend[i] > m.piPassend[i - 1]);
@@ -90,8 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
                             iErwartet != v[static_cast<size_t>(iFalsch)]));
     if (iEntwurf > 0 && m.bVollstaendig && !bKante) {
         bool bGefunden = false;
-        for (int i = 0; i < m.iPassend; ++i)
-            bGefunden = bGefunden || m.piPassend[i] == iEntwurf;
+        for (int i = 0; i < m.iPassend; ++i) bGefunden = bGefunden || m.piPassend[i] == iEntwurf;
         Pruefen(bGefunden || m.iStufen == 1);
     }
     return 0;

@@ -22,8 +22,7 @@ std::string punktVerschieben(const std::string &zahl, int stellen)
     const std::size_t punkt = std::min(zahl.find('.', vorn), zahl.size());
     std::string ziffern = zahl.substr(vorn, punkt - vorn) + zahl.substr(std::min(punkt + 1, zahl.size()));
     long stelle = static_cast<long>(punkt - vorn) + stellen;  // where the point goes among the digits
-    for (; stelle < 1; ++stelle)
-        ziffern.insert(ziffern.begin(), '0');
+    for (; stelle < 1; ++stelle) ziffern.insert(ziffern.begin(), '0');
     if (static_cast<std::size_t>(stelle) > ziffern.size())
         ziffern.resize(static_cast<std::size_t>(stelle), '0');
     return zahl.substr(0, vorn) + ziffern.substr(0, static_cast<std::size_t>(stelle)) + "." +
@@ -65,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 
     double wert = 0.0;
     if (TK_ZahlLesen(text.c_str(), &wert)) {
-        if (!strtodGanz || !std::isfinite(wert))
-            std::abort();
+        if (!strtodGanz || !std::isfinite(wert)) std::abort();
         if ((stellen == 0 || vergleichbar) && std::memcmp(&wert, &erwartet, sizeof wert) != 0)
             std::abort();
     } else if (strtodGanz && nurZahlzeichen && stellen == 0 && std::isfinite(erwartet)) {
