@@ -670,8 +670,8 @@ void FreiSuchen(Datei &d, const std::vector<int32_t> &perioden, int bMitRand, Ku
 
 int32_t Modell_Hundertstel(double dWert)
 {
-    double d = dWert;  // the generation's limits, then the file's rounding
-    if (d < 0.0 || d == 0.0)
+    double d = dWert;  // the generation's limits (-0 too), then the file's rounding
+    if (d <= 0.0)
         d = 0.0;
     if (!(d <= 100.0))
         d = 100.0;
