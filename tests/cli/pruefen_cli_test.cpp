@@ -66,6 +66,7 @@ TEST(Pruefen, NeuGeschriebenUndWiedergeoeffnetGleicheBytes)
         std::string gesagt;  // what the check says of it
     } entwuerfe[] = {
         {{"--period", "125"}, ""},
+        {{"--timebase", "1ms", "--period", "300", "--periods", "1.237"}, " --periods 1.237 "},  // three decimals, not four
         {{"--rms", "3", "--period", "333.3", "--periods", "0.37", "--timebase", "3ms", "--curve", "4"},
          " --peak 4.2425 --offset 5 "},  // as short as it writes the same
         {{"--timebase", "1ms", "--period", "16357", "--periods", "1", "--peak", "4", "--offset", "5", "--phase", "120"},
