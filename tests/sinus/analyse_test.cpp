@@ -549,8 +549,14 @@ TEST(Analyse, FaelleAusDemBetrieb)
         ASSERT_TRUE(Erzeugen(x));
         Kurvenanalyse a, d;
         ASSERT_EQ(Analyse_Kurve(&x.e, &x.s, &a), 0);
-        Analyse_Werte(x.prozent.data(), static_cast<int>(x.prozent.size()), x.tb, 0, &d);
         char w[1000], c[1000];
+        // A caller's area as it comes, and a time base unknown: the notes
+        // start with the warnings, and with none of the area.
+        std::memset(c, 'x', sizeof c);
+        Analyse_Werte(x.prozent.data(), static_cast<int>(x.prozent.size()), 0.0, 0, &d);
+        Analyse_Notizen(&d, c, sizeof c);
+        EXPECT_NE(c[0], ';') << c;
+        Analyse_Werte(x.prozent.data(), static_cast<int>(x.prozent.size()), x.tb, 0, &d);
         Analyse_Warnungen(&a, w, sizeof w);
         Analyse_Notizen(&d, c, sizeof c);
         SCOPED_TRACE(std::string("warnt: ") + w + "\nnotiert: " + c);
