@@ -107,7 +107,12 @@ void ZeitPruefen(Kurvendatei *pDatei, int iZeile, const Feld &f)
         if (iZeit != 0)
             Melden(pDatei, iZeile, KURVENDATEI_TEXT_ERSTE_ZEIT, Zeit(iZeit).sz);
         iZeit = 0;
-    } else if (s.iZeitErwartet >= 0 && iSchritt > 0) {
+    } else if (iSchritt > 0) {
+        // Where no time could be measured yet (the lines before were read
+        // without a time base), the count of lines says where this one
+        // stands: the first at 0, each a step on.
+        if (s.iZeitErwartet < 0)
+            s.iZeitErwartet = (pDatei->iDatenzeilen - 1) * iSchritt;
         // After a wrong time the file may also go on from it (a line left
         // out or a jump): that is the same one fault, not a new one.
         const bool bWieVerschoben = s.iZeitVerschoben >= 0 && std::llabs(iZeit - s.iZeitVerschoben) <= ZEIT_TOLERANZ;

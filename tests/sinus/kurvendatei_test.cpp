@@ -114,6 +114,8 @@ TEST(Kurvendatei, JederEingebauteFehlerWirdAufSeinerZeileGefunden)
         // The time goes on by a step over a line it cannot read.
         {"65.45\t10ms\t1\n0.02000", "65.45 10ms\t1\n0.03000", 8, 2,
          "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)\n9: Zeit 0.03000 statt 0.02000"},
+        {"0.00000\t50.00\t10ms\t1\n0.01000", "0.00000 50.00\t10ms\t1\n0.02000", 7, 2,
+         "Datenzeile hat 3 Felder statt 4 (durch Tabulator getrennt)\n8: Zeit 0.02000 statt 0.01000"},  // from the first
         {"0.00000\t50.00\t10ms\t1\n0.01000\t65.45\t", "0,00000\t50.00\t10ms\t1\n0.01000\t65.45 ", 7, 2,
          "Zeit \"0,00000\" nicht in der Form 0.00000 (fünf Nachkommastellen, Dezimalpunkt): Komma statt Punkt\n8: Datenzeile"},
         {"0.01000\t", "0,01000\t", 8, 1, "Zeit \"0,01000\" nicht in der Form 0.00000 (fünf Nachkommastellen, "
