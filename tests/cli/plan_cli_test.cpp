@@ -136,8 +136,15 @@ TEST(Plan, JedeDateiWieIhrEinzelexportUndDasManifestStimmt)
         ASSERT_EQ(zeilen.size(), erwartet.size()) << DateiLesen(manifest);
         for (std::size_t i = 0; i < erwartet.size(); ++i) {
             const std::string datei = DateiLesen(erwartet[i].first);
-            EXPECT_EQ(datei, Ausfuehren(erwartet[i].second, {"--output", "-"}).aus) << text << "Zeile " << i;
+            const Lauf einzeln = Ausfuehren(erwartet[i].second, {"--output", "-"});
+            EXPECT_EQ(datei, einzeln.aus) << text << "Zeile " << i;
             auto m = zeilen[i];
+            // The warnings column: the single export's warnings, in order.
+            std::string warnungen, zeile;
+            for (std::istringstream ein(einzeln.fehler); std::getline(ein, zeile);)
+                if (zeile.rfind("wlr7sinus-export: Warnung: ", 0) == 0)
+                    warnungen += (warnungen.empty() ? "" : " | ") + zeile.substr(27);
+            EXPECT_EQ(m["warnungen"], warnungen) << "Zeile " << i;
             EXPECT_EQ(m["output"], erwartet[i].first);
             EXPECT_EQ(m["sha256"], Summen({erwartet[i].first}).at(erwartet[i].first));
             EXPECT_EQ(m["datenzeilen"], std::to_string(std::count(datei.begin(), datei.end(), '\n') - 7));
